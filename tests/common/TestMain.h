@@ -1,0 +1,34 @@
+#pragma once
+// Test entry point shared by every test program.
+//
+// Each test process gets its own temporary HOME (so the per-user folder
+// "AppData/Local/Orvik SE", the registry store and the auto-start entry never
+// touch the real user's files), the offscreen platform, and no simulated
+// devices unless the test plugs them through the simulator's test API.
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QtTest/QtTest>
+
+namespace OrvikTest {
+
+// Prepares the process environment; must run before QApplication exists.
+// Returns the temporary home folder, kept alive for the whole process.
+QTemporaryDir &prepareEnvironment();
+
+// The folder a test may write pictures and other artefacts into, so a person
+// can look at them after the run (ORVIK_TEST_OUTPUT, else the temporary home).
+QString outputDir(const QString &sub = QString());
+
+} // namespace OrvikTest
+
+#define ORVIK_TEST_MAIN(TestObject)                                            \
+    int main(int argc, char *argv[])                                           \
+    {                                                                          \
+        OrvikTest::prepareEnvironment();                                       \
+        QApplication app(argc, argv);                                          \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                               \
+        TestObject tc;                                                         \
+        QTEST_SET_MAIN_SOURCE_PATH                                             \
+        return QTest::qExec(&tc, argc, argv);                                  \
+    }
