@@ -1,0 +1,357 @@
+#include "DialogMain.h"
+#include "DialogMainForm.h"
+
+#include "ConfigIni.h"
+#include "ContainReset.h"
+#include "DeviceDiscovery.h"
+#include "Dialog.h"
+#include "DialogChange.h"
+#include "FormSetting.h"
+#include "GlobalState.h"
+#include "HIDUsb.h"
+#include "MacroIni.h"
+#include "Macro.h"
+#include "Match.h"
+#include "MouseOffLine.h"
+#include "PostMsg.h"
+#include "RegistryStore.h"
+#include "UpDateRepair.h"
+#include "UpDateWarning.h"
+#include "UserPaths.h"
+#include "Worker.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QWindowStateChangeEvent>
+
+#include <cstdio>
+#include <cstdlib>
+
+DialogMain::DialogMain(QWidget *parent)
+    : QDialog(parent)
+{
+    ui = new Ui_DialogMain;
+    ui->setupUi(this);
+
+    connect(PostMsg::GetInstance(), SIGNAL(SigChangeLanguage(int)), this, SLOT(SlotChangeLanguage(int)));
+
+    // A language index left in the registry (by an installer) is handed over
+    // once; the pages built below read it from Macro.ini.
+    const int handedOver = RegistryStore::value(RegistryStore::languageKey(), "LanguageIndex", 0).toInt();
+    if (handedOver != 0) {
+        MacroIni::GetInstance()->SetValue("Language", "Language", QString::number(handedOver));
+        MacroIni::GetInstance()->Sync();
+    }
+    RegistryStore::remove(RegistryStore::languageKey(), "LanguageIndex");
+
+    m_PicturePath = QCoreApplication::applicationDirPath() + "/Picture/Dialog/";
+
+    m_DeviceList = new DialogChange(this);
+    m_MainFrame = new Dialog(this);
+    ui->stackedWidgetMain->addWidget(m_DeviceList);
+    ui->stackedWidgetMain->addWidget(m_MainFrame);
+    ui->stackedWidgetMain->setCurrentWidget(m_DeviceList);
+
+    setWindowFlags(Qt::WindowFlags(0x6800));
+    setFixedSize(width(), height());
+
+    connect(PostMsg::GetInstance(), SIGNAL(SigChangeMainDialog(int)), this, SLOT(SlotChangeMainDialog(int)));
+    connect(PostMsg::GetInstance(), SIGNAL(SigChangeSize(int)), this, SLOT(SlotChangeSize(int)));
+    connect(PostMsg::GetInstance(), SIGNAL(SigMouseOffLineo(int)), this, SLOT(SlotMouseOffLine(int)));
+    connect(PostMsg::GetInstance(), SIGNAL(SigUpPageLight()), this, SLOT(SlotUpPageLight()));
+
+    m_TrayIcon = new QSystemTrayIcon;
+    m_TrayIcon->setIcon(QIcon(m_PicturePath + "Logo.png"));
+    m_TrayIcon->setToolTip(UserPaths::productName());
+
+    SlotChangeLanguage(MacroIni::GetInstance()->GetValue("Language", "Language").toInt());
+}
+
+DialogMain::~DialogMain()
+{
+    delete m_DeviceList;
+    delete m_MainFrame;
+    delete ui;
+}
+
+int DialogMain::CurrentPage() const
+{
+    return ui->stackedWidgetMain->currentIndex();
+}
+
+void DialogMain::DelayMs(int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+}
+
+void DialogMain::SlotChangeLanguage(int index)
+{
+    LanguageLoader::KeyTable keys;
+    keys.insert("MainForm", [this](const QString &text) { m_MainFormText = text; });
+    keys.insert("Exit", [this](const QString &text) { m_ExitText = text; });
+    LanguageLoader::Load(index, "DialogMain", keys, m_Reader);
+    // The menu is built once; it shows the texts of the latest load.
+    if (m_ActionMain)
+        m_ActionMain->setText(m_MainFormText);
+    if (m_ActionExit)
+        m_ActionExit->setText(m_ExitText);
+}
+
+void DialogMain::SlotChangeMainDialog(int index)
+{
+    g_UiReady = true;
+    if (index == 1) {
+        ui->stackedWidgetMain->setCurrentWidget(m_MainFrame);
+        StartUsbChanged(Worker::UsbChangedCallBack, 600);
+    } else if (index == 0) {
+        ui->stackedWidgetMain->setCurrentWidget(m_DeviceList);
+        g_MainPageActive = 0;
+        PostMsg::GetInstance()->EmitMainPageChange();
+        UsbServer_Exit();
+        PostMsg::GetInstance()->EmitCloseProgress();
+        PostMsg::GetInstance()->EmitSecondPageChange();
+        StartUsbChanged(DialogChange::UsbChangedCallBack, 600);
+    }
+}
+
+void DialogMain::SlotChangeSize(int index)
+{
+    if (index == 0 || index == 1)
+        UsbServer_SetPCDriverStatus(0);
+
+    if (index == 0 || index == 2) {
+        HideToTray();
+    } else if (index == 1 || index == 3) {
+        qDebug() << "close";
+        StopUsbChanged();
+        DelayMs(200);
+        UsbServer_Exit();
+        close();
+    }
+}
+
+void DialogMain::HideToTray()
+{
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        // Nowhere to put an icon: keep the window reachable from the task bar.
+        m_MinimizedInsteadOfTray = true;
+        showMinimized();
+        return;
+    }
+    hide();
+    if (!m_TrayMenu) {
+        CreateTrayActions();
+        CreateTrayMenu();
+        m_TrayIcon->setContextMenu(m_TrayMenu);
+        connect(m_TrayIcon, &QSystemTrayIcon::activated, this, &DialogMain::on_activatedSysTrayIcon);
+    }
+    m_TrayIcon->setVisible(true);
+}
+
+void DialogMain::CreateTrayActions()
+{
+    m_ActionMain = new QAction(m_MainFormText, this);
+    connect(m_ActionMain, SIGNAL(triggered()), this, SLOT(slotActionMain()));
+    m_ActionExit = new QAction(m_ExitText, this);
+    connect(m_ActionExit, SIGNAL(triggered()), this, SLOT(slotActionExitApp()));
+}
+
+void DialogMain::CreateTrayMenu()
+{
+    m_TrayMenu = new QMenu(this);
+    m_TrayMenu->addAction(m_ActionMain);
+    m_TrayMenu->addSeparator();
+    m_TrayMenu->addAction(m_ActionExit);
+}
+
+void DialogMain::RestoreWindow(bool sendDriverStatus)
+{
+    show();
+    if (sendDriverStatus && ui->stackedWidgetMain->currentIndex() == 1)
+        UsbServer_SetPCDriverStatus(1);
+    m_TrayIcon->hide();
+}
+
+void DialogMain::on_activatedSysTrayIcon(QSystemTrayIcon::ActivationReason reason)
+{
+    switch (reason) {
+    case QSystemTrayIcon::Context:
+        if (m_TrayMenu)
+            m_TrayMenu->exec(QCursor::pos());
+        break;
+    case QSystemTrayIcon::DoubleClick:
+        RestoreWindow(false);
+        break;
+    case QSystemTrayIcon::Trigger:
+        RestoreWindow(true);
+        break;
+    default:
+        break;
+    }
+}
+
+void DialogMain::slotActionMain()
+{
+    RestoreWindow(true);
+}
+
+void DialogMain::slotActionExitApp()
+{
+    // Ends the process at once: no driver status, no cache file, no closing of
+    // the connection. Settings already written are flushed; the other threads
+    // are not wound down, so no static object is torn down under them either.
+    MacroIni::GetInstance()->Sync();
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+void DialogMain::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange && m_MinimizedInsteadOfTray && !(windowState() & Qt::WindowMinimized)) {
+        // Back from the task bar: the same as a restore from the tray icon.
+        m_MinimizedInsteadOfTray = false;
+        if (ui->stackedWidgetMain->currentIndex() == 1)
+            UsbServer_SetPCDriverStatus(1);
+    }
+    QDialog::changeEvent(event);
+}
+
+void DialogMain::PlaceCentred(QWidget *dialog, int dx, int dy) const
+{
+    const QPoint g = mapToGlobal(QPoint(0, 0));
+    dialog->move(g.x() + (width() - dialog->width()) / 2 + dx, g.y() + (height() - dialog->height()) / 2 + dy);
+}
+
+void DialogMain::SlotMouseOffLine(int index)
+{
+    g_MouseOffLineIndex = index;
+    MouseOffLine notice;
+    PlaceCentred(&notice, 0, -20);
+    g_OfflinePending = true;
+    g_ReReadRequest = true;
+    notice.exec();
+}
+
+void DialogMain::SlotUpPageLight()
+{
+}
+
+void DialogMain::keyPressEvent(QKeyEvent *event)
+{
+    if (g_MacroRecording)
+        return;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_F12:
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        PostMsg::GetInstance()->EmitEnterKey();
+        return;
+    case Qt::Key_Space:
+        PairingShortcut();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void DialogMain::RunPairing(bool useChosenDevice)
+{
+    Match match;
+    g_MatchUseChosenDevice = useChosenDevice;
+    match.InitMatch();
+    PlaceCentred(&match, 0, 0);
+    match.exec();
+    UsbServerC_Start(g_DevicePath.get().c_str(), g_DevicePath.get().c_str(), Worker::DeviceDataCallBack);
+}
+
+void DialogMain::PairingShortcut()
+{
+    if (ui->stackedWidgetMain->currentIndex() != 0) {
+        RunPairing(true);
+        return;
+    }
+
+    const QList<DeviceAllInfo> devices = g_PickerDeviceList;
+    if (devices.size() != 1 || devices.first().Wired)
+        return;
+    const DeviceAllInfo device = devices.first();
+
+    const QString group = "Drive" + QString::number(device.ModelIndex + 1);
+    const QString cidText = ConfigIni::GetInstance()->GetValue("Option", "CID");
+    const QString midText = ConfigIni::GetInstance()->GetValue(group, "MID");
+    const int cid = cidText.toInt();
+    const int mid = midText.toInt();
+
+    const QString mouseVersion
+        = RegistryStore::value(RegistryStore::mouseTestKey(), "MouseVer" + cidText + midText).toString();
+    if (mouseVersion.isEmpty()) {
+        RunPairing(false);
+        return;
+    }
+
+    const bool mouseUpdate = FormSetting::FindFirmware(0xD2, mouseVersion,
+                                                       ConfigIni::GetInstance()->GetValue(group, "MM"), cid, mid);
+    UpDateRepair repair;
+    PlaceCentred(&repair, 0, 0);
+
+    QString receiverKey;
+    if (device.ReceiverType == 0)
+        receiverKey = "DM";
+    else if (device.ReceiverType == 4)
+        receiverKey = "D2M";
+    else
+        receiverKey = "D4M";
+    const QString receiverName = ConfigIni::GetInstance()->GetValue(group, receiverKey);
+    bool receiverUpdate = false;
+    if (receiverKey == "DM" || !receiverName.isEmpty())
+        receiverUpdate = repair.FindFirmware(0xD3, device.ReceiverVersion, receiverName, cid, mid);
+
+    if (receiverUpdate && !mouseUpdate) {
+        ContainReset question;
+        question.SetText(g_MouseIsNewTipsText);
+        PlaceCentred(&question, -20, 0);
+        question.exec();
+        if (question.m_Ok) {
+            repair.StartRepair(0);
+            repair.exec();
+        }
+    } else if (!receiverUpdate && mouseUpdate) {
+        UpDateWarning warning;
+        warning.SetText(g_WiredModeText);
+        PlaceCentred(&warning, -20, 0);
+        warning.exec();
+    } else {
+        RunPairing(false);
+    }
+}
+
+void DialogMain::mousePressEvent(QMouseEvent *event)
+{
+    m_PressGlobalPos = event->globalPos();
+    m_PressWindowPos = pos();
+    m_DragOffset = m_PressGlobalPos - m_PressWindowPos;
+}
+
+void DialogMain::mouseMoveEvent(QMouseEvent *event)
+{
+    if (event->buttons() == Qt::LeftButton && !isMaximized() && !m_DragOffset.isNull())
+        move(event->globalPos() - m_DragOffset);
+}
+
+void DialogMain::mouseReleaseEvent(QMouseEvent *)
+{
+    m_DragOffset = QPoint(0, 0);
+}

@@ -1,0 +1,85 @@
+#pragma once
+// The top-level window: a frameless, fixed-size dialog holding the device
+// list (page 0) and the main frame (page 1). It moves the hot-plug watch with
+// the pages, hides to the tray icon and comes back, closes the program, shows
+// the offline notice, can be dragged, and answers Space, Return and Enter.
+
+#include <QDialog>
+#include <QPoint>
+#include <QString>
+#include <QSystemTrayIcon>
+
+#include "LanguageLoader.h"
+
+class QAction;
+class QMenu;
+class QEvent;
+class QKeyEvent;
+class QMouseEvent;
+class DialogChange;
+class Dialog;
+class Ui_DialogMain;
+
+class DialogMain : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit DialogMain(QWidget *parent = nullptr);
+    ~DialogMain() override;
+
+    // Processes events until ms milliseconds have passed.
+    static void DelayMs(int ms);
+
+    // Pages, tray and state, for tests.
+    DialogChange *DeviceListPage() const { return m_DeviceList; }
+    Dialog *MainFramePage() const { return m_MainFrame; }
+    QSystemTrayIcon *TrayIcon() const { return m_TrayIcon; }
+    QMenu *TrayMenu() const { return m_TrayMenu; }
+    int CurrentPage() const;
+
+public slots:
+    void SlotChangeLanguage(int index);
+    void SlotChangeMainDialog(int index);
+    void SlotChangeSize(int index);
+    void SlotMouseOffLine(int index);
+    void SlotUpPageLight();
+
+    void on_activatedSysTrayIcon(QSystemTrayIcon::ActivationReason reason);
+    void slotActionMain();
+    void slotActionExitApp();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void CreateTrayActions();
+    void CreateTrayMenu();
+    void HideToTray();
+    void RestoreWindow(bool sendDriverStatus);
+    void PairingShortcut();
+    void RunPairing(bool useChosenDevice);
+    void PlaceCentred(QWidget *dialog, int dx, int dy) const;
+
+    QMenu *m_TrayMenu = nullptr;
+    QSystemTrayIcon *m_TrayIcon = nullptr;
+    QAction *m_ActionMain = nullptr;
+    QAction *m_ActionExit = nullptr;
+    Ui_DialogMain *ui = nullptr;
+    QPoint m_DragOffset;
+    QPoint m_PressGlobalPos;
+    QPoint m_PressWindowPos;
+    DialogChange *m_DeviceList = nullptr;
+    QString m_PicturePath;
+    Dialog *m_MainFrame = nullptr;
+    LanguageReaderPtr m_Reader;
+    QString m_MainFormText;
+    QString m_ExitText;
+    // Without a system tray the window is minimised instead of hidden; its
+    // return from the task bar then counts as a restore.
+    bool m_MinimizedInsteadOfTray = false;
+};

@@ -1,0 +1,98 @@
+#include "Startup.h"
+
+#include "DialogMain.h"
+#include "ExeIsRun.h"
+#include "SingleInstance.h"
+#include "UserPaths.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+static void InitCompiledResources()
+{
+    // The resources live in a library; naming their initialiser keeps the
+    // linker from dropping them (qt.conf among them).
+    Q_INIT_RESOURCE(orvik);
+}
+
+void PurgeOldFiles(QString folder)
+{
+    PurgeOldFiles(folder, QDateTime::currentSecsSinceEpoch());
+}
+
+void PurgeOldFiles(const QString &folder, qint64 now)
+{
+    const QFileInfoList entries = QDir(folder).entryInfoList();
+    for (const QFileInfo &entry : entries) {
+        if (entry.isDir())
+            continue; // ".", ".." and sub-folders stay with everything in them
+        const qint64 modified = entry.lastModified().toSecsSinceEpoch();
+        if (modified > now)
+            continue; // a clock set back is no reason to lose a file
+        if ((now - modified) / 86400 > 7)
+            QFile::remove(entry.absoluteFilePath());
+    }
+}
+
+namespace Startup {
+
+static WindowHook &Hook()
+{
+    static WindowHook hook;
+    return hook;
+}
+
+void SetWindowHook(WindowHook hook)
+{
+    Hook() = std::move(hook);
+}
+
+void PrepareUserFolders()
+{
+    for (const QString &folder : UserPaths::userSubFolders()) {
+        if (!QDir(folder).exists())
+            QDir().mkpath(folder);
+    }
+    const QString macroIni = UserPaths::macroIniFile();
+    if (!QFile::exists(macroIni)) {
+        QFile file(macroIni);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Text))
+            file.close();
+    }
+}
+
+int Run(int argc, char **argv)
+{
+    PrepareUserFolders();
+    PurgeOldFiles(UserPaths::logFolder());
+    PurgeOldFiles(UserPaths::exceptionFolder());
+
+    // The windows have fixed pixel sizes; on a high-density screen Qt scales
+    // them as a whole instead of drawing them tiny.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    InitCompiledResources();
+
+    QApplication app(argc, argv);
+
+    if (SingleInstance::AnotherInstanceRuns()) {
+        ExeIsRun notice;
+        if (Hook())
+            Hook()(&notice);
+        notice.exec();
+        return 0;
+    }
+
+    // Never deleted: the window lives until the process ends.
+    DialogMain *window = new DialogMain;
+    window->show();
+    if (Hook())
+        Hook()(window);
+    return app.exec();
+}
+
+} // namespace Startup

@@ -1,0 +1,218 @@
+#include "DataSetters.h"
+
+#include "GlobalState.h"
+#include "HIDUsb.h"
+#include "PostMsg.h"
+
+namespace {
+
+inline quint8 low8(int value)
+{
+    return static_cast<quint8>(value & 0xFF);
+}
+
+// Steps 1 and 3 of every setter: the online test, and the offline notice
+// unless a page is filling its widgets from a record (then the page itself
+// is the caller and the notice would only nag).
+bool deviceOnline()
+{
+    const std::string path = g_DevicePath.get();
+    const bool online = (static_cast<unsigned>(UsbFinderC_GetDeviceOnLine(path.c_str())) & 0xFFu) != 0;
+    if (!online && !g_ButtonPageUpdating.load() && !g_SensorUiFilling.load())
+        PostMsg::GetInstance()->EmitMouseOffLineo(0);
+    return online;
+}
+
+// Writes through fn and sends the whole record, both under the record lock.
+template<typename Fn>
+bool writeIfOnline(Fn fn)
+{
+    if (!deviceOnline())
+        return false;
+    FlashData::modifyAndSend(fn);
+    return true;
+}
+
+inline void storeLevel(FlashDataMap &map, int level, const DPILevelEntry &entry)
+{
+    std::memcpy(&map.DPILevel[level], &entry, sizeof entry);
+}
+
+} // namespace
+
+bool IsDeviceOnLine()
+{
+    return deviceOnline();
+}
+
+bool SetReportRate(int code)
+{
+    return writeIfOnline([=](FlashDataMap &m) { m.ReportRate = low8(code); });
+}
+
+bool SetCurrentDPI(int level)
+{
+    return writeIfOnline([=](FlashDataMap &m) { m.CurrentDPI = low8(level); });
+}
+
+bool SetLOD(int code)
+{
+    return writeIfOnline([=](FlashDataMap &m) { m.LiftOff = low8(code); });
+}
+
+bool SetDebounceTime(int code)
+{
+    return writeIfOnline([=](FlashDataMap &m) { m.Debounce = low8(code); });
+}
+
+bool SetMotionSync(int on)
+{
+    return writeIfOnline([=](FlashDataMap &m) { m.MotionSyncOn = low8(on); });
+}
+
+bool SetStopCloseTime(int units)
+{
+    return writeIfOnline([=](FlashDataMap &m) { m.SleepTime = low8(units); });
+}
+
+bool SetStraightLine(int on)
+{
+    return writeIfOnline([=](FlashDataMap &m) { m.AngleSnap = low8(on); });
+}
+
+bool SetRippeControl(int on)
+{
+    return writeIfOnline([=](FlashDataMap &m) { m.Ripple = low8(on); });
+}
+
+bool SetRippeControlB(int on)
+{
+    return writeIfOnline([=](FlashDataMap &m) { m.LightOffMoving = low8(on); });
+}
+
+bool SetPerformance(int on)
+{
+    return writeIfOnline([=](FlashDataMap &m) { m.FullPerformance = low8(on); });
+}
+
+bool SetPerformanceOpen(int units)
+{
+    return writeIfOnline([=](FlashDataMap &m) { m.FullPerformanceTime = low8(units); });
+}
+
+bool SetDPILevelCode(int level, int xCode, int yCode, int flags)
+{
+    return writeIfOnline([=](FlashDataMap &m) {
+        m.DPILevel[level].XCode = low8(xCode);
+        m.DPILevel[level].YCode = low8(yCode);
+        m.DPILevel[level].Flags = low8(flags);
+    });
+}
+
+bool SetDPIColor(int level, int red, int green, int blue)
+{
+    return writeIfOnline([=](FlashDataMap &m) {
+        m.DPILevel[level].Red = low8(red);
+        m.DPILevel[level].Green = low8(green);
+        m.DPILevel[level].Blue = low8(blue);
+    });
+}
+
+bool SetDPILevels(const DPILevelEntry &entryA, const DPILevelEntry &entryB, int levelB, int levelA,
+                  int current)
+{
+    // The callers often pass entries of g_FlashDataMap itself; copy them
+    // before the first one is overwritten.
+    const DPILevelEntry a = entryA;
+    const DPILevelEntry b = entryB;
+    return writeIfOnline([=](FlashDataMap &m) {
+        storeLevel(m, levelA, a);
+        storeLevel(m, levelB, b);
+        m.CurrentDPI = low8(current);
+        m.DPILevelCount = low8(current + 1);
+    });
+}
+
+bool SetLightEffect(int mode)
+{
+    return writeIfOnline([=](FlashDataMap &m) {
+        if (mode != 0) {
+            m.DPILed.Enable = 1;
+            m.DPILed.Mode = low8(mode);
+        } else {
+            m.DPILed.Enable = 0;
+        }
+    });
+}
+
+bool SetLightBrightness(int value)
+{
+    return writeIfOnline([=](FlashDataMap &m) { m.DPILed.Brightness = low8(value); });
+}
+
+bool SetLightSpeed(int speed)
+{
+    return writeIfOnline([=](FlashDataMap &m) { m.DPILed.Speed = low8(speed); });
+}
+
+bool SetLampMode(int mode)
+{
+    return writeIfOnline([=](FlashDataMap &m) {
+        if (mode != 0) {
+            m.LightBar.Enable = 1;
+            m.LightBar.Mode = low8(mode);
+        } else {
+            m.LightBar.Enable = 0;
+        }
+    });
+}
+
+bool SetLampColor(int red, int green, int blue)
+{
+    return writeIfOnline([=](FlashDataMap &m) {
+        m.LightBar.Red = low8(red);
+        m.LightBar.Green = low8(green);
+        m.LightBar.Blue = low8(blue);
+    });
+}
+
+bool SetLampSpeed(int value)
+{
+    return writeIfOnline([=](FlashDataMap &m) { m.LightBar.Speed = low8(value); });
+}
+
+bool SetLampBrightness(int value)
+{
+    return writeIfOnline([=](FlashDataMap &m) { m.LightBar.Brightness = low8(value); });
+}
+
+bool SetKeyFunction(int button, int type, int param1, int param2)
+{
+    return writeIfOnline([=](FlashDataMap &m) {
+        m.Keys[button].Type = low8(type);
+        m.Keys[button].Param1 = low8(param1);
+        m.Keys[button].Param2 = low8(param2);
+    });
+}
+
+bool SetKeyEvents(int button, const KeyFunction &function, const KeyEventRecord &events)
+{
+    const KeyFunction f = function;
+    KeyEventRecord e;
+    std::memcpy(&e, &events, sizeof e);
+    return writeIfOnline([&](FlashDataMap &m) {
+        std::memcpy(&m.Keys[button], &f, sizeof f);
+        std::memcpy(&m.KeyEvents[button], &e, sizeof e);
+    });
+}
+
+bool SetKeyMacro(int button, const KeyFunction &function, const MacroRecord &macro)
+{
+    const KeyFunction f = function;
+    MacroRecord r;
+    std::memcpy(&r, &macro, sizeof r);
+    return writeIfOnline([&](FlashDataMap &m) {
+        std::memcpy(&m.Keys[button], &f, sizeof f);
+        std::memcpy(&m.Macros[button], &r, sizeof r);
+    });
+}

@@ -1,0 +1,163 @@
+#include "LanguageLoader.h"
+
+#include "MacroIni.h"
+
+#include <QAtomicInt>
+#include <QCoreApplication>
+#include <QFile>
+
+namespace {
+QAtomicInt s_liveReaders;
+}
+
+LanguageReader::LanguageReader(const QByteArray &data)
+    : QXmlStreamReader(data)
+{
+    s_liveReaders.ref();
+}
+
+LanguageReader::~LanguageReader()
+{
+    s_liveReaders.deref();
+}
+
+int LanguageReader::LiveCount()
+{
+    return s_liveReaders.loadAcquire();
+}
+
+QString LanguageLoader::FileName(int index)
+{
+    switch (index) {
+    case 1:
+        return QStringLiteral("1-") + QString::fromUtf8("简体中文") + QStringLiteral(".xml");
+    case 2:
+        return QStringLiteral("2-") + QString::fromUtf8("繁体中文") + QStringLiteral(".xml");
+    case 3:
+        return QStringLiteral("3-Russia.xml");
+    case 4:
+        // Korean shares the "3-" prefix with Russian; the installed file is named so.
+        return QStringLiteral("3-Korea.xml");
+    case 5:
+        return QStringLiteral("5-Japanese.xml");
+    default:
+        return QStringLiteral("0-English.xml");
+    }
+}
+
+QString LanguageLoader::FilePath(int index)
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Language/") + FileName(index);
+}
+
+QString LanguageLoader::NetFilePath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Language/Net.xml");
+}
+
+int LanguageLoader::StoredIndex()
+{
+    bool ok = false;
+    const int index = MacroIni::GetInstance()->GetValue(QStringLiteral("Language"), QStringLiteral("Language")).toInt(&ok, 10);
+    return ok ? index : 0;
+}
+
+bool LanguageLoader::Load(int index, const QString &section, const KeyTable &keys, LanguageReaderPtr &reader)
+{
+    return LoadFile(FilePath(index), QStringLiteral("Total"), QStringList(section), keys, reader);
+}
+
+bool LanguageLoader::LoadFile(const QString &path, const QString &root, const QStringList &sections,
+                              const KeyTable &keys, LanguageReaderPtr &reader)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    // The reader works on its own copy of the bytes, so the one a window keeps
+    // after the load never refers to the closed file.
+    const QByteArray data = file.readAll();
+    file.close();
+
+    reader.reset(new LanguageReader(data));
+    QXmlStreamReader &r = *reader;
+    r.readNext();
+    while (!r.atEnd()) {
+        if (r.isStartElement()) {
+            if (r.name() == root)
+                ReadTotalElement(r, sections, keys);
+            else
+                r.raiseError(QCoreApplication::translate("LanguageLoader", "Not a labels file"));
+        } else {
+            r.readNext();
+        }
+    }
+    return true;
+}
+
+void LanguageLoader::ReadTotalElement(QXmlStreamReader &r, const QStringList &sections, const KeyTable &keys)
+{
+    r.readNext();
+    while (!r.atEnd()) {
+        if (r.isEndElement()) {
+            r.readNext();
+            return;
+        }
+        if (r.isStartElement()) {
+            if (sections.contains(r.name().toString()))
+                ReadSectionElement(r, keys);
+            else
+                SkipUnknownElement(r);
+        } else {
+            r.readNext();
+        }
+    }
+}
+
+void LanguageLoader::ReadSectionElement(QXmlStreamReader &r, const KeyTable &keys)
+{
+    r.readNext();
+    while (!r.atEnd()) {
+        if (r.isEndElement()) {
+            r.readNext();
+            return;
+        }
+        if (!r.isStartElement()) {
+            r.readNext();
+            continue;
+        }
+        const auto target = keys.constFind(r.name().toString());
+        if (target == keys.constEnd()) {
+            SkipUnknownElement(r);
+            continue;
+        }
+        // A nested element inside a text element is a reader error that ends
+        // the load; what was applied before stays.
+        const QString text = r.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
+        if (r.hasError())
+            return;
+        if (target.value())
+            target.value()(text);
+        if (r.isEndElement())
+            r.readNext();
+    }
+}
+
+void LanguageLoader::SkipUnknownElement(QXmlStreamReader &r)
+{
+    // Walks past the element and everything inside it. Counted instead of
+    // recursive, so no nesting depth in a file can exhaust the stack.
+    int depth = 1;
+    r.readNext();
+    while (!r.atEnd()) {
+        if (r.isEndElement()) {
+            r.readNext();
+            if (--depth == 0)
+                return;
+        } else if (r.isStartElement()) {
+            ++depth;
+            r.readNext();
+        } else {
+            r.readNext();
+        }
+    }
+}

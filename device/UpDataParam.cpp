@@ -1,0 +1,252 @@
+#include "UpDataParam.h"
+
+#include "ConfigIni.h"
+#include "DialogSkeleton.h"
+#include "GlobalState.h"
+#include "InportFail.h"
+#include "PostMsg.h"
+#include "Skin.h"
+#include "Worker.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QDebug>
+#include <QEventLoop>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QTimer>
+
+#include <cstring>
+
+int g_ImportingProfile = 0;
+
+class Ui_UpDataParam
+{
+public:
+    QFrame *UpDataParamA = nullptr;
+    QLabel *label = nullptr;
+
+    void setupUi(QDialog *dialog)
+    {
+        if (dialog->objectName().isEmpty())
+            dialog->setObjectName(QStringLiteral("UpDataParam"));
+        dialog->resize(300, 140);
+        UpDataParamA = new QFrame(dialog);
+        UpDataParamA->setObjectName(QStringLiteral("UpDataParamA"));
+        UpDataParamA->setGeometry(QRect(0, 0, 300, 140));
+        UpDataParamA->setFixedSize(300, 140);
+        UpDataParamA->setFrameShape(QFrame::StyledPanel);
+        UpDataParamA->setFrameShadow(QFrame::Raised);
+        label = new QLabel(UpDataParamA);
+        label->setObjectName(QStringLiteral("label"));
+        label->setGeometry(QRect(0, 30, 301, 61));
+        label->setFont(Skin::Font(11));
+        label->setAlignment(Qt::AlignCenter);
+        label->setWordWrap(true);
+        retranslateUi(dialog);
+        QMetaObject::connectSlotsByName(dialog);
+    }
+
+    void retranslateUi(QDialog *dialog)
+    {
+        dialog->setWindowTitle(QStringLiteral("Dialog"));
+        label->setText(QCoreApplication::translate("UpDataParam", "Please wait, we are updating the setting"));
+    }
+};
+
+namespace {
+
+// The text of a fixed text field: its bytes up to the first zero byte.
+QString FieldText(const QByteArray &block)
+{
+    const int zero = block.indexOf('\0');
+    return QString::fromUtf8(zero < 0 ? block : block.left(zero));
+}
+
+bool BothPagesAcknowledged()
+{
+    return g_SensorPageUpdated != 0 && g_ButtonPageUpdated != 0;
+}
+
+} // namespace
+
+UpDataParam::UpDataParam(QWidget *parent)
+    : QDialog(parent)
+{
+    ui = new Ui_UpDataParam;
+    ui->setupUi(this);
+    connect(PostMsg::GetInstance(), SIGNAL(SigChangeLanguage(int)), this, SLOT(SlotChangeLanguage(int)));
+    m_PicturePath = DialogSkeleton::PictureFolder();
+    setWindowFlags(Qt::WindowFlags(DialogSkeleton::SkeletonWindowFlags));
+
+    m_Timer = new QTimer(this);
+    connect(m_Timer, SIGNAL(timeout()), this, SLOT(onTimeupDestroy()));
+
+    ui->label->setStyleSheet("QLabel{color: rgb(" + Skin::Rgb("LabelColor") + ";);}");
+    ui->UpDataParamA->setStyleSheet(
+        "#UpDataParamA{border:0px;background-position:center;background-repeat:no-repeat;background-image: url("
+        + m_PicturePath + "BackGround.png" + ");}");
+
+    SlotChangeLanguage(LanguageLoader::StoredIndex());
+}
+
+UpDataParam::~UpDataParam()
+{
+    delete ui;
+}
+
+QString UpDataParam::LabelText() const
+{
+    return ui->label->text();
+}
+
+void UpDataParam::StartTimer()
+{
+    m_Timer->start(4500);
+    m_Timer->setSingleShot(true);
+}
+
+void UpDataParam::WaitStep(int ms)
+{
+    // An event loop of its own rather than a polling loop: the GUI thread keeps
+    // serving the hub's deliveries without spinning.
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool UpDataParam::WaitForAcknowledgements()
+{
+    for (int step = 0; step < 12; ++step) {
+        if (BothPagesAcknowledged())
+            return true;
+        WaitStep();
+    }
+    return BothPagesAcknowledged();
+}
+
+void UpDataParam::onTimeupDestroy()
+{
+    // A time-out that fires while an earlier one still waits (the timer was
+    // restarted by a second request) is covered by the running one.
+    if (m_Running)
+        return;
+    m_Running = true;
+
+    // The modes belong to this opening. They are taken now, so a request
+    // that arrives while the notices below run starts clean.
+    const bool settle = m_SettleMode;
+    const bool import = m_ImportMode;
+    m_SettleMode = false;
+    m_ImportMode = false;
+
+    PostMsg *hub = PostMsg::GetInstance();
+    hub->EmitSetver(4);
+
+    if (settle) {
+        const bool acknowledged = WaitForAcknowledgements();
+        WaitStep(2000); // the device settles after a reset or a configuration switch
+        close();
+        m_Running = false;
+        if (!acknowledged)
+            hub->EmitMouseOffLineo(0);
+        return;
+    }
+
+    if (import) {
+        FlashDataMap record = FlashData::zeroRecord();
+        g_InportResult = ReadProfileFile(m_ProfilePath, &record);
+        if (g_InportResult == 0) {
+            FlashData::replaceAndSend(record);
+            hub->EmitUpDataLightUIA(record);
+            hub->EmitUpDataSensorUIB(record);
+            hub->EmitUpDataButtonUIC(record);
+            hub->EmitFormB();
+            for (int step = 0; step < 5; ++step)
+                WaitStep();
+        } else {
+            InportFail notice;
+            const QPoint g = mapToGlobal(QPoint(0, 0));
+            notice.move(g.x() + (width() - notice.width()) / 2, g.y() + (height() - notice.height()) / 2);
+            notice.exec();
+        }
+        close();
+        m_Running = false;
+        return;
+    }
+
+    if (g_LastRunOnline) {
+        const bool acknowledged = WaitForAcknowledgements();
+        if (acknowledged) {
+            g_SensorPageUpdated = 0;
+            g_ButtonPageUpdated = 0;
+        }
+        close();
+        m_Running = false;
+        if (!acknowledged)
+            hub->EmitMouseOffLineo(1);
+        FlashDataMap cached;
+        if (g_DeviceOnline && !Worker::ReadDeviceInfoFile(g_DeviceInfoName.get(), &cached))
+            Worker::WriteDeviceInfoFile(g_DeviceInfoNameRead.get(), FlashData::snapshot());
+        return;
+    }
+
+    FlashDataMap cached = FlashData::zeroRecord();
+    if (Worker::ReadDeviceInfoFile(g_DeviceInfoName.get(), &cached)) {
+        hub->EmitUpDataLightUIA(cached);
+        hub->EmitUpDataSensorUIB(cached);
+        hub->EmitUpDataButtonUIC(cached);
+        hub->EmitFormB();
+    }
+    close();
+    m_Running = false;
+    hub->EmitMouseOffLineo(0);
+}
+
+int UpDataParam::ReadProfileFile(QString path, FlashDataMap *out)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug() << "failed";
+        return 1;
+    }
+    QDataStream stream(&file);
+    QByteArray blocks[3];
+    for (QByteArray &block : blocks) {
+        stream >> block;
+        if (stream.status() != QDataStream::Ok)
+            block.clear(); // a block that cannot be read completely counts as empty
+    }
+    file.close();
+
+    if (FieldText(blocks[0]) != QLatin1String("Varno"))
+        return 1;
+
+    const QString group = "Drive" + QString::number(g_CurrentDevice.get().ModelIndex + 1);
+    ConfigIni *config = ConfigIni::GetInstance();
+    if (FieldText(blocks[1]) != config->GetValue(group, "Sensor"))
+        return 2;
+
+    // Only a whole record is ever handed on.
+    if (blocks[2].size() != int(sizeof(FlashDataMap)))
+        return 1;
+    std::memcpy(out, blocks[2].constData(), sizeof(FlashDataMap));
+
+    const int maxLevels = config->GetValue(group, "DPIMaxGrade").toInt();
+    return out->DPILevelCount > maxLevels ? 2 : 0;
+}
+
+void UpDataParam::SlotChangeLanguage(int index)
+{
+    LanguageLoader::KeyTable keys;
+    keys.insert("label", [this](const QString &text) {
+        if (g_ImportingProfile == 0)
+            ui->label->setText(text);
+    });
+    keys.insert("label_1", [this](const QString &text) {
+        if (g_ImportingProfile == 1)
+            ui->label->setText(text);
+    });
+    LanguageLoader::Load(index, "UpDataParam", keys, m_Reader);
+}

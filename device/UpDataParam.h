@@ -1,0 +1,66 @@
+#pragma once
+// The small modal "please wait" dialog that covers a device read or a
+// configuration import while it settles. StartTimer arms a 4500 ms one-shot
+// timer; when it fires, the dialog does the work of its mode, waits for the
+// sensor and button pages to acknowledge their refresh, reports a failure
+// through the offline notice and closes itself.
+//
+// Modes: normal (after a read pass: acknowledge, or refresh from the cache
+// file for an offline device), settle (m_SettleMode, after a forced re-read
+// or a device reset) and import (m_ImportMode with m_ProfilePath).
+
+#include "FlashDataMap.h"
+#include "LanguageLoader.h"
+
+#include <QDialog>
+#include <QString>
+
+class QTimer;
+class Ui_UpDataParam;
+
+// 1 while the button page's import dialog exists (its texts then read as the
+// import's); GUI thread only.
+extern int g_ImportingProfile;
+
+class UpDataParam : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit UpDataParam(QWidget *parent = nullptr);
+    ~UpDataParam() override;
+
+    // Starts (or restarts) the 4500 ms one-shot timer.
+    void StartTimer();
+
+    // Reads an exported configuration file: 0 accepted (out holds its
+    // record), 1 unreadable or not a configuration file of this utility (a
+    // record block of the wrong size included), 2 for another sensor or with
+    // more DPI levels than the current model offers.
+    static int ReadProfileFile(QString path, FlashDataMap *out);
+
+    // One wait step: processes events for 500 ms.
+    static void WaitStep(int ms = 500);
+
+    QString m_ProfilePath;
+    bool m_ImportMode = false;
+    bool m_SettleMode = false;
+
+    // For tests.
+    QTimer *Timer() const { return m_Timer; }
+    QString LabelText() const;
+
+private slots:
+    void onTimeupDestroy();
+    void SlotChangeLanguage(int index);
+
+private:
+    // Up to 12 wait steps; true as soon as both pages acknowledged.
+    bool WaitForAcknowledgements();
+
+    Ui_UpDataParam *ui = nullptr;
+    QTimer *m_Timer = nullptr;
+    QString m_PicturePath;
+    LanguageReaderPtr m_Reader;
+    bool m_Running = false;
+};

@@ -1,0 +1,638 @@
+#include "Worker.h"
+
+#include "ConfigIni.h"
+#include "DeviceDiscovery.h"
+#include "FirmwareImage.h"
+#include "HIDUsb.h"
+#include "PostMsg.h"
+#include "RegistryStore.h"
+#include "UserPaths.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+#include <QtEndian>
+
+#include <cstring>
+#include <mutex>
+
+std::atomic<bool> g_LastOnline { false };
+std::atomic<bool> g_LastRunOnline { false };
+std::atomic<bool> g_ForceReRead { false };
+std::atomic<int> g_ProfileLoading { 0 };
+QTimer *g_PollTimer = nullptr;
+GuardedValue<QString> g_DeviceInfoName;
+GuardedValue<QString> g_DeviceInfoNameRead;
+std::atomic<int> g_ShowBatteryValue { 0 };
+unsigned char g_BatteryStatus[4] = {};
+unsigned char g_StatusChanged[7] = {};
+std::atomic<bool> g_ResetKeyRecords { false };
+std::atomic<bool> g_SkipDongleQuery { false };
+
+namespace {
+
+constexpr int RecordSize = int(sizeof(FlashDataMap));
+constexpr int FullReadSize = 6912;
+constexpr int PollIntervalMs = 1300;
+// A device that switches its on-board configuration is re-read at most this often.
+constexpr qint64 ProfileChangeThrottleMs = 3000;
+// Report decoders read fixed-size data; shorter reports are padded with zeros.
+constexpr int DecoderPadding = 64;
+
+// The configuration-switch throttle. Started by the worker's constructor,
+// read and restarted on the library's thread.
+struct ProfileChangeTimer
+{
+    std::mutex mutex;
+    QElapsedTimer timer;
+    qint64 age = 0;
+
+    void restart()
+    {
+        std::lock_guard<std::mutex> guard(mutex);
+        timer.start();
+        age = 0;
+    }
+    // True (and restarted) when more than the throttle time has passed.
+    bool passed()
+    {
+        std::lock_guard<std::mutex> guard(mutex);
+        if (!timer.isValid())
+            timer.start();
+        if (timer.elapsed() + age <= ProfileChangeThrottleMs)
+            return false;
+        timer.start();
+        age = 0;
+        return true;
+    }
+    void makeOlder(qint64 ms)
+    {
+        std::lock_guard<std::mutex> guard(mutex);
+        if (!timer.isValid())
+            timer.start();
+        age += ms;
+    }
+};
+
+ProfileChangeTimer &profileChangeTimer()
+{
+    static ProfileChangeTimer *timer = new ProfileChangeTimer;
+    return *timer;
+}
+
+QString modelGroup(const DeviceAllInfo &device)
+{
+    return QStringLiteral("Drive%1").arg(device.ModelIndex + 1);
+}
+
+// Item i of a Config.ini list as an integer; a missing item means "not offered".
+int listItem(const QStringList &list, int i)
+{
+    return i < list.size() ? list.at(i).toInt() : -1;
+}
+
+QByteArray padded(const unsigned char *data, int length)
+{
+    QByteArray buffer(qMax(length, 0) + DecoderPadding, '\0');
+    if (data && length > 0)
+        std::memcpy(buffer.data(), data, size_t(length));
+    return buffer;
+}
+
+unsigned char *bytes(QByteArray &buffer)
+{
+    return reinterpret_cast<unsigned char *>(buffer.data());
+}
+
+void emitRecordRefresh(const FlashDataMap &record)
+{
+    PostMsg *hub = PostMsg::GetInstance();
+    hub->EmitUpDataLightUIButton(record);
+    hub->EmitUpDataLightLight(record);
+    hub->EmitUpDataLightSensor(record);
+    hub->EmitForm();
+}
+
+// Clears what a factory reset leaves meaningless in the record: the key-event
+// records of buttons whose default is no key sequence, and every macro.
+void clearKeyRecordsAfterReset(FlashDataMap &record, const QString &group)
+{
+    ConfigIni *config = ConfigIni::GetInstance();
+    // Buttons whose default plays a key-event record; a missing entry is none.
+    QList<int> keyParamIndexes;
+    for (int i = 1; i <= 6; ++i) {
+        const QStringList param = config->GetValueList(group, QStringLiteral("KeyParam%1").arg(i));
+        if (!param.isEmpty() && param.at(0) == QLatin1String("0x05"))
+            keyParamIndexes.append(i - 1);
+    }
+    for (int button = 0; button < 16; ++button) {
+        if (!keyParamIndexes.contains(button))
+            std::memset(&record.KeyEvents[button], 0, sizeof(KeyEventRecord));
+    }
+    std::memset(record.Macros, 0, sizeof record.Macros);
+}
+
+void handleFullRead(const unsigned char *data)
+{
+    const DeviceAllInfo device = g_CurrentDevice.get();
+    const QByteArray path = device.Path.toLatin1();
+
+    // Parse into a record of our own and hand it over whole: the global record
+    // is never seen cleared or half-parsed by a setter that sends it.
+    FlashDataMap record = FlashData::zeroRecord();
+    if (!ProtocolDataParser(data, &record)) {
+        qDebug() << "full read refused by the parser; record kept";
+        return;
+    }
+    if (g_ResetKeyRecords) {
+        clearKeyRecordsAfterReset(record, modelGroup(device));
+        g_ResetKeyRecords = false;
+    }
+    FlashData::replace(record);
+
+    g_DeviceInfoNameRead.set(Worker::DeviceInfoFileName(device.CID, device.MID));
+
+    UsbServer_ReadDPILed();
+    UsbServer_ReadBatteryLevel();
+    UsbServer_ReadVersion();
+    UsbServer_ReadConfig();
+
+    if (!g_SkipDongleQuery) {
+        if (!device.Wired && device.ReceiverType == 1) {
+            UsbFinderC_Get4KDongleRGBValue(path.constData(), g_DongleRGB);
+            if (g_DongleRGB->Mode != 0)
+                PostMsg::GetInstance()->EmitRGBValue(g_DongleRGB);
+        }
+        unsigned char longRange = 0x73;
+        UsbFinderC_GetLongRangeMode(path.constData(), &longRange);
+        if (longRange != 0x73 && longRange != 0)
+            PostMsg::GetInstance()->EmitLongRangeMode(true);
+    }
+    g_SkipDongleQuery = false;
+
+    g_SensorPageUpdated = 0;
+    g_ButtonPageUpdated = 0;
+
+    emitRecordRefresh(FlashData::snapshot());
+
+    g_LastRunOnline = true;
+    g_WorkerRunEnable = false;
+}
+
+void handleReset()
+{
+    const DeviceAllInfo device = g_CurrentDevice.get();
+    const QByteArray path = device.Path.toLatin1();
+    const QStringList advanced = ConfigIni::GetInstance()->GetValueList(modelGroup(device), "Adveanced");
+    const int longRangeDefault = listItem(advanced, 0);
+    const int lightingDefault = listItem(advanced, 1);
+
+    if (lightingDefault > 0 && !device.Wired && device.ReceiverType == 1) {
+        g_DongleRGB->Mode = quint8(lightingDefault);
+        UsbFinderC_Set4KDongleRGB(path.constData(), g_DongleRGB);
+        if (g_DongleRGB->Mode != 0)
+            PostMsg::GetInstance()->EmitRGBValue(g_DongleRGB);
+    }
+    if (longRangeDefault == 0) {
+        UsbFinderC_SetLongRangeMode(path.constData(), 0);
+        PostMsg::GetInstance()->EmitLongRangeMode(false);
+    } else if (longRangeDefault == 1) {
+        UsbFinderC_SetLongRangeMode(path.constData(), 1);
+        PostMsg::GetInstance()->EmitLongRangeMode(true);
+    }
+
+    // The flags go up before the read is asked for, so its answer sees them.
+    g_ResetKeyRecords = true;
+    g_SkipDongleQuery = true;
+    UsbServer_ReadAllFlashData();
+}
+
+void handleVersion()
+{
+    const DeviceAllInfo device = g_CurrentDevice.get();
+    const QByteArray path = device.Path.toUtf8();
+    const int version = UsbFinderC_GetVersion(path.constData());
+    const QString text = DeviceDiscovery::VersionText(quint32(version) & 0xFFFF);
+    g_CurrentDevice.update([&](DeviceAllInfo &current) { current.MouseVersion = text; });
+    PostMsg::GetInstance()->EmitSetver(0);
+
+    ConfigIni *config = ConfigIni::GetInstance();
+    const QString name = QStringLiteral("MouseVer") + config->GetValue("Option", "CID")
+                         + config->GetValue(modelGroup(device), "MID");
+    RegistryStore::setValue(RegistryStore::mouseTestKey(), name, text);
+}
+
+void handleParameterReport(const unsigned char *header, int headerLength, const unsigned char *data, int length)
+{
+    auto headerByte = [&](int i) { return i < headerLength ? header[i] : 0; };
+    if (headerByte(3) != 0)
+        return;
+    const int kind = headerByte(4);
+    PostMsg *hub = PostMsg::GetInstance();
+
+    if (kind == 0x00 && length == FullReadSize) {
+        handleFullRead(data);
+    } else if (kind == 0x00 && length == 1) {
+        // A corded mouse cannot run the receiver-only rates (2000 and 4000 Hz).
+        const DeviceAllInfo device = g_CurrentDevice.get();
+        if (!device.Wired || data[0] < 16) {
+            FlashData::modify([&](FlashDataMap &record) { record.ReportRate = data[0]; });
+            hub->EmitUpDataReportRate(data[0]);
+            FlashData::send();
+        }
+    } else if (kind == 0x04 && length == 1) {
+        FlashData::modify([&](FlashDataMap &record) { record.CurrentDPI = data[0]; });
+        hub->EmitUpDataDPI(data[0]);
+    } else if (kind == 0x4C && length == 8) {
+        FlashData::modify([&](FlashDataMap &record) {
+            BufferToDPILed(data, reinterpret_cast<unsigned char *>(&record.DPILed));
+        });
+        hub->EmitUpDataDPILed(FlashData::snapshot());
+    } else if (kind == 0xA0 && length == 9) {
+        FlashData::modify([&](FlashDataMap &record) {
+            BufferToLedBar(data, reinterpret_cast<unsigned char *>(&record.LightBar));
+        });
+        hub->EmitUpDataLightLight(FlashData::snapshot());
+    }
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Worker object
+
+Worker::Worker()
+    : QThread(nullptr)
+{
+    g_WorkerRunEnable = true;
+    profileChangeTimer().restart();
+    g_DeviceOnline = false;
+    g_DevicePath.reset();
+    g_PollTimer = new QTimer(this);
+    connect(g_PollTimer, SIGNAL(timeout()), this, SLOT(SlotCheckOnline()));
+    g_PollTimer->setInterval(PollIntervalMs);
+    g_PollTimer->start();
+    connect(PostMsg::GetInstance(), SIGNAL(SigSelectMouseInfo(DeviceAllInfo)), this,
+            SLOT(SlotSelectMouseInfo(DeviceAllInfo)));
+    connect(PostMsg::GetInstance(), SIGNAL(SigMainPageChange()), this, SLOT(SlotMainPageChange()));
+    g_ShowBatteryValue = ConfigIni::GetInstance()->GetValue("Option", "ShowBatteryValue").toInt();
+}
+
+void Worker::run()
+{
+    if (!g_WorkerRunEnable)
+        return;
+    if (!g_DeviceOnline)
+        g_DeviceOnline = (UsbFinderC_GetDeviceOnLine(g_DevicePath.get().c_str()) & 0xFF) != 0;
+
+    const DeviceAllInfo current = g_CurrentDevice.get();
+    const bool acts = g_MainPageActive == 1
+                      && (current.Path != m_LastPath || current.ReceiverType != m_LastType
+                          || g_LastOnline != g_DeviceOnline || g_ForceReRead);
+    if (acts) {
+        const std::string path = g_DevicePath.get();
+        PostMsg *hub = PostMsg::GetInstance();
+        if (UsbFinderC_GetDeviceOnLine(path.c_str()) & 0xFF) {
+            g_CurrentDevice.update([](DeviceAllInfo &device) { device.Online = true; });
+            if (g_ForceReRead) {
+                hub->EmitUpDataParam(1);
+                g_ForceReRead = false;
+            } else if (!g_ProfileLoading) {
+                hub->EmitUpDataParam(0);
+            }
+        } else {
+            g_OfflinePending = true;
+            g_CurrentDevice.update([](DeviceAllInfo &device) { device.Online = false; });
+            FlashDataMap cached;
+            if (ReadDeviceInfoFile(g_DeviceInfoName.get(), &cached))
+                emitRecordRefresh(cached);
+            else
+                hub->EmitFormReset();
+        }
+        m_LastPath = current.Path;
+        m_LastType = current.ReceiverType;
+
+        UsbServerC_Start(path.c_str(), path.c_str(), &Worker::DeviceDataCallBack);
+        UsbServer_SetPCDriverStatus(1);
+        UsbServer_ReadAllFlashData();
+        g_LastOnline = bool(g_DeviceOnline);
+    }
+    g_WorkerRunEnable = false;
+    g_LastRunOnline = bool(g_DeviceOnline);
+}
+
+void Worker::SlotSelectMouseInfo(DeviceAllInfo SelectInfo)
+{
+    g_CurrentDevice.set(SelectInfo);
+    g_DeviceInfoName.set(DeviceInfoFileName(SelectInfo.CID, SelectInfo.MID));
+}
+
+void Worker::SlotMainPageChange()
+{
+    g_LastOnline = false;
+}
+
+void Worker::SlotCheckOnline()
+{
+    if (g_OfflinePending) {
+        if (g_MainPageActive == 0) {
+            if (g_CurrentDevice.get().ReceiverType != 0)
+                g_OfflinePending = false;
+        } else if (g_UpgradeIdle) {
+            g_DeviceOnline = (UsbFinderC_GetDeviceOnLine(g_DevicePath.get().c_str()) & 0xFF) != 0;
+            g_LastOnline = false;
+            if (!g_DeviceOnline)
+                return;
+            PostMsg::GetInstance()->EmitCloseOffOnline();
+            g_OfflinePending = false;
+        }
+    }
+    if (g_DeviceOnline && g_ReReadRequest) {
+        g_ReReadRequest = false;
+        g_WorkerRunEnable = true;
+        start(QThread::InheritPriority);
+    }
+}
+
+void Worker::SelectDevice(DeviceAllInfo info)
+{
+    const QByteArray path = info.Path.toLocal8Bit();
+    if (UsbFinderC_GetDeviceOnLine(path.constData()) & 0xFF) {
+        g_CurrentDevice.set(info);
+        g_DevicePath.set(path.toStdString());
+    }
+    g_WorkerRunEnable = true;
+    if (Worker *worker = g_Worker.load())
+        worker->start(QThread::InheritPriority);
+}
+
+void Worker::ReadChangedStatus()
+{
+    if (g_StatusChanged[0])
+        UsbServer_ReadCurrentDPI();
+    if (g_StatusChanged[1])
+        UsbServer_ReadReportRate();
+    if (g_StatusChanged[6])
+        UsbServer_ReadBatteryLevel();
+    if (g_StatusChanged[5])
+        UsbServer_ReadLedBar();
+    if (g_StatusChanged[3])
+        UsbServer_ReadDPILed();
+    if (g_StatusChanged[2] && profileChangeTimer().passed()) {
+        g_ReReadRequest = true;
+        g_ForceReRead = true;
+    }
+}
+
+void Worker::Stop()
+{
+    g_WorkerRunEnable = false;
+}
+
+void Worker::AgeProfileChangeTimer(qint64 ms)
+{
+    profileChangeTimer().makeOlder(ms);
+}
+
+// ---------------------------------------------------------------------------
+// Discovery while the main frame is shown
+
+int Worker::IdentifyDevice(DeviceAllInfo &info, const QByteArray &path)
+{
+    const int result = DeviceDiscovery::Identify(info, path);
+    if (result != DeviceDiscovery::KnownModel)
+        return result;
+    const DeviceAllInfo current = g_CurrentDevice.get();
+    if (current.Path.isEmpty()) {
+        info.Online = (UsbFinderC_GetDeviceOnLine(path.constData()) & 0xFF) != 0;
+        return result;
+    }
+    std::memset(g_UsbAddressBuffer, 0, sizeof g_UsbAddressBuffer);
+    UsbFinderC_GetDeviceOnLineWithUsbAddress(path.constData(), g_UsbAddressBuffer);
+    info.Online = g_UsbAddressBuffer[6] == 1;
+    info.StatusBytes = QList<char>() << char(g_UsbAddressBuffer[7]) << char(g_UsbAddressBuffer[8])
+                                     << char(g_UsbAddressBuffer[9]);
+    if (info.Path == current.Path) {
+        g_CurrentDevice.update([&](DeviceAllInfo &device) {
+            const QString mouseVersion = device.MouseVersion;
+            const QString receiverVersion = device.ReceiverVersion;
+            device = info;
+            if (!mouseVersion.isEmpty())
+                device.MouseVersion = mouseVersion;
+            if (!receiverVersion.isEmpty())
+                device.ReceiverVersion = receiverVersion;
+        });
+    }
+    return result;
+}
+
+void Worker::FindDevices(QString vid, QVector<QString> pids, int interfaceId, int deviceId)
+{
+    Q_UNUSED(interfaceId)
+    Q_UNUSED(deviceId)
+    for (DeviceAllInfo info : DeviceDiscovery::Enumerate(vid, pids, false)) {
+        const DeviceAllInfo current = g_CurrentDevice.get();
+        if (current.Path.isEmpty()) {
+            g_DeviceList.append(info);
+            continue;
+        }
+        const QByteArray path = info.Path.toLatin1();
+        if (IdentifyDevice(info, path) == DeviceDiscovery::KnownModel) {
+            if (info.ModelIndex == current.ModelIndex) {
+                g_DeviceList.append(info);
+                if (info.Path == current.Path)
+                    g_DevicePath.set(path.toStdString());
+            }
+        } else {
+            g_DeviceList.append(info);
+        }
+    }
+}
+
+void Worker::UsbChangedCallBack()
+{
+    PostMsg *hub = PostMsg::GetInstance();
+    hub->EmitSetver(4);
+
+    const DeviceDiscovery::SearchIds ids = DeviceDiscovery::ReadSearchIds();
+    g_DeviceList.clear();
+    FindDevices(ids.Vid, ids.Pids, ids.InterfaceId, ids.DeviceId);
+
+    if (g_DeviceList.isEmpty()) {
+        if (g_UpgradeIdle) {
+            g_CurrentDevice.set(DeviceAllInfo());
+            hub->EmitChangeMainDialog(0);
+        }
+        return;
+    }
+
+    // The list may change under us: a slot of a signal below can re-enter the
+    // search. Walk a copy.
+    const QList<DeviceAllInfo> entries = g_DeviceList;
+    int missing = 0;
+    for (const DeviceAllInfo &entry : entries) {
+        const DeviceAllInfo current = g_CurrentDevice.get();
+        // The mouse, so far used through its receiver, is now on its cable.
+        const bool cableOfCurrent = entry.ModelIndex == current.ModelIndex && entry.Wired && entry.Online
+                                    && !current.Wired && DeviceDiscovery::SameStatusBytes(entry, current);
+        if (!current.Path.isEmpty()) {
+            if (cableOfCurrent)
+                SelectDevice(entry);
+        } else if (!current.Wired && current.Online) {
+            if (cableOfCurrent)
+                SelectDevice(entry);
+        } else if (entry.Path.isEmpty() && entry.Online) {
+            SelectDevice(entry);
+        }
+
+        const DeviceAllInfo now = g_CurrentDevice.get();
+        if (entry.Path != now.Path && !now.Path.isEmpty()) {
+            ++missing;
+            if (missing == entries.size() && g_UpgradeIdle)
+                hub->EmitChangeMainDialog(0);
+        }
+    }
+
+    const DeviceAllInfo current = g_CurrentDevice.get();
+    if (!current.Wired)
+        return;
+
+    // The receiver the corded mouse belongs to: only when exactly the mouse and
+    // its receiver are listed. Without one there is no class and no text, so no
+    // receiver update is offered.
+    QString receiverVersion;
+    int receiverClass = 0;
+    if (entries.size() == 2) {
+        for (const DeviceAllInfo &entry : entries) {
+            if (!entry.StatusBytes.isEmpty() && !entry.Wired) {
+                receiverVersion = entry.ReceiverVersion;
+                receiverClass = DeviceDiscovery::ReceiverClass(entry.ReceiverType);
+                break;
+            }
+        }
+    }
+    if (receiverClass == 0)
+        receiverVersion.clear();
+    if (QDir(FirmwareImage::Folder()).exists()) {
+        const bool available = FirmwareImage::IsUpdateAvailable(FirmwareImage::KindReceiver, receiverVersion,
+                                                                receiverClass);
+        g_DongleUpdatePending = available;
+        hub->EmitLabelTextB(receiverVersion, available ? QStringLiteral("true") : QString());
+    } else {
+        hub->EmitLabelTextB(receiverVersion, QString());
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Data callback (library thread)
+
+void Worker::DeviceDataCallBack(unsigned char *header, int headerLength, unsigned char *data, int length)
+{
+    if (!header)
+        headerLength = 0;
+    if (!data)
+        length = 0;
+    const int command = headerLength > 1 ? header[1] : 0;
+    PostMsg *hub = PostMsg::GetInstance();
+
+    switch (command) {
+    case 4: {
+        QByteArray buffer = padded(data, length);
+        GetDeviceBatteryStatus(bytes(buffer), g_BatteryStatus);
+        hub->EmitBattery(g_BatteryStatus[1] != 0, g_BatteryStatus[0], g_ShowBatteryValue == 1);
+        break;
+    }
+    case 8:
+        if (length > 0)
+            handleParameterReport(header, headerLength, data, length);
+        break;
+    case 9:
+        handleReset();
+        break;
+    case 10: {
+        QByteArray buffer = padded(data, length);
+        GetDeviceStatusChanged(bytes(buffer), g_StatusChanged);
+        ReadChangedStatus();
+        break;
+    }
+    case 14:
+        if (length == 1)
+            hub->EmitUpDataConfigUI(4, data[0], true);
+        else
+            hub->EmitUpDataConfigUI(0, 0, false);
+        break;
+    case 18:
+        handleVersion();
+        break;
+    case 21:
+        if (g_DongleRGB)
+            hub->EmitRGBValue(g_DongleRGB);
+        break;
+    case 23:
+        if (length == 10)
+            hub->EmitLongRangeMode(false);
+        break;
+    default:
+        break;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Cache file: one QDataStream byte block (32-bit big-endian length, then the
+// bytes of the record).
+
+QString Worker::DeviceInfoFileName(uchar cid, uchar mid)
+{
+    auto hex2 = [](uchar value) { return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper(); };
+    return QStringLiteral("Device_CID") + hex2(cid) + QStringLiteral("_MID") + hex2(mid) + QStringLiteral(".bin");
+}
+
+QString Worker::DeviceInfoFilePath(const QString &name)
+{
+    if (QFileInfo(name).isAbsolute())
+        return name;
+    return UserPaths::deviceInfoFolder() + QLatin1Char('/') + name;
+}
+
+void Worker::WriteDeviceInfoFile(QString name, FlashDataMap map)
+{
+    if (name.isEmpty())
+        return;
+    const QString path = DeviceInfoFilePath(name);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    uchar length[4];
+    qToBigEndian<quint32>(quint32(RecordSize), length);
+    file.write(reinterpret_cast<const char *>(length), 4);
+    file.write(reinterpret_cast<const char *>(&map), RecordSize);
+    file.close();
+}
+
+bool Worker::ReadDeviceInfoFile(QString name, FlashDataMap *out)
+{
+    if (name.isEmpty() || !out)
+        return false;
+    QFile file(DeviceInfoFilePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // Whatever the file does not cover reads as zero: a short or foreign file
+    // still gives a defined record, and never more than the record's size.
+    std::memset(out, 0, sizeof *out);
+    uchar lengthBytes[4];
+    if (file.read(reinterpret_cast<char *>(lengthBytes), 4) == 4) {
+        const quint32 length = qFromBigEndian<quint32>(lengthBytes);
+        // 0xFFFFFFFF marks an empty block in QDataStream.
+        if (length != 0xFFFFFFFFu) {
+            const qint64 wanted = qMin<qint64>(length, RecordSize);
+            const QByteArray block = file.read(wanted);
+            std::memcpy(out, block.constData(), size_t(block.size()));
+        }
+    }
+    file.close();
+    return true;
+}

@@ -1,0 +1,98 @@
+#pragma once
+// The device worker: connects the program to the selected mouse and keeps the
+// pages fed.
+//
+// One Worker exists (made by the button page, kept in g_Worker, never
+// deleted). It is created on the GUI thread, so its slots and its 1300 ms
+// timer run there, while run() makes one pass on the worker thread per start.
+// run() and DeviceDataCallBack (the library's thread) reach the pages through
+// blocking hub connections and must never run on the GUI thread.
+
+#include "DeviceAllInfo.h"
+#include "FlashDataMap.h"
+#include "GlobalState.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QThread>
+#include <QVector>
+
+#include <atomic>
+
+class QTimer;
+
+class Worker : public QThread
+{
+    Q_OBJECT
+
+public:
+    Worker();
+
+    // ---- discovery while the main frame is shown (GUI thread)
+    static void UsbChangedCallBack();
+    static void FindDevices(QString vid, QVector<QString> pids, int interfaceId, int deviceId);
+    // 1 known model, 2 the CID matches but no model's MID does, 3 the CID does
+    // not match, 0 no usable answer (or no model group).
+    static int IdentifyDevice(DeviceAllInfo &info, const QByteArray &path);
+
+    // Follows the device at info's path when it answers online, then starts
+    // a pass.
+    static void SelectDevice(DeviceAllInfo info);
+    // Acts on the change flags of the last status-change report.
+    static void ReadChangedStatus();
+    static void Stop();
+
+    // ---- the per-device cache file
+    // name is a file name inside the per-user "/Device_Info/" folder (an
+    // absolute path is used as it is).
+    static bool ReadDeviceInfoFile(QString name, FlashDataMap *out);
+    static void WriteDeviceInfoFile(QString name, FlashDataMap map);
+    // "Device_CID" + CID + "_MID" + MID + ".bin", two upper-case hex digits each.
+    static QString DeviceInfoFileName(uchar cid, uchar mid);
+    // The absolute path of a cache-file name.
+    static QString DeviceInfoFilePath(const QString &name);
+
+    // ---- the data callback handed to UsbServerC_Start (library thread)
+    static void DeviceDataCallBack(unsigned char *header, int headerLength, unsigned char *data, int length);
+
+    // Test hook: makes the configuration-switch throttle look older by ms.
+    static void AgeProfileChangeTimer(qint64 ms);
+
+public slots:
+    void SlotSelectMouseInfo(DeviceAllInfo SelectInfo);
+    void SlotMainPageChange();
+    void SlotCheckOnline();
+
+protected:
+    void run() override;
+
+private:
+    int m_LastType = 0;      // receiver type the last acting pass saw
+    QString m_LastPath;      // device path the last acting pass saw
+};
+
+// ---- globals of the device link (see GlobalState.h for the shared flags)
+
+// g_DeviceOnline as seen by the last acting pass.
+extern std::atomic<bool> g_LastOnline;
+// g_DeviceOnline at the end of the last pass; true after every full read.
+extern std::atomic<bool> g_LastRunOnline;
+// A re-read was asked by the device (configuration switched).
+extern std::atomic<bool> g_ForceReRead;
+// Set by the button page while it imports a configuration or resets the device.
+extern std::atomic<int> g_ProfileLoading;
+// The 1300 ms online check.
+extern QTimer *g_PollTimer;
+// Cache-file name of the selected device (set by SlotSelectMouseInfo).
+extern GuardedValue<QString> g_DeviceInfoName;
+// Cache-file name of the device whose record was last read in full.
+extern GuardedValue<QString> g_DeviceInfoNameRead;
+// "Option"/"ShowBatteryValue" of Config.ini, read by the constructor.
+extern std::atomic<int> g_ShowBatteryValue;
+// Battery status (level %, charging) and change flags of the last reports.
+extern unsigned char g_BatteryStatus[4];
+extern unsigned char g_StatusChanged[7];
+// Set by a reset report, consumed by the next full read.
+extern std::atomic<bool> g_ResetKeyRecords;
+extern std::atomic<bool> g_SkipDongleQuery;

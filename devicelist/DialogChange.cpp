@@ -1,0 +1,810 @@
+#include "DialogChange.h"
+#include "DialogChangeForm.h"
+
+#include "ConfigIni.h"
+#include "ContainReset.h"
+#include "DeviceAllInfo.h"
+#include "DeviceDiscovery.h"
+#include "DialogSkeleton.h"
+#include "FirmwareImage.h"
+#include "FormSetting.h"
+#include "GlobalState.h"
+#include "HIDUsb.h"
+#include "LanguageLoader.h"
+#include "MacroIni.h"
+#include "Match.h"
+#include "PostMsg.h"
+#include "QuestiondialogB.h"
+#include "RePair.h"
+#include "RegistryStore.h"
+#include "Skin.h"
+#include "UpDateRepair.h"
+#include "UpDateWarning.h"
+#include "Worker.h"
+#include "mytoolButtonEnter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QLabel>
+#include <QListView>
+#include <QPointer>
+#include <QThread>
+
+DialogChange *g_DeviceListPage = nullptr;
+int g_DeviceTotal = 0;
+QString g_DeviceListPicturePath;
+QString g_Label2Text;
+QString g_RepairDeviceText;
+QString g_OfflineTips1Text;
+QString g_OfflineTips2Text;
+QString g_MouseIsNewTipsText;
+QList<QWidget *> g_TileButtons;
+QList<QWidget *> g_TileOfflineMarks;
+QList<QWidget *> g_TileLinkMarks;
+QList<QWidget *> g_TileClassIcons;
+
+namespace {
+
+// A tile's click handler may open modal dialogs, and a hot-plug callback that
+// arrives inside such a dialog rebuilds the tiles. The widgets of the old
+// build must outlive every click handler still on the stack, so they are only
+// hidden and parked here while a click is being handled, and handed to
+// deleteLater once the outermost click handler has returned.
+int s_ClickDepth = 0;
+QList<QPointer<QWidget>> s_RetiredWidgets;
+
+void RetireWidget(QWidget *widget)
+{
+    if (!widget)
+        return;
+    widget->hide();
+    if (s_ClickDepth > 0)
+        s_RetiredWidgets.append(widget);
+    else
+        widget->deleteLater();
+}
+
+void ReleaseRetiredWidgets()
+{
+    const QList<QPointer<QWidget>> retired = s_RetiredWidgets;
+    s_RetiredWidgets.clear();
+    for (const QPointer<QWidget> &widget : retired) {
+        if (widget)
+            widget->deleteLater();
+    }
+}
+
+struct ClickScope
+{
+    ClickScope() { ++s_ClickDepth; }
+    ~ClickScope()
+    {
+        if (--s_ClickDepth == 0)
+            ReleaseRetiredWidgets();
+    }
+    ClickScope(const ClickScope &) = delete;
+    ClickScope &operator=(const ClickScope &) = delete;
+};
+
+QString MouseTestValue(const QString &name)
+{
+    return RegistryStore::value(RegistryStore::mouseTestKey(), name).toString();
+}
+
+// Position of the tiles on their stack page, by the number of tiles the page
+// holds and the slot on it: button, marks, class icon.
+struct TileSlot
+{
+    QPoint button;
+    QPoint marks;
+    QPoint icon;
+};
+
+TileSlot SlotPosition(int tilesOnPage, int slot)
+{
+    static const TileSlot three[3] = {
+        {QPoint(0, 0), QPoint(225, 20), QPoint(7, 10)},
+        {QPoint(300, 0), QPoint(525, 20), QPoint(307, 10)},
+        {QPoint(600, 0), QPoint(825, 20), QPoint(607, 10)},
+    };
+    static const TileSlot two[2] = {
+        {QPoint(135, 0), QPoint(360, 20), QPoint(142, 10)},
+        {QPoint(445, 0), QPoint(665, 20), QPoint(452, 10)},
+    };
+    static const TileSlot one = {QPoint(305, 0), QPoint(530, 20), QPoint(312, 10)};
+    if (tilesOnPage >= 3)
+        return three[qBound(0, slot, 2)];
+    if (tilesOnPage == 2)
+        return two[qBound(0, slot, 1)];
+    return one;
+}
+
+QString ButtonSheet(const QString &picture)
+{
+    return "QToolButton{border:0px;background-position:center;background-repeat:no-repeat;background-image: url("
+        + g_DeviceListPicturePath + picture + ");color: rgb(255, 255, 255);}";
+}
+
+QString MarkSheet(const QString &picture)
+{
+    return "QLabel{border:0px;background-position:center;background-repeat:no-repeat;background-image: url("
+        + g_DeviceListPicturePath + picture + ");color: rgb(255, 255, 255);}";
+}
+
+QString OfflineTooltip()
+{
+    return g_OfflineTips1Text + "\n" + g_OfflineTips2Text;
+}
+
+QWidget *FindTileWidget(const QList<QWidget *> &list, const QString &name)
+{
+    for (QWidget *widget : list) {
+        if (widget && widget->objectName() == name)
+            return widget;
+    }
+    return nullptr;
+}
+
+// The Config.ini key of the receiver firmware name by receiver type. A corded
+// device has no receiver firmware name.
+QString ReceiverModelKey(uchar receiverType)
+{
+    switch (receiverType) {
+    case 0: return QStringLiteral("DM");
+    case 4: return QStringLiteral("D2M");
+    case 1: return QStringLiteral("D4M");
+    default: return QString();
+    }
+}
+
+bool AnswersOnline(const DeviceAllInfo &info)
+{
+    const QByteArray path = info.Path.toLatin1();
+    return (UsbFinderC_GetDeviceOnLine(path.constData()) & 0xFF) != 0;
+}
+
+} // namespace
+
+DialogChange::DialogChange(QWidget *parent)
+    : QWidget(parent)
+{
+    // 1. Form; the page is reachable for the static device code from now on.
+    ui = new Ui_DialogChange;
+    ui->setupUi(this);
+    g_DeviceListPage = this;
+    ui->comboBox->setCurrentIndex(0);
+
+    // 2. Picture folders.
+    const QString appDir = QCoreApplication::applicationDirPath();
+    g_DeviceListPicturePath = appDir + "/Picture/DialogChange/";
+    const QString P = g_DeviceListPicturePath;
+    const QString W = appDir + "/Picture/WarningDialog/";
+
+    // 3. Colours.
+    const QString T = Skin::Rgb("ComboxTextColor");
+    const QString S = Skin::Rgb("ComboxSelectColor");
+    const QString B = Skin::Rgb("ComboxBackGroundColor");
+    const QString L = Skin::Rgb("LabelColor");
+    const QString K = Skin::Rgb("ButtonColor");
+
+    // 4. Style sheets.
+    ui->frameChange->setStyleSheet("#frameChange{border-image: url(" + P + "MainBack.png" + ");}");
+    ui->CloseButton->setStyleSheet("QToolButton{border:0px;background-image: url(" + P + "Close.png"
+                                   + ");background-position:center;background-repeat:no-repeat;}QToolButton:hover{background-image: url("
+                                   + P + "CloseHover.png" + ");}QToolButton:pressed{background-image: url(" + P
+                                   + "CloseClick.png" + ");}");
+    ui->MinButton->setStyleSheet("QToolButton{border:0px;background-image: url(" + P + "Min.png"
+                                 + ");background-position:center;background-repeat:no-repeat;}QToolButton:hover{background-image: url("
+                                 + P + "MinHover.png" + ");}QToolButton:pressed{background-image: url(" + P
+                                 + "MinClick.png" + ");}");
+    ui->Repair->setStyleSheet("#Repair{border:0px;background-image: url(" + P + "Repair.png"
+                              + ");background-position:center;background-repeat:no-repeat;}");
+    ui->RightButton->setStyleSheet("QToolButton{border-image: url(" + P + "Right.png"
+                                   + ");}QToolButton:hover{border-image: url(" + P + "RightClick.png" + ");}");
+    ui->LeftButton->setStyleSheet("QToolButton{border-image: url(" + P + "Left.png"
+                                  + ");}QToolButton:hover{border-image: url(" + P + "LeftClick.png" + ");}");
+    ui->comboBox->setStyleSheet(
+        "QComboBox{border: 1px solid gray; color: rgb(" + T + "); border-image: url(" + P + "ComboboxBack.png"
+        + ");}QComboBox::drop-down:button{border-radius:5px; background:rgb(" + B
+        + ");} QComboBox::down-arrow{image: url(" + P + "Menu.png"
+        + "); right: 8px; }QComboBox::down-arrow:on{ image: url(" + P + "MenuClicked.png"
+        + ");}QComboBox QAbstractItemView::item{height:25px;}QComboBox QAbstractItemView {outline: 0px solid gray; border: 1px  solid gray;color: rgb("
+        + T + "); border-image: url(" + P + "ComboboxTextBack.png" + ");selection-background-color: rgb(" + S + "); }");
+    ui->FindVerlaebl->setStyleSheet("QLabel{color: rgb(" + L + ";);}");
+    ui->NewHong->setStyleSheet("QToolButton{border:0px;background-position:center;background-repeat:no-repeat;color: rgb("
+                               + K + ";);border-image: url(" + W + "Confirm.png"
+                               + ");}QToolButton:pressed{border-image: url(" + W + "ConfirmClick.png" + "); }");
+    ui->CloseButton_2->setStyleSheet("QToolButton{border:0px;background-image: url(" + W + "Close.png"
+                                     + ");background-position:center;background-repeat:no-repeat;}QToolButton:hover{background-image: url("
+                                     + W + "CloseHover.png" + ");}QToolButton:pressed{background-image: url(" + W
+                                     + "CloseClick.png" + ");}");
+    ui->FindVer->setStyleSheet("#FindVer{border:0px;background-position:center;background-repeat:no-repeat;background-image: url("
+                               + W + "BackGround.png" + ");}");
+    ui->NoApear->setStyleSheet("QCheckBox{color: rgb(" + L + ";);}QCheckBox::indicator:checked {image: url(" + W
+                               + "CheckBoxCheck.png" + ");}QCheckBox::indicator:unchecked {image: url(" + W
+                               + "CheckBox.png" + ");}");
+
+    // 5. The selector's popup.
+    QListView *view = new QListView(ui->comboBox);
+    view->setStyleSheet("QListView::item:selected{background-color: rgb(" + S
+                        + ");}QListView::item:hover{background-color: rgb(" + S + ");}");
+    ui->comboBox->setView(view);
+    ui->comboBox->setMaxVisibleItems(5);
+
+    // 6. Both texts until the first build; no arrows.
+    ui->label_2->show();
+    ui->label_3->show();
+    ui->LeftButton->hide();
+    ui->RightButton->hide();
+
+    // 7. Hub.
+    PostMsg *hub = PostMsg::GetInstance();
+    connect(hub, SIGNAL(SigChangeLanguage(int)), this, SLOT(ChangeDialogLanguage(int)));
+    connect(hub, SIGNAL(SigLanguageSameA(int)), this, SLOT(SlotSameLanguageA(int)));
+    connect(hub, SIGNAL(SigUpDateButton(bool)), this, SLOT(SlotUpDateButton(bool)));
+    connect(hub, SIGNAL(SigEnterKey()), this, SLOT(SlotEnterKey()));
+
+    // 8. Repair shown while a failed firmware update is recorded.
+    ui->Repair->hide();
+    if (!MouseTestValue("UpdateFailInfo").isEmpty())
+        ui->Repair->show();
+
+    // 9. Number of models.
+    g_DeviceTotal = ConfigIni::GetInstance()->GetValue("Option", "DeviceTotal").toInt();
+
+    // 10. Language.
+    const int language = MacroIni::GetInstance()->GetValue("Language", "Language").toInt();
+    ui->comboBox->setCurrentIndex(language);
+    ChangeDialogLanguage(language);
+
+    // 11. The new-firmware notice is never shown.
+    ui->FindVer->hide();
+
+    // Hovering a tile refreshes the online state of its entry.
+    mytoolButtonEnter::SetDeviceList([] { return int(g_PickerDeviceList.size()); },
+                                     [](int index) { return DialogChange::UpDataDeviceOnline(index); });
+
+    // 12. The tiles appear when the library calls the hot-plug callback.
+    StartUsbChanged(DialogChange::UsbChangedCallBack, 600);
+}
+
+DialogChange::~DialogChange()
+{
+    if (g_DeviceListPage == this)
+        g_DeviceListPage = nullptr;
+    // The tiles are children of the stack pages and go with the page.
+    g_TileButtons.clear();
+    g_TileOfflineMarks.clear();
+    g_TileLinkMarks.clear();
+    g_TileClassIcons.clear();
+    delete ui;
+}
+
+void DialogChange::SetRepairShown(bool shown)
+{
+    ui->Repair->setVisible(shown);
+    ui->label_2->setText(shown ? g_RepairDeviceText : g_Label2Text);
+}
+
+// ---------------------------------------------------------------------------
+// Discovery (the search itself lives in DeviceDiscovery)
+
+void DialogChange::UsbChangedCallBack()
+{
+    DialogChange *page = g_DeviceListPage;
+    if (page)
+        page->SetRepairShown(!MouseTestValue("UpdateFailInfo").isEmpty());
+    DeviceDiscovery::SearchForPicker();
+    UpDataDeviceList();
+}
+
+void DialogChange::FindDevices(QString vid, QVector<QString> pids, int interfaceId, int deviceId)
+{
+    DeviceDiscovery::FindForPicker(vid, pids, interfaceId, deviceId);
+}
+
+bool DialogChange::IdentifyDevice(DeviceAllInfo &info)
+{
+    return DeviceDiscovery::IdentifyForPicker(info);
+}
+
+bool DialogChange::CheckDeviceOnline(int index)
+{
+    return DeviceDiscovery::RefreshPickerEntry(index, false);
+}
+
+bool DialogChange::UpDataDeviceOnline(int index)
+{
+    if (g_PickerDeviceList.isEmpty())
+        return true;
+    // An index outside the list (a tile of an earlier build) refreshes nothing.
+    if (index < 0 || index >= g_PickerDeviceList.size())
+        return true;
+    DeviceDiscovery::RefreshPickerEntry(index, true);
+    ApplyTileState(index);
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Page build
+
+QWidget *DialogChange::BuildTilePage(int first, int count)
+{
+    QWidget *page = new QWidget;
+    const QStringList &pids1 = g_Wireless1KPids;
+    const QStringList &pids2 = g_Wireless2KPids;
+    const QStringList &pids4 = g_Wireless4KPids;
+    for (int slot = 0; slot < count; ++slot) {
+        const int n = first + slot;
+        const DeviceAllInfo entry = g_PickerDeviceList.at(n);
+        const TileSlot pos = SlotPosition(count, slot);
+
+        mytoolButtonEnter *button = new mytoolButtonEnter(page);
+        button->setObjectName("btn" + QString::number(n));
+        button->setFixedSize(284, 360);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->move(pos.button);
+        button->setStyleSheet(ButtonSheet(entry.ModelIndex == g_DeviceTotal ? "Unknow.png" : "DisOnlin0.png"));
+        g_TileButtons.append(button);
+
+        QLabel *offline = new QLabel(page);
+        offline->setObjectName("label" + QString::number(n));
+        offline->setFixedSize(32, 32);
+        offline->setFocusPolicy(Qt::NoFocus);
+        offline->move(pos.marks);
+        offline->setToolTip(OfflineTooltip());
+        offline->setStyleSheet(MarkSheet("DisOnline.png"));
+        offline->hide();
+        g_TileOfflineMarks.append(offline);
+
+        QLabel *link = new QLabel(page);
+        link->setObjectName("UsbWifi" + QString::number(n));
+        link->setFixedSize(32, 32);
+        link->setFocusPolicy(Qt::NoFocus);
+        link->move(pos.marks);
+        link->setStyleSheet(MarkSheet(entry.Wired ? "OnLineUsb.png" : "OnLineWifi.png"));
+        link->hide();
+        g_TileLinkMarks.append(link);
+
+        QString classPicture;
+        if (pids2.contains(entry.PID))
+            classPicture = "2KHz.png";
+        else if (pids4.contains(entry.PID))
+            classPicture = "4KHz.png";
+        else if (pids1.contains(entry.PID))
+            classPicture = "1KHz.png";
+        if (!classPicture.isEmpty()) {
+            QLabel *icon = new QLabel(page);
+            icon->setFixedSize(42, 26);
+            icon->setFocusPolicy(Qt::NoFocus);
+            icon->move(pos.icon);
+            icon->setStyleSheet("QLabel{background-image: url(" + g_DeviceListPicturePath + classPicture + ");}");
+            g_TileClassIcons.append(icon);
+        }
+    }
+    return page;
+}
+
+void DialogChange::UpDataDeviceList()
+{
+    DialogChange *page = g_DeviceListPage;
+    if (!page)
+        return;
+    Ui_DialogChange *ui = page->ui;
+
+    // 1. Drop the tiles of the previous build and its stack pages.
+    for (QWidget *w : qAsConst(g_TileButtons))
+        RetireWidget(w);
+    for (QWidget *w : qAsConst(g_TileOfflineMarks))
+        RetireWidget(w);
+    for (QWidget *w : qAsConst(g_TileClassIcons))
+        RetireWidget(w);
+    for (QWidget *w : qAsConst(g_TileLinkMarks))
+        RetireWidget(w);
+    g_TileButtons.clear();
+    g_TileOfflineMarks.clear();
+    g_TileClassIcons.clear();
+    g_TileLinkMarks.clear();
+    for (int i = ui->stackedWidget->count() - 1; i >= 0; --i) {
+        QWidget *stackPage = ui->stackedWidget->widget(i);
+        ui->stackedWidget->removeWidget(stackPage);
+        RetireWidget(stackPage);
+    }
+
+    // 2. Nothing found.
+    if (g_PickerDeviceList.isEmpty()) {
+        ui->label_2->show();
+        ui->label_3->hide();
+        return;
+    }
+
+    // 3. Count the devices per connection class and model; refresh each
+    // entry's online state and status bytes.
+    const int columns = qMax(g_DeviceTotal, 0) + 1;
+    QVector<QVector<int>> table(4, QVector<int>(columns, 0));
+    for (int i = 0; i < g_PickerDeviceList.size(); ++i) {
+        const DeviceAllInfo &entry = g_PickerDeviceList.at(i);
+        int cls = -1;
+        if (entry.Wired)
+            cls = 0;
+        else if (g_Wireless1KPids.contains(entry.PID))
+            cls = 1;
+        else if (g_Wireless4KPids.contains(entry.PID))
+            cls = 2;
+        else if (g_Wireless2KPids.contains(entry.PID))
+            cls = 3;
+        if (cls >= 0 && entry.ModelIndex >= 0 && entry.ModelIndex < columns)
+            ++table[cls][entry.ModelIndex];
+        CheckDeviceOnline(i);
+    }
+
+    // 4. Duplicates, and a mouse on its cable shown without the receiver
+    // entries of its own model.
+    bool duplicate = false;
+    for (int m = 0; m < g_DeviceTotal && m < columns; ++m) {
+        bool twoInOneClass = false;
+        for (int cls = 0; cls < 4; ++cls) {
+            if (table[cls][m] >= 2)
+                twoInOneClass = true;
+        }
+        if (twoInOneClass) {
+            duplicate = true;
+        } else if (!duplicate && table[0][m] == 1) {
+            for (int i = g_PickerDeviceList.size() - 1; i >= 0; --i) {
+                const DeviceAllInfo &entry = g_PickerDeviceList.at(i);
+                if (entry.ModelIndex == m && !entry.Wired)
+                    g_PickerDeviceList.removeAt(i);
+            }
+        }
+    }
+
+    // 5. Two devices of one model in one class: the notice replaces the tiles.
+    if (duplicate) {
+        ui->label_2->show();
+        ui->label_3->hide();
+        ui->LeftButton->hide();
+        ui->RightButton->hide();
+        QuestiondialogB notice;
+        DialogSkeleton::MoveOver(&notice, page, 0, 0);
+        notice.exec();
+        return;
+    }
+
+    // 6. Tiles, three to a page.
+    ui->label_2->hide();
+    ui->label_3->show();
+    const int total = g_PickerDeviceList.size();
+    for (int first = 0; first < total; first += 3)
+        ui->stackedWidget->addWidget(BuildTilePage(first, qMin(3, total - first)));
+    ui->stackedWidget->setCurrentIndex(0);
+
+    // 7. Arrows.
+    ui->RightButton->setVisible(total > 3);
+    ui->LeftButton->hide();
+
+    // 8. Current state of every tile; clicks start the selection.
+    const QList<QWidget *> buttons = g_TileButtons;
+    for (QWidget *button : buttons) {
+        const int n = button->objectName().remove("btn").toInt();
+        UpDataDeviceOnline(n);
+        connect(static_cast<QToolButton *>(button), SIGNAL(clicked()), page, SLOT(slotButtonClicked()));
+    }
+}
+
+void DialogChange::ApplyTileState(int index)
+{
+    if (index < 0 || index >= g_PickerDeviceList.size())
+        return;
+    const DeviceAllInfo &entry = g_PickerDeviceList.at(index);
+    const QString n = QString::number(index);
+    QWidget *button = FindTileWidget(g_TileButtons, "btn" + n);
+    QWidget *offline = FindTileWidget(g_TileOfflineMarks, "label" + n);
+    QWidget *link = FindTileWidget(g_TileLinkMarks, "UsbWifi" + n);
+    if (link)
+        link->setStyleSheet(MarkSheet(entry.Wired ? "OnLineUsb.png" : "OnLineWifi.png"));
+    if (entry.ModelIndex == g_DeviceTotal) {
+        if (button)
+            button->setStyleSheet(ButtonSheet("Unknow.png"));
+        if (link)
+            link->show();
+    } else if (entry.Online) {
+        if (button)
+            button->setStyleSheet(ButtonSheet("OnLine0.png"));
+        if (offline)
+            offline->hide();
+        if (link)
+            link->show();
+    } else {
+        if (button)
+            button->setStyleSheet(ButtonSheet("DisOnlin0.png"));
+        if (offline) {
+            offline->setToolTip(OfflineTooltip());
+            offline->show();
+        }
+        if (link)
+            link->hide();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Page arrows
+
+void DialogChange::on_RightButton_clicked()
+{
+    const int c = ui->stackedWidget->currentIndex();
+    const int k = ui->stackedWidget->count();
+    ui->label_2->hide();
+    ui->label_3->show();
+    if (c == k - 2) {
+        ui->LeftButton->show();
+        ui->RightButton->hide();
+    }
+    if (c + 1 < k)
+        ui->stackedWidget->setCurrentIndex(c + 1);
+}
+
+void DialogChange::on_LeftButton_clicked()
+{
+    const int c = ui->stackedWidget->currentIndex();
+    ui->label_2->hide();
+    ui->label_3->show();
+    if (c == 1) {
+        ui->LeftButton->hide();
+        ui->RightButton->show();
+    }
+    if (c >= 1)
+        ui->stackedWidget->setCurrentIndex(c - 1);
+}
+
+// ---------------------------------------------------------------------------
+// Language
+
+void DialogChange::ChangeDialogLanguage(int index)
+{
+    LanguageLoader::KeyTable keys;
+    keys.insert("label_2", [this](const QString &t) {
+        g_Label2Text = t;
+        if (!ui->Repair->isVisible())
+            ui->label_2->setText(t);
+    });
+    keys.insert("RepairDevice", [this](const QString &t) {
+        g_RepairDeviceText = t;
+        if (ui->Repair->isVisible())
+            ui->label_2->setText(t);
+    });
+    keys.insert("label_3", [this](const QString &t) { ui->label_3->setText(t); });
+    keys.insert("OfflineTips1", [](const QString &t) { g_OfflineTips1Text = t; });
+    keys.insert("OfflineTips2", [](const QString &t) { g_OfflineTips2Text = t; });
+    keys.insert("label", [this](const QString &t) { ui->FindVerlaebl->setText(t); });
+    keys.insert("NewHong", [this](const QString &t) { ui->NewHong->setText(t); });
+    keys.insert("NoApear", [this](const QString &t) { ui->NoApear->setText(t); });
+    keys.insert("MouseIsNewTips", [](const QString &t) { g_MouseIsNewTipsText = t; });
+    if (!LanguageLoader::Load(index, "DialogChange", keys, m_Reader))
+        return;
+    for (QWidget *mark : qAsConst(g_TileOfflineMarks))
+        mark->setToolTip(OfflineTooltip());
+}
+
+void DialogChange::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->comboBox->blockSignals(true);
+        ui->retranslateUi(this);
+        ui->comboBox->setCurrentIndex(0);
+        ui->comboBox->blockSignals(false);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Hub and form slots
+
+void DialogChange::SlotSameLanguageA(int index)
+{
+    ui->comboBox->setCurrentIndex(index);
+}
+
+void DialogChange::SlotUpDateButton(bool IsHide)
+{
+    SetRepairShown(!IsHide);
+}
+
+void DialogChange::SlotEnterKey()
+{
+    if (ui->FindVer->isVisible())
+        ui->FindVer->hide();
+    else if (ui->Repair->isVisible())
+        on_Repair_clicked();
+}
+
+void DialogChange::on_CloseButton_clicked()
+{
+    PostMsg::GetInstance()->EmitChangeSize(3);
+}
+
+void DialogChange::on_MinButton_clicked()
+{
+    PostMsg::GetInstance()->EmitChangeSize(2);
+}
+
+void DialogChange::on_comboBox_activated(int index)
+{
+    MacroIni::GetInstance()->SetValue("Language", "Language", QString::number(index));
+    PostMsg::GetInstance()->EmitChangeLanguage(index);
+    PostMsg::GetInstance()->EmitLanguageSameB(index);
+}
+
+void DialogChange::on_Repair_clicked()
+{
+    // Building the dialog starts the repair of the recorded failed update.
+    UpDateRepair repair;
+    PlaceDialog(&repair, 0, 0);
+    repair.exec();
+}
+
+void DialogChange::on_CloseButton_2_clicked()
+{
+    ui->FindVer->hide();
+}
+
+void DialogChange::on_NewHong_clicked()
+{
+    ui->FindVer->hide();
+}
+
+void DialogChange::on_NoApear_clicked(bool checked)
+{
+    MacroIni::GetInstance()->SetValue("FindNew", "IsShow", checked ? "1" : "0");
+}
+
+void DialogChange::PlaceDialog(QWidget *dialog, int dx, int dy) const
+{
+    DialogSkeleton::MoveOver(dialog, this, dx, dy);
+}
+
+// ---------------------------------------------------------------------------
+// Device selection
+
+void DialogChange::slotButtonClicked()
+{
+    ClickScope scope;
+    PostMsg *hub = PostMsg::GetInstance();
+
+    // 1.
+    hub->EmitSetver(6);
+
+    // 2. The clicked entry, by the tile's name. The list may change while a
+    // dialog of this click is open, so the entry is copied first.
+    QObject *tile = sender();
+    if (!tile)
+        return;
+    const int i = tile->objectName().remove("btn").toInt();
+    if (i < 0 || i >= g_PickerDeviceList.size())
+        return;
+    const DeviceAllInfo E = g_PickerDeviceList.at(i);
+    const QString group = "Drive" + QString::number(E.ModelIndex + 1);
+
+    // 3. Model number for the main frame.
+    const int mid = ConfigIni::GetInstance()->GetValue(group, "MID").toInt();
+    if (mid == 1)
+        hub->EmitMouseIndex(0);
+    else if (mid == 2)
+        hub->EmitMouseIndex(1);
+
+    // 4. Twin entries: the clicked one offline, the other one online.
+    if (g_PickerDeviceList.size() == 2 && (i == 0 || i == 1)) {
+        const DeviceAllInfo O = g_PickerDeviceList.at(1 - i);
+        if (E.CID == O.CID && E.MID == O.MID) {
+            bool twin;
+            if (i == 0)
+                twin = !AnswersOnline(E) && AnswersOnline(O);
+            else
+                twin = AnswersOnline(O) && !AnswersOnline(E);
+            if (twin) {
+                PairingCheck(E);
+                return;
+            }
+        }
+    }
+
+    // 5. No known model.
+    if (E.ModelIndex == g_DeviceTotal) {
+        if (!E.Wired)
+            PairingCheck(E);
+        return;
+    }
+
+    // 6.
+    SelectDevice(E);
+}
+
+void DialogChange::PairingCheck(const DeviceAllInfo &E)
+{
+    ConfigIni *config = ConfigIni::GetInstance();
+    const QString group = "Drive" + QString::number(E.ModelIndex + 1);
+    const QString cidText = config->GetValue("Option", "CID");
+    const QString midText = config->GetValue(group, "MID");
+    const int cid = cidText.toInt();
+    const int mid = midText.toInt();
+    const QString mouseVer = MouseTestValue("MouseVer" + cidText + midText);
+
+    if (mouseVer.isEmpty()) {
+        RunMatch(E);
+        return;
+    }
+
+    const bool mouseNew = FormSetting::FindFirmware(0xD2, mouseVer, config->GetValue(group, "MM"), cid, mid);
+
+    // Building the repair dialog also runs its repair of a recorded failed update.
+    UpDateRepair repair;
+    PlaceDialog(&repair, 0, 0);
+
+    const QString key = ReceiverModelKey(E.ReceiverType);
+    const QString receiverName = key.isEmpty() ? QString() : config->GetValue(group, key);
+    bool receiverNew = false;
+    if (key == "DM" || !receiverName.isEmpty())
+        receiverNew = repair.FindFirmware(0xD3, E.ReceiverVersion, receiverName, cid, mid);
+
+    if (!mouseNew && receiverNew) {
+        ContainReset question;
+        question.SetText(g_MouseIsNewTipsText);
+        PlaceDialog(&question, -20, 0);
+        question.exec();
+        if (question.m_Ok) {
+            repair.StartRepair(0);
+            repair.exec();
+        }
+    } else if (mouseNew && !receiverNew) {
+        UpDateWarning warning;
+        warning.SetText(g_WiredModeText);
+        PlaceDialog(&warning, -20, 0);
+        warning.exec();
+    } else {
+        RePair question;
+        PlaceDialog(&question, 0, 0);
+        question.exec();
+        if (question.m_Ok)
+            RunMatch(E);
+    }
+}
+
+void DialogChange::RunMatch(const DeviceAllInfo &E)
+{
+    g_MatchUseChosenDevice = true;
+    g_ChosenDevice = E;
+    Match match;
+    match.InitMatch();
+    PlaceDialog(&match, 0, 0);
+    match.exec();
+}
+
+void DialogChange::SelectDevice(const DeviceAllInfo &E)
+{
+    PostMsg *hub = PostMsg::GetInstance();
+
+    // 1. The worker takes the record as the current device.
+    hub->EmitSelectMouseInfo(E);
+
+    // 2.-4. Receiver firmware check for the settings page.
+    const int receiverClass = DeviceDiscovery::ReceiverClass(E.ReceiverType);
+    QString second;
+    if (QDir(QCoreApplication::applicationDirPath() + "/bin").exists()) {
+        const bool available = FormSetting::IsUpdateAvailable(0xD3, E.ReceiverVersion, receiverClass);
+        g_DongleUpdatePending = available;
+        if (available)
+            second = "true";
+    }
+    hub->EmitLabelTextB(E.ReceiverVersion, second);
+
+    // 5. The main frame takes over.
+    hub->EmitChangeMainDialog(1);
+
+    // 6.
+    QThread::msleep(150);
+
+    // 7. First read; the worker's pass acts only with both flags set.
+    g_WorkerRunEnable = true;
+    g_MainPageActive = 1;
+    if (Worker *worker = g_Worker.load())
+        worker->start(QThread::InheritPriority);
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Value entry for a macro delay in milliseconds (10..65535, opens at 10).
+// m_Ok is true only after the confirm button, which also copies the value
+// into m_Delay; read them after exec().
+
+#include "DialogSkeleton.h"
+
+class Ui_AddDelayTime;
+
+class AddDelayTime : public DialogSkeleton
+{
+    Q_OBJECT
+
+public:
+    explicit AddDelayTime(QWidget *parent = nullptr);
+    ~AddDelayTime() override;
+
+    bool m_Ok = false;
+    int m_Delay = 0;
+
+private slots:
+    void on_CloseButton_clicked();
+    void on_NewHong_clicked();
+    void on_NewHong_2_clicked();
+
+private:
+    QString LanguageSection() const override;
+    LanguageLoader::KeyTable LanguageKeys() override;
+
+    Ui_AddDelayTime *ui;
+};

@@ -1,0 +1,34 @@
+#pragma once
+// One-button notice with three texts from its language section: "label"
+// (another instance of the utility runs; the default), "PleaseStop" and
+// "label_2" (both used by the macro page).
+
+#include "DialogSkeleton.h"
+
+class Ui_ExeIsRun;
+
+class ExeIsRun : public DialogSkeleton
+{
+    Q_OBJECT
+
+public:
+    explicit ExeIsRun(QWidget *parent = nullptr);
+    ~ExeIsRun() override;
+
+    // The label shows the "label_2" text of the last language load.
+    void ShowSecondText();
+    // The label shows the "PleaseStop" text of the last language load.
+    void ShowPleaseStopText();
+
+private slots:
+    void on_NewHong_clicked();
+    void on_CloseButton_clicked();
+
+private:
+    QString LanguageSection() const override;
+    LanguageLoader::KeyTable LanguageKeys() override;
+
+    Ui_ExeIsRun *ui;
+    QString m_SecondText;
+    QString m_PleaseStopText;
+};

@@ -1,0 +1,45 @@
+#pragma once
+// Name entry: the user types the name of a macro (new macro or rename).
+// m_Name holds the typed text after the confirm button and is empty after the
+// close or cancel button; read it after exec(). The text is kept within the
+// width of a macro record's name field (NameRule).
+
+#include "DialogSkeleton.h"
+
+class Ui_QuestionDialog;
+
+class QuestionDialog : public DialogSkeleton
+{
+    Q_OBJECT
+
+public:
+    explicit QuestionDialog(QWidget *parent = nullptr);
+    ~QuestionDialog() override;
+
+    // Shows the rename prompt when second is not 0, else the new-macro prompt.
+    void ShowText(int second);
+
+    // The name rule applied to every user edit: a text ending with a space
+    // loses all its spaces; a text longer than NameMaxBytes in the local 8-bit
+    // encoding keeps its longest beginning that fits, cut between characters.
+    static QString NameRule(const QString &text);
+    static constexpr int NameMaxBytes = 30;
+
+    QString m_Name;
+
+public slots:
+    void WindowClosedLan();
+
+private slots:
+    void on_CloseButton_clicked();
+    void on_NewHong_clicked();
+    void on_lineEdit_textEdited(const QString &text);
+
+private:
+    QString LanguageSection() const override;
+    LanguageLoader::KeyTable LanguageKeys() override;
+
+    Ui_QuestionDialog *ui;
+    QString m_LabelText;
+    QString m_Label2Text;
+};

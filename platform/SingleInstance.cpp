@@ -1,0 +1,60 @@
+#include "SingleInstance.h"
+
+#include "UserPaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSharedMemory>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace SingleInstance {
+
+QSharedMemory &Memory()
+{
+    static QSharedMemory memory(UserPaths::productName());
+    return memory;
+}
+
+QString LockFilePath()
+{
+    return QDir::tempPath() + "/" + UserPaths::productName() + ".instance.lock";
+}
+
+bool AnotherInstanceRuns()
+{
+    // Kept open (and locked) for the whole life of the running copy; the
+    // descriptor is not inherited by programs this copy starts.
+    static int lockFd = -1;
+    if (lockFd < 0)
+        lockFd = ::open(QFile::encodeName(LockFilePath()).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+
+    enum { LockUnavailable, LockTaken, LockHeldByOther } lock = LockUnavailable;
+    if (lockFd >= 0) {
+        int rc;
+        do {
+            rc = ::flock(lockFd, LOCK_EX | LOCK_NB);
+        } while (rc != 0 && errno == EINTR);
+        lock = rc == 0 ? LockTaken : (errno == EWOULDBLOCK ? LockHeldByOther : LockUnavailable);
+    }
+
+    QSharedMemory &memory = Memory();
+    const bool attached = memory.attach(QSharedMemory::ReadWrite);
+
+    if (lock == LockHeldByOther)
+        return true;
+    if (attached) {
+        if (lock != LockTaken)
+            return true; // no lock to tell a live owner from a stale segment: trust the segment
+        // Nobody holds the lock, so whoever created the segment has gone:
+        // detaching the last attachment removes it.
+        memory.detach();
+    }
+    memory.create(1, QSharedMemory::ReadWrite); // a failure still runs this copy as the first one
+    return false;
+}
+
+} // namespace SingleInstance

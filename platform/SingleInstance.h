@@ -1,0 +1,29 @@
+#pragma once
+// Only one copy of the utility runs per user session. The running copy owns
+// a 1-byte shared-memory segment keyed by the product name; a copy that can
+// attach to it knows another one runs.
+//
+// A System V segment outlives a process that was killed, so the segment
+// alone would lock the utility out after a crash. Beside it the running copy
+// holds an advisory lock on a file, which the kernel releases whenever the
+// process ends; a segment found while nobody holds that lock is stale and is
+// removed before this copy takes over.
+
+#include <QString>
+
+class QSharedMemory;
+
+namespace SingleInstance {
+
+// The shared-memory object of this process (created on first use, lives until
+// the process ends, never detached while this copy runs).
+QSharedMemory &Memory();
+
+// True when another copy of the utility runs. Otherwise this copy becomes the
+// running one: it takes the lock and creates the segment.
+bool AnotherInstanceRuns();
+
+// The lock file beside the segment's key file (in the temporary folder).
+QString LockFilePath();
+
+} // namespace SingleInstance

@@ -1,0 +1,132 @@
+#pragma once
+// Control of the simulated devices behind HIDUsb, for tests and for people.
+//
+// The library simulates mice and receivers: each simulated device is one
+// enumeration entry (a receiver, or a mouse on its cable). Entries that name
+// the same `mouse` key are two entries of one mouse: they share its CID and
+// MID, on-board configurations, battery, firmware version and status bytes
+// (the first entry of the key gives them), so a record written through the
+// cable reads back through the receiver.
+//
+// Every function here is thread-safe. None of them is logged in the call list.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QList>
+
+#include "HIDUsb.h"
+
+namespace HIDUsbSim {
+
+// Description of one simulated enumeration entry.
+struct DeviceSetup
+{
+    QString name;             // short key for the path; empty: "dev" + id
+    QString path;             // explicit HID path; empty: built from vid, pid and name
+    QString vid = "3554";     // hexadecimal texts, as enumerated
+    QString pid = "F503";
+    quint8 cid = 0x1A;
+    quint8 mid = 0x05;
+    quint8 receiverType = 1;  // 0 1 kHz, 4 2 kHz, 1 4 kHz receiver; other (2) the mouse on cable
+    bool online = true;       // the mouse answers through this entry
+    QByteArray statusBytes;   // 3 bytes; empty: the mouse's own (shared by twins)
+    quint16 receiverVersion = 0x0102; // USB attribute version / receiver firmware
+    quint16 mouseVersion = 0x0105;    // mouse firmware (shared by twins)
+    int battery = 80;         // percent (shared by twins)
+    bool charging = false;
+    QString mouse;            // twin key: entries with the same key are one mouse (CID/MID from the first)
+    bool bootMode = false;    // waits in boot mode: not enumerated, found by UsbUpgradeC_FindBootDevices
+    QByteArray dongleRgb;     // 10 bytes receiver lighting; empty: mode 1, rest 0
+    bool longRange = false;
+    int identifyFrom = 1;     // UsbFinderC_GetDeviceInfo answers from this ask on (1 = at once)
+};
+
+// Back to no devices and no connection; the devices file is no longer
+// watched; delays, fail flags, hot-plug registration and call list reset.
+void reset();
+
+// Adds an entry; returns its id (> 0). Fires a hot-plug notification unless
+// the entry is in boot mode.
+int plug(const DeviceSetup &setup);
+// Removes an entry; fires a hot-plug notification (unless it was in boot mode).
+bool unplug(int id);
+// Online state of the mouse behind an entry; no hot-plug notification (as a
+// real receiver: the mouse simply stops answering).
+bool setOnline(int id, bool online);
+bool setBattery(int id, int level, bool charging);
+QList<int> devices();          // ids of all entries, boot mode included
+QString path(int id);          // empty for an unknown id
+DeviceSetup setup(int id);       // current description (versions after a flash)
+int idForPath(const QString &path); // 0 when none
+
+// Identification answers only from the k-th ask of UsbFinderC_GetDeviceInfo
+// (counting starts again now).
+bool setIdentifyFrom(int id, int k);
+int identifyAsks(int id);
+
+// Delivers a report to the current connection's callback (as the device
+// would; ordered after the reports already queued). False: no connection.
+bool injectReport(const QByteArray &header, const QByteArray &data);
+
+// The next flash ends in failure (the target stays in boot mode); the next
+// pairing ends with status 2.
+void failNextFlash();
+void failNextPairing();
+// Duration of a whole flash and of a pairing (ms); delay of every report (ms).
+void setFlashDuration(int ms);
+void setPairDuration(int ms);
+void setReportDelay(int ms);
+
+// Records: the last record the mouse behind an entry received through
+// ProtocolDataUpdate (empty when none yet), and its stored records.
+QByteArray lastRecord(int id);
+int updateCount(int id);       // successful ProtocolDataUpdate calls for this mouse
+QByteArray storedRecord(int id, int config = -1); // -1: the active configuration
+bool setStoredRecord(int id, const QByteArray &record, int config = -1);
+int activeConfig(int id);
+QByteArray factoryRecord(int mid = 0x05); // what a factory reset restores for this model
+QByteArray dongleRgb(int id);
+bool longRange(int id);
+
+// The connection: path and whether one is open.
+QString connectionPath();
+bool connectionOpen();
+
+// Hot-plug notifications posted so far (since reset).
+int hotplugPosts();
+
+// Call list: one line per library call, "Name(arg, arg)" (numbers in
+// decimal, callbacks as "callback" or "null"). Keeps at least
+// the last 20000 calls.
+QStringList calls();
+void clearCalls();
+// Calls whose line starts with this text (e.g. "UsbServer_ReadAllFlashData").
+int callCount(const QString &prefix);
+
+// Waits until every queued report was delivered, no callback runs and no
+// flash is in progress; processes events meanwhile when called on the
+// application's main thread (callbacks may wait on it). False on time-out.
+bool waitIdle(int timeoutMs = 5000);
+
+// Devices file: reads it now and then watches it (mtime polled on a library
+// thread); returns false when it cannot be read or parsed (the message is
+// also on stderr and in lastFileError(); no devices from it then).
+bool watchDevicesFile(const QString &fileName);
+QString lastFileError();
+void setPollInterval(int ms);
+// Parses devices-file JSON text into setups (for tests); false + error text
+// on a fault.
+bool parseDevicesJson(const QByteArray &json, QList<DeviceSetup> *out, QString *error);
+
+// Builds a firmware image of our format (header + payloadSize bytes of
+// filler). versionWord: byte 0 minor, bits 8.. major.
+QByteArray makeFirmwareImage(quint8 kind, quint8 cid, quint8 mid, quint32 versionWord,
+                             const QByteArray &modelName, int payloadSize = 1024);
+
+// Old names of DeviceSetup and setup(), kept only until the remaining callers
+// have moved to the new ones; then these two lines go.
+using DeviceSpec = DeviceSetup;
+inline DeviceSetup spec(int id) { return setup(id); }
+
+} // namespace HIDUsbSim

@@ -1,0 +1,175 @@
+#include "FirmwareImage.h"
+
+#include "ConfigIni.h"
+#include "DeviceDiscovery.h"
+#include "GlobalState.h"
+#include "UserPaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
+#include <mutex>
+
+std::atomic<bool> g_DongleUpdatePending { false };
+std::atomic<bool> g_MouseUpdatePending { false };
+std::atomic<int> g_UpdateCID { 0 };
+
+namespace {
+
+constexpr int OffsetVersion = 16;
+constexpr int OffsetKind = 20;
+constexpr int OffsetCid = 21;
+constexpr int OffsetMid = 22;
+constexpr int OffsetModel = 87;
+constexpr int ModelSize = 64;
+
+// The image the last FindFirmware chose; the upgrade callback reads it on the
+// library's thread while the GUI thread may start a new search.
+std::mutex g_ImageMutex;
+QList<QByteArray> g_FirmwareImage;
+QString g_FolderOverride;
+
+// Version texts compare as decimal numbers once their "v" is gone.
+QString stripped(const QString &version)
+{
+    QString text = version;
+    return text.remove(QLatin1Char('v'));
+}
+
+// The scan shared by FindFirmware and CheckFirmware. chosen receives the
+// chosen file (when not null). Returns the search's result.
+bool scan(int kind, const QString &version, const QString &modelName, int cid, int mid, QByteArray *chosen)
+{
+    const QString reference = version.isEmpty() ? QStringLiteral("0.0") : stripped(version);
+    QDir folder(FirmwareImage::Folder());
+    if (!folder.exists())
+        return false;
+    const QFileInfoList files = folder.entryInfoList(QStringList() << QStringLiteral("*.bin"), QDir::Files,
+                                                     QDir::Name | QDir::IgnoreCase);
+    bool result = false;
+    for (const QFileInfo &info : files) {
+        QFile file(info.absoluteFilePath());
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray image = file.readAll();
+        file.close();
+        FirmwareImage::Header header;
+        if (!FirmwareImage::ParseHeader(image, &header))
+            continue;
+        if (header.Kind != (kind & 0xFF) || header.CID != (cid & 0xFF) || header.MID != (mid & 0xFF)
+            || header.ModelName != modelName)
+            continue;
+        const QString imageVersion = stripped(FirmwareImage::VersionText(header.Version));
+        if (!version.isEmpty()) {
+            if (imageVersion == reference)
+                continue;
+            // The first older image ends the scan.
+            if (reference.toDouble() > imageVersion.toDouble())
+                break;
+        }
+        result = true;
+        if (chosen)
+            *chosen = image;
+    }
+    return result;
+}
+
+} // namespace
+
+namespace FirmwareImage {
+
+bool ParseHeader(const QByteArray &image, Header *header)
+{
+    if (image.size() < HeaderSize || !header)
+        return false;
+    const uchar *bytes = reinterpret_cast<const uchar *>(image.constData());
+    header->Version = qFromLittleEndian<quint32>(bytes + OffsetVersion);
+    header->Kind = bytes[OffsetKind];
+    header->CID = bytes[OffsetCid];
+    header->MID = bytes[OffsetMid];
+    const char *name = image.constData() + OffsetModel;
+    header->ModelName = QString::fromLocal8Bit(name, int(qstrnlen(name, ModelSize)));
+    return true;
+}
+
+QString VersionText(quint32 versionWord)
+{
+    return DeviceDiscovery::VersionText(versionWord);
+}
+
+QString Folder()
+{
+    std::lock_guard<std::mutex> guard(g_ImageMutex);
+    return g_FolderOverride.isEmpty() ? UserPaths::firmwareFolder() : g_FolderOverride;
+}
+
+void SetFolder(const QString &folder)
+{
+    std::lock_guard<std::mutex> guard(g_ImageMutex);
+    g_FolderOverride = folder;
+}
+
+bool FindFirmware(int kind, QString version, QString modelName, int cid, int mid)
+{
+    {
+        std::lock_guard<std::mutex> guard(g_ImageMutex);
+        g_FirmwareImage.clear();
+    }
+    QByteArray chosen;
+    const bool result = scan(kind, version, modelName, cid, mid, &chosen);
+    if (!chosen.isEmpty()) {
+        std::lock_guard<std::mutex> guard(g_ImageMutex);
+        g_FirmwareImage = QList<QByteArray>() << chosen;
+    }
+    return result;
+}
+
+bool CheckFirmware(int kind, QString version, QString modelName, int cid, int mid)
+{
+    if (version.isEmpty())
+        return false;
+    return scan(kind, version, modelName, cid, mid, nullptr);
+}
+
+bool IsUpdateAvailable(int kind, QString version, int receiverClass)
+{
+    ConfigIni *config = ConfigIni::GetInstance();
+    const QString group = QStringLiteral("Drive%1").arg(g_CurrentDevice.get().ModelIndex + 1);
+    g_UpdateCID = config->GetValue("Option", "CID").toInt();
+    QString key;
+    if (kind == KindMouse) {
+        key = QStringLiteral("MM");
+    } else {
+        switch (receiverClass) {
+        case 1:
+            key = QStringLiteral("DM");
+            break;
+        case 2:
+            key = QStringLiteral("D2M");
+            break;
+        case 4:
+            key = QStringLiteral("D4M");
+            break;
+        default:
+            return false;
+        }
+    }
+    const int mid = config->GetValue(group, "MID").toInt();
+    return CheckFirmware(kind, version, config->GetValue(group, key), g_UpdateCID, mid);
+}
+
+QByteArray ChosenImage()
+{
+    std::lock_guard<std::mutex> guard(g_ImageMutex);
+    return g_FirmwareImage.isEmpty() ? QByteArray() : g_FirmwareImage.first();
+}
+
+bool HasChosenImage()
+{
+    std::lock_guard<std::mutex> guard(g_ImageMutex);
+    return !g_FirmwareImage.isEmpty();
+}
+
+} // namespace FirmwareImage

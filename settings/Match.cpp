@@ -1,0 +1,412 @@
+#include "Match.h"
+
+#include "ConfigIni.h"
+#include "DeviceDiscovery.h"
+#include "DialogChange.h"
+#include "GlobalState.h"
+#include "HIDUsb.h"
+#include "PostMsg.h"
+#include "ButtonText.h"
+#include "Skin.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDebug>
+#include <QEvent>
+#include <QFrame>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+std::atomic<bool> g_PairChosenDevice {false};
+std::atomic<bool> &g_MatchUseChosenDevice = g_PairChosenDevice;
+std::atomic<int> g_MatchStatus {0};
+std::atomic<bool> g_MatchStarted {false};
+std::atomic<bool> g_MatchSuspendedMainPage {false};
+int g_MatchDotCount = 0;
+QString g_MatchButtonColor;
+QString g_MatchPictureDir;
+QTimer *g_MatchPairTimer = nullptr;
+QTimer *g_MatchUsbTimer = nullptr;
+QTimer *g_MatchTextTimer = nullptr;
+
+class Ui_Match
+{
+public:
+    QFrame *MatchA;
+    QToolButton *toolButton_2;
+    QToolButton *CloseButton;
+    QPushButton *MatchButton;
+    QTextEdit *textEdit;
+    QLabel *label;
+    QToolButton *toolButton_3;
+
+    void setupUi(QDialog *dialog)
+    {
+        SkeletonForm::SetupDialog(dialog, QStringLiteral("Match"), QSize(458, 242));
+        dialog->setMinimumSize(458, 242);
+        dialog->setMaximumSize(458, 242);
+
+        MatchA = SkeletonForm::Frame(dialog, QStringLiteral("MatchA"), QRect(0, 0, 458, 242));
+        MatchA->setFixedSize(458, 242);
+
+        QFont arial(QStringLiteral("Arial"));
+        arial.setPointSize(11);
+
+        toolButton_2 = new QToolButton(MatchA);
+        toolButton_2->setObjectName(QStringLiteral("toolButton_2"));
+        toolButton_2->setGeometry(QRect(80, 50, 14, 14));
+        toolButton_2->setEnabled(false);
+        toolButton_2->setFocusPolicy(Qt::NoFocus);
+        toolButton_2->setAutoRaise(true);
+        toolButton_2->setFont(arial);
+
+        CloseButton = new QToolButton(MatchA);
+        CloseButton->setObjectName(QStringLiteral("CloseButton"));
+        CloseButton->setGeometry(QRect(435, 20, 14, 14));
+        CloseButton->setFocusPolicy(Qt::NoFocus);
+        CloseButton->setIconSize(QSize(30, 30));
+        CloseButton->setAutoRaise(true);
+
+        MatchButton = new QPushButton(MatchA);
+        MatchButton->setObjectName(QStringLiteral("MatchButton"));
+        MatchButton->setGeometry(QRect(150, 195, 154, 32));
+        MatchButton->setFixedSize(154, 32);
+        MatchButton->setFocusPolicy(Qt::TabFocus);
+        MatchButton->setFont(Skin::Font(11));
+
+        textEdit = new QTextEdit(MatchA);
+        textEdit->setObjectName(QStringLiteral("textEdit"));
+        textEdit->setGeometry(QRect(105, 40, 271, 151));
+        textEdit->setEnabled(false);
+        textEdit->setReadOnly(true);
+        textEdit->setFocusPolicy(Qt::NoFocus);
+        textEdit->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        QFont textFont = Skin::Font(11);
+        textFont.setBold(false);
+        textEdit->setFont(textFont);
+
+        label = new QLabel(MatchA);
+        label->setObjectName(QStringLiteral("label"));
+        label->setGeometry(QRect(105, 50, 241, 16));
+        label->setFont(Skin::Font(10));
+        label->hide();
+
+        toolButton_3 = new QToolButton(MatchA);
+        toolButton_3->setObjectName(QStringLiteral("toolButton_3"));
+        toolButton_3->setGeometry(QRect(80, 180, 18, 18));
+        toolButton_3->setEnabled(false);
+        toolButton_3->setFocusPolicy(Qt::NoFocus);
+        toolButton_3->setAutoRaise(true);
+        toolButton_3->setFont(arial);
+
+        retranslateUi(dialog);
+        QMetaObject::connectSlotsByName(dialog);
+    }
+
+    void retranslateUi(QDialog *)
+    {
+        SetTextKeepShortcut(MatchButton, QString::fromUtf8("开始配对"));
+        textEdit->setHtml(QString::fromUtf8(
+            "<p style=\"font-size:10pt;\">Hold the left, middle and right buttons together for 3 seconds "
+            "until the pairing light blinks fast, bring the mouse close to the receiver, then click the "
+            "start button or press the space bar.</p>"));
+        label->setText(QString::fromUtf8("无线模式下,才能进入配对"));
+        toolButton_2->setText(QString());
+        toolButton_3->setText(QString());
+        CloseButton->setText(QString());
+    }
+};
+
+Match::Match(QWidget *parent)
+    : DialogSkeleton(parent)
+    , ui(new Ui_Match)
+{
+    ui->setupUi(this);
+    // Language hook, picture folder of the small dialogs and window flags.
+    InitSkeleton();
+    g_MatchPictureDir = QCoreApplication::applicationDirPath() + "/Picture/Setting/";
+    setFixedSize(width(), height());
+    setAttribute(Qt::WA_TranslucentBackground, true);
+
+    const QString labelRgb = Skin::Rgb(QStringLiteral("LabelColor"));
+    g_MatchButtonColor = Skin::Rgb(QStringLiteral("ButtonColor"));
+    const QString P = g_MatchPictureDir;
+    ui->textEdit->setStyleSheet("QTextEdit{border:0px;background-color: transparent;color: rgb(" + labelRgb + ");}");
+    ui->label->setStyleSheet("QLabel{color: rgb(" + labelRgb + ");}");
+    SetButtonLook("Pair.png", g_MatchButtonColor);
+    ui->toolButton_2->setStyleSheet("QToolButton{border:0px;color: rgb(255, 255, 255);background-image: url(" + P
+                                    + "Picture.png);background-position:center;background-repeat:no-repeat;}");
+    ui->CloseButton->setStyleSheet("QToolButton{border:0px;background-image: url(" + P
+                                   + "CloseSecondPage.png);background-position:center;background-repeat:no-repeat;}"
+                                     "QToolButton:hover{background-image: url("
+                                   + P + "CloseSecondPageHover.png);}QToolButton:pressed{background-image: url(" + P
+                                   + "CloseSecondPageClick.png);}");
+    ui->MatchA->setStyleSheet("#MatchA{border:0px;background-image: url(" + P
+                              + "BackSecondPage.png);background-position:center;background-repeat:no-repeat;}");
+    ui->label->hide();
+
+    m_ConstructionPath = g_CurrentDevice.get().Path;
+
+    g_MatchUsbTimer = new QTimer(this);
+    g_MatchPairTimer = new QTimer(this);
+    g_MatchTextTimer = new QTimer(this);
+    connect(g_MatchUsbTimer, SIGNAL(timeout()), this, SLOT(onUSBTimeupDestroy()));
+    connect(g_MatchPairTimer, SIGNAL(timeout()), this, SLOT(onPairTimeupDestroy()));
+    connect(g_MatchTextTimer, SIGNAL(timeout()), this, SLOT(onTextTimeupDestroy()));
+    g_MatchPairTimer->setInterval(1000);
+    g_MatchUsbTimer->setInterval(100);
+    g_MatchTextTimer->setInterval(500);
+
+    PostMsg *hub = PostMsg::GetInstance();
+    connect(hub, SIGNAL(SigTimerStop()), this, SLOT(SlotStopTimer()));
+    connect(hub, SIGNAL(SigButtonEnable(int)), this, SLOT(SlotButtonenable(int)));
+    connect(ui->CloseButton, SIGNAL(clicked()), this, SLOT(WindowClosedSet()));
+
+    LoadStoredLanguage();
+}
+
+Match::~Match()
+{
+    // The timers go with the dialog; the process-wide pointers must not
+    // outlive them.
+    if (g_MatchPairTimer && g_MatchPairTimer->parent() == this)
+        g_MatchPairTimer = nullptr;
+    if (g_MatchUsbTimer && g_MatchUsbTimer->parent() == this)
+        g_MatchUsbTimer = nullptr;
+    if (g_MatchTextTimer && g_MatchTextTimer->parent() == this)
+        g_MatchTextTimer = nullptr;
+    delete ui;
+}
+
+void Match::SetButtonLook(const QString &picture, const QString &textRgb)
+{
+    ui->MatchButton->setStyleSheet("QPushButton{border:0px;background-image: url(" + g_MatchPictureDir + picture
+                                   + ");background-position:center;background-repeat:no-repeat;color: rgb("
+                                   + textRgb + ");}");
+}
+
+void Match::InitMatch()
+{
+    ui->MatchButton->setShortcut(QKeySequence(0x20));
+    g_MatchDotCount = 0;
+    g_MatchStatus = 0;
+    ui->MatchButton->setEnabled(true);
+    SetButtonLook("Pair.png", g_MatchButtonColor);
+    SetTextKeepShortcut(ui->MatchButton, m_ButtonText);
+
+    DeviceAllInfo source;
+    if (g_MainPageActive == 1) {
+        source = g_CurrentDevice.get();
+        source.Path = m_ConstructionPath;
+    } else if (g_PairChosenDevice) {
+        source = g_ChosenDevice;
+    } else if (!g_PickerDeviceList.isEmpty()) {
+        source = g_PickerDeviceList.first();
+    }
+    m_DevicePath = source.Path;
+    m_Vid = source.VID;
+    m_Pid = source.PID;
+    m_Wired = source.Wired;
+    m_Cid = static_cast<unsigned char>(ConfigIni::GetInstance()->GetValue("Option", "CID").toInt() & 0xFF);
+
+    if (g_MatchUsbTimer)
+        g_MatchUsbTimer->start(100);
+}
+
+void Match::on_MatchButton_clicked()
+{
+    if (g_MatchStatus == 2 || !m_PairAllowed)
+        return;
+    g_MatchStatus = 1;
+    if (g_MatchTextTimer)
+        g_MatchTextTimer->start();
+    SetTextKeepShortcut(ui->MatchButton, m_WaitingText);
+    SetButtonLook("Pair.png", g_MatchButtonColor);
+    if (g_MainPageActive == 1) {
+        g_MainPageActive = 0;
+        g_MatchSuspendedMainPage = true;
+    }
+    g_MatchStarted = false;
+    EnterPair();
+}
+
+void Match::RestartPair()
+{
+    if (g_MainPageActive == 1) {
+        g_MainPageActive = 0;
+        g_MatchSuspendedMainPage = true;
+    }
+    g_MatchStarted = false;
+    EnterPair();
+}
+
+void Match::EnterPair()
+{
+    if (!g_MatchStarted) {
+        qDebug() << "Enter";
+        g_MatchStarted = true;
+        if (g_MatchPairTimer)
+            g_MatchPairTimer->start();
+        const QByteArray path = m_DevicePath.toUtf8();
+        UsbServerC_Start(path.constData(), path.constData(), &Match::PairCallBack);
+    }
+    UsbServer_EnterDonglePairOnlyCid(m_Cid);
+}
+
+void Match::PairCallBack(unsigned char *header, int headerLength, unsigned char *data, int dataLength)
+{
+    qDebug() << "in2";
+    const int command = (header && headerLength > 1) ? header[1] : 0;
+    qDebug() << command;
+    if (command != 6 || !data || dataLength < 1)
+        return;
+    PostMsg *hub = PostMsg::GetInstance();
+    switch (data[0]) {
+    case 2:
+        hub->EmitTimerStop();
+        g_MatchStarted = false;
+        qDebug() << "fail";
+        g_MatchStatus = 3;
+        hub->EmitButtonEnable(0);
+        break;
+    case 3:
+        hub->EmitTimerStop();
+        g_MatchStarted = false;
+        qDebug() << "success";
+        g_MatchStatus = 2;
+        hub->EmitButtonEnable(1);
+        break;
+    default:
+        return;
+    }
+    if (g_MatchSuspendedMainPage.exchange(false))
+        g_MainPageActive = 1;
+}
+
+void Match::onPairTimeupDestroy()
+{
+    UsbServer_ReadDonglePairStatus();
+    const QByteArray vid = m_Vid.toLatin1();
+    const QByteArray pid = m_Pid.toLatin1();
+    int count = 5;
+    char **paths = UsbFinderC_FindHidDevicesByDefaultDeviceId(vid.constData(), pid.constData(), &count);
+    bool present = false;
+    for (int i = 0; paths && i < count && i < 5; ++i) {
+        if (paths[i] && QString::fromLatin1(paths[i]) == m_DevicePath)
+            present = true;
+    }
+    if ((count == 0 || !present) && g_MatchStarted) {
+        if (g_MatchPairTimer)
+            g_MatchPairTimer->stop();
+        if (g_MatchTextTimer)
+            g_MatchTextTimer->stop();
+        g_MatchStarted = false;
+        g_MatchStatus = 3;
+        SetTextKeepShortcut(ui->MatchButton, m_FailText);
+        SetButtonLook("PairFail.png", g_MatchButtonColor);
+    }
+}
+
+void Match::onUSBTimeupDestroy()
+{
+    if (!g_MatchStarted) {
+        m_PairAllowed = !m_Wired;
+        ui->label->setVisible(m_Wired);
+        ui->textEdit->setVisible(!m_Wired);
+    }
+    ui->MatchButton->setEnabled(m_PairAllowed);
+    if (!m_PairAllowed)
+        SetButtonLook("Pair.png", "0,0,0");
+}
+
+void Match::onTextTimeupDestroy()
+{
+    static const char *const dots[] = {"", ".", "..", "..."};
+    switch (g_MatchDotCount) {
+    case 0:
+        SetTextKeepShortcut(ui->MatchButton, m_WaitingText);
+        g_MatchDotCount = 1;
+        break;
+    case 1:
+    case 2:
+    case 3:
+        SetTextKeepShortcut(ui->MatchButton, m_WaitingText + dots[g_MatchDotCount]);
+        ++g_MatchDotCount;
+        break;
+    default:
+        SetTextKeepShortcut(ui->MatchButton, m_WaitingText);
+        g_MatchDotCount = 1;
+        break;
+    }
+}
+
+void Match::SlotStopTimer()
+{
+    if (g_MatchPairTimer)
+        g_MatchPairTimer->stop();
+    if (g_MatchTextTimer)
+        g_MatchTextTimer->stop();
+}
+
+void Match::SlotButtonenable(int index)
+{
+    if (index == 1) {
+        SetTextKeepShortcut(ui->MatchButton, m_SuccessText);
+        SetButtonLook("PairSuccess.png", g_MatchButtonColor);
+        ui->MatchButton->setEnabled(false);
+    } else if (index == 0) {
+        SetTextKeepShortcut(ui->MatchButton, m_FailText);
+        SetButtonLook("PairFail.png", g_MatchButtonColor);
+    }
+}
+
+void Match::WindowClosedSet()
+{
+    if (g_MatchStarted)
+        return;
+    StartUsbChanged(DialogChange::UsbChangedCallBack, 600);
+    if (g_MatchPairTimer)
+        g_MatchPairTimer->stop();
+    if (g_MatchUsbTimer)
+        g_MatchUsbTimer->stop();
+    if (g_MatchTextTimer)
+        g_MatchTextTimer->stop();
+    close();
+}
+
+void Match::Delay(int ms)
+{
+    const QDateTime end = QDateTime::currentDateTime().addMSecs(ms);
+    while (QDateTime::currentDateTime() < end)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+}
+
+void Match::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+}
+
+QString Match::LanguageSection() const
+{
+    return QStringLiteral("Match");
+}
+
+LanguageLoader::KeyTable Match::LanguageKeys()
+{
+    LanguageLoader::KeyTable keys;
+    keys.insert(QStringLiteral("label"), [this](const QString &text) { ui->label->setText(text); });
+    keys.insert(QStringLiteral("textEdit"), [this](const QString &text) { ui->textEdit->setText(text); });
+    keys.insert(QStringLiteral("MatchButton"), [this](const QString &text) {
+        m_ButtonText = text;
+        SetTextKeepShortcut(ui->MatchButton, text);
+    });
+    keys.insert(QStringLiteral("Matching"), [this](const QString &text) { m_WaitingText = text; });
+    keys.insert(QStringLiteral("MatchFail"), [this](const QString &text) { m_FailText = text; });
+    keys.insert(QStringLiteral("MatchSuccess"), [this](const QString &text) { m_SuccessText = text; });
+    return keys;
+}

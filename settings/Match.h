@@ -1,0 +1,92 @@
+#pragma once
+// The pairing dialog: asks the receiver to pair with a mouse of the models'
+// CID, polls the pairing status once a second, watches that the receiver
+// stays plugged in and shows the outcome on its one action button. A mouse on
+// its cable cannot be paired.
+//
+// Every opener builds it on its stack, calls InitMatch(), places it and runs
+// exec(). Closing it registers the device list's hot-plug callback again.
+// The pairing callback runs on a library thread; it only sets the flags below
+// and reaches the dialog through the hub.
+
+#include "DialogSkeleton.h"
+
+#include <QString>
+
+#include <atomic>
+
+class QEvent;
+class QTimer;
+class Ui_Match;
+
+class Match : public DialogSkeleton
+{
+    Q_OBJECT
+
+public:
+    explicit Match(QWidget *parent = nullptr);
+    ~Match() override;
+
+    void InitMatch();
+    void EnterPair();
+    static void PairCallBack(unsigned char *header, int headerLength, unsigned char *data, int dataLength);
+
+    // Part of the class, called by nothing.
+    void Delay(int ms);
+    void RestartPair();
+
+public slots:
+    void WindowClosedSet();
+
+private slots:
+    void on_MatchButton_clicked();
+    void onPairTimeupDestroy();
+    void onUSBTimeupDestroy();
+    void onTextTimeupDestroy();
+    void SlotStopTimer();
+    void SlotButtonenable(int index);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    QString LanguageSection() const override;
+    LanguageLoader::KeyTable LanguageKeys() override;
+
+    void SetButtonLook(const QString &picture, const QString &textRgb);
+
+    Ui_Match *ui;
+    bool m_PairAllowed = false;
+    QString m_ConstructionPath;
+    unsigned char m_Cid = 0;
+    QString m_DevicePath;
+    QString m_Vid;
+    QString m_Pid;
+    bool m_Wired = false;
+    QString m_ButtonText;
+    QString m_WaitingText;
+    QString m_FailText;
+    QString m_SuccessText;
+};
+
+// Source of the device to pair when the device list is shown: set, the device
+// clicked on the list (g_ChosenDevice); clear, the first listed device. While
+// the main frame is shown the current device is paired whatever it says.
+extern std::atomic<bool> g_PairChosenDevice;
+// The name the application shell uses for the same flag.
+extern std::atomic<bool> &g_MatchUseChosenDevice;
+
+// Pairing state shared with the pairing callback: 0 idle, 1 pairing,
+// 2 paired, 3 failed.
+extern std::atomic<int> g_MatchStatus;
+// A pairing is under way (the connection runs with the pairing callback and
+// no outcome has been taken yet).
+extern std::atomic<bool> g_MatchStarted;
+// This pairing cleared g_MainPageActive and gives it back at the outcome.
+extern std::atomic<bool> g_MatchSuspendedMainPage;
+extern int g_MatchDotCount;
+extern QString g_MatchButtonColor;
+extern QString g_MatchPictureDir;
+extern QTimer *g_MatchPairTimer;
+extern QTimer *g_MatchUsbTimer;
+extern QTimer *g_MatchTextTimer;

@@ -1,0 +1,167 @@
+#include "Progress.h"
+
+#include "FormSetting.h"
+#include "PostMsg.h"
+#include "ButtonText.h"
+#include "Skin.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QKeySequence>
+#include <QLabel>
+#include <QProgressBar>
+#include <QToolButton>
+
+class Ui_Progress
+{
+public:
+    QFrame *AddDelayTimeA;
+    QLabel *label;
+    QToolButton *CloseButton;
+    QToolButton *NewHong;
+    QProgressBar *progressBar_2;
+
+    void setupUi(QDialog *dialog)
+    {
+        SkeletonForm::SetupDialog(dialog, QStringLiteral("Progress"), QSize(300, 140));
+        AddDelayTimeA = SkeletonForm::Frame(dialog, QStringLiteral("AddDelayTimeA"), QRect(0, 0, 300, 140));
+        AddDelayTimeA->setFixedSize(300, 140);
+        label = SkeletonForm::Label(AddDelayTimeA, QStringLiteral("label"), QRect(10, 15, 281, 51));
+        CloseButton = SkeletonForm::CloseButton(AddDelayTimeA, QPoint(275, 5));
+        CloseButton->setFocusPolicy(Qt::NoFocus);
+        NewHong = SkeletonForm::AnswerButton(AddDelayTimeA, QStringLiteral("NewHong"), QRect(110, 110, 90, 24));
+        NewHong->setFocusPolicy(Qt::NoFocus);
+        progressBar_2 = new QProgressBar(AddDelayTimeA);
+        progressBar_2->setObjectName(QStringLiteral("progressBar_2"));
+        progressBar_2->setGeometry(QRect(30, 70, 241, 26));
+        progressBar_2->setRange(0, 100);
+        progressBar_2->setValue(0);
+        progressBar_2->setFormat(QString());
+        progressBar_2->setStyleSheet(QStringLiteral(
+            "QProgressBar{border: 2px solid grey; border-radius: 5px; background-color: transparent;"
+            " color: rgb(255, 255, 255); text-align: center;}"
+            "QProgressBar::chunk{background-color: rgb(80, 240, 0); width: 20px;}"));
+        retranslateUi(dialog);
+        QMetaObject::connectSlotsByName(dialog);
+    }
+
+    void retranslateUi(QDialog *)
+    {
+        label->setText(QCoreApplication::translate("Progress", "Please enter the delay time"));
+        NewHong->setText(QString::fromUtf8("确定"));
+    }
+};
+
+Progress::Progress(QWidget *parent)
+    : DialogSkeleton(parent)
+    , ui(new Ui_Progress)
+{
+    ui->setupUi(this);
+    InitSkeleton();
+    connect(PostMsg::GetInstance(), SIGNAL(SigCloseProgress()), this, SLOT(SlotCloseProgress()));
+
+    ui->label->setStyleSheet(LabelSheet(Skin::Rgb(QStringLiteral("LabelColor"))));
+    ui->NewHong->setStyleSheet(ConfirmSheet(Skin::Rgb(QStringLiteral("ButtonColor")), m_PicturePath));
+    ui->CloseButton->setStyleSheet(CloseSheet(m_PicturePath));
+    ui->AddDelayTimeA->setStyleSheet(BackgroundSheet(QStringLiteral("AddDelayTimeA"), m_PicturePath));
+
+    LoadStoredLanguage();
+    connect(PostMsg::GetInstance(), SIGNAL(SigProgress(int,int)), this, SLOT(SlotProgress(int,int)));
+    ui->NewHong->hide();
+    ui->label->setText(CaptionText(1));
+}
+
+Progress::~Progress()
+{
+    delete ui;
+}
+
+QString Progress::CaptionText(int percent) const
+{
+    return captionText + ": " + QString::number(percent) + "%";
+}
+
+void Progress::ResetCaption()
+{
+    ui->label->setText(CaptionText(0));
+    ui->progressBar_2->setValue(0);
+}
+
+void Progress::SlotProgress(int schedue, int Discrib)
+{
+    ui->progressBar_2->setValue(schedue);
+    switch (Discrib) {
+    case 0:
+        ui->label->setText(CaptionText(schedue));
+        break;
+    case 1:
+        ui->NewHong->setShortcut(QKeySequence(Qt::Key_Return));
+        ui->label->setText(failText);
+        ui->NewHong->show();
+        break;
+    case 2:
+        ui->NewHong->setShortcut(QKeySequence(Qt::Key_Return));
+        ui->label->setText(successText);
+        ui->progressBar_2->setValue(100);
+        ui->NewHong->show();
+        break;
+    case 3:
+        ui->NewHong->hide();
+        break;
+    case 4:
+        ui->NewHong->hide();
+        ResetCaption();
+        break;
+    default:
+        break;
+    }
+}
+
+// After a failure the user goes back to the device list; otherwise the
+// settings page continues with the other update.
+void Progress::FinishAndLeave()
+{
+    if (ui->label->text() == failText) {
+        PostMsg::GetInstance()->EmitChangeMainDialog(0);
+        close();
+        return;
+    }
+    close();
+    ResetCaption();
+    PostMsg::GetInstance()->EmitContinue(0);
+}
+
+void Progress::on_CloseButton_clicked()
+{
+    if (g_UpdateBusy)
+        return;
+    FinishAndLeave();
+}
+
+void Progress::on_NewHong_clicked()
+{
+    FinishAndLeave();
+}
+
+void Progress::SlotCloseProgress()
+{
+    if (g_UpdateBusy)
+        return;
+    close();
+    ResetCaption();
+}
+
+QString Progress::LanguageSection() const
+{
+    return QStringLiteral("Progress");
+}
+
+LanguageLoader::KeyTable Progress::LanguageKeys()
+{
+    LanguageLoader::KeyTable keys;
+    keys.insert(QStringLiteral("Confirm"), [this](const QString &text) { SetTextKeepShortcut(ui->NewHong, text); });
+    keys.insert(QStringLiteral("UpdateNotMove"), [this](const QString &text) { captionText = text; });
+    keys.insert(QStringLiteral("UpDateFail"), [this](const QString &text) { failText = text; });
+    keys.insert(QStringLiteral("UpDateSuccess"), [this](const QString &text) { successText = text; });
+    return keys;
+}

@@ -1,0 +1,321 @@
+#include "UpDateRepair.h"
+
+#include "ConfigIni.h"
+#include "FirmwareImage.h"
+#include "GlobalState.h"
+#include "HIDUsb.h"
+#include "PostMsg.h"
+#include "RegistryStore.h"
+#include "ButtonText.h"
+#include "Skin.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QSpinBox>
+#include <QToolButton>
+
+std::atomic<bool> g_RepairRunning {false};
+
+namespace {
+
+QMutex s_FailInfoMutex;
+QStringList s_RepairFailInfo;
+
+const char *const kUpdateFailInfo = "UpdateFailInfo";
+
+// The receiver firmware name key by receiver class text.
+QString ReceiverKeyOfClass(const QString &receiverClass)
+{
+    if (receiverClass == "1")
+        return QStringLiteral("DM");
+    if (receiverClass == "2")
+        return QStringLiteral("D2M");
+    if (receiverClass == "4")
+        return QStringLiteral("D4M");
+    return QString();
+}
+
+// The Config.ini group of the model whose MID is mid ("" when none).
+QString GroupOfMid(int mid)
+{
+    ConfigIni *config = ConfigIni::GetInstance();
+    const int total = config->GetValue("Option", "DeviceTotal").toInt();
+    for (int n = 1; n <= total; ++n) {
+        const QString group = "Drive" + QString::number(n);
+        if (config->GetValue(group, "MID").toInt() == mid)
+            return group;
+    }
+    return QString();
+}
+
+} // namespace
+
+QStringList RepairFailInfo()
+{
+    QMutexLocker lock(&s_FailInfoMutex);
+    return s_RepairFailInfo;
+}
+
+void SetRepairFailInfo(const QStringList &fields)
+{
+    QMutexLocker lock(&s_FailInfoMutex);
+    s_RepairFailInfo = fields;
+}
+
+class Ui_UpDateRepair
+{
+public:
+    QFrame *AutoRepair;
+    QToolButton *CloseButton;
+    QToolButton *NewHong;
+    QSpinBox *spinBox;
+    QLabel *ToolText;
+
+    void setupUi(QDialog *dialog)
+    {
+        SkeletonForm::SetupDialog(dialog, QStringLiteral("UpDateRepair"), QSize(300, 140));
+        AutoRepair = SkeletonForm::Frame(dialog, QStringLiteral("AutoRepair"), QRect(0, 0, 301, 140));
+        CloseButton = SkeletonForm::CloseButton(AutoRepair, QPoint(275, 5));
+        CloseButton->setFocusPolicy(Qt::NoFocus);
+        NewHong = SkeletonForm::AnswerButton(AutoRepair, QStringLiteral("NewHong"), QRect(100, 110, 90, 24));
+        NewHong->setFocusPolicy(Qt::NoFocus);
+        spinBox = new QSpinBox(AutoRepair);
+        spinBox->setObjectName(QStringLiteral("spinBox"));
+        spinBox->setGeometry(QRect(135, 80, 41, 22));
+        spinBox->setFont(Skin::Font(11));
+        spinBox->setFocusPolicy(Qt::NoFocus);
+        spinBox->setButtonSymbols(QAbstractSpinBox::NoButtons);
+        spinBox->setRange(0, 100);
+        spinBox->setSuffix(QStringLiteral("%"));
+        spinBox->setReadOnly(true);
+        ToolText = SkeletonForm::Label(AutoRepair, QStringLiteral("ToolText"), QRect(0, 25, 301, 51));
+        ToolText->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        retranslateUi(dialog);
+        QMetaObject::connectSlotsByName(dialog);
+    }
+
+    void retranslateUi(QDialog *)
+    {
+        NewHong->setText(QString::fromUtf8("确定"));
+        ToolText->setText(QCoreApplication::translate("UpDateRepair", "Macro Key reached the Max limit"));
+    }
+};
+
+UpDateRepair::UpDateRepair(QWidget *parent)
+    : DialogSkeleton(parent)
+    , ui(new Ui_UpDateRepair)
+{
+    ui->setupUi(this);
+    InitSkeleton();
+    // The repair dialog is a frameless window of its own rather than a sub-window.
+    setWindowFlags(Qt::WindowFlags(0x6800));
+
+    const QString label = Skin::Rgb(QStringLiteral("LabelColor"));
+    ui->ToolText->setStyleSheet("QLabel{color: rgb(" + label + ");background-color: transparent;}");
+    ui->spinBox->setStyleSheet("QSpinBox{border:0px;background-color: transparent;color: rgb(" + label + ");}");
+    ui->NewHong->setStyleSheet(ConfirmSheet(Skin::Rgb(QStringLiteral("ButtonColor")), m_PicturePath));
+    ui->CloseButton->setStyleSheet(CloseSheet(m_PicturePath));
+    ui->AutoRepair->setStyleSheet(BackgroundSheet(QStringLiteral("AutoRepair"), m_PicturePath));
+
+    PostMsg *hub = PostMsg::GetInstance();
+    connect(hub, SIGNAL(SigAutoRepair(int)), this, SLOT(SlotAutoRepair(int)));
+    connect(hub, SIGNAL(SigAutoRepairProgress(int)), this, SLOT(SlotAutoRepairProgress(int)));
+    ui->NewHong->hide();
+    ui->spinBox->hide();
+
+    LoadStoredLanguage();
+    DoRepair();
+    ui->NewHong->setShortcut(QKeySequence(Qt::Key_Return));
+}
+
+UpDateRepair::~UpDateRepair()
+{
+    delete ui;
+}
+
+bool UpDateRepair::FindFirmware(int kind, QString currentVersion, QString modelName, int cid, int mid)
+{
+    m_Images.clear();
+    m_FoundInfo.clear();
+    QString reference = currentVersion;
+    reference.remove('v');
+    if (currentVersion.isEmpty())
+        reference = "0.0";
+
+    QDir folder(FirmwareImage::Folder());
+    if (!folder.exists())
+        return false;
+    const QStringList files = folder.entryList(QStringList() << "*.bin", QDir::Files, QDir::Name | QDir::IgnoreCase);
+    bool found = false;
+    for (const QString &name : files) {
+        QFile file(folder.filePath(name));
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray image = file.readAll();
+        file.close();
+        FirmwareImage::Header header;
+        if (!FirmwareImage::ParseHeader(image, &header))
+            continue;
+        if (header.Kind != (kind & 0xFF) || header.CID != (cid & 0xFF) || header.MID != (mid & 0xFF)
+            || header.ModelName != modelName)
+            continue;
+        QString version = FirmwareImage::VersionText(header.Version);
+        version.remove('v');
+        if (version == reference && !currentVersion.isEmpty())
+            continue;
+        m_Images.clear();
+        m_Images.append(image);
+        found = true;
+    }
+    if (found) {
+        // Remember what this image repairs, so a failed flash is recorded as
+        // the update it really was.
+        QString receiverClass = "0";
+        const QString group = GroupOfMid(mid);
+        ConfigIni *config = ConfigIni::GetInstance();
+        if (kind == FirmwareImage::KindReceiver && !group.isEmpty()) {
+            if (config->GetValue(group, "DM") == modelName)
+                receiverClass = "1";
+            else if (config->GetValue(group, "D2M") == modelName)
+                receiverClass = "2";
+            else if (config->GetValue(group, "D4M") == modelName)
+                receiverClass = "4";
+        }
+        m_FoundInfo = QStringList() << QString::number(kind) << receiverClass << QString::number(cid)
+                                    << QString::number(mid);
+    }
+    return found;
+}
+
+void UpDateRepair::StartRepair(int value)
+{
+    Q_UNUSED(value);
+    m_Automatic = true;
+    DoRepair();
+}
+
+void UpDateRepair::DoRepair()
+{
+    bool found = !m_Images.isEmpty();
+    if (!m_Automatic) {
+        const QString recorded = RegistryStore::value(RegistryStore::mouseTestKey(), kUpdateFailInfo).toString();
+        const QStringList parts = recorded.split(',', Qt::KeepEmptyParts);
+        SetRepairFailInfo(parts);
+        if (parts.size() != 4) {
+            RegistryStore::remove(RegistryStore::mouseTestKey(), kUpdateFailInfo);
+            return;
+        }
+        const int kind = parts.at(0).toInt();
+        const QString group = GroupOfMid(parts.at(3).toInt());
+        ConfigIni *config = ConfigIni::GetInstance();
+        QString modelName;
+        if (kind == FirmwareImage::KindReceiver) {
+            const QString key = ReceiverKeyOfClass(parts.at(1));
+            if (!key.isEmpty())
+                modelName = config->GetValue(group, key);
+        } else {
+            modelName = config->GetValue(group, "MM");
+        }
+        found = FindFirmware(kind, QString(), modelName, parts.at(2).toInt(), config->GetValue(group, "MID").toInt());
+        // A failure of this run is recorded as the update it repairs.
+        m_FoundInfo = parts;
+    }
+
+    if (!m_MayStart || !found || m_Images.isEmpty())
+        return;
+
+    const QByteArray &image = m_Images.first();
+    int count = 5;
+    UsbUpgradeC_FindBootDevices(reinterpret_cast<const unsigned char *>(image.constData()), &count);
+    if (!m_Automatic && count != 1) {
+        ui->ToolText->setText(count == 0 ? m_NoDeviceText : m_SameDeviceText);
+        ui->NewHong->show();
+        return;
+    }
+
+    SetRepairFailInfo(m_FoundInfo);
+    g_UpgradeIdle = false;
+    ui->ToolText->setText(m_FlashingText);
+    UsbUpgrade_Start(reinterpret_cast<const unsigned char *>(image.constData()), &UpDateRepair::UpgradeCallBack,
+                     10000);
+    m_MayStart = false;
+    ui->spinBox->setValue(0);
+    ui->spinBox->show();
+    ui->NewHong->hide();
+}
+
+void UpDateRepair::UpgradeCallBack(unsigned char *report)
+{
+    if (!report || report[0] != 7)
+        return;
+    PostMsg *hub = PostMsg::GetInstance();
+    if (report[1] == 1) {
+        g_RepairRunning = true;
+        hub->EmitAutoRepairProgress(report[2]);
+    } else if (report[1] == 2) {
+        if (report[2] == 1) {
+            hub->EmitAutoRepair(0);
+            hub->EmitUpDateButton(true);
+            RegistryStore::remove(RegistryStore::mouseTestKey(), kUpdateFailInfo);
+        } else {
+            hub->EmitAutoRepair(1);
+            hub->EmitUpDateButton(false);
+            const QStringList fields = RepairFailInfo();
+            if (fields.size() == 4)
+                RegistryStore::setValue(RegistryStore::mouseTestKey(), kUpdateFailInfo, fields.join(','));
+        }
+        g_UpgradeIdle = true;
+        g_RepairRunning = false;
+    }
+}
+
+void UpDateRepair::SlotAutoRepairProgress(int index)
+{
+    ui->spinBox->setValue(index);
+}
+
+void UpDateRepair::SlotAutoRepair(int index)
+{
+    ui->ToolText->setText(index == 0 ? m_SuccessText : m_FailText);
+    ui->spinBox->hide();
+    ui->NewHong->setShortcut(QKeySequence(Qt::Key_Return));
+    ui->NewHong->show();
+}
+
+void UpDateRepair::on_CloseButton_clicked()
+{
+    if (g_RepairRunning)
+        return;
+    close();
+}
+
+void UpDateRepair::on_NewHong_clicked()
+{
+    if (g_RepairRunning)
+        return;
+    close();
+}
+
+QString UpDateRepair::LanguageSection() const
+{
+    return QStringLiteral("AutoRepair");
+}
+
+LanguageLoader::KeyTable UpDateRepair::LanguageKeys()
+{
+    LanguageLoader::KeyTable keys;
+    keys.insert(QStringLiteral("ToolText"), [this](const QString &text) { ui->ToolText->setText(text); });
+    keys.insert(QStringLiteral("NewHong"), [this](const QString &text) { SetTextKeepShortcut(ui->NewHong, text); });
+    keys.insert(QStringLiteral("UpdateNotMove"), [this](const QString &text) { m_FlashingText = text; });
+    keys.insert(QStringLiteral("NoDevice"), [this](const QString &text) { m_NoDeviceText = text; });
+    keys.insert(QStringLiteral("SameDevice"), [this](const QString &text) { m_SameDeviceText = text; });
+    keys.insert(QStringLiteral("UpdateFail"), [this](const QString &text) { m_FailText = text; });
+    keys.insert(QStringLiteral("UpdateSuccess"), [this](const QString &text) { m_SuccessText = text; });
+    return keys;
+}

@@ -1,0 +1,70 @@
+#pragma once
+// Flashes a firmware image and shows the outcome.
+//
+// Manual mode (repair): building the dialog reads the failed update recorded
+// in UpdateFailInfo, looks for its image and flashes it when exactly one
+// device waits in boot mode. Automatic mode (receiver update): the opener
+// finds an image with FindFirmware and, once the user agrees, StartRepair
+// flashes it.
+//
+// The library's upgrade callback runs on a library thread: it touches no
+// widget and reaches the dialog and the device list through the hub.
+
+#include "DialogSkeleton.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+
+#include <atomic>
+
+class Ui_UpDateRepair;
+
+class UpDateRepair : public DialogSkeleton
+{
+    Q_OBJECT
+
+public:
+    explicit UpDateRepair(QWidget *parent = nullptr);
+    ~UpDateRepair() override;
+
+    // Looks for an image of kind, model name, CID and MID whose version
+    // differs from currentVersion (any version when it is empty) and keeps it.
+    bool FindFirmware(int kind, QString currentVersion, QString modelName, int cid, int mid);
+    // Automatic mode: flashes the image the last FindFirmware of this dialog kept.
+    void StartRepair(int value);
+    void DoRepair();
+
+    static void UpgradeCallBack(unsigned char *report);
+
+private slots:
+    void on_CloseButton_clicked();
+    void on_NewHong_clicked();
+    void SlotAutoRepair(int index);
+    void SlotAutoRepairProgress(int index);
+
+private:
+    QString LanguageSection() const override;
+    LanguageLoader::KeyTable LanguageKeys() override;
+
+    Ui_UpDateRepair *ui;
+    bool m_MayStart = true;
+    QList<QByteArray> m_Images;
+    QString m_FlashingText;
+    QString m_NoDeviceText;
+    QString m_SameDeviceText;
+    QString m_FailText;
+    QString m_SuccessText;
+    bool m_Automatic = false;
+    // Fields of the failed-update record that describe the image FindFirmware
+    // kept: kind, receiver class, CID, MID.
+    QStringList m_FoundInfo;
+};
+
+// The failed update being repaired: kind (210 mouse, 211 receiver), receiver
+// class, CID, MID, as decimal texts. Read by the upgrade callback's thread.
+QStringList RepairFailInfo();
+void SetRepairFailInfo(const QStringList &fields);
+
+// A flash of the repair dialog is reporting progress: its close buttons wait.
+extern std::atomic<bool> g_RepairRunning;

@@ -1,0 +1,361 @@
+// Start-up: the purge of old log and crash files, the single instance (with
+// the built utility as the running copy), the start after a killed copy and
+// the crash reports. Child processes: the built orvik-se, and this program in
+// a child role (first argument "--child", see ChildMain below).
+
+#include "TestMain.h"
+
+#include "CrashHandler.h"
+#include "DialogMain.h"
+#include "ExeIsRun.h"
+#include "MacroIni.h"
+#include "RegistryStore.h"
+#include "Startup.h"
+#include "UserPaths.h"
+
+#include <QDateTime>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QSharedMemory>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <thread>
+#include <utime.h>
+
+namespace {
+
+// ---- child roles ----------------------------------------------------------
+
+// Runs the whole start-up; reports the first window it shows on stdout and
+// closes it, so the child ends on its own.
+int RunStartupChild(int argc, char **argv)
+{
+    Startup::SetWindowHook([](QWidget *window) {
+        std::printf("window:%s\n", window->metaObject()->className());
+        QFile conf(":/qt/etc/qt.conf");
+        if (conf.open(QIODevice::ReadOnly) && conf.readAll() == "[Platforms]\nWindowsArguments = dpiawareness=0\n")
+            std::printf("qt.conf compiled in\n");
+        std::fflush(stdout);
+        if (qobject_cast<ExeIsRun *>(window)) {
+            QTimer::singleShot(50, window, &QWidget::close);
+        } else {
+            // The top-level window came up: this copy runs as the first one.
+            QTimer::singleShot(50, [] { std::_Exit(7); });
+        }
+    });
+    return Startup::Run(argc, argv);
+}
+
+void RaiseOnThread(int sig)
+{
+    std::thread([sig] { std::raise(sig); }).join();
+}
+
+int RunCrashChild(const QByteArray &how)
+{
+    Startup::PrepareUserFolders();
+    ExceptionDumper dumper;
+    dumper.InstallExceptionFilter();
+    if (how == "segv-main") {
+        std::raise(SIGSEGV);
+    } else if (how == "segv-thread") {
+        RaiseOnThread(SIGSEGV);
+    } else if (how == "fault-thread") {
+        std::thread([] {
+            volatile int *bad = reinterpret_cast<volatile int *>(uintptr_t(64));
+            *bad = 1;
+        }).join();
+    } else if (how == "abort") {
+        std::abort();
+    } else if (how == "fpe") {
+        std::raise(SIGFPE);
+    }
+    return 0; // not reached when the crash works
+}
+
+int ChildMain(int argc, char **argv)
+{
+    const QByteArray role = argv[2];
+    if (role == "startup") {
+        char *args[] = { argv[0], nullptr };
+        int n = 1;
+        Q_UNUSED(argc);
+        return RunStartupChild(n, args);
+    }
+    if (role == "crash" && argc > 3)
+        return RunCrashChild(argv[3]);
+    return 2;
+}
+
+QString AppDir()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+bool SetModified(const QString &path, qint64 mtime)
+{
+    struct utimbuf times;
+    times.actime = time_t(mtime);
+    times.modtime = time_t(mtime);
+    return ::utime(QFile::encodeName(path).constData(), &times) == 0;
+}
+
+void TouchFile(const QString &path, qint64 mtime)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("x");
+    file.close();
+    QVERIFY(SetModified(path, mtime));
+}
+
+bool SegmentOwnedByOther()
+{
+    QSharedMemory probe(UserPaths::productName());
+    if (!probe.attach(QSharedMemory::ReadOnly))
+        return false;
+    probe.detach(); // the owner stays attached, so the segment stays
+    return true;
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void purgeOldFiles_data();
+    void purgeOldFiles();
+    void purgeKeepsSubFoldersAndTakesEveryOldFile();
+    void prepareKeepsExistingMacroIni();
+
+    void secondStartShowsNoticeAndReturnsZero();
+    void startAfterKilledInstanceRuns();
+
+    void crashLeavesOneReport_data();
+    void crashLeavesOneReport();
+
+    void cleanupTestCase();
+
+private:
+    QProcessEnvironment ChildEnvironment() const;
+    QString m_Self;
+};
+
+void TestStartup::initTestCase()
+{
+    // The single-instance key lives in the temporary folder: give this
+    // program and its children one of their own, away from a real copy.
+    const QString tmp = QDir::homePath() + "/tmp";
+    QDir().mkpath(tmp);
+    qputenv("TMPDIR", QFile::encodeName(tmp));
+    QCOMPARE(QDir::tempPath(), tmp);
+    m_Self = QCoreApplication::applicationFilePath();
+}
+
+QProcessEnvironment TestStartup::ChildEnvironment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("HIDUSB_SIM_DEVICES", "none");
+    return env;
+}
+
+void TestStartup::purgeOldFiles_data()
+{
+    QTest::addColumn<qint64>("age");
+    QTest::addColumn<bool>("deleted");
+    QTest::newRow("exactly eight days") << qint64(8 * 86400) << true;
+    QTest::newRow("one second less") << qint64(8 * 86400 - 1) << false;
+    QTest::newRow("a month") << qint64(30 * 86400) << true;
+    QTest::newRow("fresh") << qint64(0) << false;
+    QTest::newRow("an hour in the future") << qint64(-3600) << false;
+    QTest::newRow("years in the future") << qint64(-5LL * 365 * 86400) << false;
+}
+
+void TestStartup::purgeOldFiles()
+{
+    QFETCH(qint64, age);
+    QFETCH(bool, deleted);
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    for (const QString &folder : { UserPaths::logFolder(), UserPaths::exceptionFolder() }) {
+        QDir().mkpath(folder);
+        const QString file = folder + "/probe.txt";
+        TouchFile(file, now - age);
+        PurgeOldFiles(folder, now);
+        QCOMPARE(!QFile::exists(file), deleted);
+        QFile::remove(file);
+    }
+}
+
+void TestStartup::purgeKeepsSubFoldersAndTakesEveryOldFile()
+{
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    const QString folder = UserPaths::exceptionFolder();
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder + "/kept");
+    TouchFile(folder + "/kept/inner.dmp", now - 40 * 86400);
+    for (const char *name : { "a.dmp", "B.dmp", "c.dmp" })
+        TouchFile(folder + "/" + name, now - 9 * 86400);
+    TouchFile(folder + "/new.dmp", now - 3600);
+    QVERIFY(SetModified(folder + "/kept", now - 40 * 86400));
+
+    PurgeOldFiles(folder, now);
+
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList { "new.dmp" });
+    QVERIFY(QFile::exists(folder + "/kept/inner.dmp"));
+}
+
+void TestStartup::prepareKeepsExistingMacroIni()
+{
+    QDir(UserPaths::userFolder()).removeRecursively();
+    Startup::PrepareUserFolders();
+    for (const QString &folder : UserPaths::userSubFolders())
+        QVERIFY2(QDir(folder).exists(), qPrintable(folder));
+    QFile ini(UserPaths::macroIniFile());
+    QVERIFY(ini.exists());
+    QCOMPARE(ini.size(), 0);
+
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[Language]\nLanguage=3\n");
+    ini.close();
+    Startup::PrepareUserFolders();
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QCOMPARE(ini.readAll(), QByteArray("[Language]\nLanguage=3\n"));
+}
+
+void TestStartup::secondStartShowsNoticeAndReturnsZero()
+{
+    const QString utility = AppDir() + "/orvik-se";
+    QVERIFY2(QFile::exists(utility), "the utility orvik-se must be built beside the tests");
+
+    QProcess first;
+    first.setProcessEnvironment(ChildEnvironment());
+    first.start(utility, QStringList());
+    QVERIFY(first.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(SegmentOwnedByOther(), 30000);
+
+    QProcess second;
+    second.setProcessEnvironment(ChildEnvironment());
+    second.start(m_Self, { "--child", "startup" });
+    QVERIFY(second.waitForFinished(60000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.readAllStandardOutput().trimmed(), QByteArray("window:ExeIsRun\nqt.conf compiled in"));
+    QCOMPARE(second.exitCode(), 0);
+
+    // The first copy was not disturbed.
+    QCOMPARE(first.state(), QProcess::Running);
+    QVERIFY(SegmentOwnedByOther());
+
+    first.kill();
+    QVERIFY(first.waitForFinished(10000));
+}
+
+void TestStartup::startAfterKilledInstanceRuns()
+{
+    const QString utility = AppDir() + "/orvik-se";
+    QVERIFY2(QFile::exists(utility), "the utility orvik-se must be built beside the tests");
+
+    QProcess first;
+    first.setProcessEnvironment(ChildEnvironment());
+    first.start(utility, QStringList());
+    QVERIFY(first.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(SegmentOwnedByOther(), 30000);
+    first.kill(); // SIGKILL: nothing of the utility runs on the way out
+    QVERIFY(first.waitForFinished(10000));
+
+    // A language index of 0 left in the registry is removed without
+    // touching Macro.ini.
+    RegistryStore::setValue(RegistryStore::languageKey(), "LanguageIndex", 0);
+    QFile::remove(UserPaths::macroIniFile());
+
+    QProcess next;
+    next.setProcessEnvironment(ChildEnvironment());
+    next.start(m_Self, { "--child", "startup" });
+    QVERIFY(next.waitForFinished(60000));
+    QCOMPARE(next.readAllStandardOutput().trimmed(), QByteArray("window:DialogMain\nqt.conf compiled in"));
+    QCOMPARE(next.exitCode(), 7);
+
+    QSettings registry(RegistryStore::filePath(), QSettings::IniFormat);
+    QVERIFY(!registry.contains(RegistryStore::languageKey() + "/LanguageIndex"));
+    QSettings macro(UserPaths::macroIniFile(), QSettings::IniFormat);
+    QVERIFY(!macro.contains("Language/Language"));
+}
+
+void TestStartup::cleanupTestCase()
+{
+    // The children were ended without detaching: remove the segment they
+    // left, so the system does not keep it after the temporary folder is gone.
+    QSharedMemory leftover(UserPaths::productName());
+    if (leftover.attach())
+        leftover.detach();
+}
+
+void TestStartup::crashLeavesOneReport_data()
+{
+    QTest::addColumn<QByteArray>("how");
+    QTest::addColumn<int>("sig");
+    QTest::newRow("SIGSEGV on the main thread") << QByteArray("segv-main") << int(SIGSEGV);
+    QTest::newRow("SIGSEGV raised on another thread") << QByteArray("segv-thread") << int(SIGSEGV);
+    QTest::newRow("bad write on another thread") << QByteArray("fault-thread") << int(SIGSEGV);
+    QTest::newRow("abort") << QByteArray("abort") << int(SIGABRT);
+    QTest::newRow("SIGFPE") << QByteArray("fpe") << int(SIGFPE);
+}
+
+void TestStartup::crashLeavesOneReport()
+{
+    QFETCH(QByteArray, how);
+    QFETCH(int, sig);
+    const QString folder = UserPaths::exceptionFolder();
+    QDir(folder).removeRecursively();
+
+    QProcess child;
+    QProcessEnvironment env = ChildEnvironment();
+    // Let our handler see the fault rather than the sanitizer's.
+    env.insert("ASAN_OPTIONS", "detect_leaks=0:handle_segv=0:handle_abort=0:handle_sigfpe=0:allow_user_segv_handler=1");
+    child.setProcessEnvironment(env);
+    child.start(m_Self, { "--child", "crash", QString::fromLatin1(how) });
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+
+    const QStringList reports = QDir(folder).entryList({ "*.dmp" }, QDir::Files);
+    QCOMPARE(reports.size(), 1);
+    QVERIFY2(QRegExp("\\d{4}_\\d{2}_\\d{2}_\\d{2}_\\d{2}_\\d{2}\\.dmp").exactMatch(reports.first()),
+             qPrintable(reports.first()));
+    QFile report(folder + "/" + reports.first());
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    const QByteArray text = report.readAll();
+    QVERIFY2(text.contains("signal: " + QByteArray::number(sig) + " ("), text.constData());
+    QVERIFY(text.contains("thread: "));
+    QVERIFY(text.contains("backtrace:\n"));
+    QVERIFY2(text.count('\n') > 8, "the backtrace has frames");
+
+    // The name is the local time of the crash.
+    const QDateTime named = QDateTime::fromString(reports.first().left(19), "yyyy_MM_dd_hh_mm_ss");
+    QVERIFY(named.isValid());
+    QVERIFY(qAbs(named.secsTo(QDateTime::currentDateTime())) < 120);
+}
+
+// The program's own entry point dispatches the child roles before the test
+// harness takes over.
+#define main RunTests
+ORVIK_TEST_MAIN(TestStartup)
+#undef main
+
+int main(int argc, char *argv[])
+{
+    if (argc > 2 && std::strcmp(argv[1], "--child") == 0)
+        return ChildMain(argc, argv);
+    return RunTests(argc, argv);
+}
+
+#include "tst_startup.moc"

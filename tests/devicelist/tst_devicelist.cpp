@@ -1,0 +1,917 @@
+// The device list page against the simulated device library: tiles, pages
+// and arrows, marks and class icons, duplicates and twins, the language
+// selector, the repair button, and what a click on a tile leads to.
+
+#include "TestMain.h"
+#include "PrivateAppDir.h"
+
+#include "ConfigIni.h"
+#include "ContainReset.h"
+#include "DeviceAllInfo.h"
+#include "DeviceDiscovery.h"
+#include "DialogChange.h"
+#include "FirmwareImage.h"
+#include "FormSetting.h"
+#include "GlobalState.h"
+#include "HIDUsb.h"
+#include "HIDUsbSim.h"
+#include "MacroIni.h"
+#include "Match.h"
+#include "PostMsg.h"
+#include "RegistryStore.h"
+#include "UpDateRepair.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+
+static PrivateAppDir::RelocateBeforeMain s_relocate;
+
+using HIDUsbSim::DeviceSpec;
+Q_DECLARE_METATYPE(DeviceSpec)
+
+namespace {
+
+const char *const kMouseVer = "MouseVer265"; // "MouseVer" + CID text 26 + MID text 5 of model 1
+
+DeviceSpec Receiver(const QString &pid, quint8 type, quint8 mid = 0x05, const QString &mouse = QString(),
+                    bool online = true)
+{
+    DeviceSpec spec;
+    spec.pid = pid;
+    spec.receiverType = type;
+    spec.mid = mid;
+    spec.mouse = mouse;
+    spec.online = online;
+    return spec;
+}
+
+DeviceSpec Corded(quint8 mid = 0x05, const QString &mouse = QString())
+{
+    DeviceSpec spec;
+    spec.pid = "F500";
+    spec.receiverType = 2;
+    spec.mid = mid;
+    spec.mouse = mouse;
+    return spec;
+}
+
+// Fresh simulated devices, then the device list's hot-plug callback, as the
+// library calls it when it is registered.
+void Rebuild(const QList<DeviceSpec> &specs)
+{
+    HIDUsbSim::reset();
+    HIDUsbSim::setReportDelay(1);
+    HIDUsbSim::setFlashDuration(150);
+    for (const DeviceSpec &spec : specs)
+        HIDUsbSim::plug(spec);
+    StartUsbChanged(DialogChange::UsbChangedCallBack, 600);
+}
+
+template<typename T>
+T *Tile(const QList<QWidget *> &list, const QString &name)
+{
+    for (QWidget *w : list) {
+        if (w->objectName() == name)
+            return qobject_cast<T *>(w);
+    }
+    return nullptr;
+}
+
+QToolButton *TileButton(int n)
+{
+    return Tile<QToolButton>(g_TileButtons, "btn" + QString::number(n));
+}
+
+QString Sheet(QWidget *w)
+{
+    return w ? w->styleSheet() : QString();
+}
+
+QWidget *PageWidget(const QString &name)
+{
+    return g_DeviceListPage->findChild<QWidget *>(name);
+}
+
+QStackedWidget *Stack()
+{
+    return g_DeviceListPage->findChild<QStackedWidget *>("stackedWidget");
+}
+
+void ClickButton(QWidget *dialog, const QString &name)
+{
+    QAbstractButton *button = dialog->findChild<QAbstractButton *>(name);
+    QVERIFY2(button, qPrintable("no button " + name));
+    button->click();
+}
+
+QString BinFolder()
+{
+    return QCoreApplication::applicationDirPath() + "/bin";
+}
+
+void WriteImage(const QString &name, quint8 kind, quint8 mid, quint32 version, const QByteArray &model)
+{
+    QFile file(BinFolder() + "/" + name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(HIDUsbSim::makeFirmwareImage(kind, 0x1A, mid, version, model));
+}
+
+void ClearImages()
+{
+    QDir bin(BinFolder());
+    for (const QString &name : bin.entryList(QStringList() << "*.bin", QDir::Files))
+        bin.remove(name);
+}
+
+} // namespace
+
+// Answers the modal dialogs that appear, one step per dialog, from a timer
+// that runs inside their event loops. A step returns false to be asked again
+// on the next tick (waiting for the dialog to reach some state). Dialogs
+// beyond the script are recorded and closed, so a test never hangs.
+class ModalScript : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Step = std::function<bool(QWidget *dialog)>;
+
+    explicit ModalScript(const QList<Step> &steps = QList<Step>())
+        : m_Steps(steps)
+    {
+        connect(&m_Timer, &QTimer::timeout, this, &ModalScript::Tick);
+        m_Timer.start(5);
+        m_Clock.start();
+    }
+
+    QStringList seen;
+
+private slots:
+    void Tick()
+    {
+        QWidget *w = QApplication::activeModalWidget();
+        if (m_Last && (w != m_Last || !m_Last->isVisible()))
+            m_Last = nullptr;
+        if (!w || !w->isVisible() || w == m_Last)
+            return;
+        if (w != m_Current) {
+            m_Current = w;
+            seen << QString::fromLatin1(w->metaObject()->className());
+        }
+        const bool timedOut = m_Clock.elapsed() > 10000;
+        if (m_Steps.isEmpty() || timedOut) {
+            if (timedOut)
+                seen << "timeout";
+            m_Last = w;
+            m_Current = nullptr;
+            w->close();
+            return;
+        }
+        if (m_Steps.first()(w)) {
+            m_Steps.removeFirst();
+            m_Last = w;
+            m_Current = nullptr;
+        }
+    }
+
+private:
+    QList<Step> m_Steps;
+    QTimer m_Timer;
+    QElapsedTimer m_Clock;
+    QPointer<QWidget> m_Last;
+    QPointer<QWidget> m_Current;
+};
+
+// Records the hub signals a selection sends, in order.
+class HubRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    HubRecorder()
+    {
+        PostMsg *hub = PostMsg::GetInstance();
+        connect(hub, SIGNAL(SigSetver(int)), this, SLOT(Setver(int)));
+        connect(hub, SIGNAL(SigMouseIndex(int)), this, SLOT(MouseIndex(int)));
+        connect(hub, SIGNAL(SigSelectMouseInfo(DeviceAllInfo)), this, SLOT(SelectMouseInfo(DeviceAllInfo)));
+        connect(hub, SIGNAL(SigLabelTextB(QString,QString)), this, SLOT(LabelTextB(QString,QString)));
+        connect(hub, SIGNAL(SigChangeMainDialog(int)), this, SLOT(ChangeMainDialog(int)));
+        connect(hub, SIGNAL(SigChangeLanguage(int)), this, SLOT(ChangeLanguage(int)));
+        connect(hub, SIGNAL(SigLanguageSameB(int)), this, SLOT(LanguageSameB(int)));
+        connect(hub, SIGNAL(SigChangeSize(int)), this, SLOT(ChangeSize(int)));
+    }
+
+    QStringList events;
+
+public slots:
+    void Setver(int i) { events << QString("Setver(%1)").arg(i); }
+    void MouseIndex(int i) { events << QString("MouseIndex(%1)").arg(i); }
+    // As the worker does: the selected record becomes the current device.
+    void SelectMouseInfo(DeviceAllInfo info)
+    {
+        g_CurrentDevice.set(info);
+        events << "SelectMouseInfo(" + info.Path + ")";
+    }
+    void LabelTextB(QString a, QString b) { events << "LabelTextB(" + a + "," + b + ")"; }
+    void ChangeMainDialog(int i) { events << QString("ChangeMainDialog(%1)").arg(i); }
+    void ChangeLanguage(int i) { events << QString("ChangeLanguage(%1)").arg(i); }
+    void LanguageSameB(int i) { events << QString("LanguageSameB(%1)").arg(i); }
+    void ChangeSize(int i) { events << QString("ChangeSize(%1)").arg(i); }
+};
+
+class TestDeviceList : public QObject
+{
+    Q_OBJECT
+
+private:
+    DialogChange *m_Page = nullptr;
+
+    static void ResetSelectionState()
+    {
+        g_MainPageActive = 0;
+        g_WorkerRunEnable = false;
+        g_PairChosenDevice = false;
+        g_DongleUpdatePending = false;
+        g_ChosenDevice = DeviceAllInfo();
+        g_CurrentDevice.set(DeviceAllInfo());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(!qEnvironmentVariableIsEmpty(PrivateAppDir::envName()), "the test runs from its own app directory");
+        HIDUsbSim::reset();
+        MacroIni::GetInstance()->SetValue("Language", "Language", "0");
+        m_Page = new DialogChange(nullptr);
+        m_Page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_Page));
+    }
+
+    void cleanupTestCase()
+    {
+        delete m_Page;
+        HIDUsbSim::reset();
+    }
+
+    void init()
+    {
+        ClearImages();
+        RegistryStore::remove(RegistryStore::mouseTestKey(), "UpdateFailInfo");
+        RegistryStore::remove(RegistryStore::mouseTestKey(), kMouseVer);
+        RegistryStore::remove(RegistryStore::mouseTestKey(), "MouseVer26");
+        ResetSelectionState();
+    }
+
+    void cleanup()
+    {
+        ResetSelectionState();
+        // Tiles retired during a test are deleted through the event loop.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void emptyListShowsMessage()
+    {
+        Rebuild({});
+        QVERIFY(g_PickerDeviceList.isEmpty());
+        QVERIFY(g_TileButtons.isEmpty());
+        QCOMPARE(Stack()->count(), 0);
+        QLabel *label2 = qobject_cast<QLabel *>(PageWidget("label_2"));
+        QVERIFY(label2->isVisible());
+        QVERIFY(!PageWidget("label_3")->isVisible());
+        QCOMPARE(label2->text(), g_Label2Text);
+        QCOMPARE(g_Label2Text, QString("Please connect your gaming device"));
+    }
+
+    void tileMarks_data()
+    {
+        QTest::addColumn<QString>("pid");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("mid");
+        QTest::addColumn<bool>("online");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("classIcon");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<bool>("offlineShown");
+        QTest::addColumn<bool>("linkShown");
+
+        QTest::newRow("4 kHz receiver, mouse online") << "F503" << 1 << 5 << true << "OnLine0.png" << "4KHz.png"
+                                                       << "OnLineWifi.png" << false << true;
+        QTest::newRow("1 kHz receiver") << "F501" << 0 << 5 << true << "OnLine0.png" << "1KHz.png" << "OnLineWifi.png"
+                                        << false << true;
+        QTest::newRow("2 kHz receiver") << "F502" << 4 << 5 << true << "OnLine0.png" << "2KHz.png" << "OnLineWifi.png"
+                                        << false << true;
+        QTest::newRow("mouse on cable") << "F500" << 2 << 6 << true << "OnLine0.png" << "" << "OnLineUsb.png" << false
+                                        << true;
+        QTest::newRow("receiver, mouse offline") << "F503" << 1 << 5 << false << "DisOnlin0.png" << "4KHz.png"
+                                                  << "OnLineWifi.png" << true << false;
+        QTest::newRow("unknown model") << "F503" << 1 << 0x33 << true << "Unknow.png" << "4KHz.png" << "OnLineWifi.png"
+                                       << false << true;
+    }
+
+    void tileMarks()
+    {
+        QFETCH(QString, pid);
+        QFETCH(int, type);
+        QFETCH(int, mid);
+        QFETCH(bool, online);
+        QFETCH(QString, picture);
+        QFETCH(QString, classIcon);
+        QFETCH(QString, link);
+        QFETCH(bool, offlineShown);
+        QFETCH(bool, linkShown);
+
+        DeviceSpec spec = Receiver(pid, quint8(type), quint8(mid));
+        spec.online = online;
+        Rebuild({spec});
+
+        QCOMPARE(g_TileButtons.size(), 1);
+        QToolButton *button = TileButton(0);
+        QVERIFY(button);
+        QVERIFY2(Sheet(button).contains(g_DeviceListPicturePath + picture), qPrintable(Sheet(button)));
+        QWidget *offline = Tile<QWidget>(g_TileOfflineMarks, "label0");
+        QWidget *linkMark = Tile<QWidget>(g_TileLinkMarks, "UsbWifi0");
+        QCOMPARE(offline->isVisible(), offlineShown);
+        QCOMPARE(linkMark->isVisible(), linkShown);
+        QVERIFY2(Sheet(linkMark).contains(link), qPrintable(Sheet(linkMark)));
+        if (classIcon.isEmpty()) {
+            QVERIFY(g_TileClassIcons.isEmpty());
+        } else {
+            QCOMPARE(g_TileClassIcons.size(), 1);
+            QVERIFY(Sheet(g_TileClassIcons.first()).contains(classIcon));
+        }
+        QVERIFY(!PageWidget("label_2")->isVisible());
+        QVERIFY(PageWidget("label_3")->isVisible());
+    }
+
+    void hoverRefreshesOnlineState()
+    {
+        Rebuild({Receiver("F503", 1)});
+        QToolButton *button = TileButton(0);
+        QVERIFY(Sheet(button).contains("OnLine0.png"));
+
+        HIDUsbSim::setOnline(HIDUsbSim::devices().first(), false);
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(button, &enter);
+
+        QVERIFY(Sheet(button).contains("DisOnlin0.png"));
+        QWidget *offline = Tile<QWidget>(g_TileOfflineMarks, "label0");
+        QVERIFY(offline->isVisible());
+        QVERIFY(!Tile<QWidget>(g_TileLinkMarks, "UsbWifi0")->isVisible());
+        QCOMPARE(offline->toolTip(), g_OfflineTips1Text + "\n" + g_OfflineTips2Text);
+        QVERIFY(!g_OfflineTips1Text.isEmpty());
+        QVERIFY(!g_PickerDeviceList.first().Online);
+    }
+
+    void cableAndOwnReceiverGiveOneTile()
+    {
+        Rebuild({Receiver("F503", 1, 0x05, "m1"), Corded(0x05, "m1")});
+        QCOMPARE(g_PickerDeviceList.size(), 1);
+        QVERIFY(g_PickerDeviceList.first().Wired);
+        QCOMPARE(g_TileButtons.size(), 1);
+        QVERIFY(Sheet(Tile<QWidget>(g_TileLinkMarks, "UsbWifi0")).contains("OnLineUsb.png"));
+    }
+
+    void tilePositions_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QList<int>>("buttonX");
+        QTest::addColumn<QList<int>>("markX");
+        QTest::addColumn<QList<int>>("iconX");
+        QTest::newRow("one") << 1 << QList<int>{305} << QList<int>{530} << QList<int>{312};
+        QTest::newRow("two") << 2 << QList<int>{135, 445} << QList<int>{360, 665} << QList<int>{142, 452};
+        QTest::newRow("three") << 3 << QList<int>{0, 300, 600} << QList<int>{225, 525, 825}
+                               << QList<int>{7, 307, 607};
+    }
+
+    void tilePositions()
+    {
+        QFETCH(int, count);
+        QFETCH(QList<int>, buttonX);
+        QFETCH(QList<int>, markX);
+        QFETCH(QList<int>, iconX);
+        QList<DeviceSpec> specs;
+        for (int i = 0; i < count; ++i)
+            specs << Receiver("F501", 0, quint8(0x30 + i), "u" + QString::number(i)); // unknown models
+        Rebuild(specs);
+        QCOMPARE(g_TileButtons.size(), count);
+        QCOMPARE(Stack()->count(), 1);
+        for (int i = 0; i < count; ++i) {
+            QCOMPARE(TileButton(i)->pos(), QPoint(buttonX.at(i), 0));
+            QCOMPARE(TileButton(i)->size(), QSize(284, 360));
+            QCOMPARE(Tile<QWidget>(g_TileOfflineMarks, "label" + QString::number(i))->pos(), QPoint(markX.at(i), 20));
+            QCOMPARE(Tile<QWidget>(g_TileLinkMarks, "UsbWifi" + QString::number(i))->pos(), QPoint(markX.at(i), 20));
+            QCOMPARE(g_TileClassIcons.at(i)->pos(), QPoint(iconX.at(i), 10));
+            QCOMPARE(g_TileClassIcons.at(i)->size(), QSize(42, 26));
+        }
+        QVERIFY(!PageWidget("RightButton")->isVisible());
+    }
+
+    void pagingWithManyDevices()
+    {
+        // Seven devices of no known model (they never count as duplicates),
+        // spread over two product IDs: the library returns five paths at most.
+        QList<DeviceSpec> specs;
+        for (int i = 0; i < 7; ++i)
+            specs << Receiver(i < 4 ? "F501" : "F503", i < 4 ? 0 : 1, quint8(0x30 + i), "u" + QString::number(i));
+        Rebuild(specs);
+        QCOMPARE(g_TileButtons.size(), 7);
+        QStackedWidget *stack = Stack();
+        QCOMPARE(stack->count(), 3);
+        QCOMPARE(stack->currentIndex(), 0);
+        QWidget *left = PageWidget("LeftButton");
+        QWidget *right = PageWidget("RightButton");
+        QVERIFY(right->isVisible());
+        QVERIFY(!left->isVisible());
+        QCOMPARE(TileButton(6)->parentWidget(), stack->widget(2));
+        QCOMPARE(TileButton(6)->pos(), QPoint(305, 0));
+
+        qobject_cast<QToolButton *>(right)->click();
+        QCOMPARE(stack->currentIndex(), 1);
+        QVERIFY(!left->isVisible());
+        QVERIFY(right->isVisible());
+        qobject_cast<QToolButton *>(right)->click();
+        QCOMPARE(stack->currentIndex(), 2);
+        QVERIFY(left->isVisible());
+        QVERIFY(!right->isVisible());
+        qobject_cast<QToolButton *>(left)->click();
+        QCOMPARE(stack->currentIndex(), 1);
+        QVERIFY(!right->isVisible());
+        QVERIFY(left->isVisible());
+        qobject_cast<QToolButton *>(left)->click();
+        QCOMPARE(stack->currentIndex(), 0);
+        QVERIFY(!left->isVisible());
+        QVERIFY(right->isVisible());
+
+        // A new build shows page 0 again, four devices give two pages.
+        specs = specs.mid(0, 4);
+        Rebuild(specs);
+        QCOMPARE(stack->count(), 2);
+        QCOMPARE(stack->currentIndex(), 0);
+        QVERIFY(right->isVisible());
+        QVERIFY(!left->isVisible());
+    }
+
+    void duplicates_data()
+    {
+        QTest::addColumn<QList<DeviceSpec>>("specs");
+        QTest::addColumn<bool>("notice");
+        QTest::addColumn<int>("tiles");
+        QTest::newRow("two 4 kHz receivers of one model")
+            << QList<DeviceSpec>{Receiver("F503", 1, 5, "a"), Receiver("F503", 1, 5, "b")} << true << 0;
+        QTest::newRow("two corded mice of one model") << QList<DeviceSpec>{Corded(6, "a"), Corded(6, "b")} << true << 0;
+        QTest::newRow("two devices of no known model")
+            << QList<DeviceSpec>{Receiver("F503", 1, 0x40, "a"), Receiver("F503", 1, 0x41, "b")} << false << 2;
+        QTest::newRow("one model on two receiver classes")
+            << QList<DeviceSpec>{Receiver("F501", 0, 5, "a"), Receiver("F503", 1, 5, "b")} << false << 2;
+    }
+
+    void duplicates()
+    {
+        QFETCH(QList<DeviceSpec>, specs);
+        QFETCH(bool, notice);
+        QFETCH(int, tiles);
+        ModalScript script;
+        Rebuild(specs);
+        QCOMPARE(script.seen, notice ? QStringList{"QuestiondialogB"} : QStringList());
+        QCOMPARE(g_TileButtons.size(), tiles);
+        if (notice) {
+            QVERIFY(PageWidget("label_2")->isVisible());
+            QVERIFY(!PageWidget("label_3")->isVisible());
+            QVERIFY(!PageWidget("LeftButton")->isVisible());
+            QVERIFY(!PageWidget("RightButton")->isVisible());
+        }
+    }
+
+    void languageSelector()
+    {
+        Rebuild({});
+        HubRecorder hub;
+        QComboBox *combo = m_Page->findChild<QComboBox *>("comboBox");
+        QLabel *label3 = qobject_cast<QLabel *>(PageWidget("label_3"));
+        QLabel *label2 = qobject_cast<QLabel *>(PageWidget("label_2"));
+        const QString english3 = label3->text();
+        QCOMPARE(english3, QString("Click the picture to start"));
+
+        QMetaObject::invokeMethod(combo, "activated", Q_ARG(int, 1));
+        QCOMPARE(MacroIni::GetInstance()->GetValue("Language", "Language"), QString("1"));
+        QCOMPARE(hub.events, (QStringList{"ChangeLanguage(1)", "LanguageSameB(1)"}));
+        QCOMPARE(label3->text(), QString::fromUtf8("点击图案进入使用"));
+        QCOMPARE(label2->text(), QString::fromUtf8("请接入你的游戏装备"));
+        QCOMPARE(g_Label2Text, label2->text());
+
+        // The settings page's selector keeps this one in step without a reload.
+        PostMsg::GetInstance()->EmitLanguageSameA(3);
+        QCOMPARE(combo->currentIndex(), 3);
+        QCOMPARE(label3->text(), QString::fromUtf8("点击图案进入使用"));
+        QCOMPARE(MacroIni::GetInstance()->GetValue("Language", "Language"), QString("1"));
+        PostMsg::GetInstance()->EmitLanguageSameA(4); // Korean has no item of its own
+        QCOMPARE(combo->currentIndex(), -1);
+
+        PostMsg::GetInstance()->EmitChangeLanguage(0);
+        QCOMPARE(label3->text(), english3);
+        QMetaObject::invokeMethod(combo, "activated", Q_ARG(int, 0));
+        QCOMPARE(MacroIni::GetInstance()->GetValue("Language", "Language"), QString("0"));
+    }
+
+    void windowButtons()
+    {
+        HubRecorder hub;
+        qobject_cast<QToolButton *>(PageWidget("CloseButton"))->click();
+        qobject_cast<QToolButton *>(PageWidget("MinButton"))->click();
+        QCOMPARE(hub.events, (QStringList{"ChangeSize(3)", "ChangeSize(2)"}));
+    }
+
+    void clickOnKnownDeviceSelectsIt_data()
+    {
+        QTest::addColumn<bool>("receiverImage");
+        QTest::addColumn<bool>("offline");
+        QTest::newRow("no receiver image") << false << false;
+        QTest::newRow("newer receiver image") << true << false;
+        QTest::newRow("offline device is selected all the same") << false << true;
+    }
+
+    void clickOnKnownDeviceSelectsIt()
+    {
+        QFETCH(bool, receiverImage);
+        QFETCH(bool, offline);
+        if (receiverImage)
+            WriteImage("r4k.bin", 0xD3, 5, 0x0103, "OrvikR4K"); // receiver is v1.2
+        DeviceSpec spec = Receiver("F503", 1);
+        spec.online = !offline;
+        Rebuild({spec});
+        const QString path = g_PickerDeviceList.first().Path;
+
+        HubRecorder hub;
+        ModalScript script;
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(TileButton(0), Qt::LeftButton);
+        QVERIFY(clock.elapsed() >= 150);
+
+        QVERIFY(script.seen.isEmpty());
+        QCOMPARE(hub.events, (QStringList{"Setver(6)", "SelectMouseInfo(" + path + ")",
+                                          "LabelTextB(v1.2," + QString(receiverImage ? "true" : "") + ")",
+                                          "ChangeMainDialog(1)"}));
+        QCOMPARE(g_DongleUpdatePending.load(), receiverImage);
+        QCOMPARE(g_MainPageActive.load(), 1);
+        QVERIFY(g_WorkerRunEnable.load());
+    }
+
+    void clickOnUnknownDevice_data()
+    {
+        QTest::addColumn<DeviceSpec>("spec");
+        QTest::addColumn<QString>("mouseVerName");
+        QTest::addColumn<QStringList>("dialogs");
+        QTest::newRow("receiver, no mouse version: pairing")
+            << Receiver("F503", 1, 0x33) << QString() << QStringList{"Match"};
+        QTest::newRow("receiver, mouse version recorded: re-pair question")
+            << Receiver("F503", 1, 0x33) << "MouseVer26" << QStringList{"RePair"};
+        QTest::newRow("corded: nothing") << Corded(0x33) << QString() << QStringList();
+    }
+
+    void clickOnUnknownDevice()
+    {
+        QFETCH(DeviceSpec, spec);
+        QFETCH(QString, mouseVerName);
+        QFETCH(QStringList, dialogs);
+        if (!mouseVerName.isEmpty())
+            RegistryStore::setValue(RegistryStore::mouseTestKey(), mouseVerName, "v1.5");
+        Rebuild({spec});
+        const QString path = g_PickerDeviceList.first().Path;
+
+        HubRecorder hub;
+        bool pairsClicked = false;
+        ModalScript script({[&](QWidget *w) {
+            if (qobject_cast<Match *>(w)) {
+                pairsClicked = g_PairChosenDevice && g_ChosenDevice.Path == path;
+                ClickButton(w, "CloseButton");
+            } else {
+                ClickButton(w, "Cancel");
+            }
+            return true;
+        }});
+        QTest::mouseClick(TileButton(0), Qt::LeftButton);
+        QCOMPARE(script.seen, dialogs);
+        QCOMPARE(hub.events, QStringList{"Setver(6)"});
+        QCOMPARE(pairsClicked, dialogs == QStringList{"Match"});
+        QCOMPARE(g_MainPageActive.load(), 0);
+    }
+
+    // Two receivers of one model, the clicked one without its mouse, the other
+    // one with it: the click runs the pairing check, whose outcome depends on
+    // the recorded mouse version and the firmware images found.
+    void pairingCheck_data()
+    {
+        QTest::addColumn<QString>("mouseVer");
+        QTest::addColumn<quint32>("mouseImage");    // 0: none
+        QTest::addColumn<quint32>("receiverImage"); // 0: none
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<QStringList>("dialogs");
+
+        QTest::newRow("no mouse version") << "" << 0u << 0u << false << QStringList{"Match"};
+        QTest::newRow("nothing newer, re-pair declined") << "v1.5" << 0u << 0u << false << QStringList{"RePair"};
+        QTest::newRow("nothing newer, re-pair accepted")
+            << "v1.5" << 0u << 0u << true << QStringList{"RePair", "Match"};
+        QTest::newRow("both newer") << "v1.5" << 0x0106u << 0x0103u << false << QStringList{"RePair"};
+        QTest::newRow("mouse image only: cable needed") << "v1.5" << 0x0106u << 0u << false
+                                                        << QStringList{"UpDateWarning"};
+        QTest::newRow("mouse image older: re-pair") << "v1.5" << 0x0104u << 0u << false << QStringList{"RePair"};
+        QTest::newRow("receiver image only, declined") << "v1.5" << 0u << 0x0103u << false
+                                                       << QStringList{"ContainReset"};
+        QTest::newRow("receiver image only, updated")
+            << "v1.5" << 0u << 0x0103u << true << QStringList{"ContainReset", "UpDateRepair"};
+    }
+
+    void pairingCheck()
+    {
+        QFETCH(QString, mouseVer);
+        QFETCH(quint32, mouseImage);
+        QFETCH(quint32, receiverImage);
+        QFETCH(bool, confirm);
+        QFETCH(QStringList, dialogs);
+
+        if (!mouseVer.isEmpty())
+            RegistryStore::setValue(RegistryStore::mouseTestKey(), kMouseVer, mouseVer);
+        if (mouseImage)
+            WriteImage("m1.bin", 0xD2, 5, mouseImage, "OrvikM1");
+        if (receiverImage)
+            WriteImage("r1k.bin", 0xD3, 5, receiverImage, "OrvikR1K"); // clicked receiver is v1.2, 1 kHz
+        g_WiredModeText = "Connect the mouse by cable to update it";
+
+        Rebuild({Receiver("F501", 0, 5, "a", false), Receiver("F503", 1, 5, "b", true)});
+        QCOMPARE(g_TileButtons.size(), 2);
+        QCOMPARE(g_PickerDeviceList.at(0).PID, QString("F501"));
+        const QString clickedPath = g_PickerDeviceList.at(0).Path;
+
+        HubRecorder hub;
+        QString warningText;
+        QString questionText;
+        bool pairsClicked = false;
+        ModalScript::Step answer = [&](QWidget *w) {
+            if (qobject_cast<Match *>(w)) {
+                pairsClicked = g_PairChosenDevice && g_ChosenDevice.Path == clickedPath;
+                ClickButton(w, "CloseButton");
+            } else if (qobject_cast<ContainReset *>(w)) {
+                questionText = w->findChild<QLabel *>("label")->text();
+                ClickButton(w, confirm ? "OK" : "Cancel");
+            } else if (qobject_cast<UpDateRepair *>(w)) {
+                // The automatic receiver update: wait for its end.
+                QWidget *ok = w->findChild<QWidget *>("NewHong");
+                if (!ok->isVisible() || g_RepairRunning)
+                    return false;
+                ClickButton(w, "NewHong");
+            } else if (w->metaObject()->className() == QByteArray("UpDateWarning")) {
+                warningText = w->findChild<QLabel *>("label")->text();
+                ClickButton(w, "NewHong");
+            } else {
+                ClickButton(w, confirm ? "OK" : "Cancel");
+            }
+            return true;
+        };
+        ModalScript script({answer, answer});
+        HIDUsbSim::clearCalls();
+        QTest::mouseClick(TileButton(0), Qt::LeftButton);
+
+        QCOMPARE(script.seen, dialogs);
+        QCOMPARE(hub.events, QStringList{"Setver(6)"}); // nothing is selected
+        QCOMPARE(g_MainPageActive.load(), 0);
+        QCOMPARE(pairsClicked, dialogs.contains("Match"));
+        if (dialogs.contains("UpDateWarning"))
+            QCOMPARE(warningText, g_WiredModeText);
+        if (dialogs.contains("ContainReset"))
+            QCOMPARE(questionText, g_MouseIsNewTipsText);
+        QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start") > 0, dialogs.contains("UpDateRepair"));
+        if (dialogs.contains("UpDateRepair")) {
+            bool flashed = false;
+            for (int id : HIDUsbSim::devices())
+                flashed = flashed || HIDUsbSim::spec(id).receiverVersion == 0x0103;
+            QVERIFY(flashed);
+        }
+    }
+
+    // The pairing dialog opened from a receiver without its mouse pairs that
+    // receiver and shows the outcome; it cannot be closed while pairing.
+    void pairingDialog_data()
+    {
+        QTest::addColumn<bool>("fail");
+        QTest::newRow("paired") << false;
+        QTest::newRow("failed") << true;
+    }
+
+    void pairingDialog()
+    {
+        QFETCH(bool, fail);
+        Rebuild({Receiver("F501", 0, 0x33, "a")});
+        const QString path = g_PickerDeviceList.first().Path;
+        HIDUsbSim::setPairDuration(300);
+        if (fail)
+            HIDUsbSim::failNextPairing();
+
+        int stage = 0;
+        QElapsedTimer shown;
+        bool closeRefused = false;
+        QString outcome;
+        bool spaceStillStarts = false;
+        ModalScript script({[&](QWidget *w) {
+            QPushButton *button = w->findChild<QPushButton *>("MatchButton");
+            if (stage == 0) {
+                if (!shown.isValid())
+                    shown.start();
+                if (shown.elapsed() < 150 || !button->isEnabled())
+                    return false; // the 100 ms check has not allowed pairing yet
+                button->click();
+                stage = 1;
+                return false;
+            }
+            if (stage == 1) {
+                ClickButton(w, "CloseButton"); // refused while pairing
+                closeRefused = w->isVisible() && g_MatchStarted;
+                stage = 2;
+                return false;
+            }
+            if (g_MatchStatus != (fail ? 3 : 2) || button->text() != (fail ? "Pairing failed" : "Paired"))
+                return false;
+            outcome = button->text();
+            spaceStillStarts = button->shortcut() == QKeySequence(Qt::Key_Space);
+            ClickButton(w, "CloseButton");
+            return true;
+        }});
+        HIDUsbSim::clearCalls();
+        QTest::mouseClick(TileButton(0), Qt::LeftButton);
+
+        QCOMPARE(script.seen, QStringList{"Match"});
+        QVERIFY(closeRefused);
+        QCOMPARE(outcome, fail ? QString("Pairing failed") : QString("Paired"));
+        QVERIFY(spaceStillStarts); // the text changes keep the Space shortcut
+        QVERIFY(!g_MatchStarted);
+        QCOMPARE(HIDUsbSim::callCount("UsbServerC_Start(" + path), 1);
+        QCOMPARE(HIDUsbSim::callCount("UsbServer_EnterDonglePairOnlyCid("), 1);
+        QVERIFY(HIDUsbSim::callCount("UsbServer_ReadDonglePairStatus") >= 1);
+        // Closing registered the device list's hot-plug callback again.
+        QCOMPARE(g_TileButtons.size(), 1);
+    }
+
+    void twinRuleNeedsExactlyTwoEntries()
+    {
+        // With a third entry the clicked offline receiver is selected as usual.
+        Rebuild({Receiver("F501", 0, 5, "a", false), Receiver("F503", 1, 5, "b", true),
+                 Receiver("F502", 4, 0x33, "c", true)});
+        QCOMPARE(g_PickerDeviceList.size(), 3);
+        HubRecorder hub;
+        ModalScript script;
+        QTest::mouseClick(TileButton(0), Qt::LeftButton);
+        QVERIFY(script.seen.isEmpty());
+        QVERIFY(hub.events.contains("ChangeMainDialog(1)"));
+    }
+
+    void repairButton()
+    {
+        // A recorded failed update shows the Repair button at the next search.
+        RegistryStore::setValue(RegistryStore::mouseTestKey(), "UpdateFailInfo", "211,4,26,5");
+        Rebuild({});
+        QWidget *repair = PageWidget("Repair");
+        QLabel *label2 = qobject_cast<QLabel *>(PageWidget("label_2"));
+        QVERIFY(repair->isVisible());
+        QCOMPARE(label2->text(), g_RepairDeviceText);
+        QVERIFY(!g_RepairDeviceText.isEmpty());
+
+        // Enter runs the repair dialog while the button is shown; without an
+        // image it has nothing to flash.
+        {
+            ModalScript script;
+            PostMsg::GetInstance()->EmitEnterKey();
+            QCOMPARE(script.seen, QStringList{"UpDateRepair"});
+        }
+        QCOMPARE(RegistryStore::value(RegistryStore::mouseTestKey(), "UpdateFailInfo").toString(),
+                 QString("211,4,26,5"));
+
+        PostMsg::GetInstance()->EmitUpDateButton(true);
+        QVERIFY(!repair->isVisible());
+        QCOMPARE(label2->text(), g_Label2Text);
+        {
+            ModalScript script;
+            PostMsg::GetInstance()->EmitEnterKey();
+            QVERIFY(script.seen.isEmpty());
+        }
+        PostMsg::GetInstance()->EmitUpDateButton(false);
+        QVERIFY(repair->isVisible());
+        QCOMPARE(label2->text(), g_RepairDeviceText);
+    }
+
+    void repairFlashesTheRecordedUpdate_data()
+    {
+        QTest::addColumn<bool>("fail");
+        QTest::newRow("success") << false;
+        QTest::newRow("failure") << true;
+    }
+
+    void repairFlashesTheRecordedUpdate()
+    {
+        QFETCH(bool, fail);
+        RegistryStore::setValue(RegistryStore::mouseTestKey(), "UpdateFailInfo", "211,4,26,5");
+        WriteImage("r4k.bin", 0xD3, 5, 0x0103, "OrvikR4K");
+        DeviceSpec boot = Receiver("F503", 1);
+        boot.bootMode = true;
+        Rebuild({boot});
+        if (fail)
+            HIDUsbSim::failNextFlash();
+        QWidget *repairButton = PageWidget("Repair");
+        QVERIFY(repairButton->isVisible());
+
+        ModalScript script({[](QWidget *w) {
+            QWidget *ok = w->findChild<QWidget *>("NewHong");
+            if (!ok->isVisible() || g_RepairRunning)
+                return false;
+            ClickButton(w, "NewHong");
+            return true;
+        }});
+        HIDUsbSim::clearCalls();
+        qobject_cast<QAbstractButton *>(repairButton)->click();
+        QCOMPARE(script.seen, QStringList{"UpDateRepair"});
+        QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(repairButton->isVisible(), fail);
+        QCOMPARE(RegistryStore::value(RegistryStore::mouseTestKey(), "UpdateFailInfo").toString(),
+                 fail ? QString("211,4,26,5") : QString());
+        QVERIFY(g_UpgradeIdle.load());
+    }
+
+    void malformedFailRecordIsDropped()
+    {
+        RegistryStore::setValue(RegistryStore::mouseTestKey(), "UpdateFailInfo", "211,4");
+        Rebuild({});
+        ModalScript script;
+        PostMsg::GetInstance()->EmitEnterKey();
+        QCOMPARE(script.seen, QStringList{"UpDateRepair"});
+        QVERIFY(!RegistryStore::contains(RegistryStore::mouseTestKey(), "UpdateFailInfo"));
+    }
+
+    // A hot-plug callback that arrives while a dialog opened from a tile is
+    // open rebuilds the tiles: the clicked tile must stay alive until its
+    // click handler has returned, and go away afterwards.
+    void hotplugDuringModalFromTile()
+    {
+        Rebuild({Receiver("F503", 1, 0x33, "a")});
+        QPointer<QToolButton> clicked = TileButton(0);
+        QPointer<QWidget> oldPage = Stack()->widget(0);
+        bool aliveDuringDialog = false;
+        bool rebuiltDuringDialog = false;
+        int tilesDuringDialog = 0;
+        ModalScript script({[&](QWidget *w) {
+            if (!rebuiltDuringDialog) {
+                HIDUsbSim::plug(Receiver("F501", 0, 0x34, "b")); // posted hot-plug callback
+                rebuiltDuringDialog = true;
+                return false;
+            }
+            if (g_TileButtons.size() != 2)
+                return false; // the callback has not run yet
+            tilesDuringDialog = g_TileButtons.size();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            aliveDuringDialog = !clicked.isNull() && !oldPage.isNull() && !clicked->isVisible();
+            ClickButton(w, "CloseButton"); // the close registers the callback again: one more build
+            return true;
+        }});
+        QTest::mouseClick(clicked.data(), Qt::LeftButton);
+        QCOMPARE(script.seen, QStringList{"Match"});
+        QCOMPARE(tilesDuringDialog, 2);
+        QVERIFY(aliveDuringDialog);
+        QCOMPARE(g_TileButtons.size(), 2);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(clicked.isNull());
+        QVERIFY(oldPage.isNull());
+        // The new tiles work.
+        QVERIFY(TileButton(1)->isVisible());
+    }
+
+    void screenshot()
+    {
+        m_Page->findChild<QComboBox *>("comboBox")->setCurrentIndex(0);
+        QList<DeviceSpec> specs{Receiver("F503", 1, 5, "a"), Corded(6, "b"), Receiver("F502", 4, 5, "c", false)};
+        Rebuild(specs);
+        QCOMPARE(g_TileButtons.size(), 3);
+        const QString dir = OrvikTest::outputDir("screenshots");
+        QVERIFY(m_Page->grab().save(dir + "/devicelist-three-devices.png"));
+        Rebuild({});
+        QVERIFY(m_Page->grab().save(dir + "/devicelist-empty.png"));
+
+        Match match;
+        match.InitMatch();
+        QVERIFY(match.grab().save(dir + "/devicelist-match.png"));
+        UpDateRepair repair;
+        QVERIFY(repair.grab().save(dir + "/devicelist-repair.png"));
+    }
+};
+
+ORVIK_TEST_MAIN(TestDeviceList)
+#include "tst_devicelist.moc"

@@ -1,0 +1,323 @@
+// Config.ini (read-only, partly Base64-coded), Macro.ini, the registry store
+// and the per-user paths.
+
+#include "TestMain.h"
+
+#include "ConfigIni.h"
+#include "MacroIni.h"
+#include "RegistryStore.h"
+#include "UserPaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextCodec>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+namespace {
+
+QString b64(const QByteArray &text)
+{
+    return QString::fromLatin1(text.toBase64());
+}
+
+} // namespace
+
+class TestSettingsStores : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_Dir;
+
+    QString writeConfig(const QString &name, const QByteArray &content)
+    {
+        const QString path = m_Dir.path() + "/" + name;
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return QString();
+        file.write(content);
+        return path;
+    }
+
+private slots:
+    // Runs first: nothing has created the store yet.
+    void firstUseFromTwoThreadsGivesOneObject()
+    {
+        QVERIFY(!g_ConfigIni && !g_MacroIni);
+        std::atomic<int> go { 0 };
+        ConfigIni *config[2] = {};
+        MacroIni *macro[2] = {};
+        std::vector<std::thread> threads;
+        for (int i = 0; i < 2; ++i) {
+            threads.emplace_back([&, i] {
+                ++go;
+                while (go.load() < 2) {
+                }
+                config[i] = ConfigIni::GetInstance();
+                macro[i] = MacroIni::GetInstance();
+            });
+        }
+        for (auto &t : threads)
+            t.join();
+        QVERIFY(config[0] && config[0] == config[1] && config[0] == g_ConfigIni);
+        QVERIFY(macro[0] && macro[0] == macro[1] && macro[0] == g_MacroIni);
+    }
+
+    // The sample file beside the executable describes the models the
+    // simulated mice stand for.
+    void sampleConfigDescribesTheModels()
+    {
+        ConfigIni *ini = ConfigIni::GetInstance();
+        QCOMPARE(ini->FilePath(), QCoreApplication::applicationDirPath() + "/usersetting/Config.ini");
+        QVERIFY(QFile::exists(ini->FilePath()));
+        QCOMPARE(ini->GetValue("Option", "VID"), QString("3554"));
+        QCOMPARE(ini->GetValueList("Option", "USB_PID"), QStringList { "F500" });
+        QCOMPARE(ini->GetValueList("Option", "Wireless_PID"), QStringList { "F501" });
+        QCOMPARE(ini->GetValueList("Option", "Wireless2_PID"), QStringList { "F502" });
+        QCOMPARE(ini->GetValueList("Option", "Wireless4_PID"), QStringList { "F503" });
+        QCOMPARE(ini->GetValue("Option", "CID").toInt(), 0x1A);
+        QCOMPARE(ini->GetValue("Option", "DeviceTotal").toInt(), 2);
+        QCOMPARE(ini->GetValueList("Option", "LabelColor").size(), 3);
+        QCOMPARE(ini->GetValue("Drive1", "MID").toInt(), 0x05);
+        QCOMPARE(ini->GetValue("Drive2", "MID").toInt(), 0x06);
+        QCOMPARE(ini->GetValue("Drive1", "Sensor"), QString("3395"));
+        QCOMPARE(ini->GetValue("Drive2", "Sensor"), QString("S100"));
+        QVERIFY(!ini->GetValue("Drive1", "D4M").isEmpty());
+        QVERIFY(ini->GetValue("Drive2", "DM").isEmpty());
+        for (const QString group : { "Drive1", "Drive2" }) {
+            QCOMPARE(ini->GetValueList(group, "DPIColor").size(), 24);
+            QVERIFY(ini->GetValueList(group, "DPIGrade").size() >= 8);
+            QCOMPARE(ini->GetValueList(group, "Adveanced").size(), 2);
+            for (int i = 1; i <= 6; ++i)
+                QVERIFY(!ini->GetValueList(group, "KeyParam" + QString::number(i)).isEmpty());
+        }
+    }
+
+    void readsCodedAndPlainKeys_data()
+    {
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QStringList>("list");
+        QTest::newRow("coded text loses line feeds and blanks")
+            << "Drive1" << "MM" << "12345678" << QStringList { "12345678" };
+        QTest::newRow("coded list decodes every item")
+            << "Option" << "Wireless4_PID" << "" << QStringList { "F503", "F5A3" };
+        QTest::newRow("coded key in any group") << "Other" << "VID" << "3554" << QStringList { "3554" };
+        QTest::newRow("plain text stays as it is") << "Drive1" << "XIn1" << "2" << QStringList { "2" };
+        QTest::newRow("plain list") << "Drive1" << "DPIRange" << ""
+                                    << QStringList { "50", "26000", "50", "0" };
+        QTest::newRow("key names are case-sensitive") << "Drive1" << "mm" << "MTIgMzQ=" << QStringList { "MTIgMzQ=" };
+        QTest::newRow("missing key") << "Drive1" << "KeyNumber" << "" << QStringList();
+        QTest::newRow("missing group") << "Drive9" << "MID" << "" << QStringList();
+        QTest::newRow("UTF-8 text") << "Drive1" << "Name" << QString::fromUtf8("鼠标") << QStringList { QString::fromUtf8("鼠标") };
+    }
+
+    void readsCodedAndPlainKeys()
+    {
+        QFETCH(QString, group);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QStringList, list);
+        QByteArray content;
+        content += "[Option]\n";
+        content += "Wireless4_PID=" + b64("F503").toLatin1() + "," + b64("F5A3\n").toLatin1() + "\n";
+        content += "[Drive1]\n";
+        content += "MM=" + b64("12 34\n56 78").toLatin1() + "\n";
+        content += "mm=" + b64("12 34").toLatin1() + "\n";
+        content += "XIn1=2\n";
+        content += "DPIRange=50,26000,50,0\n";
+        content += "Name=" + QByteArray("鼠标") + "\n";
+        content += "[Other]\nVID=" + b64("3554").toLatin1() + "\n";
+        ConfigIni *ini = ConfigIni::GetInstance();
+        ini->Reload(writeConfig("coded.ini", content));
+        QCOMPARE(ini->GetValue(group, key), value);
+        QCOMPARE(ini->GetValueList(group, key), list);
+    }
+
+    void plainTextUnderCodedKeyIsStillDecoded()
+    {
+        ConfigIni *ini = ConfigIni::GetInstance();
+        ini->Reload(writeConfig("plain.ini", "[Drive1]\nSensor=3395\n"));
+        QVERIFY(ini->GetValue("Drive1", "Sensor") != "3395");
+    }
+
+    void missingOrGarbledFileGivesEmptyValues_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("missing") << QByteArray() << false;
+        QTest::newRow("empty") << QByteArray() << true;
+        QByteArray junk;
+        for (int i = 0; i < 4096; ++i)
+            junk += char((i * 7919 + 13) % 256);
+        QTest::newRow("binary junk") << junk << true;
+        QTest::newRow("broken lines") << QByteArray("[Option\nVID\n=\n[[]]\n\\\\=\"\nDeviceTotal=\"2\n") << true;
+        QTest::newRow("not Base64") << QByteArray("[Option]\nVID=%%%%\nUSB_PID=,,,\n") << true;
+    }
+
+    void missingOrGarbledFileGivesEmptyValues()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, exists);
+        const QString path = exists ? writeConfig("garbled.ini", content) : m_Dir.path() + "/none/Config.ini";
+        ConfigIni *ini = ConfigIni::GetInstance();
+        ini->Reload(path);
+        // Whatever survives parsing, a key the file does not hold is empty and
+        // nothing crashes.
+        QCOMPARE(ini->GetValue("Drive1", "MID"), QString());
+        QCOMPARE(ini->GetValueList("Drive1", "DPIColor"), QStringList());
+        const QStringList pids = ini->GetValueList("Option", "USB_PID");
+        for (const QString &pid : pids)
+            QVERIFY(!pid.contains(' '));
+        ini->GetValue("Option", "VID");
+        ini->GetValue("Option", "DeviceTotal").toInt();
+        // Config.ini is never written, not even an unreadable one.
+        ini->Reload(QCoreApplication::applicationDirPath() + "/usersetting/Config.ini");
+        QVERIFY(!QFile::exists(m_Dir.path() + "/none/Config.ini"));
+        if (exists) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), content);
+        }
+    }
+
+    void readsFromManyThreads()
+    {
+        ConfigIni *ini = ConfigIni::GetInstance();
+        ini->Reload(QCoreApplication::applicationDirPath() + "/usersetting/Config.ini");
+        std::atomic<int> wrong { 0 };
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 4; ++t) {
+            threads.emplace_back([&] {
+                for (int i = 0; i < 300; ++i) {
+                    if (ini->GetValue("Option", "VID") != "3554"
+                        || ini->GetValueList("Drive1", "DPIGrade").size() < 8)
+                        ++wrong;
+                }
+            });
+        }
+        for (auto &t : threads)
+            t.join();
+        QCOMPARE(wrong.load(), 0);
+    }
+
+    void macroIniRoundTrip()
+    {
+        MacroIni *ini = MacroIni::GetInstance();
+        QCOMPARE(ini->FilePath(), QDir::homePath() + "/AppData/Local/Orvik SE/Macro.ini");
+        QCOMPARE(ini->GetValue("Language", "Language"), QString());
+
+        ini->SetValue("Language", "Language", "3");
+        ini->SetValue("AutoStart", "Enable", "1");
+        ini->SetValue("Name", "Text", QString::fromUtf8("简体中文, a=b"));
+        QCOMPARE(ini->GetValue("Language", "Language"), QString("3"));
+        QCOMPARE(ini->GetValue("Name", "Text"), QString::fromUtf8("简体中文, a=b"));
+
+        // Already on disk, as another reader of the file sees it.
+        {
+            QSettings disk(ini->FilePath(), QSettings::IniFormat);
+            disk.setIniCodec(QTextCodec::codecForName("UTF-8"));
+            QCOMPARE(disk.value("Language/Language").toString(), QString("3"));
+            QCOMPARE(disk.value("Name/Text").toString(), QString::fromUtf8("简体中文, a=b"));
+        }
+
+        ini->RemoveValue("AutoStart", "Enable");
+        QCOMPARE(ini->GetValue("AutoStart", "Enable"), QString());
+        QSettings disk(ini->FilePath(), QSettings::IniFormat);
+        QVERIFY(!disk.contains("AutoStart/Enable"));
+        QVERIFY(disk.contains("Language/Language"));
+    }
+
+    void macroIniFromManyThreads()
+    {
+        MacroIni *ini = MacroIni::GetInstance();
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 4; ++t) {
+            threads.emplace_back([ini, t] {
+                for (int i = 0; i < 25; ++i)
+                    ini->SetValue("Thread" + QString::number(t), "Key" + QString::number(i), QString::number(t * 100 + i));
+            });
+        }
+        for (auto &t : threads)
+            t.join();
+        for (int t = 0; t < 4; ++t)
+            for (int i = 0; i < 25; ++i)
+                QCOMPARE(ini->GetValue("Thread" + QString::number(t), "Key" + QString::number(i)).toInt(), t * 100 + i);
+    }
+
+    void registryStoreRoundTripAcrossThreads()
+    {
+        const QString expectedFile = QStandardPaths::writableLocation(QStandardPaths::ConfigLocation)
+                                     + "/Orvik SE/registry.ini";
+        QCOMPARE(RegistryStore::filePath(), expectedFile);
+        QVERIFY(expectedFile.startsWith(QDir::homePath())); // the test's own home
+        QCOMPARE(RegistryStore::mouseTestKey(), QString("Software/Orvik SE/Orvik SE/Mouse Drive Test"));
+        QCOMPARE(RegistryStore::languageKey(), QString("Software/Orvik SE/Orvik SE/Orvik SE"));
+
+        const QString key = RegistryStore::mouseTestKey();
+        QVERIFY(!RegistryStore::contains(key, "MouseVer265"));
+        QCOMPARE(RegistryStore::value(key, "MouseVer265", "none").toString(), QString("none"));
+
+        // The library's thread writes version reports while the GUI reads.
+        std::vector<std::thread> writers;
+        for (int t = 0; t < 4; ++t) {
+            writers.emplace_back([key, t] {
+                for (int i = 0; i < 20; ++i)
+                    RegistryStore::setValue(key, QString("MouseVer%1_%2").arg(t).arg(i), QString("v%1.%2").arg(t).arg(i));
+            });
+        }
+        for (int i = 0; i < 50; ++i)
+            RegistryStore::value(key, "MouseVer0_0");
+        for (auto &w : writers)
+            w.join();
+        for (int t = 0; t < 4; ++t)
+            for (int i = 0; i < 20; ++i)
+                QCOMPARE(RegistryStore::value(key, QString("MouseVer%1_%2").arg(t).arg(i)).toString(),
+                         QString("v%1.%2").arg(t).arg(i));
+
+        // The Windows spelling of a key path names the same key.
+        RegistryStore::setValue("HKEY_CURRENT_USER\\Software\\Orvik SE\\Orvik SE\\Mouse Drive Test", "UpdateFailInfo",
+                                "210,1,26,5");
+        QCOMPARE(RegistryStore::value(key, "UpdateFailInfo").toString(), QString("210,1,26,5"));
+        QVERIFY(!RegistryStore::contains(RegistryStore::languageKey(), "UpdateFailInfo"));
+
+        RegistryStore::setValue(RegistryStore::languageKey(), "LanguageIndex", 4);
+        QCOMPARE(RegistryStore::value(RegistryStore::languageKey(), "LanguageIndex").toInt(), 4);
+        RegistryStore::remove(RegistryStore::languageKey(), "LanguageIndex");
+        QVERIFY(!RegistryStore::contains(RegistryStore::languageKey(), "LanguageIndex"));
+        QCOMPARE(RegistryStore::value(RegistryStore::languageKey(), "LanguageIndex").toInt(), 0);
+
+        // Persisted in the one file, none named after the hive.
+        QSettings disk(expectedFile, QSettings::IniFormat);
+        QVERIFY(disk.contains("Software/Orvik SE/Orvik SE/Mouse Drive Test/UpdateFailInfo"));
+        const QStringList configFiles = QDir(QFileInfo(expectedFile).path()).entryList(QDir::Files);
+        QCOMPARE(configFiles, QStringList { "registry.ini" });
+    }
+
+    void userFolders()
+    {
+        const QString root = QDir::homePath() + "/AppData/Local/Orvik SE";
+        QCOMPARE(UserPaths::userFolder(), root);
+        QCOMPARE(UserPaths::macroIniFile(), root + "/Macro.ini");
+        QVERIFY(UserPaths::createUserFolders());
+        for (const QString sub : { "/Log", "/Device_Info", "/Exception", "/usersetting", "/usersetting/MainPage",
+                                   "/usersetting/MacroPage", "/usersetting/SensorPage" })
+            QVERIFY2(QDir(root + sub).exists(), qPrintable(sub));
+        QCOMPARE(UserPaths::configIniFile(), QCoreApplication::applicationDirPath() + "/usersetting/Config.ini");
+    }
+
+    void cleanupTestCase()
+    {
+        ConfigIni::GetInstance()->Reload(QCoreApplication::applicationDirPath() + "/usersetting/Config.ini");
+    }
+};
+
+ORVIK_TEST_MAIN(TestSettingsStores)
+#include "tst_settingsstores.moc"

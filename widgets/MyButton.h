@@ -1,0 +1,15 @@
+#pragma once
+// A push button that shows the pointing hand while the mouse is over it.
+
+#include <QPushButton>
+
+class MyButton : public QPushButton
+{
+public:
+    explicit MyButton(QWidget *parent = nullptr);
+    ~MyButton() override;
+
+protected:
+    void enterEvent(QEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+};

@@ -1,0 +1,16 @@
+#include "MyLineEdit.h"
+
+MyLineEdit::MyLineEdit(QWidget *parent)
+    : QLineEdit(parent)
+{
+}
+
+MyLineEdit::~MyLineEdit() = default;
+
+void MyLineEdit::keyPressEvent(QKeyEvent *)
+{
+}
+
+void MyLineEdit::keyReleaseEvent(QKeyEvent *)
+{
+}
