@@ -56,7 +56,7 @@ int UtilityChild(int argc, char **argv)
     Startup::SetWindowHook([](QWidget *window) {
         QTimer::singleShot(0, window, [] {
             Report("shown", 0);
-            HIDUsbSim::DeviceSpec receiver;
+            HIDUsbSim::DeviceSetup receiver;
             receiver.mouse = "m1";
             HIDUsbSim::plug(receiver);
             QTimer *poll = new QTimer;

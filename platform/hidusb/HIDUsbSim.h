@@ -124,9 +124,5 @@ bool parseDevicesJson(const QByteArray &json, QList<DeviceSetup> *out, QString *
 QByteArray makeFirmwareImage(quint8 kind, quint8 cid, quint8 mid, quint32 versionWord,
                              const QByteArray &modelName, int payloadSize = 1024);
 
-// Old names of DeviceSetup and setup(), kept only until the remaining callers
-// have moved to the new ones; then these two lines go.
-using DeviceSpec = DeviceSetup;
-inline DeviceSetup spec(int id) { return setup(id); }
 
 } // namespace HIDUsbSim

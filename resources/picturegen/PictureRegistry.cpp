@@ -3,16 +3,16 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 
-std::vector<PictureSpec> &PictureRegistry::All()
+std::vector<PictureEntry> &PictureRegistry::All()
 {
-    static std::vector<PictureSpec> all;
+    static std::vector<PictureEntry> all;
     return all;
 }
 
-PictureRegistry::Add::Add(std::initializer_list<PictureSpec> specs)
+PictureRegistry::Add::Add(std::initializer_list<PictureEntry> entries)
 {
-    for (const PictureSpec &spec : specs)
-        All().push_back(spec);
+    for (const PictureEntry &entry : entries)
+        All().push_back(entry);
 }
 
 namespace PictureStyle {

@@ -20,7 +20,7 @@
 #include <initializer_list>
 #include <vector>
 
-struct PictureSpec
+struct PictureEntry
 {
     QString path; // relative to the application directory
     QSize size;
@@ -30,11 +30,11 @@ struct PictureSpec
 class PictureRegistry
 {
 public:
-    static std::vector<PictureSpec> &All();
+    static std::vector<PictureEntry> &All();
 
     struct Add
     {
-        Add(std::initializer_list<PictureSpec> specs);
+        Add(std::initializer_list<PictureEntry> entries);
     };
 };
 

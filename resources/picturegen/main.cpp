@@ -22,17 +22,17 @@ int main(int argc, char *argv[])
     const QDir root(args.at(1));
     QSet<QString> written;
     int failures = 0;
-    for (const PictureSpec &spec : PictureRegistry::All()) {
-        if (written.contains(spec.path))
-            err << "orvik_picturegen: " << spec.path << " is registered twice; the later drawing wins\n";
-        written.insert(spec.path);
-        QImage image(spec.size, QImage::Format_ARGB32_Premultiplied);
+    for (const PictureEntry &entry : PictureRegistry::All()) {
+        if (written.contains(entry.path))
+            err << "orvik_picturegen: " << entry.path << " is registered twice; the later drawing wins\n";
+        written.insert(entry.path);
+        QImage image(entry.size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         {
             QPainter painter(&image);
-            spec.draw(painter, spec.size);
+            entry.draw(painter, entry.size);
         }
-        const QString file = root.filePath(spec.path);
+        const QString file = root.filePath(entry.path);
         QDir().mkpath(QFileInfo(file).absolutePath());
         if (!image.save(file, "PNG")) {
             err << "orvik_picturegen: cannot write " << file << "\n";

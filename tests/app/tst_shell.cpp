@@ -161,7 +161,7 @@ void TestShell::startsWithEmptyDeviceList()
 
 void TestShell::pluggedReceiverShowsOneOnlineTile()
 {
-    HIDUsbSim::DeviceSpec receiver;
+    HIDUsbSim::DeviceSetup receiver;
     receiver.name = "rx";
     receiver.mouse = "m1";
     receiver.receiverType = 1; // 4 kHz receiver

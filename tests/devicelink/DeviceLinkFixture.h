@@ -176,23 +176,23 @@ public slots:
     void SlotCloseOffOnline() { events << "CloseOffOnline"; }
 };
 
-// Spec of one simulated entry of the sample models.
-inline HIDUsbSim::DeviceSpec receiverSpec(const QString &mouse = QString("m1"))
+// Setup of one simulated entry of the sample models.
+inline HIDUsbSim::DeviceSetup receiverSpec(const QString &mouse = QString("m1"))
 {
-    HIDUsbSim::DeviceSpec spec;
-    spec.pid = "F503";
-    spec.receiverType = 1; // 4 kHz receiver
-    spec.mouse = mouse;
-    return spec;
+    HIDUsbSim::DeviceSetup setup;
+    setup.pid = "F503";
+    setup.receiverType = 1; // 4 kHz receiver
+    setup.mouse = mouse;
+    return setup;
 }
 
-inline HIDUsbSim::DeviceSpec cableSpec(const QString &mouse = QString("m1"))
+inline HIDUsbSim::DeviceSetup cableSpec(const QString &mouse = QString("m1"))
 {
-    HIDUsbSim::DeviceSpec spec;
-    spec.pid = "F500";
-    spec.receiverType = 2; // the mouse on its cable
-    spec.mouse = mouse;
-    return spec;
+    HIDUsbSim::DeviceSetup setup;
+    setup.pid = "F500";
+    setup.receiverType = 2; // the mouse on its cable
+    setup.mouse = mouse;
+    return setup;
 }
 
 // Back to a process with no device, no selection and idle flags.

@@ -52,11 +52,11 @@ private slots:
         QFETCH(int, modelIndex);
         QFETCH(int, workerResult);
 
-        HIDUsbSim::DeviceSpec spec = receiverSpec();
-        spec.cid = quint8(cid);
-        spec.mid = quint8(mid);
-        spec.identifyFrom = identifyFrom;
-        const int id = HIDUsbSim::plug(spec);
+        HIDUsbSim::DeviceSetup setup = receiverSpec();
+        setup.cid = quint8(cid);
+        setup.mid = quint8(mid);
+        setup.identifyFrom = identifyFrom;
+        const int id = HIDUsbSim::plug(setup);
 
         // The device list lists every found device, known or not.
         DeviceDiscovery::SearchForPicker();
@@ -80,9 +80,9 @@ private slots:
 
     void enumerationRecords()
     {
-        HIDUsbSim::DeviceSpec spec = receiverSpec();
-        spec.receiverVersion = 0x021A;
-        const int receiver = HIDUsbSim::plug(spec);
+        HIDUsbSim::DeviceSetup setup = receiverSpec();
+        setup.receiverVersion = 0x021A;
+        const int receiver = HIDUsbSim::plug(setup);
         const int cable = HIDUsbSim::plug(cableSpec("m2"));
         DeviceDiscovery::SearchForPicker();
         QCOMPARE(g_PickerDeviceList.size(), 2);
@@ -173,9 +173,9 @@ private slots:
 
     void cordedWithItsReceiverReportsReceiverVersion()
     {
-        HIDUsbSim::DeviceSpec spec = receiverSpec("m1");
-        spec.receiverVersion = 0x0103;
-        const int receiver = HIDUsbSim::plug(spec);
+        HIDUsbSim::DeviceSetup setup = receiverSpec("m1");
+        setup.receiverVersion = 0x0103;
+        const int receiver = HIDUsbSim::plug(setup);
         QVERIFY(selectDevice(receiver));
         m_Pages->clear();
         HIDUsbSim::plug(cableSpec("m1"));
@@ -224,12 +224,12 @@ private slots:
         file.close();
         ConfigIni::GetInstance()->Reload(file.fileName());
 
-        HIDUsbSim::DeviceSpec spec = receiverSpec();
-        spec.mid = 120;
-        HIDUsbSim::plug(spec);
-        spec.mid = 99;
-        spec.mouse = "m2";
-        HIDUsbSim::plug(spec);
+        HIDUsbSim::DeviceSetup setup = receiverSpec();
+        setup.mid = 120;
+        HIDUsbSim::plug(setup);
+        setup.mid = 99;
+        setup.mouse = "m2";
+        HIDUsbSim::plug(setup);
         DeviceDiscovery::SearchForPicker();
         QCOMPARE(g_PickerDeviceList.size(), 2);
         QCOMPARE(g_PickerDeviceList.at(0).ModelIndex, 19);

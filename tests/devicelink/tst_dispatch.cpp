@@ -62,9 +62,9 @@ class TestDispatch : public QObject
     FlashDataMap m_Stored;
 
     // Plugs one device, gives it a stored record and selects it.
-    void plugAndSelect(const HIDUsbSim::DeviceSpec &spec)
+    void plugAndSelect(const HIDUsbSim::DeviceSetup &setup)
     {
-        m_Id = HIDUsbSim::plug(spec);
+        m_Id = HIDUsbSim::plug(setup);
         m_Stored = patternRecord(11);
         QVERIFY(HIDUsbSim::setStoredRecord(m_Id, recordBytes(m_Stored)));
         QVERIFY(selectDevice(m_Id));
@@ -185,9 +185,9 @@ private slots:
     // (SigSetver(0)) and in the registry under "MouseVer" + CID + MID texts.
     void versionReport()
     {
-        HIDUsbSim::DeviceSpec spec = receiverSpec();
-        spec.mouseVersion = 0x021A;
-        plugAndSelect(spec);
+        HIDUsbSim::DeviceSetup setup = receiverSpec();
+        setup.mouseVersion = 0x021A;
+        plugAndSelect(setup);
         RegistryStore::remove(RegistryStore::mouseTestKey(), "MouseVer265");
         g_CurrentDevice.update([](DeviceAllInfo &device) { device.MouseVersion.clear(); });
 
@@ -201,9 +201,9 @@ private slots:
     // refreshes the pages in order with the record it read.
     void fullRead()
     {
-        HIDUsbSim::DeviceSpec spec = receiverSpec();
-        spec.longRange = true;
-        plugAndSelect(spec);
+        HIDUsbSim::DeviceSetup setup = receiverSpec();
+        setup.longRange = true;
+        plugAndSelect(setup);
         g_SensorPageUpdated = 1;
         g_ButtonPageUpdated = 1;
         m_Pages->setAcknowledgements = false;
@@ -271,9 +271,9 @@ private slots:
     // and the read after the reset clears every key-event record.
     void resetOfModelWithoutEntries()
     {
-        HIDUsbSim::DeviceSpec spec = cableSpec("m9");
-        spec.mid = 0x06;
-        plugAndSelect(spec);
+        HIDUsbSim::DeviceSetup setup = cableSpec("m9");
+        setup.mid = 0x06;
+        plugAndSelect(setup);
         QCOMPARE(g_CurrentDevice.get().ModelIndex, 1);
         inject(header(9), QByteArray());
 

@@ -127,9 +127,9 @@ private slots:
         QFETCH(QString, expected);
         QFETCH(bool, connects);
 
-        HIDUsbSim::DeviceSpec spec = receiverSpec();
-        spec.online = online;
-        const int id = HIDUsbSim::plug(spec);
+        HIDUsbSim::DeviceSetup setup = receiverSpec();
+        setup.online = online;
+        const int id = HIDUsbSim::plug(setup);
         // The device's stored record and a different cached one.
         const FlashDataMap stored = patternRecord(3);
         const FlashDataMap cached = patternRecord(9);

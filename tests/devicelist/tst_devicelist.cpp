@@ -37,44 +37,44 @@
 
 static PrivateAppDir::RelocateBeforeMain s_relocate;
 
-using HIDUsbSim::DeviceSpec;
-Q_DECLARE_METATYPE(DeviceSpec)
+using HIDUsbSim::DeviceSetup;
+Q_DECLARE_METATYPE(DeviceSetup)
 
 namespace {
 
 const char *const kMouseVer = "MouseVer265"; // "MouseVer" + CID text 26 + MID text 5 of model 1
 
-DeviceSpec Receiver(const QString &pid, quint8 type, quint8 mid = 0x05, const QString &mouse = QString(),
+DeviceSetup Receiver(const QString &pid, quint8 type, quint8 mid = 0x05, const QString &mouse = QString(),
                     bool online = true)
 {
-    DeviceSpec spec;
-    spec.pid = pid;
-    spec.receiverType = type;
-    spec.mid = mid;
-    spec.mouse = mouse;
-    spec.online = online;
-    return spec;
+    DeviceSetup setup;
+    setup.pid = pid;
+    setup.receiverType = type;
+    setup.mid = mid;
+    setup.mouse = mouse;
+    setup.online = online;
+    return setup;
 }
 
-DeviceSpec Corded(quint8 mid = 0x05, const QString &mouse = QString())
+DeviceSetup Corded(quint8 mid = 0x05, const QString &mouse = QString())
 {
-    DeviceSpec spec;
-    spec.pid = "F500";
-    spec.receiverType = 2;
-    spec.mid = mid;
-    spec.mouse = mouse;
-    return spec;
+    DeviceSetup setup;
+    setup.pid = "F500";
+    setup.receiverType = 2;
+    setup.mid = mid;
+    setup.mouse = mouse;
+    return setup;
 }
 
 // Fresh simulated devices, then the device list's hot-plug callback, as the
 // library calls it when it is registered.
-void Rebuild(const QList<DeviceSpec> &specs)
+void Rebuild(const QList<DeviceSetup> &setups)
 {
     HIDUsbSim::reset();
     HIDUsbSim::setReportDelay(1);
     HIDUsbSim::setFlashDuration(150);
-    for (const DeviceSpec &spec : specs)
-        HIDUsbSim::plug(spec);
+    for (const DeviceSetup &setup : setups)
+        HIDUsbSim::plug(setup);
     StartUsbChanged(DialogChange::UsbChangedCallBack, 600);
 }
 
@@ -331,9 +331,9 @@ private slots:
         QFETCH(bool, offlineShown);
         QFETCH(bool, linkShown);
 
-        DeviceSpec spec = Receiver(pid, quint8(type), quint8(mid));
-        spec.online = online;
-        Rebuild({spec});
+        DeviceSetup setup = Receiver(pid, quint8(type), quint8(mid));
+        setup.online = online;
+        Rebuild({setup});
 
         QCOMPARE(g_TileButtons.size(), 1);
         QToolButton *button = TileButton(0);
@@ -400,10 +400,10 @@ private slots:
         QFETCH(QList<int>, buttonX);
         QFETCH(QList<int>, markX);
         QFETCH(QList<int>, iconX);
-        QList<DeviceSpec> specs;
+        QList<DeviceSetup> setups;
         for (int i = 0; i < count; ++i)
-            specs << Receiver("F501", 0, quint8(0x30 + i), "u" + QString::number(i)); // unknown models
-        Rebuild(specs);
+            setups << Receiver("F501", 0, quint8(0x30 + i), "u" + QString::number(i)); // unknown models
+        Rebuild(setups);
         QCOMPARE(g_TileButtons.size(), count);
         QCOMPARE(Stack()->count(), 1);
         for (int i = 0; i < count; ++i) {
@@ -421,10 +421,10 @@ private slots:
     {
         // Seven devices of no known model (they never count as duplicates),
         // spread over two product IDs: the library returns five paths at most.
-        QList<DeviceSpec> specs;
+        QList<DeviceSetup> setups;
         for (int i = 0; i < 7; ++i)
-            specs << Receiver(i < 4 ? "F501" : "F503", i < 4 ? 0 : 1, quint8(0x30 + i), "u" + QString::number(i));
-        Rebuild(specs);
+            setups << Receiver(i < 4 ? "F501" : "F503", i < 4 ? 0 : 1, quint8(0x30 + i), "u" + QString::number(i));
+        Rebuild(setups);
         QCOMPARE(g_TileButtons.size(), 7);
         QStackedWidget *stack = Stack();
         QCOMPARE(stack->count(), 3);
@@ -454,8 +454,8 @@ private slots:
         QVERIFY(right->isVisible());
 
         // A new build shows page 0 again, four devices give two pages.
-        specs = specs.mid(0, 4);
-        Rebuild(specs);
+        setups = setups.mid(0, 4);
+        Rebuild(setups);
         QCOMPARE(stack->count(), 2);
         QCOMPARE(stack->currentIndex(), 0);
         QVERIFY(right->isVisible());
@@ -464,25 +464,25 @@ private slots:
 
     void duplicates_data()
     {
-        QTest::addColumn<QList<DeviceSpec>>("specs");
+        QTest::addColumn<QList<DeviceSetup>>("setups");
         QTest::addColumn<bool>("notice");
         QTest::addColumn<int>("tiles");
         QTest::newRow("two 4 kHz receivers of one model")
-            << QList<DeviceSpec>{Receiver("F503", 1, 5, "a"), Receiver("F503", 1, 5, "b")} << true << 0;
-        QTest::newRow("two corded mice of one model") << QList<DeviceSpec>{Corded(6, "a"), Corded(6, "b")} << true << 0;
+            << QList<DeviceSetup>{Receiver("F503", 1, 5, "a"), Receiver("F503", 1, 5, "b")} << true << 0;
+        QTest::newRow("two corded mice of one model") << QList<DeviceSetup>{Corded(6, "a"), Corded(6, "b")} << true << 0;
         QTest::newRow("two devices of no known model")
-            << QList<DeviceSpec>{Receiver("F503", 1, 0x40, "a"), Receiver("F503", 1, 0x41, "b")} << false << 2;
+            << QList<DeviceSetup>{Receiver("F503", 1, 0x40, "a"), Receiver("F503", 1, 0x41, "b")} << false << 2;
         QTest::newRow("one model on two receiver classes")
-            << QList<DeviceSpec>{Receiver("F501", 0, 5, "a"), Receiver("F503", 1, 5, "b")} << false << 2;
+            << QList<DeviceSetup>{Receiver("F501", 0, 5, "a"), Receiver("F503", 1, 5, "b")} << false << 2;
     }
 
     void duplicates()
     {
-        QFETCH(QList<DeviceSpec>, specs);
+        QFETCH(QList<DeviceSetup>, setups);
         QFETCH(bool, notice);
         QFETCH(int, tiles);
         ModalScript script;
-        Rebuild(specs);
+        Rebuild(setups);
         QCOMPARE(script.seen, notice ? QStringList{"QuestiondialogB"} : QStringList());
         QCOMPARE(g_TileButtons.size(), tiles);
         if (notice) {
@@ -547,9 +547,9 @@ private slots:
         QFETCH(bool, offline);
         if (receiverImage)
             WriteImage("r4k.bin", 0xD3, 5, 0x0103, "OrvikR4K"); // receiver is v1.2
-        DeviceSpec spec = Receiver("F503", 1);
-        spec.online = !offline;
-        Rebuild({spec});
+        DeviceSetup setup = Receiver("F503", 1);
+        setup.online = !offline;
+        Rebuild({setup});
         const QString path = g_PickerDeviceList.first().Path;
 
         HubRecorder hub;
@@ -570,7 +570,7 @@ private slots:
 
     void clickOnUnknownDevice_data()
     {
-        QTest::addColumn<DeviceSpec>("spec");
+        QTest::addColumn<DeviceSetup>("setup");
         QTest::addColumn<QString>("mouseVerName");
         QTest::addColumn<QStringList>("dialogs");
         QTest::newRow("receiver, no mouse version: pairing")
@@ -582,12 +582,12 @@ private slots:
 
     void clickOnUnknownDevice()
     {
-        QFETCH(DeviceSpec, spec);
+        QFETCH(DeviceSetup, setup);
         QFETCH(QString, mouseVerName);
         QFETCH(QStringList, dialogs);
         if (!mouseVerName.isEmpty())
             RegistryStore::setValue(RegistryStore::mouseTestKey(), mouseVerName, "v1.5");
-        Rebuild({spec});
+        Rebuild({setup});
         const QString path = g_PickerDeviceList.first().Path;
 
         HubRecorder hub;
@@ -695,7 +695,7 @@ private slots:
         if (dialogs.contains("UpDateRepair")) {
             bool flashed = false;
             for (int id : HIDUsbSim::devices())
-                flashed = flashed || HIDUsbSim::spec(id).receiverVersion == 0x0103;
+                flashed = flashed || HIDUsbSim::setup(id).receiverVersion == 0x0103;
             QVERIFY(flashed);
         }
     }
@@ -821,7 +821,7 @@ private slots:
         QFETCH(bool, fail);
         RegistryStore::setValue(RegistryStore::mouseTestKey(), "UpdateFailInfo", "211,4,26,5");
         WriteImage("r4k.bin", 0xD3, 5, 0x0103, "OrvikR4K");
-        DeviceSpec boot = Receiver("F503", 1);
+        DeviceSetup boot = Receiver("F503", 1);
         boot.bootMode = true;
         Rebuild({boot});
         if (fail)
@@ -897,8 +897,8 @@ private slots:
     void screenshot()
     {
         m_Page->findChild<QComboBox *>("comboBox")->setCurrentIndex(0);
-        QList<DeviceSpec> specs{Receiver("F503", 1, 5, "a"), Corded(6, "b"), Receiver("F502", 4, 5, "c", false)};
-        Rebuild(specs);
+        QList<DeviceSetup> setups{Receiver("F503", 1, 5, "a"), Corded(6, "b"), Receiver("F502", 4, 5, "c", false)};
+        Rebuild(setups);
         QCOMPARE(g_TileButtons.size(), 3);
         const QString dir = OrvikTest::outputDir("screenshots");
         QVERIFY(m_Page->grab().save(dir + "/devicelist-three-devices.png"));

@@ -34,9 +34,9 @@ inline void ignoreReports(unsigned char *, int, unsigned char *, int) {}
 inline int connectMouse()
 {
     HIDUsbSim::reset();
-    HIDUsbSim::DeviceSpec spec;
-    spec.name = "foundation";
-    const int id = HIDUsbSim::plug(spec);
+    HIDUsbSim::DeviceSetup setup;
+    setup.name = "foundation";
+    const int id = HIDUsbSim::plug(setup);
     const QByteArray path = HIDUsbSim::path(id).toLatin1();
     g_DevicePath.set(path.constData());
     UsbServerC_Start(path.constData(), path.constData(), ignoreReports);
