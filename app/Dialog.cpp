@@ -73,6 +73,11 @@ Dialog::Dialog(QWidget *parent)
     ui->SetButton->setStyleSheet(WindowButtonSheet(p, "Setting.png", "SettingHover.png", "SettingClick.png"));
     ui->UpArrow->setStyleSheet(WindowButtonSheet(p, "PageChange.png", "PageChangeHover.png", "PageChangeClick.png"));
 
+    // The header bar, the side bar and the page area are drawn by the
+    // background picture; a styled panel would add a light edge to each.
+    for (QFrame *panel : { ui->frame, ui->frame_3, ui->frame_4 })
+        panel->setFrameShape(QFrame::NoFrame);
+
     ui->label->hide();
     ui->SetButton->hide();
 

@@ -35,6 +35,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+int DialogMain::s_AssumedTray = -1;
+
+void DialogMain::AssumeSystemTray(bool available)
+{
+    s_AssumedTray = available ? 1 : 0;
+}
+
 DialogMain::DialogMain(QWidget *parent)
     : QDialog(parent)
 {
@@ -143,7 +150,8 @@ void DialogMain::SlotChangeSize(int index)
 
 void DialogMain::HideToTray()
 {
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+    const bool trayAvailable = s_AssumedTray < 0 ? QSystemTrayIcon::isSystemTrayAvailable() : s_AssumedTray == 1;
+    if (!trayAvailable) {
         // Nowhere to put an icon: keep the window reachable from the task bar.
         m_MinimizedInsteadOfTray = true;
         showMinimized();

@@ -37,6 +37,8 @@ public:
     QSystemTrayIcon *TrayIcon() const { return m_TrayIcon; }
     QMenu *TrayMenu() const { return m_TrayMenu; }
     int CurrentPage() const;
+    // Test runs have no system tray; this lets them take the tray path.
+    static void AssumeSystemTray(bool available);
 
 public slots:
     void SlotChangeLanguage(int index);
@@ -82,4 +84,5 @@ private:
     // Without a system tray the window is minimised instead of hidden; its
     // return from the task bar then counts as a restore.
     bool m_MinimizedInsteadOfTray = false;
+    static int s_AssumedTray; // -1: ask the desktop; 0 or 1: as told
 };

@@ -33,9 +33,13 @@ bool writeIfOnline(Fn fn)
     return true;
 }
 
-inline void storeLevel(FlashDataMap &map, int level, const DPILevelEntry &entry)
+// Copies a block into the record under the record lock. The source may be a
+// part of g_FlashDataMap itself (callers pass entries they read from it), so
+// the copy allows overlap.
+template<typename T>
+inline void storeBlock(T *target, const T &source)
 {
-    std::memcpy(&map.DPILevel[level], &entry, sizeof entry);
+    std::memmove(target, &source, sizeof(T));
 }
 
 } // namespace
@@ -121,13 +125,13 @@ bool SetDPIColor(int level, int red, int green, int blue)
 bool SetDPILevels(const DPILevelEntry &entryA, const DPILevelEntry &entryB, int levelB, int levelA,
                   int current)
 {
-    // The callers often pass entries of g_FlashDataMap itself; copy them
-    // before the first one is overwritten.
-    const DPILevelEntry a = entryA;
-    const DPILevelEntry b = entryB;
-    return writeIfOnline([=](FlashDataMap &m) {
-        storeLevel(m, levelA, a);
-        storeLevel(m, levelB, b);
+    return writeIfOnline([&](FlashDataMap &m) {
+        // Entries of g_FlashDataMap itself may be passed: copy both before
+        // the first one is overwritten.
+        const DPILevelEntry a = entryA;
+        const DPILevelEntry b = entryB;
+        storeBlock(&m.DPILevel[levelA], a);
+        storeBlock(&m.DPILevel[levelB], b);
         m.CurrentDPI = low8(current);
         m.DPILevelCount = low8(current + 1);
     });
@@ -197,22 +201,16 @@ bool SetKeyFunction(int button, int type, int param1, int param2)
 
 bool SetKeyEvents(int button, const KeyFunction &function, const KeyEventRecord &events)
 {
-    const KeyFunction f = function;
-    KeyEventRecord e;
-    std::memcpy(&e, &events, sizeof e);
     return writeIfOnline([&](FlashDataMap &m) {
-        std::memcpy(&m.Keys[button], &f, sizeof f);
-        std::memcpy(&m.KeyEvents[button], &e, sizeof e);
+        storeBlock(&m.Keys[button], function);
+        storeBlock(&m.KeyEvents[button], events);
     });
 }
 
 bool SetKeyMacro(int button, const KeyFunction &function, const MacroRecord &macro)
 {
-    const KeyFunction f = function;
-    MacroRecord r;
-    std::memcpy(&r, &macro, sizeof r);
     return writeIfOnline([&](FlashDataMap &m) {
-        std::memcpy(&m.Keys[button], &f, sizeof f);
-        std::memcpy(&m.Macros[button], &r, sizeof r);
+        storeBlock(&m.Keys[button], function);
+        storeBlock(&m.Macros[button], macro);
     });
 }

@@ -43,12 +43,21 @@ FlashDataMap snapshot()
     return copy;
 }
 
+namespace {
+
+// Copies record over the global one (the caller holds the lock); a caller may
+// pass g_FlashDataMap itself.
+void copyIn(FlashDataMap &target, const FlashDataMap &record)
+{
+    if (&record != &target)
+        std::memcpy(&target, &record, sizeof record);
+}
+
+} // namespace
+
 void replace(const FlashDataMap &record)
 {
-    lock();
-    if (&record != &g_FlashDataMap)
-        std::memcpy(&g_FlashDataMap, &record, sizeof record);
-    unlock();
+    modify([&](FlashDataMap &target) { copyIn(target, record); });
 }
 
 int sendLocked()
@@ -58,20 +67,12 @@ int sendLocked()
 
 int replaceAndSend(const FlashDataMap &record)
 {
-    lock();
-    if (&record != &g_FlashDataMap)
-        std::memcpy(&g_FlashDataMap, &record, sizeof record);
-    const int result = sendLocked();
-    unlock();
-    return result;
+    return modifyAndSend([&](FlashDataMap &target) { copyIn(target, record); });
 }
 
 int send()
 {
-    lock();
-    const int result = sendLocked();
-    unlock();
-    return result;
+    return modifyAndSend([](FlashDataMap &) {});
 }
 
 } // namespace FlashData

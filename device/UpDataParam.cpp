@@ -79,6 +79,9 @@ UpDataParam::UpDataParam(QWidget *parent)
     connect(PostMsg::GetInstance(), SIGNAL(SigChangeLanguage(int)), this, SLOT(SlotChangeLanguage(int)));
     m_PicturePath = DialogSkeleton::PictureFolder();
     setWindowFlags(Qt::WindowFlags(DialogSkeleton::SkeletonWindowFlags));
+    // The background picture has rounded corners; the window's own grey must
+    // not show through them.
+    setAttribute(Qt::WA_TranslucentBackground, true);
 
     m_Timer = new QTimer(this);
     connect(m_Timer, SIGNAL(timeout()), this, SLOT(onTimeupDestroy()));

@@ -107,12 +107,17 @@ unsigned char *bytes(QByteArray &buffer)
     return reinterpret_cast<unsigned char *>(buffer.data());
 }
 
-void emitRecordRefresh(const FlashDataMap &record)
+// The pages' refresh: button, lighting and sensor page each get a record from
+// source(), then the settings page its SigForm. The full read hands a fresh
+// copy of the global record to each, so a change the user made while an
+// earlier page was filling reaches the later ones too.
+template<typename Source>
+void emitRecordRefresh(Source source)
 {
     PostMsg *hub = PostMsg::GetInstance();
-    hub->EmitUpDataLightUIButton(record);
-    hub->EmitUpDataLightLight(record);
-    hub->EmitUpDataLightSensor(record);
+    hub->EmitUpDataLightUIButton(source());
+    hub->EmitUpDataLightLight(source());
+    hub->EmitUpDataLightSensor(source());
     hub->EmitForm();
 }
 
@@ -176,7 +181,7 @@ void handleFullRead(const unsigned char *data)
     g_SensorPageUpdated = 0;
     g_ButtonPageUpdated = 0;
 
-    emitRecordRefresh(FlashData::snapshot());
+    emitRecordRefresh(&FlashData::snapshot);
 
     g_LastRunOnline = true;
     g_WorkerRunEnable = false;
@@ -308,7 +313,7 @@ void Worker::run()
             g_CurrentDevice.update([](DeviceAllInfo &device) { device.Online = false; });
             FlashDataMap cached;
             if (ReadDeviceInfoFile(g_DeviceInfoName.get(), &cached))
-                emitRecordRefresh(cached);
+                emitRecordRefresh([&cached] { return cached; });
             else
                 hub->EmitFormReset();
         }
@@ -461,17 +466,17 @@ void Worker::UsbChangedCallBack()
     g_DeviceList.clear();
     FindDevices(ids.Vid, ids.Pids, ids.InterfaceId, ids.DeviceId);
 
-    if (g_DeviceList.isEmpty()) {
+    // The list may change under us: a slot of a signal below can re-enter the
+    // search. Walk a copy.
+    const QList<DeviceAllInfo> entries = g_DeviceList;
+    if (entries.isEmpty()) {
+        // Nothing left. During a firmware update the device is expected to
+        // vanish for a while: stay on the main frame and keep the selection.
         if (g_UpgradeIdle) {
             g_CurrentDevice.set(DeviceAllInfo());
             hub->EmitChangeMainDialog(0);
         }
-        return;
     }
-
-    // The list may change under us: a slot of a signal below can re-enter the
-    // search. Walk a copy.
-    const QList<DeviceAllInfo> entries = g_DeviceList;
     int missing = 0;
     for (const DeviceAllInfo &entry : entries) {
         const DeviceAllInfo current = g_CurrentDevice.get();

@@ -158,9 +158,10 @@ QString ReceiverModelKey(uchar receiverType)
     }
 }
 
+// The library takes the path in the local 8-bit encoding here.
 bool AnswersOnline(const DeviceAllInfo &info)
 {
-    const QByteArray path = info.Path.toLatin1();
+    const QByteArray path = info.Path.toLocal8Bit();
     return (UsbFinderC_GetDeviceOnLine(path.constData()) & 0xFF) != 0;
 }
 
@@ -394,18 +395,11 @@ void DialogChange::UpDataDeviceList()
     Ui_DialogChange *ui = page->ui;
 
     // 1. Drop the tiles of the previous build and its stack pages.
-    for (QWidget *w : qAsConst(g_TileButtons))
-        RetireWidget(w);
-    for (QWidget *w : qAsConst(g_TileOfflineMarks))
-        RetireWidget(w);
-    for (QWidget *w : qAsConst(g_TileClassIcons))
-        RetireWidget(w);
-    for (QWidget *w : qAsConst(g_TileLinkMarks))
-        RetireWidget(w);
-    g_TileButtons.clear();
-    g_TileOfflineMarks.clear();
-    g_TileClassIcons.clear();
-    g_TileLinkMarks.clear();
+    for (QList<QWidget *> *tiles : {&g_TileButtons, &g_TileOfflineMarks, &g_TileClassIcons, &g_TileLinkMarks}) {
+        for (QWidget *w : qAsConst(*tiles))
+            RetireWidget(w);
+        tiles->clear();
+    }
     for (int i = ui->stackedWidget->count() - 1; i >= 0; --i) {
         QWidget *stackPage = ui->stackedWidget->widget(i);
         ui->stackedWidget->removeWidget(stackPage);

@@ -3,17 +3,16 @@
 // m_Ok is true only after the confirm button, which also copies the value
 // into m_Delay; read them after exec().
 
-#include "DialogSkeleton.h"
+#include "MessageDialog.h"
 
-class Ui_AddDelayTime;
+class QSpinBox;
 
-class AddDelayTime : public DialogSkeleton
+class AddDelayTime : public MessageDialog
 {
     Q_OBJECT
 
 public:
     explicit AddDelayTime(QWidget *parent = nullptr);
-    ~AddDelayTime() override;
 
     bool m_Ok = false;
     int m_Delay = 0;
@@ -24,8 +23,5 @@ private slots:
     void on_NewHong_2_clicked();
 
 private:
-    QString LanguageSection() const override;
-    LanguageLoader::KeyTable LanguageKeys() override;
-
-    Ui_AddDelayTime *ui;
+    QSpinBox *m_SpinBox = nullptr; // "spinBox": the delay
 };

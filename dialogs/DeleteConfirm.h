@@ -2,27 +2,18 @@
 // Asks for the confirmation of a deletion; the close button is the only way to say no.
 // m_Ok is true only after the confirm button; read it after exec().
 
-#include "DialogSkeleton.h"
+#include "MessageDialog.h"
 
-class Ui_DeleteConfirm;
-
-class DeleteConfirm : public DialogSkeleton
+class DeleteConfirm : public MessageDialog
 {
     Q_OBJECT
 
 public:
     explicit DeleteConfirm(QWidget *parent = nullptr);
-    ~DeleteConfirm() override;
 
     bool m_Ok = false;
 
 private slots:
     void on_NewHong_clicked();
     void on_CloseButton_clicked();
-
-private:
-    QString LanguageSection() const override;
-    LanguageLoader::KeyTable LanguageKeys() override;
-
-    Ui_DeleteConfirm *ui;
 };

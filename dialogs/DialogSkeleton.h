@@ -16,6 +16,9 @@
 // It implements LanguageSection() (its section element in the language
 // files) and LanguageKeys() (the children it knows and where each text goes).
 //
+// The notices and confirmations, which share one form shape, derive from
+// MessageDialog, which does steps 2 to 5 from a layout.
+//
 // Callers build the dialog on their stack with no parent, may call its
 // setters, place it with MoveOver(dialog, opener, dx, dy), run exec() and
 // read the answer members (exec() returns 0 after close(), whichever button).

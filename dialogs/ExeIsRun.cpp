@@ -1,58 +1,26 @@
 #include "ExeIsRun.h"
 
-#include "Skin.h"
-
-#include <QCoreApplication>
-#include <QFrame>
 #include <QLabel>
-#include <QToolButton>
 
-class Ui_ExeIsRun
+namespace {
+
+MessageForm::Layout Layout()
 {
-public:
-    QFrame *DeleteConfirmA;
-    QToolButton *CloseButton;
-    QLabel *label;
-    QToolButton *NewHong;
-
-    void setupUi(QDialog *dialog)
-    {
-        SkeletonForm::SetupDialog(dialog, QStringLiteral("ExeIsRun"), QSize(300, 140));
-        dialog->setMinimumSize(QSize(298, 140));
-        dialog->setMaximumSize(QSize(300, 140));
-        DeleteConfirmA = SkeletonForm::Frame(dialog, QStringLiteral("DeleteConfirmA"), QRect(0, 0, 300, 140));
-        CloseButton = SkeletonForm::CloseButton(DeleteConfirmA, QPoint(275, 5));
-        label = SkeletonForm::Label(DeleteConfirmA, QStringLiteral("label"), QRect(0, 30, 301, 71));
-        NewHong = SkeletonForm::AnswerButton(DeleteConfirmA, QStringLiteral("NewHong"), QRect(100, 110, 90, 24));
-        retranslateUi(dialog);
-        QMetaObject::connectSlotsByName(dialog);
-    }
-
-    void retranslateUi(QDialog *)
-    {
-        label->setText(QCoreApplication::translate("ExeIsRun", "Confirm Delete"));
-        NewHong->setText(QString::fromUtf8("确定"));
-    }
-};
-
-ExeIsRun::ExeIsRun(QWidget *parent)
-    : DialogSkeleton(parent)
-    , ui(new Ui_ExeIsRun)
-{
-    ui->setupUi(this);
-    InitSkeleton();
-
-    ui->label->setStyleSheet(LabelSheet(Skin::Rgb(QStringLiteral("LabelColor"))));
-    ui->NewHong->setStyleSheet(ConfirmSheet(Skin::Rgb(QStringLiteral("ButtonColor")), m_PicturePath));
-    ui->CloseButton->setStyleSheet(CloseSheet(m_PicturePath));
-    ui->DeleteConfirmA->setStyleSheet(BackgroundSheet(QStringLiteral("DeleteConfirmA"), m_PicturePath));
-
-    LoadStoredLanguage();
+    // The frame and the default text are the delete confirmation's.
+    MessageForm::Layout layout = MessageForm::Notice(QStringLiteral("ExeIsRun"), QStringLiteral("DeleteConfirmA"),
+                                                     QRect(0, 30, 301, 71), QStringLiteral("Confirm Delete"),
+                                                     {MessageForm::NewHong()});
+    layout.dialogMinimum = QSize(298, 140);
+    layout.dialogMaximum = QSize(300, 140);
+    return layout;
 }
 
-ExeIsRun::~ExeIsRun()
+} // namespace
+
+ExeIsRun::ExeIsRun(QWidget *parent)
+    : MessageDialog(Layout(), QStringLiteral("EXEIsRun"), parent)
 {
-    delete ui;
+    FinishConstruction();
 }
 
 void ExeIsRun::ShowSecondText()
@@ -65,16 +33,9 @@ void ExeIsRun::ShowPleaseStopText()
     ui->label->setText(m_PleaseStopText);
 }
 
-QString ExeIsRun::LanguageSection() const
-{
-    return QStringLiteral("EXEIsRun");
-}
-
 LanguageLoader::KeyTable ExeIsRun::LanguageKeys()
 {
-    LanguageLoader::KeyTable keys;
-    keys.insert(QStringLiteral("label"), [this](const QString &text) { ui->label->setText(text); });
-    keys.insert(QStringLiteral("NewHong"), [this](const QString &text) { ui->NewHong->setText(text); });
+    LanguageLoader::KeyTable keys = MessageDialog::LanguageKeys();
     keys.insert(QStringLiteral("label_2"), [this](const QString &text) { m_SecondText = text; });
     keys.insert(QStringLiteral("PleaseStop"), [this](const QString &text) { m_PleaseStopText = text; });
     return keys;

@@ -3,17 +3,14 @@
 // (another instance of the utility runs; the default), "PleaseStop" and
 // "label_2" (both used by the macro page).
 
-#include "DialogSkeleton.h"
+#include "MessageDialog.h"
 
-class Ui_ExeIsRun;
-
-class ExeIsRun : public DialogSkeleton
+class ExeIsRun : public MessageDialog
 {
     Q_OBJECT
 
 public:
     explicit ExeIsRun(QWidget *parent = nullptr);
-    ~ExeIsRun() override;
 
     // The label shows the "label_2" text of the last language load.
     void ShowSecondText();
@@ -25,10 +22,8 @@ private slots:
     void on_CloseButton_clicked();
 
 private:
-    QString LanguageSection() const override;
     LanguageLoader::KeyTable LanguageKeys() override;
 
-    Ui_ExeIsRun *ui;
     QString m_SecondText;
     QString m_PleaseStopText;
 };

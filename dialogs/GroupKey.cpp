@@ -1,127 +1,73 @@
 #include "GroupKey.h"
 
+#include "EntryForm.h"
 #include "GroupMaxThree.h"
 #include "KeyVocabulary.h"
-#include "KeyboardHook.h"
 #include "MyLineEdit.h"
 #include "Skin.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QFrame>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QToolButton>
 
 qint64 GroupKey::s_ClockSkew = 0;
 
 namespace {
 
-QCheckBox *modifierBox(QWidget *parent, const QString &name, const QRect &geometry, const QString &text)
+MessageForm::Layout Layout()
 {
-    auto *box = new QCheckBox(parent);
-    box->setObjectName(name);
-    box->setGeometry(geometry);
-    box->setMinimumSize(QSize(0, 17));
-    box->setFont(Skin::Font(11));
-    box->setText(text);
-    return box;
+    MessageForm::Layout layout =
+        EntryForm::Layout(QStringLiteral("GroupKey"), QStringLiteral("groupKeyA"), QRect(45, 9, 231, 51),
+                          QStringLiteral("Please enter keystroke"), 50, 170, QString::fromUtf8("确定"));
+    layout.dialogMinimum = layout.dialogMaximum = QSize(300, 140);
+    return layout;
 }
+
+// The modifier boxes: object name (also the name in the result), geometry and
+// caption (the same in every language).
+const struct {
+    const char *name;
+    QRect geometry;
+    const char *caption;
+} kModifiers[4] = {
+    {"Shift", QRect(45, 85, 61, 17), "shift"},
+    {"Ctrl", QRect(110, 85, 51, 17), "Ctrl"},
+    {"Alt", QRect(170, 85, 51, 17), "Alt"},
+    {"Win", QRect(225, 85, 61, 17), "Win"},
+};
 
 } // namespace
 
-class Ui_GroupKey
-{
-public:
-    QFrame *groupKeyA;
-    QLabel *label;
-    QToolButton *CloseButton;
-    MyLineEdit *lineEdit;
-    QCheckBox *Shift;
-    QCheckBox *Ctrl;
-    QCheckBox *Alt;
-    QCheckBox *Win;
-    QToolButton *NewHong;
-    QToolButton *NewHong_2;
-
-    void setupUi(QDialog *dialog)
-    {
-        SkeletonForm::SetupDialog(dialog, QStringLiteral("GroupKey"), QSize(300, 140));
-        dialog->setMinimumSize(QSize(300, 140));
-        dialog->setMaximumSize(QSize(300, 140));
-        groupKeyA = SkeletonForm::Frame(dialog, QStringLiteral("groupKeyA"), QRect(0, 0, 300, 140));
-        groupKeyA->setMinimumSize(QSize(300, 140));
-        groupKeyA->setMaximumSize(QSize(300, 140));
-        label = SkeletonForm::Label(groupKeyA, QStringLiteral("label"), QRect(45, 9, 231, 51));
-        label->setAlignment(Qt::AlignLeading | Qt::AlignLeft | Qt::AlignBottom);
-        CloseButton = SkeletonForm::CloseButton(groupKeyA, QPoint(275, 5));
-        lineEdit = new MyLineEdit(groupKeyA);
-        lineEdit->setObjectName(QStringLiteral("lineEdit"));
-        lineEdit->setGeometry(QRect(45, 60, 231, 20));
-        lineEdit->setFont(Skin::Font(QFont().pointSize()));
-        lineEdit->setAlignment(Qt::AlignCenter);
-        lineEdit->setReadOnly(false);
-        Shift = modifierBox(groupKeyA, QStringLiteral("Shift"), QRect(45, 85, 61, 17), QStringLiteral("shift"));
-        Ctrl = modifierBox(groupKeyA, QStringLiteral("Ctrl"), QRect(110, 85, 51, 17), QStringLiteral("Ctrl"));
-        Alt = modifierBox(groupKeyA, QStringLiteral("Alt"), QRect(170, 85, 51, 17), QStringLiteral("Alt"));
-        Win = modifierBox(groupKeyA, QStringLiteral("Win"), QRect(225, 85, 61, 17), QStringLiteral("Win"));
-        NewHong = SkeletonForm::AnswerButton(groupKeyA, QStringLiteral("NewHong"), QRect(50, 110, 90, 24));
-        NewHong_2 = SkeletonForm::AnswerButton(groupKeyA, QStringLiteral("NewHong_2"), QRect(170, 110, 90, 24));
-        retranslateUi(dialog);
-        QMetaObject::connectSlotsByName(dialog);
-    }
-
-    void retranslateUi(QDialog *)
-    {
-        label->setText(QCoreApplication::translate("GroupKey", "Please enter keystroke"));
-        NewHong->setText(QString::fromUtf8("确定"));
-        NewHong_2->setText(QString::fromUtf8("取消"));
-    }
-};
-
 GroupKey::GroupKey(QWidget *parent)
-    : DialogSkeleton(parent)
-    , ui(new Ui_GroupKey)
+    : KeyCaptureDialog(Layout(), QStringLiteral("groupKey"), KeyboardHook::GroupKeyInstance, parent)
 {
-    ui->setupUi(this);
-    InitSkeleton();
+    m_LineEdit = EntryForm::AddEntry<MyLineEdit>(ui, QStringLiteral("lineEdit"), QRect(45, 60, 231, 20));
+    m_LineEdit->setFont(Skin::Font(QFont().pointSize()));
+    m_LineEdit->setAlignment(Qt::AlignCenter);
+    m_LineEdit->setReadOnly(false);
+    m_LineEdit->setAttribute(Qt::WA_InputMethodEnabled, false);
+    m_LineEdit->setFocus(Qt::OtherFocusReason);
+    m_LineEdit->setStyleSheet(LineEditSheet(Skin::Rgb(QStringLiteral("LinEditColor"))));
 
-    m_Hook = new KeyboardHook(KeyboardHook::GroupKeyInstance);
-    m_Hook->InstallHook();
-    m_Hook->SetCallback([this](int keyCode, bool downOrUp, bool aotu) { UpdateCapslockTip(keyCode, downOrUp, aotu); },
-                        this);
-
-    ui->lineEdit->setAttribute(Qt::WA_InputMethodEnabled, false);
-    ui->lineEdit->setFocus(Qt::OtherFocusReason);
-
-    const QString labelRgb = Skin::Rgb(QStringLiteral("LabelColor"));
-    ui->label->setStyleSheet(LabelSheet(labelRgb));
-    const QString buttonRgb = Skin::Rgb(QStringLiteral("ButtonColor"));
-    ui->NewHong->setStyleSheet(ConfirmSheet(buttonRgb, m_PicturePath));
-    ui->NewHong_2->setStyleSheet(ConfirmSheet(buttonRgb, m_PicturePath));
-    ui->lineEdit->setStyleSheet(LineEditSheet(Skin::Rgb(QStringLiteral("LinEditColor"))));
-    ui->CloseButton->setStyleSheet(CloseSheet(m_PicturePath));
-    ui->groupKeyA->setStyleSheet(BackgroundSheet(QStringLiteral("groupKeyA"), m_PicturePath));
-    const QString boxSheet = QStringLiteral("QCheckBox{color: rgb(") + labelRgb
+    const QString boxSheet = QStringLiteral("QCheckBox{color: rgb(") + Skin::Rgb(QStringLiteral("LabelColor"))
         + QStringLiteral(";);}QCheckBox::indicator:checked {image: url(") + m_PicturePath
         + QStringLiteral("CheckBoxCheck.png);}QCheckBox::indicator:unchecked {image: url(") + m_PicturePath
         + QStringLiteral("CheckBox.png);}");
-    ui->Shift->setStyleSheet(boxSheet);
-    ui->Ctrl->setStyleSheet(boxSheet);
-    ui->Alt->setStyleSheet(boxSheet);
-    ui->Win->setStyleSheet(boxSheet);
+    // The boxes follow the line in the tab chain, before OK and Cancel.
+    QWidget *previous = m_LineEdit;
+    for (int i = 0; i < 4; ++i) {
+        QCheckBox *box = new QCheckBox(ui->frame);
+        box->setObjectName(QLatin1String(kModifiers[i].name));
+        box->setGeometry(kModifiers[i].geometry);
+        box->setMinimumSize(QSize(0, 17));
+        box->setFont(Skin::Font(11));
+        box->setText(QLatin1String(kModifiers[i].caption));
+        box->setStyleSheet(boxSheet);
+        setTabOrder(previous, box);
+        previous = box;
+        m_ModifierBoxes[i] = box;
+    }
 
-    LoadStoredLanguage();
-}
-
-GroupKey::~GroupKey()
-{
-    // However the dialog ended (its buttons, or a close request of the window
-    // system), the hook must not report to a dialog that is gone.
-    m_Hook->UnInstallHook();
-    m_Hook->ClearCallback(this);
-    delete m_Hook;
-    delete ui;
+    FinishConstruction();
 }
 
 void GroupKey::AdvanceClockForTest(qint64 ms)
@@ -151,7 +97,7 @@ void GroupKey::UpdateCapslockTip(int keyCode, bool downOrUp, bool aotu)
         RestartCapture();
         m_FirstKey = false;
     } else if (CaptureElapsed() > CaptureWindowMs) {
-        ui->lineEdit->clear();
+        m_LineEdit->clear();
         m_LastKey = -1;
         RestartCapture();
     }
@@ -161,20 +107,20 @@ void GroupKey::UpdateCapslockTip(int keyCode, bool downOrUp, bool aotu)
 
     m_LastKey = keyCode;
     const QString name = GroupKeyVirtualKeyName(keyCode);
-    const QString text = ui->lineEdit->text();
+    const QString text = m_LineEdit->text();
     m_PlusCount = text.count(QLatin1Char('+'));
 
     if (m_PlusCount == 2) {
         // The line holds three keys: this one starts a new line.
         m_PlusCount = 0;
         m_LastKey = keyCode;
-        ui->lineEdit->clear();
-        ui->lineEdit->setText(name);
+        m_LineEdit->clear();
+        m_LineEdit->setText(name);
     } else if (!text.contains(name)) {
         if (text.isEmpty()) {
-            ui->lineEdit->setText(name);
+            m_LineEdit->setText(name);
         } else {
-            ui->lineEdit->setText(text + QLatin1Char('+') + name);
+            m_LineEdit->setText(text + QLatin1Char('+') + name);
             if (m_PlusCount == 1)
                 m_LastKey = -1; // the third key again starts a new line
         }
@@ -183,26 +129,22 @@ void GroupKey::UpdateCapslockTip(int keyCode, bool downOrUp, bool aotu)
 
 void GroupKey::on_lineEdit_textEdited(const QString &text)
 {
-    ui->lineEdit->setText(text.toUpper());
+    m_LineEdit->setText(text.toUpper());
 }
 
 void GroupKey::on_NewHong_clicked()
 {
     m_KeyGroup.clear();
     int n = 0;
-    const struct {
-        QCheckBox *box;
-        const char *name;
-    } modifiers[] = {{ui->Shift, "Shift"}, {ui->Ctrl, "Ctrl"}, {ui->Alt, "Alt"}, {ui->Win, "Win"}};
-    for (const auto &modifier : modifiers) {
-        if (!modifier.box->isChecked())
+    for (int i = 0; i < 4; ++i) {
+        if (!m_ModifierBoxes[i]->isChecked())
             continue;
         ++n;
         if (!m_KeyGroup.isEmpty())
             m_KeyGroup += QLatin1Char('+');
-        m_KeyGroup += QLatin1String(modifier.name);
+        m_KeyGroup += QLatin1String(kModifiers[i].name);
     }
-    const QString line = ui->lineEdit->text();
+    const QString line = m_LineEdit->text();
     if (!line.isEmpty())
         n += line.count(QLatin1Char('+')) + 1;
 
@@ -212,50 +154,15 @@ void GroupKey::on_NewHong_clicked()
         notice.exec();
         m_PlusCount = 0;
         m_LastKey = -1;
-        ui->lineEdit->clear();
+        m_LineEdit->clear();
         return; // stays open, still capturing
     }
 
-    m_Hook->UnInstallHook();
+    StopCapture();
     if (m_KeyGroup.isEmpty())
         m_KeyGroup = line;
     else if (!line.isEmpty())
         m_KeyGroup += QLatin1Char('+') + line;
     m_Ok = true;
     close();
-}
-
-void GroupKey::on_NewHong_2_clicked()
-{
-    m_Ok = false;
-    m_Hook->UnInstallHook();
-    close();
-}
-
-void GroupKey::on_CloseButton_clicked()
-{
-    m_Ok = false;
-    m_Hook->UnInstallHook();
-    close();
-}
-
-void GroupKey::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_F12)
-        return;
-    QDialog::keyPressEvent(event);
-}
-
-QString GroupKey::LanguageSection() const
-{
-    return QStringLiteral("groupKey");
-}
-
-LanguageLoader::KeyTable GroupKey::LanguageKeys()
-{
-    LanguageLoader::KeyTable keys;
-    keys.insert(QStringLiteral("label"), [this](const QString &text) { ui->label->setText(text); });
-    keys.insert(QStringLiteral("NewHong"), [this](const QString &text) { ui->NewHong->setText(text); });
-    keys.insert(QStringLiteral("NewHong_2"), [this](const QString &text) { ui->NewHong_2->setText(text); });
-    return keys;
 }

@@ -6,21 +6,19 @@
 // with the GroupMaxThree notice. Take m_KeyGroup after exec() when m_Ok is
 // true (exec() returns 0 however the dialog ends).
 
-#include "DialogSkeleton.h"
+#include "KeyCaptureDialog.h"
 
 #include <QElapsedTimer>
 
-class KeyboardHook;
-class QKeyEvent;
-class Ui_GroupKey;
+class MyLineEdit;
+class QCheckBox;
 
-class GroupKey : public DialogSkeleton
+class GroupKey : public KeyCaptureDialog
 {
     Q_OBJECT
 
 public:
     explicit GroupKey(QWidget *parent = nullptr);
-    ~GroupKey() override;
 
     static constexpr int CaptureWindowMs = 2000;
 
@@ -28,38 +26,30 @@ public:
     // capture window pass without waiting.
     static void AdvanceClockForTest(qint64 ms);
 
-    bool m_Ok = false;
     QString m_KeyGroup;
 
 public slots:
-    // The hook's callback: only presses count.
-    void UpdateCapslockTip(int keyCode, bool downOrUp, bool aotu);
-
-protected:
-    // Esc and F12 never close or act on the dialog.
-    void keyPressEvent(QKeyEvent *event) override;
+    // Only presses count.
+    void UpdateCapslockTip(int keyCode, bool downOrUp, bool aotu) override;
 
 private slots:
     void on_NewHong_clicked();
-    void on_NewHong_2_clicked();
-    void on_CloseButton_clicked();
     void on_lineEdit_textEdited(const QString &text);
 
 private:
-    QString LanguageSection() const override;
-    LanguageLoader::KeyTable LanguageKeys() override;
-
     // Milliseconds since the capture clock was started or last restarted.
     qint64 CaptureElapsed() const;
     void RestartCapture();
 
-    KeyboardHook *m_Hook = nullptr;
     int m_PlusCount = 0;
     int m_LastKey = -1;
     bool m_FirstKey = true;
     QElapsedTimer m_CaptureTimer;
     qint64 m_CaptureSkewAtStart = 0;
-    Ui_GroupKey *ui;
+
+    MyLineEdit *m_LineEdit = nullptr; // "lineEdit": the captured keys
+    // The modifier boxes "Shift", "Ctrl", "Alt", "Win", in the order of the result.
+    QCheckBox *m_ModifierBoxes[4] = {};
 
     static qint64 s_ClockSkew;
 };

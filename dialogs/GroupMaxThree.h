@@ -2,25 +2,16 @@
 // Notice: a key combination holds at most three keys.
 // A one-message notice: every button only closes it.
 
-#include "DialogSkeleton.h"
+#include "MessageDialog.h"
 
-class Ui_GroupMaxThree;
-
-class GroupMaxThree : public DialogSkeleton
+class GroupMaxThree : public MessageDialog
 {
     Q_OBJECT
 
 public:
     explicit GroupMaxThree(QWidget *parent = nullptr);
-    ~GroupMaxThree() override;
 
 private slots:
     void on_CloseButton_clicked();
     void on_NewHong_clicked();
-
-private:
-    QString LanguageSection() const override;
-    LanguageLoader::KeyTable LanguageKeys() override;
-
-    Ui_GroupMaxThree *ui;
 };

@@ -2,30 +2,24 @@
 // One-button notice that an exported configuration file could not be
 // imported; the text follows the result of reading the file.
 
-#include "DialogSkeleton.h"
+#include "MessageDialog.h"
 
 // The result of the last configuration-file read, written by the
 // apply-and-wait dialog before it builds the notice: 1 the file cannot be
 // opened or is not ours ("label"), 2 it belongs to another model ("label_1").
 extern int g_InportResult;
 
-class Ui_InportFail;
-
-class InportFail : public DialogSkeleton
+class InportFail : public MessageDialog
 {
     Q_OBJECT
 
 public:
     explicit InportFail(QWidget *parent = nullptr);
-    ~InportFail() override;
 
 private slots:
     void on_NewHong_clicked();
     void on_CloseButton_clicked();
 
 private:
-    QString LanguageSection() const override;
     LanguageLoader::KeyTable LanguageKeys() override;
-
-    Ui_InportFail *ui;
 };

@@ -1,26 +1,17 @@
 #pragma once
-// Notice: a recorded macro reached its number of key events.
+// Notice: a recorded macro reached its key limit.
 // A one-message notice: every button only closes it.
 
-#include "DialogSkeleton.h"
+#include "MessageDialog.h"
 
-class Ui_KeyNumberLimit;
-
-class KeyNumberLimit : public DialogSkeleton
+class KeyNumberLimit : public MessageDialog
 {
     Q_OBJECT
 
 public:
     explicit KeyNumberLimit(QWidget *parent = nullptr);
-    ~KeyNumberLimit() override;
 
 private slots:
     void on_CloseButton_clicked();
     void on_NewHong_clicked();
-
-private:
-    QString LanguageSection() const override;
-    LanguageLoader::KeyTable LanguageKeys() override;
-
-    Ui_KeyNumberLimit *ui;
 };

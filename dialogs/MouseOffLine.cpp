@@ -1,84 +1,50 @@
 #include "MouseOffLine.h"
 
 #include "PostMsg.h"
-#include "Skin.h"
-
-#include <QCoreApplication>
-#include <QFrame>
-#include <QLabel>
-#include <QToolButton>
 
 int g_MouseOffLineIndex = 0;
 
-class Ui_MouseOffLine
+namespace {
+
+MessageForm::Layout Layout()
 {
-public:
-    QFrame *MouseOffLineA;
-    QToolButton *CloseButton;
-    QLabel *label;
-    QToolButton *NewHong;
+    MessageForm::Button ok = MessageForm::NewHong(QPoint(100, 100));
+    ok.text = QString::fromUtf8("确认");
+    MessageForm::Layout layout =
+        MessageForm::Notice(QStringLiteral("MouseOffLine"), QStringLiteral("MouseOffLineA"), QRect(0, 20, 301, 71),
+                            QStringLiteral("   The mouse is offline. Please move first"), {ok});
+    layout.frameFixed = true;
+    layout.closePosition = QPoint(275, 3);
+    return layout;
+}
 
-    void setupUi(QDialog *dialog)
-    {
-        SkeletonForm::SetupDialog(dialog, QStringLiteral("MouseOffLine"), QSize(300, 140));
-        MouseOffLineA = SkeletonForm::Frame(dialog, QStringLiteral("MouseOffLineA"), QRect(0, 0, 300, 140));
-        MouseOffLineA->setMinimumSize(QSize(300, 140));
-        MouseOffLineA->setMaximumSize(QSize(300, 140));
-        CloseButton = SkeletonForm::CloseButton(MouseOffLineA, QPoint(275, 3));
-        label = SkeletonForm::Label(MouseOffLineA, QStringLiteral("label"), QRect(0, 20, 301, 71));
-        NewHong = SkeletonForm::AnswerButton(MouseOffLineA, QStringLiteral("NewHong"), QRect(100, 100, 90, 24));
-        retranslateUi(dialog);
-        QMetaObject::connectSlotsByName(dialog);
-    }
+MessageForm::Look Look()
+{
+    // This notice's background sheet ends with a blank, and its button
+    // pictures are spelt with a capital F (both spellings are installed).
+    MessageForm::Look look;
+    look.backgroundEnding = QStringLiteral("); }");
+    look.confirmImage = QStringLiteral("ConFirm.png");
+    look.confirmPressedImage = QStringLiteral("ConFirmClick.png");
+    return look;
+}
 
-    void retranslateUi(QDialog *)
-    {
-        label->setText(QCoreApplication::translate("MouseOffLine", "   The mouse is offline. Please move first"));
-        NewHong->setText(QString::fromUtf8("确认"));
-    }
-};
+} // namespace
 
 MouseOffLine::MouseOffLine(QWidget *parent)
-    : DialogSkeleton(parent)
-    , ui(new Ui_MouseOffLine)
+    : MessageDialog(Layout(), QStringLiteral("MouseOffLine"), parent, Look())
 {
-    ui->setupUi(this);
-    InitSkeleton();
     connect(PostMsg::GetInstance(), SIGNAL(SigCloseOffOnline()), this, SLOT(on_CloseButton_clicked()));
-
-    ui->label->setStyleSheet(LabelSheet(Skin::Rgb(QStringLiteral("LabelColor"))));
-    ui->CloseButton->setStyleSheet(CloseSheet(m_PicturePath));
-    ui->MouseOffLineA->setStyleSheet(BackgroundSheet(QStringLiteral("MouseOffLineA"), m_PicturePath, QStringLiteral("); }")));
-    ui->NewHong->setStyleSheet(ConfirmSheet(Skin::Rgb(QStringLiteral("ButtonColor")), m_PicturePath,
-                                            QStringLiteral("ConFirm.png"), QStringLiteral("ConFirmClick.png")));
-
-    LoadStoredLanguage();
-}
-
-MouseOffLine::~MouseOffLine()
-{
-    delete ui;
-}
-
-QString MouseOffLine::LanguageSection() const
-{
-    return QStringLiteral("MouseOffLine");
+    FinishConstruction();
 }
 
 LanguageLoader::KeyTable MouseOffLine::LanguageKeys()
 {
     // Both texts are read at every load; the index current at that moment
     // decides which of them reaches the label.
-    LanguageLoader::KeyTable keys;
-    keys.insert(QStringLiteral("label"), [this](const QString &text) {
-        if (g_MouseOffLineIndex == 0)
-            ui->label->setText(text);
-    });
-    keys.insert(QStringLiteral("Timeout"), [this](const QString &text) {
-        if (g_MouseOffLineIndex == 1)
-            ui->label->setText(text);
-    });
-    keys.insert(QStringLiteral("NewHong"), [this](const QString &text) { ui->NewHong->setText(text); });
+    LanguageLoader::KeyTable keys = MessageDialog::LanguageKeys();
+    AddLabelChoice(keys, QStringLiteral("label"), &g_MouseOffLineIndex, 0);
+    AddLabelChoice(keys, QStringLiteral("Timeout"), &g_MouseOffLineIndex, 1);
     return keys;
 }
 

@@ -1,82 +1,49 @@
 #include "QuestionDialog.h"
 
+#include "EntryForm.h"
 #include "Skin.h"
 
-#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextBoundaryFinder>
 #include <QToolButton>
 
-class Ui_QuestionDialog
+namespace {
+
+MessageForm::Layout Layout()
 {
-public:
-    QFrame *Question;
-    QLabel *label;
-    QToolButton *CloseButton;
-    QLineEdit *lineEdit;
-    QToolButton *NewHong;
-    QToolButton *NewHong_2;
-
-    void setupUi(QDialog *dialog)
-    {
-        SkeletonForm::SetupDialog(dialog, QStringLiteral("QuestionDialog"), QSize(300, 140));
-        dialog->setMinimumSize(QSize(300, 140));
-        dialog->setMaximumSize(QSize(300, 140));
-        Question = SkeletonForm::Frame(dialog, QStringLiteral("Question"), QRect(0, 0, 300, 140));
-        Question->setMinimumSize(QSize(300, 140));
-        Question->setMaximumSize(QSize(300, 140));
-        label = SkeletonForm::Label(Question, QStringLiteral("label"), QRect(30, 20, 241, 41));
-        label->setAlignment(Qt::AlignLeading | Qt::AlignLeft | Qt::AlignBottom);
-        CloseButton = SkeletonForm::CloseButton(Question, QPoint(275, 5));
-        lineEdit = new QLineEdit(Question);
-        lineEdit->setObjectName(QStringLiteral("lineEdit"));
-        lineEdit->setGeometry(QRect(30, 70, 241, 20));
-        lineEdit->setFont(Skin::Font(QFont().pointSize()));
-        lineEdit->setMaxLength(32767);
-        lineEdit->setAlignment(Qt::AlignCenter);
-        lineEdit->setInputMask(QString());
-        NewHong = SkeletonForm::AnswerButton(Question, QStringLiteral("NewHong"), QRect(50, 110, 90, 24));
-        NewHong_2 = SkeletonForm::AnswerButton(Question, QStringLiteral("NewHong_2"), QRect(170, 110, 90, 24));
-        retranslateUi(dialog);
-        QMetaObject::connectSlotsByName(dialog);
-    }
-
-    void retranslateUi(QDialog *)
-    {
-        label->setText(QCoreApplication::translate("QuestionDialog", "Please create a macro first"));
-        NewHong->setText(QString::fromUtf8("确认"));
-        NewHong_2->setText(QString::fromUtf8("取消"));
-    }
-};
-
-QuestionDialog::QuestionDialog(QWidget *parent)
-    : DialogSkeleton(parent)
-    , ui(new Ui_QuestionDialog)
-{
-    ui->setupUi(this);
-    InitSkeleton();
-    setFixedSize(width(), height());
-    // The cancel button has no slot named after it.
-    connect(ui->NewHong_2, SIGNAL(clicked()), this, SLOT(WindowClosedLan()));
-
-    ui->label->setStyleSheet(LabelSheet(Skin::Rgb(QStringLiteral("LabelColor"))));
-    const QString buttonRgb = Skin::Rgb(QStringLiteral("ButtonColor"));
-    ui->NewHong->setStyleSheet(ConfirmSheet(buttonRgb, m_PicturePath));
-    ui->NewHong_2->setStyleSheet(ConfirmSheet(buttonRgb, m_PicturePath));
-    ui->CloseButton->setStyleSheet(CloseSheet(m_PicturePath));
-    ui->Question->setStyleSheet(BackgroundSheet(QStringLiteral("Question"), m_PicturePath));
-    ui->lineEdit->setStyleSheet(LineEditSheet(Skin::Rgb(QStringLiteral("LinEditColor"))));
-
-    const int index = LanguageLoader::StoredIndex();
-    ui->lineEdit->setFocus(Qt::ActiveWindowFocusReason);
-    SlotChangeLanguage(index);
+    MessageForm::Layout layout =
+        EntryForm::Layout(QStringLiteral("QuestionDialog"), QStringLiteral("Question"), QRect(30, 20, 241, 41),
+                          QStringLiteral("Please create a macro first"), 50, 170, QString::fromUtf8("确认"));
+    layout.dialogMinimum = layout.dialogMaximum = QSize(300, 140);
+    return layout;
 }
 
-QuestionDialog::~QuestionDialog()
+MessageForm::Look FixedSizeLook()
 {
-    delete ui;
+    MessageForm::Look look;
+    look.fixedSize = true;
+    return look;
+}
+
+} // namespace
+
+QuestionDialog::QuestionDialog(QWidget *parent)
+    : MessageDialog(Layout(), QStringLiteral("Question"), parent, FixedSizeLook())
+{
+    m_LineEdit = EntryForm::AddEntry<QLineEdit>(ui, QStringLiteral("lineEdit"), QRect(30, 70, 241, 20));
+    m_LineEdit->setFont(Skin::Font(QFont().pointSize()));
+    m_LineEdit->setMaxLength(32767);
+    m_LineEdit->setAlignment(Qt::AlignCenter);
+    m_LineEdit->setInputMask(QString());
+
+    // The cancel button has no slot named after it.
+    connect(ui->Answer(QStringLiteral("NewHong_2")), SIGNAL(clicked()), this, SLOT(WindowClosedLan()));
+    m_LineEdit->setStyleSheet(LineEditSheet(Skin::Rgb(QStringLiteral("LinEditColor"))));
+
+    m_LineEdit->setFocus(Qt::ActiveWindowFocusReason);
+    FinishConstruction();
 }
 
 void QuestionDialog::ShowText(int second)
@@ -121,28 +88,21 @@ void QuestionDialog::on_CloseButton_clicked()
 
 void QuestionDialog::on_NewHong_clicked()
 {
-    m_Name = ui->lineEdit->text();
+    m_Name = m_LineEdit->text();
     close();
 }
 
 void QuestionDialog::on_lineEdit_textEdited(const QString &text)
 {
     // Written back on every edit, so the cursor always ends after the text.
-    ui->lineEdit->setText(NameRule(text));
-}
-
-QString QuestionDialog::LanguageSection() const
-{
-    return QStringLiteral("Question");
+    m_LineEdit->setText(NameRule(text));
 }
 
 LanguageLoader::KeyTable QuestionDialog::LanguageKeys()
 {
     // The prompts are only stored; ShowText puts one of them on the label.
-    LanguageLoader::KeyTable keys;
+    LanguageLoader::KeyTable keys = MessageDialog::LanguageKeys();
     keys.insert(QStringLiteral("label"), [this](const QString &text) { m_LabelText = text; });
     keys.insert(QStringLiteral("label_2"), [this](const QString &text) { m_Label2Text = text; });
-    keys.insert(QStringLiteral("NewHong"), [this](const QString &text) { ui->NewHong->setText(text); });
-    keys.insert(QStringLiteral("NewHong_2"), [this](const QString &text) { ui->NewHong_2->setText(text); });
     return keys;
 }

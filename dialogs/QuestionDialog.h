@@ -4,17 +4,16 @@
 // close or cancel button; read it after exec(). The text is kept within the
 // width of a macro record's name field (NameRule).
 
-#include "DialogSkeleton.h"
+#include "MessageDialog.h"
 
-class Ui_QuestionDialog;
+class QLineEdit;
 
-class QuestionDialog : public DialogSkeleton
+class QuestionDialog : public MessageDialog
 {
     Q_OBJECT
 
 public:
     explicit QuestionDialog(QWidget *parent = nullptr);
-    ~QuestionDialog() override;
 
     // Shows the rename prompt when second is not 0, else the new-macro prompt.
     void ShowText(int second);
@@ -36,10 +35,9 @@ private slots:
     void on_lineEdit_textEdited(const QString &text);
 
 private:
-    QString LanguageSection() const override;
     LanguageLoader::KeyTable LanguageKeys() override;
 
-    Ui_QuestionDialog *ui;
+    QLineEdit *m_LineEdit = nullptr; // "lineEdit": the name
     QString m_LabelText;
     QString m_Label2Text;
 };

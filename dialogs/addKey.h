@@ -5,40 +5,26 @@
 // After exec(), take m_KeyName when exec() returned QDialog::Accepted and
 // m_Ok is true.
 
-#include "DialogSkeleton.h"
+#include "KeyCaptureDialog.h"
 
-class KeyboardHook;
-class QKeyEvent;
-class Ui_addKey;
+class QLineEdit;
 
-class addKey : public DialogSkeleton
+class addKey : public KeyCaptureDialog
 {
     Q_OBJECT
 
 public:
     explicit addKey(QWidget *parent = nullptr);
-    ~addKey() override;
 
-    bool m_Ok = false;
     QString m_KeyName;
 
 public slots:
-    // The hook's callback: presses, auto-repeats and releases all count.
-    void UpdateCapslockTip(int keyCode, bool downOrUp, bool aotu);
-
-protected:
-    // Esc and F12 never close or act on the dialog.
-    void keyPressEvent(QKeyEvent *event) override;
+    // Presses, auto-repeats and releases all count.
+    void UpdateCapslockTip(int keyCode, bool downOrUp, bool aotu) override;
 
 private slots:
     void on_NewHong_clicked();
-    void on_NewHong_2_clicked();
-    void on_CloseButton_clicked();
 
 private:
-    QString LanguageSection() const override;
-    LanguageLoader::KeyTable LanguageKeys() override;
-
-    KeyboardHook *m_Hook = nullptr;
-    Ui_addKey *ui;
+    QLineEdit *m_LineEdit = nullptr; // "lineEdit": shows the name of the last key
 };

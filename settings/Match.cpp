@@ -14,6 +14,7 @@
 #include <QDebug>
 #include <QEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
@@ -264,25 +265,16 @@ void Match::PairCallBack(unsigned char *header, int headerLength, unsigned char 
     qDebug() << command;
     if (command != 6 || !data || dataLength < 1)
         return;
-    PostMsg *hub = PostMsg::GetInstance();
-    switch (data[0]) {
-    case 2:
-        hub->EmitTimerStop();
-        g_MatchStarted = false;
-        qDebug() << "fail";
-        g_MatchStatus = 3;
-        hub->EmitButtonEnable(0);
-        break;
-    case 3:
-        hub->EmitTimerStop();
-        g_MatchStarted = false;
-        qDebug() << "success";
-        g_MatchStatus = 2;
-        hub->EmitButtonEnable(1);
-        break;
-    default:
+    // Outcome: 1 still pairing, 2 failed, 3 paired.
+    if (data[0] != 2 && data[0] != 3)
         return;
-    }
+    const bool paired = data[0] == 3;
+    PostMsg *hub = PostMsg::GetInstance();
+    hub->EmitTimerStop();
+    g_MatchStarted = false;
+    qDebug() << (paired ? "success" : "fail");
+    g_MatchStatus = paired ? 2 : 3;
+    hub->EmitButtonEnable(paired ? 1 : 0);
     if (g_MatchSuspendedMainPage.exchange(false))
         g_MainPageActive = 1;
 }
@@ -376,6 +368,15 @@ void Match::WindowClosedSet()
     if (g_MatchTextTimer)
         g_MatchTextTimer->stop();
     close();
+}
+
+void Match::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        WindowClosedSet();
+        return;
+    }
+    DialogSkeleton::keyPressEvent(event);
 }
 
 void Match::Delay(int ms)

@@ -16,6 +16,7 @@
 #include <atomic>
 
 class QEvent;
+class QKeyEvent;
 class QTimer;
 class Ui_Match;
 
@@ -48,6 +49,9 @@ private slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    // Escape is the close button: refused while a pairing runs, and the
+    // device list's hot-plug callback is registered again.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QString LanguageSection() const override;

@@ -10,9 +10,8 @@
 #include "Skin.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMutex>
@@ -148,31 +147,19 @@ bool UpDateRepair::FindFirmware(int kind, QString currentVersion, QString modelN
     if (currentVersion.isEmpty())
         reference = "0.0";
 
-    QDir folder(FirmwareImage::Folder());
-    if (!folder.exists())
-        return false;
-    const QStringList files = folder.entryList(QStringList() << "*.bin", QDir::Files, QDir::Name | QDir::IgnoreCase);
+    // Any other version qualifies, older ones too; the last one in name
+    // order is kept.
     bool found = false;
-    for (const QString &name : files) {
-        QFile file(folder.filePath(name));
-        if (!file.open(QIODevice::ReadOnly))
-            return false;
-        const QByteArray image = file.readAll();
-        file.close();
-        FirmwareImage::Header header;
-        if (!FirmwareImage::ParseHeader(image, &header))
-            continue;
-        if (header.Kind != (kind & 0xFF) || header.CID != (cid & 0xFF) || header.MID != (mid & 0xFF)
-            || header.ModelName != modelName)
-            continue;
-        QString version = FirmwareImage::VersionText(header.Version);
-        version.remove('v');
-        if (version == reference && !currentVersion.isEmpty())
-            continue;
-        m_Images.clear();
-        m_Images.append(image);
-        found = true;
-    }
+    const bool read = FirmwareImage::ForEachMatchingImage(
+        kind, modelName, cid, mid, [&](const QByteArray &image, const QString &version) {
+            if (version == reference && !currentVersion.isEmpty())
+                return true;
+            m_Images = QList<QByteArray>() << image;
+            found = true;
+            return true;
+        });
+    if (!read)
+        return false;
     if (found) {
         // Remember what this image repairs, so a failed flash is recorded as
         // the update it really was.
@@ -293,6 +280,15 @@ void UpDateRepair::on_CloseButton_clicked()
     if (g_RepairRunning)
         return;
     close();
+}
+
+void UpDateRepair::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        on_CloseButton_clicked();
+        return;
+    }
+    DialogSkeleton::keyPressEvent(event);
 }
 
 void UpDateRepair::on_NewHong_clicked()

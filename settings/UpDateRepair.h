@@ -18,6 +18,7 @@
 
 #include <atomic>
 
+class QKeyEvent;
 class Ui_UpDateRepair;
 
 class UpDateRepair : public DialogSkeleton
@@ -36,6 +37,10 @@ public:
     void DoRepair();
 
     static void UpgradeCallBack(unsigned char *report);
+
+protected:
+    // Escape is the close button: refused while a flash reports progress.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private slots:
     void on_CloseButton_clicked();

@@ -22,42 +22,12 @@ QColor Warning() { return QColor(235, 170, 40); }
 
 void DrawMainBack(QPainter &p, const QSize &s)
 {
-    p.setRenderHint(QPainter::Antialiasing, true);
-    QLinearGradient fill(0, 0, 0, s.height());
-    fill.setColorAt(0.0, QColor(30, 33, 40));
-    fill.setColorAt(1.0, QColor(16, 18, 22));
-    p.fillRect(QRect(QPoint(0, 0), s), fill);
+    DrawWindowBackground(p, s, 46, Qt::transparent);
     // A soft glow behind the tiles.
     QRadialGradient glow(QPointF(s.width() / 2.0, s.height() * 0.55), s.width() * 0.45);
     glow.setColorAt(0.0, QColor(0, 150, 230, 45));
     glow.setColorAt(1.0, QColor(0, 150, 230, 0));
     p.fillRect(QRect(QPoint(0, 0), s), glow);
-    // Title bar line and product name.
-    p.setPen(QPen(Accent(), 2.0));
-    p.drawLine(QPointF(0, 46), QPointF(s.width(), 46));
-    QFont font;
-    font.setPixelSize(22);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Text());
-    p.drawText(QRectF(24, 8, 300, 32), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("ORVIK SE"));
-}
-
-void DrawWindowButton(QPainter &p, const QSize &s, bool minimise, const QColor &face, const QColor &glyph)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    if (face.alpha() > 0) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(face);
-        p.drawEllipse(QRectF(1, 1, s.width() - 2, s.height() - 2));
-    }
-    const qreal m = s.width() * 0.3;
-    if (minimise) {
-        p.setPen(QPen(glyph, 1.8, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(m, s.height() / 2.0), QPointF(s.width() - m, s.height() / 2.0));
-    } else {
-        DrawCross(p, QRectF(m, m, s.width() - 2 * m, s.height() - 2 * m), glyph, 1.8);
-    }
 }
 
 void DrawArrow(QPainter &p, const QSize &s, bool right, bool hover)
@@ -238,18 +208,10 @@ void DrawRepair(QPainter &p, const QSize &s)
 
 const PictureRegistry::Add s_pictures({
     {kFolder + "MainBack.png", QSize(1020, 700), DrawMainBack},
-    {kFolder + "Close.png", QSize(20, 20),
-     [](QPainter &p, const QSize &s) { DrawWindowButton(p, s, false, Qt::transparent, QColor(200, 200, 200)); }},
-    {kFolder + "CloseHover.png", QSize(20, 20),
-     [](QPainter &p, const QSize &s) { DrawWindowButton(p, s, false, QColor(200, 60, 60), Text()); }},
-    {kFolder + "CloseClick.png", QSize(20, 20),
-     [](QPainter &p, const QSize &s) { DrawWindowButton(p, s, false, QColor(150, 40, 40), Text()); }},
-    {kFolder + "Min.png", QSize(20, 20),
-     [](QPainter &p, const QSize &s) { DrawWindowButton(p, s, true, Qt::transparent, QColor(200, 200, 200)); }},
-    {kFolder + "MinHover.png", QSize(20, 20),
-     [](QPainter &p, const QSize &s) { DrawWindowButton(p, s, true, QColor(80, 86, 100), Text()); }},
-    {kFolder + "MinClick.png", QSize(20, 20),
-     [](QPainter &p, const QSize &s) { DrawWindowButton(p, s, true, QColor(55, 60, 70), Text()); }},
+    WindowButtonPictures(kFolder + "Close", QSize(20, 20), WindowGlyph::Close, QColor(200, 200, 200),
+                         QColor(200, 60, 60), QColor(150, 40, 40)),
+    WindowButtonPictures(kFolder + "Min", QSize(20, 20), WindowGlyph::Minimise, QColor(200, 200, 200),
+                         QColor(80, 86, 100), QColor(55, 60, 70)),
     {kFolder + "Repair.png", QSize(36, 33), DrawRepair},
     {kFolder + "Right.png", QSize(46, 46), [](QPainter &p, const QSize &s) { DrawArrow(p, s, true, false); }},
     {kFolder + "RightClick.png", QSize(46, 46), [](QPainter &p, const QSize &s) { DrawArrow(p, s, true, true); }},

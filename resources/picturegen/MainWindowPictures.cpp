@@ -30,22 +30,8 @@ QColor GlyphColour(Look look)
 
 void DrawBackground(QPainter &p, const QSize &s)
 {
-    p.setRenderHint(QPainter::Antialiasing, true);
-    QLinearGradient fill(0, 0, 0, s.height());
-    fill.setColorAt(0.0, QColor(28, 31, 38));
-    fill.setColorAt(1.0, QColor(14, 16, 20));
-    p.fillRect(QRect(QPoint(0, 0), s), fill);
-    // Header bar and the side rail of the back arrow.
     // The header ends where the page area begins (y 90).
-    p.fillRect(QRect(0, 0, s.width(), 90), QColor(22, 24, 30));
-    p.setPen(QPen(Accent(), 2.0));
-    p.drawLine(QPointF(0, 89), QPointF(s.width(), 89));
-    QFont font;
-    font.setPixelSize(22);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Text());
-    p.drawText(QRectF(24, 8, 300, 40), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("ORVIK SE"));
+    DrawWindowBackground(p, s, 89, QColor(22, 24, 30));
 }
 
 void DrawHome(QPainter &p, const QSize &s, Look look)
@@ -133,23 +119,6 @@ void DrawLight(QPainter &p, const QSize &s, Look look)
     p.drawLine(QPointF(w * 0.44, h * 0.82), QPointF(w * 0.56, h * 0.82));
 }
 
-void DrawWindowButton(QPainter &p, const QSize &s, bool minimise, const QColor &face, const QColor &glyph)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    if (face.alpha() > 0) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(face);
-        p.drawEllipse(QRectF(1, 1, s.width() - 2, s.height() - 2));
-    }
-    const qreal m = s.width() * 0.3;
-    if (minimise) {
-        p.setPen(QPen(glyph, 1.8, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(m, s.height() / 2.0), QPointF(s.width() - m, s.height() / 2.0));
-    } else {
-        DrawCross(p, QRectF(m, m, s.width() - 2 * m, s.height() - 2 * m), glyph, 1.8);
-    }
-}
-
 void DrawBackArrow(QPainter &p, const QSize &s, const QColor &face, const QColor &glyph)
 {
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -215,18 +184,10 @@ static const PictureRegistry::Add s_pictures({
     NAV("Macro.png", "MacroHover.png", "MacroChecked.png", DrawMacro),
     NAV("Setting.png", "SettingHover.png", "SettingClick.png", DrawGear),
     NAV("Light.png", "LightHover.png", "LightChecked.png", DrawLight),
-    {kFolder + "Close.png", QSize(20, 20),
-     [](QPainter &p, const QSize &s) { DrawWindowButton(p, s, false, Qt::transparent, QColor(190, 190, 190)); }},
-    {kFolder + "CloseHover.png", QSize(20, 20),
-     [](QPainter &p, const QSize &s) { DrawWindowButton(p, s, false, QColor(200, 60, 60), Text()); }},
-    {kFolder + "CloseClick.png", QSize(20, 20),
-     [](QPainter &p, const QSize &s) { DrawWindowButton(p, s, false, QColor(150, 40, 40), Text()); }},
-    {kFolder + "Min.png", QSize(20, 20),
-     [](QPainter &p, const QSize &s) { DrawWindowButton(p, s, true, Qt::transparent, QColor(190, 190, 190)); }},
-    {kFolder + "MinHover.png", QSize(20, 20),
-     [](QPainter &p, const QSize &s) { DrawWindowButton(p, s, true, QColor(70, 75, 85), Text()); }},
-    {kFolder + "MinClick.png", QSize(20, 20),
-     [](QPainter &p, const QSize &s) { DrawWindowButton(p, s, true, QColor(50, 54, 62), Text()); }},
+    WindowButtonPictures(kFolder + "Close", QSize(20, 20), WindowGlyph::Close, QColor(190, 190, 190),
+                         QColor(200, 60, 60), QColor(150, 40, 40)),
+    WindowButtonPictures(kFolder + "Min", QSize(20, 20), WindowGlyph::Minimise, QColor(190, 190, 190),
+                         QColor(70, 75, 85), QColor(50, 54, 62)),
     {kFolder + "PageChange.png", QSize(34, 30),
      [](QPainter &p, const QSize &s) { DrawBackArrow(p, s, Qt::transparent, Idle()); }},
     {kFolder + "PageChangeHover.png", QSize(34, 30),

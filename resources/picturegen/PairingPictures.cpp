@@ -23,18 +23,6 @@ void DrawBullet(QPainter &p, const QSize &s)
     p.drawEllipse(QRectF(3, 3, s.width() - 6, s.height() - 6));
 }
 
-void DrawSmallClose(QPainter &p, const QSize &s, const QColor &face, const QColor &cross)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    if (face.alpha() > 0) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(face);
-        p.drawEllipse(QRectF(0.5, 0.5, s.width() - 1, s.height() - 1));
-    }
-    const qreal m = s.width() * 0.28;
-    DrawCross(p, QRectF(m, m, s.width() - 2 * m, s.height() - 2 * m), cross, 1.5);
-}
-
 const PictureRegistry::Add s_pictures({
     {kFolder + "BackSecondPage.png", QSize(458, 242), DrawBack},
     {kFolder + "Pair.png", QSize(154, 32),
@@ -44,12 +32,8 @@ const PictureRegistry::Add s_pictures({
     {kFolder + "PairFail.png", QSize(154, 32),
      [](QPainter &p, const QSize &s) { DrawButton(p, QRectF(QPointF(0, 0), QSizeF(s)), QColor(190, 60, 60)); }},
     {kFolder + "Picture.png", QSize(14, 14), DrawBullet},
-    {kFolder + "CloseSecondPage.png", QSize(14, 14),
-     [](QPainter &p, const QSize &s) { DrawSmallClose(p, s, Qt::transparent, QColor(190, 190, 190)); }},
-    {kFolder + "CloseSecondPageHover.png", QSize(14, 14),
-     [](QPainter &p, const QSize &s) { DrawSmallClose(p, s, QColor(200, 60, 60), Text()); }},
-    {kFolder + "CloseSecondPageClick.png", QSize(14, 14),
-     [](QPainter &p, const QSize &s) { DrawSmallClose(p, s, QColor(150, 40, 40), Text()); }},
+    WindowButtonPictures(kFolder + "CloseSecondPage", QSize(14, 14), WindowGlyph::Close, QColor(190, 190, 190),
+                         QColor(200, 60, 60), QColor(150, 40, 40), 0.28, 1.5),
 });
 
 } // namespace

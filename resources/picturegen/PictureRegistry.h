@@ -4,7 +4,8 @@
 // folder in a table:
 //
 //     static const PictureRegistry::Add s_pictures({
-//         {"Picture/WarningDialog/Close.png", {20, 20}, DrawClose},
+//         {"Picture/WarningDialog/BackGround.png", {300, 140}, DrawBackground},
+//         WindowButtonPictures("Picture/WarningDialog/Close", ...), // three looks
 //         ...
 //     });
 //
@@ -27,6 +28,20 @@ struct PictureEntry
     std::function<void(QPainter &painter, const QSize &size)> draw;
 };
 
+// One row of a registration table: a single picture or a set of them.
+struct PictureGroup
+{
+    PictureGroup(const QString &path, const QSize &size, std::function<void(QPainter &, const QSize &)> draw)
+        : entries{{path, size, std::move(draw)}}
+    {
+    }
+    PictureGroup(std::vector<PictureEntry> group)
+        : entries(std::move(group))
+    {
+    }
+    std::vector<PictureEntry> entries;
+};
+
 class PictureRegistry
 {
 public:
@@ -34,7 +49,7 @@ public:
 
     struct Add
     {
-        Add(std::initializer_list<PictureEntry> entries);
+        Add(std::initializer_list<PictureGroup> groups);
     };
 };
 
@@ -51,4 +66,21 @@ void DrawPanel(QPainter &painter, const QRectF &rect, qreal radius);
 void DrawButton(QPainter &painter, const QRectF &rect, const QColor &colour);
 // A cross, for close buttons.
 void DrawCross(QPainter &painter, const QRectF &rect, const QColor &colour, qreal width);
+// A round window button filling the picture: a disc in face (none when face
+// is transparent) with a cross (close) or a dash (minimise) in mark, kept
+// margin x the picture's width from the edges.
+enum class WindowGlyph { Close, Minimise };
+void DrawWindowButton(QPainter &painter, const QSize &size, WindowGlyph glyph, const QColor &face, const QColor &mark,
+                      qreal margin = 0.3, qreal penWidth = 1.8);
+// The three looks of a round window button: stem + ".png" (the mark in
+// idleMark on no face), stem + "Hover.png" and stem + "Click.png" (the mark in
+// Text() on hoverFace and clickFace). stem is the path relative to the
+// application directory.
+std::vector<PictureEntry> WindowButtonPictures(const QString &stem, const QSize &size, WindowGlyph glyph,
+                                               const QColor &idleMark, const QColor &hoverFace,
+                                               const QColor &clickFace, qreal margin = 0.3, qreal penWidth = 1.8);
+// The background of a whole window: a dark vertical gradient, a header band
+// in headerFill (none when transparent) above an accent line at y headerLine,
+// and the product name in the header.
+void DrawWindowBackground(QPainter &painter, const QSize &size, int headerLine, const QColor &headerFill);
 } // namespace PictureStyle

@@ -11,18 +11,6 @@ void DrawBackground(QPainter &p, const QSize &s)
     DrawPanel(p, QRectF(QPointF(0, 0), QSizeF(s)), 6.0);
 }
 
-void DrawClose(QPainter &p, const QSize &s, const QColor &face, const QColor &cross)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    if (face.alpha() > 0) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(face);
-        p.drawEllipse(QRectF(1, 1, s.width() - 2, s.height() - 2));
-    }
-    const qreal m = s.width() * 0.32;
-    DrawCross(p, QRectF(m, m, s.width() - 2 * m, s.height() - 2 * m), cross, 1.8);
-}
-
 void DrawConfirm(QPainter &p, const QSize &s)
 {
     DrawButton(p, QRectF(QPointF(0, 0), QSizeF(s)), Accent());
@@ -50,12 +38,8 @@ void DrawCheckBox(QPainter &p, const QSize &s, bool checked)
 
 const PictureRegistry::Add s_pictures({
     {QStringLiteral("Picture/WarningDialog/BackGround.png"), QSize(300, 140), DrawBackground},
-    {QStringLiteral("Picture/WarningDialog/Close.png"), QSize(20, 20),
-     [](QPainter &p, const QSize &s) { DrawClose(p, s, Qt::transparent, QColor(190, 190, 190)); }},
-    {QStringLiteral("Picture/WarningDialog/CloseHover.png"), QSize(20, 20),
-     [](QPainter &p, const QSize &s) { DrawClose(p, s, QColor(200, 60, 60), Text()); }},
-    {QStringLiteral("Picture/WarningDialog/CloseClick.png"), QSize(20, 20),
-     [](QPainter &p, const QSize &s) { DrawClose(p, s, QColor(150, 40, 40), Text()); }},
+    WindowButtonPictures(QStringLiteral("Picture/WarningDialog/Close"), QSize(20, 20), WindowGlyph::Close,
+                         QColor(190, 190, 190), QColor(200, 60, 60), QColor(150, 40, 40), 0.32),
     // The offline notice spells its button pictures with a capital F; the
     // folder holds both spellings since file names are case-sensitive here.
     {QStringLiteral("Picture/WarningDialog/Confirm.png"), QSize(90, 24), DrawConfirm},

@@ -286,6 +286,9 @@ void TestApply::unacknowledgedSettleReportsOffline()
     RunTimeout(dialog);
     QVERIFY(log.offline.isEmpty());
     QVERIFY(!dialog.m_SettleMode);
+    // Unlike a normal read, settling leaves the acknowledgements set.
+    QCOMPARE(int(g_SensorPageUpdated), 1);
+    QCOMPARE(int(g_ButtonPageUpdated), 1);
 
     // Nobody answers: the offline notice is asked for.
     g_SensorPageUpdated = 0;

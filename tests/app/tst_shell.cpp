@@ -35,6 +35,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QAction>
 #include <QMenu>
 #include <QProgressBar>
 #include <QTimer>
@@ -405,38 +406,60 @@ void TestShell::hideAndRestore_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<int>("statusZeroCalls");
-    QTest::newRow("main frame minimise") << 0 << 1;
-    QTest::newRow("device list minimise") << 2 << 0;
+    QTest::addColumn<bool>("tray");
+    QTest::newRow("main frame minimise, no tray") << 0 << 1 << false;
+    QTest::newRow("device list minimise, no tray") << 2 << 0 << false;
+    QTest::newRow("main frame hide to tray") << 0 << 1 << true;
+    QTest::newRow("device list hide to tray") << 2 << 0 << true;
 }
 
 void TestShell::hideAndRestore()
 {
     QFETCH(int, index);
     QFETCH(int, statusZeroCalls);
+    QFETCH(bool, tray);
     QVERIFY(HIDUsbSim::waitIdle());
     HIDUsbSim::clearCalls();
+    DialogMain::AssumeSystemTray(tray);
 
     PostMsg::GetInstance()->EmitChangeSize(index);
     QCOMPARE(HIDUsbSim::callCount("UsbServer_SetPCDriverStatus(0)"), statusZeroCalls);
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (tray) {
         QVERIFY(!m_Window->isVisible());
         QVERIFY(m_Window->TrayIcon()->isVisible());
         QMenu *menu = m_Window->TrayMenu();
-        PostMsg::GetInstance()->EmitChangeSize(index); // the menu is built once
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 3);
+        // Hidden a second time: still one menu and one activation handler, so
+        // one click restores once (one driver-status call, not one per hide).
+        PostMsg::GetInstance()->EmitChangeSize(index);
         QCOMPARE(m_Window->TrayMenu(), menu);
         QCOMPARE(menu->actions().size(), 3);
-        QMetaObject::invokeMethod(m_Window, "on_activatedSysTrayIcon",
-                                  Q_ARG(QSystemTrayIcon::ActivationReason, QSystemTrayIcon::Trigger));
+        emit m_Window->TrayIcon()->activated(QSystemTrayIcon::Trigger);
         QVERIFY(!m_Window->TrayIcon()->isVisible());
+        QVERIFY(m_Window->isVisible());
+        QCOMPARE(HIDUsbSim::callCount("UsbServer_SetPCDriverStatus(1)"), 1);
+        // The menu's first entry restores the same way; a double click
+        // restores without a driver-status call.
+        PostMsg::GetInstance()->EmitChangeSize(index);
+        menu->actions().first()->trigger();
+        QVERIFY(m_Window->isVisible());
+        QCOMPARE(HIDUsbSim::callCount("UsbServer_SetPCDriverStatus(1)"), 2);
+        PostMsg::GetInstance()->EmitChangeSize(index);
+        emit m_Window->TrayIcon()->activated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(m_Window->isVisible());
+        QVERIFY(!m_Window->TrayIcon()->isVisible());
+        QCOMPARE(HIDUsbSim::callCount("UsbServer_SetPCDriverStatus(1)"), 2);
     } else {
         // No tray: the window goes to the task bar instead of vanishing.
         QTRY_VERIFY(m_Window->isMinimized());
         m_Window->showNormal();
         QTRY_VERIFY(!m_Window->isMinimized());
+        QVERIFY(m_Window->isVisible());
+        // Back from hiding on the main frame: the device hears the utility again.
+        QCOMPARE(HIDUsbSim::callCount("UsbServer_SetPCDriverStatus(1)"), 1);
     }
-    QVERIFY(m_Window->isVisible());
-    // Back from hiding on the main frame: the device hears the utility again.
-    QCOMPARE(HIDUsbSim::callCount("UsbServer_SetPCDriverStatus(1)"), 1);
+    DialogMain::AssumeSystemTray(QSystemTrayIcon::isSystemTrayAvailable());
     QVERIFY(QTest::qWaitForWindowExposed(m_Window));
 }
 

@@ -148,6 +148,9 @@ private slots:
 
 private:
     QProcessEnvironment ChildEnvironment() const;
+    // Starts the built utility and waits until it owns the single-instance
+    // segment.
+    void StartRunningCopy(QProcess &utility) const;
     QString m_Self;
 };
 
@@ -168,6 +171,16 @@ QProcessEnvironment TestStartup::ChildEnvironment() const
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("HIDUSB_SIM_DEVICES", "none");
     return env;
+}
+
+void TestStartup::StartRunningCopy(QProcess &utility) const
+{
+    const QString program = AppDir() + "/orvik-se";
+    QVERIFY2(QFile::exists(program), "the utility orvik-se must be built beside the tests");
+    utility.setProcessEnvironment(ChildEnvironment());
+    utility.start(program, QStringList());
+    QVERIFY(utility.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(SegmentOwnedByOther(), 30000);
 }
 
 void TestStartup::purgeOldFiles_data()
@@ -235,14 +248,10 @@ void TestStartup::prepareKeepsExistingMacroIni()
 
 void TestStartup::secondStartShowsNoticeAndReturnsZero()
 {
-    const QString utility = AppDir() + "/orvik-se";
-    QVERIFY2(QFile::exists(utility), "the utility orvik-se must be built beside the tests");
-
     QProcess first;
-    first.setProcessEnvironment(ChildEnvironment());
-    first.start(utility, QStringList());
-    QVERIFY(first.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(SegmentOwnedByOther(), 30000);
+    StartRunningCopy(first);
+    if (QTest::currentTestFailed())
+        return;
 
     QProcess second;
     second.setProcessEnvironment(ChildEnvironment());
@@ -262,14 +271,10 @@ void TestStartup::secondStartShowsNoticeAndReturnsZero()
 
 void TestStartup::startAfterKilledInstanceRuns()
 {
-    const QString utility = AppDir() + "/orvik-se";
-    QVERIFY2(QFile::exists(utility), "the utility orvik-se must be built beside the tests");
-
     QProcess first;
-    first.setProcessEnvironment(ChildEnvironment());
-    first.start(utility, QStringList());
-    QVERIFY(first.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(SegmentOwnedByOther(), 30000);
+    StartRunningCopy(first);
+    if (QTest::currentTestFailed())
+        return;
     first.kill(); // SIGKILL: nothing of the utility runs on the way out
     QVERIFY(first.waitForFinished(10000));
 

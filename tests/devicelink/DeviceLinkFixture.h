@@ -176,6 +176,16 @@ public slots:
     void SlotCloseOffOnline() { events << "CloseOffOnline"; }
 };
 
+// The start of every device-link test program: the hub, a Config.ini of the
+// test's own, the one worker, and the stand-in for the pages.
+inline PageStandIn *startLink(QTemporaryDir &configDir, QObject *owner)
+{
+    PostMsg::GetInstance();
+    useTestConfig(configDir);
+    g_Worker = new Worker;
+    return new PageStandIn(owner);
+}
+
 // Setup of one simulated entry of the sample models.
 inline HIDUsbSim::DeviceSetup receiverSpec(const QString &mouse = QString("m1"))
 {

@@ -17,10 +17,7 @@ class TestDiscovery : public QObject
 private slots:
     void initTestCase()
     {
-        PostMsg::GetInstance();
-        useTestConfig(m_ConfigDir);
-        g_Worker = new Worker;
-        m_Pages = new PageStandIn(this);
+        m_Pages = startLink(m_ConfigDir, this);
     }
     void init()
     {
@@ -167,6 +164,27 @@ private slots:
         g_DongleUpdatePending = true;
         m_Pages->clear();
         Worker::UsbChangedCallBack();
+        QVERIFY(m_Pages->has("LabelTextB(,)"));
+        QVERIFY(!g_DongleUpdatePending);
+    }
+
+    // A corded mouse that vanishes while its firmware is flashed (it restarts
+    // in boot mode): the main frame stays, and with no receiver left the
+    // receiver update is no longer offered.
+    void cordedVanishingDuringUpdateOffersNoReceiverUpdate()
+    {
+        const int cable = HIDUsbSim::plug(cableSpec("m1"));
+        QVERIFY(selectDevice(cable));
+        const QString selected = g_CurrentDevice.get().Path;
+        g_UpgradeIdle = false;
+        g_DongleUpdatePending = true;
+        m_Pages->clear();
+
+        HIDUsbSim::unplug(cable);
+        QTRY_VERIFY(m_Pages->has("Setver(4)"));
+        QVERIFY(settle());
+        QVERIFY(!m_Pages->has("ChangeMainDialog(0)"));
+        QCOMPARE(g_CurrentDevice.get().Path, selected);
         QVERIFY(m_Pages->has("LabelTextB(,)"));
         QVERIFY(!g_DongleUpdatePending);
     }

@@ -82,10 +82,7 @@ class TestDispatch : public QObject
 private slots:
     void initTestCase()
     {
-        PostMsg::GetInstance();
-        useTestConfig(m_ConfigDir);
-        g_Worker = new Worker;
-        m_Pages = new PageStandIn(this);
+        m_Pages = startLink(m_ConfigDir, this);
     }
     void init()
     {
@@ -296,7 +293,8 @@ private slots:
     }
 
     // A setter used while the callback waits inside a blocking refresh runs at
-    // once and sends the freshly read record with its change.
+    // once and sends the freshly read record with its change; the pages
+    // refreshed after it get the record with that change.
     void setterDuringBlockingRefresh()
     {
         plugAndSelect(receiverSpec());
@@ -314,6 +312,11 @@ private slots:
         FlashDataMap expected = next;
         expected.Debounce = 7;
         QCOMPARE(setter.sentRecord, recordBytes(expected));
+        const QStringList refresh = m_Pages->events.filter(QRegularExpression("^(Button|Light|Sensor)$"));
+        QCOMPARE(refresh.join(' '), QString("Button Light Sensor"));
+        QCOMPARE(recordBytes(m_Pages->records.at(0)), recordBytes(next));
+        QCOMPARE(recordBytes(m_Pages->records.at(1)), recordBytes(expected));
+        QCOMPARE(recordBytes(m_Pages->records.at(2)), recordBytes(expected));
     }
 
     // Full reads racing setters: the mouse never receives a zeroed or torn

@@ -36,11 +36,8 @@ class TestWorker : public QObject
 private slots:
     void initTestCase()
     {
-        PostMsg::GetInstance();
-        useTestConfig(m_ConfigDir);
-        m_Worker = new Worker;
-        g_Worker = m_Worker;
-        m_Pages = new PageStandIn(this);
+        m_Pages = startLink(m_ConfigDir, this);
+        m_Worker = g_Worker;
         QVERIFY(g_PollTimer);
         QCOMPARE(g_PollTimer->interval(), 1300);
         QCOMPARE(g_ShowBatteryValue.load(), 1);

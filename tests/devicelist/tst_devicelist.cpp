@@ -467,13 +467,19 @@ private slots:
         QTest::addColumn<QList<DeviceSetup>>("setups");
         QTest::addColumn<bool>("notice");
         QTest::addColumn<int>("tiles");
+        QTest::addColumn<int>("icons");
         QTest::newRow("two 4 kHz receivers of one model")
-            << QList<DeviceSetup>{Receiver("F503", 1, 5, "a"), Receiver("F503", 1, 5, "b")} << true << 0;
-        QTest::newRow("two corded mice of one model") << QList<DeviceSetup>{Corded(6, "a"), Corded(6, "b")} << true << 0;
+            << QList<DeviceSetup>{Receiver("F503", 1, 5, "a"), Receiver("F503", 1, 5, "b")} << true << 0 << 0;
+        QTest::newRow("two corded mice of one model")
+            << QList<DeviceSetup>{Corded(6, "a"), Corded(6, "b")} << true << 0 << 0;
         QTest::newRow("two devices of no known model")
-            << QList<DeviceSetup>{Receiver("F503", 1, 0x40, "a"), Receiver("F503", 1, 0x41, "b")} << false << 2;
+            << QList<DeviceSetup>{Receiver("F503", 1, 0x40, "a"), Receiver("F503", 1, 0x41, "b")} << false << 2 << 2;
         QTest::newRow("one model on two receiver classes")
-            << QList<DeviceSetup>{Receiver("F501", 0, 5, "a"), Receiver("F503", 1, 5, "b")} << false << 2;
+            << QList<DeviceSetup>{Receiver("F501", 0, 5, "a"), Receiver("F503", 1, 5, "b")} << false << 2 << 2;
+        // A receiver type behind a product ID of no receiver list: neither
+        // counted nor marked with a class.
+        QTest::newRow("receivers under the cable's product ID")
+            << QList<DeviceSetup>{Receiver("F500", 1, 5, "a"), Receiver("F500", 1, 5, "b")} << false << 2 << 0;
     }
 
     void duplicates()
@@ -481,10 +487,12 @@ private slots:
         QFETCH(QList<DeviceSetup>, setups);
         QFETCH(bool, notice);
         QFETCH(int, tiles);
+        QFETCH(int, icons);
         ModalScript script;
         Rebuild(setups);
         QCOMPARE(script.seen, notice ? QStringList{"QuestiondialogB"} : QStringList());
         QCOMPARE(g_TileButtons.size(), tiles);
+        QCOMPARE(g_TileClassIcons.size(), icons);
         if (notice) {
             QVERIFY(PageWidget("label_2")->isVisible());
             QVERIFY(!PageWidget("label_3")->isVisible());
@@ -524,6 +532,50 @@ private slots:
         QCOMPARE(MacroIni::GetInstance()->GetValue("Language", "Language"), QString("0"));
     }
 
+    // label_2 takes the repair text only while the Repair button is on
+    // screen: behind the main frame (page hidden) it takes the usual text.
+    void languageChangeAndRepairText_data()
+    {
+        QTest::addColumn<bool>("pageShown");
+        QTest::newRow("list shown") << true;
+        QTest::newRow("list hidden behind the main frame") << false;
+    }
+
+    void languageChangeAndRepairText()
+    {
+        Rebuild({});
+        QLabel *label2 = qobject_cast<QLabel *>(PageWidget("label_2"));
+        QFETCH(bool, pageShown);
+        PostMsg::GetInstance()->EmitUpDateButton(false);
+        if (!pageShown)
+            m_Page->hide();
+        PostMsg::GetInstance()->EmitChangeLanguage(1);
+        const QString text = label2->text();
+        const QString expected = pageShown ? g_RepairDeviceText : g_Label2Text;
+        PostMsg::GetInstance()->EmitChangeLanguage(0);
+        PostMsg::GetInstance()->EmitUpDateButton(true);
+        m_Page->show();
+        QCOMPARE(text, expected);
+        QVERIFY(text.contains(QChar(0x8BF7))); // the Chinese text of the file, not a form default kept over
+    }
+
+    // The framework's language change puts the form's own texts back and
+    // selects the first language without telling anyone.
+    void frameworkLanguageChange()
+    {
+        Rebuild({});
+        QComboBox *combo = m_Page->findChild<QComboBox *>("comboBox");
+        combo->setCurrentIndex(2);
+        HubRecorder hub;
+        QEvent change(QEvent::LanguageChange);
+        QApplication::sendEvent(m_Page, &change);
+        QCOMPARE(combo->count(), 4);
+        QCOMPARE(combo->currentIndex(), 0);
+        QCOMPARE(qobject_cast<QLabel *>(PageWidget("label_3"))->text(), QString::fromUtf8("点击图案进入使用"));
+        QVERIFY(hub.events.isEmpty());
+        PostMsg::GetInstance()->EmitChangeLanguage(0);
+    }
+
     void windowButtons()
     {
         HubRecorder hub;
@@ -536,36 +588,149 @@ private slots:
     {
         QTest::addColumn<bool>("receiverImage");
         QTest::addColumn<bool>("offline");
-        QTest::newRow("no receiver image") << false << false;
-        QTest::newRow("newer receiver image") << true << false;
-        QTest::newRow("offline device is selected all the same") << false << true;
+        QTest::addColumn<bool>("binFolder");
+        QTest::newRow("no receiver image") << false << false << true;
+        QTest::newRow("newer receiver image") << true << false << true;
+        QTest::newRow("offline device is selected all the same") << false << true << true;
+        QTest::newRow("no bin folder: no check, the flag keeps its value") << false << false << false;
     }
 
     void clickOnKnownDeviceSelectsIt()
     {
         QFETCH(bool, receiverImage);
         QFETCH(bool, offline);
+        QFETCH(bool, binFolder);
         if (receiverImage)
             WriteImage("r4k.bin", 0xD3, 5, 0x0103, "OrvikR4K"); // receiver is v1.2
+        if (!binFolder)
+            QVERIFY(QDir(BinFolder()).removeRecursively());
         DeviceSetup setup = Receiver("F503", 1);
         setup.online = !offline;
         Rebuild({setup});
         const QString path = g_PickerDeviceList.first().Path;
+        g_DongleUpdatePending = true;
 
         HubRecorder hub;
         ModalScript script;
         QElapsedTimer clock;
         clock.start();
         QTest::mouseClick(TileButton(0), Qt::LeftButton);
-        QVERIFY(clock.elapsed() >= 150);
+        const qint64 elapsed = clock.elapsed();
+        if (!binFolder)
+            QVERIFY(QDir().mkpath(BinFolder()));
+        QVERIFY(elapsed >= 150);
 
         QVERIFY(script.seen.isEmpty());
         QCOMPARE(hub.events, (QStringList{"Setver(6)", "SelectMouseInfo(" + path + ")",
                                           "LabelTextB(v1.2," + QString(receiverImage ? "true" : "") + ")",
                                           "ChangeMainDialog(1)"}));
-        QCOMPARE(g_DongleUpdatePending.load(), receiverImage);
+        QCOMPARE(g_DongleUpdatePending.load(), binFolder ? receiverImage : true);
         QCOMPARE(g_MainPageActive.load(), 1);
         QVERIFY(g_WorkerRunEnable.load());
+    }
+
+    // The model's "MID" tells the main frame which mouse it shows: 1 and 2
+    // name the first and second mouse, any other value names none.
+    void mouseIndexFollowsModelMid_data()
+    {
+        QTest::addColumn<int>("mid");
+        QTest::addColumn<QString>("event");
+        QTest::newRow("MID 1") << 1 << "MouseIndex(0)";
+        QTest::newRow("MID 2") << 2 << "MouseIndex(1)";
+        QTest::newRow("MID 5") << 5 << "";
+    }
+
+    void mouseIndexFollowsModelMid()
+    {
+        QFETCH(int, mid);
+        QFETCH(QString, event);
+        ConfigIni *config = ConfigIni::GetInstance();
+        const QString original = config->FilePath();
+        QFile in(original);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        QByteArray text = in.readAll();
+        in.close();
+        QVERIFY(text.contains("[Drive1]\nMID=5\n"));
+        text.replace("[Drive1]\nMID=5\n", "[Drive1]\nMID=" + QByteArray::number(mid) + "\n");
+        const QString changed = QDir::tempPath() + "/Config-mid.ini";
+        QFile out(changed);
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(text);
+        out.close();
+        config->Reload(changed);
+
+        Rebuild({Receiver("F503", 1, quint8(mid))});
+        const QString path = g_PickerDeviceList.first().Path;
+        HubRecorder hub;
+        ModalScript script;
+        QTest::mouseClick(TileButton(0), Qt::LeftButton);
+        config->Reload(original);
+
+        QVERIFY(script.seen.isEmpty());
+        QStringList expected{"Setver(6)"};
+        if (!event.isEmpty())
+            expected << event;
+        expected << "SelectMouseInfo(" + path + ")"
+                 << "LabelTextB(v1.2,)"
+                 << "ChangeMainDialog(1)";
+        QCOMPARE(hub.events, expected);
+    }
+
+    // Exactly two entries of one CID and MID: a click on the one that does
+    // not answer while the other does is a receiver without its mouse. The
+    // library is asked for entry 0 first, and for entry 1 only when entry 0
+    // answered as the rule needs.
+    void twinEntries_data()
+    {
+        QTest::addColumn<int>("clicked");
+        QTest::addColumn<bool>("online0");
+        QTest::addColumn<bool>("online1");
+        QTest::addColumn<bool>("selected");
+        QTest::addColumn<QList<int>>("asked");
+        QTest::newRow("first offline, second online") << 0 << false << true << false << QList<int>{0, 1};
+        QTest::newRow("second offline, first online") << 1 << true << false << false << QList<int>{0, 1};
+        QTest::newRow("first online") << 0 << true << false << true << QList<int>{0};
+        QTest::newRow("second online") << 1 << true << true << true << QList<int>{0, 1};
+        QTest::newRow("second clicked, first offline") << 1 << false << false << true << QList<int>{0};
+        QTest::newRow("both offline") << 0 << false << false << true << QList<int>{0, 1};
+    }
+
+    void twinEntries()
+    {
+        QFETCH(int, clicked);
+        QFETCH(bool, online0);
+        QFETCH(bool, online1);
+        QFETCH(bool, selected);
+        QFETCH(QList<int>, asked);
+        Rebuild({Receiver("F501", 0, 5, "a", online0), Receiver("F503", 1, 5, "b", online1)});
+        QCOMPARE(g_PickerDeviceList.size(), 2);
+        const QStringList paths{g_PickerDeviceList.at(0).Path, g_PickerDeviceList.at(1).Path};
+
+        HubRecorder hub;
+        ModalScript script({[](QWidget *w) {
+            ClickButton(w, "CloseButton");
+            return true;
+        }});
+        HIDUsbSim::clearCalls();
+        QTest::mouseClick(TileButton(clicked), Qt::LeftButton);
+
+        QStringList askedPaths;
+        for (int i : asked)
+            askedPaths << "UsbFinderC_GetDeviceOnLine(" + paths.at(i) + ")";
+        // The asks of the click itself: closing the pairing dialog searches
+        // the devices again.
+        QStringList calls;
+        for (const QString &call : HIDUsbSim::calls()) {
+            if (call.startsWith("StartUsbChanged("))
+                break;
+            if (call.startsWith("UsbFinderC_GetDeviceOnLine("))
+                calls << call;
+        }
+        QCOMPARE(calls, askedPaths);
+        QCOMPARE(hub.events.contains("ChangeMainDialog(1)"), selected);
+        QCOMPARE(script.seen, selected ? QStringList() : QStringList{"Match"});
+        if (!selected)
+            QCOMPARE(g_ChosenDevice.Path, paths.at(clicked));
     }
 
     void clickOnUnknownDevice_data()
@@ -736,6 +901,7 @@ private slots:
             }
             if (stage == 1) {
                 ClickButton(w, "CloseButton"); // refused while pairing
+                QTest::keyClick(w, Qt::Key_Escape); // and so is Escape
                 closeRefused = w->isVisible() && g_MatchStarted;
                 stage = 2;
                 return false;
@@ -744,7 +910,10 @@ private slots:
                 return false;
             outcome = button->text();
             spaceStillStarts = button->shortcut() == QKeySequence(Qt::Key_Space);
-            ClickButton(w, "CloseButton");
+            if (fail)
+                QTest::keyClick(w, Qt::Key_Escape);
+            else
+                ClickButton(w, "CloseButton");
             return true;
         }});
         HIDUsbSim::clearCalls();
@@ -758,7 +927,9 @@ private slots:
         QCOMPARE(HIDUsbSim::callCount("UsbServerC_Start(" + path), 1);
         QCOMPARE(HIDUsbSim::callCount("UsbServer_EnterDonglePairOnlyCid("), 1);
         QVERIFY(HIDUsbSim::callCount("UsbServer_ReadDonglePairStatus") >= 1);
-        // Closing registered the device list's hot-plug callback again.
+        // Closing (button or Escape) registered the device list's hot-plug
+        // callback again, once.
+        QCOMPARE(HIDUsbSim::callCount("StartUsbChanged(callback, 600)"), 1);
         QCOMPARE(g_TileButtons.size(), 1);
     }
 
@@ -829,7 +1000,13 @@ private slots:
         QWidget *repairButton = PageWidget("Repair");
         QVERIFY(repairButton->isVisible());
 
-        ModalScript script({[](QWidget *w) {
+        bool escapeRefused = false;
+        ModalScript script({[&](QWidget *w) {
+            if (g_RepairRunning && !escapeRefused) {
+                QTest::keyClick(w, Qt::Key_Escape); // no closing while the flash reports
+                escapeRefused = w->isVisible();
+                return false;
+            }
             QWidget *ok = w->findChild<QWidget *>("NewHong");
             if (!ok->isVisible() || g_RepairRunning)
                 return false;
@@ -839,6 +1016,7 @@ private slots:
         HIDUsbSim::clearCalls();
         qobject_cast<QAbstractButton *>(repairButton)->click();
         QCOMPARE(script.seen, QStringList{"UpDateRepair"});
+        QVERIFY(escapeRefused);
         QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 1);
         QCoreApplication::processEvents();
         QCOMPARE(repairButton->isVisible(), fail);

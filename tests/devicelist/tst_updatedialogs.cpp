@@ -1,17 +1,27 @@
-// The firmware-update progress dialog and the update notice: what the hub
-// reports do to them and where their closing leads.
+// The firmware-update progress dialog, the update notice and the repair
+// dialog's choice of image: what the hub reports do to them and where their
+// closing leads.
 
 #include "TestMain.h"
 
+#include "FirmwareImage.h"
 #include "FormSetting.h"
+#include "GlobalState.h"
+#include "HIDUsb.h"
+#include "HIDUsbSim.h"
+#include "Match.h"
 #include "MacroIni.h"
 #include "PostMsg.h"
 #include "Progress.h"
+#include "UpDateRepair.h"
 #include "UpDateWarning.h"
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
@@ -112,6 +122,128 @@ private slots:
         PostMsg::GetInstance()->EmitCloseProgress();
         QVERIFY(!progress.isVisible());
         QCOMPARE(progress.findChild<QProgressBar *>("progressBar_2")->value(), 0);
+    }
+
+    // The repair dialog takes any image of another version than the
+    // receiver's, older ones too, and of several the last in name order
+    // (case ignored). A receiver on v1.2 shows which image was flashed.
+    void repairImageChoice_data()
+    {
+        QTest::addColumn<QStringList>("files");     // "name:version:model"
+        QTest::addColumn<QString>("currentVersion");
+        QTest::addColumn<bool>("found");
+        QTest::addColumn<int>("flashedVersion");
+        QTest::newRow("last in name order, though older")
+            << QStringList{"a.bin:0x0105:OrvikR4K", "B.bin:0x0103:OrvikR4K"} << "v1.2" << true << 0x0103;
+        QTest::newRow("the receiver's own version is passed over")
+            << QStringList{"a.bin:0x0104:OrvikR4K", "b.bin:0x0102:OrvikR4K"} << "v1.2" << true << 0x0104;
+        QTest::newRow("no version: the last matching image")
+            << QStringList{"a.bin:0x0104:OrvikR4K", "b.bin:0x0101:OrvikR4K"} << "" << true << 0x0101;
+        QTest::newRow("images of another model do not count")
+            << QStringList{"a.bin:0x0104:OrvikR1K"} << "v1.2" << false << 0x0102;
+        QTest::newRow("only the receiver's own version") << QStringList{"a.bin:0x0102:OrvikR4K"} << "v1.2" << false
+                                                        << 0x0102;
+    }
+
+    void repairImageChoice()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, currentVersion);
+        QFETCH(bool, found);
+        QFETCH(int, flashedVersion);
+        QTemporaryDir bin;
+        FirmwareImage::SetFolder(bin.path());
+        for (const QString &file : files) {
+            const QStringList f = file.split(':');
+            QFile out(bin.path() + "/" + f.at(0));
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, f.at(1).toUInt(nullptr, 16), f.at(2).toLatin1()));
+        }
+        HIDUsbSim::reset();
+        HIDUsbSim::setFlashDuration(50);
+        HIDUsbSim::DeviceSetup receiver;
+        receiver.pid = "F503";
+        receiver.receiverType = 1;
+        receiver.receiverVersion = 0x0102;
+        const int id = HIDUsbSim::plug(receiver);
+
+        {
+            UpDateRepair repair;
+            const bool result = repair.FindFirmware(0xD3, currentVersion, "OrvikR4K", 0x1A, 0x05);
+            QCOMPARE(result, found);
+            if (result)
+                repair.StartRepair(0);
+            QVERIFY(HIDUsbSim::waitIdle());
+            QCoreApplication::processEvents();
+        }
+        FirmwareImage::SetFolder(QString());
+        QCOMPARE(int(HIDUsbSim::setup(id).receiverVersion), flashedVersion);
+        QVERIFY(g_UpgradeIdle.load());
+    }
+
+    // A pairing started from the main frame holds the worker back
+    // (g_MainPageActive 0) until the receiver reports an outcome; reports of
+    // other commands, short headers and "still pairing" change nothing.
+    void pairingOutcomeReports_data()
+    {
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("buttonText");
+        const QByteArray pairing("\x00\x06\x00\x00\x00", 5);
+        QTest::newRow("header too short") << QByteArray(1, 6) << 3 << 1 << "Pairing";
+        QTest::newRow("other command") << QByteArray("\x00\x05\x00\x00\x00", 5) << 3 << 1 << "Pairing";
+        QTest::newRow("still pairing") << pairing << 1 << 1 << "Pairing";
+        QTest::newRow("failed") << pairing << 2 << 3 << "Pairing failed";
+        QTest::newRow("paired") << pairing << 3 << 2 << "Paired";
+    }
+
+    void pairingOutcomeReports()
+    {
+        QFETCH(QByteArray, header);
+        QFETCH(int, outcome);
+        QFETCH(int, status);
+        QFETCH(QString, buttonText);
+        HIDUsbSim::reset();
+        HIDUsbSim::setPairDuration(60000);
+        HIDUsbSim::DeviceSetup receiver;
+        receiver.pid = "F503";
+        receiver.receiverType = 1;
+        DeviceAllInfo current;
+        current.Path = HIDUsbSim::path(HIDUsbSim::plug(receiver));
+        current.VID = "3554";
+        current.PID = "F503";
+        current.ReceiverType = 1;
+        g_CurrentDevice.set(current);
+        g_MainPageActive = 1;
+
+        {
+            Match match;
+            match.InitMatch();
+            QMetaObject::invokeMethod(&match, "onUSBTimeupDestroy"); // the 100 ms check allows pairing
+            QPushButton *button = match.findChild<QPushButton *>("MatchButton");
+            button->click();
+            QCOMPARE(g_MainPageActive.load(), 0);
+            QVERIFY(g_MatchStarted.load());
+            QCOMPARE(HIDUsbSim::callCount("UsbServerC_Start(" + current.Path), 1);
+
+            QByteArray head = header;
+            unsigned char data[1] = {static_cast<unsigned char>(outcome)};
+            Match::PairCallBack(reinterpret_cast<unsigned char *>(head.data()), head.size(), data, 1);
+            QCoreApplication::processEvents();
+
+            const bool ended = status != 1;
+            QCOMPARE(g_MatchStatus.load(), status);
+            QCOMPARE(g_MatchStarted.load(), !ended);
+            QCOMPARE(g_MainPageActive.load(), ended ? 1 : 0);
+            QVERIFY(button->text().startsWith(buttonText));
+        }
+        UsbServer_Exit();
+        g_MatchStarted = false;
+        g_MatchStatus = 0;
+        g_MatchSuspendedMainPage = false;
+        g_MainPageActive = 0;
+        g_CurrentDevice.set(DeviceAllInfo());
     }
 
     void warningKeepsItsMessage()

@@ -14,6 +14,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QTemporaryDir>
 
 using namespace DialogTest;
 
@@ -95,6 +96,76 @@ private slots:
         QVERIFY(QFile::exists(DialogSkeleton::PictureFolder() + "Close.png"));
         QCOMPARE(ExecWith(*dialog, [&] { Click(*dialog, "CloseButton"); }), 0);
         QVERIFY(!dialog->isVisible());
+    }
+
+    // The forms: the background frame, the label, the answer buttons and the
+    // close button where each dialog's layout puts them, all inside the frame.
+    void forms_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("frame");
+        QTest::addColumn<QRect>("frameGeometry");
+        QTest::addColumn<QRect>("label");
+        QTest::addColumn<QPoint>("close");
+        QTest::addColumn<QStringList>("buttons"); // object name@x,y
+        const QRect full(0, 0, 300, 140);
+        QTest::newRow("QuestiondialogB") << "QuestiondialogB" << "QuestionB" << QRect(0, 0, 300, 130) << QRect(0, 30, 301, 60)
+                                         << QPoint(275, 5) << QStringList();
+        QTest::newRow("LeftButtonOnly") << "LeftButtonOnly" << "ButtonOnly" << full << QRect(0, 19, 301, 91) << QPoint(275, 5)
+                                        << QStringList();
+        QTest::newRow("MakeMacro") << "MakeMacro" << "MakeMacroA" << full << QRect(6, 29, 291, 71) << QPoint(275, 5)
+                                   << QStringList{"NewHong@100,110"};
+        QTest::newRow("SameMacro") << "SameMacro" << "SameMacroA" << full << QRect(0, 30, 301, 71) << QPoint(275, 5)
+                                   << QStringList{"NewHong@100,110"};
+        QTest::newRow("GroupMaxThree") << "GroupMaxThree" << "MaxThree" << full << QRect(0, 30, 301, 71) << QPoint(275, 5)
+                                       << QStringList{"NewHong@105,110"};
+        QTest::newRow("KeyNumberLimit") << "KeyNumberLimit" << "LimitA" << full << QRect(0, 30, 301, 71) << QPoint(275, 5)
+                                        << QStringList{"NewHong@100,110"};
+        QTest::newRow("MouseOffLine") << "MouseOffLine" << "MouseOffLineA" << full << QRect(0, 20, 301, 71) << QPoint(275, 3)
+                                      << QStringList{"NewHong@100,100"};
+        QTest::newRow("ContainReset") << "ContainReset" << "ContainResetA" << full << QRect(10, 30, 281, 71) << QPoint(275, 5)
+                                      << QStringList{"OK@40,110", "Cancel@170,110"};
+        QTest::newRow("RePair") << "RePair" << "RePairA" << full << QRect(0, 30, 301, 71) << QPoint(275, 5)
+                                << QStringList{"OK@40,110", "Cancel@180,110"};
+        QTest::newRow("DeleteConfirm") << "DeleteConfirm" << "DeleteConfirmA" << full << QRect(5, 30, 291, 71) << QPoint(275, 5)
+                                       << QStringList{"NewHong@100,110"};
+        QTest::newRow("ExeIsRun") << "ExeIsRun" << "DeleteConfirmA" << full << QRect(0, 30, 301, 71) << QPoint(275, 5)
+                                  << QStringList{"NewHong@100,110"};
+        QTest::newRow("InportFail") << "InportFail" << "InportFailA" << full << QRect(0, 30, 301, 71) << QPoint(275, 5)
+                                    << QStringList{"NewHong@100,110"};
+    }
+    void forms()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, frame);
+        QFETCH(QRect, frameGeometry);
+        QFETCH(QRect, label);
+        QFETCH(QPoint, close);
+        QFETCH(QStringList, buttons);
+        std::unique_ptr<QDialog> dialog(Kind(name).create());
+        QCOMPARE(dialog->objectName(), name);
+        QCOMPARE(dialog->windowTitle(), QString("Dialog"));
+        auto *f = dialog->findChild<QFrame *>(frame);
+        QVERIFY(f);
+        QCOMPARE(f->parentWidget(), dialog.get());
+        QCOMPARE(f->geometry(), frameGeometry);
+        QCOMPARE(f->frameShape(), QFrame::StyledPanel);
+        QCOMPARE(f->frameShadow(), QFrame::Raised);
+        QCOMPARE(f->findChild<QLabel *>("label")->geometry(), label);
+        QCOMPARE(f->findChild<QToolButton *>("CloseButton")->geometry(), QRect(close, QSize(20, 20)));
+        QStringList found;
+        for (QToolButton *b : f->findChildren<QToolButton *>()) {
+            if (b->objectName() == "CloseButton")
+                continue;
+            QCOMPARE(b->size(), QSize(90, 24));
+            found << QString("%1@%2,%3").arg(b->objectName()).arg(b->x()).arg(b->y());
+        }
+        QCOMPARE(found, buttons);
+        // Only the duplicate-device notice fixes its size (after its flags).
+        const bool fixed = dialog->minimumSize() == QSize(300, 140) && dialog->maximumSize() == QSize(300, 140);
+        QCOMPARE(fixed, name == "QuestiondialogB" || name == "LeftButtonOnly");
+        if (name == "ExeIsRun")
+            QCOMPARE(dialog->minimumSize(), QSize(298, 140));
     }
 
     void okButtonGivesZeroToo_data()
@@ -187,17 +258,30 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("closes");
-        QTest::newRow("ContainReset Return") << "ContainReset" << int(Qt::Key_Return) << true;
-        QTest::newRow("ContainReset keypad Enter") << "ContainReset" << int(Qt::Key_Enter) << false;
-        QTest::newRow("RePair Return") << "RePair" << int(Qt::Key_Return) << false;
-        QTest::newRow("DeleteConfirm Return") << "DeleteConfirm" << int(Qt::Key_Return) << false;
+        QTest::addColumn<int>("changeLanguageTo"); // -1: no change after construction
+        QTest::newRow("ContainReset Return") << "ContainReset" << int(Qt::Key_Return) << true << -1;
+        QTest::newRow("ContainReset Return after language changes")
+            << "ContainReset" << int(Qt::Key_Return) << true << 3;
+        QTest::newRow("ContainReset keypad Enter") << "ContainReset" << int(Qt::Key_Enter) << false << -1;
+        QTest::newRow("RePair Return") << "RePair" << int(Qt::Key_Return) << false << -1;
+        QTest::newRow("RePair Return after language changes") << "RePair" << int(Qt::Key_Return) << false << 3;
+        QTest::newRow("DeleteConfirm Return") << "DeleteConfirm" << int(Qt::Key_Return) << false << -1;
     }
     void returnKey()
     {
         QFETCH(QString, name);
         QFETCH(int, key);
         QFETCH(bool, closes);
+        QFETCH(int, changeLanguageTo);
         std::unique_ptr<QDialog> dialog(Kind(name).create());
+        if (changeLanguageTo >= 0) {
+            // Two loads, so the button text really changes at least once.
+            PostMsg::GetInstance()->EmitChangeLanguage(changeLanguageTo);
+            PostMsg::GetInstance()->EmitChangeLanguage(0);
+            PostMsg::GetInstance()->EmitChangeLanguage(changeLanguageTo);
+            const QString okText = SectionTexts(changeLanguageTo, Kind(name).section, {"OK"}).value("OK");
+            QCOMPARE(dialog->findChild<QToolButton *>("OK")->text(), okText);
+        }
         bool stillOpen = false;
         bool guard = false;
         ExecWith(*dialog, [&] {
@@ -331,15 +415,41 @@ private slots:
             QCOMPARE(shown, SectionTexts(0, "InportFail", {child}).value(child));
     }
 
-    // Colours come from Config.ini; a key that is missing (or holds fewer
-    // than three numbers) gives a default instead of a broken sheet.
+    // Colours come from Config.ini: the first three numbers of the key; a key
+    // that is missing or holds fewer than three numbers gives the skin's
+    // default instead of a sheet that reads past the list.
+    void skinColours_data()
+    {
+        QTest::addColumn<QString>("line"); // the LabelColor line of Config.ini, "" for none
+        QTest::addColumn<QString>("rgb");
+        QTest::newRow("three numbers") << "LabelColor=10,20,30" << "10,20,30";
+        QTest::newRow("four numbers: the first three") << "LabelColor=10,20,30,40" << "10,20,30";
+        QTest::newRow("two numbers") << "LabelColor=10,20" << Skin::DefaultRgb("LabelColor");
+        QTest::newRow("one number") << "LabelColor=10" << Skin::DefaultRgb("LabelColor");
+        QTest::newRow("empty") << "LabelColor=" << Skin::DefaultRgb("LabelColor");
+        QTest::newRow("missing") << "" << Skin::DefaultRgb("LabelColor");
+    }
     void skinColours()
     {
-        const QStringList stored = ConfigIni::GetInstance()->GetValueList("Option", "LabelColor");
-        QCOMPARE(stored.size(), 3);
-        DeleteConfirm dialog;
-        QCOMPARE(dialog.findChild<QLabel *>("label")->styleSheet(), "QLabel{color: rgb(" + stored.join(',') + ";);}");
-        QCOMPARE(Skin::Rgb("NoSuchColour"), QString("255,255,255"));
+        QFETCH(QString, line);
+        QFETCH(QString, rgb);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Config.ini");
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Text));
+            file.write(QString("[Option]\n%1\nButtonColor=1,2\n").arg(line).toUtf8());
+        }
+        ConfigIni *config = ConfigIni::GetInstance();
+        const QString installed = config->FilePath();
+        config->Reload(path);
+        {
+            DeleteConfirm dialog;
+            QCOMPARE(dialog.findChild<QLabel *>("label")->styleSheet(), "QLabel{color: rgb(" + rgb + ";);}");
+            QVERIFY(dialog.findChild<QToolButton *>("NewHong")->styleSheet().contains(
+                "color: rgb(" + Skin::DefaultRgb("ButtonColor") + ";)"));
+        }
+        config->Reload(installed);
         QCOMPARE(Skin::Rgb("NoSuchColour").split(',').size(), 3);
     }
 

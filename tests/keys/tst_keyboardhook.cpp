@@ -16,6 +16,10 @@
 
 namespace {
 
+// Marks a message of the message table that comes with a hook code other
+// than HC_ACTION.
+constexpr int NotAction = 0x40000000;
+
 struct Call {
     int vk;
     bool down;
@@ -302,7 +306,7 @@ private slots:
     void messageTable_data()
     {
         QTest::addColumn<int>("instance");
-        QTest::addColumn<QVector<int>>("messages"); // message << 16 | vk
+        QTest::addColumn<QVector<int>>("messages"); // message << 16 | vk, NotAction: hook code other than HC_ACTION
         QTest::addColumn<CallList>("calls");
         const int sysDown = KeyHook::MsgSysKeyDown << 16, sysUp = KeyHook::MsgSysKeyUp << 16;
         const int down = KeyHook::MsgKeyDown << 16, up = KeyHook::MsgKeyUp << 16;
@@ -315,6 +319,12 @@ private slots:
         QTest::newRow("dialog sys after down")
             << int(KeyboardHook::AddKeyInstance) << QVector<int>{down | 0x41, sysDown | 0x42, up | 0x41}
             << CallList{{0x41, true, false}, {0x42, true, false}, {0x41, false, false}};
+        // A hook code other than HC_ACTION changes nothing and reports the
+        // stored flags with the event's own key code.
+        QTest::newRow("not an action")
+            << int(KeyboardHook::RecorderInstance)
+            << QVector<int>{down | 0x41, NotAction | up | 0x42, down | 0x41, up | 0x41}
+            << CallList{{0x41, true, false}, {0x42, true, false}, {0x41, true, true}, {0x41, false, false}};
         QTest::newRow("unknown message") << int(KeyboardHook::RecorderInstance) << QVector<int>{down | 0x41, (0x200 << 16) | 0x41}
                                          << CallList{{0x41, true, false}, {0x41, true, true}};
     }
@@ -328,7 +338,7 @@ private slots:
         hook.InstallHook();
         bind(hook);
         for (int m : messages)
-            platform()->InjectMessage(m >> 16, m & 0xFFFF);
+            platform()->InjectMessage((m & ~NotAction) >> 16, m & 0xFFFF, (m & NotAction) ? 1 : KeyHook::HcAction);
         QCOMPARE(m_Calls[instance], calls);
     }
 

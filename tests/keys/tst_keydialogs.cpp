@@ -259,26 +259,51 @@ private slots:
         QCOMPARE(dialog.m_KeyGroup, QStringLiteral("Shift+C"));
     }
 
-    // "Num+" carries its own plus sign and counts as two keys at OK.
-    void groupKeyNumPlusCountsTwice()
+    // Refusals: the notice each time, the dialog open with its boxes ticked
+    // and the line emptied; "Num+" carries its own plus sign and counts as
+    // two keys.
+    void groupKeyRefused_data()
     {
+        QTest::addColumn<QStringList>("ticked");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("four boxes, no key") << QStringList{"Shift", "Ctrl", "Alt", "Win"} << QList<int>{} << "";
+        QTest::newRow("two boxes and Num+") << QStringList{"Shift", "Ctrl"} << QList<int>{VK_ADD} << "Num+";
+        QTest::newRow("three boxes and Num+") << QStringList{"Shift", "Ctrl", "Alt"} << QList<int>{VK_ADD} << "Num+";
+        QTest::newRow("three keys and a box") << QStringList{"Win"} << QList<int>{VK_A, VK_B, VK_C} << "A+B+C";
+    }
+
+    void groupKeyRefused()
+    {
+        QFETCH(QStringList, ticked);
+        QFETCH(QList<int>, keys);
+        QFETCH(QString, line);
         GroupKey dialog;
         int notices = 0;
         whenModal([&](QWidget *modal) {
-            for (const char *box : {"Shift", "Ctrl"})
-                child<QCheckBox>(modal, box)->setChecked(true);
-            tap(VK_ADD);
-            QCOMPARE(child<QLineEdit>(modal, "lineEdit")->text(), QStringLiteral("Num+"));
+            for (const QString &box : ticked)
+                child<QCheckBox>(modal, qPrintable(box))->setChecked(true);
+            for (int vk : keys)
+                tap(vk);
+            QCOMPARE(child<QLineEdit>(modal, "lineEdit")->text(), line);
             whenModal([&](QWidget *notice) {
                 ++notices;
+                QVERIFY(qobject_cast<GroupMaxThree *>(notice));
                 notice->close();
             });
             child<QToolButton>(modal, "NewHong")->click();
+            QVERIFY(modal->isVisible());
+            QVERIFY(!dialog.m_Ok);
+            QVERIFY(KeyboardHook::IsInstalled(KeyboardHook::GroupKeyInstance));
+            QCOMPARE(child<QLineEdit>(modal, "lineEdit")->text(), QString());
+            for (const QString &box : ticked)
+                QVERIFY(child<QCheckBox>(modal, qPrintable(box))->isChecked());
             child<QToolButton>(modal, "NewHong_2")->click();
         });
-        dialog.exec();
+        QCOMPARE(dialog.exec(), 0);
         QCOMPARE(notices, 1);
         QVERIFY(!dialog.m_Ok);
+        QVERIFY(!KeyboardHook::IsInstalled(KeyboardHook::GroupKeyInstance));
     }
 
     // Esc and F12 neither close a capture dialog nor act; they are captured.
@@ -434,21 +459,24 @@ private slots:
 
     void questionDialogAnswers_data()
     {
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("name");
-        QTest::newRow("confirm") << "NewHong" << "macro1";
-        QTest::newRow("cancel") << "NewHong_2" << "";
-        QTest::newRow("close") << "CloseButton" << "";
-        QTest::newRow("escape") << "" << "";
+        QTest::newRow("confirm") << "macro1" << "NewHong" << "macro1";
+        QTest::newRow("confirm empty") << "" << "NewHong" << "";
+        QTest::newRow("cancel") << "macro1" << "NewHong_2" << "";
+        QTest::newRow("close") << "macro1" << "CloseButton" << "";
+        QTest::newRow("escape") << "macro1" << "" << "";
     }
 
     void questionDialogAnswers()
     {
+        QFETCH(QString, typed);
         QFETCH(QString, button);
         QFETCH(QString, name);
         QuestionDialog dialog;
         whenModal([&](QWidget *modal) {
-            QTest::keyClicks(child<QLineEdit>(modal, "lineEdit"), "macro1");
+            QTest::keyClicks(child<QLineEdit>(modal, "lineEdit"), typed);
             if (button.isEmpty())
                 QTest::keyClick(modal, Qt::Key_Escape);
             else

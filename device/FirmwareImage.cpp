@@ -43,37 +43,22 @@ QString stripped(const QString &version)
 bool scan(int kind, const QString &version, const QString &modelName, int cid, int mid, QByteArray *chosen)
 {
     const QString reference = version.isEmpty() ? QStringLiteral("0.0") : stripped(version);
-    QDir folder(FirmwareImage::Folder());
-    if (!folder.exists())
-        return false;
-    const QFileInfoList files = folder.entryInfoList(QStringList() << QStringLiteral("*.bin"), QDir::Files,
-                                                     QDir::Name | QDir::IgnoreCase);
     bool result = false;
-    for (const QFileInfo &info : files) {
-        QFile file(info.absoluteFilePath());
-        if (!file.open(QIODevice::ReadOnly))
-            return false;
-        const QByteArray image = file.readAll();
-        file.close();
-        FirmwareImage::Header header;
-        if (!FirmwareImage::ParseHeader(image, &header))
-            continue;
-        if (header.Kind != (kind & 0xFF) || header.CID != (cid & 0xFF) || header.MID != (mid & 0xFF)
-            || header.ModelName != modelName)
-            continue;
-        const QString imageVersion = stripped(FirmwareImage::VersionText(header.Version));
-        if (!version.isEmpty()) {
-            if (imageVersion == reference)
-                continue;
-            // The first older image ends the scan.
-            if (reference.toDouble() > imageVersion.toDouble())
-                break;
-        }
-        result = true;
-        if (chosen)
-            *chosen = image;
-    }
-    return result;
+    const bool read = FirmwareImage::ForEachMatchingImage(
+        kind, modelName, cid, mid, [&](const QByteArray &image, const QString &imageVersion) {
+            if (!version.isEmpty()) {
+                if (imageVersion == reference)
+                    return true;
+                // The first older image ends the scan.
+                if (reference.toDouble() > imageVersion.toDouble())
+                    return false;
+            }
+            result = true;
+            if (chosen)
+                *chosen = image;
+            return true;
+        });
+    return read && result;
 }
 
 } // namespace
@@ -109,6 +94,32 @@ void SetFolder(const QString &folder)
 {
     std::lock_guard<std::mutex> guard(g_ImageMutex);
     g_FolderOverride = folder;
+}
+
+bool ForEachMatchingImage(int kind, const QString &modelName, int cid, int mid,
+                          const std::function<bool(const QByteArray &image, const QString &version)> &visit)
+{
+    QDir folder(Folder());
+    if (!folder.exists())
+        return false;
+    const QFileInfoList files = folder.entryInfoList(QStringList() << QStringLiteral("*.bin"), QDir::Files,
+                                                     QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo &info : files) {
+        QFile file(info.absoluteFilePath());
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray image = file.readAll();
+        file.close();
+        Header header;
+        if (!ParseHeader(image, &header))
+            continue;
+        if (header.Kind != (kind & 0xFF) || header.CID != (cid & 0xFF) || header.MID != (mid & 0xFF)
+            || header.ModelName != modelName)
+            continue;
+        if (!visit(image, stripped(VersionText(header.Version))))
+            break;
+    }
+    return true;
 }
 
 bool FindFirmware(int kind, QString version, QString modelName, int cid, int mid)

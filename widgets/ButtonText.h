@@ -1,7 +1,7 @@
 #pragma once
 // QAbstractButton::setText replaces the button's shortcut with the mnemonic of
 // the new text, so a button that answers a fixed key (Return, Space) would
-// lose it at the first language change. These buttons change their text here.
+// lose it at the first language change. Such buttons change their text here.
 
 #include <QAbstractButton>
 #include <QKeySequence>

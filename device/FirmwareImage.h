@@ -8,14 +8,17 @@
 // the model name (87, 64 bytes, 8-bit text up to the first zero byte).
 // A file shorter than the header is passed over.
 //
-// The settings page's FormSetting::FindFirmware, CheckFirmware and
-// IsUpdateAvailable are these functions. All searches run on the GUI thread.
+// The device list, the worker's hot-plug callback and the settings page all
+// ask these checks, so they live with the device link; the settings page's
+// FormSetting::FindFirmware, CheckFirmware and IsUpdateAvailable forward to
+// them. All searches run on the GUI thread.
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
 #include <atomic>
+#include <functional>
 
 namespace FirmwareImage {
 
@@ -41,6 +44,14 @@ QString Folder();
 // Points the searches at another folder; an empty text restores the default.
 // For tests, which must not touch the installed images.
 void SetFolder(const QString &folder);
+
+// Walks the images of Folder() in name order (case ignored) and hands each
+// one whose header fits kind, model name, CID and MID to visit, with its
+// version text without "v"; visit returns false to end the walk. Returns
+// false when the folder does not exist or a file cannot be opened (the walk
+// ends there), else true.
+bool ForEachMatchingImage(int kind, const QString &modelName, int cid, int mid,
+                          const std::function<bool(const QByteArray &image, const QString &version)> &visit);
 
 // Searches the images for one that fits kind, model name, CID and MID and is
 // newer than version (any version when it is empty); the last such file in
