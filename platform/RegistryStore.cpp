@@ -19,16 +19,23 @@ QMutex &storeMutex()
     return *mutex;
 }
 
-// One settings object for the process, used only under storeMutex().
-QSettings &store()
+// A settings object per access, made and dropped under storeMutex(). One
+// shared object would not do: a write from the library's thread posts the
+// object a deferred-save event, which its own thread then handles outside
+// storeMutex() while another thread is inside it. (Qt keeps the parsed file
+// cached, so a fresh object is cheap.)
+class Store
 {
-    static QSettings *settings = nullptr;
-    if (!settings) {
-        settings = new QSettings(filePath(), QSettings::IniFormat);
-        settings->setIniCodec(QTextCodec::codecForName("UTF-8"));
+public:
+    Store() : m_Settings(filePath(), QSettings::IniFormat)
+    {
+        m_Settings.setIniCodec(QTextCodec::codecForName("UTF-8"));
     }
-    return *settings;
-}
+    QSettings *operator->() { return &m_Settings; }
+
+private:
+    QSettings m_Settings;
+};
 
 // "HKEY_CURRENT_USER\Software\X" and "Software/X/" both become "Software/X".
 QString normalizedKey(const QString &keyPath)
@@ -73,27 +80,29 @@ QString filePath()
 QVariant value(const QString &keyPath, const QString &name, const QVariant &defaultValue)
 {
     QMutexLocker locker(&storeMutex());
-    return store().value(fullName(keyPath, name), defaultValue);
+    return Store()->value(fullName(keyPath, name), defaultValue);
 }
 
 void setValue(const QString &keyPath, const QString &name, const QVariant &value)
 {
     QMutexLocker locker(&storeMutex());
-    store().setValue(fullName(keyPath, name), value);
-    store().sync();
+    Store store;
+    store->setValue(fullName(keyPath, name), value);
+    store->sync();
 }
 
 void remove(const QString &keyPath, const QString &name)
 {
     QMutexLocker locker(&storeMutex());
-    store().remove(fullName(keyPath, name));
-    store().sync();
+    Store store;
+    store->remove(fullName(keyPath, name));
+    store->sync();
 }
 
 bool contains(const QString &keyPath, const QString &name)
 {
     QMutexLocker locker(&storeMutex());
-    return store().contains(fullName(keyPath, name));
+    return Store()->contains(fullName(keyPath, name));
 }
 
 } // namespace RegistryStore

@@ -6,6 +6,7 @@
 #include "Worker.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 
 Buttoninterface::Buttoninterface(QWidget *parent)
     : QWidget(parent)
@@ -37,11 +38,16 @@ Buttoninterface::Buttoninterface(QWidget *parent)
 Buttoninterface::~Buttoninterface()
 {
     Worker::Stop();
-    if (Worker *worker = g_Worker.exchange(nullptr)) {
-        worker->deleteLater();
-        worker->wait();
-    }
+    // First: a hot-plug notification served below would select a device again.
     StopUsbChanged();
+    if (Worker *worker = g_Worker.exchange(nullptr)) {
+        // A running pass may be blocked handing a refresh to a page of this
+        // thread (blocking connection); a plain wait() would then never
+        // return. Keep serving those calls until the pass has ended.
+        while (!worker->wait(10))
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+        worker->deleteLater();
+    }
 }
 
 void Buttoninterface::SlotChangeLanguage(int index)
