@@ -73,6 +73,9 @@ bool injectReport(const QByteArray &header, const QByteArray &data);
 // pairing ends with status 2.
 void failNextFlash();
 void failNextPairing();
+// Receivers take the pairing status request but never answer it (a receiver
+// that hangs); until switched off again or reset.
+void setPairingSilent(bool silent);
 // Duration of a whole flash and of a pairing (ms); delay of every report (ms).
 void setFlashDuration(int ms);
 void setPairDuration(int ms);

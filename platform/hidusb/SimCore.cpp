@@ -209,6 +209,7 @@ void Core::resetLocked()
     pairDurationMs = 2000;
     failNextFlash = false;
     failNextPairing = false;
+    pairingSilent = false;
     watchFile.clear();
     ++watchGeneration;
     watchStamp = -2;
