@@ -8,6 +8,7 @@
 #include "FormSettingForm.h"
 
 #include "ConfigIni.h"
+#include "FlashDataMap.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
 #include "PostMsg.h"
@@ -137,8 +138,10 @@ void FormSetting::SlotRGBValue(DongleRGB *Rgb)
     if (AdvancedItems().at(1) == kNotOffered || device.Wired || device.ReceiverType != 1)
         return;
     ShowLedSection(true);
+    // The worker hands the shared block; read it under its lock.
+    const quint8 mode = Rgb == g_DongleRGB ? DongleLighting::snapshot().Mode : (Rgb ? Rgb->Mode : 0);
     QCheckBox *box = nullptr;
-    switch (Rgb ? Rgb->Mode : 0) {
+    switch (mode) {
     case 1:
         box = ui->ReUntil;
         break;
@@ -179,8 +182,12 @@ void FormSetting::SendLedMode(int mode, bool checked)
     // one's: only the new one speaks, so an offline receiver is reported once.
     if (!checked || !g_UiReady || !ReceiverAnswers())
         return;
-    g_DongleRGB->Mode = quint8(mode);
-    UsbFinderC_Set4KDongleRGB(g_DevicePath.get().c_str(), g_DongleRGB);
+    // Bytes 1 to 9 are the library's: they go back as they are.
+    const std::string path = g_DevicePath.get();
+    DongleLighting::modify([&](DongleRGB &rgb) {
+        rgb.Mode = quint8(mode);
+        UsbFinderC_Set4KDongleRGB(path.c_str(), &rgb);
+    });
 }
 
 void FormSetting::on_ReUntil_toggled(bool checked)
