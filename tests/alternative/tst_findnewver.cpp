@@ -7,6 +7,7 @@
 #include "LanguageLoader.h"
 #include "MacroIni.h"
 #include "PostMsg.h"
+#include "UpDateWarning.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -70,6 +71,20 @@ private slots:
         QCOMPARE(notice.findChild<QLabel *>("label")->text(), texts.value("label"));
         QCOMPARE(notice.findChild<QToolButton *>("NewHong")->text(), texts.value("NewHong"));
         QCOMPARE(notice.findChild<QCheckBox *>("NoApear")->text(), texts.value("NoApear"));
+    }
+
+    // The update warning reads the same section for its button only: the
+    // notice's label text must not reach the warning's message.
+    void sharedSectionLeavesUpdateWarningLabel()
+    {
+        UpDateWarning warning;
+        warning.SetText(QStringLiteral("Updating the receiver"));
+        FindNewVer notice;
+        PostMsg::GetInstance()->EmitChangeLanguage(3);
+        const QHash<QString, QString> texts = NewVerTexts(3);
+        QCOMPARE(warning.findChild<QLabel *>("label")->text(), QStringLiteral("Updating the receiver"));
+        QCOMPARE(warning.findChild<QToolButton *>("NewHong")->text(), texts.value("NewHong"));
+        QCOMPARE(notice.findChild<QLabel *>("label")->text(), texts.value("label"));
     }
 
     void buttonsClose_data()

@@ -600,6 +600,34 @@ private slots:
         QVERIFY(found >= 14 + 10);
     }
 
+    // Pictures of the page for a person to look at, in English and in
+    // Russian (the longest texts), with the colour controls shown.
+    void screenshots_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << 0;
+        QTest::newRow("Russian") << 3;
+    }
+
+    void screenshots()
+    {
+        QFETCH(int, language);
+        LampLight page;
+        page.setStyleSheet("LampLight{background-color: rgb(24, 26, 31);}");
+        page.setAttribute(Qt::WA_StyledBackground, true);
+        QVERIFY(QMetaObject::invokeMethod(&page, "SlotChangeLanguage", Qt::DirectConnection, Q_ARG(int, language)));
+        Fill(page, LightRecord(2, 1, 46, 166, 223, 4, 7, 1, 30));
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        const QImage image = page.grab().toImage();
+        const QString file = OrvikTest::outputDir("screenshots")
+            + QString("/LampLight-%1.png").arg(LanguageLoader::FileName(language).section('-', 1).section('.', 0, 0));
+        QVERIFY(image.save(file));
+        // The colour board's picture is drawn: its left and middle differ.
+        const QRect board = Child<QLabel>(page, "label_7")->geometry();
+        QVERIFY(image.pixel(board.left() + 5, board.center().y()) != image.pixel(board.center()));
+    }
+
     // The skin takes its colours from Config.ini.
     void skinColours()
     {
