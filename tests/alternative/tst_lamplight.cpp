@@ -210,6 +210,25 @@ private slots:
                     .contains(QStringLiteral("rgb(%1,%2,%3)").arg(expected.red()).arg(expected.green()).arg(expected.blue())));
     }
 
+    // The presets are checkable but only exclusive once the page's button
+    // group holds them.
+    void presetButtonGroup()
+    {
+        LampLight page;
+        Fill(page, LightRecord(2, 1, 0, 0, 0, 0, 0, 0, 6));
+        auto *a = Child<QToolButton>(page, "toolButtonColorA");
+        auto *b = Child<QToolButton>(page, "toolButtonColorB");
+        QTest::mouseClick(a, Qt::LeftButton);
+        QTest::mouseClick(b, Qt::LeftButton);
+        QVERIFY(a->isChecked() && b->isChecked());
+        page.InitButtonGroup();
+        QTest::mouseClick(a, Qt::LeftButton);
+        QTest::mouseClick(Child<QToolButton>(page, "toolButtonColorC"), Qt::LeftButton);
+        QVERIFY(!a->isChecked() && !b->isChecked());
+        QVERIFY(Child<QToolButton>(page, "toolButtonColorC")->isChecked());
+        QCOMPARE(Spins(page), QColor(0, 255, 0));
+    }
+
     void stepButtons_data()
     {
         QTest::addColumn<QString>("button");
