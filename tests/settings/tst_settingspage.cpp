@@ -148,7 +148,7 @@ void TestSettingsPage::pageIsBuiltFromItsOwnPictures()
     QVERIFY(Child<QWidget>("Receive")->isHidden());
     QVERIFY(Child<QWidget>("Mouse")->isHidden());
     QVERIFY(Child<QWidget>("NewLabel")->isHidden());
-    m_Page->grab().save(OrvikTest::outputDir("settings") + "/01-settings-page.png");
+    m_Window->grab().save(OrvikTest::outputDir("settings") + "/01-settings-page.png");
 }
 
 void TestSettingsPage::readReportsDoNotEchoToTheReceiver()
@@ -196,7 +196,7 @@ void TestSettingsPage::ledReportShowsTallLayoutAndClickSendsMode()
     bar->setValue(150);
     QCOMPARE(Child<QLabel>("label")->pos(), QPoint(600, 180));
     bar->setValue(0);
-    m_Page->grab().save(OrvikTest::outputDir("settings") + "/02-receiver-led.png");
+    m_Window->grab().save(OrvikTest::outputDir("settings") + "/02-receiver-led.png");
 
     // The user's choice goes to the receiver: mode 3, the library's bytes as they were.
     QTest::mouseClick(Child<QCheckBox>("ReUntil_3"), Qt::LeftButton, {}, QPoint(8, 15));
