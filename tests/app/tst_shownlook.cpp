@@ -1,6 +1,6 @@
 // Windows that are hidden at start get their pictures when they are first
-// shown: the main frame behind the device list and the device list's version
-// notice must look, once shown, as their pictures draw them.
+// shown: the main frame behind the device list, the device list's version
+// notice and the tray icon must look, once shown, as their pictures draw them.
 
 #include "TestMain.h"
 
@@ -8,10 +8,13 @@
 #include "DialogChange.h"
 #include "DialogMain.h"
 #include "HIDUsbSim.h"
+#include "PostMsg.h"
 #include "Startup.h"
 
 #include <QFrame>
+#include <QPixmap>
 #include <QStackedWidget>
+#include <QSystemTrayIcon>
 #include <QToolButton>
 
 namespace {
@@ -54,6 +57,7 @@ private slots:
     void initTestCase();
     void mainFrameShowsItsPicturesOnceShown();
     void versionNoticeShowsItsPicturesOnceShown();
+    void trayIconShowsTheLogoOnceShown();
 
 private:
     DialogMain *m_Window = nullptr;
@@ -111,6 +115,24 @@ void TestShownLook::versionNoticeShowsItsPicturesOnceShown()
     QVERIFY2(ShareOfPicture(notice, PicturePath("WarningDialog/BackGround.png")) > 0.9,
              "the notice's background picture is not what shows");
     notice->hide();
+}
+
+void TestShownLook::trayIconShowsTheLogoOnceShown()
+{
+    DialogMain::AssumeSystemTray(true);
+    PostMsg::GetInstance()->EmitChangeSize(2); // hide the device list to the tray
+    QSystemTrayIcon *tray = m_Window->TrayIcon();
+    QVERIFY(tray->isVisible());
+    QVERIFY(!tray->icon().isNull());
+    const QImage logo = QPixmap(PicturePath("Dialog/Logo.png")).toImage();
+    QVERIFY(!logo.isNull());
+    QCOMPARE(tray->icon().pixmap(logo.size()).toImage(), logo);
+    QCOMPARE(tray->toolTip(), QString("Orvik SE"));
+
+    emit tray->activated(QSystemTrayIcon::DoubleClick);
+    QVERIFY(m_Window->isVisible());
+    QVERIFY(!tray->isVisible());
+    DialogMain::AssumeSystemTray(QSystemTrayIcon::isSystemTrayAvailable());
 }
 
 ORVIK_TEST_MAIN(TestShownLook)
