@@ -61,9 +61,6 @@ void whenModal(std::function<void(QWidget *)> action)
     auto *timer = new QTimer;
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [timer, action]() {
-        // The key hook sees keys only while a window of the utility is
-        // active: on a busy machine the dialog is visible a moment before it
-        // is activated, and keys tapped then would go nowhere.
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible() || !modal->isActiveWindow())
             return;
