@@ -1,7 +1,6 @@
 #include "DialogMain.h"
 #include "DialogMainForm.h"
 
-#include "ConfigIni.h"
 #include "ContainReset.h"
 #include "DeviceDiscovery.h"
 #include "Dialog.h"
@@ -10,6 +9,7 @@
 #include "GlobalState.h"
 #include "HIDUsb.h"
 #include "MacroIni.h"
+#include "ModelInfo.h"
 #include "Macro.h"
 #include "Match.h"
 #include "MouseOffLine.h"
@@ -297,9 +297,9 @@ void DialogMain::PairingShortcut()
         return;
     const DeviceAllInfo device = devices.first();
 
-    const QString group = "Drive" + QString::number(device.ModelIndex + 1);
-    const QString cidText = ConfigIni::GetInstance()->GetValue("Option", "CID");
-    const QString midText = ConfigIni::GetInstance()->GetValue(group, "MID");
+    const ModelInfo model(device);
+    const QString cidText = ModelInfo::CidText();
+    const QString midText = model.MidText();
     const int cid = cidText.toInt();
     const int mid = midText.toInt();
 
@@ -310,21 +310,14 @@ void DialogMain::PairingShortcut()
         return;
     }
 
-    const bool mouseUpdate = FormSetting::FindFirmware(0xD2, mouseVersion,
-                                                       ConfigIni::GetInstance()->GetValue(group, "MM"), cid, mid);
+    const bool mouseUpdate = FormSetting::FindFirmware(0xD2, mouseVersion, model.MouseFirmwareName(), cid, mid);
     UpDateRepair repair;
     PlaceCentred(&repair, 0, 0);
 
-    QString receiverKey;
-    if (device.ReceiverType == 0)
-        receiverKey = "DM";
-    else if (device.ReceiverType == 4)
-        receiverKey = "D2M";
-    else
-        receiverKey = "D4M";
-    const QString receiverName = ConfigIni::GetInstance()->GetValue(group, receiverKey);
+    // The device is not on its cable here, so it has a receiver class.
+    const QString receiverName = model.ReceiverFirmwareName();
     bool receiverUpdate = false;
-    if (receiverKey == "DM" || !receiverName.isEmpty())
+    if (model.ReceiverClass() == 1 || !receiverName.isEmpty())
         receiverUpdate = repair.FindFirmware(0xD3, device.ReceiverVersion, receiverName, cid, mid);
 
     if (receiverUpdate && !mouseUpdate) {

@@ -96,9 +96,6 @@ bool RefreshPickerEntry(int index, bool identify);
 QString VersionText(quint32 version);
 // True for a mouse on its cable: the type is none of 0, 1, 4.
 bool IsWiredType(uchar receiverType);
-// Receiver class of a receiver type: 0 gives 1, 4 gives 2, 1 gives 4; any
-// other type (a corded mouse) gives 0, "no class".
-int ReceiverClass(uchar receiverType);
 // A mouse on its cable and the receiver it is paired with report the same
 // three status bytes; true when both lists are equal.
 bool SameStatusBytes(const DeviceAllInfo &a, const DeviceAllInfo &b);

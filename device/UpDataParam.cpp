@@ -1,6 +1,6 @@
 #include "UpDataParam.h"
 
-#include "ConfigIni.h"
+#include "ModelInfo.h"
 #include "DialogSkeleton.h"
 #include "GlobalState.h"
 #include "InportFail.h"
@@ -226,9 +226,8 @@ int UpDataParam::ReadProfileFile(QString path, FlashDataMap *out)
     if (FieldText(blocks[0]) != QLatin1String("Varno"))
         return 1;
 
-    const QString group = "Drive" + QString::number(g_CurrentDevice.get().ModelIndex + 1);
-    ConfigIni *config = ConfigIni::GetInstance();
-    if (FieldText(blocks[1]) != config->GetValue(group, "Sensor"))
+    const ModelInfo model(g_CurrentDevice.get());
+    if (FieldText(blocks[1]) != model.SensorName())
         return 2;
 
     // Only a whole record is ever handed on.
@@ -236,7 +235,7 @@ int UpDataParam::ReadProfileFile(QString path, FlashDataMap *out)
         return 1;
     std::memcpy(out, blocks[2].constData(), sizeof(FlashDataMap));
 
-    const int maxLevels = config->GetValue(group, "DPIMaxGrade").toInt();
+    const int maxLevels = model.DpiMaxGrade();
     return out->DPILevelCount > maxLevels ? 2 : 0;
 }
 

@@ -1,7 +1,6 @@
 #include "DialogChange.h"
 #include "DialogChangeForm.h"
 
-#include "ConfigIni.h"
 #include "ContainReset.h"
 #include "DeviceAllInfo.h"
 #include "DeviceDiscovery.h"
@@ -12,6 +11,7 @@
 #include "HIDUsb.h"
 #include "LanguageLoader.h"
 #include "MacroIni.h"
+#include "ModelInfo.h"
 #include "Match.h"
 #include "PostMsg.h"
 #include "QuestiondialogB.h"
@@ -146,18 +146,6 @@ QWidget *FindTileWidget(const QList<QWidget *> &list, const QString &name)
     return nullptr;
 }
 
-// The Config.ini key of the receiver firmware name by receiver type. A corded
-// device has no receiver firmware name.
-QString ReceiverModelKey(uchar receiverType)
-{
-    switch (receiverType) {
-    case 0: return QStringLiteral("DM");
-    case 4: return QStringLiteral("D2M");
-    case 1: return QStringLiteral("D4M");
-    default: return QString();
-    }
-}
-
 // The library takes the path in the local 8-bit encoding here.
 bool AnswersOnline(const DeviceAllInfo &info)
 {
@@ -252,7 +240,7 @@ DialogChange::DialogChange(QWidget *parent)
         ui->Repair->show();
 
     // 9. Number of models.
-    g_DeviceTotal = ConfigIni::GetInstance()->GetValue("Option", "DeviceTotal").toInt();
+    g_DeviceTotal = ModelInfo::ModelCount();
 
     // 10. Language.
     const int language = MacroIni::GetInstance()->GetValue("Language", "Language").toInt();
@@ -676,10 +664,9 @@ void DialogChange::slotButtonClicked()
     if (i < 0 || i >= g_PickerDeviceList.size())
         return;
     const DeviceAllInfo E = g_PickerDeviceList.at(i);
-    const QString group = "Drive" + QString::number(E.ModelIndex + 1);
 
     // 3. Model number for the main frame.
-    const int mid = ConfigIni::GetInstance()->GetValue(group, "MID").toInt();
+    const int mid = ModelInfo(E).Mid();
     if (mid == 1)
         hub->EmitMouseIndex(0);
     else if (mid == 2)
@@ -714,10 +701,9 @@ void DialogChange::slotButtonClicked()
 
 void DialogChange::PairingCheck(const DeviceAllInfo &E)
 {
-    ConfigIni *config = ConfigIni::GetInstance();
-    const QString group = "Drive" + QString::number(E.ModelIndex + 1);
-    const QString cidText = config->GetValue("Option", "CID");
-    const QString midText = config->GetValue(group, "MID");
+    const ModelInfo model(E);
+    const QString cidText = ModelInfo::CidText();
+    const QString midText = model.MidText();
     const int cid = cidText.toInt();
     const int mid = midText.toInt();
     const QString mouseVer = MouseTestValue("MouseVer" + cidText + midText);
@@ -727,16 +713,15 @@ void DialogChange::PairingCheck(const DeviceAllInfo &E)
         return;
     }
 
-    const bool mouseNew = FormSetting::FindFirmware(0xD2, mouseVer, config->GetValue(group, "MM"), cid, mid);
+    const bool mouseNew = FormSetting::FindFirmware(0xD2, mouseVer, model.MouseFirmwareName(), cid, mid);
 
     // Building the repair dialog also runs its repair of a recorded failed update.
     UpDateRepair repair;
     PlaceDialog(&repair, 0, 0);
 
-    const QString key = ReceiverModelKey(E.ReceiverType);
-    const QString receiverName = key.isEmpty() ? QString() : config->GetValue(group, key);
+    const QString receiverName = model.ReceiverFirmwareName();
     bool receiverNew = false;
-    if (key == "DM" || !receiverName.isEmpty())
+    if (model.ReceiverClass() == 1 || !receiverName.isEmpty())
         receiverNew = repair.FindFirmware(0xD3, E.ReceiverVersion, receiverName, cid, mid);
 
     if (!mouseNew && receiverNew) {
@@ -780,7 +765,7 @@ void DialogChange::SelectDevice(const DeviceAllInfo &E)
     hub->EmitSelectMouseInfo(E);
 
     // 2.-4. Receiver firmware check for the settings page.
-    const int receiverClass = DeviceDiscovery::ReceiverClass(E.ReceiverType);
+    const int receiverClass = ModelInfo(E).ReceiverClass();
     QString second;
     if (QDir(QCoreApplication::applicationDirPath() + "/bin").exists()) {
         const bool available = FormSetting::IsUpdateAvailable(0xD3, E.ReceiverVersion, receiverClass);

@@ -4,6 +4,7 @@
 #include "TestMain.h"
 
 #include "FirmwareImage.h"
+#include "ModelInfo.h"
 
 using namespace DeviceLinkTest;
 
@@ -273,7 +274,7 @@ private slots:
         QFETCH(bool, wired);
         QFETCH(int, receiverClass);
         QCOMPARE(DeviceDiscovery::IsWiredType(uchar(type)), wired);
-        QCOMPARE(DeviceDiscovery::ReceiverClass(uchar(type)), receiverClass);
+        QCOMPARE(ModelInfo::ReceiverClassOf(uchar(type)), receiverClass);
     }
 
     void versionText()
