@@ -28,13 +28,6 @@ QString NavigationSheet(const QString &p, const QString &normal, const QString &
         + ");}QToolButton:checked{background-image: url(" + p + checked + ");}";
 }
 
-QString WindowButtonSheet(const QString &p, const QString &normal, const QString &hover, const QString &pressed)
-{
-    return "QToolButton{border:0px;background-image: url(" + p + normal
-        + ");background-position:center;background-repeat:no-repeat;}QToolButton:hover{background-image: url(" + p
-        + hover + ");}QToolButton:pressed{background-image: url(" + p + pressed + ");}";
-}
-
 } // namespace
 
 Dialog::Dialog(QWidget *parent)
@@ -64,14 +57,14 @@ Dialog::Dialog(QWidget *parent)
                                       + ");background-position:center;background-repeat:no-repeat;}");
     ui->label->setStyleSheet("#label{border-image: url(" + p + "Charg.png" + ");}");
     ui->ButtonMain->setStyleSheet(NavigationSheet(p, "Home.png", "HomeHover.png", "HomeChecked.png"));
-    ui->CloseButton->setStyleSheet(WindowButtonSheet(p, "Close.png", "CloseHover.png", "CloseClick.png"));
+    ui->CloseButton->setStyleSheet(Skin::ImageButtonSheet(p, "Close.png", "CloseHover.png", "CloseClick.png"));
     ui->LightsButton->setStyleSheet(NavigationSheet(p, "Light.png", "LightHover.png", "LightChecked.png"));
     ui->FormSetting->setStyleSheet(NavigationSheet(p, "Setting.png", "SettingHover.png", "SettingClick.png"));
     ui->MacroButton->setStyleSheet(NavigationSheet(p, "Macro.png", "MacroHover.png", "MacroChecked.png"));
-    ui->MinButton->setStyleSheet(WindowButtonSheet(p, "Min.png", "MinHover.png", "MinClick.png"));
+    ui->MinButton->setStyleSheet(Skin::ImageButtonSheet(p, "Min.png", "MinHover.png", "MinClick.png"));
     ui->SensorButton->setStyleSheet(NavigationSheet(p, "Sensor.png", "SensorHover.png", "SensorChecked.png"));
-    ui->SetButton->setStyleSheet(WindowButtonSheet(p, "Setting.png", "SettingHover.png", "SettingClick.png"));
-    ui->UpArrow->setStyleSheet(WindowButtonSheet(p, "PageChange.png", "PageChangeHover.png", "PageChangeClick.png"));
+    ui->SetButton->setStyleSheet(Skin::ImageButtonSheet(p, "Setting.png", "SettingHover.png", "SettingClick.png"));
+    ui->UpArrow->setStyleSheet(Skin::ImageButtonSheet(p, "PageChange.png", "PageChangeHover.png", "PageChangeClick.png"));
 
     // The header bar, the side bar and the page area are drawn by the
     // background picture; a styled panel would add a light edge to each.

@@ -179,14 +179,8 @@ DialogChange::DialogChange(QWidget *parent)
 
     // 4. Style sheets.
     ui->frameChange->setStyleSheet("#frameChange{border-image: url(" + P + "MainBack.png" + ");}");
-    ui->CloseButton->setStyleSheet("QToolButton{border:0px;background-image: url(" + P + "Close.png"
-                                   + ");background-position:center;background-repeat:no-repeat;}QToolButton:hover{background-image: url("
-                                   + P + "CloseHover.png" + ");}QToolButton:pressed{background-image: url(" + P
-                                   + "CloseClick.png" + ");}");
-    ui->MinButton->setStyleSheet("QToolButton{border:0px;background-image: url(" + P + "Min.png"
-                                 + ");background-position:center;background-repeat:no-repeat;}QToolButton:hover{background-image: url("
-                                 + P + "MinHover.png" + ");}QToolButton:pressed{background-image: url(" + P
-                                 + "MinClick.png" + ");}");
+    ui->CloseButton->setStyleSheet(Skin::ImageButtonSheet(P, "Close.png", "CloseHover.png", "CloseClick.png"));
+    ui->MinButton->setStyleSheet(Skin::ImageButtonSheet(P, "Min.png", "MinHover.png", "MinClick.png"));
     ui->Repair->setStyleSheet("#Repair{border:0px;background-image: url(" + P + "Repair.png"
                               + ");background-position:center;background-repeat:no-repeat;}");
     ui->RightButton->setStyleSheet("QToolButton{border-image: url(" + P + "Right.png"
@@ -204,10 +198,7 @@ DialogChange::DialogChange(QWidget *parent)
     ui->NewHong->setStyleSheet("QToolButton{border:0px;background-position:center;background-repeat:no-repeat;color: rgb("
                                + K + ";);border-image: url(" + W + "Confirm.png"
                                + ");}QToolButton:pressed{border-image: url(" + W + "ConfirmClick.png" + "); }");
-    ui->CloseButton_2->setStyleSheet("QToolButton{border:0px;background-image: url(" + W + "Close.png"
-                                     + ");background-position:center;background-repeat:no-repeat;}QToolButton:hover{background-image: url("
-                                     + W + "CloseHover.png" + ");}QToolButton:pressed{background-image: url(" + W
-                                     + "CloseClick.png" + ");}");
+    ui->CloseButton_2->setStyleSheet(Skin::ImageButtonSheet(W, "Close.png", "CloseHover.png", "CloseClick.png"));
     ui->FindVer->setStyleSheet("#FindVer{border:0px;background-position:center;background-repeat:no-repeat;background-image: url("
                                + W + "BackGround.png" + ");}");
     ui->NoApear->setStyleSheet("QCheckBox{color: rgb(" + L + ";);}QCheckBox::indicator:checked {image: url(" + W

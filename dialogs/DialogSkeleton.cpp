@@ -51,11 +51,8 @@ QString DialogSkeleton::ConfirmSheet(const QString &rgb, const QString &pictureP
 
 QString DialogSkeleton::CloseSheet(const QString &picturePath)
 {
-    return QStringLiteral("QToolButton{border:0px;background-image: url(") + picturePath
-        + QStringLiteral("Close.png);background-position:center;background-repeat:no-repeat;}"
-                         "QToolButton:hover{background-image: url(")
-        + picturePath + QStringLiteral("CloseHover.png);}QToolButton:pressed{background-image: url(") + picturePath
-        + QStringLiteral("CloseClick.png);}");
+    return Skin::ImageButtonSheet(picturePath, QStringLiteral("Close.png"), QStringLiteral("CloseHover.png"),
+                                  QStringLiteral("CloseClick.png"));
 }
 
 QString DialogSkeleton::BackgroundSheet(const QString &frameName, const QString &picturePath, const QString &ending)

@@ -141,11 +141,8 @@ Match::Match(QWidget *parent)
     SetButtonLook("Pair.png", g_MatchButtonColor);
     ui->toolButton_2->setStyleSheet("QToolButton{border:0px;color: rgb(255, 255, 255);background-image: url(" + P
                                     + "Picture.png);background-position:center;background-repeat:no-repeat;}");
-    ui->CloseButton->setStyleSheet("QToolButton{border:0px;background-image: url(" + P
-                                   + "CloseSecondPage.png);background-position:center;background-repeat:no-repeat;}"
-                                     "QToolButton:hover{background-image: url("
-                                   + P + "CloseSecondPageHover.png);}QToolButton:pressed{background-image: url(" + P
-                                   + "CloseSecondPageClick.png);}");
+    ui->CloseButton->setStyleSheet(
+        Skin::ImageButtonSheet(P, "CloseSecondPage.png", "CloseSecondPageHover.png", "CloseSecondPageClick.png"));
     ui->MatchA->setStyleSheet("#MatchA{border:0px;background-image: url(" + P
                               + "BackSecondPage.png);background-position:center;background-repeat:no-repeat;}");
     ui->label->hide();
