@@ -78,7 +78,7 @@ Dialog::Dialog(QWidget *parent)
     m_NavGroup->setExclusive(true);
     InitButtonGroup();
 
-    connect(ui->MinButton, SIGNAL(clicked()), this, SLOT(WindowMin()));
+    connect(ui->MinButton, &QToolButton::clicked, this, &Dialog::WindowMin);
     ui->ButtonMain->setChecked(true);
 
     setWindowFlags(Qt::WindowFlags(0x6800));
@@ -90,12 +90,11 @@ Dialog::Dialog(QWidget *parent)
     ui->stackedWidgetDialog->setCurrentWidget(m_ButtonPage);
 
     PostMsg *hub = PostMsg::GetInstance();
-    connect(hub, SIGNAL(SigSecondPageChange()), this, SLOT(SlotSecondDialog()));
-    connect(hub, SIGNAL(SigUpDataParam(int)), this, SLOT(SlotUpDataParam(int)));
-    connect(hub, SIGNAL(SigStartRecord(int)), this, SLOT(SlotStartRecord(int)));
-    connect(hub, SIGNAL(SigMouseIndex(int)), this, SLOT(SlotMouseIndex(int)));
-    connect(hub, SIGNAL(SigBattery(bool,int,bool)), this, SLOT(SlotBattery(bool,int,bool)),
-            Qt::BlockingQueuedConnection);
+    connect(hub, &PostMsg::SigSecondPageChange, this, &Dialog::SlotSecondDialog);
+    connect(hub, &PostMsg::SigUpDataParam, this, &Dialog::SlotUpDataParam);
+    connect(hub, &PostMsg::SigStartRecord, this, &Dialog::SlotStartRecord);
+    connect(hub, &PostMsg::SigMouseIndex, this, &Dialog::SlotMouseIndex);
+    connect(hub, &PostMsg::SigBattery, this, &Dialog::SlotBattery, Qt::BlockingQueuedConnection);
 
     ui->label_3->hide();
     ui->label_2->hide();

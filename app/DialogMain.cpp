@@ -48,7 +48,7 @@ DialogMain::DialogMain(QWidget *parent)
     ui = new Ui_DialogMain;
     ui->setupUi(this);
 
-    connect(PostMsg::GetInstance(), SIGNAL(SigChangeLanguage(int)), this, SLOT(SlotChangeLanguage(int)));
+    connect(PostMsg::GetInstance(), &PostMsg::SigChangeLanguage, this, &DialogMain::SlotChangeLanguage);
 
     // A language index left in the registry (by an installer) is handed over
     // once; the pages built below read it from Macro.ini.
@@ -70,10 +70,10 @@ DialogMain::DialogMain(QWidget *parent)
     setWindowFlags(Qt::WindowFlags(0x6800));
     setFixedSize(width(), height());
 
-    connect(PostMsg::GetInstance(), SIGNAL(SigChangeMainDialog(int)), this, SLOT(SlotChangeMainDialog(int)));
-    connect(PostMsg::GetInstance(), SIGNAL(SigChangeSize(int)), this, SLOT(SlotChangeSize(int)));
-    connect(PostMsg::GetInstance(), SIGNAL(SigMouseOffLineo(int)), this, SLOT(SlotMouseOffLine(int)));
-    connect(PostMsg::GetInstance(), SIGNAL(SigUpPageLight()), this, SLOT(SlotUpPageLight()));
+    connect(PostMsg::GetInstance(), &PostMsg::SigChangeMainDialog, this, &DialogMain::SlotChangeMainDialog);
+    connect(PostMsg::GetInstance(), &PostMsg::SigChangeSize, this, &DialogMain::SlotChangeSize);
+    connect(PostMsg::GetInstance(), &PostMsg::SigMouseOffLineo, this, &DialogMain::SlotMouseOffLine);
+    connect(PostMsg::GetInstance(), &PostMsg::SigUpPageLight, this, &DialogMain::SlotUpPageLight);
 
     m_TrayIcon = new QSystemTrayIcon;
     m_TrayIcon->setIcon(QIcon(m_PicturePath + "Logo.png"));
@@ -170,9 +170,9 @@ void DialogMain::HideToTray()
 void DialogMain::CreateTrayActions()
 {
     m_ActionMain = new QAction(m_MainFormText, this);
-    connect(m_ActionMain, SIGNAL(triggered()), this, SLOT(slotActionMain()));
+    connect(m_ActionMain, &QAction::triggered, this, &DialogMain::slotActionMain);
     m_ActionExit = new QAction(m_ExitText, this);
-    connect(m_ActionExit, SIGNAL(triggered()), this, SLOT(slotActionExitApp()));
+    connect(m_ActionExit, &QAction::triggered, this, &DialogMain::slotActionExitApp);
 }
 
 void DialogMain::CreateTrayMenu()

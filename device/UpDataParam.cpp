@@ -76,7 +76,7 @@ UpDataParam::UpDataParam(QWidget *parent)
 {
     ui = new Ui_UpDataParam;
     ui->setupUi(this);
-    connect(PostMsg::GetInstance(), SIGNAL(SigChangeLanguage(int)), this, SLOT(SlotChangeLanguage(int)));
+    connect(PostMsg::GetInstance(), &PostMsg::SigChangeLanguage, this, &UpDataParam::SlotChangeLanguage);
     m_PicturePath = DialogSkeleton::PictureFolder();
     setWindowFlags(Qt::WindowFlags(DialogSkeleton::SkeletonWindowFlags));
     // The background picture has rounded corners; the window's own grey must
@@ -84,7 +84,7 @@ UpDataParam::UpDataParam(QWidget *parent)
     setAttribute(Qt::WA_TranslucentBackground, true);
 
     m_Timer = new QTimer(this);
-    connect(m_Timer, SIGNAL(timeout()), this, SLOT(onTimeupDestroy()));
+    connect(m_Timer, &QTimer::timeout, this, &UpDataParam::onTimeupDestroy);
 
     ui->label->setStyleSheet("QLabel{color: rgb(" + Skin::Rgb("LabelColor") + ";);}");
     ui->UpDataParamA->setStyleSheet(

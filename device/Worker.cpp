@@ -270,12 +270,11 @@ Worker::Worker()
     g_DeviceOnline = false;
     g_DevicePath.reset();
     g_PollTimer = new QTimer(this);
-    connect(g_PollTimer, SIGNAL(timeout()), this, SLOT(SlotCheckOnline()));
+    connect(g_PollTimer, &QTimer::timeout, this, &Worker::SlotCheckOnline);
     g_PollTimer->setInterval(PollIntervalMs);
     g_PollTimer->start();
-    connect(PostMsg::GetInstance(), SIGNAL(SigSelectMouseInfo(DeviceAllInfo)), this,
-            SLOT(SlotSelectMouseInfo(DeviceAllInfo)));
-    connect(PostMsg::GetInstance(), SIGNAL(SigMainPageChange()), this, SLOT(SlotMainPageChange()));
+    connect(PostMsg::GetInstance(), &PostMsg::SigSelectMouseInfo, this, &Worker::SlotSelectMouseInfo);
+    connect(PostMsg::GetInstance(), &PostMsg::SigMainPageChange, this, &Worker::SlotMainPageChange);
     g_ShowBatteryValue = ConfigIni::GetInstance()->GetValue("Option", "ShowBatteryValue").toInt();
 }
 

@@ -220,10 +220,10 @@ DialogChange::DialogChange(QWidget *parent)
 
     // 7. Hub.
     PostMsg *hub = PostMsg::GetInstance();
-    connect(hub, SIGNAL(SigChangeLanguage(int)), this, SLOT(ChangeDialogLanguage(int)));
-    connect(hub, SIGNAL(SigLanguageSameA(int)), this, SLOT(SlotSameLanguageA(int)));
-    connect(hub, SIGNAL(SigUpDateButton(bool)), this, SLOT(SlotUpDateButton(bool)));
-    connect(hub, SIGNAL(SigEnterKey()), this, SLOT(SlotEnterKey()));
+    connect(hub, &PostMsg::SigChangeLanguage, this, &DialogChange::ChangeDialogLanguage);
+    connect(hub, &PostMsg::SigLanguageSameA, this, &DialogChange::SlotSameLanguageA);
+    connect(hub, &PostMsg::SigUpDateButton, this, &DialogChange::SlotUpDateButton);
+    connect(hub, &PostMsg::SigEnterKey, this, &DialogChange::SlotEnterKey);
 
     // 8. Repair shown while a failed firmware update is recorded.
     ui->Repair->hide();
@@ -461,7 +461,7 @@ void DialogChange::UpDataDeviceList()
     for (QWidget *button : buttons) {
         const int n = button->objectName().remove("btn").toInt();
         UpDataDeviceOnline(n);
-        connect(static_cast<QToolButton *>(button), SIGNAL(clicked()), page, SLOT(slotButtonClicked()));
+        connect(static_cast<QToolButton *>(button), &QToolButton::clicked, page, &DialogChange::slotButtonClicked);
     }
 }
 

@@ -74,7 +74,7 @@ QString DialogSkeleton::SpinBoxSheet(const QString &rgb)
 
 void DialogSkeleton::InitSkeleton()
 {
-    connect(PostMsg::GetInstance(), SIGNAL(SigChangeLanguage(int)), this, SLOT(SlotChangeLanguage(int)));
+    connect(PostMsg::GetInstance(), &PostMsg::SigChangeLanguage, this, &DialogSkeleton::SlotChangeLanguage);
     m_PicturePath = PictureFolder();
     setWindowFlags(Qt::WindowFlags(SkeletonWindowFlags));
 }

@@ -152,17 +152,17 @@ Match::Match(QWidget *parent)
     g_MatchUsbTimer = new QTimer(this);
     g_MatchPairTimer = new QTimer(this);
     g_MatchTextTimer = new QTimer(this);
-    connect(g_MatchUsbTimer, SIGNAL(timeout()), this, SLOT(onUSBTimeupDestroy()));
-    connect(g_MatchPairTimer, SIGNAL(timeout()), this, SLOT(onPairTimeupDestroy()));
-    connect(g_MatchTextTimer, SIGNAL(timeout()), this, SLOT(onTextTimeupDestroy()));
+    connect(g_MatchUsbTimer, &QTimer::timeout, this, &Match::onUSBTimeupDestroy);
+    connect(g_MatchPairTimer, &QTimer::timeout, this, &Match::onPairTimeupDestroy);
+    connect(g_MatchTextTimer, &QTimer::timeout, this, &Match::onTextTimeupDestroy);
     g_MatchPairTimer->setInterval(1000);
     g_MatchUsbTimer->setInterval(100);
     g_MatchTextTimer->setInterval(500);
 
     PostMsg *hub = PostMsg::GetInstance();
-    connect(hub, SIGNAL(SigTimerStop()), this, SLOT(SlotStopTimer()));
-    connect(hub, SIGNAL(SigButtonEnable(int)), this, SLOT(SlotButtonenable(int)));
-    connect(ui->CloseButton, SIGNAL(clicked()), this, SLOT(WindowClosedSet()));
+    connect(hub, &PostMsg::SigTimerStop, this, &Match::SlotStopTimer);
+    connect(hub, &PostMsg::SigButtonEnable, this, &Match::SlotButtonenable);
+    connect(ui->CloseButton, &QToolButton::clicked, this, &Match::WindowClosedSet);
 
     LoadStoredLanguage();
 }

@@ -98,8 +98,8 @@ UpDateRepair::UpDateRepair(QWidget *parent)
     ui->AutoRepair->setStyleSheet(BackgroundSheet(QStringLiteral("AutoRepair"), m_PicturePath));
 
     PostMsg *hub = PostMsg::GetInstance();
-    connect(hub, SIGNAL(SigAutoRepair(int)), this, SLOT(SlotAutoRepair(int)));
-    connect(hub, SIGNAL(SigAutoRepairProgress(int)), this, SLOT(SlotAutoRepairProgress(int)));
+    connect(hub, &PostMsg::SigAutoRepair, this, &UpDateRepair::SlotAutoRepair);
+    connect(hub, &PostMsg::SigAutoRepairProgress, this, &UpDateRepair::SlotAutoRepairProgress);
     ui->NewHong->hide();
     ui->spinBox->hide();
 
