@@ -1,22 +1,18 @@
 #include "DialogMain.h"
 #include "DialogMainForm.h"
 
-#include "ContainReset.h"
 #include "DeviceDiscovery.h"
 #include "Dialog.h"
 #include "DialogChange.h"
-#include "FormSetting.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
 #include "MacroIni.h"
-#include "ModelInfo.h"
 #include "Macro.h"
 #include "Match.h"
 #include "MouseOffLine.h"
+#include "PairingGate.h"
 #include "PostMsg.h"
 #include "RegistryStore.h"
-#include "UpDateRepair.h"
-#include "UpDateWarning.h"
 #include "UserPaths.h"
 #include "Worker.h"
 
@@ -295,48 +291,8 @@ void DialogMain::PairingShortcut()
     const QList<DeviceAllInfo> devices = g_PickerDeviceList;
     if (devices.size() != 1 || devices.first().Wired)
         return;
-    const DeviceAllInfo device = devices.first();
-
-    const ModelInfo model(device);
-    const QString cidText = ModelInfo::CidText();
-    const QString midText = model.MidText();
-    const int cid = cidText.toInt();
-    const int mid = midText.toInt();
-
-    const QString mouseVersion
-        = RegistryStore::value(RegistryStore::mouseTestKey(), "MouseVer" + cidText + midText).toString();
-    if (mouseVersion.isEmpty()) {
-        RunPairing(false);
-        return;
-    }
-
-    const bool mouseUpdate = FormSetting::FindFirmware(0xD2, mouseVersion, model.MouseFirmwareName(), cid, mid);
-    UpDateRepair repair;
-    PlaceCentred(&repair, 0, 0);
-
-    // The device is not on its cable here, so it has a receiver class.
-    const QString receiverName = model.ReceiverFirmwareName();
-    bool receiverUpdate = false;
-    if (model.ReceiverClass() == 1 || !receiverName.isEmpty())
-        receiverUpdate = repair.FindFirmware(0xD3, device.ReceiverVersion, receiverName, cid, mid);
-
-    if (receiverUpdate && !mouseUpdate) {
-        ContainReset question;
-        question.SetText(g_MouseIsNewTipsText);
-        PlaceCentred(&question, -20, 0);
-        question.exec();
-        if (question.m_Ok) {
-            repair.StartRepair(0);
-            repair.exec();
-        }
-    } else if (!receiverUpdate && mouseUpdate) {
-        UpDateWarning warning;
-        warning.SetText(g_WiredModeText);
-        PlaceCentred(&warning, -20, 0);
-        warning.exec();
-    } else {
-        RunPairing(false);
-    }
+    // The shortcut pairs without asking once the firmware fits.
+    PairingGate::Run(devices.first(), this, g_MouseIsNewTipsText, false, [this] { RunPairing(false); });
 }
 
 void DialogMain::mousePressEvent(QMouseEvent *event)

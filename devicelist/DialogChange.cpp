@@ -1,7 +1,6 @@
 #include "DialogChange.h"
 #include "DialogChangeForm.h"
 
-#include "ContainReset.h"
 #include "DeviceAllInfo.h"
 #include "DeviceDiscovery.h"
 #include "DialogSkeleton.h"
@@ -13,13 +12,12 @@
 #include "MacroIni.h"
 #include "ModelInfo.h"
 #include "Match.h"
+#include "PairingGate.h"
 #include "PostMsg.h"
 #include "QuestiondialogB.h"
-#include "RePair.h"
 #include "RegistryStore.h"
 #include "Skin.h"
 #include "UpDateRepair.h"
-#include "UpDateWarning.h"
 #include "Worker.h"
 #include "mytoolButtonEnter.h"
 
@@ -692,50 +690,7 @@ void DialogChange::slotButtonClicked()
 
 void DialogChange::PairingCheck(const DeviceAllInfo &E)
 {
-    const ModelInfo model(E);
-    const QString cidText = ModelInfo::CidText();
-    const QString midText = model.MidText();
-    const int cid = cidText.toInt();
-    const int mid = midText.toInt();
-    const QString mouseVer = MouseTestValue("MouseVer" + cidText + midText);
-
-    if (mouseVer.isEmpty()) {
-        RunMatch(E);
-        return;
-    }
-
-    const bool mouseNew = FormSetting::FindFirmware(0xD2, mouseVer, model.MouseFirmwareName(), cid, mid);
-
-    // Building the repair dialog also runs its repair of a recorded failed update.
-    UpDateRepair repair;
-    PlaceDialog(&repair, 0, 0);
-
-    const QString receiverName = model.ReceiverFirmwareName();
-    bool receiverNew = false;
-    if (model.ReceiverClass() == 1 || !receiverName.isEmpty())
-        receiverNew = repair.FindFirmware(0xD3, E.ReceiverVersion, receiverName, cid, mid);
-
-    if (!mouseNew && receiverNew) {
-        ContainReset question;
-        question.SetText(g_MouseIsNewTipsText);
-        PlaceDialog(&question, -20, 0);
-        question.exec();
-        if (question.m_Ok) {
-            repair.StartRepair(0);
-            repair.exec();
-        }
-    } else if (mouseNew && !receiverNew) {
-        UpDateWarning warning;
-        warning.SetText(g_WiredModeText);
-        PlaceDialog(&warning, -20, 0);
-        warning.exec();
-    } else {
-        RePair question;
-        PlaceDialog(&question, 0, 0);
-        question.exec();
-        if (question.m_Ok)
-            RunMatch(E);
-    }
+    PairingGate::Run(E, this, g_MouseIsNewTipsText, true, [this, E] { RunMatch(E); });
 }
 
 void DialogChange::RunMatch(const DeviceAllInfo &E)
