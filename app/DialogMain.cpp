@@ -124,7 +124,7 @@ void DialogMain::SlotChangeMainDialog(int index)
         UsbServer_Exit();
         PostMsg::GetInstance()->EmitCloseProgress();
         PostMsg::GetInstance()->EmitSecondPageChange();
-        StartUsbChanged(DialogChange::UsbChangedCallBack, 600);
+        DeviceDiscovery::RestoreListWatch();
     }
 }
 

@@ -5,6 +5,7 @@
 #include "GlobalState.h"
 #include "HIDUsb.h"
 
+#include <atomic>
 #include <cstring>
 
 QList<DeviceAllInfo> g_PickerDeviceList;
@@ -182,6 +183,21 @@ bool IsWiredType(uchar receiverType)
 {
     // No receiver class: the mouse is on its cable.
     return ModelInfo::ReceiverClassOf(receiverType) == 0;
+}
+
+namespace {
+std::atomic<void (*)()> s_ListWatch { nullptr };
+} // namespace
+
+void SetListWatch(void (*callback)())
+{
+    s_ListWatch = callback;
+}
+
+void RestoreListWatch()
+{
+    if (void (*callback)() = s_ListWatch.load())
+        StartUsbChanged(callback, 600);
 }
 
 bool SameStatusBytes(const DeviceAllInfo &a, const DeviceAllInfo &b)

@@ -89,6 +89,16 @@ void SearchForPicker();
 // one status byte is non-zero; false for an index outside the list.
 bool RefreshPickerEntry(int index, bool identify);
 
+// ---- The device list's hot-plug watch
+
+// The device list's hot-plug callback changes the list's widgets, so this
+// area cannot name it: the list hands it over once, and whoever took the
+// notifications for a while (the pairing dialog, the top-level window on its
+// way back to the list) gives them back with RestoreListWatch().
+void SetListWatch(void (*callback)());
+// StartUsbChanged(the list's callback, 600); nothing before a list set one.
+void RestoreListWatch();
+
 // ---- Helpers
 
 // Firmware version text: "v" + (version >> 8) in decimal + "." +

@@ -244,7 +244,8 @@ DialogChange::DialogChange(QWidget *parent)
                                      [](int index) { return DialogChange::UpDataDeviceOnline(index); });
 
     // 12. The tiles appear when the library calls the hot-plug callback.
-    StartUsbChanged(DialogChange::UsbChangedCallBack, 600);
+    DeviceDiscovery::SetListWatch(&DialogChange::UsbChangedCallBack);
+    DeviceDiscovery::RestoreListWatch();
 }
 
 DialogChange::~DialogChange()

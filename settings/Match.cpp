@@ -2,7 +2,6 @@
 
 #include "ConfigIni.h"
 #include "DeviceDiscovery.h"
-#include "DialogChange.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
 #include "PostMsg.h"
@@ -357,7 +356,7 @@ void Match::WindowClosedSet()
 {
     if (g_MatchStarted)
         return;
-    StartUsbChanged(DialogChange::UsbChangedCallBack, 600);
+    DeviceDiscovery::RestoreListWatch();
     if (g_MatchPairTimer)
         g_MatchPairTimer->stop();
     if (g_MatchUsbTimer)
