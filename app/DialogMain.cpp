@@ -1,23 +1,19 @@
 #include "DialogMain.h"
 #include "DialogMainForm.h"
 
-#include "ConfigIni.h"
-#include "ContainReset.h"
 #include "DeviceDiscovery.h"
 #include "Dialog.h"
 #include "DialogChange.h"
 #include "EventWait.h"
-#include "FormSetting.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
 #include "MacroIni.h"
 #include "Macro.h"
 #include "Match.h"
 #include "MouseOffLine.h"
+#include "PairingGate.h"
 #include "PostMsg.h"
 #include "RegistryStore.h"
-#include "UpDateRepair.h"
-#include "UpDateWarning.h"
 #include "UserPaths.h"
 #include "Worker.h"
 
@@ -48,7 +44,7 @@ DialogMain::DialogMain(QWidget *parent)
     ui = new Ui_DialogMain;
     ui->setupUi(this);
 
-    connect(PostMsg::GetInstance(), SIGNAL(SigChangeLanguage(int)), this, SLOT(SlotChangeLanguage(int)));
+    connect(PostMsg::GetInstance(), &PostMsg::SigChangeLanguage, this, &DialogMain::SlotChangeLanguage);
 
     // A language index left in the registry (by an installer) is handed over
     // once; the pages built below read it from Macro.ini.
@@ -70,10 +66,10 @@ DialogMain::DialogMain(QWidget *parent)
     setWindowFlags(Qt::WindowFlags(0x6800));
     setFixedSize(width(), height());
 
-    connect(PostMsg::GetInstance(), SIGNAL(SigChangeMainDialog(int)), this, SLOT(SlotChangeMainDialog(int)));
-    connect(PostMsg::GetInstance(), SIGNAL(SigChangeSize(int)), this, SLOT(SlotChangeSize(int)));
-    connect(PostMsg::GetInstance(), SIGNAL(SigMouseOffLineo(int)), this, SLOT(SlotMouseOffLine(int)));
-    connect(PostMsg::GetInstance(), SIGNAL(SigUpPageLight()), this, SLOT(SlotUpPageLight()));
+    connect(PostMsg::GetInstance(), &PostMsg::SigChangeMainDialog, this, &DialogMain::SlotChangeMainDialog);
+    connect(PostMsg::GetInstance(), &PostMsg::SigChangeSize, this, &DialogMain::SlotChangeSize);
+    connect(PostMsg::GetInstance(), &PostMsg::SigMouseOffLineo, this, &DialogMain::SlotMouseOffLine);
+    connect(PostMsg::GetInstance(), &PostMsg::SigUpPageLight, this, &DialogMain::SlotUpPageLight);
 
     // Its picture is loaded at the first hide: most runs never use the tray.
     m_TrayIcon = new QSystemTrayIcon;
@@ -125,7 +121,7 @@ void DialogMain::SlotChangeMainDialog(int index)
         UsbServer_Exit();
         PostMsg::GetInstance()->EmitCloseProgress();
         PostMsg::GetInstance()->EmitSecondPageChange();
-        StartUsbChanged(DialogChange::UsbChangedCallBack, 600);
+        DeviceDiscovery::RestoreListWatch();
     }
 }
 
@@ -169,9 +165,9 @@ void DialogMain::HideToTray()
 void DialogMain::CreateTrayActions()
 {
     m_ActionMain = new QAction(m_MainFormText, this);
-    connect(m_ActionMain, SIGNAL(triggered()), this, SLOT(slotActionMain()));
+    connect(m_ActionMain, &QAction::triggered, this, &DialogMain::slotActionMain);
     m_ActionExit = new QAction(m_ExitText, this);
-    connect(m_ActionExit, SIGNAL(triggered()), this, SLOT(slotActionExitApp()));
+    connect(m_ActionExit, &QAction::triggered, this, &DialogMain::slotActionExitApp);
 }
 
 void DialogMain::CreateTrayMenu()
@@ -294,55 +290,8 @@ void DialogMain::PairingShortcut()
     const QList<DeviceAllInfo> devices = g_PickerDeviceList;
     if (devices.size() != 1 || devices.first().Wired)
         return;
-    const DeviceAllInfo device = devices.first();
-
-    const QString group = "Drive" + QString::number(device.ModelIndex + 1);
-    const QString cidText = ConfigIni::GetInstance()->GetValue("Option", "CID");
-    const QString midText = ConfigIni::GetInstance()->GetValue(group, "MID");
-    const int cid = cidText.toInt();
-    const int mid = midText.toInt();
-
-    const QString mouseVersion
-        = RegistryStore::value(RegistryStore::mouseTestKey(), "MouseVer" + cidText + midText).toString();
-    if (mouseVersion.isEmpty()) {
-        RunPairing(false);
-        return;
-    }
-
-    const bool mouseUpdate = FormSetting::FindFirmware(0xD2, mouseVersion,
-                                                       ConfigIni::GetInstance()->GetValue(group, "MM"), cid, mid);
-    UpDateRepair repair;
-    PlaceCentred(&repair, 0, 0);
-
-    QString receiverKey;
-    if (device.ReceiverType == 0)
-        receiverKey = "DM";
-    else if (device.ReceiverType == 4)
-        receiverKey = "D2M";
-    else
-        receiverKey = "D4M";
-    const QString receiverName = ConfigIni::GetInstance()->GetValue(group, receiverKey);
-    bool receiverUpdate = false;
-    if (receiverKey == "DM" || !receiverName.isEmpty())
-        receiverUpdate = repair.FindFirmware(0xD3, device.ReceiverVersion, receiverName, cid, mid);
-
-    if (receiverUpdate && !mouseUpdate) {
-        ContainReset question;
-        question.SetText(g_MouseIsNewTipsText);
-        PlaceCentred(&question, -20, 0);
-        question.exec();
-        if (question.m_Ok) {
-            repair.StartRepair(0);
-            repair.exec();
-        }
-    } else if (!receiverUpdate && mouseUpdate) {
-        UpDateWarning warning;
-        warning.SetText(g_WiredModeText);
-        PlaceCentred(&warning, -20, 0);
-        warning.exec();
-    } else {
-        RunPairing(false);
-    }
+    // The shortcut pairs without asking once the firmware fits.
+    PairingGate::Run(devices.first(), this, g_MouseIsNewTipsText, false, [this] { RunPairing(false); });
 }
 
 void DialogMain::mousePressEvent(QMouseEvent *event)

@@ -1,8 +1,6 @@
 #include "DialogChange.h"
 #include "DialogChangeForm.h"
 
-#include "ConfigIni.h"
-#include "ContainReset.h"
 #include "DeviceAllInfo.h"
 #include "DeviceDiscovery.h"
 #include "DialogSkeleton.h"
@@ -13,15 +11,15 @@
 #include "HIDUsb.h"
 #include "LanguageLoader.h"
 #include "MacroIni.h"
+#include "ModelInfo.h"
 #include "Match.h"
+#include "PairingGate.h"
 #include "PostMsg.h"
 #include "QuestiondialogB.h"
-#include "RePair.h"
 #include "RegistryStore.h"
 #include "SheetOnShow.h"
 #include "Skin.h"
 #include "UpDateRepair.h"
-#include "UpDateWarning.h"
 #include "Worker.h"
 #include "mytoolButtonEnter.h"
 
@@ -148,18 +146,6 @@ QWidget *FindTileWidget(const QList<QWidget *> &list, const QString &name)
     return nullptr;
 }
 
-// The Config.ini key of the receiver firmware name by receiver type. A corded
-// device has no receiver firmware name.
-QString ReceiverModelKey(uchar receiverType)
-{
-    switch (receiverType) {
-    case 0: return QStringLiteral("DM");
-    case 4: return QStringLiteral("D2M");
-    case 1: return QStringLiteral("D4M");
-    default: return QString();
-    }
-}
-
 // The library takes the path in the local 8-bit encoding here.
 bool AnswersOnline(const DeviceAllInfo &info)
 {
@@ -193,14 +179,8 @@ DialogChange::DialogChange(QWidget *parent)
 
     // 4. Style sheets.
     ui->frameChange->setStyleSheet("#frameChange{border-image: url(" + P + "MainBack.png" + ");}");
-    ui->CloseButton->setStyleSheet("QToolButton{border:0px;background-image: url(" + P + "Close.png"
-                                   + ");background-position:center;background-repeat:no-repeat;}QToolButton:hover{background-image: url("
-                                   + P + "CloseHover.png" + ");}QToolButton:pressed{background-image: url(" + P
-                                   + "CloseClick.png" + ");}");
-    ui->MinButton->setStyleSheet("QToolButton{border:0px;background-image: url(" + P + "Min.png"
-                                 + ");background-position:center;background-repeat:no-repeat;}QToolButton:hover{background-image: url("
-                                 + P + "MinHover.png" + ");}QToolButton:pressed{background-image: url(" + P
-                                 + "MinClick.png" + ");}");
+    ui->CloseButton->setStyleSheet(Skin::ImageButtonSheet(P, "Close.png", "CloseHover.png", "CloseClick.png"));
+    ui->MinButton->setStyleSheet(Skin::ImageButtonSheet(P, "Min.png", "MinHover.png", "MinClick.png"));
     ui->Repair->setStyleSheet("#Repair{border:0px;background-image: url(" + P + "Repair.png"
                               + ");background-position:center;background-repeat:no-repeat;}");
     ui->RightButton->setStyleSheet("QToolButton{border-image: url(" + P + "Right.png"
@@ -219,10 +199,7 @@ DialogChange::DialogChange(QWidget *parent)
     SheetOnShow::Set(ui->NewHong, "QToolButton{border:0px;background-position:center;background-repeat:no-repeat;color: rgb("
                                + K + ";);border-image: url(" + W + "Confirm.png"
                                + ");}QToolButton:pressed{border-image: url(" + W + "ConfirmClick.png" + "); }", ui->FindVer);
-    SheetOnShow::Set(ui->CloseButton_2, "QToolButton{border:0px;background-image: url(" + W + "Close.png"
-                                     + ");background-position:center;background-repeat:no-repeat;}QToolButton:hover{background-image: url("
-                                     + W + "CloseHover.png" + ");}QToolButton:pressed{background-image: url(" + W
-                                     + "CloseClick.png" + ");}", ui->FindVer);
+    SheetOnShow::Set(ui->CloseButton_2, Skin::ImageButtonSheet(W, "Close.png", "CloseHover.png", "CloseClick.png"), ui->FindVer);
     SheetOnShow::Set(ui->FindVer, "#FindVer{border:0px;background-position:center;background-repeat:no-repeat;background-image: url("
                                + W + "BackGround.png" + ");}", ui->FindVer);
     SheetOnShow::Set(ui->NoApear, "QCheckBox{color: rgb(" + L + ";);}QCheckBox::indicator:checked {image: url(" + W
@@ -244,10 +221,10 @@ DialogChange::DialogChange(QWidget *parent)
 
     // 7. Hub.
     PostMsg *hub = PostMsg::GetInstance();
-    connect(hub, SIGNAL(SigChangeLanguage(int)), this, SLOT(ChangeDialogLanguage(int)));
-    connect(hub, SIGNAL(SigLanguageSameA(int)), this, SLOT(SlotSameLanguageA(int)));
-    connect(hub, SIGNAL(SigUpDateButton(bool)), this, SLOT(SlotUpDateButton(bool)));
-    connect(hub, SIGNAL(SigEnterKey()), this, SLOT(SlotEnterKey()));
+    connect(hub, &PostMsg::SigChangeLanguage, this, &DialogChange::ChangeDialogLanguage);
+    connect(hub, &PostMsg::SigLanguageSameA, this, &DialogChange::SlotSameLanguageA);
+    connect(hub, &PostMsg::SigUpDateButton, this, &DialogChange::SlotUpDateButton);
+    connect(hub, &PostMsg::SigEnterKey, this, &DialogChange::SlotEnterKey);
 
     // 8. Repair shown while a failed firmware update is recorded.
     ui->Repair->hide();
@@ -255,7 +232,7 @@ DialogChange::DialogChange(QWidget *parent)
         ui->Repair->show();
 
     // 9. Number of models.
-    g_DeviceTotal = ConfigIni::GetInstance()->ModelTotal();
+    g_DeviceTotal = ModelInfo::ModelCount();
 
     // 10. Language.
     const int language = MacroIni::GetInstance()->GetValue("Language", "Language").toInt();
@@ -270,7 +247,8 @@ DialogChange::DialogChange(QWidget *parent)
                                      [](int index) { return DialogChange::UpDataDeviceOnline(index); });
 
     // 12. The tiles appear when the library calls the hot-plug callback.
-    StartUsbChanged(DialogChange::UsbChangedCallBack, 600);
+    DeviceDiscovery::SetListWatch(&DialogChange::UsbChangedCallBack);
+    DeviceDiscovery::RestoreListWatch();
 }
 
 DialogChange::~DialogChange()
@@ -485,7 +463,7 @@ void DialogChange::UpDataDeviceList()
     for (QWidget *button : buttons) {
         const int n = button->objectName().remove("btn").toInt();
         UpDataDeviceOnline(n);
-        connect(static_cast<QToolButton *>(button), SIGNAL(clicked()), page, SLOT(slotButtonClicked()));
+        connect(static_cast<QToolButton *>(button), &QToolButton::clicked, page, &DialogChange::slotButtonClicked);
     }
 }
 
@@ -679,10 +657,9 @@ void DialogChange::slotButtonClicked()
     if (i < 0 || i >= g_PickerDeviceList.size())
         return;
     const DeviceAllInfo E = g_PickerDeviceList.at(i);
-    const QString group = "Drive" + QString::number(E.ModelIndex + 1);
 
     // 3. Model number for the main frame.
-    const int mid = ConfigIni::GetInstance()->GetValue(group, "MID").toInt();
+    const int mid = ModelInfo(E).Mid();
     if (mid == 1)
         hub->EmitMouseIndex(0);
     else if (mid == 2)
@@ -717,52 +694,7 @@ void DialogChange::slotButtonClicked()
 
 void DialogChange::PairingCheck(const DeviceAllInfo &E)
 {
-    ConfigIni *config = ConfigIni::GetInstance();
-    const QString group = "Drive" + QString::number(E.ModelIndex + 1);
-    const QString cidText = config->GetValue("Option", "CID");
-    const QString midText = config->GetValue(group, "MID");
-    const int cid = cidText.toInt();
-    const int mid = midText.toInt();
-    const QString mouseVer = MouseTestValue("MouseVer" + cidText + midText);
-
-    if (mouseVer.isEmpty()) {
-        RunMatch(E);
-        return;
-    }
-
-    const bool mouseNew = FormSetting::FindFirmware(0xD2, mouseVer, config->GetValue(group, "MM"), cid, mid);
-
-    // Building the repair dialog also runs its repair of a recorded failed update.
-    UpDateRepair repair;
-    PlaceDialog(&repair, 0, 0);
-
-    const QString key = ReceiverModelKey(E.ReceiverType);
-    const QString receiverName = key.isEmpty() ? QString() : config->GetValue(group, key);
-    bool receiverNew = false;
-    if (key == "DM" || !receiverName.isEmpty())
-        receiverNew = repair.FindFirmware(0xD3, E.ReceiverVersion, receiverName, cid, mid);
-
-    if (!mouseNew && receiverNew) {
-        ContainReset question;
-        question.SetText(g_MouseIsNewTipsText);
-        PlaceDialog(&question, -20, 0);
-        question.exec();
-        if (question.m_Ok) {
-            repair.StartRepair(0);
-            repair.exec();
-        }
-    } else if (mouseNew && !receiverNew) {
-        UpDateWarning warning;
-        warning.SetText(g_WiredModeText);
-        PlaceDialog(&warning, -20, 0);
-        warning.exec();
-    } else {
-        RePair question;
-        PlaceDialog(&question, 0, 0);
-        question.exec();
-        if (question.m_Ok)
-            RunMatch(E);
-    }
+    PairingGate::Run(E, this, g_MouseIsNewTipsText, true, [this, E] { RunMatch(E); });
 }
 
 void DialogChange::RunMatch(const DeviceAllInfo &E)
@@ -783,7 +715,7 @@ void DialogChange::SelectDevice(const DeviceAllInfo &E)
     hub->EmitSelectMouseInfo(E);
 
     // 2.-4. Receiver firmware check for the settings page.
-    const int receiverClass = DeviceDiscovery::ReceiverClass(E.ReceiverType);
+    const int receiverClass = ModelInfo(E).ReceiverClass();
     QString second;
     if (QDir(QCoreApplication::applicationDirPath() + "/bin").exists()) {
         const bool available = FormSetting::IsUpdateAvailable(0xD3, E.ReceiverVersion, receiverClass);

@@ -51,11 +51,8 @@ QString DialogSkeleton::ConfirmSheet(const QString &rgb, const QString &pictureP
 
 QString DialogSkeleton::CloseSheet(const QString &picturePath)
 {
-    return QStringLiteral("QToolButton{border:0px;background-image: url(") + picturePath
-        + QStringLiteral("Close.png);background-position:center;background-repeat:no-repeat;}"
-                         "QToolButton:hover{background-image: url(")
-        + picturePath + QStringLiteral("CloseHover.png);}QToolButton:pressed{background-image: url(") + picturePath
-        + QStringLiteral("CloseClick.png);}");
+    return Skin::ImageButtonSheet(picturePath, QStringLiteral("Close.png"), QStringLiteral("CloseHover.png"),
+                                  QStringLiteral("CloseClick.png"));
 }
 
 QString DialogSkeleton::BackgroundSheet(const QString &frameName, const QString &picturePath, const QString &ending)
@@ -77,7 +74,7 @@ QString DialogSkeleton::SpinBoxSheet(const QString &rgb)
 
 void DialogSkeleton::InitSkeleton()
 {
-    connect(PostMsg::GetInstance(), SIGNAL(SigChangeLanguage(int)), this, SLOT(SlotChangeLanguage(int)));
+    connect(PostMsg::GetInstance(), &PostMsg::SigChangeLanguage, this, &DialogSkeleton::SlotChangeLanguage);
     m_PicturePath = PictureFolder();
     setWindowFlags(Qt::WindowFlags(SkeletonWindowFlags));
 }

@@ -29,6 +29,16 @@ QString Rgb(const QString &key)
     return items.at(0) + QLatin1Char(',') + items.at(1) + QLatin1Char(',') + items.at(2);
 }
 
+QString ImageButtonSheet(const QString &folder, const QString &normal, const QString &hover,
+                         const QString &pressed)
+{
+    return QStringLiteral("QToolButton{border:0px;background-image: url(") + folder + normal
+        + QStringLiteral(");background-position:center;background-repeat:no-repeat;}"
+                         "QToolButton:hover{background-image: url(")
+        + folder + hover + QStringLiteral(");}QToolButton:pressed{background-image: url(") + folder + pressed
+        + QStringLiteral(");}");
+}
+
 QFont Font(int pointSize)
 {
     static const QString face = QString::fromUtf8("微软雅黑");

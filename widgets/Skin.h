@@ -18,6 +18,12 @@ QString Rgb(const QString &key);
 // The default "r,g,b" of a colour key (white for unknown keys).
 QString DefaultRgb(const QString &key);
 
+// The sheet of a tool button drawn by three pictures of folder (ending with
+// "/"): normal, under the mouse, pressed; centred, not repeated, no border.
+// The window buttons (close, minimise) and the main frame's tool buttons use it.
+QString ImageButtonSheet(const QString &folder, const QString &normal, const QString &hover,
+                         const QString &pressed);
+
 // The interface font at the given point size. The forms name the Windows
 // face "微软雅黑"; where it is not installed, the font substitution maps it to
 // an installed face that covers Latin, Cyrillic, Chinese, Korean and Japanese.

@@ -203,14 +203,14 @@ public:
     HubRecorder()
     {
         PostMsg *hub = PostMsg::GetInstance();
-        connect(hub, SIGNAL(SigSetver(int)), this, SLOT(Setver(int)));
-        connect(hub, SIGNAL(SigMouseIndex(int)), this, SLOT(MouseIndex(int)));
-        connect(hub, SIGNAL(SigSelectMouseInfo(DeviceAllInfo)), this, SLOT(SelectMouseInfo(DeviceAllInfo)));
-        connect(hub, SIGNAL(SigLabelTextB(QString,QString)), this, SLOT(LabelTextB(QString,QString)));
-        connect(hub, SIGNAL(SigChangeMainDialog(int)), this, SLOT(ChangeMainDialog(int)));
-        connect(hub, SIGNAL(SigChangeLanguage(int)), this, SLOT(ChangeLanguage(int)));
-        connect(hub, SIGNAL(SigLanguageSameB(int)), this, SLOT(LanguageSameB(int)));
-        connect(hub, SIGNAL(SigChangeSize(int)), this, SLOT(ChangeSize(int)));
+        connect(hub, &PostMsg::SigSetver, this, &HubRecorder::Setver);
+        connect(hub, &PostMsg::SigMouseIndex, this, &HubRecorder::MouseIndex);
+        connect(hub, &PostMsg::SigSelectMouseInfo, this, &HubRecorder::SelectMouseInfo);
+        connect(hub, &PostMsg::SigLabelTextB, this, &HubRecorder::LabelTextB);
+        connect(hub, &PostMsg::SigChangeMainDialog, this, &HubRecorder::ChangeMainDialog);
+        connect(hub, &PostMsg::SigChangeLanguage, this, &HubRecorder::ChangeLanguage);
+        connect(hub, &PostMsg::SigLanguageSameB, this, &HubRecorder::LanguageSameB);
+        connect(hub, &PostMsg::SigChangeSize, this, &HubRecorder::ChangeSize);
     }
 
     QStringList events;
