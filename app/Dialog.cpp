@@ -12,6 +12,7 @@
 #include "Sensor.h"
 #include "Skin.h"
 #include "UpDataParam.h"
+#include "WindowSystem.h"
 #include "Worker.h"
 
 #include <QCoreApplication>
@@ -191,7 +192,7 @@ void Dialog::SlotUpDataParam(int index)
     if (index == 1)
         m_UpDataParam->m_SettleMode = true;
     qDebug() << "w";
-    const QPoint g = mapToGlobal(QPoint(0, 0));
+    const QPoint g = WindowSystem::RealGlobalOrigin(this);
     m_UpDataParam->move(g.x() + (width() - m_UpDataParam->width()) / 2,
                         g.y() + (height() - m_UpDataParam->height()) / 2 - 20);
     qDebug() << "t1";
