@@ -1,5 +1,6 @@
 #include "WindowSystem.h"
 
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QMutex>
 #include <QWidget>
@@ -12,6 +13,8 @@ namespace {
 QMutex s_mutex;
 WindowSystem::Answer s_answer;
 
+int s_defaultScreen = 0;
+
 // One connection of our own to the X server, opened at first use.
 xcb_connection_t *Connection()
 {
@@ -19,7 +22,7 @@ xcb_connection_t *Connection()
     static bool tried = false;
     if (!tried) {
         tried = true;
-        xcb_connection_t *c = xcb_connect(nullptr, nullptr);
+        xcb_connection_t *c = xcb_connect(nullptr, &s_defaultScreen);
         if (c && !xcb_connection_has_error(c))
             connection = c;
         else if (c)
@@ -88,6 +91,33 @@ void SyncPosition(QWidget *widget)
         return;
     // The window is frameless: its frame position is its geometry's.
     window->move(real);
+}
+
+bool CompositorRuns()
+{
+    QMutexLocker lock(&s_mutex);
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return false;
+    xcb_connection_t *c = Connection();
+    if (!c)
+        return false;
+    // A compositing manager owns the selection "_NET_WM_CM_S" + screen number.
+    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(s_defaultScreen);
+    xcb_intern_atom_reply_t *atom
+        = xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, uint16_t(name.size()), name.constData()), nullptr);
+    if (!atom)
+        return false;
+    const xcb_atom_t selection = atom->atom;
+    std::free(atom);
+    if (selection == XCB_ATOM_NONE)
+        return false;
+    xcb_get_selection_owner_reply_t *owner
+        = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr);
+    if (!owner)
+        return false;
+    const bool runs = owner->owner != XCB_WINDOW_NONE;
+    std::free(owner);
+    return runs;
 }
 
 void SetAnswerForTests(Answer answer)

@@ -30,6 +30,11 @@ QPoint RealGlobalOrigin(const QWidget *widget);
 // stale, so Qt's own placements (drop-down lists, menus) are right too.
 void SyncPosition(QWidget *widget);
 
+// Whether a compositing manager draws the windows of the default screen (so
+// transparent window pixels really show what lies behind). False where it
+// cannot be asked.
+bool CompositorRuns();
+
 // Tests stand in for a window manager that moved the window behind Qt's
 // back: the function answers for the window system (an empty one restores
 // the real query).

@@ -1,6 +1,7 @@
 #include "Skin.h"
 
 #include "ConfigIni.h"
+#include "WindowSystem.h"
 
 #include <QBitmap>
 #include <QColor>
@@ -72,6 +73,13 @@ QColor ColourOf(const QString &key)
 
 void ApplyRoundedMask(QWidget *window, qreal radius)
 {
+    // A compositor shows the transparent corners of a translucent window as
+    // they are, with their soft edge; only without one is the cut needed.
+    // An opaque window shows its grey there either way.
+    if (window->testAttribute(Qt::WA_TranslucentBackground) && WindowSystem::CompositorRuns()) {
+        window->clearMask();
+        return;
+    }
     QBitmap shape(window->size());
     shape.fill(Qt::color0);
     QPainter painter(&shape);

@@ -31,9 +31,10 @@ constexpr qreal DialogCornerRadius = 6.0;
 constexpr qreal PairingCornerRadius = 10.0;
 
 // Cuts a frameless window to the rounded shape of its background picture and
-// keeps the cut in step with its size. Without a compositor a translucent
-// window shows black where the picture is transparent (an opaque one its
-// window grey); the mask makes the corners really empty.
+// keeps the cut in step with its size (and with the compositor: checked at
+// each show). Without a compositor a translucent window shows black where the
+// picture is transparent, and an opaque one always shows its window grey
+// there; the mask makes the corners really empty.
 void MaskRoundedCorners(QWidget *window, qreal radius);
 
 // The tray menu's style sheet and the tool tips' colours, from the skin, so
