@@ -13,6 +13,7 @@
 #include "SheetOnShow.h"
 #include "Skin.h"
 #include "UpDataParam.h"
+#include "WindowSystem.h"
 #include "Worker.h"
 
 #include <QCoreApplication>
@@ -190,7 +191,7 @@ void Dialog::SlotUpDataParam(int index)
     // handler ran must not turn the next normal request into settling.
     m_UpDataParam->m_SettleMode = index == 1;
     qDebug() << "w";
-    const QPoint g = mapToGlobal(QPoint(0, 0));
+    const QPoint g = WindowSystem::RealGlobalOrigin(this);
     m_UpDataParam->move(g.x() + (width() - m_UpDataParam->width()) / 2,
                         g.y() + (height() - m_UpDataParam->height()) / 2 - 20);
     qDebug() << "t1";

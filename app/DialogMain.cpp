@@ -14,7 +14,9 @@
 #include "PairingGate.h"
 #include "PostMsg.h"
 #include "RegistryStore.h"
+#include "Skin.h"
 #include "UserPaths.h"
+#include "WindowSystem.h"
 #include "Worker.h"
 
 #include <QAction>
@@ -70,6 +72,8 @@ DialogMain::DialogMain(QWidget *parent)
     connect(PostMsg::GetInstance(), &PostMsg::SigChangeSize, this, &DialogMain::SlotChangeSize);
     connect(PostMsg::GetInstance(), &PostMsg::SigMouseOffLineo, this, &DialogMain::SlotMouseOffLine);
     connect(PostMsg::GetInstance(), &PostMsg::SigUpPageLight, this, &DialogMain::SlotUpPageLight);
+
+    Skin::ApplyToolTipLook();
 
     // Its picture is loaded at the first hide: most runs never use the tray.
     m_TrayIcon = new QSystemTrayIcon;
@@ -173,6 +177,7 @@ void DialogMain::CreateTrayActions()
 void DialogMain::CreateTrayMenu()
 {
     m_TrayMenu = new QMenu(this);
+    m_TrayMenu->setStyleSheet(Skin::MenuSheet());
     m_TrayMenu->addAction(m_ActionMain);
     m_TrayMenu->addSeparator();
     m_TrayMenu->addAction(m_ActionExit);
@@ -190,8 +195,10 @@ void DialogMain::on_activatedSysTrayIcon(QSystemTrayIcon::ActivationReason reaso
 {
     switch (reason) {
     case QSystemTrayIcon::Context:
-        if (m_TrayMenu)
-            m_TrayMenu->exec(QCursor::pos());
+        // The icon opens its context menu (m_TrayMenu) itself. Running the
+        // same menu modally here again would nest its event loop inside the
+        // icon's mouse handler: choosing "Main window" hides the icon, which
+        // deletes the very widget whose handler is still on the stack.
         break;
     case QSystemTrayIcon::DoubleClick:
         RestoreWindow(false);
@@ -221,6 +228,10 @@ void DialogMain::slotActionExitApp()
 
 void DialogMain::changeEvent(QEvent *event)
 {
+    // Activated (after the window manager has placed the window): make sure
+    // Qt knows the real position, for the placements Qt makes itself.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        WindowSystem::SyncPosition(this);
     if (event->type() == QEvent::WindowStateChange && m_MinimizedInsteadOfTray && !(windowState() & Qt::WindowMinimized)) {
         // Back from the task bar: the same as a restore from the tray icon.
         m_MinimizedInsteadOfTray = false;
@@ -232,7 +243,8 @@ void DialogMain::changeEvent(QEvent *event)
 
 void DialogMain::PlaceCentred(QWidget *dialog, int dx, int dy) const
 {
-    const QPoint g = mapToGlobal(QPoint(0, 0));
+    // From where the window really is now, not from Qt's stored idea of it.
+    const QPoint g = WindowSystem::RealGlobalOrigin(this);
     dialog->move(g.x() + (width() - dialog->width()) / 2 + dx, g.y() + (height() - dialog->height()) / 2 + dy);
 }
 
@@ -296,8 +308,11 @@ void DialogMain::PairingShortcut()
 
 void DialogMain::mousePressEvent(QMouseEvent *event)
 {
+    // The press itself tells where the window is: the pointer's global
+    // position less its position in the window. Qt's stored position may
+    // still be the one from before the window manager placed the window.
     m_PressGlobalPos = event->globalPos();
-    m_PressWindowPos = pos();
+    m_PressWindowPos = event->globalPos() - event->pos();
     m_DragOffset = m_PressGlobalPos - m_PressWindowPos;
 }
 

@@ -82,6 +82,7 @@ UpDataParam::UpDataParam(QWidget *parent)
     // The background picture has rounded corners; the window's own grey must
     // not show through them.
     setAttribute(Qt::WA_TranslucentBackground, true);
+    Skin::MaskRoundedCorners(this, Skin::DialogCornerRadius);
 
     m_Timer = new QTimer(this);
     connect(m_Timer, &QTimer::timeout, this, &UpDataParam::onTimeupDestroy);

@@ -30,6 +30,7 @@
 #include <QListView>
 #include <QPointer>
 #include <QThread>
+#include <QTimer>
 
 DialogChange *g_DeviceListPage = nullptr;
 int g_DeviceTotal = 0;
@@ -52,6 +53,10 @@ namespace {
 // hidden and parked here while a click is being handled, and handed to
 // deleteLater once the outermost click handler has returned.
 int s_ClickDepth = 0;
+
+// Two mice of one model in one class were found before the top-level window
+// was shown; the notice follows once it is.
+bool s_DuplicateNoticePending = false;
 QList<QPointer<QWidget>> s_RetiredWidgets;
 
 void RetireWidget(QWidget *widget)
@@ -387,10 +392,14 @@ void DialogChange::UpDataDeviceList()
         RetireWidget(stackPage);
     }
 
-    // 2. Nothing found.
+    s_DuplicateNoticePending = false;
+
+    // 2. Nothing found: no tiles, so no page arrows either.
     if (g_PickerDeviceList.isEmpty()) {
         ui->label_2->show();
         ui->label_3->hide();
+        ui->LeftButton->hide();
+        ui->RightButton->hide();
         return;
     }
 
@@ -440,9 +449,14 @@ void DialogChange::UpDataDeviceList()
         ui->label_3->hide();
         ui->LeftButton->hide();
         ui->RightButton->hide();
-        QuestiondialogB notice;
-        DialogSkeleton::MoveOver(&notice, page, 0, 0);
-        notice.exec();
+        // The first search runs while the top-level window is still being
+        // built; a modal notice then would stand alone on the desktop. It
+        // waits until the window is on screen.
+        if (!page->window()->isVisible()) {
+            page->QueueDuplicateNotice();
+            return;
+        }
+        ShowDuplicateNotice(page);
         return;
     }
 
@@ -465,6 +479,34 @@ void DialogChange::UpDataDeviceList()
         UpDataDeviceOnline(n);
         connect(static_cast<QToolButton *>(button), &QToolButton::clicked, page, &DialogChange::slotButtonClicked);
     }
+}
+
+void DialogChange::ShowDuplicateNotice(QWidget *over)
+{
+    QuestiondialogB notice;
+    DialogSkeleton::MoveOver(&notice, over, 0, 0);
+    notice.exec();
+}
+
+void DialogChange::QueueDuplicateNotice()
+{
+    s_DuplicateNoticePending = true;
+    window()->installEventFilter(this);
+}
+
+bool DialogChange::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == window() && event->type() == QEvent::Show) {
+        watched->removeEventFilter(this);
+        // After the show has finished, so the notice opens over the window.
+        QTimer::singleShot(0, this, [this] {
+            if (!s_DuplicateNoticePending || !window()->isVisible())
+                return;
+            s_DuplicateNoticePending = false;
+            ShowDuplicateNotice(this);
+        });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void DialogChange::ApplyTileState(int index)
@@ -509,6 +551,8 @@ void DialogChange::on_RightButton_clicked()
 {
     const int c = ui->stackedWidget->currentIndex();
     const int k = ui->stackedWidget->count();
+    if (k == 0)
+        return;
     ui->label_2->hide();
     ui->label_3->show();
     if (c == k - 2) {
@@ -522,6 +566,8 @@ void DialogChange::on_RightButton_clicked()
 void DialogChange::on_LeftButton_clicked()
 {
     const int c = ui->stackedWidget->currentIndex();
+    if (ui->stackedWidget->count() == 0)
+        return;
     ui->label_2->hide();
     ui->label_3->show();
     if (c == 1) {
@@ -725,13 +771,26 @@ void DialogChange::SelectDevice(const DeviceAllInfo &E)
     }
     hub->EmitLabelTextB(E.ReceiverVersion, second);
 
+    // The main frame's hot-plug watch starts inside the switch below, and its
+    // first call may find the device gone and send the window back here.
+    bool sentBack = false;
+    const QMetaObject::Connection backWatch
+        = connect(hub, &PostMsg::SigChangeMainDialog, this, [&sentBack](int index) {
+              if (index == 0)
+                  sentBack = true;
+          });
+
     // 5. The main frame takes over.
     hub->EmitChangeMainDialog(1);
 
     // 6. The pages settle before the first read; events are served meanwhile.
     EventWait::For(150);
 
-    // 7. First read; the worker's pass acts only with both flags set.
+    // 7. First read; the worker's pass acts only with both flags set. Only
+    // while the selection still stands: no read starts over the list.
+    disconnect(backWatch);
+    if (sentBack)
+        return;
     g_WorkerRunEnable = true;
     g_MainPageActive = 1;
     if (Worker *worker = g_Worker.load())

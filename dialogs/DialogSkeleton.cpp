@@ -2,6 +2,7 @@
 
 #include "PostMsg.h"
 #include "Skin.h"
+#include "WindowSystem.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -27,7 +28,9 @@ void DialogSkeleton::MoveOver(QWidget *dialog, const QWidget *opener, int dx, in
 {
     if (!dialog || !opener)
         return;
-    dialog->move(CentredPosition(opener->mapToGlobal(QPoint(0, 0)), opener->size(), dialog->size(), dx, dy));
+    // From where the opener really is now: Qt's stored position of a window
+    // placed by a window manager can be stale.
+    dialog->move(CentredPosition(WindowSystem::RealGlobalOrigin(opener), opener->size(), dialog->size(), dx, dy));
 }
 
 QString DialogSkeleton::PictureFolder()
@@ -77,6 +80,7 @@ void DialogSkeleton::InitSkeleton()
     connect(PostMsg::GetInstance(), &PostMsg::SigChangeLanguage, this, &DialogSkeleton::SlotChangeLanguage);
     m_PicturePath = PictureFolder();
     setWindowFlags(Qt::WindowFlags(SkeletonWindowFlags));
+    Skin::MaskRoundedCorners(this, Skin::DialogCornerRadius);
 }
 
 void DialogSkeleton::LoadStoredLanguage()

@@ -131,6 +131,7 @@ Match::Match(QWidget *parent)
     g_MatchPictureDir = QCoreApplication::applicationDirPath() + "/Picture/Setting/";
     setFixedSize(width(), height());
     setAttribute(Qt::WA_TranslucentBackground, true);
+    Skin::MaskRoundedCorners(this, Skin::PairingCornerRadius);
 
     const QString labelRgb = Skin::Rgb(QStringLiteral("LabelColor"));
     g_MatchButtonColor = Skin::Rgb(QStringLiteral("ButtonColor"));

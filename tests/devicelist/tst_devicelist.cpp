@@ -463,6 +463,30 @@ private slots:
         QVERIFY(!left->isVisible());
     }
 
+    // Every device unplugged after a build of two pages: no page arrow stays
+    // over the empty list, and an arrow clicked anyway shows no tile text.
+    void noArrowsWithoutTiles()
+    {
+        QList<DeviceSetup> setups;
+        for (int i = 0; i < 4; ++i)
+            setups << Receiver("F503", 1, quint8(0x30 + i), "n" + QString::number(i));
+        Rebuild(setups);
+        QToolButton *right = qobject_cast<QToolButton *>(PageWidget("RightButton"));
+        QToolButton *left = qobject_cast<QToolButton *>(PageWidget("LeftButton"));
+        right->click();
+        QVERIFY(left->isVisible());
+
+        Rebuild({});
+        QVERIFY(g_TileButtons.isEmpty());
+        QVERIFY(!right->isVisible());
+        QVERIFY(!left->isVisible());
+        left->click();
+        right->click();
+        QVERIFY(PageWidget("label_2")->isVisible());
+        QVERIFY(!PageWidget("label_3")->isVisible());
+        QCOMPARE(Stack()->count(), 0);
+    }
+
     void duplicates_data()
     {
         QTest::addColumn<QList<DeviceSetup>>("setups");
