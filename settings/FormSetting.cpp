@@ -33,29 +33,26 @@ QTimer *g_MouseCheckTimer = nullptr;
 int g_Transition = 0;
 
 FormSetting::FormSetting(QWidget *parent)
-    : QWidget(parent)
+    : PageSkeleton(QStringLiteral("FormSetting"), QStringLiteral("FormSetting"), parent)
     , ui(new Ui_FormSetting)
 {
     ui->setupUi(this);
 
-    PostMsg *hub = PostMsg::GetInstance();
-    // The worker thread and the library's callback thread wait in these four
-    // until the page has shown what they report.
-    connect(hub, &PostMsg::SigChangeLanguage, this, &FormSetting::SlotChangeLanguage);
-    connect(hub, &PostMsg::SigLanguageSameB, this, &FormSetting::SlotLanguageSameB);
-    connect(hub, &PostMsg::SigRGBValue, this, &FormSetting::SlotRGBValue, Qt::BlockingQueuedConnection);
-    connect(hub, &PostMsg::SigLongRangeMode, this, &FormSetting::SlotLongRangeMode, Qt::BlockingQueuedConnection);
-    connect(hub, &PostMsg::SigForm, this, &FormSetting::SlotForm, Qt::BlockingQueuedConnection);
-    connect(hub, &PostMsg::SigFormB, this, &FormSetting::SlotFormB);
-    connect(hub, &PostMsg::SigSetver, this, &FormSetting::SetVer);
-    connect(hub, &PostMsg::SigLabelText, this, &FormSetting::SlotLabelText);
-    connect(hub, &PostMsg::SigLabelTextB, this, &FormSetting::SlotLabelTextB);
-    connect(hub, &PostMsg::SigFormReset, this, &FormSetting::SlotFormResetForm, Qt::BlockingQueuedConnection);
-    connect(hub, &PostMsg::SigContinue, this, &FormSetting::SlotContinue);
+    // The language follows the hub through the skeleton. The worker thread
+    // and the library's callback thread wait in the four blocking ones until
+    // the page has shown what they report.
+    ConnectHub(&PostMsg::SigLanguageSameB, &FormSetting::SlotLanguageSameB);
+    ConnectHub(&PostMsg::SigRGBValue, &FormSetting::SlotRGBValue, Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigLongRangeMode, &FormSetting::SlotLongRangeMode, Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigForm, &FormSetting::SlotForm, Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigFormB, &FormSetting::SlotFormB);
+    ConnectHub(&PostMsg::SigSetver, &FormSetting::SetVer);
+    ConnectHub(&PostMsg::SigLabelText, &FormSetting::SlotLabelText);
+    ConnectHub(&PostMsg::SigLabelTextB, &FormSetting::SlotLabelTextB);
+    ConnectHub(&PostMsg::SigFormReset, &FormSetting::SlotFormResetForm, Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigContinue, &FormSetting::SlotContinue);
     connect(ui->scrollArea->verticalScrollBar(), &QAbstractSlider::valueChanged, this,
             &FormSetting::SlotScroolChange);
-
-    picturePath = QCoreApplication::applicationDirPath() + "/Picture/FormSetting/";
 
     // The update run's two popups live as long as the process.
     updateProgress = new Progress;
@@ -81,7 +78,7 @@ FormSetting::FormSetting(QWidget *parent)
     const int index = LanguageLoader::StoredIndex();
     ui->comboBox->setCurrentIndex(index);
     versionLabelPos = ui->label->pos();
-    SlotChangeLanguage(index);
+    LoadStoredLanguage();
 
     // The stored choice only: the entry itself is not looked at.
     ui->checkBox->setChecked(MacroIni::GetInstance()->GetValue("AutoStart", "Enable").toInt() == 1);
@@ -112,7 +109,7 @@ void FormSetting::ApplySkin()
     const QString S = Skin::Rgb("ComboxSelectColor");
     const QString T = Skin::Rgb("ComboxTextColor");
     const QString G = Skin::Rgb("ComboxBackGroundColor");
-    const QString &P = picturePath;
+    const QString &P = m_PicturePath;
     buttonColor = B;
 
     for (QLabel *label : {ui->label, ui->label_2, ui->label_3, ui->label_4, ui->label_5, ui->label_6, ui->label_7,

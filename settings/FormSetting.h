@@ -15,12 +15,11 @@
 // the top-level window use them without the page.
 
 #include "FlashDataMap.h"
-#include "LanguageLoader.h"
+#include "PageSkeleton.h"
 
 #include <QPoint>
 #include <QString>
 #include <QStringList>
-#include <QWidget>
 
 class Progress;
 class QButtonGroup;
@@ -42,7 +41,7 @@ extern QTimer *g_DongleCheckTimer;
 extern QTimer *g_MouseCheckTimer;
 extern int g_Transition;
 
-class FormSetting : public QWidget
+class FormSetting : public PageSkeleton
 {
     Q_OBJECT
 
@@ -61,7 +60,6 @@ public:
     static constexpr int TallHeight = 780;
 
 public slots:
-    void SlotChangeLanguage(int index);
     void SlotLanguageSameB(int index);
     void SlotRGBValue(DongleRGB *Rgb);
     void SlotLongRangeMode(bool Select);
@@ -91,6 +89,12 @@ private slots:
     void on_checkBox_2_clicked(bool checked);
 
 protected:
+    // The section "FormSetting"; before it the firmware rows are placed for
+    // the language, after it (when the file opened) Net.xml is read.
+    LanguageLoader::KeyTable LanguageKeys() override;
+    void BeforeLanguageLoad(int index) override;
+    void AfterLanguageLoad(int index, bool opened) override;
+
     // A press on an empty part of the page stops here: the main window's
     // drag handling must not see it.
     void mousePressEvent(QMouseEvent *event) override;
@@ -119,7 +123,6 @@ private:
     void ApplyHintLines();
 
     Ui_FormSetting *ui;
-    QString picturePath;
     QXmlStreamReader *xmlReader = nullptr;
     QString noDeviceText;
     QString sameDeviceText;
@@ -142,6 +145,4 @@ private:
     QString buttonColor;
     int dongleHintState = 0;
     int mouseHintState = 0;
-
-    LanguageReaderPtr m_Reader;
 };

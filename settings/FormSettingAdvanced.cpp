@@ -7,10 +7,10 @@
 #include "FormSetting.h"
 #include "FormSettingForm.h"
 
-#include "ConfigIni.h"
 #include "FlashDataMap.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
+#include "ModelInfo.h"
 #include "PostMsg.h"
 
 #include <QSignalBlocker>
@@ -19,10 +19,10 @@ namespace {
 
 const QString kNotOffered = QStringLiteral("-1");
 
-// The receiver types of a receiver (the others are a mouse on its cable).
+// A receiver (1, 2 or 4 kHz), not the mouse on its cable.
 bool IsReceiverType(uchar type)
 {
-    return type == 0 || type == 1 || type == 4;
+    return ModelInfo::ReceiverClassOf(type) != 0;
 }
 
 // Asks the receiver before a write; offline, the user is told.
@@ -38,9 +38,7 @@ bool ReceiverAnswers()
 
 QStringList FormSetting::AdvancedItems() const
 {
-    const DeviceAllInfo device = g_CurrentDevice.get();
-    QStringList items = ConfigIni::GetInstance()->GetValueList("Drive" + QString::number(device.ModelIndex + 1),
-                                                               "Adveanced");
+    QStringList items = ModelInfo(g_CurrentDevice.get()).Advanced();
     // A missing item offers nothing.
     while (items.size() < 2)
         items << kNotOffered;

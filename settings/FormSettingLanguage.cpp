@@ -53,10 +53,13 @@ void FormSetting::PlaceFirmwareRows(int index)
     ui->Receive->setFont(font);
 }
 
-void FormSetting::SlotChangeLanguage(int index)
+void FormSetting::BeforeLanguageLoad(int index)
 {
     PlaceFirmwareRows(index);
+}
 
+LanguageLoader::KeyTable FormSetting::LanguageKeys()
+{
     LanguageLoader::KeyTable keys;
     const auto setText = [&keys](const char *child, auto *widget) {
         keys.insert(QString::fromLatin1(child), [widget](const QString &text) { widget->setText(text); });
@@ -91,12 +94,14 @@ void FormSetting::SlotChangeLanguage(int index)
     keys.insert("SameDevice", [this](const QString &text) { sameDeviceText = text; });
     keys.insert("VerNew", [this](const QString &text) { verNewText = text; });
     keys.insert("NoMouseSettings", [this](const QString &text) { noMouseSettingsText = text; });
+    return keys;
+}
 
-    const bool opened = LanguageLoader::Load(index, "FormSetting", keys, m_Reader);
+void FormSetting::AfterLanguageLoad(int, bool opened)
+{
     xmlReader = m_Reader.get();
-    if (!opened)
-        return;
-    ReadNetFile();
+    if (opened)
+        ReadNetFile();
 }
 
 void FormSetting::ReadNetFile()

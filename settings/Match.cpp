@@ -2,7 +2,6 @@
 
 #include "ConfigIni.h"
 #include "DeviceDiscovery.h"
-#include "DialogChange.h"
 #include "EventWait.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
@@ -151,6 +150,7 @@ Match::Match(QWidget *parent)
     g_MatchPictureDir = QCoreApplication::applicationDirPath() + "/Picture/Setting/";
     setFixedSize(width(), height());
     setAttribute(Qt::WA_TranslucentBackground, true);
+    Skin::MaskRoundedCorners(this, Skin::PairingCornerRadius);
 
     const QString labelRgb = Skin::Rgb(QStringLiteral("LabelColor"));
     g_MatchButtonColor = Skin::Rgb(QStringLiteral("ButtonColor"));
@@ -160,11 +160,8 @@ Match::Match(QWidget *parent)
     SetButtonLook("Pair.png", g_MatchButtonColor);
     ui->toolButton_2->setStyleSheet("QToolButton{border:0px;color: rgb(255, 255, 255);background-image: url(" + P
                                     + "Picture.png);background-position:center;background-repeat:no-repeat;}");
-    ui->CloseButton->setStyleSheet("QToolButton{border:0px;background-image: url(" + P
-                                   + "CloseSecondPage.png);background-position:center;background-repeat:no-repeat;}"
-                                     "QToolButton:hover{background-image: url("
-                                   + P + "CloseSecondPageHover.png);}QToolButton:pressed{background-image: url(" + P
-                                   + "CloseSecondPageClick.png);}");
+    ui->CloseButton->setStyleSheet(
+        Skin::ImageButtonSheet(P, "CloseSecondPage.png", "CloseSecondPageHover.png", "CloseSecondPageClick.png"));
     ui->MatchA->setStyleSheet("#MatchA{border:0px;background-image: url(" + P
                               + "BackSecondPage.png);background-position:center;background-repeat:no-repeat;}");
     ui->label->hide();
@@ -398,7 +395,7 @@ void Match::WindowClosedSet()
 {
     if (g_MatchStarted)
         return;
-    StartUsbChanged(DialogChange::UsbChangedCallBack, 600);
+    DeviceDiscovery::RestoreListWatch();
     if (g_MatchPairTimer)
         g_MatchPairTimer->stop();
     if (g_MatchUsbTimer)
