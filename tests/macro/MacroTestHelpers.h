@@ -51,8 +51,9 @@ public:
 
     // Class names of the dialogs seen, in order.
     QStringList seen;
-    // The label text of each dialog seen.
+    // The label text and the top-left of each dialog seen.
     QStringList texts;
+    QList<QPoint> positions;
     int unexpected = 0;
     bool allUsed() const { return m_Next == m_Answers.size(); }
 
@@ -74,6 +75,7 @@ private:
         seen << QString::fromLatin1(dialog->metaObject()->className());
         QLabel *label = dialog->findChild<QLabel *>(QStringLiteral("label"));
         texts << (label ? label->text() : QString());
+        positions << dialog->pos();
         if (m_Next < m_Answers.size()) {
             m_Answers.at(m_Next++)(dialog);
         } else {

@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFile>
+#include <QFrame>
 
 #include <memory>
 
@@ -43,6 +44,7 @@ private slots:
     void newHongToolTipOnlyForIndexFive();
     void languageChangeEventKeepsValues();
     void waitProcessesEvents();
+    void pressElsewhereTakesFocusFromSpinBoxes();
 
 private:
     std::unique_ptr<Macro> NewPage();
@@ -302,6 +304,23 @@ void TestMacroFiles::waitProcessesEvents()
     QTimer::singleShot(0, [&ran] { ran = true; });
     page->DelayMs(100);
     QVERIFY(ran);
+}
+
+void TestMacroFiles::pressElsewhereTakesFocusFromSpinBoxes()
+{
+    std::unique_ptr<Macro> page = NewPage();
+    QApplication::setActiveWindow(page.get());
+    QVERIFY(QTest::qWaitForWindowActive(page.get()));
+    auto *delay = page->findChild<QSpinBox *>("DelayTime");
+    delay->setFocus();
+    QTRY_VERIFY(delay->hasFocus());
+    // A press on the spin box itself keeps its focus.
+    QTest::mouseClick(delay, Qt::LeftButton);
+    QVERIFY(delay->hasFocus());
+    // A press on the page elsewhere ends the entry.
+    QTest::mouseClick(page->findChild<QFrame *>("MacroPage"), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    QVERIFY(!delay->hasFocus());
+    QVERIFY(page->hasFocus());
 }
 
 ORVIK_TEST_MAIN(TestMacroFiles)

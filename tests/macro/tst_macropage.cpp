@@ -23,6 +23,7 @@
 #include "UpDataParam.h"
 
 #include <QComboBox>
+#include <QMenu>
 #include <QSignalSpy>
 
 using namespace MacroTest;
@@ -47,6 +48,8 @@ private slots:
     void deletingTheLastRowsReachesTheDevice();
     void deletingRowTakesItsPartner_data();
     void deletingRowTakesItsPartner();
+    void unsavedChangesGoWithTheNextSave();
+    void contextMenuOffersTheLanguageCaptions();
     void renameToOwnNameIsAClash();
     void renameMovesFileAndTellsButtonPage();
     void failedRenameKeepsNameAndSaysSo();
@@ -135,6 +138,10 @@ void TestMacroPage::newMacroMakesEmptyFileAndSelectsIt()
     m_Page->findChild<QToolButton *>("NewHong")->click();
     QVERIFY(answers.allUsed());
     QCOMPARE(answers.seen, QStringList{"QuestionDialog"});
+    // Centred on the page, shifted by (-100, -50).
+    const QPoint page = m_Page->mapToGlobal(QPoint(0, 0));
+    QCOMPARE(answers.positions.first(),
+             page + QPoint((m_Page->width() - 300) / 2 - 100, (m_Page->height() - 140) / 2 - 50));
 
     QVERIFY(QFile::exists(MacroFile("M1")));
     QCOMPARE(ReadFile(MacroFile("M1")), QByteArray());
@@ -246,6 +253,10 @@ void TestMacroPage::insertedRowsSaveAsFileLines()
         DialogAnswers answers({CaptureKey(0x41)});
         Choose(1); // key press
         QVERIFY(answers.allUsed());
+        // The key capture sits at (-50, -70) from the page's centre.
+        const QPoint page = m_Page->mapToGlobal(QPoint(0, 0));
+        QCOMPARE(answers.positions.first(),
+                 page + QPoint((m_Page->width() - 300) / 2 - 50, (m_Page->height() - 140) / 2 - 70));
     }
     {
         DialogAnswers answers({CaptureKey(0x41)});
@@ -364,6 +375,48 @@ void TestMacroPage::deletingRowTakesItsPartner()
     SaveButton()->click();
     QCOMPARE(m_UpData->count(), 1);
     QCOMPARE(m_UpData->at(0), (QVariantList{"M1", 0}));
+}
+
+void TestMacroPage::unsavedChangesGoWithTheNextSave()
+{
+    // Kept as the page has always worked: a change left unsaved on one macro
+    // is reported by the next Save, whichever macro that saves.
+    DialogAnswers answers({EnterName("Other")});
+    Invoke("on_NewHong_clicked");
+    Select("M1");
+    m_Page->findChild<QCheckBox *>("ReUntilClick")->click();
+    Select("Other");
+    QVERIFY(!SaveButton()->isEnabled());
+    Invoke("on_Save_clicked");
+    QCOMPARE(m_UpData->count(), 1);
+    QCOMPARE(m_UpData->at(0), (QVariantList{"Other", 1}));
+    QVERIFY(!ReadFile(MacroFile("M1")).startsWith("255"));
+
+    DialogAnswers gone({Confirm()});
+    Invoke("on_DeleteHong_clicked");
+    Select("M1");
+}
+
+void TestMacroPage::contextMenuOffersTheLanguageCaptions()
+{
+    QStringList captions;
+    auto readMenu = [&captions] {
+        QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        for (QAction *action : menu->actions())
+            captions << action->text();
+        menu->close();
+    };
+    QListWidget *list = MacroList();
+    const QPoint onItem = list->visualItemRect(list->item(0)).center();
+    QTimer::singleShot(0, readMenu);
+    emit list->customContextMenuRequested(onItem);
+    QCOMPARE(captions, (QStringList{"Export", "Rename", "Delete"}));
+
+    captions.clear();
+    QTimer::singleShot(0, readMenu);
+    emit list->customContextMenuRequested(QPoint(5, list->viewport()->height() - 5));
+    QCOMPARE(captions, (QStringList{"New macro", "Import"}));
 }
 
 void TestMacroPage::renameToOwnNameIsAClash()
