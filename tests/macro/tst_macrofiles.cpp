@@ -169,6 +169,9 @@ void TestMacroFiles::missingFileKeepsRepeatControls()
     page->findChild<QToolButton *>("Save")->setEnabled(false);
     page->findChild<QCheckBox *>("ReUntilLoose")->click();
     QVERIFY(page->findChild<QToolButton *>("Save")->isEnabled());
+    page->findChild<QToolButton *>("Save")->setEnabled(false);
+    page->findChild<QSpinBox *>("NumberEdit")->setValue(9);
+    QVERIFY(page->findChild<QToolButton *>("Save")->isEnabled());
 }
 
 void TestMacroFiles::rowOperationsKeepTheShape_data()

@@ -45,6 +45,7 @@ private slots:
     void insertedRowsSaveAsFileLines();
     void repeatModeAloneSendsModeUpdate();
     void mouseClickRowSurvivesLanguageSwitch();
+    void modifyingRowsThroughTheDialogs();
     void deletingTheLastRowsReachesTheDevice();
     void deletingRowTakesItsPartner_data();
     void deletingRowTakesItsPartner();
@@ -323,6 +324,57 @@ void TestMacroPage::mouseClickRowSurvivesLanguageSwitch()
     QCOMPARE(RowList()->item(4)->text(), g_MouseButtonNames[MouseButtonLeft]);
     PostMsg::GetInstance()->EmitChangeLanguage(0);
     QCOMPARE(g_MouseButtonNames[MouseButtonLeft], QString("Left button"));
+}
+
+void TestMacroPage::modifyingRowsThroughTheDialogs()
+{
+    DialogAnswers created({EnterName("Mod")});
+    Invoke("on_NewHong_clicked");
+    WriteFile(MacroFile("Mod"), "1\n0x04 1 0\n10ms\n0x04 1 1\n");
+    Select("Mod");
+
+    // Cancelled dialogs change nothing.
+    RowList()->setCurrentRow(0);
+    {
+        DialogAnswers answers({CloseWithCross()});
+        Invoke("on_Amend_clicked");
+        QCOMPARE(answers.seen, QStringList{"addKey"});
+    }
+    RowList()->setCurrentRow(1);
+    {
+        DialogAnswers answers({CloseWithCross()});
+        Invoke("on_Amend_clicked");
+        QCOMPARE(answers.seen, QStringList{"AddDelayTime"});
+    }
+    QCOMPARE(Rows(RowList()), (QStringList{"A/0", "10ms/0", "A/1"}));
+    QVERIFY(!SaveButton()->isEnabled());
+
+    RowList()->setCurrentRow(0);
+    {
+        DialogAnswers answers({CaptureKey(0x42)});
+        Invoke("on_Amend_clicked");
+    }
+    RowList()->setCurrentRow(1);
+    {
+        DialogAnswers answers({EnterDelay(30)});
+        Invoke("on_Amend_clicked");
+    }
+    // A key without a name makes the row the key without a name.
+    RowList()->setCurrentRow(2);
+    {
+        DialogAnswers answers({CaptureKey(0xFF)});
+        Invoke("on_Amend_clicked");
+    }
+    QCOMPARE(Rows(RowList()), (QStringList{"B/0", "30ms/0", "/1"}));
+    QVERIFY(SaveButton()->isEnabled());
+    SaveButton()->click();
+    QCOMPARE(ReadFile(MacroFile("Mod")), QByteArray("1\n0x05 1 0\n30ms\n0x00 1 1\n"));
+    QCOMPARE(m_UpData->count(), 1);
+    QCOMPARE(m_UpData->at(0), (QVariantList{"Mod", 0}));
+
+    DialogAnswers gone({Confirm()});
+    Invoke("on_DeleteHong_clicked");
+    Select("M1");
 }
 
 void TestMacroPage::deletingTheLastRowsReachesTheDevice()
