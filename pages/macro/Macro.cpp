@@ -149,6 +149,11 @@ Macro::Macro(QWidget *parent)
 
 Macro::~Macro()
 {
+    // The hook's state outlives this holder; a callback bound to this page
+    // must not.
+    keyboardHook->UnInstallHook();
+    keyboardHook->ClearCallback(this);
+    delete keyboardHook;
     delete ui;
 }
 
