@@ -10,8 +10,10 @@
 #include "Macro.h"
 #include "PostMsg.h"
 #include "Sensor.h"
+#include "SheetOnShow.h"
 #include "Skin.h"
 #include "UpDataParam.h"
+#include "WindowSystem.h"
 #include "Worker.h"
 
 #include <QCoreApplication>
@@ -26,13 +28,6 @@ QString NavigationSheet(const QString &p, const QString &normal, const QString &
     return "QToolButton{border: 0px;background-position:center;background-repeat:no-repeat;background-image: url("
         + p + normal + ");}QToolButton:hover{background-image:  url(" + p + hover
         + ");}QToolButton:checked{background-image: url(" + p + checked + ");}";
-}
-
-QString WindowButtonSheet(const QString &p, const QString &normal, const QString &hover, const QString &pressed)
-{
-    return "QToolButton{border:0px;background-image: url(" + p + normal
-        + ");background-position:center;background-repeat:no-repeat;}QToolButton:hover{background-image: url(" + p
-        + hover + ");}QToolButton:pressed{background-image: url(" + p + pressed + ");}";
 }
 
 } // namespace
@@ -59,19 +54,24 @@ Dialog::Dialog(QWidget *parent)
 
     const QString p = m_PicturePath;
     ui->label_2->setStyleSheet("#label_2{color: rgb(" + Skin::Rgb("LabelColor") + ";);}");
-    ui->frame_2->setStyleSheet("#frame_2{border-image: url(" + p + "BackGround.png" + ");}");
-    ui->BatteryButtonC->setStyleSheet("#BatteryButtonC{border:0px;background-image: url(" + p + "Battery.png"
-                                      + ");background-position:center;background-repeat:no-repeat;}");
-    ui->label->setStyleSheet("#label{border-image: url(" + p + "Charg.png" + ");}");
-    ui->ButtonMain->setStyleSheet(NavigationSheet(p, "Home.png", "HomeHover.png", "HomeChecked.png"));
-    ui->CloseButton->setStyleSheet(WindowButtonSheet(p, "Close.png", "CloseHover.png", "CloseClick.png"));
-    ui->LightsButton->setStyleSheet(NavigationSheet(p, "Light.png", "LightHover.png", "LightChecked.png"));
-    ui->FormSetting->setStyleSheet(NavigationSheet(p, "Setting.png", "SettingHover.png", "SettingClick.png"));
-    ui->MacroButton->setStyleSheet(NavigationSheet(p, "Macro.png", "MacroHover.png", "MacroChecked.png"));
-    ui->MinButton->setStyleSheet(WindowButtonSheet(p, "Min.png", "MinHover.png", "MinClick.png"));
-    ui->SensorButton->setStyleSheet(NavigationSheet(p, "Sensor.png", "SensorHover.png", "SensorChecked.png"));
-    ui->SetButton->setStyleSheet(WindowButtonSheet(p, "Setting.png", "SettingHover.png", "SettingClick.png"));
-    ui->UpArrow->setStyleSheet(WindowButtonSheet(p, "PageChange.png", "PageChangeHover.png", "PageChangeClick.png"));
+    // The main frame is hidden behind the device list at start: its pictures
+    // are decoded when it is first shown.
+    SheetOnShow::Set(ui->frame_2, "#frame_2{border-image: url(" + p + "BackGround.png" + ");}", this);
+    SheetOnShow::Set(ui->BatteryButtonC,
+                     "#BatteryButtonC{border:0px;background-image: url(" + p + "Battery.png"
+                         + ");background-position:center;background-repeat:no-repeat;}",
+                     this);
+    SheetOnShow::Set(ui->label, "#label{border-image: url(" + p + "Charg.png" + ");}", this);
+    SheetOnShow::Set(ui->ButtonMain, NavigationSheet(p, "Home.png", "HomeHover.png", "HomeChecked.png"), this);
+    SheetOnShow::Set(ui->CloseButton, Skin::ImageButtonSheet(p, "Close.png", "CloseHover.png", "CloseClick.png"), this);
+    SheetOnShow::Set(ui->LightsButton, NavigationSheet(p, "Light.png", "LightHover.png", "LightChecked.png"), this);
+    SheetOnShow::Set(ui->FormSetting, NavigationSheet(p, "Setting.png", "SettingHover.png", "SettingClick.png"), this);
+    SheetOnShow::Set(ui->MacroButton, NavigationSheet(p, "Macro.png", "MacroHover.png", "MacroChecked.png"), this);
+    SheetOnShow::Set(ui->MinButton, Skin::ImageButtonSheet(p, "Min.png", "MinHover.png", "MinClick.png"), this);
+    SheetOnShow::Set(ui->SensorButton, NavigationSheet(p, "Sensor.png", "SensorHover.png", "SensorChecked.png"), this);
+    SheetOnShow::Set(ui->SetButton, Skin::ImageButtonSheet(p, "Setting.png", "SettingHover.png", "SettingClick.png"), this);
+    SheetOnShow::Set(ui->UpArrow, Skin::ImageButtonSheet(p, "PageChange.png", "PageChangeHover.png", "PageChangeClick.png"),
+                     this);
 
     // The header bar, the side bar and the page area are drawn by the
     // background picture; a styled panel would add a light edge to each.
@@ -85,7 +85,7 @@ Dialog::Dialog(QWidget *parent)
     m_NavGroup->setExclusive(true);
     InitButtonGroup();
 
-    connect(ui->MinButton, SIGNAL(clicked()), this, SLOT(WindowMin()));
+    connect(ui->MinButton, &QToolButton::clicked, this, &Dialog::WindowMin);
     ui->ButtonMain->setChecked(true);
 
     setWindowFlags(Qt::WindowFlags(0x6800));
@@ -97,12 +97,11 @@ Dialog::Dialog(QWidget *parent)
     ui->stackedWidgetDialog->setCurrentWidget(m_ButtonPage);
 
     PostMsg *hub = PostMsg::GetInstance();
-    connect(hub, SIGNAL(SigSecondPageChange()), this, SLOT(SlotSecondDialog()));
-    connect(hub, SIGNAL(SigUpDataParam(int)), this, SLOT(SlotUpDataParam(int)));
-    connect(hub, SIGNAL(SigStartRecord(int)), this, SLOT(SlotStartRecord(int)));
-    connect(hub, SIGNAL(SigMouseIndex(int)), this, SLOT(SlotMouseIndex(int)));
-    connect(hub, SIGNAL(SigBattery(bool,int,bool)), this, SLOT(SlotBattery(bool,int,bool)),
-            Qt::BlockingQueuedConnection);
+    connect(hub, &PostMsg::SigSecondPageChange, this, &Dialog::SlotSecondDialog);
+    connect(hub, &PostMsg::SigUpDataParam, this, &Dialog::SlotUpDataParam);
+    connect(hub, &PostMsg::SigStartRecord, this, &Dialog::SlotStartRecord);
+    connect(hub, &PostMsg::SigMouseIndex, this, &Dialog::SlotMouseIndex);
+    connect(hub, &PostMsg::SigBattery, this, &Dialog::SlotBattery, Qt::BlockingQueuedConnection);
 
     ui->label_3->hide();
     ui->label_2->hide();
@@ -192,7 +191,7 @@ void Dialog::SlotUpDataParam(int index)
     // handler ran must not turn the next normal request into settling.
     m_UpDataParam->m_SettleMode = index == 1;
     qDebug() << "w";
-    const QPoint g = mapToGlobal(QPoint(0, 0));
+    const QPoint g = WindowSystem::RealGlobalOrigin(this);
     m_UpDataParam->move(g.x() + (width() - m_UpDataParam->width()) / 2,
                         g.y() + (height() - m_UpDataParam->height()) / 2 - 20);
     qDebug() << "t1";

@@ -9,30 +9,24 @@
 #include <QEvent>
 
 Buttoninterface::Buttoninterface(QWidget *parent)
-    : QWidget(parent)
+    : PageSkeleton(QStringLiteral("Buttoninterface"), QStringLiteral("Buttoninterface"), parent)
     , m_LastRecord(FlashData::zeroRecord())
 {
-    setObjectName("Buttoninterface");
-    PostMsg *hub = PostMsg::GetInstance();
-    connect(hub, SIGNAL(SigChangeLanguage(int)), this, SLOT(SlotChangeLanguage(int)));
-    connect(hub, SIGNAL(SigMouseIndex(int)), this, SLOT(SlotMouseIndex(int)));
-    m_PicturePath = QCoreApplication::applicationDirPath() + "/Picture/Buttoninterface/";
-
-    connect(hub, SIGNAL(SigUpDataLightUIButton(FlashDataMap)), this, SLOT(SlotUpDataButtonUIButton(FlashDataMap)),
-            Qt::BlockingQueuedConnection);
-    connect(hub, SIGNAL(SigUpDataConfigUI(int , int , bool )), this, SLOT(SlotUpDataConfigUI(int , int , bool )),
-            Qt::BlockingQueuedConnection);
-    connect(hub, SIGNAL(SigUpDataButtonUIC(FlashDataMap)), this, SLOT(SlotUpDataButtonUIB(FlashDataMap)));
-    connect(hub, SIGNAL(SigAddMacroButton()), this, SLOT(SlotAddMacroButton()));
-    connect(hub, SIGNAL(SigDeleteMacroButton(QString )), this, SLOT(SlotDeleteMacroButton(QString )));
-    connect(hub, SIGNAL(SigUpDataMacro(QString,int)), this, SLOT(SlotUpDataMacro(QString,int)));
-    connect(hub, SIGNAL(SigMacroRename(QString,QString)), this, SLOT(SlotMacroRename(QString,QString)));
-    connect(hub, SIGNAL(SigFormReset()), this, SLOT(SlotFormResetButton()), Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigMouseIndex, &Buttoninterface::SlotMouseIndex);
+    ConnectHub(&PostMsg::SigUpDataLightUIButton, &Buttoninterface::SlotUpDataButtonUIButton,
+               Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigUpDataConfigUI, &Buttoninterface::SlotUpDataConfigUI, Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigUpDataButtonUIC, &Buttoninterface::SlotUpDataButtonUIB);
+    ConnectHub(&PostMsg::SigAddMacroButton, &Buttoninterface::SlotAddMacroButton);
+    ConnectHub(&PostMsg::SigDeleteMacroButton, &Buttoninterface::SlotDeleteMacroButton);
+    ConnectHub(&PostMsg::SigUpDataMacro, &Buttoninterface::SlotUpDataMacro);
+    ConnectHub(&PostMsg::SigMacroRename, &Buttoninterface::SlotMacroRename);
+    ConnectHub(&PostMsg::SigFormReset, &Buttoninterface::SlotFormResetButton, Qt::BlockingQueuedConnection);
 
     // The one device worker (no parent); its constructor starts the poll.
     g_Worker = new Worker;
 
-    SlotChangeLanguage(LanguageLoader::StoredIndex());
+    LoadStoredLanguage();
 }
 
 Buttoninterface::~Buttoninterface()
@@ -50,11 +44,6 @@ Buttoninterface::~Buttoninterface()
     }
 }
 
-void Buttoninterface::SlotChangeLanguage(int index)
-{
-    LanguageLoader::Load(index, "Buttoninterface", LanguageLoader::KeyTable(), m_Reader);
-}
-
 void Buttoninterface::SlotMouseIndex(int)
 {
 }
@@ -67,11 +56,8 @@ void Buttoninterface::FillFromRecord(const FlashDataMap &record)
 
 void Buttoninterface::SlotUpDataButtonUIButton(FlashDataMap DataMap)
 {
-    g_ButtonPageUpdated = 0;
-    g_ButtonPageUpdating = 1;
+    const FillGuard fill(g_ButtonPageUpdating, &g_ButtonPageUpdated);
     FillFromRecord(DataMap);
-    g_ButtonPageUpdated = 1;
-    g_ButtonPageUpdating = 0;
 }
 
 void Buttoninterface::SlotUpDataConfigUI(int, int, bool)
@@ -80,9 +66,8 @@ void Buttoninterface::SlotUpDataConfigUI(int, int, bool)
 
 void Buttoninterface::SlotUpDataButtonUIB(FlashDataMap DataMap)
 {
-    g_ButtonPageUpdating = 1;
+    const FillGuard fill(g_ButtonPageUpdating);
     FillFromRecord(DataMap);
-    g_ButtonPageUpdating = 0;
 }
 
 void Buttoninterface::SlotAddMacroButton()
@@ -103,8 +88,7 @@ void Buttoninterface::SlotMacroRename(QString, QString)
 
 void Buttoninterface::SlotFormResetButton()
 {
-    g_ButtonPageUpdating = 1;
+    const FillGuard fill(g_ButtonPageUpdating);
     m_LastRecord = FlashData::zeroRecord();
     PostMsg::GetInstance()->EmitMouseIndex(0);
-    g_ButtonPageUpdating = 0;
 }

@@ -8,12 +8,9 @@
 // (g_ButtonPageUpdated), which the apply-and-wait dialog waits for.
 
 #include "FlashDataMap.h"
-#include "LanguageLoader.h"
+#include "PageSkeleton.h"
 
-#include <QString>
-#include <QWidget>
-
-class Buttoninterface : public QWidget
+class Buttoninterface : public PageSkeleton
 {
     Q_OBJECT
 
@@ -26,7 +23,6 @@ public:
     int RefreshCount() const { return m_RefreshCount; }
 
 public slots:
-    void SlotChangeLanguage(int index);
     void SlotMouseIndex(int index);
     void SlotUpDataButtonUIButton(FlashDataMap DataMap);
     void SlotUpDataConfigUI(int ToTalItem, int SelectIndex, bool ItemEnable);
@@ -40,8 +36,6 @@ public slots:
 private:
     void FillFromRecord(const FlashDataMap &record);
 
-    QString m_PicturePath;
-    LanguageReaderPtr m_Reader;
     FlashDataMap m_LastRecord;
     int m_RefreshCount = 0;
 };

@@ -30,17 +30,17 @@ std::atomic<bool> g_MacroRecording { false };
 
 namespace {
 
-// The three-state image button: no border, the picture centred once.
+// The skin's three-picture button with the caption in colour. An empty hover
+// or pressed picture keeps the normal one in that state. The record buttons
+// are push buttons, so their sheet names that class.
 QString ImageButtonSheet(const QString &selector, const QString &colour, const QString &folder,
                          const QString &normal, const QString &hover, const QString &pressed)
 {
-    const QString base = QStringLiteral("border:none;background-position:center;background-repeat:no-repeat;");
-    QString sheet = selector + QStringLiteral("{") + base + QStringLiteral("color:rgb(") + colour
-        + QStringLiteral(");background-image:url(") + folder + normal + QStringLiteral(");}");
-    if (!hover.isEmpty())
-        sheet += selector + QStringLiteral(":hover{background-image:url(") + folder + hover + QStringLiteral(");}");
-    if (!pressed.isEmpty())
-        sheet += selector + QStringLiteral(":pressed{background-image:url(") + folder + pressed + QStringLiteral(");}");
+    QString sheet = Skin::ImageButtonSheet(folder, normal, hover.isEmpty() ? normal : hover,
+                                           pressed.isEmpty() ? normal : pressed)
+        + QStringLiteral("QToolButton{color:rgb(") + colour + QStringLiteral(");}");
+    if (selector != QLatin1String("QToolButton"))
+        sheet.replace(QStringLiteral("QToolButton"), selector);
     return sheet;
 }
 
@@ -87,24 +87,19 @@ bool IsDelayText(const QString &text)
 } // namespace
 
 Macro::Macro(QWidget *parent)
-    : QWidget(parent)
+    : PageSkeleton(QStringLiteral("Macro"), QStringLiteral("Macro"), parent)
     , ui(new Ui_Macro)
 {
     ui->setupUi(this);
     keyboardHook = new KeyboardHook(KeyboardHook::RecorderInstance);
-
-    PostMsg *hub = PostMsg::GetInstance();
-    connect(hub, &PostMsg::SigChangeLanguage, this, &Macro::SlotChangeLanguage);
-
-    pictureFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/Picture/Macro/");
     macroFolder = UserPaths::macroPageFolder();
 
-    connect(hub, &PostMsg::SigButtonToMacro, this, &Macro::SlotButtonToMacro);
-    connect(hub, &PostMsg::SigMacroDownLoadData, this, &Macro::SlotMacroDownLoadData);
-    connect(hub, &PostMsg::SigSetMacroPage, this, &Macro::SlotSetMacroPage);
+    ConnectHub(&PostMsg::SigButtonToMacro, &Macro::SlotButtonToMacro);
+    ConnectHub(&PostMsg::SigMacroDownLoadData, &Macro::SlotMacroDownLoadData);
+    ConnectHub(&PostMsg::SigSetMacroPage, &Macro::SlotSetMacroPage);
 
-    ui->listWidgetHong->setStyleSheet(ListSheet(QStringLiteral("listWidgetHong"), pictureFolder));
-    ui->listWidgetKey->setStyleSheet(ListSheet(QStringLiteral("listWidgetKey"), pictureFolder));
+    ui->listWidgetHong->setStyleSheet(ListSheet(QStringLiteral("listWidgetHong"), m_PicturePath));
+    ui->listWidgetKey->setStyleSheet(ListSheet(QStringLiteral("listWidgetKey"), m_PicturePath));
 
     LoadMacroList();
     InitButtonGroup();
@@ -115,14 +110,14 @@ Macro::Macro(QWidget *parent)
     const QString comboBack = Skin::Rgb(QStringLiteral("ComboxBackGroundColor"));
     ui->ChooseEvent->setStyleSheet(
         QStringLiteral("QComboBox{border:1px solid gray;color:rgb(") + comboText
-        + QStringLiteral(");border-image:url(") + pictureFolder + QStringLiteral("ComboboxBack.png);}")
+        + QStringLiteral(");border-image:url(") + m_PicturePath + QStringLiteral("ComboboxBack.png);}")
         + QStringLiteral("QComboBox::drop-down{border-radius:5px;background:rgb(") + comboBack + QStringLiteral(");}")
-        + QStringLiteral("QComboBox::down-arrow{image:url(") + pictureFolder
+        + QStringLiteral("QComboBox::down-arrow{image:url(") + m_PicturePath
         + QStringLiteral("Menu.png);right:8px;}")
-        + QStringLiteral("QComboBox::down-arrow:on{image:url(") + pictureFolder + QStringLiteral("MenuClicked.png);}")
+        + QStringLiteral("QComboBox::down-arrow:on{image:url(") + m_PicturePath + QStringLiteral("MenuClicked.png);}")
         + QStringLiteral("QComboBox QAbstractItemView::item{height:25px;}")
         + QStringLiteral("QComboBox QAbstractItemView{border:1px solid gray;color:rgb(") + comboText
-        + QStringLiteral(");border-image:url(") + pictureFolder
+        + QStringLiteral(");border-image:url(") + m_PicturePath
         + QStringLiteral("ComboboxTextBack.png);selection-background-color:rgb(") + comboSelect
         + QStringLiteral(");}"));
     auto *popup = new QListView(ui->ChooseEvent);
@@ -144,7 +139,7 @@ Macro::Macro(QWidget *parent)
     SetSaveIdleLook();
     ApplySkin();
 
-    SlotChangeLanguage(MacroIni::GetInstance()->GetValue(QStringLiteral("Language"), QStringLiteral("Language")).toInt());
+    LoadStoredLanguage();
 }
 
 Macro::~Macro()
@@ -178,21 +173,21 @@ void Macro::ApplySkin()
                           ui->ReUntilClickLabel, ui->ReUntilLooseLabel})
         label->setStyleSheet(QStringLiteral("color:rgb(") + labelColour + QStringLiteral(");"));
     const QString checkSheet = QStringLiteral("QCheckBox{color:rgb(") + labelColour
-        + QStringLiteral(");}QCheckBox::indicator:checked{image:url(") + pictureFolder
-        + QStringLiteral("CheckBoxCheck.png);}QCheckBox::indicator:unchecked{image:url(") + pictureFolder
+        + QStringLiteral(");}QCheckBox::indicator:checked{image:url(") + m_PicturePath
+        + QStringLiteral("CheckBoxCheck.png);}QCheckBox::indicator:unchecked{image:url(") + m_PicturePath
         + QStringLiteral("CheckBox.png);}");
     for (QCheckBox *box : {ui->AutoInsertDelay, ui->DefaultDelay, ui->ReUntilLoose, ui->ReUntilClick, ui->ReUntil,
                            ui->ReNumber})
         box->setStyleSheet(checkSheet);
 
     for (QToolButton *button : {ui->NewHong, ui->DeleteHong, ui->Amend, ui->DeleteKey})
-        button->setStyleSheet(ImageButtonSheet(QStringLiteral("QToolButton"), buttonColor, pictureFolder,
+        button->setStyleSheet(ImageButtonSheet(QStringLiteral("QToolButton"), buttonColor, m_PicturePath,
                                                QStringLiteral("Button.png"), QStringLiteral("ButtonHover.png"),
                                                QStringLiteral("ButtonClick.png")));
-    ui->StartRecord->setStyleSheet(ImageButtonSheet(QStringLiteral("QPushButton"), buttonColor, pictureFolder,
+    ui->StartRecord->setStyleSheet(ImageButtonSheet(QStringLiteral("QPushButton"), buttonColor, m_PicturePath,
                                                     QStringLiteral("Record.png"), QStringLiteral("RecordHover.png"),
                                                     QString()));
-    ui->StopRecord->setStyleSheet(ImageButtonSheet(QStringLiteral("QPushButton"), buttonColor, pictureFolder,
+    ui->StopRecord->setStyleSheet(ImageButtonSheet(QStringLiteral("QPushButton"), buttonColor, m_PicturePath,
                                                    QStringLiteral("Stop.png"), QStringLiteral("StopHover.png"),
                                                    QString()));
 
@@ -205,13 +200,13 @@ void Macro::ApplySkin()
 void Macro::SetSaveIdleLook()
 {
     ui->Save->setStyleSheet(ImageButtonSheet(QStringLiteral("QToolButton"), QStringLiteral("127,127,127"),
-                                             pictureFolder, QStringLiteral("Button.png"), QString(), QString()));
+                                             m_PicturePath, QStringLiteral("Button.png"), QString(), QString()));
     ui->Save->setEnabled(false);
 }
 
 void Macro::SetSaveActiveLook()
 {
-    ui->Save->setStyleSheet(ImageButtonSheet(QStringLiteral("QToolButton"), buttonColor, pictureFolder,
+    ui->Save->setStyleSheet(ImageButtonSheet(QStringLiteral("QToolButton"), buttonColor, m_PicturePath,
                                              QStringLiteral("Button.png"), QStringLiteral("ButtonHover.png"),
                                              QStringLiteral("ButtonClick.png")));
     ui->Save->setEnabled(true);
@@ -590,7 +585,7 @@ void Macro::changeEvent(QEvent *event)
     ui->NumberEdit->blockSignals(false);
 }
 
-void Macro::SlotChangeLanguage(int index)
+LanguageLoader::KeyTable Macro::LanguageKeys()
 {
     LanguageLoader::KeyTable keys;
     auto text = [&keys](const char *child, QWidget *widget) {
@@ -641,7 +636,7 @@ void Macro::SlotChangeLanguage(int index)
     keys.insert(QStringLiteral("BadName"), [this](const QString &t) { badNameText = t; });
     keys.insert(QStringLiteral("RenameFail"), [this](const QString &t) { renameFailText = t; });
 
-    LanguageLoader::Load(index, QStringLiteral("Macro"), keys, labelsReader);
+    return keys;
 }
 
 // --- Hub slots of the recorder and the device exchange ----------------------

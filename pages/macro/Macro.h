@@ -16,14 +16,13 @@
 // and with it the button's name, changed.
 
 #include "FlashDataMap.h"
-#include "LanguageLoader.h"
+#include "PageSkeleton.h"
 
 #include <QElapsedTimer>
 #include <QModelIndex>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
-#include <QWidget>
 
 #include <atomic>
 
@@ -37,7 +36,7 @@ class Ui_Macro;
 // every key.
 extern std::atomic<bool> g_MacroRecording;
 
-class Macro : public QWidget
+class Macro : public PageSkeleton
 {
     Q_OBJECT
 
@@ -90,7 +89,6 @@ private slots:
     void on_StopRecord_clicked();
     void on_Save_clicked();
     void UpdateCapslockTip(int keyCode, bool downOrUp, bool aotu);
-    void SlotChangeLanguage(int index);
     void on_listWidgetKey_itemChanged(QListWidgetItem *item);
     void on_NumberEdit_valueChanged(int);
     void on_listWidgetHong_clicked(QModelIndex index);
@@ -107,6 +105,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // The children of the page's language section and where each text goes.
+    LanguageLoader::KeyTable LanguageKeys() override;
     void InitButtonGroup();
     void OnRepeatModeToggled(int id, bool checked);
     void ApplySkin();
@@ -143,8 +143,6 @@ private:
     QStringList buttonColorList;
     QString buttonColor;
     int recordedEvents = 0;
-    QString pictureFolder;
-    LanguageReaderPtr labelsReader;
     bool rowsChanged = false;
     bool repeatModeChanged = false;
     QString exportText;

@@ -139,7 +139,7 @@ void Macro::LoadMacroFile()
                 kind = KeyKindKey;
                 code = 0;
             }
-            ui->listWidgetKey->addItem(EventRow(pictureFolder, name, press, kind, code));
+            ui->listWidgetKey->addItem(EventRow(m_PicturePath, name, press, kind, code));
         } else if (parts.size() == 1) {
             QString text = parts.first();
             if (text.endsWith(QLatin1Char('\n')))
@@ -148,7 +148,7 @@ void Macro::LoadMacroFile()
             // event row of the key without a name.
             if (text.trimmed().isEmpty())
                 continue;
-            ui->listWidgetKey->addItem(DelayRow(pictureFolder, text));
+            ui->listWidgetKey->addItem(DelayRow(m_PicturePath, text));
         }
     }
 }

@@ -60,7 +60,7 @@ void Macro::AddKeyItem(QString name, bool press)
 {
     if (!HasSelectedMacro())
         return;
-    QListWidgetItem *item = NamedEventRow(pictureFolder, name, press);
+    QListWidgetItem *item = NamedEventRow(m_PicturePath, name, press);
     ui->listWidgetKey->addItem(item);
     ui->listWidgetKey->setCurrentItem(item);
 }
@@ -69,7 +69,7 @@ void Macro::AddDelayItem(double ms)
 {
     if (!HasSelectedMacro())
         return;
-    ui->listWidgetKey->addItem(DelayRow(pictureFolder, DelayText(ms)));
+    ui->listWidgetKey->addItem(DelayRow(m_PicturePath, DelayText(ms)));
     ui->listWidgetKey->setCurrentRow(ui->listWidgetKey->count() - 2);
 }
 
@@ -78,8 +78,8 @@ void Macro::InsertKeyEvent(QString name, bool press)
     QListWidget *rows = ui->listWidgetKey;
     const int n = rows->count();
     const int c = rows->currentRow();
-    auto event = [&] { return NamedEventRow(pictureFolder, name, press); };
-    auto delay = [&] { return DelayRow(pictureFolder, QString::fromLatin1(kDefaultDelay)); };
+    auto event = [&] { return NamedEventRow(m_PicturePath, name, press); };
+    auto delay = [&] { return DelayRow(m_PicturePath, QString::fromLatin1(kDefaultDelay)); };
 
     if (n == 0) {
         rows->insertItem(0, event());
@@ -107,9 +107,9 @@ void Macro::InsertMouseClick(QString name, int mask)
     int code = mask;
     if (mask == 0 && !LookupKeyName(name, &kind, &code))
         kind = -1;
-    auto press = [&] { return EventRow(pictureFolder, name, true, kind, code); };
-    auto release = [&] { return EventRow(pictureFolder, name, false, kind, code); };
-    auto delay = [&] { return DelayRow(pictureFolder, QString::fromLatin1(kDefaultDelay)); };
+    auto press = [&] { return EventRow(m_PicturePath, name, true, kind, code); };
+    auto release = [&] { return EventRow(m_PicturePath, name, false, kind, code); };
+    auto delay = [&] { return DelayRow(m_PicturePath, QString::fromLatin1(kDefaultDelay)); };
 
     if (n == 0) {
         rows->insertItem(0, press());
@@ -145,7 +145,7 @@ void Macro::InsertDelayItem(double ms)
     const QString text = DelayText(ms);
 
     if (c < 0) {
-        rows->addItem(DelayRow(pictureFolder, text));
+        rows->addItem(DelayRow(m_PicturePath, text));
         return;
     }
     if (c == 0)
@@ -157,7 +157,7 @@ void Macro::InsertDelayItem(double ms)
         at = c - 1;
         delete rows->takeItem(c - 1);
     }
-    QListWidgetItem *item = DelayRow(pictureFolder, text);
+    QListWidgetItem *item = DelayRow(m_PicturePath, text);
     rows->insertItem(at, item);
     rows->setCurrentItem(item);
 }
