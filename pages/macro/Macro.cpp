@@ -8,7 +8,6 @@
 #include "KeyVocabulary.h"
 #include "KeyboardHook.h"
 #include "MacroForm.h"
-#include "MacroIni.h"
 #include "MacroNames.h"
 #include "PostMsg.h"
 #include "QuestionDialog.h"
@@ -18,7 +17,6 @@
 #include "addKey.h"
 
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QCursor>
 #include <QFile>
 #include <QKeyEvent>
