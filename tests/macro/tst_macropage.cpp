@@ -274,6 +274,7 @@ void TestMacroPage::insertedRowsSaveAsFileLines()
     QCOMPARE(Rows(RowList()), (QStringList{"A/0", "50ms/0", "A/1"}));
     QCOMPARE(RowList()->currentRow(), 1);
     QVERIFY(SaveButton()->isEnabled());
+    m_Window->grab().save(OrvikTest::outputDir("macro") + "/macro-page.png");
 
     SaveButton()->click();
     QCOMPARE(ReadFile(MacroFile("M1")), QByteArray("1\n0x04 1 0\n50ms\n0x04 1 1\n"));
