@@ -303,8 +303,10 @@ void Match::PairCallBack(unsigned char *header, int headerLength, unsigned char 
     g_MatchStarted = false;
     qDebug() << (paired ? "success" : "fail");
     g_MatchStatus = paired ? 2 : 3;
-    hub->EmitButtonEnable(paired ? 1 : 0);
+    // The read pass runs again before the outcome shows: the dialog's slot
+    // (queued to the GUI thread) may run before this thread goes on.
     MatchResumeMainPage();
+    hub->EmitButtonEnable(paired ? 1 : 0);
 }
 
 void Match::onPairTimeupDestroy()
