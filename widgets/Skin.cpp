@@ -1,6 +1,5 @@
 #include "Skin.h"
 
-#include "ConfigIni.h"
 #include "WindowSystem.h"
 
 #include <QBitmap>
@@ -12,6 +11,8 @@
 #include <QToolTip>
 #include <QWidget>
 #include <QStringList>
+
+#include <utility>
 
 namespace Skin {
 
@@ -29,9 +30,20 @@ QString DefaultRgb(const QString &key)
     return QStringLiteral("255,255,255");
 }
 
+static ColourSource &Source()
+{
+    static ColourSource source;
+    return source;
+}
+
+void SetColourSource(ColourSource source)
+{
+    Source() = std::move(source);
+}
+
 QString Rgb(const QString &key)
 {
-    const QStringList items = ConfigIni::GetInstance()->GetValueList(QStringLiteral("Option"), key);
+    const QStringList items = Source() ? Source()(key) : QStringList();
     if (items.size() < 3)
         return DefaultRgb(key);
     return items.at(0) + QLatin1Char(',') + items.at(1) + QLatin1Char(',') + items.at(2);

@@ -4,10 +4,20 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class QWidget;
 
 namespace Skin {
+
+// Where the colours come from: the stored item list of a colour key of
+// Config.ini group "Option". The application sets it once at start-up, before
+// the first window; the widgets never read the configuration store
+// themselves. Unset, every key gives its default.
+using ColourSource = std::function<QStringList(const QString &key)>;
+void SetColourSource(ColourSource source);
 
 // "r,g,b" of a colour key of Config.ini group "Option" ("LabelColor",
 // "ButtonColor", "SliderColor", "ComboxTextColor", "ComboxSelectColor",

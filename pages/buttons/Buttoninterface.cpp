@@ -5,9 +5,6 @@
 #include "PostMsg.h"
 #include "Worker.h"
 
-#include <QCoreApplication>
-#include <QEvent>
-
 Buttoninterface::Buttoninterface(QWidget *parent)
     : PageSkeleton(QStringLiteral("Buttoninterface"), QStringLiteral("Buttoninterface"), parent)
     , m_LastRecord(FlashData::zeroRecord())
@@ -23,8 +20,7 @@ Buttoninterface::Buttoninterface(QWidget *parent)
     ConnectHub(&PostMsg::SigMacroRename, &Buttoninterface::SlotMacroRename);
     ConnectHub(&PostMsg::SigFormReset, &Buttoninterface::SlotFormResetButton, Qt::BlockingQueuedConnection);
 
-    // The one device worker (no parent); its constructor starts the poll.
-    g_Worker = new Worker;
+    m_Link = std::make_unique<DeviceLink>();
 
     LoadStoredLanguage();
 }
@@ -34,14 +30,8 @@ Buttoninterface::~Buttoninterface()
     Worker::Stop();
     // First: a hot-plug notification served below would select a device again.
     StopUsbChanged();
-    if (Worker *worker = g_Worker.exchange(nullptr)) {
-        // A running pass may be blocked handing a refresh to a page of this
-        // thread (blocking connection); a plain wait() would then never
-        // return. Keep serving those calls until the pass has ended.
-        while (!worker->wait(10))
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-        worker->deleteLater();
-    }
+    // Then the worker: its wait serves a pass blocked on this page.
+    m_Link.reset();
 }
 
 void Buttoninterface::SlotMouseIndex(int)

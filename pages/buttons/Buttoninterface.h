@@ -1,14 +1,17 @@
 #pragma once
-// The button-mapping page, first page of the main frame. Its constructor is
-// where the program's one device worker comes into being (g_Worker), so the
-// worker and its 1300 ms poll exist from start-up on.
+// The button-mapping page, first page of the main frame. It holds the device
+// link (DeviceLink), so the program's one device worker (g_Worker) and its
+// 1300 ms poll exist from start-up on.
 //
 // The page takes every record the worker and the data callback send; at the
 // end of a full refresh it raises the button page's acknowledgement
 // (g_ButtonPageUpdated), which the apply-and-wait dialog waits for.
 
+#include "DeviceLink.h"
 #include "FlashDataMap.h"
 #include "PageSkeleton.h"
+
+#include <memory>
 
 class Buttoninterface : public PageSkeleton
 {
@@ -38,4 +41,5 @@ private:
 
     FlashDataMap m_LastRecord;
     int m_RefreshCount = 0;
+    std::unique_ptr<DeviceLink> m_Link;
 };
