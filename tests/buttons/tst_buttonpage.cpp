@@ -6,10 +6,13 @@
 
 #include "TestMain.h"
 
+#include "ButtonPageFixture.h"
+
 #include "Buttoninterface.h"
 #include "ButtoninterfaceForm.h"
 #include "ConfigIni.h"
 #include "Dialog.h"
+#include "DriverSensorFile.h"
 #include "DialogChange.h"
 #include "DialogMain.h"
 #include "DialogSkeleton.h"
@@ -39,57 +42,6 @@
 #include <functional>
 #include <memory>
 
-namespace {
-
-using WatchPtr = std::unique_ptr<QTimer>;
-// Runs fn every 10 ms (also inside modal loops) until the watch goes out of scope.
-WatchPtr Watch(std::function<void()> fn)
-{
-    WatchPtr timer(new QTimer);
-    QObject::connect(timer.get(), &QTimer::timeout, fn);
-    timer->start(10);
-    return timer;
-}
-
-// Runs fn on a helper thread while the GUI thread keeps serving events, as
-// the worker and the data callback do with their blocking hand-overs.
-void FromHelperThread(std::function<void()> fn)
-{
-    std::unique_ptr<QThread> thread(QThread::create(fn));
-    thread->start();
-    while (!thread->wait(5))
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
-QByteArray Hex(const char *text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
-
-QByteArray Bytes(const FlashDataMap &record)
-{
-    return QByteArray(reinterpret_cast<const char *>(&record), int(sizeof record));
-}
-
-// Device index to selector name.
-const char *const kSelectors[6] = {"FireKey", "RightKey", "BackKey", "TopMusic", "StartPause", "BackMusic"};
-
-void SetKey(FlashDataMap &record, int button, int type, int p1, int p2)
-{
-    record.Keys[button] = KeyFunction{quint8(type), quint8(p1), quint8(p2)};
-}
-
-void SetEvents(FlashDataMap &record, int button, std::initializer_list<MacroEvent> events)
-{
-    KeyEventRecord &r = record.KeyEvents[button];
-    std::memset(&r, 0, sizeof r);
-    int i = 0;
-    for (const MacroEvent &e : events)
-        r.Events[i++] = e;
-    r.EventCount = quint8(i);
-}
-
-} // namespace
 
 class TestButtonPage : public QObject
 {
@@ -104,6 +56,7 @@ private slots:
     void fireKeyTakesTheDialogsValues();
     void combinations_data();
     void combinations();
+    void longCombinationsStayInTheRecord();
     void offlineItemChangesNothing();
     void leftGuard();
     void reopening();
@@ -115,6 +68,7 @@ private slots:
     void configurationChoice();
     void configurationChoiceOffline();
     void factoryState();
+    void languageChangeEventKeepsTheConfiguration();
     void modelKeyCountsRunClean_data();
     void modelKeyCountsRunClean();
 
@@ -149,20 +103,14 @@ void TestButtonPage::initTestCase()
     m_Window = new DialogMain; // lives until the process ends, as in the utility
     m_Window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_Window));
-    QTRY_COMPARE(g_TileButtons.size(), 1);
-
-    UpDataParam *wait = m_Window->MainFramePage()->ApplyDialog();
-    bool waitShown = false;
-    WatchPtr watch = Watch([&] { waitShown = waitShown || wait->isVisible(); });
-    static_cast<QToolButton *>(g_TileButtons.first())->click();
-    QTRY_VERIFY_WITH_TIMEOUT(waitShown, 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(!wait->isVisible(), 20000);
-    watch.reset();
+    QVERIFY(SelectOnlyTile(m_Window));
     QVERIFY(HIDUsbSim::waitIdle());
     QCOMPARE(m_Window->CurrentPage(), 1);
     m_Page = m_Window->MainFramePage()->ButtonPage();
     ui = m_Page->Form();
     QVERIFY(g_UiReady);
+    // The pages took the sensor table from the one reading of the file.
+    QCOMPARE(DriverSensorFile::ReadCount(), 1);
 }
 
 FlashDataMap TestButtonPage::BaseRecord() const
@@ -178,14 +126,7 @@ FlashDataMap TestButtonPage::BaseRecord() const
 
 void TestButtonPage::Refresh(const FlashDataMap &record)
 {
-    // As the full read does: the record first, then both pages' refreshes.
-    FlashData::replace(record);
-    FromHelperThread([record] {
-        g_ButtonPageUpdated = 0;
-        g_SensorPageUpdated = 0;
-        PostMsg::GetInstance()->EmitUpDataLightUIButton(record);
-        PostMsg::GetInstance()->EmitUpDataLightSensor(record);
-    });
+    FullReadRefresh(record);
 }
 
 void TestButtonPage::init()
@@ -356,6 +297,27 @@ void TestButtonPage::combinations()
     ui->RightKey->setText(QString());
     Refresh(record);
     QCOMPARE(ui->RightKey->text(), label);
+}
+
+void TestButtonPage::longCombinationsStayInTheRecord()
+{
+    // A default of more than three names (possible in Config.ini) keeps the first three.
+    m_Page->SetComboKey(1, "Ctrl+Shift+Alt+A");
+    const QByteArray sent = HIDUsbSim::lastRecord(m_Mouse);
+    QCOMPARE(sent.mid(74 + 3, 3), Hex("05 00 00"));
+    QCOMPARE(sent.mid(124 + 52, 52),
+             Hex("06 00 00 00 00 00 01 00 0A 00 00 00 00 00 02 00 0A 00 00 00 00 00 04 00 0A 00 00 00"
+                 "01 00 04 00 0A 00 00 00 01 00 02 00 0A 00 00 00 01 00 01 00 0A 00 00 00"));
+    // The record after button 1 is untouched.
+    QCOMPARE(sent.mid(124 + 2 * 52, 52), QByteArray(52, '\0'));
+
+    // A stored count beyond the six events reads no further than three keys.
+    FlashDataMap record = BaseRecord();
+    SetKey(record, 5, 5, 0, 0);
+    SetEvents(record, 5, {MacroEvent{0, 0, 1, 10}, MacroEvent{0, 0, 2, 10}, MacroEvent{0, 0, 4, 10}});
+    record.KeyEvents[5].EventCount = 255;
+    Refresh(record);
+    QCOMPARE(ui->BackMusic->text(), QString("Ctrl+Shift+Alt"));
 }
 
 void TestButtonPage::offlineItemChangesNothing()
@@ -613,6 +575,36 @@ void TestButtonPage::factoryState()
     QCOMPARE(HIDUsbSim::updateCount(m_Mouse), before);
     QCOMPARE(int(g_ButtonPageUpdating), 0);
     HIDUsbSim::setOnline(m_Mouse, true);
+
+    // A button labelled with the fire key opens the dialog at its cached
+    // values, which the factory state holds for all six buttons.
+    ui->BackMusic->setText(ui->DPI_6->text());
+    ui->BackMusic->setChecked(true);
+    int time = -1;
+    int count = -1;
+    WatchPtr watch = Watch([&] {
+        if (FireKey *dialog = qobject_cast<FireKey *>(QApplication::activeModalWidget())) {
+            time = dialog->findChild<QSpinBox *>("Time")->value();
+            count = dialog->findChild<QSpinBox *>("Count")->value();
+            dialog->close();
+        }
+    });
+    QTest::mousePress(ui->DPI_6, Qt::LeftButton);
+    QCOMPARE(time, 10);  // cached 1, kept within 10..255
+    QCOMPARE(count, 0);  // cached 0
+}
+
+void TestButtonPage::languageChangeEventKeepsTheConfiguration()
+{
+    FromHelperThread([] { PostMsg::GetInstance()->EmitUpDataConfigUI(4, 1, true); });
+    ui->RightKey->setText("x");
+    QSignalSpy changed(ui->ProjectChoose, QOverload<int>::of(&QComboBox::currentIndexChanged));
+    QEvent change(QEvent::LanguageChange);
+    QApplication::sendEvent(m_Page, &change);
+    QCOMPARE(ui->RightKey->text(), ui->RightKey_3->text()); // the form's own text again
+    QCOMPARE(ui->ProjectChoose->currentIndex(), 1);
+    QCOMPARE(changed.count(), 0);
+    FromHelperThread([=] { PostMsg::GetInstance()->EmitUpDataConfigUI(4, HIDUsbSim::activeConfig(m_Mouse), true); });
 }
 
 void TestButtonPage::modelKeyCountsRunClean_data()
