@@ -30,6 +30,9 @@
 #include "Worker.h"
 
 #include <QApplication>
+#include <QGroupBox>
+#include <QScrollArea>
+#include <QStackedWidget>
 #include <QCheckBox>
 #include <QFile>
 #include <QScrollBar>
@@ -50,6 +53,10 @@ class TestButtonPage : public QObject
 private slots:
     void initTestCase();
     void init();
+
+    void form_data();
+    void form();
+    void clearFunctionCheckKeepsTheScrollItems();
 
     void assignments_data();
     void assignments();
@@ -139,6 +146,72 @@ void TestButtonPage::init()
     QTest::mouseClick(m_Page, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); // closes the menus
     QCOMPARE(ui->stackedWidget->currentWidget(), ui->page);
     QCOMPARE(ui->FireKey->text(), ui->LeftKey_3->text());
+}
+
+void TestButtonPage::form_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QRect>("geometry"); // null: not checked
+    QTest::addColumn<bool>("checkable");
+    QTest::newRow("ProjectChoose") << "ProjectChoose" << "QComboBox" << QRect(60, 25, 128, 24) << false;
+    QTest::newRow("DebunceButton") << "DebunceButton" << "DebounceTime" << QRect(35, 50, 165, 37) << false;
+    QTest::newRow("DPI_6") << "DPI_6" << "MyToolButton" << QRect() << true;
+    QTest::newRow("DPI_8") << "DPI_8" << "MyToolButton" << QRect() << true;
+    QTest::newRow("FireKey") << "FireKey" << "QToolButton" << QRect(30, 5, 262, 26) << true;
+    QTest::newRow("StartPause") << "StartPause" << "QToolButton" << QRect(30, 131, 262, 26) << true;
+    QTest::newRow("Number4") << "Number4" << "QToolButton" << QRect(85, 110, 38, 38) << false;
+    QTest::newRow("Reset") << "Reset" << "QToolButton" << QRect(580, 350, 90, 26) << false;
+    QTest::newRow("groupBox") << "groupBox" << "QGroupBox" << QRect(7, 380, 862, 216) << false;
+    QTest::newRow("scrollArea_11") << "scrollArea_11" << "QScrollArea" << QRect(150, 2, 480, 212) << false;
+    QTest::newRow("stackedWidget") << "stackedWidget" << "QStackedWidget" << QRect(445, -11, 201, 241) << false;
+    QTest::newRow("widget") << "widget" << "QWidget" << QRect(180, 20, 400, 356) << false;
+}
+
+void TestButtonPage::form()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    QFETCH(QRect, geometry);
+    QFETCH(bool, checkable);
+    QWidget *w = m_Page->findChild<QWidget *>(name);
+    QVERIFY(w);
+    QCOMPARE(QString(w->metaObject()->className()), className);
+    if (!geometry.isNull())
+        QCOMPARE(w->geometry(), geometry);
+    if (QAbstractButton *b = qobject_cast<QAbstractButton *>(w))
+        QCOMPARE(b->isCheckable(), checkable);
+
+    // The sub-menu pages in their stack order; the sixth row and the
+    // configuration-switch and lights entries are not offered.
+    QStringList pages;
+    for (int i = 0; i < ui->stackedWidget_2->count(); ++i)
+        pages << ui->stackedWidget_2->widget(i)->objectName();
+    QCOMPARE(pages, (QStringList{"page_3", "page_5", "page_6", "page_8", "page_9", "page_4", "page_7", "page_10"}));
+    for (QWidget *hidden : {static_cast<QWidget *>(ui->Number6), static_cast<QWidget *>(ui->label_13),
+                            static_cast<QWidget *>(ui->BackMusic), static_cast<QWidget *>(ui->DPI_3),
+                            static_cast<QWidget *>(ui->DPI_9)})
+        QVERIFY(hidden->isHidden());
+    QCOMPARE(ui->DebunceButton->Combo()->count(), 21);
+    // The configuration combo keeps its press index (it has no meta-object of its own).
+    QVERIFY(dynamic_cast<MyConmboBox *>(m_Page->findChild<QComboBox *>("ProjectChoose")));
+    // The skin's button colour reaches the selector column's sheet.
+    QVERIFY(ui->scrollAreaWidgetContents_11->styleSheet().contains(
+        "rgb(" + ConfigIni::GetInstance()->GetValueList("Option", "ButtonColor").mid(0, 3).join(",") + ";)"));
+}
+
+void TestButtonPage::clearFunctionCheckKeepsTheScrollItems()
+{
+    ui->Player->setChecked(true);
+    m_Page->ClearFunctionCheck();
+    QVERIFY(!ui->Player->isChecked());
+    ui->VolumeUp_14->setChecked(true);
+    m_Page->ClearFunctionCheck();
+    QVERIFY(ui->VolumeUp_14->isChecked());
+    ui->VolumeUp_22->setChecked(true); // the group is exclusive again
+    QVERIFY(!ui->VolumeUp_14->isChecked());
+    m_Page->ClearFunctionCheck();
+    QVERIFY(!ui->VolumeUp_22->isChecked());
 }
 
 void TestButtonPage::assignments_data()
