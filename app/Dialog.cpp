@@ -188,8 +188,9 @@ void Dialog::SlotUpDataParam(int index)
 {
     m_UpDataParam->StartTimer();
     qDebug() << "q";
-    if (index == 1)
-        m_UpDataParam->m_SettleMode = true;
+    // Every request says its own mode: a settle request that arrived while a
+    // handler ran must not turn the next normal request into settling.
+    m_UpDataParam->m_SettleMode = index == 1;
     qDebug() << "w";
     const QPoint g = mapToGlobal(QPoint(0, 0));
     m_UpDataParam->move(g.x() + (width() - m_UpDataParam->width()) / 2,

@@ -4,6 +4,7 @@
 #include "ExeIsRun.h"
 #include "SingleInstance.h"
 #include "UserPaths.h"
+#include "Worker.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -11,6 +12,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
+
+#include <cstdio>
 
 static void InitCompiledResources()
 {
@@ -67,6 +70,12 @@ void PrepareUserFolders()
 
 int Run(int argc, char **argv)
 {
+    if (!UserPaths::EnsureHome()) {
+        std::fprintf(stderr, "%s: no home folder: HOME is not set and the password database has none for this "
+                             "account. Nothing was written; set HOME and start again.\n",
+                     g_ProductName);
+        return 1;
+    }
     PrepareUserFolders();
     PurgeOldFiles(UserPaths::logFolder());
     PurgeOldFiles(UserPaths::exceptionFolder());
@@ -99,7 +108,11 @@ int Run(int argc, char **argv)
     window->show();
     if (Hook())
         Hook()(window);
-    return app.exec();
+    const int result = app.exec();
+    // The library's threads must be quiet before the application object and
+    // the static stores go away.
+    Worker::Shutdown();
+    return result;
 }
 
 } // namespace Startup

@@ -4,9 +4,14 @@
 
 #include <QByteArray>
 #include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMutexLocker>
 #include <QSettings>
 #include <QTextCodec>
+
+#include <algorithm>
 
 ConfigIni *g_ConfigIni = nullptr;
 
@@ -44,8 +49,36 @@ void ConfigIni::Reload(const QString &path)
     // and answer every key with its empty default. (Never clear() the
     // settings object instead: that would write the emptied file back.)
     m_Unreadable = m_Settings->status() != QSettings::NoError;
-    if (m_Unreadable)
-        qWarning() << "Config.ini could not be read:" << m_FilePath << m_Settings->status();
+    // A broken file otherwise only shows as "no device found": name it and
+    // its fault on stderr, once per reading.
+    const QString fault = FileFault();
+    if (!fault.isEmpty())
+        qWarning().noquote() << QStringLiteral("Config.ini %1: %2").arg(QDir::toNativeSeparators(m_FilePath), fault);
+}
+
+QString ConfigIni::FileFault() const
+{
+    const QFileInfo info(m_FilePath);
+    if (!info.exists())
+        return QStringLiteral("the file is missing");
+    QFile file(m_FilePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("the file cannot be opened (%1)").arg(file.errorString());
+    if (file.readAll().trimmed().isEmpty())
+        return QStringLiteral("the file is empty");
+    if (m_Settings->status() != QSettings::NoError)
+        return QStringLiteral("the file is not in INI form");
+    if (!m_Settings->contains(QStringLiteral("Option/VID")) || !m_Settings->contains(QStringLiteral("Option/DeviceTotal")))
+        return QStringLiteral("it has no [Option] group with \"VID\" and \"DeviceTotal\" (garbled?)");
+    bool ok = false;
+    const qlonglong total = m_Settings->value(QStringLiteral("Option/DeviceTotal")).toString().trimmed().toLongLong(&ok);
+    if (!ok || total < 0)
+        return QStringLiteral("\"DeviceTotal\" is not a number of model groups");
+    if (total > MaxModelGroups)
+        return QStringLiteral("\"DeviceTotal\" = %1 is more than %2 model groups; only the first %2 are read")
+            .arg(total)
+            .arg(MaxModelGroups);
+    return QString();
 }
 
 bool ConfigIni::IsCodedKey(const QString &key)
@@ -92,6 +125,38 @@ QStringList ConfigIni::GetValueList(const QString &group, const QString &key)
             item = DecodeItem(item);
     }
     return list;
+}
+
+int ConfigIni::ModelTotal()
+{
+    bool ok = false;
+    const qlonglong total = GetValue("Option", "DeviceTotal").trimmed().toLongLong(&ok);
+    if (!ok || total < 0)
+        return 0;
+    return int(qMin<qlonglong>(total, MaxModelGroups));
+}
+
+QList<int> ConfigIni::ModelGroups()
+{
+    const int total = ModelTotal();
+    QStringList groups;
+    {
+        QMutexLocker locker(&m_Mutex);
+        if (!m_Unreadable)
+            groups = m_Settings->childGroups();
+    }
+    QList<int> numbers;
+    for (const QString &group : groups) {
+        if (!group.startsWith(QLatin1String("Drive")))
+            continue;
+        bool ok = false;
+        const int n = group.mid(5).toInt(&ok);
+        // "Drive" + n exactly as the groups are named: no sign, no leading zero.
+        if (ok && n >= 1 && n <= total && group == QStringLiteral("Drive%1").arg(n))
+            numbers << n;
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
 }
 
 QString ConfigIni::DecodeBase64(const QString &text)

@@ -21,6 +21,15 @@ public:
     // The value as a list (comma-separated items); empty when missing. Coded
     // keys have every item decoded and cleaned.
     QStringList GetValueList(const QString &group, const QString &key);
+    // "Option"/"DeviceTotal", the number of model groups, bounded to
+    // 0..MaxModelGroups (a value that is no number counts as 0). Every loop over
+    // the models and every table sized by them goes through this.
+    static constexpr int MaxModelGroups = 1000;
+    int ModelTotal();
+    // The numbers n of the model groups "Drive" + n that exist in the file,
+    // 1 <= n <= ModelTotal(), ascending.
+    QList<int> ModelGroups();
+
     // Base64-decodes a text in the local 8-bit encoding.
     QString DecodeBase64(const QString &text);
 
@@ -36,6 +45,8 @@ public:
 private:
     ConfigIni();
     QString DecodeItem(const QString &text) const;
+    // What is wrong with the file just opened ("" when nothing); lock held.
+    QString FileFault() const;
 
     QSettings *m_Settings = nullptr;
     QString m_FilePath;

@@ -11,26 +11,37 @@ inline quint8 low8(int value)
     return static_cast<quint8>(value & 0xFF);
 }
 
-// Steps 1 and 3 of every setter: the online test, and the offline notice
-// unless a page is filling its widgets from a record (then the page itself
-// is the caller and the notice would only nag).
+// The offline notice, unless a page is filling its widgets from a record
+// (then the page itself is the caller and the notice would only nag).
+void requestOfflineNotice()
+{
+    if (!g_ButtonPageUpdating.load() && !g_SensorUiFilling.load())
+        PostMsg::GetInstance()->EmitMouseOffLineo(0);
+}
+
+// Steps 1 and 3 of every setter: the online test, and the notice when offline.
 bool deviceOnline()
 {
     const std::string path = g_DevicePath.get();
     const bool online = (static_cast<unsigned>(UsbFinderC_GetDeviceOnLine(path.c_str())) & 0xFFu) != 0;
-    if (!online && !g_ButtonPageUpdating.load() && !g_SensorUiFilling.load())
-        PostMsg::GetInstance()->EmitMouseOffLineo(0);
+    if (!online)
+        requestOfflineNotice();
     return online;
 }
 
 // Writes through fn and sends the whole record, both under the record lock.
+// True only when the mouse took the record: one that went away after the
+// online test, or a record the library refused, is reported like an offline
+// mouse. The local record keeps the change; the next full read replaces it.
 template<typename Fn>
 bool writeIfOnline(Fn fn)
 {
     if (!deviceOnline())
         return false;
-    FlashData::modifyAndSend(fn);
-    return true;
+    if (FlashData::modifyAndSend(fn) != 0)
+        return true;
+    requestOfflineNotice();
+    return false;
 }
 
 // Copies a block into the record under the record lock. The source may be a

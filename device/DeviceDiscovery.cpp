@@ -75,7 +75,7 @@ bool AskDeviceInfo(const QByteArray &path, unsigned char answer[3])
 IdentifyResult Identify(DeviceAllInfo &info, const QByteArray &path)
 {
     ConfigIni *config = ConfigIni::GetInstance();
-    const int total = config->GetValue("Option", "DeviceTotal").toInt();
+    const int total = config->ModelTotal();
     unsigned char answer[3];
     const bool answered = AskDeviceInfo(path, answer);
     IdentifyResult result = NoAnswer;
@@ -83,7 +83,7 @@ IdentifyResult Identify(DeviceAllInfo &info, const QByteArray &path)
         const int cid = config->GetValue("Option", "CID").toInt();
         result = (answer[0] == cid) ? UnknownModel : ForeignCid;
         if (result == UnknownModel) {
-            for (int n = 1; n <= total; ++n) {
+            for (const int n : config->ModelGroups()) {
                 if (answer[1] != config->GetValue(QStringLiteral("Drive%1").arg(n), "MID").toInt())
                     continue;
                 info.CID = answer[0];
@@ -135,7 +135,7 @@ bool IdentifyForPicker(DeviceAllInfo &info)
     const QByteArray path = info.Path.toLatin1();
     if (Identify(info, path) == KnownModel && (UsbFinderC_GetDeviceOnLine(path.constData()) & 0xFF))
         info.Online = true;
-    return ConfigIni::GetInstance()->GetValue("Option", "DeviceTotal").toInt() > 0;
+    return ConfigIni::GetInstance()->ModelTotal() > 0;
 }
 
 void FindForPicker(const QString &vid, const QVector<QString> &pids, int interfaceId, int deviceId)

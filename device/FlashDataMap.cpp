@@ -20,7 +20,36 @@ std::mutex &recordMutex()
     return *mutex;
 }
 
+std::mutex &dongleMutex()
+{
+    static std::mutex *mutex = new std::mutex;
+    return *mutex;
+}
+
 } // namespace
+
+namespace DongleLighting {
+
+void lock()
+{
+    dongleMutex().lock();
+}
+
+void unlock()
+{
+    dongleMutex().unlock();
+}
+
+DongleRGB snapshot()
+{
+    DongleRGB copy;
+    lock();
+    std::memcpy(&copy, g_DongleRGB, sizeof copy);
+    unlock();
+    return copy;
+}
+
+} // namespace DongleLighting
 
 namespace FlashData {
 

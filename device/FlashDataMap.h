@@ -165,7 +165,30 @@ static_assert(offsetof(FlashDataMap, Macros) == 956, "offset");
 extern FlashDataMap g_FlashDataMap;
 
 // The one receiver-lighting block, allocated zero-filled before main, never freed.
+// It is filled on the library's thread (full read, reset report) and written
+// by the settings page: every access goes through DongleLighting below; the
+// pointer itself only travels with SigRGBValue.
 extern DongleRGB *g_DongleRGB;
+
+namespace DongleLighting {
+
+// A copy of the block taken under its lock.
+DongleRGB snapshot();
+
+void lock();
+void unlock();
+
+// Runs fn(*g_DongleRGB) under the lock (fn may hand the block to the
+// library's get and set calls). fn must not emit hub signals.
+template<typename Fn>
+void modify(Fn fn)
+{
+    lock();
+    fn(*g_DongleRGB);
+    unlock();
+}
+
+} // namespace DongleLighting
 
 namespace FlashData {
 

@@ -11,8 +11,10 @@
 #include <QDebug>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QTimer>
 #include <QtEndian>
 
@@ -149,7 +151,12 @@ void handleFullRead(const unsigned char *data)
     // is never seen cleared or half-parsed by a setter that sends it.
     FlashDataMap record = FlashData::zeroRecord();
     if (!ProtocolDataParser(data, &record)) {
+        // The read is over all the same: a reset's flags were meant for this
+        // answer and must not reach a later one, and the pass is done.
         qDebug() << "full read refused by the parser; record kept";
+        g_ResetKeyRecords = false;
+        g_SkipDongleQuery = false;
+        g_WorkerRunEnable = false;
         return;
     }
     if (g_ResetKeyRecords) {
@@ -167,8 +174,9 @@ void handleFullRead(const unsigned char *data)
 
     if (!g_SkipDongleQuery) {
         if (!device.Wired && device.ReceiverType == 1) {
-            UsbFinderC_Get4KDongleRGBValue(path.constData(), g_DongleRGB);
-            if (g_DongleRGB->Mode != 0)
+            DongleLighting::modify(
+                [&](DongleRGB &rgb) { UsbFinderC_Get4KDongleRGBValue(path.constData(), &rgb); });
+            if (DongleLighting::snapshot().Mode != 0)
                 PostMsg::GetInstance()->EmitRGBValue(g_DongleRGB);
         }
         unsigned char longRange = 0x73;
@@ -196,9 +204,11 @@ void handleReset()
     const int lightingDefault = listItem(advanced, 1);
 
     if (lightingDefault > 0 && !device.Wired && device.ReceiverType == 1) {
-        g_DongleRGB->Mode = quint8(lightingDefault);
-        UsbFinderC_Set4KDongleRGB(path.constData(), g_DongleRGB);
-        if (g_DongleRGB->Mode != 0)
+        DongleLighting::modify([&](DongleRGB &rgb) {
+            rgb.Mode = quint8(lightingDefault);
+            UsbFinderC_Set4KDongleRGB(path.constData(), &rgb);
+        });
+        if (DongleLighting::snapshot().Mode != 0)
             PostMsg::GetInstance()->EmitRGBValue(g_DongleRGB);
     }
     if (longRangeDefault == 0) {
@@ -353,6 +363,9 @@ void Worker::SlotCheckOnline()
                 return;
             PostMsg::GetInstance()->EmitCloseOffOnline();
             g_OfflinePending = false;
+            // Back online: read it, whether or not a notice was up (a mouse
+            // selected while offline raised no notice and asked for nothing).
+            g_ReReadRequest = true;
         }
     }
     if (g_DeviceOnline && g_ReReadRequest) {
@@ -395,6 +408,34 @@ void Worker::ReadChangedStatus()
 void Worker::Stop()
 {
     g_WorkerRunEnable = false;
+}
+
+bool Worker::Shutdown(int timeoutMs)
+{
+    g_WorkerRunEnable = false;
+    if (g_PollTimer)
+        g_PollTimer->stop();
+    Worker *worker = g_Worker.load();
+    // A callback or a pass may be blocked handing something to the GUI
+    // thread: wait in an event loop of our own, which serves it.
+    auto stopped = [worker] {
+        return HIDUsb_StopCallbacks() == 0 && (!worker || !worker->isRunning());
+    };
+    if (stopped())
+        return true;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (stopped())
+            loop.quit();
+    });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    poll.start(5);
+    loop.exec();
+    if (stopped())
+        return true;
+    qWarning() << "device library still busy at shutdown";
+    return false;
 }
 
 void Worker::AgeProfileChangeTimer(qint64 ms)
@@ -602,20 +643,37 @@ QString Worker::DeviceInfoFilePath(const QString &name)
     return UserPaths::deviceInfoFolder() + QLatin1Char('/') + name;
 }
 
-void Worker::WriteDeviceInfoFile(QString name, FlashDataMap map)
+bool Worker::WriteDeviceInfoFile(QString name, FlashDataMap map)
 {
     if (name.isEmpty())
-        return;
+        return false;
     const QString path = DeviceInfoFilePath(name);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return;
+    // Written beside and renamed over the old file: a process killed or a
+    // disk full part-way leaves the previous file whole, never a torn one.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qWarning() << "cache file not written:" << path << file.errorString();
+        return false;
+    }
     uchar length[4];
     qToBigEndian<quint32>(quint32(RecordSize), length);
-    file.write(reinterpret_cast<const char *>(length), 4);
-    file.write(reinterpret_cast<const char *>(&map), RecordSize);
-    file.close();
+    // flush() too: QSaveFile::commit does not see an error of the last
+    // buffered write (a full disk shows up only there).
+    const bool written = file.write(reinterpret_cast<const char *>(length), 4) == 4
+                         && file.write(reinterpret_cast<const char *>(&map), RecordSize) == RecordSize
+                         && file.flush();
+    if (!written) {
+        qWarning() << "cache file not written:" << path << file.errorString();
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    if (!file.commit()) {
+        qWarning() << "cache file not written:" << path << file.errorString();
+        return false;
+    }
+    return true;
 }
 
 bool Worker::ReadDeviceInfoFile(QString name, FlashDataMap *out)
@@ -625,19 +683,23 @@ bool Worker::ReadDeviceInfoFile(QString name, FlashDataMap *out)
     QFile file(DeviceInfoFilePath(name));
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    // Whatever the file does not cover reads as zero: a short or foreign file
-    // still gives a defined record, and never more than the record's size.
-    std::memset(out, 0, sizeof *out);
     uchar lengthBytes[4];
-    if (file.read(reinterpret_cast<char *>(lengthBytes), 4) == 4) {
-        const quint32 length = qFromBigEndian<quint32>(lengthBytes);
-        // 0xFFFFFFFF marks an empty block in QDataStream.
-        if (length != 0xFFFFFFFFu) {
-            const qint64 wanted = qMin<qint64>(length, RecordSize);
-            const QByteArray block = file.read(wanted);
-            std::memcpy(out, block.constData(), size_t(block.size()));
-        }
-    }
-    file.close();
+    if (file.read(reinterpret_cast<char *>(lengthBytes), 4) != 4)
+        return false; // torn before its length was written
+    const quint32 length = qFromBigEndian<quint32>(lengthBytes);
+    // 0xFFFFFFFF marks an empty block in QDataStream.
+    const qint64 stated = length == 0xFFFFFFFFu ? 0 : qint64(length);
+    // A file shorter than its own header says was cut off while being
+    // written: it holds no record to trust. Read as missing, so the next
+    // online read writes it again.
+    if (file.size() - 4 < stated)
+        return false;
+    // Whatever a whole block of another layout does not cover reads as zero,
+    // and never more than the record's size is copied.
+    const QByteArray block = file.read(qMin<qint64>(stated, RecordSize));
+    if (block.size() != qMin<qint64>(stated, RecordSize))
+        return false;
+    std::memset(out, 0, sizeof *out);
+    std::memcpy(out, block.constData(), size_t(block.size()));
     return true;
 }

@@ -42,12 +42,19 @@ public:
     // Acts on the change flags of the last status-change report.
     static void ReadChangedStatus();
     static void Stop();
+    // Before the process ends (after the event loop, while the windows and
+    // the application object still exist): stops the library's callbacks and
+    // the 1300 ms check, and waits, serving events, until no callback and no
+    // pass runs any more, so none of them reaches a window or a static store
+    // that is going away. True when everything stopped.
+    static bool Shutdown(int timeoutMs = 10000);
 
     // ---- the per-device cache file
     // name is a file name inside the per-user "/Device_Info/" folder (an
     // absolute path is used as it is).
     static bool ReadDeviceInfoFile(QString name, FlashDataMap *out);
-    static void WriteDeviceInfoFile(QString name, FlashDataMap map);
+    // Whole or not at all (written beside, then renamed); false when it failed.
+    static bool WriteDeviceInfoFile(QString name, FlashDataMap map);
     // "Device_CID" + CID + "_MID" + MID + ".bin", two upper-case hex digits each.
     static QString DeviceInfoFileName(uchar cid, uchar mid);
     // The absolute path of a cache-file name.

@@ -252,7 +252,7 @@ DialogChange::DialogChange(QWidget *parent)
         ui->Repair->show();
 
     // 9. Number of models.
-    g_DeviceTotal = ConfigIni::GetInstance()->GetValue("Option", "DeviceTotal").toInt();
+    g_DeviceTotal = ConfigIni::GetInstance()->ModelTotal();
 
     // 10. Language.
     const int language = MacroIni::GetInstance()->GetValue("Language", "Language").toInt();

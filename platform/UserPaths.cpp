@@ -2,6 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <vector>
 
 const char *const g_ProductName = "Orvik SE";
 
@@ -69,6 +75,44 @@ bool createUserFolders()
     for (const QString &folder : userSubFolders())
         ok = QDir().mkpath(folder) && ok;
     return ok;
+}
+
+namespace {
+
+QByteArray PasswordDatabaseHome()
+{
+    long size = sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(size_t(size > 0 ? size : 16384));
+    struct passwd entry;
+    struct passwd *found = nullptr;
+    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found || !found->pw_dir)
+        return QByteArray();
+    return QByteArray(found->pw_dir);
+}
+
+std::function<QByteArray()> &AccountHomeLookup()
+{
+    static std::function<QByteArray()> lookup;
+    return lookup;
+}
+
+} // namespace
+
+void SetAccountHomeLookup(std::function<QByteArray()> lookup)
+{
+    AccountHomeLookup() = std::move(lookup);
+}
+
+bool EnsureHome()
+{
+    if (!qEnvironmentVariableIsEmpty("HOME"))
+        return true;
+    const QByteArray home = AccountHomeLookup() ? AccountHomeLookup()() : PasswordDatabaseHome();
+    // "/" is what a home-less system account gets; it is no place for our files.
+    if (home.isEmpty() || home == "/" || !QDir(QFile::decodeName(home)).exists())
+        return false;
+    qputenv("HOME", home);
+    return true;
 }
 
 QString appDir()

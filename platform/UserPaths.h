@@ -2,8 +2,11 @@
 // Where the program's files live. The per-user folder takes the place of the
 // Windows local application-data folder: home + "/AppData/Local/" + product.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 extern const char *const g_ProductName; // "Orvik SE"
 
@@ -24,6 +27,15 @@ QString macroIniFile();         // userFolder() + "/Macro.ini"
 QStringList userSubFolders();
 // Creates the per-user folder and its sub-folders; true when all exist.
 bool createUserFolders();
+
+// Linux: HOME may be unset (a service, "env -i"); every per-user path and the
+// settings store would then land at the file-system root. EnsureHome takes
+// the account's home folder from the password database into HOME; false when
+// HOME is unset and the account has none (then nothing may be written).
+bool EnsureHome();
+// The password-database lookup EnsureHome uses (tests replace it); an empty
+// function restores the real one.
+void SetAccountHomeLookup(std::function<QByteArray()> lookup);
 
 QString appDir();               // QCoreApplication::applicationDirPath()
 QString configIniFile();        // appDir() + "/usersetting/Config.ini"

@@ -44,8 +44,7 @@ QString ReceiverKeyOfClass(const QString &receiverClass)
 QString GroupOfMid(int mid)
 {
     ConfigIni *config = ConfigIni::GetInstance();
-    const int total = config->GetValue("Option", "DeviceTotal").toInt();
-    for (int n = 1; n <= total; ++n) {
+    for (const int n : config->ModelGroups()) {
         const QString group = "Drive" + QString::number(n);
         if (config->GetValue(group, "MID").toInt() == mid)
             return group;

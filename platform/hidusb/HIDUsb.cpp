@@ -243,6 +243,22 @@ void StartUsbChanged(HIDUsbChangedCallback callback, int interval)
         callback();
 }
 
+int HIDUsb_StopCallbacks(void)
+{
+    logCall("HIDUsb_StopCallbacks");
+    Core &c = Core::instance();
+    std::lock_guard<std::mutex> lock(c.mutex);
+    if (!c.callbacksStopped) {
+        c.callbacksStopped = true;
+        ++c.generation;
+        c.clearQueueLocked();
+        c.hotplugCallback = nullptr;
+        c.hotplugThread = nullptr;
+        c.queueChanged.notify_all();
+    }
+    return (c.delivering ? 1 : 0) + c.upgradeCallbacksRunning;
+}
+
 void StopUsbChanged(void)
 {
     logCall("StopUsbChanged");
@@ -416,6 +432,15 @@ int ProtocolDataUpdate(const struct FlashDataMap *map)
     Core &c = Core::instance();
     std::lock_guard<std::mutex> lock(c.mutex);
     Device *d = c.connectionDeviceLocked();
+    if (c.offlineAtNextUpdate) {
+        c.offlineAtNextUpdate = false;
+        if (d)
+            d->setup.online = false;
+    }
+    if (c.refuseNextUpdate) {
+        c.refuseNextUpdate = false;
+        return 0;
+    }
     if (!deviceOnline(d) || !fits)
         return 0; // the mouse keeps its previous record
     d->mouse->configs[d->mouse->active] = record;
@@ -564,8 +589,19 @@ namespace {
 void sendUpgrade(HIDUsbUpgradeCallback callback, quint8 type, quint8 value)
 {
     unsigned char report[8] = {7, type, value, 0, 0, 0, 0, 0};
-    if (callback)
-        callback(report);
+    if (!callback)
+        return;
+    Core &c = Core::instance();
+    {
+        std::lock_guard<std::mutex> lock(c.mutex);
+        if (c.callbacksStopped)
+            return;
+        ++c.upgradeCallbacksRunning;
+    }
+    callback(report);
+    std::lock_guard<std::mutex> lock(c.mutex);
+    --c.upgradeCallbacksRunning;
+    c.idleChanged.notify_all();
 }
 
 // One flash, on its own detached thread: progress reports, then exactly one

@@ -127,6 +127,13 @@ HIDUSB_API int UsbFinderC_GetSlaveVersion(const char *path, int *version);
 HIDUSB_API void StartUsbChanged(HIDUsbChangedCallback callback, int interval);
 HIDUSB_API void StopUsbChanged(void);
 
+/* Shutdown (an addition of this library for the Linux build): from now on no
+ * callback of this library starts (data, hot-plug, upgrade); reports still
+ * queued are dropped. Returns how many callbacks run at this moment; a caller
+ * that ends the process asks again (serving whatever those callbacks wait
+ * for) until it returns 0. Never waits itself. */
+HIDUSB_API int HIDUsb_StopCallbacks(void);
+
 /* Decoders of report data. */
 /* 7 bytes: flag k non-zero when the device changed: 0 current DPI, 1 report
  * rate, 2 on-board configuration, 3 DPI LED, 4 unused, 5 light bar, 6 battery. */

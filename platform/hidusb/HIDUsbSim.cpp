@@ -164,6 +164,20 @@ void failNextPairing()
     c.failNextPairing = true;
 }
 
+void refuseNextUpdate()
+{
+    Core &c = Core::instance();
+    std::lock_guard<std::mutex> lock(c.mutex);
+    c.refuseNextUpdate = true;
+}
+
+void goOfflineAtNextUpdate()
+{
+    Core &c = Core::instance();
+    std::lock_guard<std::mutex> lock(c.mutex);
+    c.offlineAtNextUpdate = true;
+}
+
 void setFlashDuration(int ms)
 {
     Core &c = Core::instance();

@@ -73,6 +73,12 @@ bool injectReport(const QByteArray &header, const QByteArray &data);
 // pairing ends with status 2.
 void failNextFlash();
 void failNextPairing();
+// The next ProtocolDataUpdate returns 0 and the mouse keeps its record: the
+// library refuses it; or the connection's mouse goes offline just before it
+// (as one switched off between the utility's online test and its write; it
+// stays offline until setOnline).
+void refuseNextUpdate();
+void goOfflineAtNextUpdate();
 // Duration of a whole flash and of a pairing (ms); delay of every report (ms).
 void setFlashDuration(int ms);
 void setPairDuration(int ms);

@@ -13,6 +13,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <thread>
 
@@ -209,6 +210,9 @@ void Core::resetLocked()
     pairDurationMs = 2000;
     failNextFlash = false;
     failNextPairing = false;
+    refuseNextUpdate = false;
+    offlineAtNextUpdate = false;
+    callbacksStopped = false;
     watchFile.clear();
     ++watchGeneration;
     watchStamp = -2;
@@ -256,7 +260,7 @@ void Core::deliveryLoop()
         }
         Report r = queue.front();
         queue.pop_front();
-        if (r.generation != generation || !r.callback) {
+        if (r.generation != generation || !r.callback || callbacksStopped) {
             idleChanged.notify_all();
             continue; // the connection was closed or replaced
         }
@@ -293,7 +297,7 @@ void Core::deliverHotplug()
     HIDUsbChangedCallback cb = nullptr;
     {
         std::lock_guard<std::mutex> lock(mutex);
-        if (hotplugThread == QThread::currentThread())
+        if (hotplugThread == QThread::currentThread() && !callbacksStopped)
             cb = hotplugCallback;
     }
     if (cb)
@@ -319,8 +323,9 @@ void Core::logCall(const QString &line)
 
 QByteArray Core::factoryRecord(quint8 mid)
 {
-    QByteArray r(RecordSize, '\0');
-    auto *b = reinterpret_cast<unsigned char *>(r.data());
+    // Built in a buffer of the record's own size: the compiler then sees every
+    // index below against the real bound (a QByteArray's data() it cannot size).
+    unsigned char b[RecordSize] = {};
     b[0] = 1;   // 1000 Hz
     b[1] = 4;   // four DPI levels in use
     b[2] = 1;   // second level active
@@ -358,7 +363,7 @@ QByteArray Core::factoryRecord(quint8 mid)
     static const unsigned char keys[6][3] = {{1, 1, 0}, {1, 2, 0}, {1, 4, 0}, {1, 8, 0}, {1, 16, 0}, {2, 1, 0}};
     for (int k = 0; k < 6; ++k)
         std::memcpy(b + 74 + 3 * k, keys[k], 3);
-    return r;
+    return QByteArray(reinterpret_cast<const char *>(b), RecordSize);
 }
 
 QByteArray Core::configRecord(int config, quint8 mid)
@@ -376,7 +381,11 @@ bool Core::encodeRecord(const QByteArray &record, QByteArray *fullRead)
     // "OV", format 1, 0, u32 LE length n, then n bytes of qCompress output.
     if (record.size() != RecordSize)
         return false;
-    const QByteArray packed = qCompress(record, 9);
+    // The fast level packs every ordinary record well inside the room; only a
+    // record that does not fit that way is worth the slow, tighter level.
+    QByteArray packed = qCompress(record, 1);
+    if (packed.size() > FullReadSize - 8)
+        packed = qCompress(record, 9);
     if (packed.size() > FullReadSize - 8)
         return false;
     QByteArray out(FullReadSize, '\0');
@@ -413,7 +422,10 @@ static bool readNumber(const QJsonValue &v, qint64 *out)
 {
     if (v.isDouble()) {
         const double d = v.toDouble();
-        if (d != double(qint64(d)))
+        // Range first: converting a double outside qint64 is undefined.
+        // 2^63 is exact as a double; every whole number below it converts.
+        constexpr double Limit = 9223372036854775808.0;
+        if (!(d >= -Limit && d < Limit) || d != std::trunc(d))
             return false;
         *out = qint64(d);
         return true;

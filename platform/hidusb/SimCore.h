@@ -122,6 +122,16 @@ public:
     bool failNextFlash = false;
     bool failNextPairing = false;
 
+    // Record writes: the next ProtocolDataUpdate is refused (the mouse keeps
+    // its record), or the connection's mouse goes offline just before it.
+    // Shutdown: no callback starts once set; callbacks running right now
+    // (data deliveries and upgrade reports).
+    bool callbacksStopped = false;
+    int upgradeCallbacksRunning = 0;
+
+    bool refuseNextUpdate = false;
+    bool offlineAtNextUpdate = false;
+
     // Devices file.
     QString watchFile;
     quint64 watchGeneration = 0;

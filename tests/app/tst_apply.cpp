@@ -5,6 +5,7 @@
 
 #include "FlashDataMap.h"
 #include "GlobalState.h"
+#include "Dialog.h"
 #include "InportFail.h"
 #include "PostMsg.h"
 #include "Startup.h"
@@ -104,6 +105,7 @@ private slots:
     void unacknowledgedSettleReportsOffline();
     void offlinePassRefreshesFromCache();
     void importTextWhileImporting();
+    void normalRequestAfterSettleRequestRunsNormal();
 
 private:
     QString m_Accepted;
@@ -323,6 +325,33 @@ void TestApply::importTextWhileImporting()
     QVERIFY(!normal.LabelText().isEmpty());
     QVERIFY(!importing.LabelText().isEmpty());
     QVERIFY(normal.LabelText() != importing.LabelText());
+}
+
+// The main frame's requests: a SigUpDataParam(0) that follows a
+// SigUpDataParam(1) before the time-out runs in normal mode. With both pages
+// acknowledged, normal mode clears the acknowledgements; settling would leave
+// them set.
+void TestApply::normalRequestAfterSettleRequestRunsNormal()
+{
+    Dialog frame;
+    UpDataParam *wait = frame.ApplyDialog();
+    g_LastRunOnline = true;
+    g_DeviceOnline = false;
+    g_SensorPageUpdated = 1;
+    g_ButtonPageUpdated = 1;
+    HubLog log;
+    bool secondSent = false;
+    QTimer::singleShot(200, [&] {
+        secondSent = wait->isVisible();
+        PostMsg::GetInstance()->EmitUpDataParam(0);
+    });
+    PostMsg::GetInstance()->EmitUpDataParam(1); // runs the dialog modally
+    QVERIFY(secondSent);
+    QVERIFY(!wait->isVisible());
+    QVERIFY(!wait->m_SettleMode);
+    QCOMPARE(int(g_SensorPageUpdated), 0);
+    QCOMPARE(int(g_ButtonPageUpdated), 0);
+    QVERIFY(log.offline.isEmpty());
 }
 
 ORVIK_TEST_MAIN(TestApply)

@@ -292,6 +292,27 @@ private slots:
         QVERIFY(m_Pages->events.isEmpty());
     }
 
+    // A refused full read still ends the read: a reset's flags, meant for that
+    // answer, do not wipe the key records of the next good read nor skip its
+    // receiver queries, and the pass is no longer enabled.
+    void refusedFullReadEndsResetFlags()
+    {
+        plugAndSelect(receiverSpec());
+        g_ResetKeyRecords = true;
+        g_SkipDongleQuery = true;
+        g_WorkerRunEnable = true;
+        inject(header(8), QByteArray(6912, '\0'));
+        QVERIFY(!g_ResetKeyRecords);
+        QVERIFY(!g_SkipDongleQuery);
+        QVERIFY(!g_WorkerRunEnable);
+
+        HIDUsbSim::clearCalls();
+        UsbServer_ReadAllFlashData();
+        QVERIFY(settle());
+        QCOMPARE(recordBytes(FlashData::snapshot()), recordBytes(m_Stored));
+        QCOMPARE(HIDUsbSim::callCount("UsbFinderC_Get4KDongleRGBValue"), 1);
+    }
+
     // A setter used while the callback waits inside a blocking refresh runs at
     // once and sends the freshly read record with its change; the pages
     // refreshed after it get the record with that change.

@@ -6,8 +6,13 @@
 
 #include "UserPaths.h"
 
+#include "UpDataParam.h"
+
 #include <QDir>
 #include <QTimer>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace DeviceLinkTest;
 
@@ -246,6 +251,36 @@ private slots:
         QVERIFY(m_Pages->has("UpDataParam(0)"));
     }
 
+    // A mouse selected while offline raises no notice; when it answers again
+    // the check itself starts the re-read, and the pages get its record.
+    void offlineSelectionIsReadWhenBack()
+    {
+        const int id = HIDUsbSim::plug(receiverSpec());
+        const FlashDataMap stored = patternRecord(21);
+        QVERIFY(HIDUsbSim::setStoredRecord(id, recordBytes(stored)));
+        HIDUsbSim::setOnline(id, false);
+        QVERIFY(selectDevice(id));
+        QVERIFY(g_OfflinePending);
+        QVERIFY(!g_ReReadRequest);
+        QVERIFY(m_Pages->has("FormReset"));
+
+        m_Pages->clear();
+        HIDUsbSim::clearCalls();
+        m_Worker->SlotCheckOnline(); // still offline: nothing happens
+        QVERIFY(settle());
+        QCOMPARE(HIDUsbSim::callCount("UsbServer_ReadAllFlashData"), 0);
+
+        HIDUsbSim::setOnline(id, true);
+        m_Worker->SlotCheckOnline();
+        QVERIFY(settle());
+        QVERIFY(!g_OfflinePending);
+        QCOMPARE(HIDUsbSim::callCount("UsbServerC_Start"), 1);
+        QCOMPARE(HIDUsbSim::callCount("UsbServer_ReadAllFlashData"), 1);
+        QVERIFY(m_Pages->has("UpDataParam(0)"));
+        QVERIFY(m_Pages->has("Button"));
+        QCOMPARE(recordBytes(FlashData::snapshot()), recordBytes(stored));
+    }
+
     void checkOnlineOnDeviceList_data()
     {
         QTest::addColumn<int>("receiverType");
@@ -317,20 +352,27 @@ private slots:
     void cacheFileForeign_data()
     {
         QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("readable");
         QTest::addColumn<int>("covered");
         const QByteArray body(20000, char(0x5A));
-        QTest::newRow("empty file") << QByteArray() << 0;
-        QTest::newRow("two bytes") << QByteArray("\x00\x00", 2) << 0;
-        QTest::newRow("length only") << QByteArray("\x00\x00\x28\xBC", 4) << 0;
-        QTest::newRow("short block") << QByteArray("\x00\x00\x00\x64", 4) + body.left(100) << 100;
-        QTest::newRow("block cut short") << QByteArray("\x00\x00\x28\xBC", 4) + body.left(300) << 300;
-        QTest::newRow("empty block marker") << QByteArray("\xFF\xFF\xFF\xFF", 4) + body.left(50) << 0;
-        QTest::newRow("longer block") << QByteArray("\x00\x00\x4E\x20", 4) + body << 10428;
-        QTest::newRow("length beyond file") << QByteArray("\x7F\xFF\xFF\xFF", 4) + body << 10428;
+        // A file shorter than its own header says was torn while being written:
+        // it cannot be read, so the next online read writes it anew.
+        QTest::newRow("empty file") << QByteArray() << false << 0;
+        QTest::newRow("two bytes") << QByteArray("\x00\x00", 2) << false << 0;
+        QTest::newRow("length only") << QByteArray("\x00\x00\x28\xBC", 4) << false << 0;
+        QTest::newRow("cut at 4 KiB") << QByteArray("\x00\x00\x28\xBC", 4) + body.left(4092) << false << 0;
+        QTest::newRow("cut at 8 KiB") << QByteArray("\x00\x00\x28\xBC", 4) + body.left(8188) << false << 0;
+        QTest::newRow("block cut short") << QByteArray("\x00\x00\x28\xBC", 4) + body.left(300) << false << 0;
+        QTest::newRow("length beyond file") << QByteArray("\x7F\xFF\xFF\xFF", 4) + body << false << 0;
+        // Whole files of another layout: read, the rest of the record zero.
+        QTest::newRow("short block") << QByteArray("\x00\x00\x00\x64", 4) + body.left(100) << true << 100;
+        QTest::newRow("empty block marker") << QByteArray("\xFF\xFF\xFF\xFF", 4) + body.left(50) << true << 0;
+        QTest::newRow("longer block") << QByteArray("\x00\x00\x4E\x20", 4) + body << true << 10428;
     }
     void cacheFileForeign()
     {
         QFETCH(QByteArray, content);
+        QFETCH(bool, readable);
         QFETCH(int, covered);
         QFile file(UserPaths::deviceInfoFolder() + "/Device_CID1A_MID05.bin");
         QDir().mkpath(UserPaths::deviceInfoFolder());
@@ -346,12 +388,73 @@ private slots:
             char after[64];
         } area;
         std::memset(&area, 0x33, sizeof area);
-        QVERIFY(Worker::ReadDeviceInfoFile("Device_CID1A_MID05.bin", &area.record));
+        QCOMPARE(Worker::ReadDeviceInfoFile("Device_CID1A_MID05.bin", &area.record), readable);
         const QByteArray bytes = recordBytes(area.record);
-        QCOMPARE(bytes.left(covered), QByteArray(covered, char(0x5A)));
-        QCOMPARE(bytes.mid(covered), QByteArray(10428 - covered, '\0'));
+        if (readable) {
+            QCOMPARE(bytes.left(covered), QByteArray(covered, char(0x5A)));
+            QCOMPARE(bytes.mid(covered), QByteArray(10428 - covered, '\0'));
+        } else {
+            QCOMPARE(bytes, QByteArray(10428, char(0x33))); // as missing: untouched
+        }
         QCOMPARE(QByteArray(area.before, 64), QByteArray(64, char(0x33)));
         QCOMPARE(QByteArray(area.after, 64), QByteArray(64, char(0x33)));
+    }
+
+    // A torn cache file counts as missing: after the next online read the
+    // apply step writes the whole record again.
+    void tornCacheFileIsRewritten()
+    {
+        const int id = HIDUsbSim::plug(receiverSpec());
+        const FlashDataMap stored = patternRecord(31);
+        QVERIFY(HIDUsbSim::setStoredRecord(id, recordBytes(stored)));
+        QVERIFY(selectDevice(id));
+        const QString path = UserPaths::deviceInfoFolder() + "/" + g_DeviceInfoName.get();
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(QByteArray("\x00\x00\x28\xBC", 4) + QByteArray(4092, char(0x5A)));
+        }
+        FlashDataMap cached;
+        QVERIFY(!Worker::ReadDeviceInfoFile(g_DeviceInfoName.get(), &cached));
+
+        // What the apply-and-wait step does after an acknowledged online read.
+        g_SensorPageUpdated = 1;
+        g_ButtonPageUpdated = 1;
+        g_LastRunOnline = true;
+        g_DeviceOnline = true;
+        UpDataParam dialog;
+        QMetaObject::invokeMethod(&dialog, "onTimeupDestroy", Qt::DirectConnection);
+        QVERIFY(Worker::ReadDeviceInfoFile(g_DeviceInfoName.get(), &cached));
+        QCOMPARE(recordBytes(cached), recordBytes(stored));
+    }
+
+    // A write that fails part-way leaves the previous file whole (the file
+    // size limit makes the write fail after 5000 bytes, as a full disk would).
+    void failedCacheWriteKeepsOldFile()
+    {
+        const FlashDataMap old = patternRecord(41);
+        QVERIFY(Worker::WriteDeviceInfoFile("Device_CID1A_MID05.bin", old));
+        const QString path = UserPaths::deviceInfoFolder() + "/Device_CID1A_MID05.bin";
+
+        struct rlimit saved;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        struct sigaction ignore = {}, previous = {};
+        ignore.sa_handler = SIG_IGN;
+        sigaction(SIGXFSZ, &ignore, &previous);
+        struct rlimit small = saved;
+        small.rlim_cur = 5000;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const bool written = Worker::WriteDeviceInfoFile("Device_CID1A_MID05.bin", patternRecord(42));
+        setrlimit(RLIMIT_FSIZE, &saved);
+        sigaction(SIGXFSZ, &previous, nullptr);
+
+        QVERIFY(!written);
+        QCOMPARE(QFileInfo(path).size(), qint64(10432));
+        FlashDataMap back;
+        QVERIFY(Worker::ReadDeviceInfoFile("Device_CID1A_MID05.bin", &back));
+        QCOMPARE(recordBytes(back), recordBytes(old));
+        // No leftover of the failed attempt beside it.
+        QCOMPARE(QDir(UserPaths::deviceInfoFolder()).entryList(QDir::Files), QStringList { "Device_CID1A_MID05.bin" });
     }
 };
 

@@ -28,6 +28,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTimer>
@@ -1070,6 +1071,68 @@ private slots:
         QVERIFY(oldPage.isNull());
         // The new tiles work.
         QVERIFY(TileButton(1)->isVisible());
+    }
+
+    // A "DeviceTotal" far beyond the model groups the file holds, with a mouse
+    // of no known model: the list comes up with its tile, the worker's search
+    // identifies it, and the repair dialog looks its model up, all at once
+    // (no loop over every number, no table sized by it).
+    void hugeDeviceTotal_data()
+    {
+        QTest::addColumn<QByteArray>("total");
+        QTest::newRow("2147483647") << QByteArray("2147483647");
+        QTest::newRow("600000000") << QByteArray("600000000");
+    }
+
+    void hugeDeviceTotal()
+    {
+        QFETCH(QByteArray, total);
+        ConfigIni *config = ConfigIni::GetInstance();
+        const QString original = config->FilePath();
+        QFile in(original);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        QByteArray text = in.readAll();
+        in.close();
+        QVERIFY(text.contains("DeviceTotal=2\n"));
+        text.replace("DeviceTotal=2\n", "DeviceTotal=" + total + "\n");
+        const QString changed = QDir::tempPath() + "/Config-total.ini";
+        QFile out(changed);
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(text);
+        out.close();
+        config->Reload(changed);
+        auto restore = qScopeGuard([&] {
+            config->Reload(original);
+            delete g_DeviceListPage;
+            g_DeviceListPage = m_Page;
+            g_DeviceTotal = config->ModelTotal();
+            RegistryStore::remove(RegistryStore::mouseTestKey(), "UpdateFailInfo");
+            Rebuild({});
+        });
+
+        // The device list as it is built at start, with this file.
+        // A failed update of the unknown model is on record (the repair below).
+        RegistryStore::setValue(RegistryStore::mouseTestKey(), "UpdateFailInfo", "211,4,26,51");
+        DialogChange *page = new DialogChange(nullptr);
+        page->show();
+        Rebuild({Receiver("F503", 1, 0x33), Receiver("F501", 0, 5, "known")});
+        QCOMPARE(g_PickerDeviceList.size(), 2);
+        QCOMPARE(g_TileButtons.size(), 2);
+        const int unknown = g_PickerDeviceList.first().ModelIndex == 0 ? 1 : 0;
+        QCOMPARE(g_PickerDeviceList.at(unknown).ModelIndex, ConfigIni::MaxModelGroups);
+        QCOMPARE(g_PickerDeviceList.at(1 - unknown).ModelIndex, 0);
+        QVERIFY(Sheet(TileButton(unknown)).contains("Unknow.png"));
+
+        // The worker's identification of the same mouse.
+        DeviceAllInfo info;
+        info.Path = g_PickerDeviceList.at(unknown).Path;
+        QCOMPARE(DeviceDiscovery::Identify(info, info.Path.toLatin1()), DeviceDiscovery::UnknownModel);
+        QCOMPARE(info.ModelIndex, ConfigIni::MaxModelGroups);
+
+        // The repair dialog's model lookup for the recorded update of that model.
+        ModalScript script;
+        PostMsg::GetInstance()->EmitEnterKey();
+        QCOMPARE(script.seen, QStringList{"UpDateRepair"});
     }
 
     void screenshot()

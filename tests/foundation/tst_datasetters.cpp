@@ -235,6 +235,56 @@ private slots:
             QCOMPARE(offline.first().first().toInt(), 0);
     }
 
+    // The online test passes but the mouse does not store the record: it went
+    // away before the write, or the library refused the record. The setter
+    // says so and asks for the offline notice; the local record keeps the
+    // change (the next full read replaces it) and the mouse keeps its own.
+    void failedWriteIsReported_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("goesOffline");
+        const auto &cases = setterCases();
+        for (int i = 0; i < cases.size(); ++i) {
+            if (QByteArray(cases[i].name).contains(" then "))
+                continue; // two setter calls: only the first one would fail
+            QTest::addRow("%s, refused", cases[i].name) << i << false;
+            QTest::addRow("%s, offline at the write", cases[i].name) << i << true;
+        }
+    }
+
+    void failedWriteIsReported()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, goesOffline);
+        const SetterCase &c = setterCases()[index];
+        FlashDataMap expected = FlashData::snapshot();
+        c.expect(reinterpret_cast<Bytes>(&expected));
+        const QByteArray stored = HIDUsbSim::storedRecord(m_Mouse);
+        const int sentBefore = HIDUsbSim::updateCount(m_Mouse);
+        if (goesOffline)
+            HIDUsbSim::goOfflineAtNextUpdate();
+        else
+            HIDUsbSim::refuseNextUpdate();
+
+        QSignalSpy offline(PostMsg::GetInstance(), SIGNAL(SigMouseOffLineo(int)));
+        QVERIFY(!c.call());
+
+        QCOMPARE(offline.count(), 1);
+        QCOMPARE(offline.first().first().toInt(), 0);
+        QCOMPARE(bytesOf(g_FlashDataMap).toHex(), bytesOf(expected).toHex());
+        QCOMPARE(HIDUsbSim::updateCount(m_Mouse), sentBefore);
+        QCOMPARE(HIDUsbSim::storedRecord(m_Mouse), stored);
+
+        // A page filling its widgets is not nagged, but still told the truth.
+        HIDUsbSim::setOnline(m_Mouse, true);
+        g_SensorUiFilling = 1;
+        HIDUsbSim::refuseNextUpdate();
+        QVERIFY(!c.call());
+        QCOMPARE(offline.count(), 1);
+        g_SensorUiFilling = 0;
+        QVERIFY(c.call()); // the next write goes through again
+    }
+
     void isDeviceOnLineOnline()
     {
         const int sentBefore = HIDUsbSim::updateCount(m_Mouse);

@@ -188,6 +188,96 @@ private slots:
         }
     }
 
+    // A broken Config.ini is named on stderr once, with its fault; a good one
+    // gives no message.
+    void badConfigIsReportedOnce_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("missing") << QByteArray() << false << "missing";
+        QTest::newRow("empty") << QByteArray() << true << "empty";
+        QTest::newRow("blank lines only") << QByteArray("\n  \n\n") << true << "empty";
+        QByteArray junk;
+        for (int i = 0; i < 4096; ++i)
+            junk += char((i * 7919 + 13) % 256);
+        QTest::newRow("binary junk") << junk << true << "";
+        QTest::newRow("broken lines") << QByteArray("[Option\nVID\n=\n[[]]\n\\\\=\"\nDeviceTotal=\"2\n") << true << "";
+        QTest::newRow("no model count") << QByteArray("[Option]\nVID=%%%%\nUSB_PID=,,,\n") << true << "DeviceTotal";
+        QTest::newRow("model count not a number") << QByteArray("[Option]\nVID=MzU1NA==\nDeviceTotal=two\n") << true
+                                                  << "not a number";
+        QTest::newRow("model count beyond the limit")
+            << QByteArray("[Option]\nVID=MzU1NA==\nDeviceTotal=2147483647\n[Drive1]\nMID=5\n") << true << "1000";
+        QTest::newRow("good") << QByteArray("[Option]\nVID=MzU1NA==\nDeviceTotal=1\n[Drive1]\nMID=5\n") << true
+                              << "-";
+    }
+
+    void badConfigIsReportedOnce()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, exists);
+        QFETCH(QString, fault);
+        const QString path = exists ? writeConfig("reported.ini", content) : m_Dir.path() + "/none/Config.ini";
+        static QStringList messages;
+        messages.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &, const QString &text) {
+                if (type == QtWarningMsg && text.contains("Config.ini"))
+                    messages << text;
+            });
+        ConfigIni *ini = ConfigIni::GetInstance();
+        ini->Reload(path);
+        // Reading keys afterwards adds nothing.
+        ini->GetValue("Option", "VID");
+        ini->GetValueList("Option", "USB_PID");
+        ini->ModelGroups();
+        qInstallMessageHandler(previous);
+        ini->Reload(QCoreApplication::applicationDirPath() + "/usersetting/Config.ini");
+
+        if (fault == "-") {
+            QVERIFY2(messages.isEmpty(), qPrintable(messages.join("\n")));
+            return;
+        }
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(QDir::toNativeSeparators(path)), qPrintable(messages.first()));
+        QVERIFY2(messages.first().contains(fault), qPrintable(messages.first()));
+    }
+
+    // The model groups that exist, never more than the limit, whatever
+    // "DeviceTotal" says.
+    void modelGroupsAreBounded_data()
+    {
+        QTest::addColumn<QByteArray>("total");
+        QTest::addColumn<int>("modelTotal");
+        QTest::addColumn<QList<int>>("groups");
+        QTest::newRow("as many as the file holds") << QByteArray("3") << 3 << QList<int> { 1, 2, 3 };
+        QTest::newRow("fewer") << QByteArray("2") << 2 << QList<int> { 1, 2 };
+        QTest::newRow("2147483647") << QByteArray("2147483647") << 1000 << QList<int> { 1, 2, 3, 1000 };
+        QTest::newRow("600000000") << QByteArray("600000000") << 1000 << QList<int> { 1, 2, 3, 1000 };
+        QTest::newRow("beyond 32 bits") << QByteArray("99999999999999") << 1000 << QList<int> { 1, 2, 3, 1000 };
+        QTest::newRow("negative") << QByteArray("-5") << 0 << QList<int> {};
+        QTest::newRow("not a number") << QByteArray("many") << 0 << QList<int> {};
+    }
+
+    void modelGroupsAreBounded()
+    {
+        QFETCH(QByteArray, total);
+        QFETCH(int, modelTotal);
+        QFETCH(QList<int>, groups);
+        ConfigIni *ini = ConfigIni::GetInstance();
+        ini->Reload(writeConfig("groups.ini", "[Option]\nVID=MzU1NA==\nDeviceTotal=" + total
+                                                   + "\n[Drive1]\nMID=5\n[Drive3]\nMID=7\n[Drive2]\nMID=6\n"
+                                                     "[Drive02]\nMID=8\n[Drive1000]\nMID=9\n[Drive1001]\nMID=10\n"));
+        QCOMPARE(ini->ModelTotal(), modelTotal);
+        QList<int> expected = groups;
+        if (modelTotal < 1000)
+            expected.removeAll(1000);
+        while (!expected.isEmpty() && expected.last() > modelTotal)
+            expected.removeLast();
+        QCOMPARE(ini->ModelGroups(), expected);
+        ini->Reload(QCoreApplication::applicationDirPath() + "/usersetting/Config.ini");
+    }
+
     void readsFromManyThreads()
     {
         ConfigIni *ini = ConfigIni::GetInstance();

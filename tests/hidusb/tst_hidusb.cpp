@@ -668,6 +668,11 @@ void TestHidUsb::devicesFile_data()
     QTest::newRow("cid out of range") << QByteArray(R"([{"cid": 300}])") << 0 << QString("\"cid\"");
     QTest::newRow("pid not hex") << QByteArray(R"([{"pid": "F5G0"}])") << 0 << QString("\"pid\"");
     QTest::newRow("status too short") << QByteArray(R"([{"status": [1, 2]}])") << 0 << QString("\"status\"");
+    // Far outside every integer type: refused as out of range, never converted first.
+    QTest::newRow("battery beyond 64 bits")
+        << QByteArray(R"([{"battery": 66666666666666666802}])") << 0 << QString("\"battery\"");
+    QTest::newRow("mid beyond 64 bits, negative")
+        << QByteArray(R"([{"mid": -1e300}])") << 0 << QString("\"mid\"");
     QTest::newRow("same path twice") << QByteArray(R"([{"name": "a"}, {"name": "a"}])") << 0
                                      << QString("same path");
 }
