@@ -18,6 +18,15 @@ QString Rgb(const QString &key);
 // The default "r,g,b" of a colour key (white for unknown keys).
 QString DefaultRgb(const QString &key);
 
+// The combo-box sheet of the skin: text colour "ComboxTextColor", arrow
+// button "ComboxBackGroundColor", selection "ComboxSelectColor", pictures
+// "ComboboxBack.png", "Menu.png", "MenuClicked.png" and "ComboboxTextBack.png"
+// of picturePath (ending with "/"). With disabledRule the sheet ends with the
+// rule that draws a disabled box's text black.
+QString ComboSheet(const QString &picturePath, bool disabledRule);
+// The sheet of a combo box's pop-up list view (selection colour on hover).
+QString ComboListSheet();
+
 // The interface font at the given point size. The forms name the Windows
 // face "微软雅黑"; where it is not installed, the font substitution maps it to
 // an installed face that covers Latin, Cyrillic, Chinese, Korean and Japanese.
