@@ -38,6 +38,14 @@ bool MaySend()
     return g_UiReady.load() && !g_SensorUiFilling.load();
 }
 
+// Restyling is the costly part of a refresh (the style is recomputed for the
+// widget): only a sheet that really changes is set.
+void SetSheet(QWidget *widget, const QString &sheet)
+{
+    if (widget->styleSheet() != sheet)
+        widget->setStyleSheet(sheet);
+}
+
 void RetainSpace(QWidget *widget)
 {
     QSizePolicy policy = widget->sizePolicy();
@@ -175,7 +183,7 @@ void SensorDPI::ReadDriveConfig()
         return;
     for (int i = 0; i < 8; ++i) {
         ui->Marker(i)->setGeometry(markerRects[i].x(), markerRects[i].y(), 50, 12);
-        ui->Marker(i)->setStyleSheet(MarkerSheet(i, false));
+        SetSheet(ui->Marker(i), MarkerSheet(i, false));
         ui->LevelButton(i)->setText(grades.at(i));
     }
 }
@@ -184,10 +192,10 @@ void SensorDPI::ShowCurrentLevel(int level)
 {
     for (int i = 0; i < 8; ++i) {
         if (i == level) {
-            ui->Marker(i)->setStyleSheet(MarkerSheet(i, true));
+            SetSheet(ui->Marker(i), MarkerSheet(i, true));
         } else {
             ui->Marker(i)->setGeometry(markerRects[i].x(), markerRects[i].y(), 50, 12);
-            ui->Marker(i)->setStyleSheet(MarkerSheet(i, false));
+            SetSheet(ui->Marker(i), MarkerSheet(i, false));
         }
     }
 }
@@ -195,7 +203,7 @@ void SensorDPI::ShowCurrentLevel(int level)
 void SensorDPI::RefreshMarker(int level)
 {
     if (QToolButton *marker = ui->Marker(level))
-        marker->setStyleSheet(MarkerSheet(level, marker->isChecked()));
+        SetSheet(marker, MarkerSheet(level, marker->isChecked()));
 }
 
 void SensorDPI::SetColor(QColor color)
@@ -418,11 +426,11 @@ void SensorDPI::LevelToggled(int i, bool checked)
     QToolButton *button = ui->LevelButton(i);
     if (!checked) {
         button->setGeometry(QRect(levelButtonRects[i].topLeft(), QSize(54, 56)));
-        button->setStyleSheet(ValueButtonSheet(false));
+        SetSheet(button, ValueButtonSheet(false));
         return;
     }
     button->setGeometry(levelButtonRects[i].x() - 7, levelButtonRects[i].y() - 7, 68, 70);
-    button->setStyleSheet(ValueButtonSheet(true));
+    SetSheet(button, ValueButtonSheet(true));
     ui->Marker(i)->setChecked(true);
     if (MaySend()) {
         currentLevel = i;
@@ -441,12 +449,12 @@ void SensorDPI::MarkerToggled(int i, bool checked)
     QToolButton *marker = ui->Marker(i);
     if (!checked) {
         marker->setGeometry(QRect(markerRects[i].topLeft(), QSize(50, 12)));
-        marker->setStyleSheet(MarkerSheet(i, false));
+        SetSheet(marker, MarkerSheet(i, false));
         return;
     }
     marker->setGeometry(markerRects[i].x() - 8, markerRects[i].y() + 6, 66, 14);
     ui->LevelButton(i)->setChecked(true);
-    marker->setStyleSheet(MarkerSheet(i, true));
+    SetSheet(marker, MarkerSheet(i, true));
     MoveSliderQuietly(ui->LevelButton(i)->text().toInt());
 }
 
