@@ -61,6 +61,8 @@ private slots:
     void factoryView();
     void languageFive();
     void stylePicturesExist();
+    void levelFile_data();
+    void levelFile();
 
 private:
     FlashDataMap BaseRecord() const { return RecordOf(HIDUsbSim::factoryRecord(0x05)); }
@@ -654,6 +656,38 @@ void TestSensorPage::stylePicturesExist()
         }
     }
     QVERIFY(seen > 40);
+}
+
+void TestSensorPage::levelFile_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("count");
+    QTest::newRow("missing") << false << QByteArray() << 1;
+    QTest::newRow("empty first line") << true << QByteArray("\n3\n") << 1;
+    QTest::newRow("no number") << true << QByteArray("abc\n") << 0;
+    QTest::newRow("first line of several") << true << QByteArray("4\n7\n") << 4;
+}
+
+void TestSensorPage::levelFile()
+{
+    QFETCH(bool, exists);
+    QFETCH(QByteArray, text);
+    QFETCH(int, count);
+    const QString path = m_Page->LevelFilePath();
+    QVERIFY(path.endsWith("/AppData/Local/Orvik SE/usersetting/SensorPage/Level.ini"));
+    QFile::remove(path);
+    if (exists) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    m_Page->ReadLevelFile();
+    QCOMPARE(ui->frameDpi->LevelCount(), count);
+    QVERIFY(m_Page->WriteLevelFile(6));
+    m_Page->ReadLevelFile();
+    QCOMPARE(ui->frameDpi->LevelCount(), 6);
+    QFile::remove(path);
 }
 
 ORVIK_TEST_MAIN(TestSensorPage)
