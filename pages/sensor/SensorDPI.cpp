@@ -505,7 +505,10 @@ void SensorDPI::on_ChooseEvent_currentIndexChanged(int index)
         OfflineNotice();
         return;
     }
-    FlashData::modifyAndSend([index](FlashDataMap &m) { m.DPILevelCount = quint8(index + 1); });
+    // The count is no field of any setter: written here under the record
+    // lock, like a setter, and a record the mouse did not take is reported.
+    if (FlashData::modifyAndSend([index](FlashDataMap &m) { m.DPILevelCount = quint8(index + 1); }) == 0)
+        OfflineNotice();
 }
 
 // ---- level indicator drag -------------------------------------------------
