@@ -60,7 +60,8 @@ void whenModal(std::function<void(QWidget *)> action)
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [timer, action]() {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
+        // The dialogs' hooks see keys only while the dialog is in front.
+        if (!modal || !modal->isVisible() || !modal->isActiveWindow())
             return;
         timer->stop();
         timer->deleteLater();
