@@ -15,6 +15,7 @@ std::atomic<int> g_ButtonPageUpdating { 0 };
 std::atomic<int> g_ButtonPageUpdated { 0 };
 std::atomic<int> g_SensorUiFilling { 0 };
 std::atomic<int> g_SensorPageUpdated { 0 };
+std::atomic<bool> g_LightUiFilling { false };
 
 std::atomic<Worker *> g_Worker { nullptr };
 

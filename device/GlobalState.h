@@ -89,6 +89,10 @@ extern std::atomic<int> g_ButtonPageUpdating; // 0; button page fills its widget
 extern std::atomic<int> g_ButtonPageUpdated;  // 0; button page refresh acknowledgement
 extern std::atomic<int> g_SensorUiFilling;    // 0; sensor page fills its widgets
 extern std::atomic<int> g_SensorPageUpdated;  // 0; sensor page refresh acknowledgement
+// The lighting page fills its widgets (refresh and reset); the lighting page
+// and the sleep-time selectors send nothing while it is set. The field
+// setters do not read it.
+extern std::atomic<bool> g_LightUiFilling;    // false
 
 // The one worker, created by the button page on the GUI thread, never deleted.
 extern std::atomic<Worker *> g_Worker;

@@ -1,0 +1,72 @@
+#pragma once
+// A simulated mouse selected as the current device, and small readers of
+// what reached it, for the tests of the pages no window shows yet.
+
+#include "FlashDataMap.h"
+#include "GlobalState.h"
+#include "HIDUsb.h"
+#include "HIDUsbSim.h"
+#include "PostMsg.h"
+
+#include <QByteArray>
+#include <QSignalSpy>
+
+#include <cstring>
+#include <memory>
+
+namespace AlternativeTest {
+
+inline void ignoreReports(unsigned char *, int, unsigned char *, int) {}
+
+// Plugs one mouse on a 4 kHz receiver, makes it the current device with a
+// zeroed record and opens the connection, so every setter reaches it.
+// Leaves g_UiReady set and g_LightUiFilling clear. Returns the simulator id.
+inline int SelectMouse()
+{
+    HIDUsbSim::reset();
+    HIDUsbSim::DeviceSetup setup;
+    setup.name = "light";
+    const int id = HIDUsbSim::plug(setup);
+    const QByteArray path = HIDUsbSim::path(id).toLatin1();
+    g_DevicePath.set(path.constData());
+    UsbServerC_Start(path.constData(), path.constData(), ignoreReports);
+    FlashDataMap zero;
+    std::memset(static_cast<void *>(&zero), 0, sizeof zero);
+    FlashData::replace(zero);
+    g_UiReady = true;
+    g_LightUiFilling = false;
+    return id;
+}
+
+// Byte i of the record the mouse received last (-1 when none arrived yet).
+inline int DeviceByte(int id, int i)
+{
+    const QByteArray record = HIDUsbSim::lastRecord(id);
+    return record.size() > i ? int(quint8(record.at(i))) : -1;
+}
+
+// A zeroed record with the light-bar block, the switch and the sleep byte.
+inline FlashDataMap LightRecord(int mode, int enable, int red, int green, int blue, int speed, int brightness,
+                                int lightOffMoving, int sleep)
+{
+    FlashDataMap map;
+    std::memset(static_cast<void *>(&map), 0, sizeof map);
+    map.LightBar.Mode = quint8(mode);
+    map.LightBar.Enable = quint8(enable);
+    map.LightBar.Red = quint8(red);
+    map.LightBar.Green = quint8(green);
+    map.LightBar.Blue = quint8(blue);
+    map.LightBar.Speed = quint8(speed);
+    map.LightBar.Brightness = quint8(brightness);
+    map.LightOffMoving = quint8(lightOffMoving);
+    map.SleepTime = quint8(sleep);
+    return map;
+}
+
+// Counts SigMouseOffLineo and its arguments.
+inline std::unique_ptr<QSignalSpy> OfflineSpy()
+{
+    return std::make_unique<QSignalSpy>(PostMsg::GetInstance(), &PostMsg::SigMouseOffLineo);
+}
+
+} // namespace AlternativeTest
