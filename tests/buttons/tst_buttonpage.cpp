@@ -569,6 +569,13 @@ void TestButtonPage::debouncePickReachesTheMouse()
     ui->DebunceButton->Combo()->setCurrentIndex(15);
     QCOMPARE(HIDUsbSim::updateCount(m_Mouse), before + 1);
     QCOMPARE(int(quint8(HIDUsbSim::lastRecord(m_Mouse).at(6))), 15);
+
+    // While the pages may not send, a pick only changes the combo.
+    g_UiReady = false;
+    ui->DebunceButton->Combo()->setCurrentIndex(9);
+    g_UiReady = true;
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), before + 1);
+    QCOMPARE(ui->DebunceButton->Combo()->currentIndex(), 9);
 }
 
 void TestButtonPage::configurationListRows_data()
