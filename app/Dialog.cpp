@@ -10,6 +10,7 @@
 #include "Macro.h"
 #include "PostMsg.h"
 #include "Sensor.h"
+#include "SheetOnShow.h"
 #include "Skin.h"
 #include "UpDataParam.h"
 #include "Worker.h"
@@ -59,19 +60,24 @@ Dialog::Dialog(QWidget *parent)
 
     const QString p = m_PicturePath;
     ui->label_2->setStyleSheet("#label_2{color: rgb(" + Skin::Rgb("LabelColor") + ";);}");
-    ui->frame_2->setStyleSheet("#frame_2{border-image: url(" + p + "BackGround.png" + ");}");
-    ui->BatteryButtonC->setStyleSheet("#BatteryButtonC{border:0px;background-image: url(" + p + "Battery.png"
-                                      + ");background-position:center;background-repeat:no-repeat;}");
-    ui->label->setStyleSheet("#label{border-image: url(" + p + "Charg.png" + ");}");
-    ui->ButtonMain->setStyleSheet(NavigationSheet(p, "Home.png", "HomeHover.png", "HomeChecked.png"));
-    ui->CloseButton->setStyleSheet(WindowButtonSheet(p, "Close.png", "CloseHover.png", "CloseClick.png"));
-    ui->LightsButton->setStyleSheet(NavigationSheet(p, "Light.png", "LightHover.png", "LightChecked.png"));
-    ui->FormSetting->setStyleSheet(NavigationSheet(p, "Setting.png", "SettingHover.png", "SettingClick.png"));
-    ui->MacroButton->setStyleSheet(NavigationSheet(p, "Macro.png", "MacroHover.png", "MacroChecked.png"));
-    ui->MinButton->setStyleSheet(WindowButtonSheet(p, "Min.png", "MinHover.png", "MinClick.png"));
-    ui->SensorButton->setStyleSheet(NavigationSheet(p, "Sensor.png", "SensorHover.png", "SensorChecked.png"));
-    ui->SetButton->setStyleSheet(WindowButtonSheet(p, "Setting.png", "SettingHover.png", "SettingClick.png"));
-    ui->UpArrow->setStyleSheet(WindowButtonSheet(p, "PageChange.png", "PageChangeHover.png", "PageChangeClick.png"));
+    // The main frame is hidden behind the device list at start: its pictures
+    // are decoded when it is first shown.
+    SheetOnShow::Set(ui->frame_2, "#frame_2{border-image: url(" + p + "BackGround.png" + ");}", this);
+    SheetOnShow::Set(ui->BatteryButtonC,
+                     "#BatteryButtonC{border:0px;background-image: url(" + p + "Battery.png"
+                         + ");background-position:center;background-repeat:no-repeat;}",
+                     this);
+    SheetOnShow::Set(ui->label, "#label{border-image: url(" + p + "Charg.png" + ");}", this);
+    SheetOnShow::Set(ui->ButtonMain, NavigationSheet(p, "Home.png", "HomeHover.png", "HomeChecked.png"), this);
+    SheetOnShow::Set(ui->CloseButton, WindowButtonSheet(p, "Close.png", "CloseHover.png", "CloseClick.png"), this);
+    SheetOnShow::Set(ui->LightsButton, NavigationSheet(p, "Light.png", "LightHover.png", "LightChecked.png"), this);
+    SheetOnShow::Set(ui->FormSetting, NavigationSheet(p, "Setting.png", "SettingHover.png", "SettingClick.png"), this);
+    SheetOnShow::Set(ui->MacroButton, NavigationSheet(p, "Macro.png", "MacroHover.png", "MacroChecked.png"), this);
+    SheetOnShow::Set(ui->MinButton, WindowButtonSheet(p, "Min.png", "MinHover.png", "MinClick.png"), this);
+    SheetOnShow::Set(ui->SensorButton, NavigationSheet(p, "Sensor.png", "SensorHover.png", "SensorChecked.png"), this);
+    SheetOnShow::Set(ui->SetButton, WindowButtonSheet(p, "Setting.png", "SettingHover.png", "SettingClick.png"), this);
+    SheetOnShow::Set(ui->UpArrow, WindowButtonSheet(p, "PageChange.png", "PageChangeHover.png", "PageChangeClick.png"),
+                     this);
 
     // The header bar, the side bar and the page area are drawn by the
     // background picture; a styled panel would add a light edge to each.

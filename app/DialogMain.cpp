@@ -6,6 +6,7 @@
 #include "DeviceDiscovery.h"
 #include "Dialog.h"
 #include "DialogChange.h"
+#include "EventWait.h"
 #include "FormSetting.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
@@ -24,7 +25,6 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDebug>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -75,8 +75,8 @@ DialogMain::DialogMain(QWidget *parent)
     connect(PostMsg::GetInstance(), SIGNAL(SigMouseOffLineo(int)), this, SLOT(SlotMouseOffLine(int)));
     connect(PostMsg::GetInstance(), SIGNAL(SigUpPageLight()), this, SLOT(SlotUpPageLight()));
 
+    // Its picture is loaded at the first hide: most runs never use the tray.
     m_TrayIcon = new QSystemTrayIcon;
-    m_TrayIcon->setIcon(QIcon(m_PicturePath + "Logo.png"));
     m_TrayIcon->setToolTip(UserPaths::productName());
 
     SlotChangeLanguage(MacroIni::GetInstance()->GetValue("Language", "Language").toInt());
@@ -96,10 +96,7 @@ int DialogMain::CurrentPage() const
 
 void DialogMain::DelayMs(int ms)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+    EventWait::For(ms);
 }
 
 void DialogMain::SlotChangeLanguage(int index)
@@ -164,6 +161,8 @@ void DialogMain::HideToTray()
         m_TrayIcon->setContextMenu(m_TrayMenu);
         connect(m_TrayIcon, &QSystemTrayIcon::activated, this, &DialogMain::on_activatedSysTrayIcon);
     }
+    if (m_TrayIcon->icon().isNull())
+        m_TrayIcon->setIcon(QIcon(m_PicturePath + "Logo.png"));
     m_TrayIcon->setVisible(true);
 }
 

@@ -2,6 +2,7 @@
 
 #include "ConfigIni.h"
 #include "DialogSkeleton.h"
+#include "EventWait.h"
 #include "GlobalState.h"
 #include "InportFail.h"
 #include "PostMsg.h"
@@ -11,7 +12,6 @@
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QDebug>
-#include <QEventLoop>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
@@ -112,11 +112,8 @@ void UpDataParam::StartTimer()
 
 void UpDataParam::WaitStep(int ms)
 {
-    // An event loop of its own rather than a polling loop: the GUI thread keeps
-    // serving the hub's deliveries without spinning.
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
+    // The GUI thread keeps serving the hub's deliveries without spinning.
+    EventWait::For(ms);
 }
 
 bool UpDataParam::WaitForAcknowledgements()

@@ -6,6 +6,7 @@
 #include "DeviceAllInfo.h"
 #include "DeviceDiscovery.h"
 #include "DialogSkeleton.h"
+#include "EventWait.h"
 #include "FirmwareImage.h"
 #include "FormSetting.h"
 #include "GlobalState.h"
@@ -17,6 +18,7 @@
 #include "QuestiondialogB.h"
 #include "RePair.h"
 #include "RegistryStore.h"
+#include "SheetOnShow.h"
 #include "Skin.h"
 #include "UpDateRepair.h"
 #include "UpDateWarning.h"
@@ -213,18 +215,19 @@ DialogChange::DialogChange(QWidget *parent)
         + ");}QComboBox QAbstractItemView::item{height:25px;}QComboBox QAbstractItemView {outline: 0px solid gray; border: 1px  solid gray;color: rgb("
         + T + "); border-image: url(" + P + "ComboboxTextBack.png" + ");selection-background-color: rgb(" + S + "); }");
     ui->FindVerlaebl->setStyleSheet("QLabel{color: rgb(" + L + ";);}");
-    ui->NewHong->setStyleSheet("QToolButton{border:0px;background-position:center;background-repeat:no-repeat;color: rgb("
+    // The version notice is hidden until a newer firmware is found.
+    SheetOnShow::Set(ui->NewHong, "QToolButton{border:0px;background-position:center;background-repeat:no-repeat;color: rgb("
                                + K + ";);border-image: url(" + W + "Confirm.png"
-                               + ");}QToolButton:pressed{border-image: url(" + W + "ConfirmClick.png" + "); }");
-    ui->CloseButton_2->setStyleSheet("QToolButton{border:0px;background-image: url(" + W + "Close.png"
+                               + ");}QToolButton:pressed{border-image: url(" + W + "ConfirmClick.png" + "); }", ui->FindVer);
+    SheetOnShow::Set(ui->CloseButton_2, "QToolButton{border:0px;background-image: url(" + W + "Close.png"
                                      + ");background-position:center;background-repeat:no-repeat;}QToolButton:hover{background-image: url("
                                      + W + "CloseHover.png" + ");}QToolButton:pressed{background-image: url(" + W
-                                     + "CloseClick.png" + ");}");
-    ui->FindVer->setStyleSheet("#FindVer{border:0px;background-position:center;background-repeat:no-repeat;background-image: url("
-                               + W + "BackGround.png" + ");}");
-    ui->NoApear->setStyleSheet("QCheckBox{color: rgb(" + L + ";);}QCheckBox::indicator:checked {image: url(" + W
+                                     + "CloseClick.png" + ");}", ui->FindVer);
+    SheetOnShow::Set(ui->FindVer, "#FindVer{border:0px;background-position:center;background-repeat:no-repeat;background-image: url("
+                               + W + "BackGround.png" + ");}", ui->FindVer);
+    SheetOnShow::Set(ui->NoApear, "QCheckBox{color: rgb(" + L + ";);}QCheckBox::indicator:checked {image: url(" + W
                                + "CheckBoxCheck.png" + ");}QCheckBox::indicator:unchecked {image: url(" + W
-                               + "CheckBox.png" + ");}");
+                               + "CheckBox.png" + ");}", ui->FindVer);
 
     // 5. The selector's popup.
     QListView *view = new QListView(ui->comboBox);
@@ -793,8 +796,8 @@ void DialogChange::SelectDevice(const DeviceAllInfo &E)
     // 5. The main frame takes over.
     hub->EmitChangeMainDialog(1);
 
-    // 6.
-    QThread::msleep(150);
+    // 6. The pages settle before the first read; events are served meanwhile.
+    EventWait::For(150);
 
     // 7. First read; the worker's pass acts only with both flags set.
     g_WorkerRunEnable = true;

@@ -21,7 +21,11 @@ QSharedMemory &Memory()
 
 QString LockFilePath()
 {
-    return QDir::tempPath() + "/" + UserPaths::productName() + ".instance.lock";
+    // The session's runtime folder is private to the user and cleared at
+    // logout; a shared /tmp lets anyone create (and hold) the file first.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QString folder = !runtime.isEmpty() && QDir(runtime).exists() ? runtime : QDir::tempPath();
+    return folder + "/" + UserPaths::productName() + ".instance.lock";
 }
 
 bool AnotherInstanceRuns()

@@ -23,7 +23,8 @@ QSharedMemory &Memory();
 // running one: it takes the lock and creates the segment.
 bool AnotherInstanceRuns();
 
-// The lock file beside the segment's key file (in the temporary folder).
+// The lock file: in the session's runtime folder (XDG_RUNTIME_DIR) when that
+// is set, else beside the segment's key file in the temporary folder.
 QString LockFilePath();
 
 } // namespace SingleInstance

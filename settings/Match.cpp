@@ -3,6 +3,7 @@
 #include "ConfigIni.h"
 #include "DeviceDiscovery.h"
 #include "DialogChange.h"
+#include "EventWait.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
 #include "PostMsg.h"
@@ -10,7 +11,6 @@
 #include "Skin.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDebug>
 #include <QEvent>
 #include <QFrame>
@@ -381,9 +381,7 @@ void Match::keyPressEvent(QKeyEvent *event)
 
 void Match::Delay(int ms)
 {
-    const QDateTime end = QDateTime::currentDateTime().addMSecs(ms);
-    while (QDateTime::currentDateTime() < end)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+    EventWait::For(ms);
 }
 
 void Match::changeEvent(QEvent *event)

@@ -140,6 +140,7 @@ private slots:
 
     void secondStartShowsNoticeAndReturnsZero();
     void startAfterKilledInstanceRuns();
+    void secondStartWithOtherTemporaryFolderIsRefused();
 
     void crashLeavesOneReport_data();
     void crashLeavesOneReport();
@@ -294,6 +295,34 @@ void TestStartup::startAfterKilledInstanceRuns()
     QVERIFY(!registry.contains(RegistryStore::languageKey() + "/LanguageIndex"));
     QSettings macro(UserPaths::macroIniFile(), QSettings::IniFormat);
     QVERIFY(!macro.contains("Language/Language"));
+}
+
+void TestStartup::secondStartWithOtherTemporaryFolderIsRefused()
+{
+    // Another temporary folder gives another shared-memory key, so only the
+    // lock in the session's runtime folder tells the second start that a
+    // copy runs.
+    QProcess first;
+    StartRunningCopy(first);
+    if (QTest::currentTestFailed())
+        return;
+
+    const QString otherTmp = QDir::homePath() + "/other-tmp";
+    QDir().mkpath(otherTmp);
+    QProcessEnvironment env = ChildEnvironment();
+    env.insert("TMPDIR", otherTmp);
+    QProcess second;
+    second.setProcessEnvironment(env);
+    second.start(m_Self, { "--child", "startup" });
+    QVERIFY(second.waitForFinished(60000));
+    QCOMPARE(second.readAllStandardOutput().trimmed(), QByteArray("window:ExeIsRun\nqt.conf compiled in"));
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(first.state(), QProcess::Running);
+
+    first.kill();
+    QVERIFY(first.waitForFinished(10000));
+    // The notice ran before any segment was made; only the key file is left.
+    QDir(otherTmp).removeRecursively();
 }
 
 void TestStartup::cleanupTestCase()

@@ -66,6 +66,7 @@ private slots:
     void longCombinationsStayInTheRecord();
     void offlineItemChangesNothing();
     void leftGuard();
+    void pressesOnThePage();
     void reopening();
     void refreshShowsLabelsAndSendsNothing_data();
     void refreshShowsLabelsAndSendsNothing();
@@ -461,6 +462,30 @@ void TestButtonPage::leftGuard()
     QVERIFY(ui->LeftKey_3->isChecked());
 }
 
+void TestButtonPage::pressesOnThePage()
+{
+    // A number mark checks its selector without opening the menu.
+    ui->Number2->click();
+    QVERIFY(ui->RightKey->isChecked());
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page);
+
+    // A right press outside the panel while a sub-menu is open changes nothing.
+    ui->RightKey->click();
+    ui->DPI_12->click();
+    QCOMPARE(ui->stackedWidget_2->currentWidget(), ui->page_3);
+    QTest::mouseClick(m_Page, Qt::RightButton, Qt::NoModifier, QPoint(300, 100));
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_2);
+    QCOMPARE(ui->stackedWidget_2->currentWidget(), ui->page_3);
+    QVERIFY(ui->RightKey->isChecked());
+
+    // A left press on the mouse picture closes everything.
+    QTest::mouseClick(m_Page, Qt::LeftButton, Qt::NoModifier, QPoint(300, 100));
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page);
+    QCOMPARE(ui->stackedWidget_2->currentWidget(), ui->page_9);
+    QVERIFY(!ui->RightKey->isChecked());
+    QCOMPARE(ui->scrollArea_11->verticalScrollBar()->styleSheet(), QString("QScrollBar {width:10px;}"));
+}
+
 void TestButtonPage::reopening()
 {
     FlashDataMap record = BaseRecord();
@@ -544,6 +569,13 @@ void TestButtonPage::debouncePickReachesTheMouse()
     ui->DebunceButton->Combo()->setCurrentIndex(15);
     QCOMPARE(HIDUsbSim::updateCount(m_Mouse), before + 1);
     QCOMPARE(int(quint8(HIDUsbSim::lastRecord(m_Mouse).at(6))), 15);
+
+    // While the pages may not send, a pick only changes the combo.
+    g_UiReady = false;
+    ui->DebunceButton->Combo()->setCurrentIndex(9);
+    g_UiReady = true;
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), before + 1);
+    QCOMPARE(ui->DebunceButton->Combo()->currentIndex(), 9);
 }
 
 void TestButtonPage::configurationListRows_data()

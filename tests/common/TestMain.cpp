@@ -21,6 +21,11 @@ QTemporaryDir &prepareEnvironment()
     qputenv("XDG_RUNTIME_DIR", path + "/.runtime");
     QDir().mkpath(home.path() + "/.runtime");
     QFile::setPermissions(home.path() + "/.runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // The single-instance segment's key file lives in the temporary folder:
+    // a private one keeps a running copy of the utility from blocking the
+    // copies a test starts (and the other way round).
+    QDir().mkpath(home.path() + "/tmp");
+    qputenv("TMPDIR", path + "/tmp");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!qEnvironmentVariableIsSet("HIDUSB_SIM_DEVICES"))

@@ -3,7 +3,8 @@
 //
 // Each test process gets its own temporary HOME (so the per-user folder
 // "AppData/Local/Orvik SE", the registry store and the auto-start entry never
-// touch the real user's files), the offscreen platform, and no simulated
+// touch the real user's files), private temporary and runtime folders (so
+// the single-instance key and lock are its own), the offscreen platform, and no simulated
 // devices unless the test plugs them through the simulator's test API.
 
 #include <QApplication>

@@ -53,14 +53,16 @@ void showActive(QWidget *dialog)
     QVERIFY(QTest::qWaitForWindowActive(dialog));
 }
 
-// Runs `action` inside the next modal loop (the dialog's exec()).
+// Runs `action` inside the next modal loop (the dialog's exec()), once the
+// dialog is active: the key capture only sees keys while one of our windows
+// is active, and activation arrives after the dialog is shown.
 void whenModal(std::function<void(QWidget *)> action)
 {
     auto *timer = new QTimer;
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [timer, action]() {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
+        if (!modal || !modal->isVisible() || !modal->isActiveWindow())
             return;
         timer->stop();
         timer->deleteLater();

@@ -1,0 +1,139 @@
+// Windows that are hidden at start get their pictures when they are first
+// shown: the main frame behind the device list, the device list's version
+// notice and the tray icon must look, once shown, as their pictures draw them.
+
+#include "TestMain.h"
+
+#include "Dialog.h"
+#include "DialogChange.h"
+#include "DialogMain.h"
+#include "HIDUsbSim.h"
+#include "PostMsg.h"
+#include "Startup.h"
+
+#include <QFrame>
+#include <QPixmap>
+#include <QStackedWidget>
+#include <QSystemTrayIcon>
+#include <QToolButton>
+
+namespace {
+
+// Share of a grid of points of widget's rendering whose colour is the one of
+// picture (stretched over the widget) at the same place, taken where no child
+// widget covers the point.
+double ShareOfPicture(QWidget *widget, const QString &picture)
+{
+    const QImage shown = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = QImage(picture).scaled(widget->size()).convertToFormat(QImage::Format_RGB32);
+    if (drawn.isNull() || shown.size() != drawn.size())
+        return 0;
+    int points = 0;
+    int equal = 0;
+    for (int y = 1; y < widget->height(); y += 7) {
+        for (int x = 1; x < widget->width(); x += 7) {
+            if (widget->childAt(x, y))
+                continue;
+            ++points;
+            if (shown.pixel(x, y) == drawn.pixel(x, y))
+                ++equal;
+        }
+    }
+    return points > 0 ? double(equal) / points : 0;
+}
+
+QString PicturePath(const QString &name)
+{
+    return QCoreApplication::applicationDirPath() + "/Picture/" + name;
+}
+
+} // namespace
+
+class TestShownLook : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void mainFrameShowsItsPicturesOnceShown();
+    void versionNoticeShowsItsPicturesOnceShown();
+    void trayIconShowsTheLogoOnceShown();
+
+private:
+    DialogMain *m_Window = nullptr;
+};
+
+void TestShownLook::initTestCase()
+{
+    Startup::PrepareUserFolders();
+    HIDUsbSim::reset();
+    m_Window = new DialogMain; // lives until the process ends, as in the utility
+    m_Window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_Window));
+}
+
+void TestShownLook::mainFrameShowsItsPicturesOnceShown()
+{
+    Dialog *frame = m_Window->MainFramePage();
+    QFrame *background = frame->findChild<QFrame *>("frame_2");
+    QToolButton *home = frame->findChild<QToolButton *>("ButtonMain");
+    // The top-level window's page stack, switched as a selection does (the
+    // switch through the hub also starts the device watch, which sends the
+    // window back to the list with no mouse selected).
+    QStackedWidget *pages = m_Window->findChild<QStackedWidget *>("stackedWidgetMain");
+    QVERIFY(background && home && pages);
+    QVERIFY(!frame->isVisible());
+
+    pages->setCurrentWidget(frame);
+    QTRY_VERIFY(frame->isVisible());
+    QVERIFY(background->styleSheet().contains("BackGround.png"));
+    QVERIFY(home->styleSheet().contains("Home.png"));
+    QVERIFY(home->styleSheet().contains("HomeHover.png"));
+    QVERIFY2(ShareOfPicture(background, PicturePath("Dialog/BackGround.png")) > 0.9,
+             "the main frame's background picture is not what shows");
+
+    // Shown again later: the same sheets, set once.
+    const QString sheet = background->styleSheet();
+    pages->setCurrentWidget(m_Window->DeviceListPage());
+    QTRY_VERIFY(!frame->isVisible());
+    pages->setCurrentWidget(frame);
+    QTRY_VERIFY(frame->isVisible());
+    QCOMPARE(background->styleSheet(), sheet);
+    pages->setCurrentWidget(m_Window->DeviceListPage());
+    QTRY_VERIFY(!frame->isVisible());
+}
+
+void TestShownLook::versionNoticeShowsItsPicturesOnceShown()
+{
+    QFrame *notice = m_Window->DeviceListPage()->findChild<QFrame *>("FindVer");
+    QVERIFY(notice);
+    QVERIFY(!notice->isVisible());
+    notice->show();
+    QTRY_VERIFY(notice->isVisible());
+    QVERIFY(notice->styleSheet().contains("WarningDialog/BackGround.png"));
+    QVERIFY(notice->findChild<QToolButton *>("NewHong")->styleSheet().contains("Confirm.png"));
+    QVERIFY2(ShareOfPicture(notice, PicturePath("WarningDialog/BackGround.png")) > 0.9,
+             "the notice's background picture is not what shows");
+    notice->hide();
+}
+
+void TestShownLook::trayIconShowsTheLogoOnceShown()
+{
+    DialogMain::AssumeSystemTray(true);
+    PostMsg::GetInstance()->EmitChangeSize(2); // hide the device list to the tray
+    QSystemTrayIcon *tray = m_Window->TrayIcon();
+    QVERIFY(tray->isVisible());
+    QVERIFY(!tray->icon().isNull());
+    const QImage logo = QPixmap(PicturePath("Dialog/Logo.png")).toImage();
+    QVERIFY(!logo.isNull());
+    QCOMPARE(tray->icon().pixmap(logo.size()).toImage(), logo);
+    QCOMPARE(tray->toolTip(), QString("Orvik SE"));
+
+    emit tray->activated(QSystemTrayIcon::DoubleClick);
+    QVERIFY(m_Window->isVisible());
+    QVERIFY(!tray->isVisible());
+    DialogMain::AssumeSystemTray(QSystemTrayIcon::isSystemTrayAvailable());
+}
+
+ORVIK_TEST_MAIN(TestShownLook)
+#include "tst_shownlook.moc"
