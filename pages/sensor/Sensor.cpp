@@ -5,6 +5,7 @@
 #include "DpiCode.h"
 #include "DriverSensorFile.h"
 #include "GlobalState.h"
+#include "ModelInfo.h"
 #include "PostMsg.h"
 #include "SensorForm.h"
 #include "SensorState.h"
@@ -37,20 +38,6 @@ int RateIndexOf(int code)
     }
 }
 
-// Raises the filling flag for a scope and puts back what was there, so a
-// fill nested in another fill does not end the outer one early.
-class Filling
-{
-public:
-    Filling() : m_Previous(g_SensorUiFilling.exchange(1)) {}
-    ~Filling() { g_SensorUiFilling = m_Previous; }
-    Filling(const Filling &) = delete;
-    Filling &operator=(const Filling &) = delete;
-
-private:
-    int m_Previous;
-};
-
 QString ComboListSheet()
 {
     return Skin::ComboListSheet();
@@ -59,22 +46,18 @@ QString ComboListSheet()
 } // namespace
 
 Sensor::Sensor(QWidget *parent)
-    : QWidget(parent)
+    : PageSkeleton(QStringLiteral("Sensor"), QStringLiteral("Sensor"), parent)
     , ui(new Ui_Sensor)
 {
     ui->setupUi(this);
-    pictureDir = QCoreApplication::applicationDirPath() + "/Picture/Sensor/";
     sensorPageDir = UserPaths::sensorPageFolder();
-
-    PostMsg *hub = PostMsg::GetInstance();
-    connect(hub, &PostMsg::SigChangeLanguage, this, &Sensor::SlotChangeLanguage);
-    connect(hub, &PostMsg::SigHideModel, this, &Sensor::SlotHideModel);
+    ConnectHub(&PostMsg::SigHideModel, &Sensor::SlotHideModel);
 
     QDir().mkpath(sensorPageDir);
     ReadLevelFile();
 
     // The two combos of the page draw a disabled box's text black.
-    const QString comboSheet = Skin::ComboSheet(pictureDir, true);
+    const QString comboSheet = Skin::ComboSheet(m_PicturePath, true);
     ui->ModelChoose->setStyleSheet(comboSheet);
     ui->PerformanceOpen->setStyleSheet(comboSheet);
     QListView *modeList = new QListView;
@@ -101,23 +84,23 @@ Sensor::Sensor(QWidget *parent)
     ui->label_5->setStyleSheet("QLabel{color: rgb(" + label + ";);}");
     ui->label_11->setStyleSheet("QLabel{color: rgb(" + label + ";);}");
     ui->Performance->setStyleSheet("QCheckBox{color: rgb(" + label + ";);}QCheckBox::indicator:checked {image: url("
-                                   + pictureDir + "CheckBoxChecked.png" + ");}QCheckBox::indicator:unchecked {image: url("
-                                   + pictureDir + "CheckBox.png" + ");}");
-    const QString title = "{border-image: url(" + pictureDir + "Title.png" + ");}";
+                                   + m_PicturePath + "CheckBoxChecked.png" + ");}QCheckBox::indicator:unchecked {image: url("
+                                   + m_PicturePath + "CheckBox.png" + ");}");
+    const QString title = "{border-image: url(" + m_PicturePath + "Title.png" + ");}";
     ui->TitleButton->setStyleSheet("#TitleButton" + title);
     ui->TitleButton_2->setStyleSheet("#TitleButton_2" + title);
     ui->TitleButton_3->setStyleSheet("#TitleButton_3" + title);
     ui->TitleButton_4->setStyleSheet("#TitleButton_4" + title);
 
-    SlotChangeLanguage(LanguageLoader::StoredIndex());
+    LoadStoredLanguage();
     modelView = qobject_cast<QListView *>(ui->ModelChoose->view());
 
-    connect(hub, &PostMsg::SigUpDataLightSensor, this, &Sensor::SlotUpDataSenSorUISensor, Qt::BlockingQueuedConnection);
-    connect(hub, &PostMsg::SigFormReset, this, &Sensor::SlotFormReset, Qt::BlockingQueuedConnection);
-    connect(hub, &PostMsg::SigUpDataReportRate, this, &Sensor::SlotUpDataReportRate, Qt::BlockingQueuedConnection);
-    connect(hub, &PostMsg::SigUpDataDPI, this, &Sensor::SlotUpDataDPI, Qt::BlockingQueuedConnection);
-    connect(hub, &PostMsg::SigUpDataDPILed, this, &Sensor::SlotUpDataDPILed, Qt::BlockingQueuedConnection);
-    connect(hub, &PostMsg::SigUpDataSensorUIB, this, &Sensor::SlotUpDataSenSorUIB);
+    ConnectHub(&PostMsg::SigUpDataLightSensor, &Sensor::SlotUpDataSenSorUISensor, Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigFormReset, &Sensor::SlotFormReset, Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigUpDataReportRate, &Sensor::SlotUpDataReportRate, Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigUpDataDPI, &Sensor::SlotUpDataDPI, Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigUpDataDPILed, &Sensor::SlotUpDataDPILed, Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigUpDataSensorUIB, &Sensor::SlotUpDataSenSorUIB);
 
     // Until the first refresh the page shows the DPI bar, the rates and the
     // LED effect only.
@@ -206,11 +189,6 @@ LanguageLoader::KeyTable Sensor::LanguageKeys()
     return keys;
 }
 
-void Sensor::SlotChangeLanguage(int index)
-{
-    LanguageLoader::Load(index, "Sensor", LanguageKeys(), languageReader);
-}
-
 bool Sensor::InModeSelList() const
 {
     return supportSensorModeSel.contains(g_SensorModel);
@@ -232,14 +210,12 @@ void Sensor::FillFromRecord(const FlashDataMap &record)
 {
     SensorDPI *bar = ui->frameDpi;
     const DeviceAllInfo device = g_CurrentDevice.get();
-    const QString group = SensorState::ModelGroup();
-    ConfigIni *config = ConfigIni::GetInstance();
+    const ModelInfo model(device);
 
     bar->ClearChooseItems();
     bar->BlockSliderSignals(true);
     bar->SetSliderEnabled(true);
     ui->frameEffect->SetSlidersEnabled(true);
-    const Filling filling;
 
     bar->SetLevelCount(record.DPILevelCount);
     bar->SetCurrentLevel(record.CurrentDPI);
@@ -249,7 +225,7 @@ void Sensor::FillFromRecord(const FlashDataMap &record)
         rate = 3;
     ui->frameRate->SetRateIndex(rate);
 
-    g_SensorModel = config->GetValue(group, "Sensor");
+    g_SensorModel = model.SensorName();
 
     // The sensor-mode mirror: never shown, it keeps the device's mode in step.
     if (InModeSelList()) {
@@ -282,7 +258,7 @@ void Sensor::FillFromRecord(const FlashDataMap &record)
     ShowLedEffect(record);
 
     // Only eight levels have widgets and entries, whatever the model claims.
-    const int grades = qBound(0, config->GetValue(group, "DPIMaxGrade").toInt(), 8);
+    const int grades = qBound(0, model.DpiMaxGrade(), 8);
     bar->BlockChooseSignals(true);
     for (int i = 0; i < grades; ++i) {
         const DPILevelEntry &e = record.DPILevel[i];
@@ -292,9 +268,9 @@ void Sensor::FillFromRecord(const FlashDataMap &record)
     bar->BlockChooseSignals(false);
     bar->ShowCurrentLevel(record.CurrentDPI);
 
-    const int xIn1 = config->GetValue(group, "XIn1").toInt();
+    const int xIn1 = model.XIn1();
 
-    DpiCode::ReadRanges(config->GetValueList(group, "DPIRange"), &sliderMinText, &sliderMaxText);
+    DpiCode::ReadRanges(model.DpiRange(), &sliderMinText, &sliderMaxText);
     bar->SetSliderMaximum(sliderMaxText.toInt());
     bar->SetSliderMinimum(sliderMinText.toInt());
 
@@ -344,14 +320,15 @@ void Sensor::FillFromRecord(const FlashDataMap &record)
 
 void Sensor::SlotUpDataSenSorUISensor(FlashDataMap DataMap)
 {
-    g_SensorPageUpdated = 0;
+    // The acknowledgement comes last: the apply-and-wait dialog polls it from
+    // the GUI thread's loop.
+    const FillGuard fill(g_SensorUiFilling, &g_SensorPageUpdated);
     FillFromRecord(DataMap);
-    // Last: the apply-and-wait dialog polls it from the GUI thread's loop.
-    g_SensorPageUpdated = 1;
 }
 
 void Sensor::SlotUpDataSenSorUIB(FlashDataMap DataMap)
 {
+    const FillGuard fill(g_SensorUiFilling);
     FillFromRecord(DataMap);
 }
 
@@ -392,7 +369,7 @@ void Sensor::SlotUpDataDPILed(FlashDataMap DataMap)
     // The record already holds the report: showing it must not send it back
     // (and a brightness byte outside the table must not be "corrected" on
     // the mouse by the slider's clamp).
-    const Filling filling;
+    const FillGuard fill(g_SensorUiFilling);
     ShowLedEffect(DataMap);
 }
 
@@ -400,7 +377,7 @@ void Sensor::SlotFormReset()
 {
     ui->label_11->hide();
     ui->ModelChoose->hide();
-    const Filling filling;
+    const FillGuard fill(g_SensorUiFilling);
     SensorDPI *bar = ui->frameDpi;
     // The factory view only shows values: a mouse that answers meanwhile
     // must not get the slider's value written.

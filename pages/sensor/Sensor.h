@@ -21,16 +21,15 @@
 // data callback, which wait for the slot: nothing here waits for them.
 
 #include "FlashDataMap.h"
-#include "LanguageLoader.h"
+#include "PageSkeleton.h"
 
 #include <QString>
-#include <QWidget>
 
 class QAbstractButton;
 class QListView;
 class Ui_Sensor;
 
-class Sensor : public QWidget
+class Sensor : public PageSkeleton
 {
     Q_OBJECT
 
@@ -69,7 +68,6 @@ public slots:
     void on_LOD_currentIndexChanged(int index);
     void on_Performance_clicked(bool checked);
     void on_PerformanceOpen_currentIndexChanged(int index);
-    void SlotChangeLanguage(int index);
     void SlotHideModel(int index);
 
 protected:
@@ -81,15 +79,13 @@ private:
     void ShowLedEffect(const FlashDataMap &record);
     void SendRate(bool checked, int code, int followUp);
     bool InModeSelList() const;
-    LanguageLoader::KeyTable LanguageKeys();
+    LanguageLoader::KeyTable LanguageKeys() override;
 
     Ui_Sensor *ui;
     QString sensorPageDir;
     QString sliderMinText;
     QString sliderMaxText;
-    QString pictureDir;
     QListView *modelView = nullptr;
-    LanguageReaderPtr languageReader;
     QString supportSensorModeSel;
     QString supportLodCal;
     QString supportRipple;

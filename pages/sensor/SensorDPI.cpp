@@ -5,6 +5,7 @@
 #include "DpiCode.h"
 #include "FlashDataMap.h"
 #include "GlobalState.h"
+#include "ModelInfo.h"
 #include "HIDUsb.h"
 #include "PostMsg.h"
 #include "SensorDPIForm.h"
@@ -174,11 +175,11 @@ bool SensorDPI::OfflineNotice()
 
 void SensorDPI::ReadDriveConfig()
 {
-    const QString group = SensorState::ModelGroup();
-    const QStringList colors = ConfigIni::GetInstance()->GetValueList(group, "DPIColor");
+    const ModelInfo model(g_CurrentDevice.get());
+    const QStringList colors = model.DpiColors();
     for (int i = 0; i < 8 && 3 * i + 2 < colors.size(); ++i)
         levelColors[i] = colors.at(3 * i) + "," + colors.at(3 * i + 1) + "," + colors.at(3 * i + 2);
-    const QStringList grades = ConfigIni::GetInstance()->GetValueList(group, "DPIGrade");
+    const QStringList grades = model.DpiGrades();
     if (grades.size() < 8)
         return;
     for (int i = 0; i < 8; ++i) {

@@ -8,11 +8,10 @@
 #include <QListView>
 
 SensorLOD::SensorLOD(QWidget *parent)
-    : QFrame(parent)
+    : OptionWidget(&SetLOD, parent)
     , ui(new Ui_SensorLOD)
 {
     ui->setupUi(this);
-    pictureDir = QCoreApplication::applicationDirPath() + "/Picture/Sensor/";
     ui->label->setStyleSheet("QLabel{color: rgb(" + Skin::Rgb("LabelColor") + ";);}");
     // A disabled selector (a sensor without lift-off setting) draws its text black.
     ui->LOD->setStyleSheet(Skin::ComboSheet(pictureDir, true));
@@ -53,6 +52,5 @@ MyConmboBox *SensorLOD::Combo() const
 
 void SensorLOD::on_LOD_currentIndexChanged(int index)
 {
-    if (g_UiReady.load() && !g_SensorUiFilling.load())
-        SetLOD(index + 1);
+    SendChange(index + 1);
 }

@@ -5,13 +5,14 @@
 // moves the combo itself during a refresh, and that must not write back. The
 // page's slot of the same name answers the same change after this one.
 
-#include <QFrame>
+#include "OptionWidget.h"
+
 #include <QString>
 
 class MyConmboBox;
 class Ui_SensorLOD;
 
-class SensorLOD : public QFrame
+class SensorLOD : public OptionWidget
 {
     Q_OBJECT
 
@@ -33,5 +34,4 @@ private slots:
 
 private:
     Ui_SensorLOD *ui;
-    QString pictureDir;
 };

@@ -9,11 +9,10 @@
 #include <QButtonGroup>
 
 SensorRate::SensorRate(QWidget *parent)
-    : QFrame(parent)
+    : OptionWidget(&SetReportRate, parent)
     , ui(new Ui_SensorRate)
 {
     ui->setupUi(this);
-    pictureDir = QCoreApplication::applicationDirPath() + "/Picture/Sensor/";
     rateGroup = new QButtonGroup(this);
     rateGroup->setExclusive(true);
     for (int i = 0; i < 6; ++i)
@@ -79,9 +78,7 @@ int SensorRate::CheckedIndex() const
 
 void SensorRate::Send(bool checked, int code, int hideModel)
 {
-    if (!checked || !g_UiReady.load())
-        return;
-    if (SetReportRate(code))
+    if (checked && SendClick(code))
         PostMsg::GetInstance()->EmitHideModel(hideModel);
 }
 

@@ -7,14 +7,15 @@
 // after these (the page's form connects them by name through the whole
 // tree), so one click sends the record twice.
 
-#include <QFrame>
+#include "OptionWidget.h"
+
 #include <QString>
 
 class QButtonGroup;
 class QToolButton;
 class Ui_SensorRate;
 
-class SensorRate : public QFrame
+class SensorRate : public OptionWidget
 {
     Q_OBJECT
 
@@ -44,6 +45,5 @@ private:
     void Send(bool checked, int code, int hideModel);
 
     Ui_SensorRate *ui;
-    QString pictureDir;
     QButtonGroup *rateGroup = nullptr;
 };

@@ -26,14 +26,3 @@ void Reset()
 }
 
 } // namespace SensorState
-
-#include "GlobalState.h"
-
-namespace SensorState {
-
-QString ModelGroup()
-{
-    return "Drive" + QString::number(g_CurrentDevice.get().ModelIndex + 1);
-}
-
-} // namespace SensorState

@@ -27,8 +27,3 @@ namespace SensorState {
 // Back to the start state (tests).
 void Reset();
 }
-
-namespace SensorState {
-// The Config.ini group of the current device's model ("Drive" + index + 1).
-QString ModelGroup();
-}

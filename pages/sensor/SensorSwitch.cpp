@@ -8,12 +8,10 @@
 #include <QMetaObject>
 
 SensorSwitch::SensorSwitch(const char *frameName, const char *caption, FieldSetter setter, QWidget *parent)
-    : QFrame(parent)
+    : OptionWidget(setter, parent)
     , ui(new Ui_SensorSwitch)
-    , m_Setter(setter)
 {
     ui->setupUi(this, frameName, caption);
-    pictureDir = QCoreApplication::applicationDirPath() + "/Picture/Sensor/";
     const QString name = ui->button->objectName();
     ui->button->setStyleSheet("#" + name
                               + "{color: rgb(255, 255, 255);border:0px;background-position:center;"
@@ -48,12 +46,6 @@ QToolButton *SensorSwitch::SwitchButton() const
     return ui->button;
 }
 
-void SensorSwitch::Send(bool checked)
-{
-    if (g_UiReady.load())
-        m_Setter(checked ? 1 : 0);
-}
-
 RippeControl::RippeControl(QWidget *parent)
     : SensorSwitch("RippeControl", "波纹控制", &SetRippeControl, parent)
 {
@@ -62,7 +54,7 @@ RippeControl::RippeControl(QWidget *parent)
 
 void RippeControl::on_RippeControl_2_clicked(bool checked)
 {
-    Send(checked);
+    SendSwitch(checked);
 }
 
 StraightLine::StraightLine(QWidget *parent)
@@ -73,7 +65,7 @@ StraightLine::StraightLine(QWidget *parent)
 
 void StraightLine::on_StraightLine_2_clicked(bool checked)
 {
-    Send(checked);
+    SendSwitch(checked);
 }
 
 MotionSync::MotionSync(QWidget *parent)
@@ -84,5 +76,5 @@ MotionSync::MotionSync(QWidget *parent)
 
 void MotionSync::on_MotionSync_2_clicked(bool checked)
 {
-    Send(checked);
+    SendSwitch(checked);
 }

@@ -8,19 +8,18 @@
 // Only a click sends; the page's SetChecked emits no click, so a refresh
 // never writes back. The switch shows "Close.png" off and "Open.png" on.
 
-#include <QFrame>
+#include "OptionWidget.h"
+
 #include <QString>
 
 class QToolButton;
 class Ui_SensorSwitch;
 
-class SensorSwitch : public QFrame
+class SensorSwitch : public OptionWidget
 {
     Q_OBJECT
 
 public:
-    using FieldSetter = bool (*)(int on);
-
     ~SensorSwitch() override;
 
     void SetChecked(bool checked);
@@ -33,13 +32,8 @@ protected:
     // derived widget connects its slots by name once it is complete (the
     // frame's meta-object is still the base one here).
     SensorSwitch(const char *frameName, const char *caption, FieldSetter setter, QWidget *parent);
-    void Send(bool checked);
 
     Ui_SensorSwitch *ui;
-    QString pictureDir;
-
-private:
-    FieldSetter m_Setter;
 };
 
 class RippeControl : public SensorSwitch
