@@ -1,6 +1,5 @@
 #include "Sensor.h"
 
-#include "ConfigIni.h"
 #include "DataSetters.h"
 #include "DpiCode.h"
 #include "DriverSensorFile.h"
@@ -38,11 +37,6 @@ int RateIndexOf(int code)
     }
 }
 
-QString ComboListSheet()
-{
-    return Skin::ComboListSheet();
-}
-
 } // namespace
 
 Sensor::Sensor(QWidget *parent)
@@ -61,9 +55,9 @@ Sensor::Sensor(QWidget *parent)
     ui->ModelChoose->setStyleSheet(comboSheet);
     ui->PerformanceOpen->setStyleSheet(comboSheet);
     QListView *modeList = new QListView;
-    modeList->setStyleSheet(ComboListSheet());
+    modeList->setStyleSheet(Skin::ComboListSheet());
     QListView *timeList = new QListView;
-    timeList->setStyleSheet(ComboListSheet());
+    timeList->setStyleSheet(Skin::ComboListSheet());
     ui->ModelChoose->setView(modeList);
     ui->PerformanceOpen->setView(timeList);
     ui->PerformanceOpen->setMaxVisibleItems(5);

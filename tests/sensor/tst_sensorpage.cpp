@@ -55,6 +55,7 @@ private slots:
     void drag_data();
     void drag();
     void gating();
+    void sensorModeFollowsTheRate();
     void moreGradesThanLevels();
     void missingRangesUseTheFormula();
     void reportsSendNothing();
@@ -516,6 +517,40 @@ void TestSensorPage::gating()
     g_CurrentDevice.set(saved);
     Refresh(BaseRecord());
     QVERIFY(ui->ModelChoose->isEnabled());
+    QVERIFY(m_Page->ModelView()->isRowHidden(2));
+}
+
+void TestSensorPage::sensorModeFollowsTheRate()
+{
+    // The hidden mode mirror of a "3395" on the 4 kHz receiver: corded mode
+    // (index 2, fixed) at 2000 and 4000 Hz, the device's own mode below.
+    FlashDataMap record = BaseRecord();
+    record.SensorMode = 1;
+    HIDUsbSim::setStoredRecord(m_Mouse, Bytes(record));
+    Refresh(record);
+    QCOMPARE(ui->ModelChoose->currentIndex(), 1);
+    QVERIFY(ui->ModelChoose->isEnabled());
+    const int before = Updates();
+    QVERIFY(HIDUsbSim::injectReport(ReportHeader(0), QByteArray(1, char(32))));
+    QVERIFY(HIDUsbSim::waitIdle());
+    QCOMPARE(ui->frameRate->CheckedIndex(), 5);
+    QCOMPARE(ui->ModelChoose->currentIndex(), 2);
+    QVERIFY(!ui->ModelChoose->isEnabled());
+    QVERIFY(!m_Page->ModelView()->isRowHidden(2));
+    QVERIFY(HIDUsbSim::injectReport(ReportHeader(0), QByteArray(1, char(8))));
+    QVERIFY(HIDUsbSim::waitIdle());
+    QCOMPARE(ui->frameRate->CheckedIndex(), 0);
+    QCOMPARE(ui->ModelChoose->currentIndex(), 1);
+    QVERIFY(ui->ModelChoose->isEnabled());
+    QVERIFY(m_Page->ModelView()->isRowHidden(2));
+    // The data callback hands each rate report's record back; the page adds nothing.
+    QCOMPARE(Updates(), before + 2);
+
+    // A click: the widget's and the page's follow-ups agree.
+    ui->frameRate->RateButton(4)->click();
+    QCOMPARE(ui->ModelChoose->currentIndex(), 2);
+    ui->frameRate->RateButton(3)->click();
+    QCOMPARE(ui->ModelChoose->currentIndex(), 1);
     QVERIFY(m_Page->ModelView()->isRowHidden(2));
 }
 
