@@ -13,6 +13,7 @@
 #include "SheetOnShow.h"
 #include "Skin.h"
 #include "UpDataParam.h"
+#include "WindowSystem.h"
 #include "Worker.h"
 
 #include <QCoreApplication>
@@ -27,13 +28,6 @@ QString NavigationSheet(const QString &p, const QString &normal, const QString &
     return "QToolButton{border: 0px;background-position:center;background-repeat:no-repeat;background-image: url("
         + p + normal + ");}QToolButton:hover{background-image:  url(" + p + hover
         + ");}QToolButton:checked{background-image: url(" + p + checked + ");}";
-}
-
-QString WindowButtonSheet(const QString &p, const QString &normal, const QString &hover, const QString &pressed)
-{
-    return "QToolButton{border:0px;background-image: url(" + p + normal
-        + ");background-position:center;background-repeat:no-repeat;}QToolButton:hover{background-image: url(" + p
-        + hover + ");}QToolButton:pressed{background-image: url(" + p + pressed + ");}";
 }
 
 } // namespace
@@ -69,14 +63,14 @@ Dialog::Dialog(QWidget *parent)
                      this);
     SheetOnShow::Set(ui->label, "#label{border-image: url(" + p + "Charg.png" + ");}", this);
     SheetOnShow::Set(ui->ButtonMain, NavigationSheet(p, "Home.png", "HomeHover.png", "HomeChecked.png"), this);
-    SheetOnShow::Set(ui->CloseButton, WindowButtonSheet(p, "Close.png", "CloseHover.png", "CloseClick.png"), this);
+    SheetOnShow::Set(ui->CloseButton, Skin::ImageButtonSheet(p, "Close.png", "CloseHover.png", "CloseClick.png"), this);
     SheetOnShow::Set(ui->LightsButton, NavigationSheet(p, "Light.png", "LightHover.png", "LightChecked.png"), this);
     SheetOnShow::Set(ui->FormSetting, NavigationSheet(p, "Setting.png", "SettingHover.png", "SettingClick.png"), this);
     SheetOnShow::Set(ui->MacroButton, NavigationSheet(p, "Macro.png", "MacroHover.png", "MacroChecked.png"), this);
-    SheetOnShow::Set(ui->MinButton, WindowButtonSheet(p, "Min.png", "MinHover.png", "MinClick.png"), this);
+    SheetOnShow::Set(ui->MinButton, Skin::ImageButtonSheet(p, "Min.png", "MinHover.png", "MinClick.png"), this);
     SheetOnShow::Set(ui->SensorButton, NavigationSheet(p, "Sensor.png", "SensorHover.png", "SensorChecked.png"), this);
-    SheetOnShow::Set(ui->SetButton, WindowButtonSheet(p, "Setting.png", "SettingHover.png", "SettingClick.png"), this);
-    SheetOnShow::Set(ui->UpArrow, WindowButtonSheet(p, "PageChange.png", "PageChangeHover.png", "PageChangeClick.png"),
+    SheetOnShow::Set(ui->SetButton, Skin::ImageButtonSheet(p, "Setting.png", "SettingHover.png", "SettingClick.png"), this);
+    SheetOnShow::Set(ui->UpArrow, Skin::ImageButtonSheet(p, "PageChange.png", "PageChangeHover.png", "PageChangeClick.png"),
                      this);
 
     // The header bar, the side bar and the page area are drawn by the
@@ -91,7 +85,7 @@ Dialog::Dialog(QWidget *parent)
     m_NavGroup->setExclusive(true);
     InitButtonGroup();
 
-    connect(ui->MinButton, SIGNAL(clicked()), this, SLOT(WindowMin()));
+    connect(ui->MinButton, &QToolButton::clicked, this, &Dialog::WindowMin);
     ui->ButtonMain->setChecked(true);
 
     setWindowFlags(Qt::WindowFlags(0x6800));
@@ -103,12 +97,11 @@ Dialog::Dialog(QWidget *parent)
     ui->stackedWidgetDialog->setCurrentWidget(m_ButtonPage);
 
     PostMsg *hub = PostMsg::GetInstance();
-    connect(hub, SIGNAL(SigSecondPageChange()), this, SLOT(SlotSecondDialog()));
-    connect(hub, SIGNAL(SigUpDataParam(int)), this, SLOT(SlotUpDataParam(int)));
-    connect(hub, SIGNAL(SigStartRecord(int)), this, SLOT(SlotStartRecord(int)));
-    connect(hub, SIGNAL(SigMouseIndex(int)), this, SLOT(SlotMouseIndex(int)));
-    connect(hub, SIGNAL(SigBattery(bool,int,bool)), this, SLOT(SlotBattery(bool,int,bool)),
-            Qt::BlockingQueuedConnection);
+    connect(hub, &PostMsg::SigSecondPageChange, this, &Dialog::SlotSecondDialog);
+    connect(hub, &PostMsg::SigUpDataParam, this, &Dialog::SlotUpDataParam);
+    connect(hub, &PostMsg::SigStartRecord, this, &Dialog::SlotStartRecord);
+    connect(hub, &PostMsg::SigMouseIndex, this, &Dialog::SlotMouseIndex);
+    connect(hub, &PostMsg::SigBattery, this, &Dialog::SlotBattery, Qt::BlockingQueuedConnection);
 
     ui->label_3->hide();
     ui->label_2->hide();
@@ -198,7 +191,7 @@ void Dialog::SlotUpDataParam(int index)
     // handler ran must not turn the next normal request into settling.
     m_UpDataParam->m_SettleMode = index == 1;
     qDebug() << "w";
-    const QPoint g = mapToGlobal(QPoint(0, 0));
+    const QPoint g = WindowSystem::RealGlobalOrigin(this);
     m_UpDataParam->move(g.x() + (width() - m_UpDataParam->width()) / 2,
                         g.y() + (height() - m_UpDataParam->height()) / 2 - 20);
     qDebug() << "t1";

@@ -1,24 +1,22 @@
 #include "DialogMain.h"
 #include "DialogMainForm.h"
 
-#include "ConfigIni.h"
-#include "ContainReset.h"
 #include "DeviceDiscovery.h"
 #include "Dialog.h"
 #include "DialogChange.h"
 #include "EventWait.h"
-#include "FormSetting.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
 #include "MacroIni.h"
 #include "Macro.h"
 #include "Match.h"
 #include "MouseOffLine.h"
+#include "PairingGate.h"
 #include "PostMsg.h"
 #include "RegistryStore.h"
-#include "UpDateRepair.h"
-#include "UpDateWarning.h"
+#include "Skin.h"
 #include "UserPaths.h"
+#include "WindowSystem.h"
 #include "Worker.h"
 
 #include <QAction>
@@ -48,7 +46,7 @@ DialogMain::DialogMain(QWidget *parent)
     ui = new Ui_DialogMain;
     ui->setupUi(this);
 
-    connect(PostMsg::GetInstance(), SIGNAL(SigChangeLanguage(int)), this, SLOT(SlotChangeLanguage(int)));
+    connect(PostMsg::GetInstance(), &PostMsg::SigChangeLanguage, this, &DialogMain::SlotChangeLanguage);
 
     // A language index left in the registry (by an installer) is handed over
     // once; the pages built below read it from Macro.ini.
@@ -70,10 +68,12 @@ DialogMain::DialogMain(QWidget *parent)
     setWindowFlags(Qt::WindowFlags(0x6800));
     setFixedSize(width(), height());
 
-    connect(PostMsg::GetInstance(), SIGNAL(SigChangeMainDialog(int)), this, SLOT(SlotChangeMainDialog(int)));
-    connect(PostMsg::GetInstance(), SIGNAL(SigChangeSize(int)), this, SLOT(SlotChangeSize(int)));
-    connect(PostMsg::GetInstance(), SIGNAL(SigMouseOffLineo(int)), this, SLOT(SlotMouseOffLine(int)));
-    connect(PostMsg::GetInstance(), SIGNAL(SigUpPageLight()), this, SLOT(SlotUpPageLight()));
+    connect(PostMsg::GetInstance(), &PostMsg::SigChangeMainDialog, this, &DialogMain::SlotChangeMainDialog);
+    connect(PostMsg::GetInstance(), &PostMsg::SigChangeSize, this, &DialogMain::SlotChangeSize);
+    connect(PostMsg::GetInstance(), &PostMsg::SigMouseOffLineo, this, &DialogMain::SlotMouseOffLine);
+    connect(PostMsg::GetInstance(), &PostMsg::SigUpPageLight, this, &DialogMain::SlotUpPageLight);
+
+    Skin::ApplyToolTipLook();
 
     // Its picture is loaded at the first hide: most runs never use the tray.
     m_TrayIcon = new QSystemTrayIcon;
@@ -125,7 +125,7 @@ void DialogMain::SlotChangeMainDialog(int index)
         UsbServer_Exit();
         PostMsg::GetInstance()->EmitCloseProgress();
         PostMsg::GetInstance()->EmitSecondPageChange();
-        StartUsbChanged(DialogChange::UsbChangedCallBack, 600);
+        DeviceDiscovery::RestoreListWatch();
     }
 }
 
@@ -169,14 +169,15 @@ void DialogMain::HideToTray()
 void DialogMain::CreateTrayActions()
 {
     m_ActionMain = new QAction(m_MainFormText, this);
-    connect(m_ActionMain, SIGNAL(triggered()), this, SLOT(slotActionMain()));
+    connect(m_ActionMain, &QAction::triggered, this, &DialogMain::slotActionMain);
     m_ActionExit = new QAction(m_ExitText, this);
-    connect(m_ActionExit, SIGNAL(triggered()), this, SLOT(slotActionExitApp()));
+    connect(m_ActionExit, &QAction::triggered, this, &DialogMain::slotActionExitApp);
 }
 
 void DialogMain::CreateTrayMenu()
 {
     m_TrayMenu = new QMenu(this);
+    m_TrayMenu->setStyleSheet(Skin::MenuSheet());
     m_TrayMenu->addAction(m_ActionMain);
     m_TrayMenu->addSeparator();
     m_TrayMenu->addAction(m_ActionExit);
@@ -194,8 +195,10 @@ void DialogMain::on_activatedSysTrayIcon(QSystemTrayIcon::ActivationReason reaso
 {
     switch (reason) {
     case QSystemTrayIcon::Context:
-        if (m_TrayMenu)
-            m_TrayMenu->exec(QCursor::pos());
+        // The icon opens its context menu (m_TrayMenu) itself. Running the
+        // same menu modally here again would nest its event loop inside the
+        // icon's mouse handler: choosing "Main window" hides the icon, which
+        // deletes the very widget whose handler is still on the stack.
         break;
     case QSystemTrayIcon::DoubleClick:
         RestoreWindow(false);
@@ -225,6 +228,10 @@ void DialogMain::slotActionExitApp()
 
 void DialogMain::changeEvent(QEvent *event)
 {
+    // Activated (after the window manager has placed the window): make sure
+    // Qt knows the real position, for the placements Qt makes itself.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        WindowSystem::SyncPosition(this);
     if (event->type() == QEvent::WindowStateChange && m_MinimizedInsteadOfTray && !(windowState() & Qt::WindowMinimized)) {
         // Back from the task bar: the same as a restore from the tray icon.
         m_MinimizedInsteadOfTray = false;
@@ -236,7 +243,8 @@ void DialogMain::changeEvent(QEvent *event)
 
 void DialogMain::PlaceCentred(QWidget *dialog, int dx, int dy) const
 {
-    const QPoint g = mapToGlobal(QPoint(0, 0));
+    // From where the window really is now, not from Qt's stored idea of it.
+    const QPoint g = WindowSystem::RealGlobalOrigin(this);
     dialog->move(g.x() + (width() - dialog->width()) / 2 + dx, g.y() + (height() - dialog->height()) / 2 + dy);
 }
 
@@ -294,61 +302,17 @@ void DialogMain::PairingShortcut()
     const QList<DeviceAllInfo> devices = g_PickerDeviceList;
     if (devices.size() != 1 || devices.first().Wired)
         return;
-    const DeviceAllInfo device = devices.first();
-
-    const QString group = "Drive" + QString::number(device.ModelIndex + 1);
-    const QString cidText = ConfigIni::GetInstance()->GetValue("Option", "CID");
-    const QString midText = ConfigIni::GetInstance()->GetValue(group, "MID");
-    const int cid = cidText.toInt();
-    const int mid = midText.toInt();
-
-    const QString mouseVersion
-        = RegistryStore::value(RegistryStore::mouseTestKey(), "MouseVer" + cidText + midText).toString();
-    if (mouseVersion.isEmpty()) {
-        RunPairing(false);
-        return;
-    }
-
-    const bool mouseUpdate = FormSetting::FindFirmware(0xD2, mouseVersion,
-                                                       ConfigIni::GetInstance()->GetValue(group, "MM"), cid, mid);
-    UpDateRepair repair;
-    PlaceCentred(&repair, 0, 0);
-
-    QString receiverKey;
-    if (device.ReceiverType == 0)
-        receiverKey = "DM";
-    else if (device.ReceiverType == 4)
-        receiverKey = "D2M";
-    else
-        receiverKey = "D4M";
-    const QString receiverName = ConfigIni::GetInstance()->GetValue(group, receiverKey);
-    bool receiverUpdate = false;
-    if (receiverKey == "DM" || !receiverName.isEmpty())
-        receiverUpdate = repair.FindFirmware(0xD3, device.ReceiverVersion, receiverName, cid, mid);
-
-    if (receiverUpdate && !mouseUpdate) {
-        ContainReset question;
-        question.SetText(g_MouseIsNewTipsText);
-        PlaceCentred(&question, -20, 0);
-        question.exec();
-        if (question.m_Ok) {
-            repair.StartRepair(0);
-            repair.exec();
-        }
-    } else if (!receiverUpdate && mouseUpdate) {
-        UpDateWarning warning;
-        warning.SetText(g_WiredModeText);
-        PlaceCentred(&warning, -20, 0);
-        warning.exec();
-    } else {
-        RunPairing(false);
-    }
+    // The shortcut pairs without asking once the firmware fits.
+    PairingGate::Run(devices.first(), this, g_MouseIsNewTipsText, false, [this] { RunPairing(false); });
 }
 
 void DialogMain::mousePressEvent(QMouseEvent *event)
 {
+    // The press itself tells where the window is: the pointer's global
+    // position less its position in the window. Qt's stored position may
+    // still be the one from before the window manager placed the window.
     m_PressGlobalPos = event->globalPos();
-    m_PressWindowPos = pos();
+    m_PressWindowPos = event->globalPos() - event->pos();
     m_DragOffset = m_PressGlobalPos - m_PressWindowPos;
 }
 

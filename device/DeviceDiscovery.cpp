@@ -1,9 +1,11 @@
 #include "DeviceDiscovery.h"
 
 #include "ConfigIni.h"
+#include "ModelInfo.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
 
+#include <atomic>
 #include <cstring>
 
 QList<DeviceAllInfo> g_PickerDeviceList;
@@ -74,25 +76,21 @@ bool AskDeviceInfo(const QByteArray &path, unsigned char answer[3])
 
 IdentifyResult Identify(DeviceAllInfo &info, const QByteArray &path)
 {
-    ConfigIni *config = ConfigIni::GetInstance();
-    const int total = config->ModelTotal();
+    const int total = ModelInfo::ModelCount();
     unsigned char answer[3];
     const bool answered = AskDeviceInfo(path, answer);
     IdentifyResult result = NoAnswer;
     if (answered && total > 0) {
-        const int cid = config->GetValue("Option", "CID").toInt();
+        const int cid = ModelInfo::Cid();
         result = (answer[0] == cid) ? UnknownModel : ForeignCid;
-        if (result == UnknownModel) {
-            for (const int n : config->ModelGroups()) {
-                if (answer[1] != config->GetValue(QStringLiteral("Drive%1").arg(n), "MID").toInt())
-                    continue;
-                info.CID = answer[0];
-                info.MID = answer[1];
-                info.ReceiverType = answer[2];
-                info.ModelIndex = n - 1;
-                info.Wired = IsWiredType(answer[2]);
-                return KnownModel;
-            }
+        const int index = result == UnknownModel ? ModelInfo::IndexOfMid(answer[1]) : -1;
+        if (index >= 0) {
+            info.CID = answer[0];
+            info.MID = answer[1];
+            info.ReceiverType = answer[2];
+            info.ModelIndex = index;
+            info.Wired = IsWiredType(answer[2]);
+            return KnownModel;
         }
     }
     info.ModelIndex = total;
@@ -135,7 +133,7 @@ bool IdentifyForPicker(DeviceAllInfo &info)
     const QByteArray path = info.Path.toLatin1();
     if (Identify(info, path) == KnownModel && (UsbFinderC_GetDeviceOnLine(path.constData()) & 0xFF))
         info.Online = true;
-    return ConfigIni::GetInstance()->ModelTotal() > 0;
+    return ModelInfo::ModelCount() > 0;
 }
 
 void FindForPicker(const QString &vid, const QVector<QString> &pids, int interfaceId, int deviceId)
@@ -183,21 +181,23 @@ QString VersionText(quint32 version)
 
 bool IsWiredType(uchar receiverType)
 {
-    return receiverType != 0 && receiverType != 1 && receiverType != 4;
+    // No receiver class: the mouse is on its cable.
+    return ModelInfo::ReceiverClassOf(receiverType) == 0;
 }
 
-int ReceiverClass(uchar receiverType)
+namespace {
+std::atomic<void (*)()> s_ListWatch { nullptr };
+} // namespace
+
+void SetListWatch(void (*callback)())
 {
-    switch (receiverType) {
-    case 0:
-        return 1;
-    case 4:
-        return 2;
-    case 1:
-        return 4;
-    default:
-        return 0;
-    }
+    s_ListWatch = callback;
+}
+
+void RestoreListWatch()
+{
+    if (void (*callback)() = s_ListWatch.load())
+        StartUsbChanged(callback, 600);
 }
 
 bool SameStatusBytes(const DeviceAllInfo &a, const DeviceAllInfo &b)

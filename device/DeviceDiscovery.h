@@ -89,6 +89,16 @@ void SearchForPicker();
 // one status byte is non-zero; false for an index outside the list.
 bool RefreshPickerEntry(int index, bool identify);
 
+// ---- The device list's hot-plug watch
+
+// The device list's hot-plug callback changes the list's widgets, so this
+// area cannot name it: the list hands it over once, and whoever took the
+// notifications for a while (the pairing dialog, the top-level window on its
+// way back to the list) gives them back with RestoreListWatch().
+void SetListWatch(void (*callback)());
+// StartUsbChanged(the list's callback, 600); nothing before a list set one.
+void RestoreListWatch();
+
 // ---- Helpers
 
 // Firmware version text: "v" + (version >> 8) in decimal + "." +
@@ -96,9 +106,6 @@ bool RefreshPickerEntry(int index, bool identify);
 QString VersionText(quint32 version);
 // True for a mouse on its cable: the type is none of 0, 1, 4.
 bool IsWiredType(uchar receiverType);
-// Receiver class of a receiver type: 0 gives 1, 4 gives 2, 1 gives 4; any
-// other type (a corded mouse) gives 0, "no class".
-int ReceiverClass(uchar receiverType);
 // A mouse on its cable and the receiver it is paired with report the same
 // three status bytes; true when both lists are equal.
 bool SameStatusBytes(const DeviceAllInfo &a, const DeviceAllInfo &b);

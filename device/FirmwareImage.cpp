@@ -1,6 +1,6 @@
 #include "FirmwareImage.h"
 
-#include "ConfigIni.h"
+#include "ModelInfo.h"
 #include "DeviceDiscovery.h"
 #include "GlobalState.h"
 #include "UserPaths.h"
@@ -146,29 +146,20 @@ bool CheckFirmware(int kind, QString version, QString modelName, int cid, int mi
 
 bool IsUpdateAvailable(int kind, QString version, int receiverClass)
 {
-    ConfigIni *config = ConfigIni::GetInstance();
-    const QString group = QStringLiteral("Drive%1").arg(g_CurrentDevice.get().ModelIndex + 1);
-    g_UpdateCID = config->GetValue("Option", "CID").toInt();
-    QString key;
+    // The current device's model; the receiver class is the caller's, since a
+    // corded mouse is checked against the receiver listed beside it.
+    const ModelInfo model = ModelInfo::OfIndex(g_CurrentDevice.get().ModelIndex);
+    g_UpdateCID = ModelInfo::Cid();
+    QString modelName;
     if (kind == KindMouse) {
-        key = QStringLiteral("MM");
+        modelName = model.MouseFirmwareName();
     } else {
-        switch (receiverClass) {
-        case 1:
-            key = QStringLiteral("DM");
-            break;
-        case 2:
-            key = QStringLiteral("D2M");
-            break;
-        case 4:
-            key = QStringLiteral("D4M");
-            break;
-        default:
+        const QString key = ModelInfo::ReceiverFirmwareKeyOf(receiverClass);
+        if (key.isEmpty())
             return false;
-        }
+        modelName = model.Text(key);
     }
-    const int mid = config->GetValue(group, "MID").toInt();
-    return CheckFirmware(kind, version, config->GetValue(group, key), g_UpdateCID, mid);
+    return CheckFirmware(kind, version, modelName, g_UpdateCID, model.Mid());
 }
 
 QByteArray ChosenImage()

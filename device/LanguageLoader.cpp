@@ -4,7 +4,13 @@
 
 #include <QAtomicInt>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QMap>
+#include <QMutex>
+#include <QSet>
+
+#include <cstdio>
 
 namespace {
 QAtomicInt s_liveReaders;
@@ -62,9 +68,86 @@ int LanguageLoader::StoredIndex()
     return ok ? index : 0;
 }
 
+namespace {
+
+QMutex s_recordMutex;
+QMap<QString, QSet<QString>> s_requested;
+QSet<QString> s_reported;
+
+// Tells the user once per file and fault: a broken language file otherwise
+// only shows as texts in the wrong language.
+void ReportBrokenFile(const QString &path, const QString &fault)
+{
+    {
+        QMutexLocker lock(&s_recordMutex);
+        const QString key = path + QLatin1Char('\n') + fault;
+        if (s_reported.contains(key))
+            return;
+        s_reported.insert(key);
+    }
+    std::fprintf(stderr, "Orvik SE: language file %s: %s\n", qPrintable(QDir::toNativeSeparators(path)),
+                 qPrintable(fault));
+    std::fflush(stderr);
+}
+
+// A language file is usable when it opens and is a well-formed document
+// whose document element is "Total". Checked whole before anything is
+// applied, so a file cut short never leaves half its texts behind.
+bool UsableLabelsFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        ReportBrokenFile(path, file.errorString());
+        return false;
+    }
+    QXmlStreamReader check(file.readAll());
+    bool rootSeen = false;
+    while (!check.atEnd()) {
+        check.readNext();
+        if (check.isStartElement() && !rootSeen) {
+            rootSeen = true;
+            if (check.name() != QLatin1String("Total")) {
+                ReportBrokenFile(path, QStringLiteral("not a labels file (document element \"")
+                                           + check.name().toString() + QStringLiteral("\")"));
+                return false;
+            }
+        }
+    }
+    if (check.hasError() || !rootSeen) {
+        const QString where = QStringLiteral(" (line %1, column %2)").arg(check.lineNumber()).arg(check.columnNumber());
+        ReportBrokenFile(path, (check.hasError() ? check.errorString() : QStringLiteral("no document element")) + where);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool LanguageLoader::Load(int index, const QString &section, const KeyTable &keys, LanguageReaderPtr &reader)
 {
-    return LoadFile(FilePath(index), QStringLiteral("Total"), QStringList(section), keys, reader);
+    {
+        QMutexLocker lock(&s_recordMutex);
+        QSet<QString> &names = s_requested[section];
+        for (auto it = keys.constBegin(); it != keys.constEnd(); ++it)
+            names.insert(it.key());
+    }
+    // A broken file of the chosen language gives the English texts, so the
+    // windows never keep another language while the selector says this one.
+    // With the English file broken too the windows keep the texts they have.
+    QString path = FilePath(index);
+    if (!UsableLabelsFile(path)) {
+        const QString english = FilePath(0);
+        if (path == english || !UsableLabelsFile(english))
+            return false;
+        path = english;
+    }
+    return LoadFile(path, QStringLiteral("Total"), QStringList(section), keys, reader);
+}
+
+QMap<QString, QSet<QString>> LanguageLoader::RequestedKeys()
+{
+    QMutexLocker lock(&s_recordMutex);
+    return s_requested;
 }
 
 bool LanguageLoader::LoadFile(const QString &path, const QString &root, const QStringList &sections,

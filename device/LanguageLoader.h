@@ -18,7 +18,9 @@
 //  - file by index: 0 "0-English.xml", 1 "1-简体中文.xml", 2 "2-繁体中文.xml",
 //    3 "3-Russia.xml", 4 "3-Korea.xml", 5 "5-Japanese.xml", any other index
 //    the English file; all in <application dir>/Language/;
-//  - a file that cannot be opened changes nothing;
+//  - a language file that cannot be opened or is not a well-formed labels
+//    file is reported once on stderr and the English one is read instead;
+//    when that one is broken too nothing changes;
 //  - the document element must be "Total", else the reader error
 //    "Not a labels file" ends the load and nothing is applied;
 //  - only children of "Total" named as the window's section are read (a
@@ -31,6 +33,8 @@
 // Each load replaces the window's reader; the previous one is released.
 
 #include <QHash>
+#include <QMap>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QXmlStreamReader>
@@ -68,9 +72,15 @@ public:
     // 0 when it is missing or not a number.
     static int StoredIndex();
 
-    // Loads the window's section from the language file of index.
-    // Returns false when the file could not be opened (nothing changed).
+    // Loads the window's section from the language file of index. A file
+    // that cannot be opened, is not well-formed or is not a labels file is
+    // reported once on stderr and the English file is read in its place.
+    // Returns false when neither could be used (nothing changed).
     static bool Load(int index, const QString &section, const KeyTable &keys, LanguageReaderPtr &reader);
+
+    // Every section a window has loaded so far, with the child names it
+    // reads (so the installed files can be checked against the code).
+    static QMap<QString, QSet<QString>> RequestedKeys();
 
     // The same walk on any file: root is the required document element
     // ("Total" for language files, "Profile" for Net.xml); every child of the

@@ -1,6 +1,6 @@
 #include "UpDataParam.h"
 
-#include "ConfigIni.h"
+#include "ModelInfo.h"
 #include "DialogSkeleton.h"
 #include "EventWait.h"
 #include "GlobalState.h"
@@ -76,15 +76,16 @@ UpDataParam::UpDataParam(QWidget *parent)
 {
     ui = new Ui_UpDataParam;
     ui->setupUi(this);
-    connect(PostMsg::GetInstance(), SIGNAL(SigChangeLanguage(int)), this, SLOT(SlotChangeLanguage(int)));
+    connect(PostMsg::GetInstance(), &PostMsg::SigChangeLanguage, this, &UpDataParam::SlotChangeLanguage);
     m_PicturePath = DialogSkeleton::PictureFolder();
     setWindowFlags(Qt::WindowFlags(DialogSkeleton::SkeletonWindowFlags));
     // The background picture has rounded corners; the window's own grey must
     // not show through them.
     setAttribute(Qt::WA_TranslucentBackground, true);
+    Skin::MaskRoundedCorners(this, Skin::DialogCornerRadius);
 
     m_Timer = new QTimer(this);
-    connect(m_Timer, SIGNAL(timeout()), this, SLOT(onTimeupDestroy()));
+    connect(m_Timer, &QTimer::timeout, this, &UpDataParam::onTimeupDestroy);
 
     ui->label->setStyleSheet("QLabel{color: rgb(" + Skin::Rgb("LabelColor") + ";);}");
     ui->UpDataParamA->setStyleSheet(
@@ -223,9 +224,8 @@ int UpDataParam::ReadProfileFile(QString path, FlashDataMap *out)
     if (FieldText(blocks[0]) != QLatin1String("Varno"))
         return 1;
 
-    const QString group = "Drive" + QString::number(g_CurrentDevice.get().ModelIndex + 1);
-    ConfigIni *config = ConfigIni::GetInstance();
-    if (FieldText(blocks[1]) != config->GetValue(group, "Sensor"))
+    const ModelInfo model(g_CurrentDevice.get());
+    if (FieldText(blocks[1]) != model.SensorName())
         return 2;
 
     // Only a whole record is ever handed on.
@@ -233,7 +233,7 @@ int UpDataParam::ReadProfileFile(QString path, FlashDataMap *out)
         return 1;
     std::memcpy(out, blocks[2].constData(), sizeof(FlashDataMap));
 
-    const int maxLevels = config->GetValue(group, "DPIMaxGrade").toInt();
+    const int maxLevels = model.DpiMaxGrade();
     return out->DPILevelCount > maxLevels ? 2 : 0;
 }
 

@@ -4,6 +4,7 @@
 #include "DeviceDiscovery.h"
 #include "FirmwareImage.h"
 #include "HIDUsb.h"
+#include "ModelInfo.h"
 #include "PostMsg.h"
 #include "RegistryStore.h"
 #include "UserPaths.h"
@@ -85,11 +86,6 @@ ProfileChangeTimer &profileChangeTimer()
     return *timer;
 }
 
-QString modelGroup(const DeviceAllInfo &device)
-{
-    return QStringLiteral("Drive%1").arg(device.ModelIndex + 1);
-}
-
 // Item i of a Config.ini list as an integer; a missing item means "not offered".
 int listItem(const QStringList &list, int i)
 {
@@ -125,13 +121,12 @@ void emitRecordRefresh(Source source)
 
 // Clears what a factory reset leaves meaningless in the record: the key-event
 // records of buttons whose default is no key sequence, and every macro.
-void clearKeyRecordsAfterReset(FlashDataMap &record, const QString &group)
+void clearKeyRecordsAfterReset(FlashDataMap &record, const ModelInfo &model)
 {
-    ConfigIni *config = ConfigIni::GetInstance();
     // Buttons whose default plays a key-event record; a missing entry is none.
     QList<int> keyParamIndexes;
     for (int i = 1; i <= 6; ++i) {
-        const QStringList param = config->GetValueList(group, QStringLiteral("KeyParam%1").arg(i));
+        const QStringList param = model.KeyDefault(i - 1);
         if (!param.isEmpty() && param.at(0) == QLatin1String("0x05"))
             keyParamIndexes.append(i - 1);
     }
@@ -160,7 +155,7 @@ void handleFullRead(const unsigned char *data)
         return;
     }
     if (g_ResetKeyRecords) {
-        clearKeyRecordsAfterReset(record, modelGroup(device));
+        clearKeyRecordsAfterReset(record, ModelInfo(device));
         g_ResetKeyRecords = false;
     }
     FlashData::replace(record);
@@ -199,7 +194,7 @@ void handleReset()
 {
     const DeviceAllInfo device = g_CurrentDevice.get();
     const QByteArray path = device.Path.toLatin1();
-    const QStringList advanced = ConfigIni::GetInstance()->GetValueList(modelGroup(device), "Adveanced");
+    const QStringList advanced = ModelInfo(device).Advanced();
     const int longRangeDefault = listItem(advanced, 0);
     const int lightingDefault = listItem(advanced, 1);
 
@@ -234,9 +229,7 @@ void handleVersion()
     g_CurrentDevice.update([&](DeviceAllInfo &current) { current.MouseVersion = text; });
     PostMsg::GetInstance()->EmitSetver(0);
 
-    ConfigIni *config = ConfigIni::GetInstance();
-    const QString name = QStringLiteral("MouseVer") + config->GetValue("Option", "CID")
-                         + config->GetValue(modelGroup(device), "MID");
+    const QString name = QStringLiteral("MouseVer") + ModelInfo::CidText() + ModelInfo(device).MidText();
     RegistryStore::setValue(RegistryStore::mouseTestKey(), name, text);
 }
 
@@ -287,12 +280,11 @@ Worker::Worker()
     g_DeviceOnline = false;
     g_DevicePath.reset();
     g_PollTimer = new QTimer(this);
-    connect(g_PollTimer, SIGNAL(timeout()), this, SLOT(SlotCheckOnline()));
+    connect(g_PollTimer, &QTimer::timeout, this, &Worker::SlotCheckOnline);
     g_PollTimer->setInterval(PollIntervalMs);
     g_PollTimer->start();
-    connect(PostMsg::GetInstance(), SIGNAL(SigSelectMouseInfo(DeviceAllInfo)), this,
-            SLOT(SlotSelectMouseInfo(DeviceAllInfo)));
-    connect(PostMsg::GetInstance(), SIGNAL(SigMainPageChange()), this, SLOT(SlotMainPageChange()));
+    connect(PostMsg::GetInstance(), &PostMsg::SigSelectMouseInfo, this, &Worker::SlotSelectMouseInfo);
+    connect(PostMsg::GetInstance(), &PostMsg::SigMainPageChange, this, &Worker::SlotMainPageChange);
     g_ShowBatteryValue = ConfigIni::GetInstance()->GetValue("Option", "ShowBatteryValue").toInt();
 }
 
@@ -555,7 +547,7 @@ void Worker::UsbChangedCallBack()
         for (const DeviceAllInfo &entry : entries) {
             if (!entry.StatusBytes.isEmpty() && !entry.Wired) {
                 receiverVersion = entry.ReceiverVersion;
-                receiverClass = DeviceDiscovery::ReceiverClass(entry.ReceiverType);
+                receiverClass = ModelInfo::ReceiverClassOf(entry.ReceiverType);
                 break;
             }
         }

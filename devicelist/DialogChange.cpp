@@ -1,8 +1,6 @@
 #include "DialogChange.h"
 #include "DialogChangeForm.h"
 
-#include "ConfigIni.h"
-#include "ContainReset.h"
 #include "DeviceAllInfo.h"
 #include "DeviceDiscovery.h"
 #include "DialogSkeleton.h"
@@ -13,15 +11,15 @@
 #include "HIDUsb.h"
 #include "LanguageLoader.h"
 #include "MacroIni.h"
+#include "ModelInfo.h"
 #include "Match.h"
+#include "PairingGate.h"
 #include "PostMsg.h"
 #include "QuestiondialogB.h"
-#include "RePair.h"
 #include "RegistryStore.h"
 #include "SheetOnShow.h"
 #include "Skin.h"
 #include "UpDateRepair.h"
-#include "UpDateWarning.h"
 #include "Worker.h"
 #include "mytoolButtonEnter.h"
 
@@ -32,6 +30,7 @@
 #include <QListView>
 #include <QPointer>
 #include <QThread>
+#include <QTimer>
 
 DialogChange *g_DeviceListPage = nullptr;
 int g_DeviceTotal = 0;
@@ -54,6 +53,10 @@ namespace {
 // hidden and parked here while a click is being handled, and handed to
 // deleteLater once the outermost click handler has returned.
 int s_ClickDepth = 0;
+
+// Two mice of one model in one class were found before the top-level window
+// was shown; the notice follows once it is.
+bool s_DuplicateNoticePending = false;
 QList<QPointer<QWidget>> s_RetiredWidgets;
 
 void RetireWidget(QWidget *widget)
@@ -148,18 +151,6 @@ QWidget *FindTileWidget(const QList<QWidget *> &list, const QString &name)
     return nullptr;
 }
 
-// The Config.ini key of the receiver firmware name by receiver type. A corded
-// device has no receiver firmware name.
-QString ReceiverModelKey(uchar receiverType)
-{
-    switch (receiverType) {
-    case 0: return QStringLiteral("DM");
-    case 4: return QStringLiteral("D2M");
-    case 1: return QStringLiteral("D4M");
-    default: return QString();
-    }
-}
-
 // The library takes the path in the local 8-bit encoding here.
 bool AnswersOnline(const DeviceAllInfo &info)
 {
@@ -193,14 +184,8 @@ DialogChange::DialogChange(QWidget *parent)
 
     // 4. Style sheets.
     ui->frameChange->setStyleSheet("#frameChange{border-image: url(" + P + "MainBack.png" + ");}");
-    ui->CloseButton->setStyleSheet("QToolButton{border:0px;background-image: url(" + P + "Close.png"
-                                   + ");background-position:center;background-repeat:no-repeat;}QToolButton:hover{background-image: url("
-                                   + P + "CloseHover.png" + ");}QToolButton:pressed{background-image: url(" + P
-                                   + "CloseClick.png" + ");}");
-    ui->MinButton->setStyleSheet("QToolButton{border:0px;background-image: url(" + P + "Min.png"
-                                 + ");background-position:center;background-repeat:no-repeat;}QToolButton:hover{background-image: url("
-                                 + P + "MinHover.png" + ");}QToolButton:pressed{background-image: url(" + P
-                                 + "MinClick.png" + ");}");
+    ui->CloseButton->setStyleSheet(Skin::ImageButtonSheet(P, "Close.png", "CloseHover.png", "CloseClick.png"));
+    ui->MinButton->setStyleSheet(Skin::ImageButtonSheet(P, "Min.png", "MinHover.png", "MinClick.png"));
     ui->Repair->setStyleSheet("#Repair{border:0px;background-image: url(" + P + "Repair.png"
                               + ");background-position:center;background-repeat:no-repeat;}");
     ui->RightButton->setStyleSheet("QToolButton{border-image: url(" + P + "Right.png"
@@ -219,10 +204,7 @@ DialogChange::DialogChange(QWidget *parent)
     SheetOnShow::Set(ui->NewHong, "QToolButton{border:0px;background-position:center;background-repeat:no-repeat;color: rgb("
                                + K + ";);border-image: url(" + W + "Confirm.png"
                                + ");}QToolButton:pressed{border-image: url(" + W + "ConfirmClick.png" + "); }", ui->FindVer);
-    SheetOnShow::Set(ui->CloseButton_2, "QToolButton{border:0px;background-image: url(" + W + "Close.png"
-                                     + ");background-position:center;background-repeat:no-repeat;}QToolButton:hover{background-image: url("
-                                     + W + "CloseHover.png" + ");}QToolButton:pressed{background-image: url(" + W
-                                     + "CloseClick.png" + ");}", ui->FindVer);
+    SheetOnShow::Set(ui->CloseButton_2, Skin::ImageButtonSheet(W, "Close.png", "CloseHover.png", "CloseClick.png"), ui->FindVer);
     SheetOnShow::Set(ui->FindVer, "#FindVer{border:0px;background-position:center;background-repeat:no-repeat;background-image: url("
                                + W + "BackGround.png" + ");}", ui->FindVer);
     SheetOnShow::Set(ui->NoApear, "QCheckBox{color: rgb(" + L + ";);}QCheckBox::indicator:checked {image: url(" + W
@@ -244,10 +226,10 @@ DialogChange::DialogChange(QWidget *parent)
 
     // 7. Hub.
     PostMsg *hub = PostMsg::GetInstance();
-    connect(hub, SIGNAL(SigChangeLanguage(int)), this, SLOT(ChangeDialogLanguage(int)));
-    connect(hub, SIGNAL(SigLanguageSameA(int)), this, SLOT(SlotSameLanguageA(int)));
-    connect(hub, SIGNAL(SigUpDateButton(bool)), this, SLOT(SlotUpDateButton(bool)));
-    connect(hub, SIGNAL(SigEnterKey()), this, SLOT(SlotEnterKey()));
+    connect(hub, &PostMsg::SigChangeLanguage, this, &DialogChange::ChangeDialogLanguage);
+    connect(hub, &PostMsg::SigLanguageSameA, this, &DialogChange::SlotSameLanguageA);
+    connect(hub, &PostMsg::SigUpDateButton, this, &DialogChange::SlotUpDateButton);
+    connect(hub, &PostMsg::SigEnterKey, this, &DialogChange::SlotEnterKey);
 
     // 8. Repair shown while a failed firmware update is recorded.
     ui->Repair->hide();
@@ -255,7 +237,7 @@ DialogChange::DialogChange(QWidget *parent)
         ui->Repair->show();
 
     // 9. Number of models.
-    g_DeviceTotal = ConfigIni::GetInstance()->ModelTotal();
+    g_DeviceTotal = ModelInfo::ModelCount();
 
     // 10. Language.
     const int language = MacroIni::GetInstance()->GetValue("Language", "Language").toInt();
@@ -270,7 +252,8 @@ DialogChange::DialogChange(QWidget *parent)
                                      [](int index) { return DialogChange::UpDataDeviceOnline(index); });
 
     // 12. The tiles appear when the library calls the hot-plug callback.
-    StartUsbChanged(DialogChange::UsbChangedCallBack, 600);
+    DeviceDiscovery::SetListWatch(&DialogChange::UsbChangedCallBack);
+    DeviceDiscovery::RestoreListWatch();
 }
 
 DialogChange::~DialogChange()
@@ -409,10 +392,14 @@ void DialogChange::UpDataDeviceList()
         RetireWidget(stackPage);
     }
 
-    // 2. Nothing found.
+    s_DuplicateNoticePending = false;
+
+    // 2. Nothing found: no tiles, so no page arrows either.
     if (g_PickerDeviceList.isEmpty()) {
         ui->label_2->show();
         ui->label_3->hide();
+        ui->LeftButton->hide();
+        ui->RightButton->hide();
         return;
     }
 
@@ -462,9 +449,14 @@ void DialogChange::UpDataDeviceList()
         ui->label_3->hide();
         ui->LeftButton->hide();
         ui->RightButton->hide();
-        QuestiondialogB notice;
-        DialogSkeleton::MoveOver(&notice, page, 0, 0);
-        notice.exec();
+        // The first search runs while the top-level window is still being
+        // built; a modal notice then would stand alone on the desktop. It
+        // waits until the window is on screen.
+        if (!page->window()->isVisible()) {
+            page->QueueDuplicateNotice();
+            return;
+        }
+        ShowDuplicateNotice(page);
         return;
     }
 
@@ -485,8 +477,36 @@ void DialogChange::UpDataDeviceList()
     for (QWidget *button : buttons) {
         const int n = button->objectName().remove("btn").toInt();
         UpDataDeviceOnline(n);
-        connect(static_cast<QToolButton *>(button), SIGNAL(clicked()), page, SLOT(slotButtonClicked()));
+        connect(static_cast<QToolButton *>(button), &QToolButton::clicked, page, &DialogChange::slotButtonClicked);
     }
+}
+
+void DialogChange::ShowDuplicateNotice(QWidget *over)
+{
+    QuestiondialogB notice;
+    DialogSkeleton::MoveOver(&notice, over, 0, 0);
+    notice.exec();
+}
+
+void DialogChange::QueueDuplicateNotice()
+{
+    s_DuplicateNoticePending = true;
+    window()->installEventFilter(this);
+}
+
+bool DialogChange::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == window() && event->type() == QEvent::Show) {
+        watched->removeEventFilter(this);
+        // After the show has finished, so the notice opens over the window.
+        QTimer::singleShot(0, this, [this] {
+            if (!s_DuplicateNoticePending || !window()->isVisible())
+                return;
+            s_DuplicateNoticePending = false;
+            ShowDuplicateNotice(this);
+        });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void DialogChange::ApplyTileState(int index)
@@ -531,6 +551,8 @@ void DialogChange::on_RightButton_clicked()
 {
     const int c = ui->stackedWidget->currentIndex();
     const int k = ui->stackedWidget->count();
+    if (k == 0)
+        return;
     ui->label_2->hide();
     ui->label_3->show();
     if (c == k - 2) {
@@ -544,6 +566,8 @@ void DialogChange::on_RightButton_clicked()
 void DialogChange::on_LeftButton_clicked()
 {
     const int c = ui->stackedWidget->currentIndex();
+    if (ui->stackedWidget->count() == 0)
+        return;
     ui->label_2->hide();
     ui->label_3->show();
     if (c == 1) {
@@ -679,10 +703,9 @@ void DialogChange::slotButtonClicked()
     if (i < 0 || i >= g_PickerDeviceList.size())
         return;
     const DeviceAllInfo E = g_PickerDeviceList.at(i);
-    const QString group = "Drive" + QString::number(E.ModelIndex + 1);
 
     // 3. Model number for the main frame.
-    const int mid = ConfigIni::GetInstance()->GetValue(group, "MID").toInt();
+    const int mid = ModelInfo(E).Mid();
     if (mid == 1)
         hub->EmitMouseIndex(0);
     else if (mid == 2)
@@ -717,52 +740,7 @@ void DialogChange::slotButtonClicked()
 
 void DialogChange::PairingCheck(const DeviceAllInfo &E)
 {
-    ConfigIni *config = ConfigIni::GetInstance();
-    const QString group = "Drive" + QString::number(E.ModelIndex + 1);
-    const QString cidText = config->GetValue("Option", "CID");
-    const QString midText = config->GetValue(group, "MID");
-    const int cid = cidText.toInt();
-    const int mid = midText.toInt();
-    const QString mouseVer = MouseTestValue("MouseVer" + cidText + midText);
-
-    if (mouseVer.isEmpty()) {
-        RunMatch(E);
-        return;
-    }
-
-    const bool mouseNew = FormSetting::FindFirmware(0xD2, mouseVer, config->GetValue(group, "MM"), cid, mid);
-
-    // Building the repair dialog also runs its repair of a recorded failed update.
-    UpDateRepair repair;
-    PlaceDialog(&repair, 0, 0);
-
-    const QString key = ReceiverModelKey(E.ReceiverType);
-    const QString receiverName = key.isEmpty() ? QString() : config->GetValue(group, key);
-    bool receiverNew = false;
-    if (key == "DM" || !receiverName.isEmpty())
-        receiverNew = repair.FindFirmware(0xD3, E.ReceiverVersion, receiverName, cid, mid);
-
-    if (!mouseNew && receiverNew) {
-        ContainReset question;
-        question.SetText(g_MouseIsNewTipsText);
-        PlaceDialog(&question, -20, 0);
-        question.exec();
-        if (question.m_Ok) {
-            repair.StartRepair(0);
-            repair.exec();
-        }
-    } else if (mouseNew && !receiverNew) {
-        UpDateWarning warning;
-        warning.SetText(g_WiredModeText);
-        PlaceDialog(&warning, -20, 0);
-        warning.exec();
-    } else {
-        RePair question;
-        PlaceDialog(&question, 0, 0);
-        question.exec();
-        if (question.m_Ok)
-            RunMatch(E);
-    }
+    PairingGate::Run(E, this, g_MouseIsNewTipsText, true, [this, E] { RunMatch(E); });
 }
 
 void DialogChange::RunMatch(const DeviceAllInfo &E)
@@ -783,7 +761,7 @@ void DialogChange::SelectDevice(const DeviceAllInfo &E)
     hub->EmitSelectMouseInfo(E);
 
     // 2.-4. Receiver firmware check for the settings page.
-    const int receiverClass = DeviceDiscovery::ReceiverClass(E.ReceiverType);
+    const int receiverClass = ModelInfo(E).ReceiverClass();
     QString second;
     if (QDir(QCoreApplication::applicationDirPath() + "/bin").exists()) {
         const bool available = FormSetting::IsUpdateAvailable(0xD3, E.ReceiverVersion, receiverClass);
@@ -793,13 +771,26 @@ void DialogChange::SelectDevice(const DeviceAllInfo &E)
     }
     hub->EmitLabelTextB(E.ReceiverVersion, second);
 
+    // The main frame's hot-plug watch starts inside the switch below, and its
+    // first call may find the device gone and send the window back here.
+    bool sentBack = false;
+    const QMetaObject::Connection backWatch
+        = connect(hub, &PostMsg::SigChangeMainDialog, this, [&sentBack](int index) {
+              if (index == 0)
+                  sentBack = true;
+          });
+
     // 5. The main frame takes over.
     hub->EmitChangeMainDialog(1);
 
     // 6. The pages settle before the first read; events are served meanwhile.
     EventWait::For(150);
 
-    // 7. First read; the worker's pass acts only with both flags set.
+    // 7. First read; the worker's pass acts only with both flags set. Only
+    // while the selection still stands: no read starts over the list.
+    disconnect(backWatch);
+    if (sentBack)
+        return;
     g_WorkerRunEnable = true;
     g_MainPageActive = 1;
     if (Worker *worker = g_Worker.load())

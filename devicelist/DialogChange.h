@@ -58,6 +58,7 @@ private slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Device selection helpers.
@@ -65,6 +66,8 @@ private:
     void RunMatch(const DeviceAllInfo &entry);
     void SelectDevice(const DeviceAllInfo &entry);
     void PlaceDialog(QWidget *dialog, int dx, int dy) const;
+    void QueueDuplicateNotice();
+    static void ShowDuplicateNotice(QWidget *over);
 
     static void ApplyTileState(int index);
     static QWidget *BuildTilePage(int first, int count);

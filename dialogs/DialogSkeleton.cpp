@@ -2,6 +2,7 @@
 
 #include "PostMsg.h"
 #include "Skin.h"
+#include "WindowSystem.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -27,7 +28,9 @@ void DialogSkeleton::MoveOver(QWidget *dialog, const QWidget *opener, int dx, in
 {
     if (!dialog || !opener)
         return;
-    dialog->move(CentredPosition(opener->mapToGlobal(QPoint(0, 0)), opener->size(), dialog->size(), dx, dy));
+    // From where the opener really is now: Qt's stored position of a window
+    // placed by a window manager can be stale.
+    dialog->move(CentredPosition(WindowSystem::RealGlobalOrigin(opener), opener->size(), dialog->size(), dx, dy));
 }
 
 QString DialogSkeleton::PictureFolder()
@@ -51,11 +54,8 @@ QString DialogSkeleton::ConfirmSheet(const QString &rgb, const QString &pictureP
 
 QString DialogSkeleton::CloseSheet(const QString &picturePath)
 {
-    return QStringLiteral("QToolButton{border:0px;background-image: url(") + picturePath
-        + QStringLiteral("Close.png);background-position:center;background-repeat:no-repeat;}"
-                         "QToolButton:hover{background-image: url(")
-        + picturePath + QStringLiteral("CloseHover.png);}QToolButton:pressed{background-image: url(") + picturePath
-        + QStringLiteral("CloseClick.png);}");
+    return Skin::ImageButtonSheet(picturePath, QStringLiteral("Close.png"), QStringLiteral("CloseHover.png"),
+                                  QStringLiteral("CloseClick.png"));
 }
 
 QString DialogSkeleton::BackgroundSheet(const QString &frameName, const QString &picturePath, const QString &ending)
@@ -77,9 +77,10 @@ QString DialogSkeleton::SpinBoxSheet(const QString &rgb)
 
 void DialogSkeleton::InitSkeleton()
 {
-    connect(PostMsg::GetInstance(), SIGNAL(SigChangeLanguage(int)), this, SLOT(SlotChangeLanguage(int)));
+    connect(PostMsg::GetInstance(), &PostMsg::SigChangeLanguage, this, &DialogSkeleton::SlotChangeLanguage);
     m_PicturePath = PictureFolder();
     setWindowFlags(Qt::WindowFlags(SkeletonWindowFlags));
+    Skin::MaskRoundedCorners(this, Skin::DialogCornerRadius);
 }
 
 void DialogSkeleton::LoadStoredLanguage()

@@ -34,7 +34,7 @@ MessageForm::Look Look()
 MouseOffLine::MouseOffLine(QWidget *parent)
     : MessageDialog(Layout(), QStringLiteral("MouseOffLine"), parent, Look())
 {
-    connect(PostMsg::GetInstance(), SIGNAL(SigCloseOffOnline()), this, SLOT(on_CloseButton_clicked()));
+    connect(PostMsg::GetInstance(), &PostMsg::SigCloseOffOnline, this, &MouseOffLine::on_CloseButton_clicked);
     FinishConstruction();
 }
 

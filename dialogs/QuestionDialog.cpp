@@ -39,7 +39,7 @@ QuestionDialog::QuestionDialog(QWidget *parent)
     m_LineEdit->setInputMask(QString());
 
     // The cancel button has no slot named after it.
-    connect(ui->Answer(QStringLiteral("NewHong_2")), SIGNAL(clicked()), this, SLOT(WindowClosedLan()));
+    connect(ui->Answer(QStringLiteral("NewHong_2")), &QToolButton::clicked, this, &QuestionDialog::WindowClosedLan);
     m_LineEdit->setStyleSheet(LineEditSheet(Skin::Rgb(QStringLiteral("LinEditColor"))));
 
     m_LineEdit->setFocus(Qt::ActiveWindowFocusReason);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Orvik SE needs on Debian.
 set -euo pipefail
-pkgs=(cmake ninja-build g++ qtbase5-dev qtbase5-dev-tools libqt5svg5-dev
+pkgs=(cmake ninja-build g++ qtbase5-dev qtbase5-dev-tools libqt5svg5-dev libxcb1-dev
       fonts-noto-cjk fonts-dejavu-core xvfb)
 missing=()
 for p in "${pkgs[@]}"; do

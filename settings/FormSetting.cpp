@@ -3,31 +3,24 @@
 #include "FirmwareImage.h"
 #include "PostMsg.h"
 
-#include <QCoreApplication>
-
 QString g_WiredModeText;
 bool g_UpdateBusy = false;
 
 FormSetting::FormSetting(QWidget *parent)
-    : QWidget(parent)
+    : PageSkeleton(QStringLiteral("FormSetting"), QStringLiteral("Setting"), parent)
 {
-    setObjectName("FormSetting");
-    m_PicturePath = QCoreApplication::applicationDirPath() + "/Picture/Setting/";
+    ConnectHub(&PostMsg::SigSetver, &FormSetting::SetVer);
+    ConnectHub(&PostMsg::SigLabelText, &FormSetting::SlotLabelText);
+    ConnectHub(&PostMsg::SigLabelTextB, &FormSetting::SlotLabelTextB);
+    ConnectHub(&PostMsg::SigForm, &FormSetting::SlotForm, Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigFormB, &FormSetting::SlotFormB);
+    ConnectHub(&PostMsg::SigFormReset, &FormSetting::SlotFormResetForm, Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigRGBValue, &FormSetting::SlotRGBValue, Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigLongRangeMode, &FormSetting::SlotLongRangeMode, Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigLanguageSameB, &FormSetting::SlotLanguageSameB);
+    ConnectHub(&PostMsg::SigContinue, &FormSetting::SlotContinue);
 
-    PostMsg *hub = PostMsg::GetInstance();
-    connect(hub, SIGNAL(SigChangeLanguage(int)), this, SLOT(SlotChangeLanguage(int)));
-    connect(hub, SIGNAL(SigSetver(int)), this, SLOT(SetVer(int)));
-    connect(hub, SIGNAL(SigLabelText(int,QString)), this, SLOT(SlotLabelText(int,QString)));
-    connect(hub, SIGNAL(SigLabelTextB(QString,QString)), this, SLOT(SlotLabelTextB(QString,QString)));
-    connect(hub, SIGNAL(SigForm()), this, SLOT(SlotForm()), Qt::BlockingQueuedConnection);
-    connect(hub, SIGNAL(SigFormB()), this, SLOT(SlotFormB()));
-    connect(hub, SIGNAL(SigFormReset()), this, SLOT(SlotFormResetForm()), Qt::BlockingQueuedConnection);
-    connect(hub, SIGNAL(SigRGBValue(DongleRGB*)), this, SLOT(SlotRGBValue(DongleRGB*)), Qt::BlockingQueuedConnection);
-    connect(hub, SIGNAL(SigLongRangeMode(bool)), this, SLOT(SlotLongRangeMode(bool)), Qt::BlockingQueuedConnection);
-    connect(hub, SIGNAL(SigLanguageSameB(int)), this, SLOT(SlotLanguageSameB(int)));
-    connect(hub, SIGNAL(SigContinue(int)), this, SLOT(SlotContinue(int)));
-
-    SlotChangeLanguage(LanguageLoader::StoredIndex());
+    LoadStoredLanguage();
 }
 
 FormSetting::~FormSetting() = default;
@@ -47,11 +40,11 @@ bool FormSetting::IsUpdateAvailable(int kind, QString version, int receiverClass
     return FirmwareImage::IsUpdateAvailable(kind, version, receiverClass);
 }
 
-void FormSetting::SlotChangeLanguage(int index)
+LanguageLoader::KeyTable FormSetting::LanguageKeys()
 {
     LanguageLoader::KeyTable keys;
     keys.insert("WiredMode", [](const QString &text) { g_WiredModeText = text; });
-    LanguageLoader::Load(index, "FormSetting", keys, m_Reader);
+    return keys;
 }
 
 void FormSetting::SetVer(int)

@@ -5,10 +5,9 @@
 // worker and the top-level window use them without the page.
 
 #include "FlashDataMap.h"
-#include "LanguageLoader.h"
+#include "PageSkeleton.h"
 
 #include <QString>
-#include <QWidget>
 
 // The text of the settings page's "WiredMode" language element: the notice
 // that a mouse update needs the cable. Empty until the page loaded a file.
@@ -16,7 +15,7 @@ extern QString g_WiredModeText;
 // An update run is in progress (the progress dialog then refuses to close).
 extern bool g_UpdateBusy;
 
-class FormSetting : public QWidget
+class FormSetting : public PageSkeleton
 {
     Q_OBJECT
 
@@ -31,7 +30,6 @@ public:
     static bool IsUpdateAvailable(int kind, QString version, int receiverClass);
 
 public slots:
-    void SlotChangeLanguage(int index);
     void SetVer(int index);
     void SlotLabelText(int index, QString Text);
     void SlotLabelTextB(QString TextA, QString Text);
@@ -43,7 +41,6 @@ public slots:
     void SlotLanguageSameB(int index);
     void SlotContinue(int index);
 
-private:
-    QString m_PicturePath;
-    LanguageReaderPtr m_Reader;
+protected:
+    LanguageLoader::KeyTable LanguageKeys() override;
 };

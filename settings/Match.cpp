@@ -2,7 +2,6 @@
 
 #include "ConfigIni.h"
 #include "DeviceDiscovery.h"
-#include "DialogChange.h"
 #include "EventWait.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
@@ -132,6 +131,7 @@ Match::Match(QWidget *parent)
     g_MatchPictureDir = QCoreApplication::applicationDirPath() + "/Picture/Setting/";
     setFixedSize(width(), height());
     setAttribute(Qt::WA_TranslucentBackground, true);
+    Skin::MaskRoundedCorners(this, Skin::PairingCornerRadius);
 
     const QString labelRgb = Skin::Rgb(QStringLiteral("LabelColor"));
     g_MatchButtonColor = Skin::Rgb(QStringLiteral("ButtonColor"));
@@ -141,11 +141,8 @@ Match::Match(QWidget *parent)
     SetButtonLook("Pair.png", g_MatchButtonColor);
     ui->toolButton_2->setStyleSheet("QToolButton{border:0px;color: rgb(255, 255, 255);background-image: url(" + P
                                     + "Picture.png);background-position:center;background-repeat:no-repeat;}");
-    ui->CloseButton->setStyleSheet("QToolButton{border:0px;background-image: url(" + P
-                                   + "CloseSecondPage.png);background-position:center;background-repeat:no-repeat;}"
-                                     "QToolButton:hover{background-image: url("
-                                   + P + "CloseSecondPageHover.png);}QToolButton:pressed{background-image: url(" + P
-                                   + "CloseSecondPageClick.png);}");
+    ui->CloseButton->setStyleSheet(
+        Skin::ImageButtonSheet(P, "CloseSecondPage.png", "CloseSecondPageHover.png", "CloseSecondPageClick.png"));
     ui->MatchA->setStyleSheet("#MatchA{border:0px;background-image: url(" + P
                               + "BackSecondPage.png);background-position:center;background-repeat:no-repeat;}");
     ui->label->hide();
@@ -155,17 +152,17 @@ Match::Match(QWidget *parent)
     g_MatchUsbTimer = new QTimer(this);
     g_MatchPairTimer = new QTimer(this);
     g_MatchTextTimer = new QTimer(this);
-    connect(g_MatchUsbTimer, SIGNAL(timeout()), this, SLOT(onUSBTimeupDestroy()));
-    connect(g_MatchPairTimer, SIGNAL(timeout()), this, SLOT(onPairTimeupDestroy()));
-    connect(g_MatchTextTimer, SIGNAL(timeout()), this, SLOT(onTextTimeupDestroy()));
+    connect(g_MatchUsbTimer, &QTimer::timeout, this, &Match::onUSBTimeupDestroy);
+    connect(g_MatchPairTimer, &QTimer::timeout, this, &Match::onPairTimeupDestroy);
+    connect(g_MatchTextTimer, &QTimer::timeout, this, &Match::onTextTimeupDestroy);
     g_MatchPairTimer->setInterval(1000);
     g_MatchUsbTimer->setInterval(100);
     g_MatchTextTimer->setInterval(500);
 
     PostMsg *hub = PostMsg::GetInstance();
-    connect(hub, SIGNAL(SigTimerStop()), this, SLOT(SlotStopTimer()));
-    connect(hub, SIGNAL(SigButtonEnable(int)), this, SLOT(SlotButtonenable(int)));
-    connect(ui->CloseButton, SIGNAL(clicked()), this, SLOT(WindowClosedSet()));
+    connect(hub, &PostMsg::SigTimerStop, this, &Match::SlotStopTimer);
+    connect(hub, &PostMsg::SigButtonEnable, this, &Match::SlotButtonenable);
+    connect(ui->CloseButton, &QToolButton::clicked, this, &Match::WindowClosedSet);
 
     LoadStoredLanguage();
 }
@@ -360,7 +357,7 @@ void Match::WindowClosedSet()
 {
     if (g_MatchStarted)
         return;
-    StartUsbChanged(DialogChange::UsbChangedCallBack, 600);
+    DeviceDiscovery::RestoreListWatch();
     if (g_MatchPairTimer)
         g_MatchPairTimer->stop();
     if (g_MatchUsbTimer)

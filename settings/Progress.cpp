@@ -58,7 +58,7 @@ Progress::Progress(QWidget *parent)
 {
     ui->setupUi(this);
     InitSkeleton();
-    connect(PostMsg::GetInstance(), SIGNAL(SigCloseProgress()), this, SLOT(SlotCloseProgress()));
+    connect(PostMsg::GetInstance(), &PostMsg::SigCloseProgress, this, &Progress::SlotCloseProgress);
 
     ui->label->setStyleSheet(LabelSheet(Skin::Rgb(QStringLiteral("LabelColor"))));
     ui->NewHong->setStyleSheet(ConfirmSheet(Skin::Rgb(QStringLiteral("ButtonColor")), m_PicturePath));
@@ -66,7 +66,7 @@ Progress::Progress(QWidget *parent)
     ui->AddDelayTimeA->setStyleSheet(BackgroundSheet(QStringLiteral("AddDelayTimeA"), m_PicturePath));
 
     LoadStoredLanguage();
-    connect(PostMsg::GetInstance(), SIGNAL(SigProgress(int,int)), this, SLOT(SlotProgress(int,int)));
+    connect(PostMsg::GetInstance(), &PostMsg::SigProgress, this, &Progress::SlotProgress);
     ui->NewHong->hide();
     ui->label->setText(CaptionText(1));
 }

@@ -1,9 +1,9 @@
 #include "UpDateRepair.h"
 
-#include "ConfigIni.h"
 #include "FirmwareImage.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
+#include "ModelInfo.h"
 #include "PostMsg.h"
 #include "RegistryStore.h"
 #include "ButtonText.h"
@@ -27,30 +27,6 @@ QMutex s_FailInfoMutex;
 QStringList s_RepairFailInfo;
 
 const char *const kUpdateFailInfo = "UpdateFailInfo";
-
-// The receiver firmware name key by receiver class text.
-QString ReceiverKeyOfClass(const QString &receiverClass)
-{
-    if (receiverClass == "1")
-        return QStringLiteral("DM");
-    if (receiverClass == "2")
-        return QStringLiteral("D2M");
-    if (receiverClass == "4")
-        return QStringLiteral("D4M");
-    return QString();
-}
-
-// The Config.ini group of the model whose MID is mid ("" when none).
-QString GroupOfMid(int mid)
-{
-    ConfigIni *config = ConfigIni::GetInstance();
-    for (const int n : config->ModelGroups()) {
-        const QString group = "Drive" + QString::number(n);
-        if (config->GetValue(group, "MID").toInt() == mid)
-            return group;
-    }
-    return QString();
-}
 
 } // namespace
 
@@ -122,8 +98,8 @@ UpDateRepair::UpDateRepair(QWidget *parent)
     ui->AutoRepair->setStyleSheet(BackgroundSheet(QStringLiteral("AutoRepair"), m_PicturePath));
 
     PostMsg *hub = PostMsg::GetInstance();
-    connect(hub, SIGNAL(SigAutoRepair(int)), this, SLOT(SlotAutoRepair(int)));
-    connect(hub, SIGNAL(SigAutoRepairProgress(int)), this, SLOT(SlotAutoRepairProgress(int)));
+    connect(hub, &PostMsg::SigAutoRepair, this, &UpDateRepair::SlotAutoRepair);
+    connect(hub, &PostMsg::SigAutoRepairProgress, this, &UpDateRepair::SlotAutoRepairProgress);
     ui->NewHong->hide();
     ui->spinBox->hide();
 
@@ -162,18 +138,18 @@ bool UpDateRepair::FindFirmware(int kind, QString currentVersion, QString modelN
     if (found) {
         // Remember what this image repairs, so a failed flash is recorded as
         // the update it really was.
-        QString receiverClass = "0";
-        const QString group = GroupOfMid(mid);
-        ConfigIni *config = ConfigIni::GetInstance();
-        if (kind == FirmwareImage::KindReceiver && !group.isEmpty()) {
-            if (config->GetValue(group, "DM") == modelName)
-                receiverClass = "1";
-            else if (config->GetValue(group, "D2M") == modelName)
-                receiverClass = "2";
-            else if (config->GetValue(group, "D4M") == modelName)
-                receiverClass = "4";
+        int receiverClass = 0;
+        const int index = ModelInfo::IndexOfMid(mid);
+        if (kind == FirmwareImage::KindReceiver && index >= 0) {
+            const ModelInfo model = ModelInfo::OfIndex(index);
+            for (int candidate : ModelInfo::ReceiverClasses()) {
+                if (model.Text(ModelInfo::ReceiverFirmwareKeyOf(candidate)) == modelName) {
+                    receiverClass = candidate;
+                    break;
+                }
+            }
         }
-        m_FoundInfo = QStringList() << QString::number(kind) << receiverClass << QString::number(cid)
+        m_FoundInfo = QStringList() << QString::number(kind) << QString::number(receiverClass) << QString::number(cid)
                                     << QString::number(mid);
     }
     return found;
@@ -198,17 +174,22 @@ void UpDateRepair::DoRepair()
             return;
         }
         const int kind = parts.at(0).toInt();
-        const QString group = GroupOfMid(parts.at(3).toInt());
-        ConfigIni *config = ConfigIni::GetInstance();
+        // The model of the recorded MID; with none, no name and no MID match.
+        const int index = ModelInfo::IndexOfMid(parts.at(3).toInt());
         QString modelName;
-        if (kind == FirmwareImage::KindReceiver) {
-            const QString key = ReceiverKeyOfClass(parts.at(1));
-            if (!key.isEmpty())
-                modelName = config->GetValue(group, key);
-        } else {
-            modelName = config->GetValue(group, "MM");
+        int mid = 0;
+        if (index >= 0) {
+            const ModelInfo model = ModelInfo::OfIndex(index);
+            if (kind == FirmwareImage::KindReceiver) {
+                const QString key = ModelInfo::ReceiverFirmwareKeyOf(ModelInfo::ReceiverClassOfText(parts.at(1)));
+                if (!key.isEmpty())
+                    modelName = model.Text(key);
+            } else {
+                modelName = model.MouseFirmwareName();
+            }
+            mid = model.Mid();
         }
-        found = FindFirmware(kind, QString(), modelName, parts.at(2).toInt(), config->GetValue(group, "MID").toInt());
+        found = FindFirmware(kind, QString(), modelName, parts.at(2).toInt(), mid);
         // A failure of this run is recorded as the update it repairs.
         m_FoundInfo = parts;
     }

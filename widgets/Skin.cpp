@@ -1,8 +1,16 @@
 #include "Skin.h"
 
 #include "ConfigIni.h"
+#include "WindowSystem.h"
 
+#include <QBitmap>
+#include <QColor>
+#include <QEvent>
 #include <QFontDatabase>
+#include <QPainter>
+#include <QPalette>
+#include <QToolTip>
+#include <QWidget>
 #include <QStringList>
 
 namespace Skin {
@@ -55,6 +63,16 @@ QString ComboListSheet()
         + s + ");}";
 }
 
+QString ImageButtonSheet(const QString &folder, const QString &normal, const QString &hover,
+                         const QString &pressed)
+{
+    return QStringLiteral("QToolButton{border:0px;background-image: url(") + folder + normal
+        + QStringLiteral(");background-position:center;background-repeat:no-repeat;}"
+                         "QToolButton:hover{background-image: url(")
+        + folder + hover + QStringLiteral(");}QToolButton:pressed{background-image: url(") + folder + pressed
+        + QStringLiteral(");}");
+}
+
 QFont Font(int pointSize)
 {
     static const QString face = QString::fromUtf8("微软雅黑");
@@ -79,6 +97,95 @@ QFont Font(int pointSize)
     font.setFamily(face);
     font.setPointSize(pointSize);
     return font;
+}
+
+namespace {
+
+QColor ColourOf(const QString &key)
+{
+    const QStringList parts = Rgb(key).split(QLatin1Char(','));
+    return QColor(parts.value(0).toInt(), parts.value(1).toInt(), parts.value(2).toInt());
+}
+
+void ApplyRoundedMask(QWidget *window, qreal radius)
+{
+    // A compositor shows the transparent corners of a translucent window as
+    // they are, with their soft edge; only without one is the cut needed.
+    // An opaque window shows its grey there either way.
+    if (window->testAttribute(Qt::WA_TranslucentBackground) && WindowSystem::CompositorRuns()) {
+        window->clearMask();
+        return;
+    }
+    QBitmap shape(window->size());
+    shape.fill(Qt::color0);
+    QPainter painter(&shape);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::color1);
+    painter.drawRoundedRect(QRectF(QPointF(0, 0), QSizeF(window->size())), radius, radius);
+    painter.end();
+    window->setMask(shape);
+}
+
+// Keeps a window's mask in step with its size.
+class RoundedMask : public QObject
+{
+public:
+    RoundedMask(QWidget *window, qreal radius)
+        : QObject(window)
+        , m_Radius(radius)
+    {
+        setObjectName(QStringLiteral("RoundedMask"));
+        window->installEventFilter(this);
+    }
+    void SetRadius(qreal radius) { m_Radius = radius; }
+    qreal Radius() const { return m_Radius; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // A hidden window gets its resize event only when it is shown.
+        if ((event->type() == QEvent::Resize || event->type() == QEvent::Show) && watched == parent())
+            ApplyRoundedMask(static_cast<QWidget *>(watched), m_Radius);
+        return false;
+    }
+
+private:
+    qreal m_Radius;
+};
+
+} // namespace
+
+void MaskRoundedCorners(QWidget *window, qreal radius)
+{
+    if (!window)
+        return;
+    RoundedMask *mask
+        = dynamic_cast<RoundedMask *>(window->findChild<QObject *>(QStringLiteral("RoundedMask"), Qt::FindDirectChildrenOnly));
+    if (mask)
+        mask->SetRadius(radius);
+    else
+        new RoundedMask(window, radius);
+    ApplyRoundedMask(window, radius);
+}
+
+QString MenuSheet()
+{
+    return QStringLiteral("QMenu{background-color: rgb(") + Rgb(QStringLiteral("ComboxBackGroundColor"))
+        + QStringLiteral(");color: rgb(") + Rgb(QStringLiteral("ComboxTextColor"))
+        + QStringLiteral(");border: 1px solid rgb(90, 90, 90);padding: 2px;}QMenu::item{padding: 4px 20px;}"
+                         "QMenu::item:selected{background-color: rgb(")
+        + Rgb(QStringLiteral("ComboxSelectColor"))
+        + QStringLiteral(");}QMenu::separator{height: 1px;background: rgb(90, 90, 90);margin: 3px 6px;}");
+}
+
+void ApplyToolTipLook()
+{
+    QPalette palette = QToolTip::palette();
+    palette.setColor(QPalette::ToolTipBase, ColourOf(QStringLiteral("ComboxBackGroundColor")));
+    palette.setColor(QPalette::ToolTipText, ColourOf(QStringLiteral("LabelColor")));
+    palette.setColor(QPalette::Window, ColourOf(QStringLiteral("ComboxBackGroundColor")));
+    palette.setColor(QPalette::WindowText, ColourOf(QStringLiteral("LabelColor")));
+    QToolTip::setPalette(palette);
 }
 
 } // namespace Skin

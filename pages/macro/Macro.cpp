@@ -2,31 +2,19 @@
 
 #include "PostMsg.h"
 
-#include <QCoreApplication>
-
 std::atomic<bool> g_MacroRecording { false };
 
 Macro::Macro(QWidget *parent)
-    : QWidget(parent)
+    : PageSkeleton(QStringLiteral("Macro"), QStringLiteral("Macro"), parent)
 {
-    setObjectName("Macro");
-    m_PicturePath = QCoreApplication::applicationDirPath() + "/Picture/Macro/";
+    ConnectHub(&PostMsg::SigButtonToMacro, &Macro::SlotButtonToMacro);
+    ConnectHub(&PostMsg::SigMacroDownLoadData, &Macro::SlotMacroDownLoadData);
+    ConnectHub(&PostMsg::SigSetMacroPage, &Macro::SlotSetMacroPage);
 
-    PostMsg *hub = PostMsg::GetInstance();
-    connect(hub, SIGNAL(SigChangeLanguage(int)), this, SLOT(SlotChangeLanguage(int)));
-    connect(hub, SIGNAL(SigButtonToMacro(FlashDataMap,int)), this, SLOT(SlotButtonToMacro(FlashDataMap,int)));
-    connect(hub, SIGNAL(SigMacroDownLoadData(QString,int)), this, SLOT(SlotMacroDownLoadData(QString,int)));
-    connect(hub, SIGNAL(SigSetMacroPage()), this, SLOT(SlotSetMacroPage()));
-
-    SlotChangeLanguage(LanguageLoader::StoredIndex());
+    LoadStoredLanguage();
 }
 
 Macro::~Macro() = default;
-
-void Macro::SlotChangeLanguage(int index)
-{
-    LanguageLoader::Load(index, "Macro", LanguageLoader::KeyTable(), m_Reader);
-}
 
 void Macro::SlotButtonToMacro(FlashDataMap, int)
 {

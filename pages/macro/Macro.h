@@ -2,10 +2,7 @@
 // The macro editor page, third page of the main frame.
 
 #include "FlashDataMap.h"
-#include "LanguageLoader.h"
-
-#include <QString>
-#include <QWidget>
+#include "PageSkeleton.h"
 
 #include <atomic>
 
@@ -13,7 +10,7 @@
 // every key.
 extern std::atomic<bool> g_MacroRecording;
 
-class Macro : public QWidget
+class Macro : public PageSkeleton
 {
     Q_OBJECT
 
@@ -22,14 +19,9 @@ public:
     ~Macro() override;
 
 public slots:
-    void SlotChangeLanguage(int index);
     void SlotButtonToMacro(FlashDataMap DataMap, int KeyNumer);
     void SlotMacroDownLoadData(QString MacroName, int index);
     // Ends a recording (the main frame sends it on the way back to the device
     // list); harmless when nothing is recorded.
     void SlotSetMacroPage();
-
-private:
-    QString m_PicturePath;
-    LanguageReaderPtr m_Reader;
 };

@@ -3,37 +3,23 @@
 #include "GlobalState.h"
 #include "PostMsg.h"
 
-#include <QCoreApplication>
 
 Sensor::Sensor(QWidget *parent)
-    : QWidget(parent)
+    : PageSkeleton(QStringLiteral("Sensor"), QStringLiteral("Sensor"), parent)
     , m_LastRecord(FlashData::zeroRecord())
 {
-    setObjectName("Sensor");
-    m_PicturePath = QCoreApplication::applicationDirPath() + "/Picture/Sensor/";
+    ConnectHub(&PostMsg::SigUpDataLightSensor, &Sensor::SlotUpDataSenSorUISensor, Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigUpDataSensorUIB, &Sensor::SlotUpDataSenSorUIB);
+    ConnectHub(&PostMsg::SigUpDataReportRate, &Sensor::SlotUpDataReportRate, Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigUpDataDPI, &Sensor::SlotUpDataDPI, Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigUpDataDPILed, &Sensor::SlotUpDataDPILed, Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigFormReset, &Sensor::SlotFormReset, Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigHideModel, &Sensor::SlotHideModel);
 
-    PostMsg *hub = PostMsg::GetInstance();
-    connect(hub, SIGNAL(SigChangeLanguage(int)), this, SLOT(SlotChangeLanguage(int)));
-    connect(hub, SIGNAL(SigUpDataLightSensor(FlashDataMap)), this, SLOT(SlotUpDataSenSorUISensor(FlashDataMap)),
-            Qt::BlockingQueuedConnection);
-    connect(hub, SIGNAL(SigUpDataSensorUIB(FlashDataMap)), this, SLOT(SlotUpDataSenSorUIB(FlashDataMap)));
-    connect(hub, SIGNAL(SigUpDataReportRate(int)), this, SLOT(SlotUpDataReportRate(int)),
-            Qt::BlockingQueuedConnection);
-    connect(hub, SIGNAL(SigUpDataDPI(int)), this, SLOT(SlotUpDataDPI(int)), Qt::BlockingQueuedConnection);
-    connect(hub, SIGNAL(SigUpDataDPILed(FlashDataMap)), this, SLOT(SlotUpDataDPILed(FlashDataMap)),
-            Qt::BlockingQueuedConnection);
-    connect(hub, SIGNAL(SigFormReset()), this, SLOT(SlotFormReset()), Qt::BlockingQueuedConnection);
-    connect(hub, SIGNAL(SigHideModel(int)), this, SLOT(SlotHideModel(int)));
-
-    SlotChangeLanguage(LanguageLoader::StoredIndex());
+    LoadStoredLanguage();
 }
 
 Sensor::~Sensor() = default;
-
-void Sensor::SlotChangeLanguage(int index)
-{
-    LanguageLoader::Load(index, "Sensor", LanguageLoader::KeyTable(), m_Reader);
-}
 
 void Sensor::FillFromRecord(const FlashDataMap &record)
 {
@@ -43,18 +29,14 @@ void Sensor::FillFromRecord(const FlashDataMap &record)
 
 void Sensor::SlotUpDataSenSorUISensor(FlashDataMap DataMap)
 {
-    g_SensorPageUpdated = 0;
-    g_SensorUiFilling = 1;
+    const FillGuard fill(g_SensorUiFilling, &g_SensorPageUpdated);
     FillFromRecord(DataMap);
-    g_SensorUiFilling = 0;
-    g_SensorPageUpdated = 1;
 }
 
 void Sensor::SlotUpDataSenSorUIB(FlashDataMap DataMap)
 {
-    g_SensorUiFilling = 1;
+    const FillGuard fill(g_SensorUiFilling);
     FillFromRecord(DataMap);
-    g_SensorUiFilling = 0;
 }
 
 void Sensor::SlotUpDataReportRate(int index)
@@ -74,9 +56,8 @@ void Sensor::SlotUpDataDPILed(FlashDataMap DataMap)
 
 void Sensor::SlotFormReset()
 {
-    g_SensorUiFilling = 1;
+    const FillGuard fill(g_SensorUiFilling);
     m_LastRecord = FlashData::zeroRecord();
-    g_SensorUiFilling = 0;
 }
 
 void Sensor::SlotHideModel(int)

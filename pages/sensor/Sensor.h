@@ -5,12 +5,9 @@
 // (g_SensorPageUpdated), which the apply-and-wait dialog waits for.
 
 #include "FlashDataMap.h"
-#include "LanguageLoader.h"
+#include "PageSkeleton.h"
 
-#include <QString>
-#include <QWidget>
-
-class Sensor : public QWidget
+class Sensor : public PageSkeleton
 {
     Q_OBJECT
 
@@ -23,7 +20,6 @@ public:
     int RefreshCount() const { return m_RefreshCount; }
 
 public slots:
-    void SlotChangeLanguage(int index);
     void SlotUpDataSenSorUISensor(FlashDataMap DataMap);
     void SlotUpDataSenSorUIB(FlashDataMap DataMap);
     void SlotUpDataReportRate(int index);
@@ -35,8 +31,6 @@ public slots:
 private:
     void FillFromRecord(const FlashDataMap &record);
 
-    QString m_PicturePath;
-    LanguageReaderPtr m_Reader;
     FlashDataMap m_LastRecord;
     int m_RefreshCount = 0;
 };

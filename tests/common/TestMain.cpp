@@ -1,6 +1,10 @@
 #include "TestMain.h"
 
 #include <QDir>
+#include <QThread>
+
+#include <atomic>
+#include <cstdio>
 
 namespace OrvikTest {
 
@@ -42,6 +46,54 @@ QString outputDir(const QString &sub)
     const QString dir = sub.isEmpty() ? base : base + "/" + sub;
     QDir().mkpath(dir);
     return dir;
+}
+
+namespace {
+
+QtMessageHandler s_TestLogHandler = nullptr;
+std::atomic<bool> s_MissingConnectionElsewhere { false };
+
+void connectionCheck(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    // The test log shows the message first, so the failure has its reason
+    // right above it.
+    if (s_TestLogHandler)
+        s_TestLogHandler(type, context, message);
+    if (!isMissingConnection(message))
+        return;
+    QCoreApplication *app = QCoreApplication::instance();
+    if (app && QThread::currentThread() == app->thread() && QTest::currentTestFunction())
+        QTest::qFail("a connection names a signal or slot that does not exist", __FILE__, __LINE__);
+    else
+        s_MissingConnectionElsewhere = true;
+}
+
+} // namespace
+
+bool isMissingConnection(const QString &message)
+{
+    // Qt's own tray icon asks the platform plugin for a signal the offscreen
+    // plugin does not have; nothing of ours is involved.
+    if (message.contains(QLatin1String("QPlatformNativeInterface::systemTrayWindowChanged")))
+        return false;
+    return message.startsWith(QLatin1String("QObject::connect: No such signal"))
+           || message.startsWith(QLatin1String("QObject::connect: No such slot"));
+}
+
+int exec(QObject *testObject, int argc, char **argv)
+{
+    QTest::qInit(testObject, argc, argv);
+    // After qInit: the test log has installed its handler by then.
+    s_TestLogHandler = qInstallMessageHandler(connectionCheck);
+    int result = QTest::qRun();
+    qInstallMessageHandler(s_TestLogHandler);
+    QTest::qCleanup();
+    if (s_MissingConnectionElsewhere) {
+        fprintf(stderr, "FAIL: a connection made outside a test function names a signal or slot that does not exist\n");
+        if (result == 0)
+            result = 1;
+    }
+    return result;
 }
 
 } // namespace OrvikTest

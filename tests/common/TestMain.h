@@ -21,6 +21,18 @@ QTemporaryDir &prepareEnvironment();
 // can look at them after the run (ORVIK_TEST_OUTPUT, else the temporary home).
 QString outputDir(const QString &sub = QString());
 
+// True for Qt's warning about a connection that named a signal or slot that
+// does not exist ("QObject::connect: No such signal ..." / "... No such slot"),
+// except the one Qt's tray icon gives on the offscreen platform by itself.
+bool isMissingConnection(const QString &message);
+
+// Runs the test object like QTest::qExec, with one addition: a connection to
+// a signal or slot that does not exist fails the test function that made it
+// (outside a test function, or off the GUI thread, it fails the run). Such a
+// connection would otherwise only leave a warning and a page that never hears
+// its signal.
+int exec(QObject *testObject, int argc, char **argv);
+
 } // namespace OrvikTest
 
 #define ORVIK_TEST_MAIN(TestObject)                                            \
@@ -31,5 +43,5 @@ QString outputDir(const QString &sub = QString());
         app.setAttribute(Qt::AA_Use96Dpi, true);                               \
         TestObject tc;                                                         \
         QTEST_SET_MAIN_SOURCE_PATH                                             \
-        return QTest::qExec(&tc, argc, argv);                                  \
+        return OrvikTest::exec(&tc, argc, argv);                               \
     }

@@ -103,23 +103,23 @@ public:
     {
         PostMsg *hub = PostMsg::GetInstance();
         const auto B = Qt::BlockingQueuedConnection;
-        connect(hub, SIGNAL(SigUpDataLightUIButton(FlashDataMap)), this, SLOT(SlotButton(FlashDataMap)), B);
-        connect(hub, SIGNAL(SigUpDataLightLight(FlashDataMap)), this, SLOT(SlotLight(FlashDataMap)), B);
-        connect(hub, SIGNAL(SigUpDataLightSensor(FlashDataMap)), this, SLOT(SlotSensor(FlashDataMap)), B);
-        connect(hub, SIGNAL(SigUpDataDPILed(FlashDataMap)), this, SLOT(SlotDPILed(FlashDataMap)), B);
-        connect(hub, SIGNAL(SigUpDataReportRate(int)), this, SLOT(SlotReportRate(int)), B);
-        connect(hub, SIGNAL(SigUpDataDPI(int)), this, SLOT(SlotDPI(int)), B);
-        connect(hub, SIGNAL(SigBattery(bool,int,bool)), this, SLOT(SlotBattery(bool,int,bool)), B);
-        connect(hub, SIGNAL(SigUpDataConfigUI(int,int,bool)), this, SLOT(SlotConfigUI(int,int,bool)), B);
-        connect(hub, SIGNAL(SigForm()), this, SLOT(SlotForm()), B);
-        connect(hub, SIGNAL(SigFormReset()), this, SLOT(SlotFormReset()), B);
-        connect(hub, SIGNAL(SigRGBValue(DongleRGB*)), this, SLOT(SlotRGBValue(DongleRGB*)), B);
-        connect(hub, SIGNAL(SigLongRangeMode(bool)), this, SLOT(SlotLongRangeMode(bool)), B);
-        connect(hub, SIGNAL(SigUpDataParam(int)), this, SLOT(SlotUpDataParam(int)));
-        connect(hub, SIGNAL(SigSetver(int)), this, SLOT(SlotSetver(int)));
-        connect(hub, SIGNAL(SigChangeMainDialog(int)), this, SLOT(SlotChangeMainDialog(int)));
-        connect(hub, SIGNAL(SigLabelTextB(QString,QString)), this, SLOT(SlotLabelTextB(QString,QString)));
-        connect(hub, SIGNAL(SigCloseOffOnline()), this, SLOT(SlotCloseOffOnline()));
+        connect(hub, &PostMsg::SigUpDataLightUIButton, this, &PageStandIn::SlotButton, B);
+        connect(hub, &PostMsg::SigUpDataLightLight, this, &PageStandIn::SlotLight, B);
+        connect(hub, &PostMsg::SigUpDataLightSensor, this, &PageStandIn::SlotSensor, B);
+        connect(hub, &PostMsg::SigUpDataDPILed, this, &PageStandIn::SlotDPILed, B);
+        connect(hub, &PostMsg::SigUpDataReportRate, this, &PageStandIn::SlotReportRate, B);
+        connect(hub, &PostMsg::SigUpDataDPI, this, &PageStandIn::SlotDPI, B);
+        connect(hub, &PostMsg::SigBattery, this, &PageStandIn::SlotBattery, B);
+        connect(hub, &PostMsg::SigUpDataConfigUI, this, &PageStandIn::SlotConfigUI, B);
+        connect(hub, &PostMsg::SigForm, this, &PageStandIn::SlotForm, B);
+        connect(hub, &PostMsg::SigFormReset, this, &PageStandIn::SlotFormReset, B);
+        connect(hub, &PostMsg::SigRGBValue, this, &PageStandIn::SlotRGBValue, B);
+        connect(hub, &PostMsg::SigLongRangeMode, this, &PageStandIn::SlotLongRangeMode, B);
+        connect(hub, &PostMsg::SigUpDataParam, this, &PageStandIn::SlotUpDataParam);
+        connect(hub, &PostMsg::SigSetver, this, &PageStandIn::SlotSetver);
+        connect(hub, &PostMsg::SigChangeMainDialog, this, &PageStandIn::SlotChangeMainDialog);
+        connect(hub, &PostMsg::SigLabelTextB, this, &PageStandIn::SlotLabelTextB);
+        connect(hub, &PostMsg::SigCloseOffOnline, this, &PageStandIn::SlotCloseOffOnline);
     }
 
     void clear()

@@ -4,6 +4,7 @@
 #include "TestMain.h"
 
 #include "FirmwareImage.h"
+#include "ModelInfo.h"
 
 using namespace DeviceLinkTest;
 
@@ -273,7 +274,26 @@ private slots:
         QFETCH(bool, wired);
         QFETCH(int, receiverClass);
         QCOMPARE(DeviceDiscovery::IsWiredType(uchar(type)), wired);
-        QCOMPARE(DeviceDiscovery::ReceiverClass(uchar(type)), receiverClass);
+        QCOMPARE(ModelInfo::ReceiverClassOf(uchar(type)), receiverClass);
+    }
+
+    // Whoever took the hot-plug notifications over gives them back to the
+    // device list without naming it; before a list registered, nothing.
+    void listWatchGivenBack()
+    {
+        static std::atomic<int> calls { 0 };
+        HIDUsbSim::clearCalls();
+        DeviceDiscovery::RestoreListWatch();
+        QCOMPARE(HIDUsbSim::callCount("StartUsbChanged"), 0);
+
+        DeviceDiscovery::SetListWatch([] { ++calls; });
+        StopUsbChanged();
+        DeviceDiscovery::RestoreListWatch();
+        QCOMPARE(HIDUsbSim::callCount("StartUsbChanged("), 1);
+        QVERIFY(HIDUsbSim::calls().contains("StartUsbChanged(callback, 600)"));
+        QTRY_VERIFY(calls > 0); // the list's callback is the one registered
+        StopUsbChanged();
+        DeviceDiscovery::SetListWatch(nullptr);
     }
 
     void versionText()

@@ -321,8 +321,8 @@ private slots:
         plugAndSelect(receiverSpec());
         SetterInsideRefresh setter;
         setter.deviceId = m_Id;
-        connect(PostMsg::GetInstance(), SIGNAL(SigUpDataLightUIButton(FlashDataMap)), &setter,
-                SLOT(SlotButton(FlashDataMap)), Qt::BlockingQueuedConnection);
+        connect(PostMsg::GetInstance(), &PostMsg::SigUpDataLightUIButton, &setter,
+                &SetterInsideRefresh::SlotButton, Qt::BlockingQueuedConnection);
         const FlashDataMap next = patternRecord(50);
         QVERIFY(HIDUsbSim::setStoredRecord(m_Id, recordBytes(next)));
         setter.armed = true;

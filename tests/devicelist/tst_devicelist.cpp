@@ -203,14 +203,14 @@ public:
     HubRecorder()
     {
         PostMsg *hub = PostMsg::GetInstance();
-        connect(hub, SIGNAL(SigSetver(int)), this, SLOT(Setver(int)));
-        connect(hub, SIGNAL(SigMouseIndex(int)), this, SLOT(MouseIndex(int)));
-        connect(hub, SIGNAL(SigSelectMouseInfo(DeviceAllInfo)), this, SLOT(SelectMouseInfo(DeviceAllInfo)));
-        connect(hub, SIGNAL(SigLabelTextB(QString,QString)), this, SLOT(LabelTextB(QString,QString)));
-        connect(hub, SIGNAL(SigChangeMainDialog(int)), this, SLOT(ChangeMainDialog(int)));
-        connect(hub, SIGNAL(SigChangeLanguage(int)), this, SLOT(ChangeLanguage(int)));
-        connect(hub, SIGNAL(SigLanguageSameB(int)), this, SLOT(LanguageSameB(int)));
-        connect(hub, SIGNAL(SigChangeSize(int)), this, SLOT(ChangeSize(int)));
+        connect(hub, &PostMsg::SigSetver, this, &HubRecorder::Setver);
+        connect(hub, &PostMsg::SigMouseIndex, this, &HubRecorder::MouseIndex);
+        connect(hub, &PostMsg::SigSelectMouseInfo, this, &HubRecorder::SelectMouseInfo);
+        connect(hub, &PostMsg::SigLabelTextB, this, &HubRecorder::LabelTextB);
+        connect(hub, &PostMsg::SigChangeMainDialog, this, &HubRecorder::ChangeMainDialog);
+        connect(hub, &PostMsg::SigChangeLanguage, this, &HubRecorder::ChangeLanguage);
+        connect(hub, &PostMsg::SigLanguageSameB, this, &HubRecorder::LanguageSameB);
+        connect(hub, &PostMsg::SigChangeSize, this, &HubRecorder::ChangeSize);
     }
 
     QStringList events;
@@ -461,6 +461,30 @@ private slots:
         QCOMPARE(stack->currentIndex(), 0);
         QVERIFY(right->isVisible());
         QVERIFY(!left->isVisible());
+    }
+
+    // Every device unplugged after a build of two pages: no page arrow stays
+    // over the empty list, and an arrow clicked anyway shows no tile text.
+    void noArrowsWithoutTiles()
+    {
+        QList<DeviceSetup> setups;
+        for (int i = 0; i < 4; ++i)
+            setups << Receiver("F503", 1, quint8(0x30 + i), "n" + QString::number(i));
+        Rebuild(setups);
+        QToolButton *right = qobject_cast<QToolButton *>(PageWidget("RightButton"));
+        QToolButton *left = qobject_cast<QToolButton *>(PageWidget("LeftButton"));
+        right->click();
+        QVERIFY(left->isVisible());
+
+        Rebuild({});
+        QVERIFY(g_TileButtons.isEmpty());
+        QVERIFY(!right->isVisible());
+        QVERIFY(!left->isVisible());
+        left->click();
+        right->click();
+        QVERIFY(PageWidget("label_2")->isVisible());
+        QVERIFY(!PageWidget("label_3")->isVisible());
+        QCOMPARE(Stack()->count(), 0);
     }
 
     void duplicates_data()

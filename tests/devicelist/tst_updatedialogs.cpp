@@ -97,8 +97,8 @@ private slots:
         Progress progress;
         progress.show();
         PostMsg::GetInstance()->EmitProgress(0, outcome);
-        QSignalSpy continueSpy(PostMsg::GetInstance(), SIGNAL(SigContinue(int)));
-        QSignalSpy listSpy(PostMsg::GetInstance(), SIGNAL(SigChangeMainDialog(int)));
+        QSignalSpy continueSpy(PostMsg::GetInstance(), &PostMsg::SigContinue);
+        QSignalSpy listSpy(PostMsg::GetInstance(), &PostMsg::SigChangeMainDialog);
         g_UpdateBusy = busy;
         progress.findChild<QToolButton *>(button)->click();
         QCOMPARE(!progress.isVisible(), closed);

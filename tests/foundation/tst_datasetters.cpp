@@ -187,7 +187,7 @@ private slots:
         c.expect(reinterpret_cast<Bytes>(&expected));
         const int sentBefore = HIDUsbSim::updateCount(m_Mouse);
 
-        QSignalSpy offline(PostMsg::GetInstance(), SIGNAL(SigMouseOffLineo(int)));
+        QSignalSpy offline(PostMsg::GetInstance(), &PostMsg::SigMouseOffLineo);
         QVERIFY(c.call());
 
         QCOMPARE(bytesOf(g_FlashDataMap).toHex(), bytesOf(expected).toHex());
@@ -224,7 +224,7 @@ private slots:
         const QByteArray before = bytesOf(g_FlashDataMap);
         const int sentBefore = HIDUsbSim::updateCount(m_Mouse);
 
-        QSignalSpy offline(PostMsg::GetInstance(), SIGNAL(SigMouseOffLineo(int)));
+        QSignalSpy offline(PostMsg::GetInstance(), &PostMsg::SigMouseOffLineo);
         const bool result = index < 0 ? IsDeviceOnLine() : setterCases()[index].call();
 
         QVERIFY(!result);
@@ -288,7 +288,7 @@ private slots:
     void isDeviceOnLineOnline()
     {
         const int sentBefore = HIDUsbSim::updateCount(m_Mouse);
-        QSignalSpy offline(PostMsg::GetInstance(), SIGNAL(SigMouseOffLineo(int)));
+        QSignalSpy offline(PostMsg::GetInstance(), &PostMsg::SigMouseOffLineo);
         QVERIFY(IsDeviceOnLine());
         QCOMPARE(offline.count(), 0);
         QCOMPARE(HIDUsbSim::updateCount(m_Mouse), sentBefore);
@@ -309,7 +309,7 @@ private slots:
         g_DevicePath.set(static_cast<const char *>(nullptr));
         QCOMPARE(QByteArray(g_DevicePath.get().c_str()), QByteArray("a"));
         QVERIFY(g_DevicePath.isPlaceholder());
-        QSignalSpy offline(PostMsg::GetInstance(), SIGNAL(SigMouseOffLineo(int)));
+        QSignalSpy offline(PostMsg::GetInstance(), &PostMsg::SigMouseOffLineo);
         QVERIFY(!SetReportRate(8)); // "a" names no device
         QCOMPARE(offline.count(), 1);
 

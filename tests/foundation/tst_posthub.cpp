@@ -125,7 +125,7 @@ private slots:
     {
         PageProbe sensor, buttons, settings;
         for (PageProbe *page : { &sensor, &buttons, &settings })
-            QVERIFY(QObject::connect(PostMsg::GetInstance(), SIGNAL(SigFormReset()), page, SLOT(SlotFormReset()),
+            QVERIFY(QObject::connect(PostMsg::GetInstance(), &PostMsg::SigFormReset, page, &PageProbe::SlotFormReset,
                                      Qt::BlockingQueuedConnection));
 
         int seenAfterEmit = -1;
@@ -142,12 +142,12 @@ private slots:
     void blockingEmissionCarriesRecordsAndPointers()
     {
         PageProbe page;
-        QVERIFY(QObject::connect(PostMsg::GetInstance(), SIGNAL(SigUpDataLightSensor(FlashDataMap)), &page,
-                                 SLOT(SlotUpDataSenSorUISensor(FlashDataMap)), Qt::BlockingQueuedConnection));
-        QVERIFY(QObject::connect(PostMsg::GetInstance(), SIGNAL(SigRGBValue(DongleRGB *)), &page,
-                                 SLOT(SlotRGBValue(DongleRGB *)), Qt::BlockingQueuedConnection));
-        QVERIFY(QObject::connect(PostMsg::GetInstance(), SIGNAL(SigBattery(bool, int, bool)), &page,
-                                 SLOT(SlotBattery(bool, int, bool)), Qt::BlockingQueuedConnection));
+        QVERIFY(QObject::connect(PostMsg::GetInstance(), &PostMsg::SigUpDataLightSensor, &page,
+                                 &PageProbe::SlotUpDataSenSorUISensor, Qt::BlockingQueuedConnection));
+        QVERIFY(QObject::connect(PostMsg::GetInstance(), &PostMsg::SigRGBValue, &page,
+                                 &PageProbe::SlotRGBValue, Qt::BlockingQueuedConnection));
+        QVERIFY(QObject::connect(PostMsg::GetInstance(), &PostMsg::SigBattery, &page,
+                                 &PageProbe::SlotBattery, Qt::BlockingQueuedConnection));
 
         const FlashDataMap record = patternRecord(0x30, 211);
         bool allSeen = false;

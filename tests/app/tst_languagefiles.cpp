@@ -1,0 +1,268 @@
+// The installed language files against the code that reads them, and what a
+// broken language file leads to. The program runs from an application
+// directory of its own, so breaking its files disturbs no other test.
+
+#include "TestMain.h"
+
+#include "../devicelist/PrivateAppDir.h"
+
+#include "AddDelayTime.h"
+#include "ContainReset.h"
+#include "DeleteConfirm.h"
+#include "DialogMain.h"
+#include "ExeIsRun.h"
+#include "FireKey.h"
+#include "GroupKey.h"
+#include "GroupMaxThree.h"
+#include "HIDUsbSim.h"
+#include "InportFail.h"
+#include "KeyNumberLimit.h"
+#include "LanguageLoader.h"
+#include "LeftButtonOnly.h"
+#include "MacroIni.h"
+#include "MakeMacro.h"
+#include "MouseOffLine.h"
+#include "QuestionDialog.h"
+#include "QuestiondialogB.h"
+#include "RePair.h"
+#include "SameMacro.h"
+#include "Startup.h"
+#include "addKey.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QXmlStreamReader>
+
+#include <cstdio>
+#include <unistd.h>
+
+static PrivateAppDir::RelocateBeforeMain s_relocate;
+
+namespace {
+
+// Child names of every section of one language file.
+QMap<QString, QSet<QString>> SectionsOf(const QString &path, QString *error)
+{
+    QMap<QString, QSet<QString>> sections;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return sections;
+    }
+    QXmlStreamReader r(&file);
+    int depth = 0;
+    QString section;
+    while (!r.atEnd()) {
+        r.readNext();
+        if (r.isStartElement()) {
+            ++depth;
+            if (depth == 2) {
+                section = r.name().toString();
+                sections[section];
+            } else if (depth == 3) {
+                sections[section].insert(r.name().toString());
+            }
+        } else if (r.isEndElement()) {
+            --depth;
+        }
+    }
+    if (r.hasError())
+        *error = r.errorString();
+    return sections;
+}
+
+// What the process writes to stderr while it is alive.
+class StderrCapture
+{
+public:
+    StderrCapture()
+    {
+        std::fflush(stderr);
+        m_File.open();
+        m_Saved = ::dup(2);
+        ::dup2(m_File.handle(), 2);
+    }
+    ~StderrCapture() { Release(); }
+
+    QString Text()
+    {
+        Release();
+        m_File.seek(0);
+        return QString::fromLocal8Bit(m_File.readAll());
+    }
+
+private:
+    void Release()
+    {
+        if (m_Saved < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(m_Saved, 2);
+        ::close(m_Saved);
+        m_Saved = -1;
+    }
+
+    QTemporaryFile m_File;
+    int m_Saved = -1;
+};
+
+QString LabelOf(QWidget *dialog)
+{
+    QLabel *label = dialog->findChild<QLabel *>("label");
+    return label ? label->text() : QString();
+}
+
+} // namespace
+
+class TestLanguageFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void everyKeyReadIsInEveryFile();
+    void brokenFileFallsBackToEnglish_data();
+    void brokenFileFallsBackToEnglish();
+};
+
+void TestLanguageFiles::initTestCase()
+{
+    QVERIFY2(!qEnvironmentVariableIsEmpty(PrivateAppDir::envName()), "the test runs from its own app directory");
+    Startup::PrepareUserFolders();
+    HIDUsbSim::reset();
+}
+
+void TestLanguageFiles::everyKeyReadIsInEveryFile()
+{
+    // Every window that has texts, built once: the top-level window builds
+    // the device list, the main frame and its pages; then each small dialog.
+    new DialogMain; // lives until the process ends, as in the utility
+    {
+        AddDelayTime a;
+        ContainReset b;
+        DeleteConfirm c;
+        ExeIsRun d;
+        FireKey e;
+        GroupKey f;
+        GroupMaxThree g;
+        InportFail h;
+        KeyNumberLimit i;
+        LeftButtonOnly j;
+        MakeMacro k;
+        MouseOffLine l;
+        QuestionDialog m;
+        QuestiondialogB n;
+        RePair o;
+        SameMacro p;
+        addKey q;
+    }
+    const QMap<QString, QSet<QString>> read = LanguageLoader::RequestedKeys();
+    QVERIFY(read.contains("SameMacro"));
+    QVERIFY(read.contains("DialogChange"));
+
+    QStringList missing;
+    for (int index = 0; index < 6; ++index) {
+        const QString path = LanguageLoader::FilePath(index);
+        QString error;
+        const QMap<QString, QSet<QString>> file = SectionsOf(path, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(LanguageLoader::FileName(index) + ": " + error));
+        for (auto section = read.constBegin(); section != read.constEnd(); ++section) {
+            for (const QString &key : section.value()) {
+                if (!file.value(section.key()).contains(key))
+                    missing << LanguageLoader::FileName(index) + ": " + section.key() + "/" + key;
+            }
+        }
+    }
+    missing.sort();
+    QVERIFY2(missing.isEmpty(), qPrintable("texts the code reads but a file lacks:\n" + missing.join("\n")));
+}
+
+void TestLanguageFiles::brokenFileFallsBackToEnglish_data()
+{
+    QTest::addColumn<QByteArray>("korean");
+    QTest::addColumn<bool>("englishBroken");
+    QTest::addColumn<QString>("fault");
+    const QByteArray good = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Total>\n  <SameMacro>\n"
+                            "    <label>KOREAN</label>\n  </SameMacro>\n</Total>\n";
+    QTest::newRow("cut short") << good.left(good.indexOf("</SameMacro>")) << false << "line";
+    QTest::newRow("not a labels file") << QByteArray("<Other><SameMacro><label>X</label></SameMacro></Other>")
+                                       << false << "not a labels file";
+    QTest::newRow("missing") << QByteArray() << false << "3-Korea.xml";
+    QTest::newRow("English broken too") << QByteArray("<Total><SameMacro>") << true << "0-English.xml";
+}
+
+void TestLanguageFiles::brokenFileFallsBackToEnglish()
+{
+    QFETCH(QByteArray, korean);
+    QFETCH(bool, englishBroken);
+    QFETCH(QString, fault);
+
+    const QString koreanPath = LanguageLoader::FilePath(4);
+    const QString englishPath = LanguageLoader::FilePath(0);
+    QFile::remove(koreanPath + ".keep");
+    QFile::remove(englishPath + ".keep");
+    QVERIFY(QFile::copy(koreanPath, koreanPath + ".keep"));
+    QVERIFY(QFile::copy(englishPath, englishPath + ".keep"));
+
+    QString englishText;
+    {
+        MacroIni::GetInstance()->SetValue("Language", "Language", "0");
+        SameMacro english;
+        englishText = LabelOf(&english);
+    }
+    QString builtIn;
+    {
+        MacroIni::GetInstance()->SetValue("Language", "Language", "99"); // no such file index: English
+        QFile::rename(englishPath, englishPath + ".away");
+        SameMacro none;
+        builtIn = LabelOf(&none);
+        QFile::rename(englishPath + ".away", englishPath);
+    }
+    QVERIFY(!englishText.isEmpty());
+    QVERIFY(englishText != builtIn);
+
+    QFile::remove(koreanPath);
+    if (!korean.isEmpty()) {
+        QFile file(koreanPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(korean);
+    }
+    if (englishBroken) {
+        QFile file(englishPath);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("<Total><SameMacro>");
+    }
+
+    MacroIni::GetInstance()->SetValue("Language", "Language", "4");
+    QString first;
+    QString second;
+    QString report;
+    {
+        StderrCapture capture;
+        SameMacro a;
+        SameMacro b; // a second load reports nothing new
+        first = LabelOf(&a);
+        second = LabelOf(&b);
+        report = capture.Text();
+    }
+
+    QFile::remove(koreanPath);
+    QFile::remove(englishPath);
+    QVERIFY(QFile::rename(koreanPath + ".keep", koreanPath));
+    QVERIFY(QFile::rename(englishPath + ".keep", englishPath));
+    MacroIni::GetInstance()->SetValue("Language", "Language", "0");
+
+    // Never the broken file's own texts: English, or with English broken too
+    // the form's built-in text.
+    QCOMPARE(first, englishBroken ? builtIn : englishText);
+    QCOMPARE(second, first);
+    QVERIFY2(report.contains("3-Korea.xml"), qPrintable(report));
+    QVERIFY2(report.contains(fault, Qt::CaseInsensitive), qPrintable(report));
+    QCOMPARE(report.count("3-Korea.xml"), 1);
+    if (englishBroken)
+        QCOMPARE(report.count("0-English.xml"), 1);
+}
+
+ORVIK_TEST_MAIN(TestLanguageFiles)
+
+#include "tst_languagefiles.moc"
