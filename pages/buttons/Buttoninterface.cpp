@@ -8,6 +8,7 @@
 #include "GlobalState.h"
 #include "HIDUsb.h"
 #include "LeftButtonOnly.h"
+#include "ModelInfo.h"
 #include "PostMsg.h"
 #include "Skin.h"
 #include "UserPaths.h"
@@ -23,44 +24,25 @@
 
 namespace {
 
-// The model group of the selected device ("Drive" + n).
-QString ModelGroup()
-{
-    return QStringLiteral("Drive") + QString::number(g_CurrentDevice.get().ModelIndex + 1);
-}
-
 // The record has sixteen key entries: a "KeyNumber" beyond them (or below
 // zero, or no number) must not make the page read or write past them.
-int ModelKeyCount()
+int ModelKeyCount(const ModelInfo &model)
 {
-    const int n = ConfigIni::GetInstance()->GetValue(ModelGroup(), QStringLiteral("KeyNumber")).toInt();
-    return qBound(0, n, 16);
+    return qBound(0, model.KeyNumber(), 16);
 }
-
-// Raises the button page's filling flag for a scope.
-class FillingGuard
-{
-public:
-    FillingGuard() { g_ButtonPageUpdating = 1; }
-    ~FillingGuard() { g_ButtonPageUpdating = 0; }
-    FillingGuard(const FillingGuard &) = delete;
-    FillingGuard &operator=(const FillingGuard &) = delete;
-};
 
 } // namespace
 
 Buttoninterface::Buttoninterface(QWidget *parent)
-    : QWidget(parent)
+    : PageSkeleton(QStringLiteral("Buttoninterface"), QStringLiteral("Buttoninterface"), parent)
     , ui(new Ui_Buttoninterface)
 {
     ui->setupUi(this);
     ui->Number6->hide();
 
-    PostMsg *hub = PostMsg::GetInstance();
-    connect(hub, &PostMsg::SigChangeLanguage, this, &Buttoninterface::SlotChangeLanguage);
-    connect(hub, &PostMsg::SigMouseIndex, this, &Buttoninterface::SlotMouseIndex);
+    // The base took the language change; the mouse picture comes next.
+    ConnectHub(&PostMsg::SigMouseIndex, &Buttoninterface::SlotMouseIndex);
 
-    m_PicturePath = QCoreApplication::applicationDirPath() + "/Picture/Buttoninterface/";
     // The doubled slash has always been part of this folder's text.
     m_MainPagePath = UserPaths::userFolder() + "//usersetting/MainPage";
     if (!QDir(m_MainPagePath).exists())
@@ -96,17 +78,15 @@ Buttoninterface::Buttoninterface(QWidget *parent)
     ui->label_3->setStyleSheet("QLabel{color: rgb(" + Skin::Rgb("LabelColor") + ";);}");
     SetStyleSheets2();
 
-    connect(hub, &PostMsg::SigUpDataLightUIButton, this, &Buttoninterface::SlotUpDataButtonUIButton,
-            Qt::BlockingQueuedConnection);
-    connect(hub, &PostMsg::SigUpDataConfigUI, this, &Buttoninterface::SlotUpDataConfigUI,
-            Qt::BlockingQueuedConnection);
-    connect(hub, &PostMsg::SigUpDataButtonUIC, this, &Buttoninterface::SlotUpDataButtonUIB);
-    connect(hub, &PostMsg::SigAddMacroButton, this, &Buttoninterface::SlotAddMacroButton);
-    connect(hub, &PostMsg::SigDeleteMacroButton, this, &Buttoninterface::SlotDeleteMacroButton);
-    connect(hub, &PostMsg::SigUpDataMacro, this, &Buttoninterface::SlotUpDataMacro);
-    connect(hub, &PostMsg::SigMacroRename, this, &Buttoninterface::SlotMacroRename);
-    connect(hub, &PostMsg::SigFormReset, this, &Buttoninterface::SlotFormResetButton,
-            Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigUpDataLightUIButton, &Buttoninterface::SlotUpDataButtonUIButton,
+               Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigUpDataConfigUI, &Buttoninterface::SlotUpDataConfigUI, Qt::BlockingQueuedConnection);
+    ConnectHub(&PostMsg::SigUpDataButtonUIC, &Buttoninterface::SlotUpDataButtonUIB);
+    ConnectHub(&PostMsg::SigAddMacroButton, &Buttoninterface::SlotAddMacroButton);
+    ConnectHub(&PostMsg::SigDeleteMacroButton, &Buttoninterface::SlotDeleteMacroButton);
+    ConnectHub(&PostMsg::SigUpDataMacro, &Buttoninterface::SlotUpDataMacro);
+    ConnectHub(&PostMsg::SigMacroRename, &Buttoninterface::SlotMacroRename);
+    ConnectHub(&PostMsg::SigFormReset, &Buttoninterface::SlotFormResetButton, Qt::BlockingQueuedConnection);
 
     // The one device worker (no parent); its constructor starts the poll.
     g_Worker = new Worker;
@@ -114,7 +94,7 @@ Buttoninterface::Buttoninterface(QWidget *parent)
     ui->stackedWidget->setCurrentWidget(ui->page);
     ui->stackedWidget_2->setCurrentWidget(ui->page_9);
 
-    SlotChangeLanguage(LanguageLoader::StoredIndex());
+    LoadStoredLanguage();
 
     SetStyleSheets3();
 }
@@ -248,11 +228,6 @@ void Buttoninterface::SetStyleSheets3()
                        static_cast<QWidget *>(ui->scrollArea_10), static_cast<QWidget *>(ui->scrollArea_6),
                        static_cast<QWidget *>(ui->scrollArea_9), static_cast<QWidget *>(ui->scrollArea_12)})
         w->setStyleSheet("#" + w->objectName() + "{border: 0;}");
-}
-
-void Buttoninterface::SlotChangeLanguage(int index)
-{
-    LanguageLoader::Load(index, "Buttoninterface", LanguageLoader::KeyTable(), m_Reader);
 }
 
 // ---- selection and the menu
@@ -484,9 +459,9 @@ void Buttoninterface::mousePressEvent(QMouseEvent *event)
 
 void Buttoninterface::FillFromRecord(const FlashDataMap &record)
 {
-    const QString group = ModelGroup();
-    m_SensorModel = ConfigIni::GetInstance()->GetValue(group, "Sensor");
-    const int n = ModelKeyCount();
+    const ModelInfo model(g_CurrentDevice.get());
+    m_SensorModel = model.SensorName();
+    const int n = ModelKeyCount(model);
     m_KeyTypes.clear();
     m_KeyParam1s.clear();
     m_KeyParam2s.clear();
@@ -502,17 +477,13 @@ void Buttoninterface::FillFromRecord(const FlashDataMap &record)
 
 void Buttoninterface::SlotUpDataButtonUIButton(FlashDataMap DataMap)
 {
-    g_ButtonPageUpdated = 0;
-    {
-        FillingGuard filling;
-        FillFromRecord(DataMap);
-        g_ButtonPageUpdated = 1;
-    }
+    const FillGuard fill(g_ButtonPageUpdating, &g_ButtonPageUpdated);
+    FillFromRecord(DataMap);
 }
 
 void Buttoninterface::SlotUpDataButtonUIB(FlashDataMap DataMap)
 {
-    FillingGuard filling;
+    const FillGuard fill(g_ButtonPageUpdating);
     FillFromRecord(DataMap);
 }
 
@@ -525,7 +496,7 @@ void Buttoninterface::SlotMouseIndex(int)
 
 void Buttoninterface::SlotFormResetButton()
 {
-    FillingGuard filling;
+    const FillGuard fill(g_ButtonPageUpdating);
     SlotMouseIndex(0);
     PostMsg::GetInstance()->EmitMouseIndex(0);
     ui->stackedWidget->setCurrentWidget(ui->page);

@@ -18,10 +18,11 @@
 // At the end of a full refresh the page raises its acknowledgement
 // (g_ButtonPageUpdated), which the apply-and-wait dialog waits for; while it
 // fills its widgets it raises g_ButtonPageUpdating, so nothing it shows is
-// written back and no setter nags about an offline device.
+// written back and no setter nags about an offline device. The picture
+// folder (m_PicturePath) and the language section come from PageSkeleton.
 
 #include "FlashDataMap.h"
-#include "LanguageLoader.h"
+#include "PageSkeleton.h"
 
 #include <QList>
 #include <QString>
@@ -34,7 +35,7 @@ class QToolButton;
 class QVBoxLayout;
 class Ui_Buttoninterface;
 
-class Buttoninterface : public QWidget
+class Buttoninterface : public PageSkeleton
 {
     Q_OBJECT
 
@@ -77,7 +78,6 @@ public:
     QString SensorModel() const { return m_SensorModel; }
 
 public slots:
-    void SlotChangeLanguage(int index);
     void SlotMouseIndex(int index);
     void SlotUpDataButtonUIButton(FlashDataMap DataMap);
     void SlotUpDataConfigUI(int ToTalItem, int SelectIndex, bool ItemEnable);
@@ -221,8 +221,6 @@ private:
     QStringList m_ButtonColorList;
     QString m_ButtonColor;
     QWidget *m_MacroContainer = nullptr;
-    QString m_PicturePath;
-    LanguageReaderPtr m_Reader;
     QString m_MacroPrefix;
     QString m_ConfigPrefix;
 };

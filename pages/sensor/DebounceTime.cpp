@@ -4,8 +4,8 @@
 #include "DebounceTimeForm.h"
 #include "GlobalState.h"
 #include "Skin.h"
+#include "UserPaths.h"
 
-#include <QCoreApplication>
 #include <QListView>
 
 DebounceTime::DebounceTime(QWidget *parent)
@@ -14,7 +14,7 @@ DebounceTime::DebounceTime(QWidget *parent)
 {
     ui->setupUi(this);
     // The selector sits on the button page and takes that page's pictures.
-    pictureDir = QCoreApplication::applicationDirPath() + "/Picture/Buttoninterface/";
+    pictureDir = UserPaths::pictureFolder() + "Buttoninterface/";
     ui->Debunce->setStyleSheet(Skin::ComboSheet(pictureDir, false));
     QListView *view = new QListView;
     view->setStyleSheet(Skin::ComboListSheet());

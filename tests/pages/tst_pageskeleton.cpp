@@ -6,8 +6,6 @@
 
 #include "Buttoninterface.h"
 #include "ButtoninterfaceForm.h"
-#include "DebounceTime.h"
-#include "MyConmboBox.h"
 #include "FormSetting.h"
 #include "GlobalState.h"
 #include "LanguageLoader.h"
@@ -80,9 +78,7 @@ T emitFromThread(const std::function<void()> &send, const std::function<T()> &se
     return result;
 }
 
-// A record whose report-rate code and debounce byte are rate: the sensor
-// page shows the code on its rate buttons, the button page the byte on its
-// debounce selector.
+// The rate doubles as the debounce index, which the button page shows.
 FlashDataMap recordWithRate(quint8 rate)
 {
     FlashDataMap record = FlashData::zeroRecord();
@@ -91,15 +87,16 @@ FlashDataMap recordWithRate(quint8 rate)
     return record;
 }
 
-// The rate button the sensor page shows checked (0 125 Hz ... 5 4000 Hz).
-int shownRate(const Sensor &sensor)
-{
-    return sensor.Form()->frameRate->CheckedIndex();
-}
-
-int shownDebounce(const Buttoninterface &buttons)
+// What the button page shows of the last record it was given.
+int buttonDebounce(const Buttoninterface &buttons)
 {
     return buttons.Form()->DebunceButton->Combo()->currentIndex();
+}
+
+// The rate button the sensor page shows checked (0 125 Hz ... 5 4000 Hz).
+int sensorRate(const Sensor &sensor)
+{
+    return sensor.Form()->frameRate->CheckedIndex();
 }
 
 } // namespace
@@ -180,12 +177,12 @@ private slots:
                        + g_ButtonPageUpdating;
             });
         QCOMPARE(seen, 1100);
-        QCOMPARE(shownRate(sensor), 1); // code 4: 250 Hz
-        QCOMPARE(shownDebounce(buttons), 5);
+        QCOMPARE(sensorRate(sensor), 1); // code 4: 250 Hz
+        QCOMPARE(buttonDebounce(buttons), 5);
 
         // Partial updates over blocking connections too.
         const int rate = emitFromThread<int>([hub] { hub->EmitUpDataReportRate(2); },
-                                             [&sensor] { return shownRate(sensor); });
+                                             [&sensor] { return sensorRate(sensor); });
         QCOMPARE(rate, 2); // code 2: 500 Hz
     }
 
@@ -202,14 +199,15 @@ private slots:
         g_ButtonPageUpdated = 0;
         hub->EmitUpDataSensorUIB(recordWithRate(8));
         hub->EmitUpDataButtonUIC(recordWithRate(7));
-        QCOMPARE(shownRate(sensor), 0); // code 8: 125 Hz
-        QCOMPARE(shownDebounce(buttons), 7);
+        QCOMPARE(sensorRate(sensor), 0); // code 8: 125 Hz
+        QCOMPARE(buttonDebounce(buttons), 7);
 
         // The reset is sent from the worker and waited for.
         const bool cleared = emitFromThread<bool>([hub] { hub->EmitFormReset(); },
                                                   [&sensor, &buttons] {
-                                                      // The factory view: 250 Hz (no receiver), debounce 12.
-                                                      return shownRate(sensor) == 1 && shownDebounce(buttons) == 12;
+                                                      // The factory states: 250 Hz (no receiver),
+                                                      // debounce 12.
+                                                      return sensorRate(sensor) == 1 && buttonDebounce(buttons) == 12;
                                                   });
         QVERIFY(cleared);
         QCOMPARE(int(g_SensorPageUpdated), 0);
