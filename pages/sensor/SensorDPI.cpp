@@ -6,6 +6,7 @@
 #include "FlashDataMap.h"
 #include "GlobalState.h"
 #include "ModelInfo.h"
+#include "OptionWidget.h"
 #include "HIDUsb.h"
 #include "PostMsg.h"
 #include "SensorDPIForm.h"
@@ -61,7 +62,7 @@ SensorDPI::SensorDPI(QWidget *parent)
     , ui(new Ui_SensorDPI)
 {
     ui->setupUi(this);
-    pictureDir = QCoreApplication::applicationDirPath() + "/Picture/Sensor/";
+    pictureDir = OptionWidget::PictureFolder();
     const QString &d = pictureDir;
     const QString s = Skin::Rgb("ComboxSelectColor");
     const QString l = Skin::Rgb("LabelColor");

@@ -2,6 +2,7 @@
 
 #include "DataSetters.h"
 #include "GlobalState.h"
+#include "OptionWidget.h"
 #include "SensorEffectForm.h"
 #include "Skin.h"
 
@@ -18,7 +19,7 @@ SensorEffect::SensorEffect(QWidget *parent)
     , ui(new Ui_SensorEffect)
 {
     ui->setupUi(this);
-    pictureDir = QCoreApplication::applicationDirPath() + "/Picture/Sensor/";
+    pictureDir = OptionWidget::PictureFolder();
     const QString label = "QLabel{color: rgb(" + Skin::Rgb("LabelColor") + ";);}";
     ui->label->setStyleSheet(label);
     ui->label_14->setStyleSheet(label);
