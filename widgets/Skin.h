@@ -30,6 +30,15 @@ QString Rgb(const QString &key);
 // The default "r,g,b" of a colour key (white for unknown keys).
 QString DefaultRgb(const QString &key);
 
+// The combo-box sheet of the skin: text colour "ComboxTextColor", arrow
+// button "ComboxBackGroundColor", selection "ComboxSelectColor", pictures
+// "ComboboxBack.png", "Menu.png", "MenuClicked.png" and "ComboboxTextBack.png"
+// of picturePath (ending with "/"). With disabledRule the sheet ends with the
+// rule that draws a disabled box's text black.
+QString ComboSheet(const QString &picturePath, bool disabledRule);
+// The sheet of a combo box's pop-up list view (selection colour on hover).
+QString ComboListSheet();
+
 // The sheet of a tool button drawn by three pictures of folder (ending with
 // "/"): normal, under the mouse, pressed; centred, not repeated, no border.
 // The window buttons (close, minimise) and the main frame's tool buttons use it.
