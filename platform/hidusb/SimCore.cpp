@@ -234,8 +234,11 @@ bool Core::queueLocked(quint8 command, quint8 kind3, quint8 kind4, const QByteAr
     header[2] = char(sequence++);
     header[3] = char(kind3);
     header[4] = char(kind4);
-    r.header = header;
-    r.data = data;
+    // Copies of the bytes, not shares of the caller's arrays: the delivery
+    // thread hands the callback writable pointers, and the caller may drop
+    // its arrays at the same time.
+    r.header = QByteArray(header.constData(), header.size());
+    r.data = QByteArray(data.constData(), data.size());
     r.generation = generation;
     r.callback = connectionCallback;
     r.due = Clock::now() + std::chrono::milliseconds(reportDelayMs);
