@@ -113,6 +113,8 @@ Dialog::~Dialog()
     delete m_SensorPage;
     delete m_MacroPage;
     delete m_SettingPage;
+    // The fatal-signal handler keeps no pointer to it: it stays installed.
+    delete m_ExceptionDumper;
     delete ui;
 }
 

@@ -278,7 +278,7 @@ void DialogMain::keyPressEvent(QKeyEvent *event)
         PairingShortcut();
         return;
     default:
-        QWidget::keyPressEvent(event);
+        QDialog::keyPressEvent(event);
     }
 }
 

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMutexLocker>
 #include <QSettings>
 #include <QTextCodec>
 
@@ -30,8 +29,8 @@ ConfigIni::ConfigIni()
 
 ConfigIni *ConfigIni::GetInstance()
 {
-    static QMutex mutex;
-    QMutexLocker locker(&mutex);
+    static std::mutex mutex;
+    std::lock_guard<std::mutex> locker(mutex);
     if (!g_ConfigIni)
         g_ConfigIni = new ConfigIni;
     return g_ConfigIni;
@@ -39,7 +38,7 @@ ConfigIni *ConfigIni::GetInstance()
 
 void ConfigIni::Reload(const QString &path)
 {
-    QMutexLocker locker(&m_Mutex);
+    std::lock_guard<std::mutex> locker(m_Mutex);
     if (!path.isEmpty())
         m_FilePath = path;
     delete m_Settings;
@@ -102,7 +101,7 @@ QString ConfigIni::GetValue(const QString &group, const QString &key)
 {
     QString text;
     {
-        QMutexLocker locker(&m_Mutex);
+        std::lock_guard<std::mutex> locker(m_Mutex);
         if (!m_Unreadable)
             text = m_Settings->value(group + "/" + key, QString()).toString();
     }
@@ -115,7 +114,7 @@ QStringList ConfigIni::GetValueList(const QString &group, const QString &key)
 {
     QStringList list;
     {
-        QMutexLocker locker(&m_Mutex);
+        std::lock_guard<std::mutex> locker(m_Mutex);
         // A missing key gives an empty list (not one empty item).
         if (!m_Unreadable && m_Settings->contains(group + "/" + key))
             list = m_Settings->value(group + "/" + key).toStringList();
@@ -141,7 +140,7 @@ QList<int> ConfigIni::ModelGroups()
     const int total = ModelTotal();
     QStringList groups;
     {
-        QMutexLocker locker(&m_Mutex);
+        std::lock_guard<std::mutex> locker(m_Mutex);
         if (!m_Unreadable)
             groups = m_Settings->childGroups();
     }

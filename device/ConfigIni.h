@@ -4,7 +4,7 @@
 // skin colours. Some keys are stored Base64-coded and are decoded on reading.
 // Safe from any thread: every read is serialized on one lock.
 
-#include <QMutex>
+#include <mutex>
 #include <QString>
 #include <QStringList>
 
@@ -53,7 +53,7 @@ private:
     QString m_Unused;
     int m_Decode = 1;
     bool m_Unreadable = false;
-    QMutex m_Mutex;
+    std::mutex m_Mutex;
 };
 
 extern ConfigIni *g_ConfigIni;

@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
-#include <QMutex>
+#include <mutex>
 #include <QSet>
 
 #include <cstdio>
@@ -70,7 +70,7 @@ int LanguageLoader::StoredIndex()
 
 namespace {
 
-QMutex s_recordMutex;
+std::mutex s_recordMutex;
 QMap<QString, QSet<QString>> s_requested;
 QSet<QString> s_reported;
 
@@ -79,7 +79,7 @@ QSet<QString> s_reported;
 void ReportBrokenFile(const QString &path, const QString &fault)
 {
     {
-        QMutexLocker lock(&s_recordMutex);
+        std::lock_guard<std::mutex> lock(s_recordMutex);
         const QString key = path + QLatin1Char('\n') + fault;
         if (s_reported.contains(key))
             return;
@@ -126,7 +126,7 @@ bool UsableLabelsFile(const QString &path)
 bool LanguageLoader::Load(int index, const QString &section, const KeyTable &keys, LanguageReaderPtr &reader)
 {
     {
-        QMutexLocker lock(&s_recordMutex);
+        std::lock_guard<std::mutex> lock(s_recordMutex);
         QSet<QString> &names = s_requested[section];
         for (auto it = keys.constBegin(); it != keys.constEnd(); ++it)
             names.insert(it.key());
@@ -146,7 +146,7 @@ bool LanguageLoader::Load(int index, const QString &section, const KeyTable &key
 
 QMap<QString, QSet<QString>> LanguageLoader::RequestedKeys()
 {
-    QMutexLocker lock(&s_recordMutex);
+    std::lock_guard<std::mutex> lock(s_recordMutex);
     return s_requested;
 }
 

@@ -2,7 +2,6 @@
 
 #include "UserPaths.h"
 
-#include <QMutexLocker>
 #include <QSettings>
 #include <QTextCodec>
 
@@ -17,8 +16,8 @@ MacroIni::MacroIni()
 
 MacroIni *MacroIni::GetInstance()
 {
-    static QMutex mutex;
-    QMutexLocker locker(&mutex);
+    static std::mutex mutex;
+    std::lock_guard<std::mutex> locker(mutex);
     if (!g_MacroIni)
         g_MacroIni = new MacroIni;
     return g_MacroIni;
@@ -26,7 +25,7 @@ MacroIni *MacroIni::GetInstance()
 
 QString MacroIni::GetValue(const QString &group, const QString &key)
 {
-    QMutexLocker locker(&m_Mutex);
+    std::lock_guard<std::mutex> locker(m_Mutex);
     return m_Settings->value(group + "/" + key, QString()).toString();
 }
 
@@ -34,20 +33,20 @@ QString MacroIni::GetValue(const QString &group, const QString &key)
 // tray menu before an event-loop turn would have written them.
 void MacroIni::SetValue(const QString &group, const QString &key, const QString &value)
 {
-    QMutexLocker locker(&m_Mutex);
+    std::lock_guard<std::mutex> locker(m_Mutex);
     m_Settings->setValue(group + "/" + key, value);
     m_Settings->sync();
 }
 
 void MacroIni::RemoveValue(const QString &group, const QString &key)
 {
-    QMutexLocker locker(&m_Mutex);
+    std::lock_guard<std::mutex> locker(m_Mutex);
     m_Settings->remove(group + "/" + key);
     m_Settings->sync();
 }
 
 void MacroIni::Sync()
 {
-    QMutexLocker locker(&m_Mutex);
+    std::lock_guard<std::mutex> locker(m_Mutex);
     m_Settings->sync();
 }

@@ -3,7 +3,7 @@
 // language, auto-start and similar. Keys are addressed as group + "/" + key.
 // Safe from any thread.
 
-#include <QMutex>
+#include <mutex>
 #include <QString>
 
 class QSettings;
@@ -28,7 +28,7 @@ private:
 
     QSettings *m_Settings = nullptr;
     QString m_FilePath;
-    QMutex m_Mutex;
+    std::mutex m_Mutex;
 };
 
 extern MacroIni *g_MacroIni;

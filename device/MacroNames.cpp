@@ -26,7 +26,7 @@ QString FilePathIn(const QString &folder, const QString &name)
 {
     if (!IsValidName(name))
         return QString();
-    const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".ini");
+    QString path = folder + QLatin1Char('/') + name + QStringLiteral(".ini");
     // With separators and dot names refused this always holds; kept as the
     // rule itself, so a later relaxation of the name check cannot open a
     // file outside the folder.

@@ -1,7 +1,7 @@
 #include "PostMsg.h"
 
 #include <QCoreApplication>
-#include <QMutex>
+#include <mutex>
 
 PostMsg *g_PostMsg = nullptr;
 
@@ -14,8 +14,8 @@ PostMsg *PostMsg::GetInstance()
 {
     // Normally first called on the GUI thread before any other thread exists;
     // the lock only makes an early call from elsewhere harmless.
-    static QMutex mutex;
-    QMutexLocker locker(&mutex);
+    static std::mutex mutex;
+    std::lock_guard<std::mutex> locker(mutex);
     if (!g_PostMsg) {
         g_PostMsg = new PostMsg;
         // The hub belongs to the GUI thread whoever asks first.

@@ -324,6 +324,8 @@ QWidget *DialogChange::BuildTilePage(int first, int count)
     const QStringList &pids4 = g_Wireless4KPids;
     for (int slot = 0; slot < count; ++slot) {
         const int n = first + slot;
+        // A copy: the list is rebuilt on hot-plug while this entry is still in use.
+        // NOLINTNEXTLINE(performance-unnecessary-copy-initialization)
         const DeviceAllInfo entry = g_PickerDeviceList.at(n);
         const TileSlot pos = SlotPosition(count, slot);
 
@@ -702,6 +704,8 @@ void DialogChange::slotButtonClicked()
     const int i = tile->objectName().remove("btn").toInt();
     if (i < 0 || i >= g_PickerDeviceList.size())
         return;
+    // A copy: the list is rebuilt on hot-plug while this entry is still in use.
+    // NOLINTNEXTLINE(performance-unnecessary-copy-initialization)
     const DeviceAllInfo E = g_PickerDeviceList.at(i);
 
     // 3. Model number for the main frame.
@@ -713,6 +717,8 @@ void DialogChange::slotButtonClicked()
 
     // 4. Twin entries: the clicked one offline, the other one online.
     if (g_PickerDeviceList.size() == 2 && (i == 0 || i == 1)) {
+        // A copy: the list is rebuilt on hot-plug while this entry is still in use.
+        // NOLINTNEXTLINE(performance-unnecessary-copy-initialization)
         const DeviceAllInfo O = g_PickerDeviceList.at(1 - i);
         if (E.CID == O.CID && E.MID == O.MID) {
             bool twin;

@@ -3,8 +3,7 @@
 #include "UserPaths.h"
 
 #include <QDir>
-#include <QMutex>
-#include <QMutexLocker>
+#include <mutex>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextCodec>
@@ -13,9 +12,9 @@ namespace RegistryStore {
 
 namespace {
 
-QMutex &storeMutex()
+std::mutex &storeMutex()
 {
-    static QMutex *mutex = new QMutex;
+    static std::mutex *mutex = new std::mutex;
     return *mutex;
 }
 
@@ -79,13 +78,13 @@ QString filePath()
 
 QVariant value(const QString &keyPath, const QString &name, const QVariant &defaultValue)
 {
-    QMutexLocker locker(&storeMutex());
+    std::lock_guard<std::mutex> locker(storeMutex());
     return Store()->value(fullName(keyPath, name), defaultValue);
 }
 
 void setValue(const QString &keyPath, const QString &name, const QVariant &value)
 {
-    QMutexLocker locker(&storeMutex());
+    std::lock_guard<std::mutex> locker(storeMutex());
     Store store;
     store->setValue(fullName(keyPath, name), value);
     store->sync();
@@ -93,7 +92,7 @@ void setValue(const QString &keyPath, const QString &name, const QVariant &value
 
 void remove(const QString &keyPath, const QString &name)
 {
-    QMutexLocker locker(&storeMutex());
+    std::lock_guard<std::mutex> locker(storeMutex());
     Store store;
     store->remove(fullName(keyPath, name));
     store->sync();
@@ -101,7 +100,7 @@ void remove(const QString &keyPath, const QString &name)
 
 bool contains(const QString &keyPath, const QString &name)
 {
-    QMutexLocker locker(&storeMutex());
+    std::lock_guard<std::mutex> locker(storeMutex());
     return Store()->contains(fullName(keyPath, name));
 }
 

@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 #include <QGuiApplication>
-#include <QMutex>
+#include <mutex>
 #include <QWidget>
 
 #include <cstdlib>
@@ -10,7 +10,7 @@
 
 namespace {
 
-QMutex s_mutex;
+std::mutex s_mutex;
 WindowSystem::Answer s_answer;
 
 int s_defaultScreen = 0;
@@ -63,7 +63,7 @@ QPoint RealTopLeft(const QWidget *widget)
     const QWidget *window = widget->window();
     QPoint topLeft;
     {
-        QMutexLocker lock(&s_mutex);
+        std::lock_guard<std::mutex> lock(s_mutex);
         if (s_answer) {
             if (s_answer(window, &topLeft))
                 return topLeft;
@@ -95,7 +95,7 @@ void SyncPosition(QWidget *widget)
 
 bool CompositorRuns()
 {
-    QMutexLocker lock(&s_mutex);
+    std::lock_guard<std::mutex> lock(s_mutex);
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return false;
     xcb_connection_t *c = Connection();
@@ -122,7 +122,7 @@ bool CompositorRuns()
 
 void SetAnswerForTests(Answer answer)
 {
-    QMutexLocker lock(&s_mutex);
+    std::lock_guard<std::mutex> lock(s_mutex);
     s_answer = std::move(answer);
 }
 

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and runs the whole test suite.
+# UndefinedBehaviorSanitizer (leak checking on, warnings are errors), and runs
+# the whole test suite; then builds the device-link and simulator tests with
+# ThreadSanitizer in a folder of their own and runs them again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
@@ -8,5 +10,9 @@ cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVIK_SANITIZE=ON -
 # No library cycle, and every area uses only the areas below it.
 python3 scripts/check-deps.py build-test
 cmake --build build-test -j"$(nproc)"
-cd build-test
-ctest --output-on-failure -j"$(nproc)" --timeout 600
+(cd build-test && ctest --output-on-failure -j"$(nproc)" --timeout 600)
+
+# Only the tests labelled "tsan" are built here (orvik_tsan_tests).
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVIK_TSAN=ON -DORVIK_BENCH=OFF
+cmake --build build-tsan -j"$(nproc)" --target orvik_tsan_tests
+(cd build-tsan && ctest --output-on-failure -j"$(nproc)" --timeout 600 -L tsan)

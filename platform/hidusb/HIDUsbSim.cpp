@@ -138,8 +138,11 @@ bool injectReport(const QByteArray &header, const QByteArray &data)
     if (!c.connectionOpen || !c.connectionCallback)
         return false;
     Report r;
-    r.header = header;
-    r.data = data;
+    // Copies of the bytes, not shares of the caller's arrays: the delivery
+    // thread hands the callback writable pointers, and the caller may drop
+    // its arrays at the same time.
+    r.header = QByteArray(header.constData(), header.size());
+    r.data = QByteArray(data.constData(), data.size());
     r.generation = c.generation;
     r.callback = c.connectionCallback;
     r.due = Clock::now() + std::chrono::milliseconds(c.reportDelayMs);

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 #include <thread>
 
@@ -234,8 +235,11 @@ bool Core::queueLocked(quint8 command, quint8 kind3, quint8 kind4, const QByteAr
     header[2] = char(sequence++);
     header[3] = char(kind3);
     header[4] = char(kind4);
-    r.header = header;
-    r.data = data;
+    // Copies of the bytes, not shares of the caller's arrays: the delivery
+    // thread hands the callback writable pointers, and the caller may drop
+    // its arrays at the same time.
+    r.header = QByteArray(header.constData(), header.size());
+    r.data = QByteArray(data.constData(), data.size());
     r.generation = generation;
     r.callback = connectionCallback;
     r.due = Clock::now() + std::chrono::milliseconds(reportDelayMs);
@@ -341,7 +345,7 @@ QByteArray Core::factoryRecord(quint8 mid)
     const bool coarse = mid == 0x06;
     static const unsigned char colour[8][3] = {{255, 0, 0},   {0, 255, 0},   {0, 0, 255},     {255, 255, 0},
                                                {0, 255, 255}, {255, 0, 255}, {255, 255, 255}, {255, 128, 0}};
-    for (int i = 0; i < 8; ++i) {
+    for (std::ptrdiff_t i = 0; i < 8; ++i) {
         unsigned char *level = b + 15 + 6 * i;
         const int code = coarse ? dpi100[i] / 100 - 1 : dpi50[i] / 50 - 1;
         level[0] = static_cast<unsigned char>(code);
@@ -362,7 +366,7 @@ QByteArray Core::factoryRecord(quint8 mid)
     b[73] = 1;
     // Buttons: left, right, middle, back, forward, DPI up.
     static const unsigned char keys[6][3] = {{1, 1, 0}, {1, 2, 0}, {1, 4, 0}, {1, 8, 0}, {1, 16, 0}, {2, 1, 0}};
-    for (int k = 0; k < 6; ++k)
+    for (std::ptrdiff_t k = 0; k < 6; ++k)
         std::memcpy(b + 74 + 3 * k, keys[k], 3);
     return QByteArray(reinterpret_cast<const char *>(b), RecordSize);
 }

@@ -247,13 +247,16 @@ inline DeviceAllInfo pickerEntry(int id)
 }
 
 // Waits for the worker's pass and every report that followed it.
+// The bounds are generous: a sanitized run (ThreadSanitizer slows the link
+// several times) may need long to drain a queue of reports; an idle link
+// returns at once.
 inline bool settle()
 {
     Worker *worker = g_Worker.load();
     for (int i = 0; i < 3; ++i) {
-        if (worker && !QTest::qWaitFor([&] { return worker->isFinished() || !worker->isRunning(); }, 5000))
+        if (worker && !QTest::qWaitFor([&] { return worker->isFinished() || !worker->isRunning(); }, 30000))
             return false;
-        if (!HIDUsbSim::waitIdle())
+        if (!HIDUsbSim::waitIdle(30000))
             return false;
     }
     return true;

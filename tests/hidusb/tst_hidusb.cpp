@@ -9,7 +9,7 @@
 
 #include <QEventLoop>
 #include <QFile>
-#include <QMutex>
+#include <mutex>
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <QSemaphore>
@@ -33,7 +33,7 @@ struct Received
     QThread *thread = nullptr;
 };
 
-QMutex g_mutex;
+std::mutex g_mutex;
 QList<Received> g_reports;
 std::atomic<int> g_inCallback{0};
 std::atomic<int> g_maxConcurrent{0};
@@ -46,7 +46,7 @@ void collect(unsigned char *header, int headerLength, unsigned char *data, int l
     }
     QThread::usleep(200); // widen the window for overlapping deliveries
     {
-        QMutexLocker lock(&g_mutex);
+        std::lock_guard<std::mutex> lock(g_mutex);
         g_reports.append({QByteArray(reinterpret_cast<char *>(header), headerLength),
                           QByteArray(reinterpret_cast<char *>(data), length), QThread::currentThread()});
     }
@@ -55,13 +55,13 @@ void collect(unsigned char *header, int headerLength, unsigned char *data, int l
 
 QList<Received> reports()
 {
-    QMutexLocker lock(&g_mutex);
+    std::lock_guard<std::mutex> lock(g_mutex);
     return g_reports;
 }
 
 void clearReports()
 {
-    QMutexLocker lock(&g_mutex);
+    std::lock_guard<std::mutex> lock(g_mutex);
     g_reports.clear();
     g_maxConcurrent = 0;
 }
@@ -87,15 +87,15 @@ void hotplugB()
 
 // ---- upgrade callback ----
 QList<QByteArray> g_upgrade;
-QMutex g_upgradeMutex;
+std::mutex g_upgradeMutex;
 void upgradeCollect(unsigned char *report)
 {
-    QMutexLocker lock(&g_upgradeMutex);
+    std::lock_guard<std::mutex> lock(g_upgradeMutex);
     g_upgrade.append(QByteArray(reinterpret_cast<char *>(report), 3));
 }
 QList<QByteArray> upgradeReports()
 {
-    QMutexLocker lock(&g_upgradeMutex);
+    std::lock_guard<std::mutex> lock(g_upgradeMutex);
     return g_upgrade;
 }
 
@@ -149,7 +149,7 @@ private slots:
         clearReports();
         g_hotplugA = g_hotplugB = 0;
         g_hotplugThread = nullptr;
-        QMutexLocker lock(&g_upgradeMutex);
+        std::lock_guard<std::mutex> lock(g_upgradeMutex);
         g_upgrade.clear();
     }
 
@@ -886,7 +886,7 @@ void TestHidUsb::repairAfterFailedFlash()
     StopUsbChanged();
 
     // An image without our header fails at once, with one end report.
-    QMutexLocker lock(&g_upgradeMutex);
+    std::unique_lock<std::mutex> lock(g_upgradeMutex);
     g_upgrade.clear();
     lock.unlock();
     const QByteArray junk(800, '\x11');
