@@ -208,8 +208,11 @@ void Core::resetLocked()
     hotplugPosts = 0;
     flashDurationMs = 4000;
     pairDurationMs = 2000;
-    failNextFlash = false;
+    failNextFlashAt = -1;
     failNextPairing = false;
+    flashLeavesEnumeration = false;
+    flashTimeoutCapMs = 0;
+    lastFlashedImage.clear();
     refuseNextUpdate = false;
     offlineAtNextUpdate = false;
     callbacksStopped = false;
