@@ -6,7 +6,7 @@
 #include "HIDUsb.h"
 #include "ModelInfo.h"
 #include "PostMsg.h"
-#include "RegistryStore.h"
+#include "UpdateRegistry.h"
 #include "UserPaths.h"
 
 #include <QDebug>
@@ -229,8 +229,7 @@ void handleVersion()
     g_CurrentDevice.update([&](DeviceAllInfo &current) { current.MouseVersion = text; });
     PostMsg::GetInstance()->EmitSetver(0);
 
-    const QString name = QStringLiteral("MouseVer") + ModelInfo::CidText() + ModelInfo(device).MidText();
-    RegistryStore::setValue(RegistryStore::mouseTestKey(), name, text);
+    UpdateRegistry::SetMouseVersion(ModelInfo::CidText(), ModelInfo(device).MidText(), text);
 }
 
 void handleParameterReport(const unsigned char *header, int headerLength, const unsigned char *data, int length)

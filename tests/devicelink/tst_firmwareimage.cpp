@@ -183,26 +183,41 @@ private slots:
         }
     }
 
-    void receiverCheck_data()
+    // The model key by kind and receiver class: "MM" for the mouse, "DM",
+    // "D2M", "D4M" for classes 1, 2, 4; another class finds nothing.
+    void modelKeyByKindAndClass_data()
     {
+        QTest::addColumn<int>("kind");
         QTest::addColumn<int>("receiverClass");
         QTest::addColumn<QString>("version");
-        QTest::addColumn<bool>("available");
-        QTest::newRow("4 kHz receiver, older") << 4 << "v1.2" << true;
-        QTest::newRow("4 kHz receiver, same") << 4 << "v2.0" << false;
-        QTest::newRow("1 kHz receiver: other model name") << 1 << "v1.2" << false;
-        QTest::newRow("no class") << 0 << "v1.2" << false;
-        QTest::newRow("class 3") << 3 << "v1.2" << false;
-        QTest::newRow("empty version") << 4 << "" << false;
+        QTest::addColumn<QString>("availableFor"); // the model name whose image is offered; empty: none
+        QTest::newRow("mouse, any class") << 0xD2 << 3 << "v1.2" << "TestMouse";
+        QTest::newRow("1 kHz receiver") << 0xD3 << 1 << "v1.2" << "TestR1K";
+        QTest::newRow("2 kHz receiver") << 0xD3 << 2 << "v1.2" << "TestR2K";
+        QTest::newRow("4 kHz receiver") << 0xD3 << 4 << "v1.2" << "TestR4K";
+        QTest::newRow("4 kHz receiver, same version") << 0xD3 << 4 << "v2.0" << "";
+        QTest::newRow("no class") << 0xD3 << 0 << "v1.2" << "";
+        QTest::newRow("class 3") << 0xD3 << 3 << "v1.2" << "";
+        QTest::newRow("empty version") << 0xD3 << 4 << "" << "";
     }
-    void receiverCheck()
+    void modelKeyByKindAndClass()
     {
+        QFETCH(int, kind);
         QFETCH(int, receiverClass);
         QFETCH(QString, version);
-        QFETCH(bool, available);
-        put("r4k.bin", image(0xD3, 0x0200, "TestR4K"));
-        QCOMPARE(FirmwareImage::IsUpdateAvailable(0xD3, version, receiverClass), available);
+        QFETCH(QString, availableFor);
+        for (const char *model : {"TestMouse", "TestR1K", "TestR2K", "TestR4K"}) {
+            // Every image is of the kind asked, so only the model name decides.
+            put(QString(model) + ".bin", image(kind, 0x0200, model));
+        }
+        const bool expected = !availableFor.isEmpty();
+        QCOMPARE(FirmwareImage::IsUpdateAvailable(kind, version, receiverClass), expected);
         QCOMPARE(g_UpdateCID.load(), 26);
+        if (expected) {
+            // Only that model's image counts: without it nothing is offered.
+            QVERIFY(QFile::remove(m_Bin->path() + "/" + availableFor + ".bin"));
+            QVERIFY(!FirmwareImage::IsUpdateAvailable(kind, version, receiverClass));
+        }
     }
 
     void noFolder()
