@@ -33,6 +33,11 @@ void ExeIsRun::ShowPleaseStopText()
     ui->label->setText(m_PleaseStopText);
 }
 
+void ExeIsRun::ShowText(const QString &text)
+{
+    ui->label->setText(text);
+}
+
 LanguageLoader::KeyTable ExeIsRun::LanguageKeys()
 {
     LanguageLoader::KeyTable keys = MessageDialog::LanguageKeys();

@@ -16,6 +16,8 @@ public:
     void ShowSecondText();
     // The label shows the "PleaseStop" text of the last language load.
     void ShowPleaseStopText();
+    // The label shows a text of the caller's own language section.
+    void ShowText(const QString &text);
 
 private slots:
     void on_NewHong_clicked();

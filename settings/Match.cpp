@@ -1,6 +1,6 @@
 #include "Match.h"
 
-#include "ConfigIni.h"
+#include "ModelInfo.h"
 #include "DeviceDiscovery.h"
 #include "EventWait.h"
 #include "GlobalState.h"
@@ -209,7 +209,7 @@ void Match::InitMatch()
     m_Vid = source.VID;
     m_Pid = source.PID;
     m_Wired = source.Wired;
-    m_Cid = static_cast<unsigned char>(ConfigIni::GetInstance()->GetValue("Option", "CID").toInt() & 0xFF);
+    m_Cid = static_cast<unsigned char>(ModelInfo::Cid() & 0xFF);
 
     if (g_MatchUsbTimer)
         g_MatchUsbTimer->start(100);

@@ -1,10 +1,36 @@
 #pragma once
-// The macro editor page, third page of the main frame.
+// The macro editor page, third page of the main frame. It lists the user's
+// macros (one file each in the per-user macro folder), shows the rows of the
+// selected macro, lets the user create, delete and rename macros, insert,
+// modify and delete rows, choose the repeat mode and save, and tells the
+// button page through the hub when a macro was deleted, renamed or saved.
+//
+// The code is split by subject: Macro.cpp (construction, skin, actions and
+// the hub), MacroRows.cpp (the row operations every producer of rows uses)
+// and MacroFiles.cpp (the macro files and the macro list).
+//
+// Rows: a row whose text contains "ms" is a delay row, every other row an
+// event, a press when its item type is 0 and a release otherwise. An event
+// row also carries its kind and device code in its Qt::UserRole data (see
+// RowCodeRole), so a mouse-button row keeps its meaning after the language,
+// and with it the button's name, changed.
 
 #include "FlashDataMap.h"
 #include "PageSkeleton.h"
 
+#include <QElapsedTimer>
+#include <QModelIndex>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
 #include <atomic>
+
+class KeyboardHook;
+class QButtonGroup;
+class QDialog;
+class QListWidgetItem;
+class Ui_Macro;
 
 // True while the macro page records keys; the top-level window then ignores
 // every key.
@@ -18,10 +44,115 @@ public:
     explicit Macro(QWidget *parent = nullptr);
     ~Macro() override;
 
+    // The item data role of an event row holding its {kind, code} pair
+    // (a QVariantList of two ints).
+    static constexpr int RowCodeRole = Qt::UserRole;
+
+    // Row operations (only the recorder, the insert and modify actions and the
+    // device-record parser make rows).
+    void AddKeyItem(QString name, bool press);
+    void AddDelayItem(double ms);
+    void InsertKeyEvent(QString name, bool press);
+    // mask: the mouse-button bit the row stands for; 0 looks the name up.
+    void InsertMouseClick(QString name, int mask = 0);
+    void InsertDelayItem(double ms);
+
+    // Macro files and the macro list.
+    void LoadMacroList();
+    void LoadMacroFile();
+    void SaveMacroFile(QString mode);
+    void AppendMacroFile(QString name);
+    void CreateMacroFile();
+    void ClearMacroFile(QString path);
+    void DelayMs(int ms);
+
 public slots:
     void SlotButtonToMacro(FlashDataMap DataMap, int KeyNumer);
     void SlotMacroDownLoadData(QString MacroName, int index);
     // Ends a recording (the main frame sends it on the way back to the device
     // list); harmless when nothing is recorded.
     void SlotSetMacroPage();
+
+private slots:
+    void on_NewHong_clicked();
+    void on_DeleteHong_clicked();
+    void on_Amend_clicked();
+    void on_NumberEdit_editingFinished();
+    void on_ReUntilLoose_released();
+    void on_ReUntilClick_released();
+    void on_ReNumber_released();
+    void on_InsertEvent_released();
+    void on_AutoInsertDelay_released();
+    void on_ChooseEvent_activated(int index);
+    void on_DeleteKey_clicked();
+    void on_StartRecord_clicked();
+    void on_StopRecord_clicked();
+    void on_Save_clicked();
+    void UpdateCapslockTip(int keyCode, bool downOrUp, bool aotu);
+    void on_listWidgetKey_itemChanged(QListWidgetItem *item);
+    void on_NumberEdit_valueChanged(int);
+    void on_listWidgetHong_clicked(QModelIndex index);
+    void on_listWidgetHong_customContextMenuRequested(QPoint pos);
+    void ExPortMacro();
+    void RenameMacro();
+    void DeleteMacro();
+    void CreateMewMacro();
+    void InPortMacro();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    // The children of the page's language section and where each text goes.
+    LanguageLoader::KeyTable LanguageKeys() override;
+    void InitButtonGroup();
+    void OnRepeatModeToggled(int id, bool checked);
+    void ApplySkin();
+    void SetSaveIdleLook();
+    void SetSaveActiveLook();
+    // Page-centred placement of a dialog of this page.
+    void PlaceDialog(QDialog *dialog, int dx, int dy, const QSize &size = QSize()) const;
+    // Shows ExeIsRun with its PleaseStop text when a recording runs.
+    bool RefuseWhileRecording();
+    // The notice for a name that cannot become a macro file name.
+    void ShowBadNameNotice(const QSize &placeAs);
+    // Asks for a macro name (new: second 0, rename: 1); an empty result
+    // means the user gave up or the name was refused with a notice.
+    QString AskMacroName(int second);
+    // A name the user may give a macro: it makes a file inside the macro
+    // folder that the list shows under the same name at the next start.
+    static bool IsUsableNewName(const QString &name);
+    // The file of a macro name; empty for a name that cannot be a file name.
+    QString MacroFilePathOf(const QString &name) const;
+    // Writes the row lines of the list to an open file.
+    QByteArray RowLines() const;
+    QString CurrentMacroName() const;
+    bool HasSelectedMacro() const;
+
+    Ui_Macro *ui;
+    QString macroFolder;
+    QString macroFilePath;
+    KeyboardHook *keyboardHook = nullptr;
+    QButtonGroup *delayModeGroup = nullptr;
+    QButtonGroup *repeatModeGroup = nullptr;
+    int lastKeyCode = -1;
+    QElapsedTimer eventTimer;
+    bool firstEvent = false;
+    QStringList buttonColorList;
+    QString buttonColor;
+    int recordedEvents = 0;
+    bool rowsChanged = false;
+    bool repeatModeChanged = false;
+    QString exportText;
+    QString renameText;
+    QString deleteText;
+    QString newText;
+    QString importText;
+    QString macroLabelPrefix;
+    // Notices of refused names and failed renames (children "BadName" and
+    // "RenameFail" of the page's language section).
+    QString badNameText;
+    QString renameFailText;
 };

@@ -1,0 +1,330 @@
+// The macro page on its own: the listing of the macro folder, loading macro
+// files of every shape, the row operations and the page's language section.
+// Each case builds a fresh page over a prepared macro folder, since the page
+// lists the folder once, when it is built.
+
+#include "TestMain.h"
+
+#include "MacroTestHelpers.h"
+
+#include "KeyVocabulary.h"
+#include "LanguageLoader.h"
+#include "Macro.h"
+#include "MacroIni.h"
+#include "MacroListing.h"
+#include "PostMsg.h"
+#include "Startup.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFile>
+#include <QFrame>
+
+#include <memory>
+
+using namespace MacroTest;
+
+class TestMacroFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void listingFollowsTheSharedRule();
+    void loadsEveryShape_data();
+    void loadsEveryShape();
+    void missingFileKeepsRepeatControls();
+    void rowOperationsKeepTheShape_data();
+    void rowOperationsKeepTheShape();
+    void delayRowHasNoDecimals();
+    void languageSectionSetsTextsAndNames();
+    void newHongToolTipOnlyForIndexFive_data();
+    void newHongToolTipOnlyForIndexFive();
+    void languageChangeEventKeepsValues();
+    void waitProcessesEvents();
+    void pressElsewhereTakesFocusFromSpinBoxes();
+
+private:
+    std::unique_ptr<Macro> NewPage();
+    void Open(Macro *page, const QString &name);
+};
+
+void TestMacroFiles::initTestCase()
+{
+    Startup::PrepareUserFolders();
+}
+
+void TestMacroFiles::init()
+{
+    MacroIni::GetInstance()->SetValue("Language", "Language", "0");
+    EmptyMacroFolder();
+}
+
+std::unique_ptr<Macro> TestMacroFiles::NewPage()
+{
+    std::unique_ptr<Macro> page(new Macro);
+    page->show();
+    return page;
+}
+
+void TestMacroFiles::Open(Macro *page, const QString &name)
+{
+    auto *list = page->findChild<QListWidget *>("listWidgetHong");
+    const QList<QListWidgetItem *> found = list->findItems(name, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    list->setCurrentItem(found.first());
+    QVERIFY(QMetaObject::invokeMethod(page, "on_listWidgetHong_clicked", Q_ARG(QModelIndex, list->currentIndex())));
+}
+
+void TestMacroFiles::listingFollowsTheSharedRule()
+{
+    for (const char *name : {"b.ini", "A.ini", "c.txt", "noxml.ini", "XML.ini", "x.ini.ini", ".hidden.ini"})
+        WriteFile(MacroFolder() + "/" + name, "1\n");
+    QVERIFY(QDir(MacroFolder()).mkdir("folder.ini"));
+    QVERIFY(QFile::link(MacroFolder() + "/b.ini", MacroFolder() + "/link.ini"));
+
+    // The one listing both pages use: files only, no hidden files, no links,
+    // by name ignoring case.
+    QCOMPARE(MacroNames::ListFolderFiles(MacroFolder()),
+             (QStringList{"A.ini", "b.ini", "c.txt", "noxml.ini", "x.ini.ini", "XML.ini"}));
+
+    std::unique_ptr<Macro> page = NewPage();
+    auto *list = page->findChild<QListWidget *>("listWidgetHong");
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i)
+        shown << list->item(i)->text();
+    // "xml" is searched case-sensitively; other extensions keep their name.
+    QCOMPARE(shown, (QStringList{"A", "b", "c.txt", "x", "XML"}));
+    QCOMPARE(list->currentRow(), -1);
+}
+
+void TestMacroFiles::loadsEveryShape_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<int>("count");
+
+    QTest::newRow("count 7") << QByteArray("7\n0x04 1 0\n10ms\n0x04 1 1\n")
+                             << QStringList{"A/0", "10ms/0", "A/1"} << "ReNumber" << 7;
+    QTest::newRow("count 300 reads as 1") << QByteArray("300\n0x04 1 0\n") << QStringList{"A/0"} << "ReNumber" << 1;
+    QTest::newRow("count 0 reads as 1") << QByteArray("0\n") << QStringList{} << "ReNumber" << 1;
+    QTest::newRow("254 until released") << QByteArray("254\n") << QStringList{} << "ReUntilLoose" << 5;
+    QTest::newRow("255 until clicked") << QByteArray("255\n") << QStringList{} << "ReUntilClick" << 5;
+    QTest::newRow("253 until a key") << QByteArray("253\n") << QStringList{} << "ReUntil" << 5;
+    QTest::newRow("not a number") << QByteArray("abc\n0x04 1 0\n") << QStringList{"A/0"} << "ReNumber" << 1;
+    QTest::newRow("blank first line") << QByteArray("\n0x04 1 0\n") << QStringList{"A/0"} << "ReNumber" << 1;
+    QTest::newRow("third field 2") << QByteArray("1\n0x04 1 2\n") << QStringList{} << "ReNumber" << 1;
+    QTest::newRow("double blanks") << QByteArray("1\n0x04  1  0\n") << QStringList{"A/0"} << "ReNumber" << 1;
+    QTest::newRow("last line without line end")
+        << QByteArray("1\n0x04 1 0\n10ms\n0x04 1 1") << QStringList{"A/0", "10ms/0", "A/1"} << "ReNumber" << 1;
+    QTest::newRow("CR LF line ends") << QByteArray("2\r\n0x2A 1 0\r\n15ms\r\n0x2A 1 1\r\n")
+                                     << QStringList{"BackSpace/0", "15ms/0", "BackSpace/1"} << "ReNumber" << 2;
+    QTest::newRow("modifier and mouse button")
+        << QByteArray("1\n0x40 0 0\n10ms\n0x10 4 1\n") << QStringList{"RAlt/0", "10ms/0", "Forward button/1"}
+        << "ReNumber" << 1;
+    QTest::newRow("lower-case code is no key") << QByteArray("1\n0x2a 1 0\n") << QStringList{"/0"} << "ReNumber" << 1;
+    // Kept as the files have always read: one word is a delay row.
+    QTest::newRow("one word") << QByteArray("1\nhello\n") << QStringList{"hello/0"} << "ReNumber" << 1;
+    QTest::newRow("four fields") << QByteArray("1\n0x04 1 0 9\n") << QStringList{} << "ReNumber" << 1;
+}
+
+void TestMacroFiles::loadsEveryShape()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, mode);
+    QFETCH(int, count);
+
+    WriteFile(MacroFile("m"), content);
+    std::unique_ptr<Macro> page = NewPage();
+    // Controls the file may leave alone start elsewhere.
+    page->findChild<QSpinBox *>("NumberEdit")->setValue(5);
+    page->findChild<QCheckBox *>("ReUntilClick")->setChecked(true);
+    Open(page.get(), "m");
+
+    QCOMPARE(Rows(page->findChild<QListWidget *>("listWidgetKey")), rows);
+    QVERIFY2(page->findChild<QCheckBox *>(mode)->isChecked(), qPrintable(mode));
+    QCOMPARE(page->findChild<QSpinBox *>("NumberEdit")->value(), count);
+    // Loading marks nothing: Save stays idle.
+    QVERIFY(!page->findChild<QToolButton *>("Save")->isEnabled());
+}
+
+void TestMacroFiles::missingFileKeepsRepeatControls()
+{
+    WriteFile(MacroFile("gone"), "254\n");
+    WriteFile(MacroFile("empty"), "");
+    std::unique_ptr<Macro> page = NewPage();
+    QVERIFY(QFile::remove(MacroFile("gone")));
+    page->findChild<QCheckBox *>("ReUntil")->setChecked(true);
+    Open(page.get(), "gone");
+    QVERIFY(page->findChild<QCheckBox *>("ReUntil")->isChecked());
+    Open(page.get(), "empty");
+    QVERIFY(page->findChild<QCheckBox *>("ReUntil")->isChecked());
+    QCOMPARE(page->findChild<QListWidget *>("listWidgetKey")->count(), 0);
+
+    // The controls stay live after either load.
+    page->findChild<QToolButton *>("Save")->setEnabled(false);
+    page->findChild<QCheckBox *>("ReUntilLoose")->click();
+    QVERIFY(page->findChild<QToolButton *>("Save")->isEnabled());
+    page->findChild<QToolButton *>("Save")->setEnabled(false);
+    page->findChild<QSpinBox *>("NumberEdit")->setValue(9);
+    QVERIFY(page->findChild<QToolButton *>("Save")->isEnabled());
+}
+
+void TestMacroFiles::rowOperationsKeepTheShape_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QStringList>("rows");
+
+    const QByteArray three("1\n0x04 1 0\n10ms\n0x05 1 0\n");
+    const QByteArray one("1\n0x04 1 0\n");
+    QTest::newRow("key into empty list") << QByteArray("1\n") << -1 << "key" << QStringList{"C/0"};
+    QTest::newRow("click into empty list") << QByteArray("1\n") << -1 << "click"
+                                           << QStringList{"Left button/0", "10ms/0", "Left button/1"};
+    QTest::newRow("key after the only row") << one << 0 << "key" << QStringList{"A/0", "10ms/0", "C/0"};
+    QTest::newRow("click after the only row")
+        << one << 0 << "click" << QStringList{"A/0", "10ms/0", "Left button/0", "10ms/0", "Left button/1"};
+    QTest::newRow("key after the first event")
+        << three << 0 << "key" << QStringList{"A/0", "10ms/0", "C/0", "10ms/0", "B/0"};
+    QTest::newRow("key after a delay") << three << 1 << "key" << QStringList{"A/0", "10ms/0", "C/0", "10ms/0", "B/0"};
+    QTest::newRow("key with no current row")
+        << three << -1 << "key" << QStringList{"A/0", "10ms/0", "B/0", "10ms/0", "C/0"};
+    QTest::newRow("click after a delay")
+        << three << 1 << "click"
+        << QStringList{"A/0", "10ms/0", "Left button/0", "10ms/0", "Left button/1", "10ms/0", "B/0"};
+    QTest::newRow("delay on the first row") << three << 0 << "delay" << QStringList{"A/0", "10ms/0", "B/0"};
+    QTest::newRow("delay replaces a delay") << three << 1 << "delay" << QStringList{"A/0", "77ms/0", "B/0"};
+    QTest::newRow("delay before an event") << three << 2 << "delay" << QStringList{"A/0", "77ms/0", "B/0"};
+}
+
+void TestMacroFiles::rowOperationsKeepTheShape()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, current);
+    QFETCH(QString, operation);
+    QFETCH(QStringList, rows);
+
+    WriteFile(MacroFile("m"), content);
+    std::unique_ptr<Macro> page = NewPage();
+    Open(page.get(), "m");
+    auto *list = page->findChild<QListWidget *>("listWidgetKey");
+    list->setCurrentRow(current);
+    if (operation == "key")
+        page->InsertKeyEvent("C", true);
+    else if (operation == "click")
+        page->InsertMouseClick(g_MouseButtonNames[MouseButtonLeft], 0x01);
+    else
+        page->InsertDelayItem(77);
+    QCOMPARE(Rows(list), rows);
+}
+
+void TestMacroFiles::delayRowHasNoDecimals()
+{
+    WriteFile(MacroFile("m"), "1\n0x04 1 0\n");
+    std::unique_ptr<Macro> page = NewPage();
+    auto *list = page->findChild<QListWidget *>("listWidgetKey");
+    // Without a selected macro nothing is added.
+    page->AddDelayItem(12.0);
+    QCOMPARE(list->count(), 0);
+    Open(page.get(), "m");
+    page->AddDelayItem(12.0);
+    page->AddKeyItem("Z", false);
+    QCOMPARE(Rows(list), (QStringList{"A/0", "12ms/0", "Z/1"}));
+    QCOMPARE(list->currentRow(), 2);
+}
+
+void TestMacroFiles::languageSectionSetsTextsAndNames()
+{
+    std::unique_ptr<Macro> page = NewPage();
+    auto *choose = page->findChild<QComboBox *>("ChooseEvent");
+    QCOMPARE(choose->count(), 9);
+    QCOMPARE(choose->itemText(0), QString());
+    QCOMPARE(page->findChild<QToolButton *>("Save")->text(), QString("Save"));
+    QCOMPARE(page->findChild<QLabel *>("ReUntilLooseLabel")->text(), QString("Repeat while the button is held"));
+    QCOMPARE(g_MouseButtonNames[MouseButtonForward], choose->itemText(7));
+    QCOMPARE(g_MouseButtonNames[MouseButtonBack], choose->itemText(8));
+
+    // Every language names the five buttons, and no name reads as a delay.
+    for (int index = 0; index <= 5; ++index) {
+        PostMsg::GetInstance()->EmitChangeLanguage(index);
+        for (int i = 0; i < MouseButtonCount; ++i) {
+            QVERIFY2(!g_MouseButtonNames[i].isEmpty(), qPrintable(QString::number(index)));
+            QVERIFY(!g_MouseButtonNames[i].contains("ms"));
+        }
+        QVERIFY(!page->findChild<QToolButton *>("NewHong")->text().isEmpty());
+    }
+    PostMsg::GetInstance()->EmitChangeLanguage(0);
+}
+
+void TestMacroFiles::newHongToolTipOnlyForIndexFive_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<bool>("tip");
+    QTest::newRow("Japanese") << 5 << true;
+    QTest::newRow("English") << 0 << false;
+    QTest::newRow("Korean") << 4 << false;
+}
+
+void TestMacroFiles::newHongToolTipOnlyForIndexFive()
+{
+    QFETCH(int, stored);
+    QFETCH(bool, tip);
+    MacroIni::GetInstance()->SetValue("Language", "Language", QString::number(stored));
+    std::unique_ptr<Macro> page = NewPage();
+    auto *newHong = page->findChild<QToolButton *>("NewHong");
+    QCOMPARE(newHong->toolTip(), tip ? newHong->text() : QString());
+    QVERIFY(!newHong->text().isEmpty());
+}
+
+void TestMacroFiles::languageChangeEventKeepsValues()
+{
+    std::unique_ptr<Macro> page = NewPage();
+    auto *choose = page->findChild<QComboBox *>("ChooseEvent");
+    choose->setCurrentIndex(3);
+    page->findChild<QSpinBox *>("DelayTime")->setValue(333);
+    page->findChild<QSpinBox *>("NumberEdit")->setValue(44);
+    page->findChild<QToolButton *>("Save")->setEnabled(false);
+
+    QEvent change(QEvent::LanguageChange);
+    QApplication::sendEvent(page.get(), &change);
+    // The form's built-in texts are back; the values stay and nothing is marked.
+    QCOMPARE(page->findChild<QToolButton *>("Save")->text(), QString::fromUtf8("删除"));
+    QCOMPARE(choose->currentIndex(), 3);
+    QCOMPARE(page->findChild<QSpinBox *>("DelayTime")->value(), 333);
+    QCOMPARE(page->findChild<QSpinBox *>("NumberEdit")->value(), 44);
+    QVERIFY(!page->findChild<QToolButton *>("Save")->isEnabled());
+}
+
+void TestMacroFiles::waitProcessesEvents()
+{
+    std::unique_ptr<Macro> page = NewPage();
+    bool ran = false;
+    QTimer::singleShot(0, [&ran] { ran = true; });
+    page->DelayMs(100);
+    QVERIFY(ran);
+}
+
+void TestMacroFiles::pressElsewhereTakesFocusFromSpinBoxes()
+{
+    std::unique_ptr<Macro> page = NewPage();
+    QApplication::setActiveWindow(page.get());
+    QVERIFY(QTest::qWaitForWindowActive(page.get()));
+    auto *delay = page->findChild<QSpinBox *>("DelayTime");
+    delay->setFocus();
+    QTRY_VERIFY(delay->hasFocus());
+    // A press on the spin box itself keeps its focus.
+    QTest::mouseClick(delay, Qt::LeftButton);
+    QVERIFY(delay->hasFocus());
+    // A press on the page elsewhere ends the entry.
+    QTest::mouseClick(page->findChild<QFrame *>("MacroPage"), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    QVERIFY(!delay->hasFocus());
+    QVERIFY(page->hasFocus());
+}
+
+ORVIK_TEST_MAIN(TestMacroFiles)
+#include "tst_macrofiles.moc"

@@ -1,0 +1,589 @@
+// The macro page inside the running main frame, offscreen, with a simulated
+// mouse selected: creating, filling, saving, renaming and deleting a macro as
+// a user would, with the page's dialogs answered by the test. The test
+// functions run in order on one session.
+
+#include "TestMain.h"
+
+#include "MacroTestHelpers.h"
+
+#include "Dialog.h"
+#include "DialogForm.h"
+#include "DialogChange.h"
+#include "DialogMain.h"
+#include "ExeIsRun.h"
+#include "GlobalState.h"
+#include "HIDUsbSim.h"
+#include "KeyVocabulary.h"
+#include "Macro.h"
+#include "MacroIni.h"
+#include "PostMsg.h"
+#include "SameMacro.h"
+#include "Startup.h"
+#include "UpDataParam.h"
+
+#include <QComboBox>
+#include <QMenu>
+#include <QSignalSpy>
+
+using namespace MacroTest;
+
+class TestMacroPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void newMacroMakesEmptyFileAndSelectsIt();
+    void sameNameShowsSameMacro();
+    void refusedNamesMakeNoFile_data();
+    void refusedNamesMakeNoFile();
+    void acceptedNamesKeepTheirBytes_data();
+    void acceptedNamesKeepTheirBytes();
+    void insertedRowsSaveAsFileLines();
+    void repeatModeAloneSendsModeUpdate();
+    void mouseClickRowSurvivesLanguageSwitch();
+    void modifyingRowsThroughTheDialogs();
+    void deletingTheLastRowsReachesTheDevice();
+    void deletingRowTakesItsPartner_data();
+    void deletingRowTakesItsPartner();
+    void unsavedChangesGoWithTheNextSave();
+    void contextMenuOffersTheLanguageCaptions();
+    void renameToOwnNameIsAClash();
+    void renameMovesFileAndTellsButtonPage();
+    void failedRenameKeepsNameAndSaysSo();
+    void refusedWhileRecording_data();
+    void refusedWhileRecording();
+    void escapeAndF12AreSwallowed();
+    void deleteRemovesFileAndTellsButtonPage();
+
+private:
+    QListWidget *MacroList() const { return m_Page->findChild<QListWidget *>("listWidgetHong"); }
+    QListWidget *RowList() const { return m_Page->findChild<QListWidget *>("listWidgetKey"); }
+    QToolButton *SaveButton() const { return m_Page->findChild<QToolButton *>("Save"); }
+    void Invoke(const char *slot) { QVERIFY(QMetaObject::invokeMethod(m_Page, slot)); }
+    void Choose(int index) { emit m_Page->findChild<QComboBox *>("ChooseEvent")->activated(index); }
+    void Select(const QString &name);
+
+    DialogMain *m_Window = nullptr;
+    Macro *m_Page = nullptr;
+    QSignalSpy *m_UpData = nullptr;
+    QSignalSpy *m_Deleted = nullptr;
+    QSignalSpy *m_Renamed = nullptr;
+};
+
+void TestMacroPage::initTestCase()
+{
+    Startup::PrepareUserFolders();
+    HIDUsbSim::reset();
+    MacroIni::GetInstance()->SetValue("Language", "Language", "0");
+
+    m_Window = new DialogMain; // lives until the process ends, as in the utility
+    m_Window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_Window));
+
+    HIDUsbSim::DeviceSetup receiver;
+    receiver.name = "rx";
+    receiver.mouse = "m1";
+    receiver.receiverType = 1;
+    receiver.pid = "F503";
+    QVERIFY(HIDUsbSim::plug(receiver) > 0);
+    QTRY_COMPARE(g_TileButtons.size(), 1);
+    QTRY_VERIFY(g_TileButtons.first()->isVisible());
+
+    // Select the mouse; the first read runs behind the wait dialog.
+    // (The wait dialog runs modally, so a timer watches for it.)
+    UpDataParam *wait = m_Window->MainFramePage()->ApplyDialog();
+    bool waitShown = false;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, [&] { waitShown = waitShown || wait->isVisible(); });
+    watch.start(20);
+    static_cast<QToolButton *>(g_TileButtons.first())->click();
+    QTRY_VERIFY_WITH_TIMEOUT(waitShown, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!wait->isVisible(), 20000);
+    watch.stop();
+    QCOMPARE(m_Window->CurrentPage(), 1);
+    QVERIFY(HIDUsbSim::waitIdle());
+
+    m_Window->MainFramePage()->Form()->MacroButton->click();
+    m_Page = m_Window->MainFramePage()->MacroPage();
+    QTRY_VERIFY(m_Page->isVisible());
+
+    m_UpData = new QSignalSpy(PostMsg::GetInstance(), &PostMsg::SigUpDataMacro);
+    m_Deleted = new QSignalSpy(PostMsg::GetInstance(), &PostMsg::SigDeleteMacroButton);
+    m_Renamed = new QSignalSpy(PostMsg::GetInstance(), &PostMsg::SigMacroRename);
+}
+
+void TestMacroPage::init()
+{
+    g_MacroRecording = false;
+    m_UpData->clear();
+    m_Deleted->clear();
+    m_Renamed->clear();
+}
+
+void TestMacroPage::Select(const QString &name)
+{
+    const QList<QListWidgetItem *> found = MacroList()->findItems(name, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    MacroList()->setCurrentItem(found.first());
+    QVERIFY(QMetaObject::invokeMethod(m_Page, "on_listWidgetHong_clicked",
+                                      Q_ARG(QModelIndex, MacroList()->currentIndex())));
+}
+
+void TestMacroPage::newMacroMakesEmptyFileAndSelectsIt()
+{
+    DialogAnswers answers({EnterName("M1")});
+    m_Page->findChild<QToolButton *>("NewHong")->click();
+    QVERIFY(answers.allUsed());
+    QCOMPARE(answers.seen, QStringList{"QuestionDialog"});
+    // Centred on the page, shifted by (-100, -50).
+    const QPoint page = m_Page->mapToGlobal(QPoint(0, 0));
+    QCOMPARE(answers.positions.first(),
+             page + QPoint((m_Page->width() - 300) / 2 - 100, (m_Page->height() - 140) / 2 - 50));
+
+    QVERIFY(QFile::exists(MacroFile("M1")));
+    QCOMPARE(ReadFile(MacroFile("M1")), QByteArray());
+    QVERIFY(MacroList()->currentItem());
+    QCOMPARE(MacroList()->currentItem()->text(), QString("M1"));
+    QCOMPARE(RowList()->count(), 0);
+    QVERIFY(m_Page->findChild<QCheckBox *>("ReNumber")->isChecked());
+    QCOMPARE(m_Page->findChild<QSpinBox *>("NumberEdit")->value(), 1);
+}
+
+void TestMacroPage::sameNameShowsSameMacro()
+{
+    const int before = MacroList()->count();
+    DialogAnswers answers({EnterName("M1"), Confirm()});
+    m_Page->findChild<QToolButton *>("NewHong")->click();
+    QCOMPARE(answers.seen, (QStringList{"QuestionDialog", "SameMacro"}));
+    QCOMPARE(MacroList()->count(), before);
+
+    // Letter case counts: "m1" is another macro.
+    DialogAnswers other({EnterName("m1")});
+    m_Page->findChild<QToolButton *>("NewHong")->click();
+    QCOMPARE(other.seen, QStringList{"QuestionDialog"});
+    QCOMPARE(MacroList()->count(), before + 1);
+    QVERIFY(QFile::exists(MacroFile("m1")));
+    // Leave it out of the later steps.
+    MacroList()->setCurrentRow(MacroList()->count() - 1);
+    DialogAnswers gone({Confirm()});
+    Invoke("on_DeleteHong_clicked");
+    QCOMPARE(MacroList()->count(), before);
+    Select("M1");
+}
+
+void TestMacroPage::refusedNamesMakeNoFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("parent folder") << "../x";
+    QTest::newRow("two levels up") << "../../Macro";
+    QTest::newRow("slash") << "a/b";
+    QTest::newRow("backslash") << "a\\b";
+    QTest::newRow("dot") << ".";
+    QTest::newRow("dot dot") << "..";
+    QTest::newRow("leading dot") << ".hid";
+    QTest::newRow("control character") << QString("a") + QChar(0x01) + "b";
+    QTest::newRow("line feed") << "a\nb";
+    QTest::newRow("NUL") << QString("a") + QChar(0) + "b";
+    QTest::newRow("xml") << "xml1";
+    QTest::newRow("xml inside") << "myxmlmacro";
+    // The list would strip the ".ini" and show another name next time.
+    QTest::newRow(".ini in the name") << "a.ini";
+}
+
+void TestMacroPage::refusedNamesMakeNoFile()
+{
+    QFETCH(QString, name);
+    const QMap<QString, QByteArray> before = HomeFiles();
+    const int count = MacroList()->count();
+    const QString current = MacroList()->currentItem()->text();
+
+    DialogAnswers answers({EnterName(name), Confirm()});
+    m_Page->findChild<QToolButton *>("NewHong")->click();
+    QCOMPARE(answers.seen, (QStringList{"QuestionDialog", "ExeIsRun"}));
+    QVERIFY(!answers.texts.at(1).isEmpty());
+
+    QCOMPARE(HomeFiles(), before);
+    QCOMPARE(MacroList()->count(), count);
+    QCOMPARE(MacroList()->currentItem()->text(), current);
+
+    // Renaming to it is refused the same way.
+    DialogAnswers rename({EnterName(name), Confirm()});
+    Invoke("RenameMacro");
+    QCOMPARE(rename.seen, (QStringList{"QuestionDialog", "ExeIsRun"}));
+    QCOMPARE(HomeFiles(), before);
+    QCOMPARE(MacroList()->currentItem()->text(), current);
+    QCOMPARE(m_Renamed->count(), 0);
+}
+
+void TestMacroPage::acceptedNamesKeepTheirBytes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Chinese") << QString::fromUtf8("宏一");
+    QTest::newRow("blank inside") << "Fire 2";
+    QTest::newRow("capital XML") << "XML";
+}
+
+void TestMacroPage::acceptedNamesKeepTheirBytes()
+{
+    QFETCH(QString, name);
+    const QMap<QString, QByteArray> before = HomeFiles();
+    DialogAnswers answers({EnterName(name)});
+    m_Page->findChild<QToolButton *>("NewHong")->click();
+    QCOMPARE(answers.seen, QStringList{"QuestionDialog"});
+
+    QMap<QString, QByteArray> after = HomeFiles();
+    QVERIFY(after.contains(MacroFile(name)));
+    QCOMPARE(QFileInfo(MacroFile(name)).fileName().toUtf8(), name.toUtf8() + ".ini");
+    after.remove(MacroFile(name));
+    QCOMPARE(after, before);
+
+    DialogAnswers gone({Confirm()});
+    Invoke("on_DeleteHong_clicked");
+    QVERIFY(!QFile::exists(MacroFile(name)));
+    Select("M1");
+}
+
+void TestMacroPage::insertedRowsSaveAsFileLines()
+{
+    Select("M1");
+    {
+        DialogAnswers answers({CaptureKey(0x41)});
+        Choose(1); // key press
+        QVERIFY(answers.allUsed());
+        // The key capture sits at (-50, -70) from the page's centre.
+        const QPoint page = m_Page->mapToGlobal(QPoint(0, 0));
+        QCOMPARE(answers.positions.first(),
+                 page + QPoint((m_Page->width() - 300) / 2 - 50, (m_Page->height() - 140) / 2 - 70));
+    }
+    {
+        DialogAnswers answers({CaptureKey(0x41)});
+        Choose(2); // key release
+        QVERIFY(answers.allUsed());
+    }
+    QCOMPARE(Rows(RowList()), (QStringList{"A/0", "10ms/0", "A/1"}));
+    RowList()->setCurrentRow(2);
+    {
+        DialogAnswers answers({EnterDelay(50)});
+        Choose(3); // delay before the current event
+        QVERIFY(answers.allUsed());
+    }
+    QCOMPARE(Rows(RowList()), (QStringList{"A/0", "50ms/0", "A/1"}));
+    QCOMPARE(RowList()->currentRow(), 1);
+    QVERIFY(SaveButton()->isEnabled());
+    m_Window->grab().save(OrvikTest::outputDir("macro") + "/macro-page.png");
+
+    SaveButton()->click();
+    QCOMPARE(ReadFile(MacroFile("M1")), QByteArray("1\n0x04 1 0\n50ms\n0x04 1 1\n"));
+    QCOMPARE(m_UpData->count(), 1);
+    QCOMPARE(m_UpData->at(0), (QVariantList{"M1", 0}));
+    QVERIFY(!SaveButton()->isEnabled());
+}
+
+void TestMacroPage::repeatModeAloneSendsModeUpdate()
+{
+    Select("M1");
+    QVERIFY(!SaveButton()->isEnabled()); // loading the file marks nothing
+    m_Page->findChild<QCheckBox *>("ReUntilLoose")->click();
+    QVERIFY(SaveButton()->isEnabled());
+    SaveButton()->click();
+    QCOMPARE(ReadFile(MacroFile("M1")), QByteArray("254\n0x04 1 0\n50ms\n0x04 1 1\n"));
+    QCOMPARE(m_UpData->count(), 1);
+    QCOMPARE(m_UpData->at(0), (QVariantList{"M1", 1}));
+
+    // And back to a count, loaded again from the file.
+    m_Page->findChild<QCheckBox *>("ReNumber")->click();
+    SaveButton()->click();
+    Select("M1");
+    QVERIFY(m_Page->findChild<QCheckBox *>("ReNumber")->isChecked());
+    QCOMPARE(Rows(RowList()), (QStringList{"A/0", "50ms/0", "A/1"}));
+}
+
+void TestMacroPage::mouseClickRowSurvivesLanguageSwitch()
+{
+    Select("M1");
+    RowList()->setCurrentRow(RowList()->count() - 1);
+    Choose(4); // left button click
+    QCOMPARE(Rows(RowList()),
+             (QStringList{"A/0", "50ms/0", "A/1", "10ms/0", "Left button/0", "10ms/0", "Left button/1"}));
+    SaveButton()->click();
+    const QByteArray english = ReadFile(MacroFile("M1"));
+    QCOMPARE(english, QByteArray("1\n0x04 1 0\n50ms\n0x04 1 1\n10ms\n0x01 4 0\n10ms\n0x01 4 1\n"));
+
+    PostMsg::GetInstance()->EmitChangeLanguage(3); // Russian
+    QVERIFY(g_MouseButtonNames[MouseButtonLeft] != QString("Left button"));
+    // The row keeps the text it was made with; Save still writes the button.
+    QCOMPARE(RowList()->item(4)->text(), QString("Left button"));
+    Invoke("on_Save_clicked");
+    QCOMPARE(ReadFile(MacroFile("M1")), english);
+
+    // Loaded again, the rows carry the names of the current language.
+    Select("M1");
+    QCOMPARE(RowList()->item(4)->text(), g_MouseButtonNames[MouseButtonLeft]);
+    PostMsg::GetInstance()->EmitChangeLanguage(0);
+    QCOMPARE(g_MouseButtonNames[MouseButtonLeft], QString("Left button"));
+}
+
+void TestMacroPage::modifyingRowsThroughTheDialogs()
+{
+    DialogAnswers created({EnterName("Mod")});
+    Invoke("on_NewHong_clicked");
+    WriteFile(MacroFile("Mod"), "1\n0x04 1 0\n10ms\n0x04 1 1\n");
+    Select("Mod");
+
+    // Cancelled dialogs change nothing.
+    RowList()->setCurrentRow(0);
+    {
+        DialogAnswers answers({CloseWithCross()});
+        Invoke("on_Amend_clicked");
+        QCOMPARE(answers.seen, QStringList{"addKey"});
+    }
+    RowList()->setCurrentRow(1);
+    {
+        DialogAnswers answers({CloseWithCross()});
+        Invoke("on_Amend_clicked");
+        QCOMPARE(answers.seen, QStringList{"AddDelayTime"});
+    }
+    QCOMPARE(Rows(RowList()), (QStringList{"A/0", "10ms/0", "A/1"}));
+    QVERIFY(!SaveButton()->isEnabled());
+
+    RowList()->setCurrentRow(0);
+    {
+        DialogAnswers answers({CaptureKey(0x42)});
+        Invoke("on_Amend_clicked");
+    }
+    RowList()->setCurrentRow(1);
+    {
+        DialogAnswers answers({EnterDelay(30)});
+        Invoke("on_Amend_clicked");
+    }
+    // A key without a name makes the row the key without a name.
+    RowList()->setCurrentRow(2);
+    {
+        DialogAnswers answers({CaptureKey(0xFF)});
+        Invoke("on_Amend_clicked");
+    }
+    QCOMPARE(Rows(RowList()), (QStringList{"B/0", "30ms/0", "/1"}));
+    QVERIFY(SaveButton()->isEnabled());
+    SaveButton()->click();
+    QCOMPARE(ReadFile(MacroFile("Mod")), QByteArray("1\n0x05 1 0\n30ms\n0x00 1 1\n"));
+    QCOMPARE(m_UpData->count(), 1);
+    QCOMPARE(m_UpData->at(0), (QVariantList{"Mod", 0}));
+
+    DialogAnswers gone({Confirm()});
+    Invoke("on_DeleteHong_clicked");
+    Select("M1");
+}
+
+void TestMacroPage::deletingTheLastRowsReachesTheDevice()
+{
+    DialogAnswers answers({EnterName("Short")});
+    Invoke("on_NewHong_clicked");
+    DialogAnswers key({CaptureKey(0x42)});
+    Choose(1);
+    SaveButton()->click();
+    QCOMPARE(ReadFile(MacroFile("Short")), QByteArray("1\n0x05 1 0\n"));
+    m_UpData->clear();
+
+    // Three rows or fewer: the whole list goes, and Save must tell the
+    // button page so the device does not keep the old macro.
+    Invoke("on_DeleteKey_clicked");
+    QCOMPARE(RowList()->count(), 0);
+    QVERIFY(SaveButton()->isEnabled());
+    SaveButton()->click();
+    QCOMPARE(ReadFile(MacroFile("Short")), QByteArray("1\n"));
+    QCOMPARE(m_UpData->count(), 1);
+    QCOMPARE(m_UpData->at(0), (QVariantList{"Short", 0}));
+
+    DialogAnswers gone({Confirm()});
+    Invoke("on_DeleteHong_clicked");
+    Select("M1");
+}
+
+void TestMacroPage::deletingRowTakesItsPartner_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QStringList>("left");
+    // Rows E0 D0 E1 D1 E2 of a fixture file.
+    QTest::newRow("first delay") << 1 << QStringList{"B/0", "20ms/0", "C/0"};
+    QTest::newRow("middle event") << 2 << QStringList{"A/0", "10ms/0", "C/0"};
+    QTest::newRow("last event") << 4 << QStringList{"A/0", "10ms/0", "B/0"};
+    QTest::newRow("first event") << 0 << QStringList{"B/0", "20ms/0", "C/0"};
+    QTest::newRow("second delay") << 3 << QStringList{"A/0", "10ms/0", "C/0"};
+}
+
+void TestMacroPage::deletingRowTakesItsPartner()
+{
+    QFETCH(int, row);
+    QFETCH(QStringList, left);
+    WriteFile(MacroFile("M1"), "7\n0x04 1 0\n10ms\n0x05 1 0\n20ms\n0x06 1 0\n");
+    Select("M1");
+    QCOMPARE(RowList()->count(), 5);
+    RowList()->setCurrentRow(row);
+    Invoke("on_DeleteKey_clicked");
+    QCOMPARE(Rows(RowList()), left);
+    SaveButton()->click();
+    QCOMPARE(m_UpData->count(), 1);
+    QCOMPARE(m_UpData->at(0), (QVariantList{"M1", 0}));
+}
+
+void TestMacroPage::unsavedChangesGoWithTheNextSave()
+{
+    // Kept as the page has always worked: a change left unsaved on one macro
+    // is reported by the next Save, whichever macro that saves.
+    DialogAnswers answers({EnterName("Other")});
+    Invoke("on_NewHong_clicked");
+    Select("M1");
+    m_Page->findChild<QCheckBox *>("ReUntilClick")->click();
+    Select("Other");
+    QVERIFY(!SaveButton()->isEnabled());
+    Invoke("on_Save_clicked");
+    QCOMPARE(m_UpData->count(), 1);
+    QCOMPARE(m_UpData->at(0), (QVariantList{"Other", 1}));
+    QVERIFY(!ReadFile(MacroFile("M1")).startsWith("255"));
+
+    DialogAnswers gone({Confirm()});
+    Invoke("on_DeleteHong_clicked");
+    Select("M1");
+}
+
+void TestMacroPage::contextMenuOffersTheLanguageCaptions()
+{
+    QStringList captions;
+    auto readMenu = [&captions] {
+        QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        for (QAction *action : menu->actions())
+            captions << action->text();
+        menu->close();
+    };
+    QListWidget *list = MacroList();
+    const QPoint onItem = list->visualItemRect(list->item(0)).center();
+    QTimer::singleShot(0, readMenu);
+    emit list->customContextMenuRequested(onItem);
+    QCOMPARE(captions, (QStringList{"Export", "Rename", "Delete"}));
+
+    captions.clear();
+    QTimer::singleShot(0, readMenu);
+    emit list->customContextMenuRequested(QPoint(5, list->viewport()->height() - 5));
+    QCOMPARE(captions, (QStringList{"New macro", "Import"}));
+}
+
+void TestMacroPage::renameToOwnNameIsAClash()
+{
+    Select("M1");
+    DialogAnswers answers({EnterName("M1"), Confirm()});
+    Invoke("RenameMacro");
+    QCOMPARE(answers.seen, (QStringList{"QuestionDialog", "SameMacro"}));
+    QCOMPARE(m_Renamed->count(), 0);
+    QVERIFY(QFile::exists(MacroFile("M1")));
+}
+
+void TestMacroPage::renameMovesFileAndTellsButtonPage()
+{
+    Select("M1");
+    const QByteArray content = ReadFile(MacroFile("M1"));
+    DialogAnswers answers({EnterName("M2")});
+    Invoke("RenameMacro");
+    QCOMPARE(answers.seen, QStringList{"QuestionDialog"});
+    QCOMPARE(MacroList()->currentItem()->text(), QString("M2"));
+    QVERIFY(!QFile::exists(MacroFile("M1")));
+    QCOMPARE(ReadFile(MacroFile("M2")), content);
+    QCOMPARE(m_Renamed->count(), 1);
+    QCOMPARE(m_Renamed->at(0), (QVariantList{"M1", "M2"}));
+}
+
+void TestMacroPage::failedRenameKeepsNameAndSaysSo()
+{
+    Select("M2");
+    const QByteArray content = ReadFile(MacroFile("M2"));
+    // The file went away behind the page's back: nothing to rename.
+    QVERIFY(QFile::rename(MacroFile("M2"), MacroFolder() + "/aside"));
+    DialogAnswers answers({EnterName("M3"), Confirm()});
+    Invoke("RenameMacro");
+    QCOMPARE(answers.seen, (QStringList{"QuestionDialog", "ExeIsRun"}));
+    QVERIFY(!answers.texts.at(1).isEmpty());
+    QCOMPARE(MacroList()->currentItem()->text(), QString("M2"));
+    QCOMPARE(m_Renamed->count(), 0);
+    QVERIFY(!QFile::exists(MacroFile("M3")));
+    QVERIFY(QFile::rename(MacroFolder() + "/aside", MacroFile("M2")));
+    QCOMPARE(ReadFile(MacroFile("M2")), content);
+}
+
+void TestMacroPage::refusedWhileRecording_data()
+{
+    QTest::addColumn<QString>("slot");
+    QTest::newRow("new") << "on_NewHong_clicked";
+    QTest::newRow("delete macro") << "on_DeleteHong_clicked";
+    QTest::newRow("modify row") << "on_Amend_clicked";
+    QTest::newRow("delete row") << "on_DeleteKey_clicked";
+    QTest::newRow("save") << "on_Save_clicked";
+}
+
+void TestMacroPage::refusedWhileRecording()
+{
+    QFETCH(QString, slot);
+    Select("M2");
+    RowList()->setCurrentRow(0);
+    m_Page->findChild<QCheckBox *>("ReUntil")->click(); // Save active
+    const QString saveSheet = SaveButton()->styleSheet();
+    const QStringList rows = Rows(RowList());
+    const QMap<QString, QByteArray> files = HomeFiles();
+    const int macros = MacroList()->count();
+
+    g_MacroRecording = true;
+    ExeIsRun reference;
+    reference.ShowPleaseStopText();
+    const QString pleaseStop = reference.findChild<QLabel *>("label")->text();
+    DialogAnswers answers({Confirm()});
+    QVERIFY(QMetaObject::invokeMethod(m_Page, slot.toLatin1().constData()));
+    g_MacroRecording = false;
+
+    QCOMPARE(answers.seen, QStringList{"ExeIsRun"});
+    QCOMPARE(answers.texts.first(), pleaseStop);
+    QCOMPARE(Rows(RowList()), rows);
+    QCOMPARE(HomeFiles(), files);
+    QCOMPARE(MacroList()->count(), macros);
+    QCOMPARE(SaveButton()->styleSheet(), saveSheet);
+    QVERIFY(SaveButton()->isEnabled());
+    QCOMPARE(m_UpData->count(), 0);
+    QCOMPARE(m_Deleted->count(), 0);
+}
+
+void TestMacroPage::escapeAndF12AreSwallowed()
+{
+    const QStringList rows = Rows(RowList());
+    DialogAnswers answers({});
+    QTest::keyClick(m_Page, Qt::Key_Escape);
+    QTest::keyClick(m_Page, Qt::Key_F12);
+    QVERIFY(m_Page->isVisible());
+    QCOMPARE(Rows(RowList()), rows);
+    QCOMPARE(answers.unexpected, 0);
+}
+
+void TestMacroPage::deleteRemovesFileAndTellsButtonPage()
+{
+    Select("M2");
+    // Closing the confirmation keeps the macro.
+    {
+        DialogAnswers answers({CloseWithCross()});
+        m_Page->findChild<QToolButton *>("DeleteHong")->click();
+        QVERIFY(QFile::exists(MacroFile("M2")));
+        QCOMPARE(m_Deleted->count(), 0);
+    }
+    DialogAnswers answers({Confirm()});
+    m_Page->findChild<QToolButton *>("DeleteHong")->click();
+    QCOMPARE(answers.seen, QStringList{"DeleteConfirm"});
+    QVERIFY(!QFile::exists(MacroFile("M2")));
+    QCOMPARE(m_Deleted->count(), 1);
+    QCOMPARE(m_Deleted->at(0).at(0).toString(), QString("Macro-M2"));
+    QVERIFY(MacroList()->findItems("M2", Qt::MatchExactly).isEmpty());
+    QCOMPARE(MacroList()->currentRow(), -1);
+    QCOMPARE(RowList()->count(), 0);
+}
+
+ORVIK_TEST_MAIN(TestMacroPage)
+#include "tst_macropage.moc"
