@@ -87,6 +87,9 @@ void setFlashTimeoutCap(int ms);
 // The image the last UsbUpgrade_Start was given, as the library copied it at
 // the start (the header's length of bytes); empty for an invalid image.
 QByteArray lastFlashedImage();
+// Receivers take the pairing status request but never answer it (a receiver
+// that hangs); until switched off again or reset.
+void setPairingSilent(bool silent);
 // The next ProtocolDataUpdate returns 0 and the mouse keeps its record: the
 // library refuses it; or the connection's mouse goes offline just before it
 // (as one switched off between the utility's online test and its write; it

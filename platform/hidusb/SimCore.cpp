@@ -213,6 +213,7 @@ void Core::resetLocked()
     flashLeavesEnumeration = false;
     flashTimeoutCapMs = 0;
     lastFlashedImage.clear();
+    pairingSilent = false;
     refuseNextUpdate = false;
     offlineAtNextUpdate = false;
     callbacksStopped = false;

@@ -130,6 +130,7 @@ public:
     int flashTimeoutCapMs = 0;
     // What the last UsbUpgrade_Start was given: the header's length of bytes.
     QByteArray lastFlashedImage;
+    bool pairingSilent = false; // receivers never answer the pairing status request
 
     // Record writes: the next ProtocolDataUpdate is refused (the mouse keeps
     // its record), or the connection's mouse goes offline just before it.
