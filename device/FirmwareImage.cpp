@@ -32,34 +32,29 @@ std::mutex g_ImageMutex;
 QList<QByteArray> g_FirmwareImage;
 QString g_FolderOverride;
 
-// Version texts compare as decimal numbers once their "v" is gone.
-QString stripped(const QString &version)
-{
-    QString text = version;
-    return text.remove(QLatin1Char('v'));
-}
+// The image of the flash that runs or ran last (see HoldForFlash).
+QByteArray g_FlashingImage;
 
 // The scan shared by FindFirmware and CheckFirmware. chosen receives the
 // chosen file (when not null). Returns the search's result.
 bool scan(int kind, const QString &version, const QString &modelName, int cid, int mid, QByteArray *chosen)
 {
-    const QString reference = version.isEmpty() ? QStringLiteral("0.0") : stripped(version);
+    // An empty or unreadable device version takes any image.
+    quint32 current = 0;
+    const bool anyVersion = version.isEmpty() || !FirmwareImage::ParseVersionText(version, &current);
     bool result = false;
-    const bool read = FirmwareImage::ForEachMatchingImage(
-        kind, modelName, cid, mid, [&](const QByteArray &image, const QString &imageVersion) {
-            if (!version.isEmpty()) {
-                if (imageVersion == reference)
-                    return true;
-                // The first older image ends the scan.
-                if (reference.toDouble() > imageVersion.toDouble())
-                    return false;
-            }
-            result = true;
-            if (chosen)
-                *chosen = image;
-            return true;
-        });
-    return read && result;
+    quint32 best = 0;
+    FirmwareImage::ForEachMatchingImage(kind, modelName, cid, mid, [&](const QByteArray &image, quint32 word) {
+        if (!anyVersion && word <= current)
+            return; // the device's own version, or an older one
+        if (result && word < best)
+            return;
+        result = true;
+        best = word;
+        if (chosen)
+            *chosen = image;
+    });
+    return result;
 }
 
 } // namespace
@@ -85,6 +80,25 @@ QString VersionText(quint32 versionWord)
     return DeviceDiscovery::VersionText(versionWord);
 }
 
+bool ParseVersionText(const QString &text, quint32 *versionWord)
+{
+    QString body = text.trimmed();
+    if (body.startsWith(QLatin1Char('v')))
+        body.remove(0, 1);
+    const int dot = body.indexOf(QLatin1Char('.'));
+    if (dot <= 0 || dot == body.size() - 1)
+        return false;
+    bool okMajor = false;
+    bool okMinor = false;
+    const uint major = body.left(dot).toUInt(&okMajor, 10);
+    const uint minor = body.mid(dot + 1).toUInt(&okMinor, 16);
+    if (!okMajor || !okMinor || minor > 0xFF || major > 0xFFFFFF)
+        return false;
+    if (versionWord)
+        *versionWord = quint32(major) << 8 | quint32(minor);
+    return true;
+}
+
 QString Folder()
 {
     std::lock_guard<std::mutex> guard(g_ImageMutex);
@@ -98,7 +112,7 @@ void SetFolder(const QString &folder)
 }
 
 bool ForEachMatchingImage(int kind, const QString &modelName, int cid, int mid,
-                          const std::function<bool(const QByteArray &image, const QString &version)> &visit)
+                          const std::function<void(const QByteArray &image, quint32 versionWord)> &visit)
 {
     QDir folder(Folder());
     if (!folder.exists())
@@ -108,7 +122,7 @@ bool ForEachMatchingImage(int kind, const QString &modelName, int cid, int mid,
     for (const QFileInfo &info : files) {
         QFile file(info.absoluteFilePath());
         if (!file.open(QIODevice::ReadOnly))
-            return false;
+            continue; // an unreadable file hides nothing else
         const QByteArray image = file.readAll();
         file.close();
         Header header;
@@ -117,8 +131,7 @@ bool ForEachMatchingImage(int kind, const QString &modelName, int cid, int mid,
         if (header.Kind != (kind & 0xFF) || header.CID != (cid & 0xFF) || header.MID != (mid & 0xFF)
             || header.ModelName != modelName)
             continue;
-        if (!visit(image, stripped(VersionText(header.Version))))
-            break;
+        visit(image, header.Version);
     }
     return true;
 }
@@ -173,6 +186,26 @@ bool HasChosenImage()
 {
     std::lock_guard<std::mutex> guard(g_ImageMutex);
     return !g_FirmwareImage.isEmpty();
+}
+
+const unsigned char *HoldForFlash(const QByteArray &image)
+{
+    std::lock_guard<std::mutex> guard(g_ImageMutex);
+    g_FlashingImage = image;
+    return reinterpret_cast<const unsigned char *>(g_FlashingImage.constData());
+}
+
+QString HeldVersionText()
+{
+    QByteArray image;
+    {
+        std::lock_guard<std::mutex> guard(g_ImageMutex);
+        image = g_FlashingImage;
+    }
+    Header header;
+    if (!ParseHeader(image, &header))
+        return QString();
+    return VersionText(header.Version);
 }
 
 } // namespace FirmwareImage

@@ -6,7 +6,13 @@
 // header: version word (offset 16, u32 little-endian: byte 16 minor, bits
 // 8..31 major), kind (20: 0xD2 mouse, 0xD3 receiver), CID (21), MID (22) and
 // the model name (87, 64 bytes, 8-bit text up to the first zero byte).
-// A file shorter than the header is passed over.
+// A file shorter than the header, or one that cannot be opened, is passed
+// over: one bad file must not hide the good ones beside it.
+//
+// Versions compare as numbers, major first, then minor: the version word
+// orders that way by itself (the minor is its low byte), and a version text
+// "vM.m" reads M in decimal and m in hexadecimal, as VersionText writes it,
+// so 1.10 ranks above 1.9 and "1.a" is 1.10 in decimal terms, not 0.
 //
 // The device list, the worker's hot-plug callback and the settings page all
 // ask these checks, so they live with the device link; the settings page's
@@ -41,6 +47,9 @@ struct Header
 bool ParseHeader(const QByteArray &image, Header *header);
 // "v" + major in decimal + "." + minor in lower-case hexadecimal.
 QString VersionText(quint32 versionWord);
+// Reads a version text "vM.m" (M decimal, m hexadecimal up to ff; the "v"
+// may be missing) into a version word. False for anything else.
+bool ParseVersionText(const QString &text, quint32 *versionWord);
 // The application directory + "/bin" (or the folder a test set).
 QString Folder();
 // Points the searches at another folder; an empty text restores the default.
@@ -49,16 +58,16 @@ void SetFolder(const QString &folder);
 
 // Walks the images of Folder() in name order (case ignored) and hands each
 // one whose header fits kind, model name, CID and MID to visit, with its
-// version text without "v"; visit returns false to end the walk. Returns
-// false when the folder does not exist or a file cannot be opened (the walk
-// ends there), else true.
+// version word. Files that cannot be opened or are shorter than the header
+// are skipped. Returns false when the folder does not exist, else true.
 bool ForEachMatchingImage(int kind, const QString &modelName, int cid, int mid,
-                          const std::function<bool(const QByteArray &image, const QString &version)> &visit);
+                          const std::function<void(const QByteArray &image, quint32 versionWord)> &visit);
 
 // Searches the images for one that fits kind, model name, CID and MID and is
-// newer than version (any version when it is empty); the last such file in
-// name order wins, and the scan stops at the first matching image that is
-// older than version. The chosen image is kept as ChosenImage().
+// newer than version (any version when it is empty or unreadable). Older and
+// equal images are passed over; of the rest the highest version wins, and of
+// equal ones the last in name order. The chosen image is kept as
+// ChosenImage().
 bool FindFirmware(int kind, QString version, QString modelName, int cid, int mid);
 // The same scan without keeping anything; false at once for an empty version.
 bool CheckFirmware(int kind, QString version, QString modelName, int cid, int mid);
@@ -71,6 +80,15 @@ bool IsUpdateAvailable(int kind, QString version, int receiverClass);
 // The image the last FindFirmware chose (empty when none).
 QByteArray ChosenImage();
 bool HasChosenImage();
+
+// The image a flash was started with, held until the next flash starts: the
+// library may read the buffer until its end report, whatever happens to the
+// dialog or the search slot that chose it meanwhile. Returns the bytes to
+// hand to UsbUpgrade_Start.
+const unsigned char *HoldForFlash(const QByteArray &image);
+// The version text of the held image (empty when none or no header); what a
+// success report stands for.
+QString HeldVersionText();
 
 } // namespace FirmwareImage
 

@@ -8,7 +8,7 @@
 #include "HIDUsb.h"
 #include "ModelInfo.h"
 #include "PostMsg.h"
-#include "RegistryStore.h"
+#include "UpdateRegistry.h"
 
 #include <QDebug>
 #include <QDir>
@@ -224,8 +224,7 @@ void handleVersion()
     g_CurrentDevice.update([&](DeviceAllInfo &current) { current.MouseVersion = text; });
     PostMsg::GetInstance()->EmitSetver(0);
 
-    const QString name = QStringLiteral("MouseVer") + ModelInfo::CidText() + ModelInfo(device).MidText();
-    RegistryStore::setValue(RegistryStore::mouseTestKey(), name, text);
+    UpdateRegistry::SetMouseVersion(ModelInfo::CidText(), ModelInfo(device).MidText(), text);
 }
 
 // One report of the library's data callback: header byte 1 is its command.

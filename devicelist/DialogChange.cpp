@@ -16,7 +16,7 @@
 #include "PairingGate.h"
 #include "PostMsg.h"
 #include "QuestiondialogB.h"
-#include "RegistryStore.h"
+#include "UpdateRegistry.h"
 #include "SheetOnShow.h"
 #include "Skin.h"
 #include "UpDateRepair.h"
@@ -91,11 +91,6 @@ struct ClickScope
     ClickScope(const ClickScope &) = delete;
     ClickScope &operator=(const ClickScope &) = delete;
 };
-
-QString MouseTestValue(const QString &name)
-{
-    return RegistryStore::value(RegistryStore::mouseTestKey(), name).toString();
-}
 
 // Position of the tiles on their stack page, by the number of tiles the page
 // holds and the slot on it: button, marks, class icon.
@@ -233,7 +228,7 @@ DialogChange::DialogChange(QWidget *parent)
 
     // 8. Repair shown while a failed firmware update is recorded.
     ui->Repair->hide();
-    if (!MouseTestValue("UpdateFailInfo").isEmpty())
+    if (UpdateRegistry::HasFailInfo())
         ui->Repair->show();
 
     // 9. Number of models.
@@ -281,7 +276,7 @@ void DialogChange::UsbChangedCallBack()
 {
     DialogChange *page = g_DeviceListPage;
     if (page)
-        page->SetRepairShown(!MouseTestValue("UpdateFailInfo").isEmpty());
+        page->SetRepairShown(UpdateRegistry::HasFailInfo());
     DeviceDiscovery::SearchForPicker();
     UpDataDeviceList();
 }

@@ -18,6 +18,8 @@
 #include "PageSkeleton.h"
 
 #include <QPoint>
+
+#include <atomic>
 #include <QString>
 #include <QStringList>
 
@@ -40,6 +42,15 @@ extern bool g_UpdateBusy;
 extern QTimer *g_DongleCheckTimer;
 extern QTimer *g_MouseCheckTimer;
 extern int g_Transition;
+// The update run (FormSettingUpdate.cpp). States per kind: 0 idle, 1
+// updating, 2 done, 3 failed, 4 up to date. The kind, receiver class and MID
+// of the flash started last, for the failure record. The library's upgrade
+// callback writes the states on its own thread.
+extern std::atomic<int> g_DongleUpdateState;
+extern std::atomic<int> g_MouseUpdateState;
+extern std::atomic<int> g_UpdateKind;
+extern std::atomic<int> g_UpdateDongleClass;
+extern std::atomic<int> g_UpdateMID;
 
 class FormSetting : public PageSkeleton
 {
@@ -54,6 +65,19 @@ public:
     static bool FindFirmware(int kind, QString version, QString modelName, int cid, int mid);
     static bool CheckFirmware(int kind, QString version, QString modelName, int cid, int mid);
     static bool IsUpdateAvailable(int kind, QString version, int receiverClass);
+
+    // The update run: one step of the step machine (once a second per
+    // running row), the end of a row's run, and the library's callback.
+    void CheckUpdate(int step, int kind, QString currentVersion);
+    void DongleUpdateFinished();
+    void MouseUpdateFinished();
+    static void UpgradeCallBack(unsigned char *report);
+    static void Delay(int ms);
+    static void SetUpdateBusy();
+    static void StopCheckTimers();
+    static bool IsDongleUpdating();
+    static bool IsMouseUpdating();
+    static bool IsUpdating();
 
     // Content sizes and footer places of the two layouts.
     static constexpr int CompactHeight = 630;
@@ -121,6 +145,16 @@ private:
     void PlaceFirmwareRows(int index);
     void ReadNetFile();
     void ApplyHintLines();
+
+    // The update run's rows and looks (FormSettingUpdate.cpp).
+    struct UpdateRow;
+    UpdateRow Row(int kind);
+    void StartUpdateRun(int kind);
+    void UpdateFinished(int kind);
+    void RowFinished(int kind);
+    void MarkUpToDate(int kind);
+    QString UpdateOfferedLook() const;
+    QString PlainLook() const;
 
     Ui_FormSetting *ui;
     QXmlStreamReader *xmlReader = nullptr;

@@ -6,7 +6,7 @@
 #include "FormSetting.h"
 #include "ModelInfo.h"
 #include "RePair.h"
-#include "RegistryStore.h"
+#include "UpdateRegistry.h"
 #include "UpDateRepair.h"
 #include "UpDateWarning.h"
 
@@ -21,7 +21,7 @@ void Run(const DeviceAllInfo &device, QWidget *opener, const QString &mouseIsNew
     const int cid = cidText.toInt();
     const int mid = midText.toInt();
     const QString mouseVersion
-        = RegistryStore::value(RegistryStore::mouseTestKey(), "MouseVer" + cidText + midText).toString();
+        = UpdateRegistry::MouseVersion(cidText, midText);
     if (mouseVersion.isEmpty()) {
         pair();
         return;

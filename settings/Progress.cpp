@@ -95,20 +95,24 @@ void Progress::SlotProgress(int schedue, int Discrib)
         ui->label->setText(CaptionText(schedue));
         break;
     case 1:
+        m_Failed = true;
         ui->NewHong->setShortcut(QKeySequence(Qt::Key_Return));
         ui->label->setText(failText);
         ui->NewHong->show();
         break;
     case 2:
+        m_Failed = false;
         ui->NewHong->setShortcut(QKeySequence(Qt::Key_Return));
         ui->label->setText(successText);
         ui->progressBar_2->setValue(100);
         ui->NewHong->show();
         break;
     case 3:
+        m_Failed = false;
         ui->NewHong->hide();
         break;
     case 4:
+        m_Failed = false;
         ui->NewHong->hide();
         ResetCaption();
         break;
@@ -118,10 +122,11 @@ void Progress::SlotProgress(int schedue, int Discrib)
 }
 
 // After a failure the user goes back to the device list; otherwise the
-// settings page continues with the other update.
+// settings page continues with the other update. The outcome is kept as a
+// flag: the texts may be equal (both empty before any language file loaded).
 void Progress::FinishAndLeave()
 {
-    if (ui->label->text() == failText) {
+    if (m_Failed) {
         PostMsg::GetInstance()->EmitChangeMainDialog(0);
         close();
         return;

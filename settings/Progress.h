@@ -38,4 +38,6 @@ private:
     QString captionText;
     QString failText;
     QString successText;
+    // The last end report was a failure.
+    bool m_Failed = false;
 };

@@ -5,7 +5,7 @@
 #include "HIDUsb.h"
 #include "ModelInfo.h"
 #include "PostMsg.h"
-#include "RegistryStore.h"
+#include "UpdateRegistry.h"
 #include "ButtonText.h"
 #include "Skin.h"
 
@@ -26,7 +26,6 @@ namespace {
 QMutex s_FailInfoMutex;
 QStringList s_RepairFailInfo;
 
-const char *const kUpdateFailInfo = "UpdateFailInfo";
 
 } // namespace
 
@@ -117,21 +116,19 @@ bool UpDateRepair::FindFirmware(int kind, QString currentVersion, QString modelN
 {
     m_Images.clear();
     m_FoundInfo.clear();
-    QString reference = currentVersion;
-    reference.remove('v');
-    if (currentVersion.isEmpty())
-        reference = "0.0";
-
     // Any other version qualifies, older ones too; the last one in name
-    // order is kept.
+    // order is kept. Versions compare as numbers (an empty or unreadable
+    // current version takes any image).
+    quint32 current = 0;
+    const bool anyVersion
+        = currentVersion.isEmpty() || !FirmwareImage::ParseVersionText(currentVersion, &current);
     bool found = false;
     const bool read = FirmwareImage::ForEachMatchingImage(
-        kind, modelName, cid, mid, [&](const QByteArray &image, const QString &version) {
-            if (version == reference && !currentVersion.isEmpty())
-                return true;
+        kind, modelName, cid, mid, [&](const QByteArray &image, quint32 version) {
+            if (!anyVersion && version == current)
+                return;
             m_Images = QList<QByteArray>() << image;
             found = true;
-            return true;
         });
     if (!read)
         return false;
@@ -166,11 +163,10 @@ void UpDateRepair::DoRepair()
 {
     bool found = !m_Images.isEmpty();
     if (!m_Automatic) {
-        const QString recorded = RegistryStore::value(RegistryStore::mouseTestKey(), kUpdateFailInfo).toString();
-        const QStringList parts = recorded.split(',', Qt::KeepEmptyParts);
+        const QStringList parts = UpdateRegistry::FailInfoFields();
         SetRepairFailInfo(parts);
         if (parts.size() != 4) {
-            RegistryStore::remove(RegistryStore::mouseTestKey(), kUpdateFailInfo);
+            UpdateRegistry::RemoveFailInfo();
             return;
         }
         const int kind = parts.at(0).toInt();
@@ -197,7 +193,7 @@ void UpDateRepair::DoRepair()
     if (!m_MayStart || !found || m_Images.isEmpty())
         return;
 
-    const QByteArray &image = m_Images.first();
+    const QByteArray image = m_Images.first();
     int count = 5;
     UsbUpgradeC_FindBootDevices(reinterpret_cast<const unsigned char *>(image.constData()), &count);
     if (!m_Automatic && count != 1) {
@@ -209,8 +205,8 @@ void UpDateRepair::DoRepair()
     SetRepairFailInfo(m_FoundInfo);
     g_UpgradeIdle = false;
     ui->ToolText->setText(m_FlashingText);
-    UsbUpgrade_Start(reinterpret_cast<const unsigned char *>(image.constData()), &UpDateRepair::UpgradeCallBack,
-                     10000);
+    // Held beyond this dialog: it may be closed before the flash ends.
+    UsbUpgrade_Start(FirmwareImage::HoldForFlash(image), &UpDateRepair::UpgradeCallBack, 10000);
     m_MayStart = false;
     ui->spinBox->setValue(0);
     ui->spinBox->show();
@@ -229,13 +225,13 @@ void UpDateRepair::UpgradeCallBack(unsigned char *report)
         if (report[2] == 1) {
             hub->EmitAutoRepair(0);
             hub->EmitUpDateButton(true);
-            RegistryStore::remove(RegistryStore::mouseTestKey(), kUpdateFailInfo);
+            UpdateRegistry::RemoveFailInfo();
         } else {
             hub->EmitAutoRepair(1);
             hub->EmitUpDateButton(false);
             const QStringList fields = RepairFailInfo();
             if (fields.size() == 4)
-                RegistryStore::setValue(RegistryStore::mouseTestKey(), kUpdateFailInfo, fields.join(','));
+                UpdateRegistry::SetFailInfoFields(fields);
         }
         g_UpgradeIdle = true;
         g_RepairRunning = false;

@@ -609,16 +609,24 @@ void sendUpgrade(HIDUsbUpgradeCallback callback, quint8 type, quint8 value)
 
 // One flash, on its own detached thread: progress reports, then exactly one
 // end report. The device's state changes before the end report is sent.
-void runFlash(int targetId, ImageHeader h, bool fail, HIDUsbUpgradeCallback callback, int timeoutMs, int durationMs)
+// failAt: the flash fails once its progress passed this percentage (-1 never).
+// leaves: the target was hidden from the enumeration for the flash.
+void runFlash(int targetId, ImageHeader h, int failAt, HIDUsbUpgradeCallback callback, int timeoutMs,
+              int durationMs)
 {
     Core &c = Core::instance();
     const Clock::time_point start = Clock::now();
-    const Clock::time_point deadline = start + std::chrono::milliseconds(timeoutMs > 0 ? timeoutMs : 10000);
+    const Clock::time_point deadline = start + std::chrono::milliseconds(timeoutMs);
     bool ok = targetId != 0 && h.valid;
     if (ok) {
         const int steps = 10;
         sendUpgrade(callback, 1, 0);
         for (int i = 1; i <= steps && ok; ++i) {
+            const int percent = 100 * i / steps;
+            if (failAt >= 0 && percent > failAt) {
+                ok = false; // the requested failure: progress went no further
+                break;
+            }
             const Clock::time_point stepEnd = start + std::chrono::milliseconds(qint64(durationMs) * i / steps);
             if (stepEnd > deadline) {
                 std::this_thread::sleep_until(deadline);
@@ -636,13 +644,13 @@ void runFlash(int targetId, ImageHeader h, bool fail, HIDUsbUpgradeCallback call
                 ok = false;
                 break;
             }
-            sendUpgrade(callback, 1, quint8(100 * i / steps));
+            sendUpgrade(callback, 1, quint8(percent));
         }
+        if (failAt >= 100)
+            ok = false; // failure at the very end, after the last progress report
     } else {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    if (fail)
-        ok = false;
 
     bool notify = false;
     {
@@ -682,10 +690,14 @@ int UsbUpgrade_Start(const unsigned char *image, HIDUsbUpgradeCallback callback,
     const ImageHeader h = parseImage(image);
     Core &c = Core::instance();
     int target = 0;
-    bool fail = false;
+    int failAt = -1;
     int duration = 0;
+    int timeout = timeoutMs > 0 ? timeoutMs : 10000;
+    bool hidden = false;
     {
         std::lock_guard<std::mutex> lock(c.mutex);
+        // The library reads the image here; the caller's buffer may go afterwards.
+        c.lastFlashedImage = h.valid ? QByteArray(reinterpret_cast<const char *>(image), int(h.length)) : QByteArray();
         // A device waiting in boot mode comes first, then a connected one.
         for (int pass = 0; pass < 2 && !target && h.valid; ++pass) {
             for (auto &d : c.devices) {
@@ -695,16 +707,26 @@ int UsbUpgrade_Start(const unsigned char *image, HIDUsbUpgradeCallback callback,
                     continue;
                 if (pass == 0 ? d->setup.bootMode : (!d->setup.bootMode && (receiver || d->setup.online))) {
                     target = d->id;
+                    // A connected target restarts into its boot loader: it
+                    // leaves the enumeration (it is not unplugged).
+                    if (pass == 1 && c.flashLeavesEnumeration) {
+                        d->setup.bootMode = true;
+                        hidden = true;
+                    }
                     break;
                 }
             }
         }
-        fail = c.failNextFlash;
-        c.failNextFlash = false;
+        failAt = c.failNextFlashAt;
+        c.failNextFlashAt = -1;
         duration = c.flashDurationMs;
+        if (c.flashTimeoutCapMs > 0)
+            timeout = qMin(timeout, c.flashTimeoutCapMs);
         ++c.activeFlashes;
     }
-    std::thread(runFlash, target, h, fail, callback, timeoutMs, duration).detach();
+    if (hidden)
+        c.postHotplug();
+    std::thread(runFlash, target, h, failAt, callback, timeout, duration).detach();
     return 1;
 }
 

@@ -155,9 +155,35 @@ bool injectReport(const QByteArray &header, const QByteArray &data)
 
 void failNextFlash()
 {
+    failNextFlashAt(100);
+}
+
+void failNextFlashAt(int percent)
+{
     Core &c = Core::instance();
     std::lock_guard<std::mutex> lock(c.mutex);
-    c.failNextFlash = true;
+    c.failNextFlashAt = qBound(0, percent, 100);
+}
+
+void setFlashLeavesEnumeration(bool leaves)
+{
+    Core &c = Core::instance();
+    std::lock_guard<std::mutex> lock(c.mutex);
+    c.flashLeavesEnumeration = leaves;
+}
+
+void setFlashTimeoutCap(int ms)
+{
+    Core &c = Core::instance();
+    std::lock_guard<std::mutex> lock(c.mutex);
+    c.flashTimeoutCapMs = qMax(0, ms);
+}
+
+QByteArray lastFlashedImage()
+{
+    Core &c = Core::instance();
+    std::lock_guard<std::mutex> lock(c.mutex);
+    return c.lastFlashedImage;
 }
 
 void failNextPairing()

@@ -73,6 +73,20 @@ bool injectReport(const QByteArray &header, const QByteArray &data);
 // pairing ends with status 2.
 void failNextFlash();
 void failNextPairing();
+// The next flash reports progress up to this percentage (in steps of 10: 0,
+// 10, ... up to it), then fails; the target is left in boot mode. 100 is
+// failNextFlash().
+void failNextFlashAt(int percent);
+// Opt-in: a connected target leaves the enumeration for its flash (hidden as
+// a boot-mode device, not unplugged) and returns after a success; hot-plug
+// notifications at both moments. Off after reset().
+void setFlashLeavesEnumeration(bool leaves);
+// Caps the time-out the caller passes to UsbUpgrade_Start (the utility's
+// 10000 ms), so a test sees a time-out quickly; 0 lifts the cap.
+void setFlashTimeoutCap(int ms);
+// The image the last UsbUpgrade_Start was given, as the library copied it at
+// the start (the header's length of bytes); empty for an invalid image.
+QByteArray lastFlashedImage();
 // Receivers take the pairing status request but never answer it (a receiver
 // that hangs); until switched off again or reset.
 void setPairingSilent(bool silent);

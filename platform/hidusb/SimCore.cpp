@@ -209,8 +209,11 @@ void Core::resetLocked()
     hotplugPosts = 0;
     flashDurationMs = 4000;
     pairDurationMs = 2000;
-    failNextFlash = false;
+    failNextFlashAt = -1;
     failNextPairing = false;
+    flashLeavesEnumeration = false;
+    flashTimeoutCapMs = 0;
+    lastFlashedImage.clear();
     pairingSilent = false;
     refuseNextUpdate = false;
     offlineAtNextUpdate = false;

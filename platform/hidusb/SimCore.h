@@ -119,8 +119,17 @@ public:
     int activeFlashes = 0;
     int flashDurationMs = 4000;
     int pairDurationMs = 2000;
-    bool failNextFlash = false;
+    // The next flash fails once its progress passed this percentage (-1: it
+    // does not fail); failNextFlash() is 100, a failure at the very end.
+    int failNextFlashAt = -1;
     bool failNextPairing = false;
+    // A connected target leaves the enumeration for its flash (as a device
+    // that restarts into its boot loader) and comes back after a success.
+    bool flashLeavesEnumeration = false;
+    // Caps the caller's time-out of a flash (0: the caller's value holds).
+    int flashTimeoutCapMs = 0;
+    // What the last UsbUpgrade_Start was given: the header's length of bytes.
+    QByteArray lastFlashedImage;
     bool pairingSilent = false; // receivers never answer the pairing status request
 
     // Record writes: the next ProtocolDataUpdate is refused (the mouse keeps

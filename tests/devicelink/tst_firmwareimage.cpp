@@ -64,66 +64,160 @@ private slots:
         QVERIFY(!FirmwareImage::ParseHeader(QByteArray(727, '\0'), &h));
     }
 
-    // The edge cases of the search: name order ignoring case, the first older
-    // image ends the scan, an equal version is passed over.
+    // An image file the search cannot open. Permissions do not stop root, so
+    // then a link to a write-only kernel attribute stands in.
+    bool putUnreadable(const QString &name)
+    {
+        const QString path = m_Bin->path() + "/" + name;
+        {
+            QFile file(path);
+            if (!file.open(QIODevice::WriteOnly))
+                return false;
+            file.write(image(0xD2, 0x0900, "TestMouse"));
+        }
+        QFile::setPermissions(path, QFileDevice::Permissions());
+        QFile probe(path);
+        if (!probe.open(QIODevice::ReadOnly))
+            return true;
+        probe.close();
+        QFile::remove(path);
+        for (const char *attribute : {"/sys/bus/cpu/uevent", "/sys/bus/pci/rescan"}) {
+            QFile target(attribute);
+            if (target.exists() && !target.open(QIODevice::ReadOnly) && QFile::link(attribute, path))
+                return true;
+        }
+        return false;
+    }
+
+    // The search offers the highest version above the device's: versions
+    // compare as numbers (1.10 above 1.9, "1.a" is ten), older and equal
+    // images are passed over without ending the scan, of equal versions the
+    // last in name order (case ignored) wins, and short or unreadable files
+    // are skipped.
     void search_data()
     {
         QTest::addColumn<QString>("current");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QList<int>>("versions");
-        QTest::addColumn<bool>("found");
-        QTest::addColumn<int>("chosenVersion");
-        QTest::newRow("no version: last match in name order")
-            << "" << QStringList{ "a.bin", "B.bin" } << QList<int>{ 0x0102, 0x0105 } << true << 0x0105;
-        QTest::newRow("older image first stops the scan")
-            << "v1.3" << QStringList{ "a.bin", "b.bin" } << QList<int>{ 0x0102, 0x0105 } << false << 0;
+        QTest::addColumn<int>("chosen"); // index into names; -1 none
+        QTest::newRow("no version: the highest")
+            << "" << QStringList{ "a.bin", "B.bin" } << QList<int>{ 0x0102, 0x0105 } << 1;
+        QTest::newRow("no version: the highest, not the last")
+            << "" << QStringList{ "a.bin", "B.bin" } << QList<int>{ 0x0105, 0x0102 } << 0;
+        QTest::newRow("an older image first does not stop the scan")
+            << "v1.3" << QStringList{ "a.bin", "b.bin" } << QList<int>{ 0x0102, 0x0105 } << 1;
         QTest::newRow("newer first, older after")
-            << "v1.3" << QStringList{ "a.bin", "b.bin" } << QList<int>{ 0x0105, 0x0102 } << true << 0x0105;
-        QTest::newRow("same version") << "v1.5" << QStringList{ "a.bin" } << QList<int>{ 0x0105 } << false << 0;
-        QTest::newRow("1.10 reads lower than 1.9")
-            << "v1.9" << QStringList{ "a.bin" } << QList<int>{ 0x0110 } << false << 0;
+            << "v1.3" << QStringList{ "a.bin", "b.bin" } << QList<int>{ 0x0105, 0x0102 } << 0;
+        QTest::newRow("the highest of several newer")
+            << "v1.3" << QStringList{ "a.bin", "b.bin", "c.bin" } << QList<int>{ 0x0104, 0x0201, 0x0110 } << 1;
+        QTest::newRow("equal versions: the last in name order")
+            << "v1.3" << QStringList{ "A.bin", "b.bin" } << QList<int>{ 0x0105, 0x0105 } << 1;
+        QTest::newRow("same version") << "v1.5" << QStringList{ "a.bin" } << QList<int>{ 0x0105 } << -1;
+        QTest::newRow("only older") << "v2.0" << QStringList{ "a.bin", "b.bin" } << QList<int>{ 0x0105, 0x0110 }
+                                    << -1;
+        QTest::newRow("1.10 ranks above 1.9") << "v1.9" << QStringList{ "a.bin" } << QList<int>{ 0x0110 } << 0;
+        QTest::newRow("1.9 ranks below 1.10") << "v1.10" << QStringList{ "a.bin" } << QList<int>{ 0x0109 } << -1;
+        QTest::newRow("minor a is ten: 1.9 older") << "v1.a" << QStringList{ "a.bin" } << QList<int>{ 0x0109 } << -1;
+        QTest::newRow("minor a is ten: 1.b newer") << "v1.a" << QStringList{ "a.bin" } << QList<int>{ 0x010B } << 0;
+        QTest::newRow("major counts first") << "v2.1" << QStringList{ "a.bin" } << QList<int>{ 0x01FF } << -1;
+        QTest::newRow("an unreadable device version takes any image")
+            << "vX" << QStringList{ "a.bin" } << QList<int>{ 0x0001 } << 0;
     }
     void search()
     {
         QFETCH(QString, current);
         QFETCH(QStringList, names);
         QFETCH(QList<int>, versions);
-        QFETCH(bool, found);
-        QFETCH(int, chosenVersion);
-        for (int i = 0; i < names.size(); ++i)
-            put(names.at(i), image(0xD2, quint32(versions.at(i)), "TestMouse"));
-        put("other-model.bin", image(0xD2, 0x0900, "TestMouse "));
-        put("short.bin", QByteArray(100, '\x01'));
-
-        QCOMPARE(FirmwareImage::FindFirmware(0xD2, current, "TestMouse", 0x1A, 0x05), found);
-        if (found) {
-            FirmwareImage::Header h;
-            QVERIFY(FirmwareImage::ParseHeader(FirmwareImage::ChosenImage(), &h));
-            QCOMPARE(int(h.Version), chosenVersion);
+        QFETCH(int, chosen);
+        QList<QByteArray> images;
+        for (int i = 0; i < names.size(); ++i) {
+            // Payload sizes tell equal versions apart.
+            images << HIDUsbSim::makeFirmwareImage(0xD2, 0x1A, 0x05, quint32(versions.at(i)), "TestMouse", 64 + i);
+            put(names.at(i), images.last());
         }
+        put("other-model.bin", image(0xD2, 0x0900, "TestMouse "));
+        put("Short.bin", image(0xD2, 0x0900, "TestMouse").left(727));
+
+        const bool found = chosen >= 0;
+        QCOMPARE(FirmwareImage::FindFirmware(0xD2, current, "TestMouse", 0x1A, 0x05), found);
+        QCOMPARE(FirmwareImage::ChosenImage(), found ? images.at(chosen) : QByteArray());
         QCOMPARE(FirmwareImage::CheckFirmware(0xD2, current, "TestMouse", 0x1A, 0x05), found && !current.isEmpty());
     }
 
-    void receiverCheck_data()
+    // One file the search cannot open ends nothing: the images after it in
+    // name order are still found.
+    void unreadableFileIsSkipped()
     {
+        put("b.bin", image(0xD2, 0x0105, "TestMouse"));
+        if (!putUnreadable("a.bin"))
+            QSKIP("no way to make an unreadable file here");
+        QVERIFY(FirmwareImage::FindFirmware(0xD2, "v1.2", "TestMouse", 0x1A, 0x05));
+        QCOMPARE(FirmwareImage::ChosenImage(), image(0xD2, 0x0105, "TestMouse"));
+        QVERIFY(FirmwareImage::CheckFirmware(0xD2, "v1.2", "TestMouse", 0x1A, 0x05));
+    }
+
+    void versionTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<int>("word");
+        QTest::newRow("v3.12") << "v3.12" << true << 0x0312;
+        QTest::newRow("v1.a") << "v1.a" << true << 0x010A;
+        QTest::newRow("without v") << "1.10" << true << 0x0110;
+        QTest::newRow("major in decimal") << "v12.0" << true << 0x0C00;
+        QTest::newRow("minor above ff") << "v1.100" << false << 0;
+        QTest::newRow("no dot") << "v3" << false << 0;
+        QTest::newRow("empty") << "" << false << 0;
+        QTest::newRow("letters") << "vX.Y" << false << 0;
+    }
+    void versionTexts()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QFETCH(int, word);
+        quint32 parsed = 0;
+        QCOMPARE(FirmwareImage::ParseVersionText(text, &parsed), valid);
+        if (valid) {
+            QCOMPARE(int(parsed), word);
+            QCOMPARE(FirmwareImage::VersionText(parsed).remove('v'), QString(text).remove('v'));
+        }
+    }
+
+    // The model key by kind and receiver class: "MM" for the mouse, "DM",
+    // "D2M", "D4M" for classes 1, 2, 4; another class finds nothing.
+    void modelKeyByKindAndClass_data()
+    {
+        QTest::addColumn<int>("kind");
         QTest::addColumn<int>("receiverClass");
         QTest::addColumn<QString>("version");
-        QTest::addColumn<bool>("available");
-        QTest::newRow("4 kHz receiver, older") << 4 << "v1.2" << true;
-        QTest::newRow("4 kHz receiver, same") << 4 << "v2.0" << false;
-        QTest::newRow("1 kHz receiver: other model name") << 1 << "v1.2" << false;
-        QTest::newRow("no class") << 0 << "v1.2" << false;
-        QTest::newRow("class 3") << 3 << "v1.2" << false;
-        QTest::newRow("empty version") << 4 << "" << false;
+        QTest::addColumn<QString>("availableFor"); // the model name whose image is offered; empty: none
+        QTest::newRow("mouse, any class") << 0xD2 << 3 << "v1.2" << "TestMouse";
+        QTest::newRow("1 kHz receiver") << 0xD3 << 1 << "v1.2" << "TestR1K";
+        QTest::newRow("2 kHz receiver") << 0xD3 << 2 << "v1.2" << "TestR2K";
+        QTest::newRow("4 kHz receiver") << 0xD3 << 4 << "v1.2" << "TestR4K";
+        QTest::newRow("4 kHz receiver, same version") << 0xD3 << 4 << "v2.0" << "";
+        QTest::newRow("no class") << 0xD3 << 0 << "v1.2" << "";
+        QTest::newRow("class 3") << 0xD3 << 3 << "v1.2" << "";
+        QTest::newRow("empty version") << 0xD3 << 4 << "" << "";
     }
-    void receiverCheck()
+    void modelKeyByKindAndClass()
     {
+        QFETCH(int, kind);
         QFETCH(int, receiverClass);
         QFETCH(QString, version);
-        QFETCH(bool, available);
-        put("r4k.bin", image(0xD3, 0x0200, "TestR4K"));
-        QCOMPARE(FirmwareImage::IsUpdateAvailable(0xD3, version, receiverClass), available);
+        QFETCH(QString, availableFor);
+        for (const char *model : {"TestMouse", "TestR1K", "TestR2K", "TestR4K"}) {
+            // Every image is of the kind asked, so only the model name decides.
+            put(QString(model) + ".bin", image(kind, 0x0200, model));
+        }
+        const bool expected = !availableFor.isEmpty();
+        QCOMPARE(FirmwareImage::IsUpdateAvailable(kind, version, receiverClass), expected);
         QCOMPARE(g_UpdateCID.load(), 26);
+        if (expected) {
+            // Only that model's image counts: without it nothing is offered.
+            QVERIFY(QFile::remove(m_Bin->path() + "/" + availableFor + ".bin"));
+            QVERIFY(!FirmwareImage::IsUpdateAvailable(kind, version, receiverClass));
+        }
     }
 
     void noFolder()

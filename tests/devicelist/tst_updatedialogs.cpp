@@ -66,6 +66,18 @@ private slots:
 
         PostMsg::GetInstance()->EmitProgress(0, 3);
         QVERIFY(!ok->isVisible());
+
+        // 4 starts over: caption and bar at 0, no confirm button; other kinds
+        // only move the bar.
+        PostMsg::GetInstance()->EmitProgress(0, 1);
+        QVERIFY(ok->isVisible());
+        PostMsg::GetInstance()->EmitProgress(60, 4);
+        QVERIFY(!ok->isVisible());
+        QCOMPARE(bar->value(), 0);
+        QCOMPARE(Label(&progress), QString("Updating, please do not unplug the device: 0%"));
+        PostMsg::GetInstance()->EmitProgress(42, 9);
+        QCOMPARE(bar->value(), 42);
+        QCOMPARE(Label(&progress), QString("Updating, please do not unplug the device: 0%"));
     }
 
     // After a success the close goes on with the other update; after a

@@ -174,6 +174,8 @@ private slots:
     void pairing();
     void flash_data();
     void flash();
+    void flashLeavesEnumeration_data();
+    void flashLeavesEnumeration();
     void repairAfterFailedFlash();
     void callList();
 };
@@ -798,36 +800,50 @@ void TestHidUsb::pairing()
 void TestHidUsb::flash_data()
 {
     QTest::addColumn<int>("kind");
-    QTest::addColumn<bool>("failNext");
+    QTest::addColumn<int>("failAt");      // -1: no requested failure
     QTest::addColumn<bool>("withTarget");
     QTest::addColumn<int>("timeoutMs");
+    QTest::addColumn<int>("timeoutCap");  // 0: none
     QTest::addColumn<bool>("success");
-    QTest::newRow("mouse on cable") << HIDUSB_FW_KIND_MOUSE << false << true << 10000 << true;
-    QTest::newRow("receiver") << HIDUSB_FW_KIND_RECEIVER << false << true << 10000 << true;
-    QTest::newRow("device fails") << HIDUSB_FW_KIND_MOUSE << true << true << 10000 << false;
-    QTest::newRow("no device for the image") << HIDUSB_FW_KIND_MOUSE << false << false << 10000 << false;
-    QTest::newRow("time-out") << HIDUSB_FW_KIND_RECEIVER << false << true << 30 << false;
+    QTest::addColumn<int>("maxPercent");  // highest progress report (-1: none)
+    QTest::newRow("mouse on cable") << HIDUSB_FW_KIND_MOUSE << -1 << true << 10000 << 0 << true << 100;
+    QTest::newRow("receiver") << HIDUSB_FW_KIND_RECEIVER << -1 << true << 10000 << 0 << true << 100;
+    QTest::newRow("device fails at the end") << HIDUSB_FW_KIND_MOUSE << 100 << true << 10000 << 0 << false << 100;
+    QTest::newRow("device fails at 40%") << HIDUSB_FW_KIND_RECEIVER << 40 << true << 10000 << 0 << false << 40;
+    QTest::newRow("device fails at once") << HIDUSB_FW_KIND_RECEIVER << 0 << true << 10000 << 0 << false << 0;
+    QTest::newRow("no device for the image") << HIDUSB_FW_KIND_MOUSE << -1 << false << 10000 << 0 << false << -1;
+    QTest::newRow("time-out") << HIDUSB_FW_KIND_RECEIVER << -1 << true << 30 << 0 << false << 30;
+    QTest::newRow("time-out capped by the test") << HIDUSB_FW_KIND_RECEIVER << -1 << true << 10000 << 30 << false
+                                                 << 30;
 }
 
 void TestHidUsb::flash()
 {
     QFETCH(int, kind);
-    QFETCH(bool, failNext);
+    QFETCH(int, failAt);
     QFETCH(bool, withTarget);
     QFETCH(int, timeoutMs);
+    QFETCH(int, timeoutCap);
     QFETCH(bool, success);
+    QFETCH(int, maxPercent);
     const bool mouse = kind == HIDUSB_FW_KIND_MOUSE;
     HIDUsbSim::DeviceSetup s = mouse ? cordedSetup() : receiverSetup();
     if (!withTarget)
         s.mid = 0x33;
     const int id = HIDUsbSim::plug(s);
     HIDUsbSim::setFlashDuration(100);
-    if (failNext)
-        HIDUsbSim::failNextFlash();
+    HIDUsbSim::setFlashTimeoutCap(timeoutCap);
+    if (failAt >= 0)
+        HIDUsbSim::failNextFlashAt(failAt);
     const QByteArray image = HIDUsbSim::makeFirmwareImage(quint8(kind), 0x1A, mouse ? 0x06 : 0x05, 0x0312, "MODEL");
     const HIDUsbSim::DeviceSetup before = HIDUsbSim::setup(id);
 
-    QCOMPARE(UsbUpgrade_Start(reinterpret_cast<const unsigned char *>(image.constData()), upgradeCollect, timeoutMs), 1);
+    QByteArray buffer = image;
+    QCOMPARE(UsbUpgrade_Start(reinterpret_cast<const unsigned char *>(buffer.constData()), upgradeCollect, timeoutMs), 1);
+    // The library copied the image at the start: the caller's buffer may go.
+    buffer.fill('\0');
+    buffer.clear();
+    QCOMPARE(HIDUsbSim::lastFlashedImage(), image);
     QVERIFY(HIDUsbSim::waitIdle(5000));
     const QList<QByteArray> got = upgradeReports();
     QVERIFY(!got.isEmpty());
@@ -846,8 +862,10 @@ void TestHidUsb::flash()
     QCOMPARE(ends, 1);
     QCOMPARE(int(got.last()[1]), 2); // the end is the last report
     QCOMPARE(int(got.last()[2]) == 1, success);
-    if (success)
-        QCOMPARE(lastPercent, 100);
+    if (timeoutMs == 10000 && timeoutCap == 0)
+        QCOMPARE(lastPercent, maxPercent);
+    else
+        QVERIFY(lastPercent <= maxPercent); // a time-out ends wherever the clock stood
 
     const HIDUsbSim::DeviceSetup after = HIDUsbSim::setup(id);
     const quint16 version = mouse ? after.mouseVersion : after.receiverVersion;
@@ -857,6 +875,45 @@ void TestHidUsb::flash()
     int boot = -1;
     QCOMPARE(UsbUpgradeC_FindBootDevices(reinterpret_cast<const unsigned char *>(image.constData()), &boot), 1);
     QCOMPARE(boot, withTarget && !success ? 1 : 0);
+}
+
+// With the opt-in switch a connected receiver restarts into its boot loader
+// for the flash: hidden from the enumeration (not unplugged, so the flash
+// goes on), back after a success, still waiting in boot mode after a failure.
+void TestHidUsb::flashLeavesEnumeration_data()
+{
+    QTest::addColumn<bool>("fail");
+    QTest::newRow("success") << false;
+    QTest::newRow("failure") << true;
+}
+
+void TestHidUsb::flashLeavesEnumeration()
+{
+    QFETCH(bool, fail);
+    const int id = HIDUsbSim::plug(receiverSetup());
+    HIDUsbSim::setFlashDuration(200);
+    HIDUsbSim::setFlashLeavesEnumeration(true);
+    if (fail)
+        HIDUsbSim::failNextFlashAt(50);
+    StartUsbChanged(hotplugA, 600);
+    QCOMPARE(g_hotplugA, 1);
+    const QByteArray image = HIDUsbSim::makeFirmwareImage(HIDUSB_FW_KIND_RECEIVER, 0x1A, 0x05, 0x0207, "MODEL");
+    UsbUpgrade_Start(reinterpret_cast<const unsigned char *>(image.constData()), upgradeCollect, 10000);
+    int count = 5;
+    UsbFinderC_FindHidDevicesByDefaultDeviceId("3554", "F503", &count);
+    QCOMPARE(count, 0); // gone for the flash
+    QTRY_COMPARE(g_hotplugA, 2);
+    QVERIFY(HIDUsbSim::waitIdle());
+    QCOMPARE(HIDUsbSim::devices(), QList<int>{id});
+    QCOMPARE(upgradeReports().last(), fail ? QByteArray::fromHex("070200") : QByteArray::fromHex("070201"));
+    count = 5;
+    UsbFinderC_FindHidDevicesByDefaultDeviceId("3554", "F503", &count);
+    QCOMPARE(count, fail ? 0 : 1);
+    QCOMPARE(HIDUsbSim::setup(id).bootMode, fail);
+    QCOMPARE(int(HIDUsbSim::setup(id).receiverVersion), fail ? 0x0102 : 0x0207);
+    if (!fail)
+        QTRY_COMPARE(g_hotplugA, 3); // back
+    StopUsbChanged();
 }
 
 void TestHidUsb::repairAfterFailedFlash()

@@ -1,0 +1,433 @@
+// Firmware updates end to end against the simulated library: the device
+// list's automatic receiver update, a failed flash and its repair from the
+// device list's repair button, and the repair dialog closed while its flash
+// goes on.
+
+#include "TestMain.h"
+#include "../devicelist/PrivateAppDir.h"
+
+#include "ContainReset.h"
+#include "DeviceDiscovery.h"
+#include "DialogChange.h"
+#include "FirmwareImage.h"
+#include "GlobalState.h"
+#include "HIDUsb.h"
+#include "HIDUsbSim.h"
+#include "MacroIni.h"
+#include "LanguageLoader.h"
+#include "PostMsg.h"
+#include "Progress.h"
+#include "UpDateRepair.h"
+#include "UpdateRegistry.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+#include <memory>
+
+// A language file of its own below needs an application directory of its own.
+static PrivateAppDir::RelocateBeforeMain s_relocate;
+
+using HIDUsbSim::DeviceSetup;
+
+namespace {
+
+// The sample Config.ini's first model: CID 26, MID 5, 4 kHz receiver image
+// name "OrvikR4K".
+const QString kFailInfo4K = QStringLiteral("211,4,26,5");
+
+DeviceSetup Receiver(const QString &pid, quint8 type, const QString &mouse, bool online, bool boot = false)
+{
+    DeviceSetup setup;
+    setup.pid = pid;
+    setup.receiverType = type;
+    setup.mid = 0x05;
+    setup.mouse = mouse;
+    setup.online = online;
+    setup.bootMode = boot;
+    return setup;
+}
+
+// Fresh simulated devices, then the device list's hot-plug callback.
+QList<int> Rebuild(const QList<DeviceSetup> &setups)
+{
+    HIDUsbSim::reset();
+    HIDUsbSim::setReportDelay(1);
+    HIDUsbSim::setFlashDuration(150);
+    QList<int> ids;
+    for (const DeviceSetup &setup : setups)
+        ids << HIDUsbSim::plug(setup);
+    StartUsbChanged(DialogChange::UsbChangedCallBack, 600);
+    return ids;
+}
+
+QString Text(QWidget *dialog, const char *name)
+{
+    return dialog->findChild<QLabel *>(name)->text();
+}
+
+void Click(QWidget *dialog, const char *name)
+{
+    dialog->findChild<QAbstractButton *>(name)->click();
+}
+
+bool Enumerated(const QString &pid)
+{
+    int count = 5;
+    UsbFinderC_FindHidDevicesByDefaultDeviceId("3554", pid.toLatin1().constData(), &count);
+    return count > 0;
+}
+
+// Answers the modal dialogs as they come, from a timer inside their event
+// loops; a step returns false to be asked again. Dialogs beyond the script
+// are recorded and closed, so a test never hangs.
+class ModalScript : public QObject
+{
+public:
+    using Step = std::function<bool(QWidget *dialog)>;
+
+    explicit ModalScript(const QList<Step> &steps)
+        : m_Steps(steps)
+    {
+        connect(&m_Timer, &QTimer::timeout, this, [this] { Tick(); });
+        m_Timer.start(5);
+        m_Clock.start();
+    }
+
+    QStringList seen;
+
+private:
+    void Tick()
+    {
+        QWidget *w = QApplication::activeModalWidget();
+        if (!w || !w->isVisible() || w == m_Last)
+            return;
+        if (w != m_Current) {
+            m_Current = w;
+            seen << QString::fromLatin1(w->metaObject()->className());
+        }
+        const bool timedOut = m_Clock.elapsed() > 10000;
+        if (m_Steps.isEmpty() || timedOut) {
+            if (timedOut)
+                seen << "timeout";
+            m_Last = w;
+            w->close();
+            return;
+        }
+        if (m_Steps.first()(w)) {
+            m_Steps.removeFirst();
+            m_Last = w;
+        }
+    }
+
+    QList<Step> m_Steps;
+    QTimer m_Timer;
+    QElapsedTimer m_Clock;
+    QPointer<QWidget> m_Last;
+    QPointer<QWidget> m_Current;
+};
+
+// The repair dialog's end: its confirm button once the flash has reported
+// its end (or at once when it refused to flash).
+ModalScript::Step AnswerRepair(QString *shownText)
+{
+    return [shownText](QWidget *w) {
+        if (!qobject_cast<UpDateRepair *>(w))
+            return false;
+        if (!w->findChild<QWidget *>("NewHong")->isVisible() || g_RepairRunning)
+            return false;
+        *shownText = Text(w, "ToolText");
+        Click(w, "NewHong");
+        return true;
+    };
+}
+
+} // namespace
+
+class TestFirmware : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_Bin;
+    DialogChange *m_Page = nullptr;
+
+    void PutImage(const QString &name, const QByteArray &image)
+    {
+        QFile file(m_Bin->path() + "/" + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(image);
+    }
+
+    QWidget *RepairButton() const { return m_Page->findChild<QWidget *>("Repair"); }
+
+    QToolButton *Tile(int n) const
+    {
+        for (QWidget *w : g_TileButtons)
+            if (w->objectName() == "btn" + QString::number(n))
+                return qobject_cast<QToolButton *>(w);
+        return nullptr;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        MacroIni::GetInstance()->SetValue("Language", "Language", "0");
+        HIDUsbSim::reset();
+        m_Page = new DialogChange(nullptr);
+        m_Page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_Page));
+    }
+
+    void cleanupTestCase()
+    {
+        delete m_Page;
+        FirmwareImage::SetFolder(QString());
+        HIDUsbSim::reset();
+    }
+
+    void init()
+    {
+        m_Bin.reset(new QTemporaryDir);
+        FirmwareImage::SetFolder(m_Bin->path());
+        UpdateRegistry::RemoveFailInfo();
+        UpdateRegistry::SetMouseVersion("26", "5", QString());
+        g_UpgradeIdle = true;
+        g_CurrentDevice.set(DeviceAllInfo());
+    }
+
+    void cleanup()
+    {
+        QVERIFY(HIDUsbSim::waitIdle());
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // A click on a receiver whose mouse is known (a recorded MouseVer) while
+    // only a newer receiver image waits asks first, then flashes it through
+    // the repair dialog. A flash that fails at 40 % is recorded for the
+    // repair, the device list shows its repair button and the receiver waits
+    // in boot mode; the repair button with that one boot device then flashes
+    // it, clears the record, hides the button and the receiver comes back.
+    void receiverUpdateFromDeviceList_data()
+    {
+        QTest::addColumn<int>("failAt"); // -1: the flash succeeds
+        QTest::newRow("success") << -1;
+        QTest::newRow("failure at 40%, then repaired") << 40;
+    }
+
+    void receiverUpdateFromDeviceList()
+    {
+        QFETCH(int, failAt);
+        const bool fail = failAt >= 0;
+        UpdateRegistry::SetMouseVersion("26", "5", "v1.5");
+        PutImage("r4k.bin", HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, 0x0103, "OrvikR4K"));
+        PutImage("r4k-old.bin", HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, 0x0101, "OrvikR4K"));
+        // The clicked 4 kHz receiver (v1.2) lost its mouse, which answers
+        // through its twin: the click runs the check before pairing.
+        const QList<int> ids = Rebuild({Receiver("F503", 1, "a", false), Receiver("F501", 0, "b", true)});
+        QCOMPARE(g_TileButtons.size(), 2);
+        const int clicked = g_PickerDeviceList.at(0).PID == "F503" ? 0 : 1;
+        QCOMPARE(g_PickerDeviceList.at(clicked).PID, QString("F503"));
+        if (fail)
+            HIDUsbSim::failNextFlashAt(failAt);
+
+        int highest = -1;
+        QSignalSpy progress(PostMsg::GetInstance(), &PostMsg::SigAutoRepairProgress);
+        QString endText;
+        {
+            ModalScript script({[](QWidget *w) {
+                                    if (!qobject_cast<ContainReset *>(w))
+                                        return false;
+                                    Click(w, "OK");
+                                    return true;
+                                },
+                                AnswerRepair(&endText)});
+            HIDUsbSim::clearCalls();
+            QTest::mouseClick(Tile(clicked), Qt::LeftButton);
+            QCOMPARE(script.seen, (QStringList{"ContainReset", "UpDateRepair"}));
+            QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 1);
+            QCOMPARE(HIDUsbSim::lastFlashedImage(), HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, 0x0103, "OrvikR4K"));
+        }
+        for (const QList<QVariant> &report : progress)
+            highest = qMax(highest, report.first().toInt());
+        QCoreApplication::processEvents();
+
+        if (!fail) {
+            QCOMPARE(highest, 100);
+            QCOMPARE(endText, QString("Update succeeded"));
+            QVERIFY(!UpdateRegistry::HasFailInfo());
+            QCOMPARE(int(HIDUsbSim::setup(ids.at(0)).receiverVersion), 0x0103);
+            QVERIFY(!RepairButton()->isVisible());
+            QVERIFY(g_UpgradeIdle.load());
+            return;
+        }
+
+        QVERIFY(highest <= failAt);
+        QCOMPARE(endText, QString("Update failed"));
+        QCOMPARE(UpdateRegistry::FailInfoText(), kFailInfo4K);
+        QVERIFY(RepairButton()->isVisible());
+        QVERIFY(HIDUsbSim::setup(ids.at(0)).bootMode);
+        QVERIFY(!Enumerated("F503"));
+        QVERIFY(g_UpgradeIdle.load());
+
+        // The repair: exactly one receiver waits in boot mode.
+        QSignalSpy button(PostMsg::GetInstance(), &PostMsg::SigUpDateButton);
+        ModalScript repair({AnswerRepair(&endText)});
+        HIDUsbSim::clearCalls();
+        qobject_cast<QAbstractButton *>(RepairButton())->click();
+        QCOMPARE(repair.seen, QStringList{"UpDateRepair"});
+        QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 1);
+        QCOMPARE(endText, QString("Update succeeded"));
+        QVERIFY(!UpdateRegistry::HasFailInfo());
+        QCOMPARE(button.count(), 1);
+        QCOMPARE(button.first().first().toBool(), true);
+        QCoreApplication::processEvents();
+        QVERIFY(!RepairButton()->isVisible());
+        QVERIFY(!HIDUsbSim::setup(ids.at(0)).bootMode);
+        QVERIFY(Enumerated("F503"));
+        QCOMPARE(int(HIDUsbSim::setup(ids.at(0)).receiverVersion), 0x0103);
+    }
+
+    // The repair flashes only when exactly one device waits in boot mode;
+    // otherwise it tells which, flashes nothing and keeps the record. A
+    // record of other than four fields is dropped without a word.
+    void repairNeedsOneBootDevice_data()
+    {
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<int>("bootDevices");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("flashed");
+        QTest::addColumn<QString>("recordAfter");
+        QTest::newRow("no boot device") << kFailInfo4K << 0 << "No device waiting for the update was found" << false
+                                        << kFailInfo4K;
+        QTest::newRow("two boot devices") << kFailInfo4K << 2 << "Please connect only one device to repair" << false
+                                          << kFailInfo4K;
+        QTest::newRow("one boot device") << kFailInfo4K << 1 << "Update succeeded" << true << QString();
+        QTest::newRow("three fields") << "1,2,3" << 1 << QString() << false << QString();
+    }
+
+    void repairNeedsOneBootDevice()
+    {
+        QFETCH(QString, record);
+        QFETCH(int, bootDevices);
+        QFETCH(QString, text);
+        QFETCH(bool, flashed);
+        QFETCH(QString, recordAfter);
+        PutImage("r4k.bin", HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, 0x0103, "OrvikR4K"));
+        UpdateRegistry::SetFailInfoFields(record.split(','));
+        QList<DeviceSetup> setups;
+        for (int i = 0; i < bootDevices; ++i)
+            setups << Receiver("F503", 1, QString(), true, true);
+        Rebuild(setups);
+        QVERIFY(RepairButton()->isVisible());
+
+        QString shown;
+        HIDUsbSim::clearCalls();
+        if (text.isEmpty()) {
+            // Nothing to do: the dialog only shows its idle text.
+            ModalScript script({[&](QWidget *w) {
+                shown = Text(w, "ToolText");
+                Click(w, "CloseButton");
+                return true;
+            }});
+            qobject_cast<QAbstractButton *>(RepairButton())->click();
+            QCOMPARE(shown, QString("Firmware repair"));
+        } else {
+            ModalScript script({AnswerRepair(&shown)});
+            qobject_cast<QAbstractButton *>(RepairButton())->click();
+            QCOMPARE(script.seen, QStringList{"UpDateRepair"});
+            QCOMPARE(shown, text);
+        }
+        QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), flashed ? 1 : 0);
+        QCOMPARE(UpdateRegistry::FailInfoText(), recordAfter);
+    }
+
+    // The repair dialog may be closed before its flash reports anything; the
+    // flash goes on with the image held for it, and its end still updates the
+    // record, the idle flag and the device list's repair button.
+    void repairClosedBeforeFirstReport_data()
+    {
+        QTest::addColumn<bool>("fail");
+        QTest::newRow("success") << false;
+        QTest::newRow("failure") << true;
+    }
+
+    void repairClosedBeforeFirstReport()
+    {
+        QFETCH(bool, fail);
+        PutImage("r4k.bin", HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, 0x0103, "OrvikR4K"));
+        UpdateRegistry::SetFailInfoFields(kFailInfo4K.split(','));
+        const QList<int> ids = Rebuild({Receiver("F503", 1, QString(), true, true)});
+        HIDUsbSim::setFlashDuration(300);
+        if (fail)
+            HIDUsbSim::failNextFlash();
+        QSignalSpy button(PostMsg::GetInstance(), &PostMsg::SigUpDateButton);
+        {
+            auto *repair = new UpDateRepair; // building it starts the flash
+            QVERIFY(!g_UpgradeIdle.load());
+            repair->show();
+            // Refused only once the first progress report came.
+            const bool reported = g_RepairRunning;
+            Click(repair, "CloseButton");
+            QCOMPARE(repair->isVisible(), reported);
+            delete repair;
+        }
+        QVERIFY(HIDUsbSim::waitIdle());
+        QTRY_COMPARE(button.count(), 1);
+        QCOMPARE(button.first().first().toBool(), !fail);
+        QCOMPARE(RepairButton()->isVisible(), fail);
+        QCOMPARE(UpdateRegistry::FailInfoText(), fail ? kFailInfo4K : QString());
+        QVERIFY(g_UpgradeIdle.load());
+        QVERIFY(!g_RepairRunning.load());
+        QCOMPARE(HIDUsbSim::setup(ids.at(0)).bootMode, fail);
+    }
+
+    // The progress dialog knows a failure by the report, not by its text:
+    // with a language file that names no texts, failure and success read
+    // alike, and a success must still go on with the other update.
+    void progressOutcomeWithoutTexts_data()
+    {
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<int>("continues");
+        QTest::addColumn<int>("backToList");
+        QTest::newRow("success") << 2 << 1 << 0;
+        QTest::newRow("failure") << 1 << 0 << 1;
+    }
+
+    void progressOutcomeWithoutTexts()
+    {
+        QFETCH(int, outcome);
+        QFETCH(int, continues);
+        QFETCH(int, backToList);
+        QVERIFY2(!qEnvironmentVariableIsEmpty(PrivateAppDir::envName()), "runs from its own app directory");
+        QFile bare(LanguageLoader::FilePath(5));
+        QVERIFY(bare.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        bare.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Total>\n</Total>\n");
+        bare.close();
+        MacroIni::GetInstance()->SetValue("Language", "Language", "5");
+        Progress progress;
+        MacroIni::GetInstance()->SetValue("Language", "Language", "0");
+        progress.show();
+        PostMsg::GetInstance()->EmitProgress(0, outcome);
+        QCOMPARE(Text(&progress, "label"), QString());
+        QSignalSpy continueSpy(PostMsg::GetInstance(), &PostMsg::SigContinue);
+        QSignalSpy listSpy(PostMsg::GetInstance(), &PostMsg::SigChangeMainDialog);
+        Click(&progress, "NewHong");
+        QVERIFY(!progress.isVisible());
+        QCOMPARE(continueSpy.count(), continues);
+        QCOMPARE(listSpy.count(), backToList);
+    }
+};
+
+ORVIK_TEST_MAIN(TestFirmware)
+#include "tst_firmware.moc"

@@ -1,0 +1,294 @@
+// The settings page's update run in the real window against the simulated
+// library: a mouse on its cable selected from the device list, a newer mouse
+// image in the "bin" folder, and the run started by the (hidden) update
+// button's slot: progress, success, the recorded version, the chaining to
+// the receiver, the device-test hints, an end report that comes before the
+// second tick, a failure, and a mouse that leaves the enumeration while it
+// is flashed.
+
+#include "../devicelist/PrivateAppDir.h"
+#include "SettingsFixture.h"
+
+#include "DeviceDiscovery.h"
+#include "FirmwareImage.h"
+#include "FormSettingForm.h"
+#include "Progress.h"
+#include "UpDateWarning.h"
+#include "UpdateRegistry.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+static PrivateAppDir::RelocateBeforeMain s_relocate;
+
+using namespace SettingsFixture;
+
+namespace {
+
+const quint32 kNewMouseVersion = 0x0106; // the cable mouse runs v1.5
+
+template<typename T>
+T *Visible()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *t = qobject_cast<T *>(w))
+            if (t->isVisible())
+                return t;
+    return nullptr;
+}
+
+QString LabelText(QWidget *w, const char *name)
+{
+    return w->findChild<QLabel *>(name)->text();
+}
+
+} // namespace
+
+class TestUpdateRun : public QObject
+{
+    Q_OBJECT
+
+    DialogMain *m_Window = nullptr;
+    FormSetting *m_Page = nullptr;
+    QTemporaryDir m_Bin;
+    int m_Cable = 0;
+
+    QWidget *Child(const char *name) const { return m_Page->findChild<QWidget *>(name); }
+    QString Label(const char *name) const { return LabelText(m_Page, name); }
+
+    void Start(const char *slot)
+    {
+        QVERIFY(QMetaObject::invokeMethod(m_Page, slot));
+    }
+
+    // Waits until the run has come to its step 4 (timers stopped, not busy).
+    bool RunEnded()
+    {
+        return QTest::qWaitFor([] { return !g_UpdateBusy && !g_MouseCheckTimer->isActive()
+                                           && !g_DongleCheckTimer->isActive(); },
+                               20000);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(!qEnvironmentVariableIsEmpty(PrivateAppDir::envName()), "runs from its own app directory");
+        FirmwareImage::SetFolder(m_Bin.path());
+        QList<int> ids;
+        QString why;
+        m_Window = OpenSettingsPage({Cable()}, &ids, &why);
+        QVERIFY2(m_Window, qPrintable(why));
+        m_Cable = ids.first();
+        m_Page = m_Window->MainFramePage()->SettingPage();
+        QCOMPARE(g_DeviceList.size(), 1);
+        QVERIFY(g_CurrentDevice.get().Wired);
+        QCOMPARE(Label("label_7"), QString("v1.5"));
+    }
+
+    void init()
+    {
+        QFile::remove(m_Bin.path() + "/mouse.bin");
+        QFile image(m_Bin.path() + "/mouse.bin");
+        QVERIFY(image.open(QIODevice::WriteOnly));
+        image.write(HIDUsbSim::makeFirmwareImage(0xD2, 0x1A, 0x05, kNewMouseVersion, "OrvikM1"));
+        image.close();
+        // Short ticks for the step machine; one row puts back the real second.
+        g_MouseCheckTimer->setInterval(20);
+        g_DongleCheckTimer->setInterval(20);
+        HIDUsbSim::setFlashDuration(150);
+        UpdateRegistry::RemoveFailInfo();
+        PostMsg::GetInstance()->EmitSetver(4);
+    }
+
+    void cleanup()
+    {
+        QVERIFY(RunEnded());
+        QVERIFY(HIDUsbSim::waitIdle());
+        if (QWidget *progress = Visible<Progress>()) {
+            QVERIFY(QTest::qWaitFor([] { return !g_UpdateBusy; }));
+            progress->close();
+        }
+        if (QWidget *warning = Visible<UpDateWarning>())
+            warning->close();
+        HIDUsbSim::setFlashLeavesEnumeration(false);
+        g_DongleUpdatePending = false;
+        g_MouseUpdatePending = false;
+    }
+
+    // A newer mouse image and the mouse on its cable: the progress dialog
+    // follows the flash, success is shown, the model's MouseVer and the
+    // version label take the image's version, and closing the dialog goes on
+    // with the receiver update (here: no receiver, told in the notice). With
+    // the real one-second tick a 200 ms flash ends before the run's second
+    // tick: the run must still end. A mouse that leaves the enumeration for
+    // its flash does not send the window back to the device list.
+    void mouseUpdate_data()
+    {
+        QTest::addColumn<int>("tickMs");
+        QTest::addColumn<int>("flashMs");
+        QTest::addColumn<bool>("leaves");
+        QTest::newRow("short ticks") << 20 << 150 << false;
+        QTest::newRow("flash ends before the second tick") << 1000 << 200 << false;
+        QTest::newRow("the mouse leaves the enumeration") << 20 << 400 << true;
+    }
+
+    void mouseUpdate()
+    {
+        QFETCH(int, tickMs);
+        QFETCH(int, flashMs);
+        QFETCH(bool, leaves);
+        g_MouseCheckTimer->setInterval(tickMs);
+        HIDUsbSim::setFlashDuration(flashMs);
+        HIDUsbSim::setFlashLeavesEnumeration(leaves);
+        static quint32 row = 0;
+        const quint32 version = kNewMouseVersion + row++; // each row's image is newer than the last flashed
+        {
+            QFile image(m_Bin.path() + "/mouse.bin");
+            QVERIFY(image.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            image.write(HIDUsbSim::makeFirmwareImage(0xD2, 0x1A, 0x05, version, "OrvikM1"));
+        }
+        const QString versionText = FirmwareImage::VersionText(version);
+        const QString before = Label("label_7");
+
+        QSignalSpy progress(PostMsg::GetInstance(), &PostMsg::SigProgress);
+        bool leftEnumeration = false;
+        WatchPtr watch = Watch([&] {
+            int count = 5;
+            UsbFinderC_FindHidDevicesByDefaultDeviceId("3554", "F500", &count);
+            leftEnumeration = leftEnumeration || count == 0;
+        });
+        HIDUsbSim::clearCalls();
+        Start("on_Mouse_clicked");
+        QVERIFY(!Child("Mouse")->isEnabled());
+        QVERIFY(g_UpdateBusy);
+        QVERIFY(!g_UpgradeIdle.load());
+        QVERIFY(QTest::qWaitFor([] { return Visible<Progress>() != nullptr; }, 10000));
+        QVERIFY(RunEnded());
+        watch.reset();
+
+        QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 1);
+        QCOMPARE(HIDUsbSim::lastFlashedImage(), HIDUsbSim::makeFirmwareImage(0xD2, 0x1A, 0x05, version, "OrvikM1"));
+        QCOMPARE(g_MouseUpdateState.load(), 2);
+        QVERIFY(g_UpgradeIdle.load());
+        QVERIFY(Child("Mouse")->isEnabled());
+        Progress *dialog = Visible<Progress>();
+        QVERIFY(dialog);
+        QTRY_COMPARE(LabelText(dialog, "label"), QString("Update succeeded"));
+        QCOMPARE(dialog->findChild<QProgressBar *>("progressBar_2")->value(), 100);
+        QList<int> percents;
+        for (const QList<QVariant> &report : progress)
+            if (report.at(1).toInt() == 0)
+                percents << report.at(0).toInt();
+        QVERIFY(!percents.isEmpty());
+        QCOMPARE(percents.last(), 100);
+        QVERIFY(std::is_sorted(percents.begin(), percents.end()));
+        QCOMPARE(UpdateRegistry::MouseVersion("26", "5"), versionText);
+        QCOMPARE(Label("label_7"), versionText);
+        QVERIFY(before != versionText);
+        QCOMPARE(HIDUsbSim::setup(m_Cable).mouseVersion, quint16(version));
+        QVERIFY(!UpdateRegistry::HasFailInfo());
+        if (leaves) {
+            QVERIFY(leftEnumeration);
+            QCOMPARE(g_MainPageActive.load(), 1); // still the main frame
+            QTRY_VERIFY(!HIDUsbSim::setup(m_Cable).bootMode);
+        }
+
+        // Closing the dialog goes on with a receiver update that waits behind
+        // this one: no receiver is listed, which the notice tells.
+        g_DongleUpdatePending = true;
+        dialog->findChild<QAbstractButton *>("NewHong")->click();
+        QVERIFY(!dialog->isVisible());
+        UpDateWarning *warning = nullptr;
+        QVERIFY(QTest::qWaitFor([&] { return (warning = Visible<UpDateWarning>()) != nullptr; }, 10000));
+        QCOMPARE(LabelText(warning, "label"), QString("No receiver found: plug in the receiver to update it"));
+        QVERIFY(!Child("label_12")->isVisible()); // told in the notice, not the hint row
+        QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 1);
+    }
+
+    // The mouse is flashed only through its cable: no corded entry gives the
+    // wired-mode hint, two give the several-devices hint; nothing is flashed.
+    void mouseDeviceTest_data()
+    {
+        QTest::addColumn<int>("cables");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("no cable") << 0 << "Please connect the mouse with its cable to update its firmware";
+        QTest::newRow("two cables") << 2 << "Several devices found: connect only one to update it";
+    }
+
+    void mouseDeviceTest()
+    {
+        QFETCH(int, cables);
+        QFETCH(QString, hint);
+        const QList<DeviceAllInfo> saved = g_DeviceList;
+        QList<DeviceAllInfo> list;
+        for (int i = 0; i < cables; ++i)
+            list << saved.first();
+        g_DeviceList = list;
+        HIDUsbSim::clearCalls();
+        Start("on_Mouse_clicked");
+        const bool ended = RunEnded();
+        g_DeviceList = saved;
+        QVERIFY(ended);
+        QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 0);
+        QCOMPARE(g_MouseUpdateState.load(), 0);
+        QVERIFY(Child("label_13")->isVisible());
+        QVERIFY(Child("toolButton_3")->isVisible());
+        QCOMPARE(Label("label_13"), hint);
+        QVERIFY(g_UpgradeIdle.load());
+        QVERIFY(Child("Mouse")->isEnabled());
+    }
+
+    // Up to date: the button shows the up-to-date text and refuses further
+    // runs until SigSetver(4).
+    void upToDateRow()
+    {
+        QFile::remove(m_Bin.path() + "/mouse.bin");
+        HIDUsbSim::clearCalls();
+        Start("on_Mouse_clicked");
+        QVERIFY(RunEnded());
+        QCOMPARE(g_MouseUpdateState.load(), 4);
+        auto *button = qobject_cast<QAbstractButton *>(Child("Mouse"));
+        const QString upToDate = button->text();
+        Start("on_Mouse_clicked");
+        QVERIFY(!g_MouseCheckTimer->isActive());
+        QCOMPARE(button->text(), upToDate);
+        PostMsg::GetInstance()->EmitSetver(4);
+        QVERIFY(button->text() != upToDate);
+        QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 0);
+    }
+
+    // A failed flash: the failure text, the record for the repair, the
+    // pending flags cleared; closing the dialog returns to the device list.
+    void mouseUpdateFails()
+    {
+        {
+            QFile image(m_Bin.path() + "/mouse.bin");
+            QVERIFY(image.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            image.write(HIDUsbSim::makeFirmwareImage(0xD2, 0x1A, 0x05, 0x0200, "OrvikM1"));
+        }
+        HIDUsbSim::failNextFlashAt(30);
+        g_MouseUpdatePending = true;
+        Start("on_Mouse_clicked");
+        QVERIFY(RunEnded());
+        QCOMPARE(g_MouseUpdateState.load(), 3);
+        QCOMPARE(UpdateRegistry::FailInfoText(), QString("210,0,26,5"));
+        QVERIFY(!g_MouseUpdatePending);
+        Progress *dialog = Visible<Progress>();
+        QVERIFY(dialog);
+        QTRY_COMPARE(LabelText(dialog, "label"), QString("Update failed"));
+        QSignalSpy back(PostMsg::GetInstance(), &PostMsg::SigChangeMainDialog);
+        dialog->findChild<QAbstractButton *>("CloseButton")->click();
+        QCOMPARE(back.count(), 1);
+        QCOMPARE(back.first().first().toInt(), 0);
+        // The mouse waits in boot mode for its repair; bring it back for the
+        // rows after this one.
+        QVERIFY(HIDUsbSim::waitIdle());
+        QVERIFY(HIDUsbSim::setup(m_Cable).bootMode);
+    }
+};
+
+ORVIK_TEST_MAIN(TestUpdateRun)
+#include "tst_updaterun.moc"
