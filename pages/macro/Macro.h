@@ -21,6 +21,7 @@
 #include <QElapsedTimer>
 #include <QModelIndex>
 #include <QPoint>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -130,6 +131,12 @@ private:
     QByteArray RowLines() const;
     QString CurrentMacroName() const;
     bool HasSelectedMacro() const;
+    // The repeat-mode code the controls show ("254", "255", "253" or the
+    // count), and showing one without marking a change.
+    QString RepeatModeText() const;
+    void ShowRepeatMode(const QString &mode);
+    // Puts the page back into its idle look after a recording.
+    void EndRecordingLook();
 
     Ui_Macro *ui;
     QString macroFolder;
@@ -143,6 +150,9 @@ private:
     QStringList buttonColorList;
     QString buttonColor;
     int recordedEvents = 0;
+    // Keys down since the recording started: only a press of a key already
+    // down is the keyboard's auto-repeat.
+    QSet<int> heldKeys;
     bool rowsChanged = false;
     bool repeatModeChanged = false;
     QString exportText;
