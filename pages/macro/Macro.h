@@ -6,8 +6,10 @@
 // button page through the hub when a macro was deleted, renamed or saved.
 //
 // The code is split by subject: Macro.cpp (construction, skin, actions and
-// the hub), MacroRows.cpp (the row operations every producer of rows uses)
-// and MacroFiles.cpp (the macro files and the macro list).
+// the hub, the recorder and the device macro records), MacroRows.cpp (the
+// row operations every producer of rows uses), MacroFiles.cpp (the macro
+// files and the macro list), MacroExchange.cpp (export and import files) and
+// MacroRecordCodec.cpp (rows to the device's macro record and back).
 //
 // Rows: a row whose text contains "ms" is a delay row, every other row an
 // event, a press when its item type is 0 and a release otherwise. An event
