@@ -285,11 +285,15 @@ void DialogMain::keyPressEvent(QKeyEvent *event)
 void DialogMain::RunPairing(bool useChosenDevice)
 {
     Match match;
-    g_MatchUseChosenDevice = useChosenDevice;
+    g_PairChosenDevice = useChosenDevice;
     match.InitMatch();
     PlaceCentred(&match, 0, 0);
     match.exec();
     UsbServerC_Start(g_DevicePath.get().c_str(), g_DevicePath.get().c_str(), Worker::DeviceDataCallBack);
+    // Closing the pairing dialog registered the device list's hot-plug
+    // callback; with the main frame shown the worker's must watch again.
+    if (ui->stackedWidgetMain->currentIndex() == 1)
+        StartUsbChanged(Worker::UsbChangedCallBack, 600);
 }
 
 void DialogMain::PairingShortcut()

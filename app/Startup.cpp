@@ -1,8 +1,10 @@
 #include "Startup.h"
 
 #include "DialogMain.h"
+#include "ConfigIni.h"
 #include "ExeIsRun.h"
 #include "SingleInstance.h"
+#include "Skin.h"
 #include "UserPaths.h"
 #include "Worker.h"
 
@@ -68,6 +70,13 @@ void PrepareUserFolders()
     }
 }
 
+void InstallSkinColours()
+{
+    Skin::SetColourSource([](const QString &key) {
+        return ConfigIni::GetInstance()->GetValueList(QStringLiteral("Option"), key);
+    });
+}
+
 int Run(int argc, char **argv)
 {
     if (!UserPaths::EnsureHome()) {
@@ -89,6 +98,7 @@ int Run(int argc, char **argv)
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
     InitCompiledResources();
+    InstallSkinColours();
 
     QApplication app(argc, argv);
     // What the program file's own icon gives on Windows: the task bar and the

@@ -19,6 +19,10 @@ namespace Startup {
 // when it is missing; failures are passed over.
 void PrepareUserFolders();
 
+// Gives the skin its colours: the lists of Config.ini group "Option". Runs
+// before the first window is built (the tests' main does the same).
+void InstallSkinColours();
+
 // The whole program: folders, purge, QApplication, single-instance test,
 // top-level window, event loop. Returns 0 when another copy runs.
 int Run(int argc, char **argv);

@@ -18,12 +18,13 @@ std::atomic<int> g_UpdateCID { 0 };
 
 namespace {
 
-constexpr int OffsetVersion = 16;
-constexpr int OffsetKind = 20;
-constexpr int OffsetCid = 21;
-constexpr int OffsetMid = 22;
-constexpr int OffsetModel = 87;
-constexpr int ModelSize = 64;
+// The header layout is the library's (HIDUsb.h): it reads the same images.
+constexpr int OffsetVersion = HIDUSB_FW_OFFSET_VERSION;
+constexpr int OffsetKind = HIDUSB_FW_OFFSET_KIND;
+constexpr int OffsetCid = HIDUSB_FW_OFFSET_CID;
+constexpr int OffsetMid = HIDUSB_FW_OFFSET_MID;
+constexpr int OffsetModel = HIDUSB_FW_OFFSET_MODEL;
+constexpr int ModelSize = HIDUSB_FW_MODEL_SIZE;
 
 // The image the last FindFirmware chose; the upgrade callback reads it on the
 // library's thread while the GUI thread may start a new search.

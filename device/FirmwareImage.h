@@ -13,6 +13,8 @@
 // FormSetting::FindFirmware, CheckFirmware and IsUpdateAvailable forward to
 // them. All searches run on the GUI thread.
 
+#include "HIDUsb.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -22,9 +24,9 @@
 
 namespace FirmwareImage {
 
-constexpr int HeaderSize = 728;
-constexpr int KindMouse = 0xD2;
-constexpr int KindReceiver = 0xD3;
+constexpr int HeaderSize = HIDUSB_FW_HEADER_SIZE;
+constexpr int KindMouse = HIDUSB_FW_KIND_MOUSE;
+constexpr int KindReceiver = HIDUSB_FW_KIND_RECEIVER;
 
 struct Header
 {

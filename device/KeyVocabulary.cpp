@@ -210,3 +210,66 @@ QStringList AllKeyNames()
         names << rowName(row);
     return names;
 }
+
+namespace {
+
+struct GenericModifier {
+    const char *name;
+    int mask;
+};
+
+// The generic modifiers name the left-hand masks.
+const GenericModifier kGenericModifiers[] = {
+    {"Ctrl", 0x01}, {"Shift", 0x02}, {"Alt", 0x04}, {"Win", 0x08},
+};
+
+} // namespace
+
+bool LookupComboKeyName(const QString &name, int *kind, int *code)
+{
+    auto found = [&](int k, int c) {
+        if (kind)
+            *kind = k;
+        if (code)
+            *code = c;
+        return true;
+    };
+    for (const GenericModifier &modifier : kGenericModifiers)
+        if (name == QLatin1String(modifier.name))
+            return found(KeyKindModifier, modifier.mask);
+    for (const KeyRow &row : kMainKeys)
+        if (row.kind == KeyKindKey && name == rowName(row))
+            return found(row.kind, row.code);
+    for (const KeyRow &row : kFunctionKeys)
+        if (name == rowName(row))
+            return found(row.kind, row.code);
+    return false;
+}
+
+QString ComboCodeToKeyName(int code, int kind)
+{
+    auto shared = [kind](const char *key, const char *modifier) {
+        return kind == KeyKindKey ? QString::fromLatin1(key)
+               : kind == KeyKindModifier ? QString::fromLatin1(modifier) : QStringLiteral("");
+    };
+    switch (code) {
+    case 0x00: return QStringLiteral("");
+    case 0x01: return QStringLiteral("Ctrl");
+    case 0x02: return QStringLiteral("Shift");
+    case 0x04: return shared("A", "Alt");
+    case 0x08: return shared("E", "Win");
+    case 0x10: return shared("M", "Ctrl");
+    case 0x20: return shared("3", "Shift");
+    case 0x40: return kind == KeyKindKey ? QStringLiteral("F7") : QStringLiteral("Alt");
+    case 0x80: return QStringLiteral("Win");
+    case 0x58: return QStringLiteral("Enter");
+    default: break;
+    }
+    for (const KeyRow &row : kMainKeys)
+        if (row.kind == KeyKindKey && row.code == code)
+            return rowName(row);
+    for (const KeyRow &row : kFunctionKeys)
+        if (row.code == code)
+            return rowName(row);
+    return QStringLiteral("");
+}

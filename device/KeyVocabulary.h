@@ -79,3 +79,19 @@ QString MouseButtonName(int mask);
 
 // The 104 key names of the vocabulary, in lookup order (F1..F12 last).
 QStringList AllKeyNames();
+
+// ---- The combination view of the vocabulary: what a button's key
+// combination (a KeyEventRecord) is written and read with. The same key
+// names and codes, except that the modifiers are the four generic names
+// "Ctrl" 1, "Shift" 2, "Alt" 4, "Win" 8 (kind 0) in place of the eight sided
+// ones, and there are no mouse-button names. F1..F12 are 0x3A..0x45 both ways.
+
+// Name to kind and code; false (outputs untouched) for a name outside the view.
+bool LookupComboKeyName(const QString &name, int *kind, int *code);
+
+// The name of one event of a combination: the kind decides only where a key
+// and a modifier share a code (0x04 A/Alt, 0x08 E/Win, 0x10 M/Ctrl,
+// 0x20 3/Shift, 0x40 F7/Alt; for the first four any other kind names
+// nothing); 0x01 "Ctrl", 0x02 "Shift" and 0x80 "Win" whatever the kind; usage
+// 0x58 (keypad Enter) reads back as "Enter"; an unknown code gives "".
+QString ComboCodeToKeyName(int code, int kind);

@@ -1,23 +1,19 @@
 #include "Worker.h"
 
 #include "ConfigIni.h"
+#include "DeviceCache.h"
 #include "DeviceDiscovery.h"
+#include "DeviceLink.h"
 #include "FirmwareImage.h"
 #include "HIDUsb.h"
 #include "ModelInfo.h"
 #include "PostMsg.h"
 #include "RegistryStore.h"
-#include "UserPaths.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QTimer>
-#include <QtEndian>
 
 #include <cstring>
 #include <mutex>
@@ -37,7 +33,6 @@ std::atomic<bool> g_SkipDongleQuery { false };
 
 namespace {
 
-constexpr int RecordSize = int(sizeof(FlashDataMap));
 constexpr int FullReadSize = 6912;
 constexpr int PollIntervalMs = 1300;
 // A device that switches its on-board configuration is re-read at most this often.
@@ -160,7 +155,7 @@ void handleFullRead(const unsigned char *data)
     }
     FlashData::replace(record);
 
-    g_DeviceInfoNameRead.set(Worker::DeviceInfoFileName(device.CID, device.MID));
+    g_DeviceInfoNameRead.set(DeviceCache::FileName(device.CID, device.MID));
 
     UsbServer_ReadDPILed();
     UsbServer_ReadBatteryLevel();
@@ -233,17 +228,30 @@ void handleVersion()
     RegistryStore::setValue(RegistryStore::mouseTestKey(), name, text);
 }
 
-void handleParameterReport(const unsigned char *header, int headerLength, const unsigned char *data, int length)
+// One report of the library's data callback: header byte 1 is its command.
+struct Report
 {
-    auto headerByte = [&](int i) { return i < headerLength ? header[i] : 0; };
-    if (headerByte(3) != 0)
+    const unsigned char *header;
+    int headerLength;
+    const unsigned char *data;
+    int length;
+
+    int headerByte(int i) const { return i < headerLength ? header[i] : 0; }
+    QByteArray paddedData() const { return padded(data, length); }
+};
+
+void onParameter(const Report &report)
+{
+    if (report.length <= 0 || report.headerByte(3) != 0)
         return;
-    const int kind = headerByte(4);
+    const int kind = report.headerByte(4);
+    const unsigned char *data = report.data;
+    const int length = report.length;
     PostMsg *hub = PostMsg::GetInstance();
 
-    if (kind == 0x00 && length == FullReadSize) {
+    if (kind == HIDUSB_PARAM_FULL_OR_RATE && length == FullReadSize) {
         handleFullRead(data);
-    } else if (kind == 0x00 && length == 1) {
+    } else if (kind == HIDUSB_PARAM_FULL_OR_RATE && length == 1) {
         // A corded mouse cannot run the receiver-only rates (2000 and 4000 Hz).
         const DeviceAllInfo device = g_CurrentDevice.get();
         if (!device.Wired || data[0] < 16) {
@@ -251,21 +259,85 @@ void handleParameterReport(const unsigned char *header, int headerLength, const 
             hub->EmitUpDataReportRate(data[0]);
             FlashData::send();
         }
-    } else if (kind == 0x04 && length == 1) {
+    } else if (kind == HIDUSB_PARAM_CURRENT_DPI && length == 1) {
         FlashData::modify([&](FlashDataMap &record) { record.CurrentDPI = data[0]; });
         hub->EmitUpDataDPI(data[0]);
-    } else if (kind == 0x4C && length == 8) {
+    } else if (kind == HIDUSB_PARAM_DPI_LED && length == 8) {
         FlashData::modify([&](FlashDataMap &record) {
             BufferToDPILed(data, reinterpret_cast<unsigned char *>(&record.DPILed));
         });
         hub->EmitUpDataDPILed(FlashData::snapshot());
-    } else if (kind == 0xA0 && length == 9) {
+    } else if (kind == HIDUSB_PARAM_LED_BAR && length == 9) {
         FlashData::modify([&](FlashDataMap &record) {
             BufferToLedBar(data, reinterpret_cast<unsigned char *>(&record.LightBar));
         });
         hub->EmitUpDataLightLight(FlashData::snapshot());
     }
 }
+
+void onBattery(const Report &report)
+{
+    QByteArray buffer = report.paddedData();
+    GetDeviceBatteryStatus(bytes(buffer), g_BatteryStatus);
+    PostMsg::GetInstance()->EmitBattery(g_BatteryStatus[1] != 0, g_BatteryStatus[0], g_ShowBatteryValue == 1);
+}
+
+void onReset(const Report &)
+{
+    handleReset();
+}
+
+void onStatusChange(const Report &report)
+{
+    QByteArray buffer = report.paddedData();
+    GetDeviceStatusChanged(bytes(buffer), g_StatusChanged);
+    Worker::ReadChangedStatus();
+}
+
+void onConfig(const Report &report)
+{
+    if (report.length == 1)
+        PostMsg::GetInstance()->EmitUpDataConfigUI(4, report.data[0], true);
+    else
+        PostMsg::GetInstance()->EmitUpDataConfigUI(0, 0, false);
+}
+
+void onVersion(const Report &)
+{
+    handleVersion();
+}
+
+void onDongleRgb(const Report &)
+{
+    if (g_DongleRGB)
+        PostMsg::GetInstance()->EmitRGBValue(g_DongleRGB);
+}
+
+void onLongRange(const Report &report)
+{
+    if (report.length == 10)
+        PostMsg::GetInstance()->EmitLongRangeMode(false);
+}
+
+// What the data callback does with each command; commands not listed (the
+// pairing status among them, which the pairing dialog hears itself) are
+// passed over.
+struct ReportHandler
+{
+    int command;
+    void (*handle)(const Report &report);
+};
+
+constexpr ReportHandler ReportHandlers[] = {
+    { HIDUSB_CMD_BATTERY, &onBattery },
+    { HIDUSB_CMD_PARAMETER, &onParameter },
+    { HIDUSB_CMD_RESET, &onReset },
+    { HIDUSB_CMD_STATUS_CHANGE, &onStatusChange },
+    { HIDUSB_CMD_CONFIG, &onConfig },
+    { HIDUSB_CMD_VERSION, &onVersion },
+    { HIDUSB_CMD_DONGLE_RGB, &onDongleRgb },
+    { HIDUSB_CMD_LONG_RANGE, &onLongRange },
+};
 
 } // namespace
 
@@ -404,30 +476,7 @@ void Worker::Stop()
 
 bool Worker::Shutdown(int timeoutMs)
 {
-    g_WorkerRunEnable = false;
-    if (g_PollTimer)
-        g_PollTimer->stop();
-    Worker *worker = g_Worker.load();
-    // A callback or a pass may be blocked handing something to the GUI
-    // thread: wait in an event loop of our own, which serves it.
-    auto stopped = [worker] {
-        return HIDUsb_StopCallbacks() == 0 && (!worker || !worker->isRunning());
-    };
-    if (stopped())
-        return true;
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (stopped())
-            loop.quit();
-    });
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    poll.start(5);
-    loop.exec();
-    if (stopped())
-        return true;
-    qWarning() << "device library still busy at shutdown";
-    return false;
+    return DeviceLink::Shutdown(timeoutMs);
 }
 
 void Worker::AgeProfileChangeTimer(qint64 ms)
@@ -573,125 +622,12 @@ void Worker::DeviceDataCallBack(unsigned char *header, int headerLength, unsigne
         headerLength = 0;
     if (!data)
         length = 0;
-    const int command = headerLength > 1 ? header[1] : 0;
-    PostMsg *hub = PostMsg::GetInstance();
-
-    switch (command) {
-    case 4: {
-        QByteArray buffer = padded(data, length);
-        GetDeviceBatteryStatus(bytes(buffer), g_BatteryStatus);
-        hub->EmitBattery(g_BatteryStatus[1] != 0, g_BatteryStatus[0], g_ShowBatteryValue == 1);
-        break;
+    const Report report { header, headerLength, data, length };
+    const int command = report.headerByte(1);
+    for (const ReportHandler &handler : ReportHandlers) {
+        if (handler.command == command) {
+            handler.handle(report);
+            return;
+        }
     }
-    case 8:
-        if (length > 0)
-            handleParameterReport(header, headerLength, data, length);
-        break;
-    case 9:
-        handleReset();
-        break;
-    case 10: {
-        QByteArray buffer = padded(data, length);
-        GetDeviceStatusChanged(bytes(buffer), g_StatusChanged);
-        ReadChangedStatus();
-        break;
-    }
-    case 14:
-        if (length == 1)
-            hub->EmitUpDataConfigUI(4, data[0], true);
-        else
-            hub->EmitUpDataConfigUI(0, 0, false);
-        break;
-    case 18:
-        handleVersion();
-        break;
-    case 21:
-        if (g_DongleRGB)
-            hub->EmitRGBValue(g_DongleRGB);
-        break;
-    case 23:
-        if (length == 10)
-            hub->EmitLongRangeMode(false);
-        break;
-    default:
-        break;
-    }
-}
-
-// ---------------------------------------------------------------------------
-// Cache file: one QDataStream byte block (32-bit big-endian length, then the
-// bytes of the record).
-
-QString Worker::DeviceInfoFileName(uchar cid, uchar mid)
-{
-    auto hex2 = [](uchar value) { return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper(); };
-    return QStringLiteral("Device_CID") + hex2(cid) + QStringLiteral("_MID") + hex2(mid) + QStringLiteral(".bin");
-}
-
-QString Worker::DeviceInfoFilePath(const QString &name)
-{
-    if (QFileInfo(name).isAbsolute())
-        return name;
-    return UserPaths::deviceInfoFolder() + QLatin1Char('/') + name;
-}
-
-bool Worker::WriteDeviceInfoFile(QString name, FlashDataMap map)
-{
-    if (name.isEmpty())
-        return false;
-    const QString path = DeviceInfoFilePath(name);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    // Written beside and renamed over the old file: a process killed or a
-    // disk full part-way leaves the previous file whole, never a torn one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qWarning() << "cache file not written:" << path << file.errorString();
-        return false;
-    }
-    uchar length[4];
-    qToBigEndian<quint32>(quint32(RecordSize), length);
-    // flush() too: QSaveFile::commit does not see an error of the last
-    // buffered write (a full disk shows up only there).
-    const bool written = file.write(reinterpret_cast<const char *>(length), 4) == 4
-                         && file.write(reinterpret_cast<const char *>(&map), RecordSize) == RecordSize
-                         && file.flush();
-    if (!written) {
-        qWarning() << "cache file not written:" << path << file.errorString();
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    if (!file.commit()) {
-        qWarning() << "cache file not written:" << path << file.errorString();
-        return false;
-    }
-    return true;
-}
-
-bool Worker::ReadDeviceInfoFile(QString name, FlashDataMap *out)
-{
-    if (name.isEmpty() || !out)
-        return false;
-    QFile file(DeviceInfoFilePath(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    uchar lengthBytes[4];
-    if (file.read(reinterpret_cast<char *>(lengthBytes), 4) != 4)
-        return false; // torn before its length was written
-    const quint32 length = qFromBigEndian<quint32>(lengthBytes);
-    // 0xFFFFFFFF marks an empty block in QDataStream.
-    const qint64 stated = length == 0xFFFFFFFFu ? 0 : qint64(length);
-    // A file shorter than its own header says was cut off while being
-    // written: it holds no record to trust. Read as missing, so the next
-    // online read writes it again.
-    if (file.size() - 4 < stated)
-        return false;
-    // Whatever a whole block of another layout does not cover reads as zero,
-    // and never more than the record's size is copied.
-    const QByteArray block = file.read(qMin<qint64>(stated, RecordSize));
-    if (block.size() != qMin<qint64>(stated, RecordSize))
-        return false;
-    std::memset(out, 0, sizeof *out);
-    std::memcpy(out, block.constData(), size_t(block.size()));
-    return true;
 }

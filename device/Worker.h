@@ -2,13 +2,14 @@
 // The device worker: connects the program to the selected mouse and keeps the
 // pages fed.
 //
-// One Worker exists (made by the button page, kept in g_Worker, never
-// deleted). It is created on the GUI thread, so its slots and its 1300 ms
+// One Worker exists, kept in g_Worker; its start and stop belong to the
+// DeviceLink the button page holds. It is created on the GUI thread, so its slots and its 1300 ms
 // timer run there, while run() makes one pass on the worker thread per start.
 // run() and DeviceDataCallBack (the library's thread) reach the pages through
 // blocking hub connections and must never run on the GUI thread.
 
 #include "DeviceAllInfo.h"
+#include "DeviceCache.h"
 #include "FlashDataMap.h"
 #include "GlobalState.h"
 
@@ -42,23 +43,17 @@ public:
     // Acts on the change flags of the last status-change report.
     static void ReadChangedStatus();
     static void Stop();
-    // Before the process ends (after the event loop, while the windows and
-    // the application object still exist): stops the library's callbacks and
-    // the 1300 ms check, and waits, serving events, until no callback and no
-    // pass runs any more, so none of them reaches a window or a static store
-    // that is going away. True when everything stopped.
+    // Before the process ends: DeviceLink::Shutdown.
     static bool Shutdown(int timeoutMs = 10000);
 
-    // ---- the per-device cache file
-    // name is a file name inside the per-user "/Device_Info/" folder (an
-    // absolute path is used as it is).
-    static bool ReadDeviceInfoFile(QString name, FlashDataMap *out);
-    // Whole or not at all (written beside, then renamed); false when it failed.
-    static bool WriteDeviceInfoFile(QString name, FlashDataMap map);
-    // "Device_CID" + CID + "_MID" + MID + ".bin", two upper-case hex digits each.
-    static QString DeviceInfoFileName(uchar cid, uchar mid);
-    // The absolute path of a cache-file name.
-    static QString DeviceInfoFilePath(const QString &name);
+    // ---- the per-device cache file (DeviceCache)
+    static bool ReadDeviceInfoFile(const QString &name, FlashDataMap *out) { return DeviceCache::Read(name, out); }
+    static bool WriteDeviceInfoFile(const QString &name, const FlashDataMap &map)
+    {
+        return DeviceCache::Write(name, map);
+    }
+    static QString DeviceInfoFileName(uchar cid, uchar mid) { return DeviceCache::FileName(cid, mid); }
+    static QString DeviceInfoFilePath(const QString &name) { return DeviceCache::FilePath(name); }
 
     // ---- the data callback handed to UsbServerC_Start (library thread)
     static void DeviceDataCallBack(unsigned char *header, int headerLength, unsigned char *data, int length);

@@ -745,7 +745,7 @@ void DialogChange::PairingCheck(const DeviceAllInfo &E)
 
 void DialogChange::RunMatch(const DeviceAllInfo &E)
 {
-    g_MatchUseChosenDevice = true;
+    g_PairChosenDevice = true;
     g_ChosenDevice = E;
     Match match;
     match.InitMatch();

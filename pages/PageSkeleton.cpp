@@ -28,9 +28,19 @@ LanguageLoader::KeyTable PageSkeleton::LanguageKeys()
     return LanguageLoader::KeyTable();
 }
 
+void PageSkeleton::BeforeLanguageLoad(int)
+{
+}
+
+void PageSkeleton::AfterLanguageLoad(int, bool)
+{
+}
+
 void PageSkeleton::SlotChangeLanguage(int index)
 {
-    LanguageLoader::Load(index, m_Section, LanguageKeys(), m_Reader);
+    BeforeLanguageLoad(index);
+    const bool opened = LanguageLoader::Load(index, m_Section, LanguageKeys(), m_Reader);
+    AfterLanguageLoad(index, opened);
 }
 
 FillGuard::FillGuard(std::atomic<int> &filling, std::atomic<int> *acknowledged)

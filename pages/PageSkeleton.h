@@ -62,6 +62,11 @@ protected:
     // The texts of the language stored per user.
     void LoadStoredLanguage();
     virtual LanguageLoader::KeyTable LanguageKeys();
+    // Steps a page adds around the load of its section: before it, what holds
+    // for the index even without a file (placements, fonts); after it,
+    // whether the file opened (what follows from the texts).
+    virtual void BeforeLanguageLoad(int index);
+    virtual void AfterLanguageLoad(int index, bool opened);
 
     // Connects a hub signal to a slot of this page.
     template<typename Signal, typename Page, typename Slot>

@@ -1,6 +1,6 @@
 #include "Match.h"
 
-#include "ConfigIni.h"
+#include "ModelInfo.h"
 #include "DeviceDiscovery.h"
 #include "EventWait.h"
 #include "GlobalState.h"
@@ -22,7 +22,6 @@
 #include <QToolButton>
 
 std::atomic<bool> g_PairChosenDevice {false};
-std::atomic<bool> &g_MatchUseChosenDevice = g_PairChosenDevice;
 std::atomic<int> g_MatchStatus {0};
 std::atomic<bool> g_MatchStarted {false};
 std::atomic<bool> g_MatchSuspendedMainPage {false};
@@ -32,6 +31,26 @@ QString g_MatchPictureDir;
 QTimer *g_MatchPairTimer = nullptr;
 QTimer *g_MatchUsbTimer = nullptr;
 QTimer *g_MatchTextTimer = nullptr;
+
+namespace {
+std::atomic<int> s_PairTimeoutMs {Match::DefaultPairTimeoutMs};
+}
+
+void MatchResumeMainPage()
+{
+    if (g_MatchSuspendedMainPage.exchange(false))
+        g_MainPageActive = 1;
+}
+
+void Match::SetPairTimeout(int ms)
+{
+    s_PairTimeoutMs = ms > 0 ? ms : DefaultPairTimeoutMs;
+}
+
+int Match::PairTimeout()
+{
+    return s_PairTimeoutMs;
+}
 
 class Ui_Match
 {
@@ -158,10 +177,20 @@ Match::Match(QWidget *parent)
     g_MatchPairTimer->setInterval(1000);
     g_MatchUsbTimer->setInterval(100);
     g_MatchTextTimer->setInterval(500);
+    m_PairTimeout = new QTimer(this);
+    m_PairTimeout->setSingleShot(true);
+    connect(m_PairTimeout, &QTimer::timeout, this, [this] {
+        if (g_MatchStarted)
+            PairingLost();
+    });
 
     PostMsg *hub = PostMsg::GetInstance();
     connect(hub, &PostMsg::SigTimerStop, this, &Match::SlotStopTimer);
     connect(hub, &PostMsg::SigButtonEnable, this, &Match::SlotButtonenable);
+    // The window went back to the device list while the dialog was up (the
+    // receiver vanished and the worker's hot-plug callback gave up the
+    // device): there is no read pass left to give back.
+    connect(hub, &PostMsg::SigMainPageChange, this, [] { g_MatchSuspendedMainPage = false; });
     connect(ui->CloseButton, &QToolButton::clicked, this, &Match::WindowClosedSet);
 
     LoadStoredLanguage();
@@ -169,6 +198,8 @@ Match::Match(QWidget *parent)
 
 Match::~Match()
 {
+    // However the dialog ended, the read pass it held back runs again.
+    MatchResumeMainPage();
     // The timers go with the dialog; the process-wide pointers must not
     // outlive them.
     if (g_MatchPairTimer && g_MatchPairTimer->parent() == this)
@@ -209,7 +240,7 @@ void Match::InitMatch()
     m_Vid = source.VID;
     m_Pid = source.PID;
     m_Wired = source.Wired;
-    m_Cid = static_cast<unsigned char>(ConfigIni::GetInstance()->GetValue("Option", "CID").toInt() & 0xFF);
+    m_Cid = static_cast<unsigned char>(ModelInfo::Cid() & 0xFF);
 
     if (g_MatchUsbTimer)
         g_MatchUsbTimer->start(100);
@@ -249,6 +280,7 @@ void Match::EnterPair()
         g_MatchStarted = true;
         if (g_MatchPairTimer)
             g_MatchPairTimer->start();
+        m_PairTimeout->start(PairTimeout());
         const QByteArray path = m_DevicePath.toUtf8();
         UsbServerC_Start(path.constData(), path.constData(), &Match::PairCallBack);
     }
@@ -271,9 +303,10 @@ void Match::PairCallBack(unsigned char *header, int headerLength, unsigned char 
     g_MatchStarted = false;
     qDebug() << (paired ? "success" : "fail");
     g_MatchStatus = paired ? 2 : 3;
+    // The read pass runs again before the outcome shows: the dialog's slot
+    // (queued to the GUI thread) may run before this thread goes on.
+    MatchResumeMainPage();
     hub->EmitButtonEnable(paired ? 1 : 0);
-    if (g_MatchSuspendedMainPage.exchange(false))
-        g_MainPageActive = 1;
 }
 
 void Match::onPairTimeupDestroy()
@@ -288,16 +321,22 @@ void Match::onPairTimeupDestroy()
         if (paths[i] && QString::fromLatin1(paths[i]) == m_DevicePath)
             present = true;
     }
-    if ((count == 0 || !present) && g_MatchStarted) {
-        if (g_MatchPairTimer)
-            g_MatchPairTimer->stop();
-        if (g_MatchTextTimer)
-            g_MatchTextTimer->stop();
-        g_MatchStarted = false;
-        g_MatchStatus = 3;
-        SetTextKeepShortcut(ui->MatchButton, m_FailText);
-        SetButtonLook("PairFail.png", g_MatchButtonColor);
-    }
+    if ((count == 0 || !present) && g_MatchStarted)
+        PairingLost();
+}
+
+void Match::PairingLost()
+{
+    if (g_MatchPairTimer)
+        g_MatchPairTimer->stop();
+    if (g_MatchTextTimer)
+        g_MatchTextTimer->stop();
+    m_PairTimeout->stop();
+    g_MatchStarted = false;
+    g_MatchStatus = 3;
+    SetTextKeepShortcut(ui->MatchButton, m_FailText);
+    SetButtonLook("PairFail.png", g_MatchButtonColor);
+    MatchResumeMainPage();
 }
 
 void Match::onUSBTimeupDestroy()
@@ -339,6 +378,7 @@ void Match::SlotStopTimer()
         g_MatchPairTimer->stop();
     if (g_MatchTextTimer)
         g_MatchTextTimer->stop();
+    m_PairTimeout->stop();
 }
 
 void Match::SlotButtonenable(int index)
@@ -364,6 +404,8 @@ void Match::WindowClosedSet()
         g_MatchUsbTimer->stop();
     if (g_MatchTextTimer)
         g_MatchTextTimer->stop();
+    m_PairTimeout->stop();
+    MatchResumeMainPage();
     close();
 }
 

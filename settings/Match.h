@@ -8,6 +8,12 @@
 // exec(). Closing it registers the device list's hot-plug callback again.
 // The pairing callback runs on a library thread; it only sets the flags below
 // and reaches the dialog through the hub.
+//
+// A pairing that started from the main frame holds the worker's read pass
+// back (g_MainPageActive 0) until its outcome. Every way a pairing can end
+// gives it back: the outcome report, the receiver's loss, the time-out of a
+// receiver that never answers, and the dialog's end; none does once the
+// window has gone back to the device list meanwhile.
 
 #include "DialogSkeleton.h"
 
@@ -31,6 +37,13 @@ public:
     void InitMatch();
     void EnterPair();
     static void PairCallBack(unsigned char *header, int headerLength, unsigned char *data, int dataLength);
+
+    // A receiver that never answers the status request would hold the dialog
+    // (whose close is refused while a pairing runs) for ever: after this long
+    // without an outcome the pairing ends as if the receiver had gone.
+    static constexpr int DefaultPairTimeoutMs = 60000;
+    static void SetPairTimeout(int ms); // tests shorten it
+    static int PairTimeout();
 
     // Part of the class, called by nothing.
     void Delay(int ms);
@@ -58,6 +71,11 @@ private:
     LanguageLoader::KeyTable LanguageKeys() override;
 
     void SetButtonLook(const QString &picture, const QString &textRgb);
+    // The receiver is gone or never answered: failure look, timers stopped,
+    // the read pass given back.
+    void PairingLost();
+
+    QTimer *m_PairTimeout = nullptr;
 
     Ui_Match *ui;
     bool m_PairAllowed = false;
@@ -77,8 +95,6 @@ private:
 // clicked on the list (g_ChosenDevice); clear, the first listed device. While
 // the main frame is shown the current device is paired whatever it says.
 extern std::atomic<bool> g_PairChosenDevice;
-// The name the application shell uses for the same flag.
-extern std::atomic<bool> &g_MatchUseChosenDevice;
 
 // Pairing state shared with the pairing callback: 0 idle, 1 pairing,
 // 2 paired, 3 failed.
@@ -88,6 +104,8 @@ extern std::atomic<int> g_MatchStatus;
 extern std::atomic<bool> g_MatchStarted;
 // This pairing cleared g_MainPageActive and gives it back at the outcome.
 extern std::atomic<bool> g_MatchSuspendedMainPage;
+// Gives g_MainPageActive back when this pairing took it (any thread).
+void MatchResumeMainPage();
 extern int g_MatchDotCount;
 extern QString g_MatchButtonColor;
 extern QString g_MatchPictureDir;

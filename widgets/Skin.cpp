@@ -1,6 +1,5 @@
 #include "Skin.h"
 
-#include "ConfigIni.h"
 #include "WindowSystem.h"
 
 #include <QBitmap>
@@ -12,6 +11,8 @@
 #include <QToolTip>
 #include <QWidget>
 #include <QStringList>
+
+#include <utility>
 
 namespace Skin {
 
@@ -29,12 +30,49 @@ QString DefaultRgb(const QString &key)
     return QStringLiteral("255,255,255");
 }
 
+static ColourSource &Source()
+{
+    static ColourSource source;
+    return source;
+}
+
+void SetColourSource(ColourSource source)
+{
+    Source() = std::move(source);
+}
+
 QString Rgb(const QString &key)
 {
-    const QStringList items = ConfigIni::GetInstance()->GetValueList(QStringLiteral("Option"), key);
+    const QStringList items = Source() ? Source()(key) : QStringList();
     if (items.size() < 3)
         return DefaultRgb(key);
     return items.at(0) + QLatin1Char(',') + items.at(1) + QLatin1Char(',') + items.at(2);
+}
+
+QString ComboSheet(const QString &picturePath, bool disabledRule)
+{
+    const QString t = Rgb(QStringLiteral("ComboxTextColor"));
+    const QString s = Rgb(QStringLiteral("ComboxSelectColor"));
+    const QString b = Rgb(QStringLiteral("ComboxBackGroundColor"));
+    const QString &p = picturePath;
+    QString sheet = "QComboBox{border: 1px solid gray; color: rgb(" + t + "); border-image: url(" + p
+        + "ComboboxBack.png" + ");}QComboBox::drop-down:button{border-radius:5px; background:rgb(" + b
+        + ");} QComboBox::down-arrow{image: url(" + p + "Menu.png"
+        + "); right: 8px; }QComboBox::down-arrow:on{ image: url(" + p + "MenuClicked.png"
+        + ");}QComboBox QAbstractItemView::item{height:25px;}QComboBox QAbstractItemView {outline: 0px solid gray; "
+          "border: 1px  solid gray;color: rgb("
+        + t + "); border-image: url(" + p + "ComboboxTextBack.png" + ");selection-background-color: rgb(" + s
+        + "); }";
+    if (disabledRule)
+        sheet += QStringLiteral("QComboBox:disabled{color: rgb(0, 0, 0);}");
+    return sheet;
+}
+
+QString ComboListSheet()
+{
+    const QString s = Rgb(QStringLiteral("ComboxSelectColor"));
+    return "QListView::item:selected{background-color: rgb(" + s + ");}QListView::item:hover{background-color: rgb("
+        + s + ");}";
 }
 
 QString ImageButtonSheet(const QString &folder, const QString &normal, const QString &hover,

@@ -4,10 +4,20 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class QWidget;
 
 namespace Skin {
+
+// Where the colours come from: the stored item list of a colour key of
+// Config.ini group "Option". The application sets it once at start-up, before
+// the first window; the widgets never read the configuration store
+// themselves. Unset, every key gives its default.
+using ColourSource = std::function<QStringList(const QString &key)>;
+void SetColourSource(ColourSource source);
 
 // "r,g,b" of a colour key of Config.ini group "Option" ("LabelColor",
 // "ButtonColor", "SliderColor", "ComboxTextColor", "ComboxSelectColor",
@@ -19,6 +29,15 @@ QString Rgb(const QString &key);
 
 // The default "r,g,b" of a colour key (white for unknown keys).
 QString DefaultRgb(const QString &key);
+
+// The combo-box sheet of the skin: text colour "ComboxTextColor", arrow
+// button "ComboxBackGroundColor", selection "ComboxSelectColor", pictures
+// "ComboboxBack.png", "Menu.png", "MenuClicked.png" and "ComboboxTextBack.png"
+// of picturePath (ending with "/"). With disabledRule the sheet ends with the
+// rule that draws a disabled box's text black.
+QString ComboSheet(const QString &picturePath, bool disabledRule);
+// The sheet of a combo box's pop-up list view (selection colour on hover).
+QString ComboListSheet();
 
 // The sheet of a tool button drawn by three pictures of folder (ending with
 // "/"): normal, under the mouse, pressed; centred, not repeated, no border.

@@ -1,18 +1,83 @@
 #include "Buttoninterface.h"
 
+#include "ButtoninterfaceForm.h"
+#include "ConfigIni.h"
+#include "DataSetters.h"
+#include "DialogSkeleton.h"
+#include "DriverSensorFile.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
+#include "LeftButtonOnly.h"
+#include "ModelInfo.h"
 #include "PostMsg.h"
+#include "Skin.h"
+#include "UserPaths.h"
 #include "Worker.h"
 
+#include <QButtonGroup>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
+#include <QListView>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace {
+
+// The record has sixteen key entries: a "KeyNumber" beyond them (or below
+// zero, or no number) must not make the page read or write past them.
+int ModelKeyCount(const ModelInfo &model)
+{
+    return qBound(0, model.KeyNumber(), 16);
+}
+
+} // namespace
 
 Buttoninterface::Buttoninterface(QWidget *parent)
     : PageSkeleton(QStringLiteral("Buttoninterface"), QStringLiteral("Buttoninterface"), parent)
-    , m_LastRecord(FlashData::zeroRecord())
+    , ui(new Ui_Buttoninterface)
 {
+    ui->setupUi(this);
+    ui->Number6->hide();
+
+    // The base took the language change; the mouse picture comes next.
     ConnectHub(&PostMsg::SigMouseIndex, &Buttoninterface::SlotMouseIndex);
+
+    // The doubled slash has always been part of this folder's text.
+    m_MainPagePath = UserPaths::userFolder() + "//usersetting/MainPage";
+    if (!QDir(m_MainPagePath).exists())
+        QDir().mkpath(m_MainPagePath);
+
+    ui->label_13->hide();
+    ui->BackMusic->hide();
+
+    m_SelectorGroup = new QButtonGroup(this);
+    m_FunctionGroup = new QButtonGroup(this);
+    m_ItemGroup = new QButtonGroup(this);
+    m_NumberGroup = new QButtonGroup(this);
+    for (QButtonGroup *group : {m_SelectorGroup, m_FunctionGroup, m_ItemGroup, m_NumberGroup})
+        group->setExclusive(true);
+    InitButtonGroup();
+
+    m_ButtonColorList = ConfigIni::GetInstance()->GetValueList("Option", "ButtonColor");
+    m_ButtonColor = Skin::Rgb("ButtonColor");
+
+    InitMacroButton();
+
+    // The configuration switch and the lights cannot be chosen on this page.
+    ui->DPI_3->hide();
+    ui->DPI_9->hide();
+
+    SetStyleSheets1();
+    SetComboSheets();
+
+    const DriverSensorFile::Contents &sensorFile = DriverSensorFile::Get();
+    m_DefineNames = sensorFile.names;
+    m_DefineValues = sensorFile.values;
+
+    ui->label_3->setStyleSheet("QLabel{color: rgb(" + Skin::Rgb("LabelColor") + ";);}");
+    SetStyleSheets2();
+
     ConnectHub(&PostMsg::SigUpDataLightUIButton, &Buttoninterface::SlotUpDataButtonUIButton,
                Qt::BlockingQueuedConnection);
     ConnectHub(&PostMsg::SigUpDataConfigUI, &Buttoninterface::SlotUpDataConfigUI, Qt::BlockingQueuedConnection);
@@ -23,10 +88,14 @@ Buttoninterface::Buttoninterface(QWidget *parent)
     ConnectHub(&PostMsg::SigMacroRename, &Buttoninterface::SlotMacroRename);
     ConnectHub(&PostMsg::SigFormReset, &Buttoninterface::SlotFormResetButton, Qt::BlockingQueuedConnection);
 
-    // The one device worker (no parent); its constructor starts the poll.
-    g_Worker = new Worker;
+    m_Link = std::make_unique<DeviceLink>();
+
+    ui->stackedWidget->setCurrentWidget(ui->page);
+    ui->stackedWidget_2->setCurrentWidget(ui->page_9);
 
     LoadStoredLanguage();
+
+    SetStyleSheets3();
 }
 
 Buttoninterface::~Buttoninterface()
@@ -34,24 +103,369 @@ Buttoninterface::~Buttoninterface()
     Worker::Stop();
     // First: a hot-plug notification served below would select a device again.
     StopUsbChanged();
-    if (Worker *worker = g_Worker.exchange(nullptr)) {
-        // A running pass may be blocked handing a refresh to a page of this
-        // thread (blocking connection); a plain wait() would then never
-        // return. Keep serving those calls until the pass has ended.
-        while (!worker->wait(10))
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-        worker->deleteLater();
+    // Then the worker: its wait serves a pass blocked on this page.
+    m_Link.reset();
+    delete ui;
+}
+
+void Buttoninterface::InitButtonGroup()
+{
+    for (QToolButton *b : {ui->FireKey, ui->RightKey, ui->BackKey, ui->StartPause, ui->TopMusic, ui->BackMusic})
+        m_SelectorGroup->addButton(b);
+    for (QToolButton *b : {ui->LeftKey_3, ui->RightKey_3, ui->MidKey, ui->BackKey_2, ui->ForWardKey,
+                           ui->DPI_2, ui->DPI_3, ui->DPI_4, ui->DPI_5, static_cast<QToolButton *>(ui->DPI_6),
+                           ui->DPI_7, static_cast<QToolButton *>(ui->DPI_8), ui->DPI_9, ui->DPI_10, ui->DPI_11,
+                           ui->DPI_12, ui->DPI_13})
+        m_FunctionGroup->addButton(b);
+    for (QToolButton *b :
+         {ui->Player, ui->StartPause_2, ui->BackMusic_2, ui->TopMusic_2, ui->Mute, ui->VolumeUp, ui->VolumeDown,
+          ui->VolumeDown_4, ui->VolumeDown_5, ui->VolumeDown_6, ui->VolumeDown_3, ui->VolumeDown_8, ui->VolumeDown_9,
+          ui->VolumeDown_7, ui->VolumeDown_10, ui->VolumeDown_12, ui->VolumeDown_13, ui->VolumeDown_11,
+          ui->VolumeUp_4, ui->VolumeUp_5, ui->VolumeUp_6, ui->VolumeUp_7,
+          ui->VolumeUp_11, ui->VolumeUp_12, ui->VolumeUp_13, ui->VolumeUp_16, ui->VolumeUp_15, ui->VolumeUp_19,
+          ui->VolumeUp_20, ui->VolumeUp_22, ui->VolumeUp_18, ui->VolumeUp_24, ui->VolumeUp_23, ui->VolumeUp_21,
+          ui->VolumeDown_2, ui->VolumeUp_2, ui->VolumeUp_10, ui->VolumeUp_8, ui->VolumeUp_9, ui->VolumeUp_14,
+          ui->VolumeDown_14})
+        m_ItemGroup->addButton(b);
+    for (QToolButton *b : {ui->Number1, ui->Number2, ui->Number3, ui->Number4, ui->Number5, ui->Number6})
+        m_NumberGroup->addButton(b);
+}
+
+void Buttoninterface::InitMacroButton()
+{
+    // The macro list itself is built from the macro files by the macro binding.
+    // The layout goes to the container (the page has its own layout already).
+    m_MacroLayout = new QVBoxLayout;
+    m_MacroLayout->setSizeConstraint(QLayout::SetFixedSize);
+    m_MacroContainer = new QWidget(this);
+    m_MacroContainer->setMinimumSize(205, 220);
+    m_MacroContainer->setMaximumSize(205, 220);
+    m_MacroContainer->setStyleSheet("background-color:transparent;border:none;");
+    m_MacroContainer->setLayout(m_MacroLayout);
+    ui->scrollArea_7->setWidget(m_MacroContainer);
+}
+
+void Buttoninterface::SetStyleSheets1()
+{
+    const QString &p = m_PicturePath;
+    const QString &c = m_ButtonColor;
+    for (QWidget *w : {ui->scrollAreaWidgetContents_3, ui->scrollAreaWidgetContents_4, ui->scrollAreaWidgetContents_6,
+                       ui->scrollAreaWidgetContents_8, ui->scrollAreaWidgetContents_9, ui->scrollAreaWidgetContents_12,
+                       ui->scrollAreaWidgetContents_10})
+        w->setStyleSheet("background-color:transparent;border:none;");
+    const QString listSheet = "QToolButton{color: rgb(" + c + ";);border-image: url(" + p + "CMenuTitle.png"
+        + ");}QToolButton:checked{color: rgb(" + c + ";);border-image: url(" + p + "CMenuTitleChecked.png" + "); }";
+    for (QWidget *w : {ui->page_3, ui->page_9, ui->page_4, ui->page_6, ui->page_7, ui->page_10, ui->page_8})
+        w->setStyleSheet(listSheet);
+    ui->scrollAreaWidgetContents_11->setStyleSheet(
+        "#scrollAreaWidgetContents_11{background-color:transparent;border:none;}QToolButton{border:0px;"
+        "background-position:center;background-repeat:no-repeat;color: rgb("
+        + c + ";);background-image: url(" + p + "AMenuTitle.png" + ");}QToolButton:checked{background-image: url(" + p
+        + "AMenuTitleChecked.png" + "); }QToolButton:unchecked{background-image: url(" + p + "AMenuTitle.png"
+        + "); }QLabel{color: rgb(255, 255, 255);border:0px;background-position:center;background-repeat:no-repeat;"
+          "background-image: url("
+        + p + "LabelNumber.png" + ");}");
+    ui->scrollArea_11->setFrameShape(QFrame::NoFrame);
+    ui->groupBox_4->setStyleSheet("QGroupBox{border:none;}");
+    ui->groupBox_2->setStyleSheet("QGroupBox{border:none;}");
+}
+
+void Buttoninterface::SetComboSheets()
+{
+    ui->ProjectChoose->setStyleSheet(Skin::ComboSheet(m_PicturePath, true));
+    QListView *view = new QListView;
+    view->setStyleSheet(Skin::ComboListSheet());
+    ui->ProjectChoose->setView(view);
+}
+
+void Buttoninterface::SetStyleSheets2()
+{
+    const QString &p = m_PicturePath;
+    const QString resetSheet = "QToolButton{border:0px;background-position:center;background-repeat:no-repeat;color: "
+                               "rgb("
+        + m_ButtonColor + ";);border-image: url(" + p + "Reset.png" + ");}QToolButton:hover{border-image: url(" + p
+        + "ResetHover.png" + "); }QToolButton:pressed{border-image: url(" + p + "ResetClick.png" + "); }";
+    for (QToolButton *b : {ui->Reset, ui->ImportData, ui->OutputData})
+        b->setStyleSheet(resetSheet);
+    const QString numberSheet = "QToolButton{color: rgb(0, 0, 0);border:0px;background-position:center;"
+                                "background-repeat:no-repeat;background-image: url("
+        + p + "NumberOrigin.png" + ");}QToolButton:hover{background-image: url(" + p + "NumberHover.png"
+        + ");}QToolButton:pressed{padding-left: 0px;background-image: url(" + p + "NumberClick.png" + ");}";
+    for (QToolButton *b : {ui->Number1, ui->Number2, ui->Number3, ui->Number4, ui->Number5, ui->Number6})
+        b->setStyleSheet(numberSheet);
+    auto itemSheet = [&p](const QString &image, const QString &checkedImage) {
+        return "QToolButton{border:0px;color: rgb(255,255,255);background-position:center;"
+               "background-repeat:no-repeat;background-image: url("
+            + p + image + ");}QToolButton:checked{color: rgb(255,255,255);background-image: url(" + p + checkedImage
+            + ");}";
+    };
+    const QString assignSheet = itemSheet("BMenuTitle.png", "BMenuTitleChecked.png");
+    for (QToolButton *b : {ui->LeftKey_3, ui->RightKey_3, ui->MidKey, ui->BackKey_2, ui->ForWardKey, ui->DPI_2,
+                           ui->DPI_3, static_cast<QToolButton *>(ui->DPI_6), static_cast<QToolButton *>(ui->DPI_8),
+                           ui->DPI_5})
+        b->setStyleSheet(assignSheet);
+    const QString openSheet = itemSheet("BMenuTitleB.png", "BMenuTitleCheckedB.png");
+    for (QToolButton *b : {ui->DPI_13, ui->DPI_11, ui->DPI_10, ui->DPI_9, ui->DPI_7, ui->DPI_12, ui->DPI_4})
+        b->setStyleSheet(openSheet);
+    ui->label->setStyleSheet("#label{border:0px;color: rgb(255, 255, 255);background-position:center;"
+                             "background-repeat:no-repeat;background-image: url("
+                             + p + "Config.png" + ");}");
+}
+
+void Buttoninterface::SetStyleSheets3()
+{
+    ui->groupBox->setStyleSheet("#groupBox {border: 0;background-image: url(" + m_PicturePath + "TiltleBack.png" + ");}");
+    for (QWidget *w : {static_cast<QWidget *>(ui->groupBox_4), static_cast<QWidget *>(ui->groupBox_2),
+                       static_cast<QWidget *>(ui->scrollArea_4), static_cast<QWidget *>(ui->scrollArea_3),
+                       static_cast<QWidget *>(ui->scrollArea_7), static_cast<QWidget *>(ui->scrollArea_8),
+                       static_cast<QWidget *>(ui->scrollArea_10), static_cast<QWidget *>(ui->scrollArea_6),
+                       static_cast<QWidget *>(ui->scrollArea_9), static_cast<QWidget *>(ui->scrollArea_12)})
+        w->setStyleSheet("#" + w->objectName() + "{border: 0;}");
+}
+
+// ---- selection and the menu
+
+QToolButton *Buttoninterface::SelectorOf(int button) const
+{
+    switch (button) {
+    case 0: return ui->FireKey;
+    case 1: return ui->RightKey;
+    case 2: return ui->BackKey;
+    case 3: return ui->TopMusic;
+    case 4: return ui->StartPause;
+    case 5: return ui->BackMusic;
+    default: return nullptr;
     }
 }
 
-void Buttoninterface::SlotMouseIndex(int)
+int Buttoninterface::CheckedButton() const
+{
+    // Screen order; the device index of each row.
+    static const int order[6] = {0, 1, 2, 4, 3, 5};
+    for (int button : order)
+        if (SelectorOf(button)->isChecked())
+            return button;
+    return -1;
+}
+
+void Buttoninterface::UncheckSelectors()
+{
+    m_SelectorGroup->setExclusive(false);
+    for (int button = 0; button < 6; ++button)
+        SelectorOf(button)->setChecked(false);
+    m_SelectorGroup->setExclusive(true);
+}
+
+void Buttoninterface::CloseFunctionMenu()
+{
+    ui->stackedWidget->setCurrentWidget(ui->page);
+    ui->scrollArea_11->verticalScrollBar()->setStyleSheet("QScrollBar {width:10px;}");
+    ui->stackedWidget_2->setCurrentWidget(ui->page_9);
+}
+
+void Buttoninterface::on_FireKey_clicked()
+{
+    OnSelectorClicked(ui->FireKey, 0);
+}
+
+void Buttoninterface::on_RightKey_clicked()
+{
+    OnSelectorClicked(ui->RightKey, 1);
+}
+
+void Buttoninterface::on_BackKey_clicked()
+{
+    OnSelectorClicked(ui->BackKey, 2);
+}
+
+void Buttoninterface::on_StartPause_clicked()
+{
+    OnSelectorClicked(ui->StartPause, 4);
+}
+
+void Buttoninterface::on_TopMusic_clicked()
+{
+    OnSelectorClicked(ui->TopMusic, 3);
+}
+
+void Buttoninterface::on_BackMusic_clicked()
+{
+    OnSelectorClicked(ui->BackMusic, 5);
+}
+
+void Buttoninterface::OnSelectorClicked(QToolButton *selector, int button)
+{
+    // The mouse must keep one Left click: its only holder cannot be reassigned.
+    const QString left = ui->LeftKey_3->text();
+    int leftCount = 0;
+    for (int b = 0; b < 6; ++b)
+        if (SelectorOf(b)->text() == left)
+            ++leftCount;
+    if (leftCount == 1 && selector->text() == left) {
+        ui->stackedWidget->setCurrentWidget(ui->page);
+        ui->stackedWidget_2->setCurrentWidget(ui->page_9);
+        UncheckSelectors();
+        LeftButtonOnly notice;
+        DialogSkeleton::MoveOver(&notice, this, -50, -70);
+        notice.exec();
+        return;
+    }
+
+    ui->scrollArea_11->verticalScrollBar()->setStyleSheet(selector == ui->FireKey ? "QScrollBar {width:10px;}"
+                                                                                  : "QScrollBar {width:0px;}");
+    // A selector without a cache entry (a model with fewer keys) opens as for
+    // an unknown function.
+    const bool cached = button >= 0 && button < m_KeyTypes.size() && button < m_KeyParam1s.size();
+    OpenMenuAt(selector, button, cached ? m_KeyTypes.at(button) : -1, cached ? m_KeyParam1s.at(button) : 0);
+}
+
+void Buttoninterface::OnNumberClicked(QToolButton *selector)
+{
+    IsDeviceOnLine();
+    selector->setChecked(true);
+}
+
+void Buttoninterface::on_Number1_clicked()
+{
+    OnNumberClicked(ui->FireKey);
+}
+
+void Buttoninterface::on_Number2_clicked()
+{
+    OnNumberClicked(ui->RightKey);
+}
+
+void Buttoninterface::on_Number3_clicked()
+{
+    OnNumberClicked(ui->BackKey);
+}
+
+void Buttoninterface::on_Number4_clicked()
+{
+    OnNumberClicked(ui->StartPause);
+}
+
+void Buttoninterface::on_Number5_clicked()
+{
+    OnNumberClicked(ui->TopMusic);
+}
+
+void Buttoninterface::on_Number6_clicked()
+{
+    OnNumberClicked(ui->BackMusic);
+}
+
+void Buttoninterface::on_DPI_11_clicked()
+{
+    ui->stackedWidget_2->setCurrentWidget(ui->page_4);
+}
+
+void Buttoninterface::on_DPI_12_clicked()
+{
+    ui->stackedWidget_2->setCurrentWidget(ui->page_3);
+}
+
+void Buttoninterface::on_DPI_13_clicked()
+{
+    ui->stackedWidget_2->setCurrentWidget(ui->page_10);
+}
+
+void Buttoninterface::on_DPI_4_clicked()
+{
+    ui->stackedWidget_2->setCurrentWidget(ui->page_8);
+}
+
+void Buttoninterface::on_DPI_4_clicked(bool)
 {
 }
 
+void Buttoninterface::on_DPI_7_clicked()
+{
+    ui->stackedWidget_2->setCurrentWidget(ui->page_7);
+}
+
+void Buttoninterface::on_DPI_9_clicked()
+{
+    ui->stackedWidget_2->setCurrentWidget(ui->page_6);
+}
+
+void Buttoninterface::on_stackedWidget_currentChanged(int index)
+{
+    if (index != 0) {
+        m_FunctionGroup->setExclusive(false);
+        m_FunctionGroup->setExclusive(true);
+    }
+}
+
+void Buttoninterface::on_stackedWidget_2_currentChanged(int)
+{
+}
+
+void Buttoninterface::mousePressEvent(QMouseEvent *event)
+{
+    if (event->type() != QEvent::MouseButtonPress)
+        return;
+    // Geometries are compared as they are, in their parents' coordinates;
+    // "raised" is the press moved up onto the bottom panel's height.
+    const QPoint pos = event->pos();
+    const QPoint raised = pos - QPoint(0, 340);
+    const bool left = event->button() == Qt::LeftButton;
+    auto inside = [](QWidget *w, const QPoint &p) { return w->geometry().contains(p); };
+    auto menuOpen = [this] { return ui->stackedWidget->currentIndex() != 0; };
+    auto subOpen = [this] { return ui->stackedWidget_2->currentIndex() != 4; };
+    auto clearAll = [this] {
+        UncheckSelectors();
+        CloseFunctionMenu();
+    };
+
+    if (menuOpen() && subOpen()) {
+        if (!inside(ui->groupBox, pos)) {
+            if (!left)
+                return;
+            CloseFunctionMenu();
+        }
+    } else if (menuOpen()) {
+        if (!inside(ui->scrollArea_11, pos) && !inside(ui->stackedWidget, raised)) {
+            if (!left)
+                return;
+            CloseFunctionMenu();
+        }
+    }
+    if (!left)
+        return;
+
+    if (!menuOpen() && !subOpen()) {
+        if (!inside(ui->scrollArea_11, pos) || inside(ui->stackedWidget, raised))
+            clearAll();
+    } else if (menuOpen() && !subOpen()) {
+        if (!inside(ui->groupBox, pos))
+            clearAll();
+    } else if (menuOpen() && subOpen()) {
+        if (!inside(ui->scrollArea_11, pos) && !inside(ui->stackedWidget, pos) && !inside(ui->stackedWidget_2, pos))
+            clearAll();
+    }
+    if (inside(ui->widget, pos))
+        clearAll();
+}
+
+// ---- refresh, factory state, configurations
+
 void Buttoninterface::FillFromRecord(const FlashDataMap &record)
 {
-    m_LastRecord = record;
-    ++m_RefreshCount;
+    const ModelInfo model(g_CurrentDevice.get());
+    m_SensorModel = model.SensorName();
+    const int n = ModelKeyCount(model);
+    m_KeyTypes.clear();
+    m_KeyParam1s.clear();
+    m_KeyParam2s.clear();
+    for (int i = 0; i < n; ++i) {
+        m_KeyTypes.append(record.Keys[i].Type);
+        m_KeyParam1s.append(record.Keys[i].Param1);
+        m_KeyParam2s.append(record.Keys[i].Param2);
+    }
+    for (int i = 0; i < n; ++i)
+        UpDataButtonText(i, m_KeyTypes.at(i), m_KeyParam1s.at(i), m_KeyParam2s.at(i), record);
+    ui->DebunceButton->SetCurrentIndex(record.Debounce);
 }
 
 void Buttoninterface::SlotUpDataButtonUIButton(FlashDataMap DataMap)
@@ -60,15 +474,78 @@ void Buttoninterface::SlotUpDataButtonUIButton(FlashDataMap DataMap)
     FillFromRecord(DataMap);
 }
 
-void Buttoninterface::SlotUpDataConfigUI(int, int, bool)
-{
-}
-
 void Buttoninterface::SlotUpDataButtonUIB(FlashDataMap DataMap)
 {
     const FillGuard fill(g_ButtonPageUpdating);
     FillFromRecord(DataMap);
 }
+
+void Buttoninterface::SlotMouseIndex(int)
+{
+    ui->widget->setStyleSheet("#widget{border:0px;background-position:center;background-repeat:no-repeat;"
+                              "background-image: url("
+                              + m_PicturePath + "mouse" + "0" + ".png" + ");}");
+}
+
+void Buttoninterface::SlotFormResetButton()
+{
+    const FillGuard fill(g_ButtonPageUpdating);
+    SlotMouseIndex(0);
+    PostMsg::GetInstance()->EmitMouseIndex(0);
+    ui->stackedWidget->setCurrentWidget(ui->page);
+    ui->stackedWidget_2->setCurrentWidget(ui->page_9);
+    // Left, Right, Middle, Back, Forward, DPI loop.
+    m_KeyTypes = {1, 1, 1, 1, 1, 2};
+    m_KeyParam1s = {1, 2, 4, 8, 16, 1};
+    m_KeyParam2s = {0, 0, 0, 0, 0, 0};
+    ui->DebunceButton->SetCurrentIndex(12);
+}
+
+void Buttoninterface::SlotUpDataConfigUI(int ToTalItem, int SelectIndex, bool ItemEnable)
+{
+    MyConmboBox *combo = ui->ProjectChoose;
+    combo->clear();
+    combo->blockSignals(true);
+    if (ToTalItem > 0) {
+        for (int i = 0; i < ToTalItem; ++i)
+            combo->insertItem(i, m_ConfigPrefix + QString::number(i + 1));
+    } else if (ToTalItem == 0) {
+        combo->insertItem(0, m_ConfigPrefix + "1");
+    }
+    combo->blockSignals(false);
+    combo->setEnabled(ItemEnable);
+    if (ToTalItem > 0)
+        combo->setCurrentIndex(SelectIndex);
+}
+
+void Buttoninterface::on_ProjectChoose_activated(int index)
+{
+    const std::string path = g_DevicePath.get();
+    if (UsbFinderC_GetDeviceOnLine(path.c_str()) || g_ButtonPageUpdating.load()) {
+        // The device reports the switch; its record reaches the page through the hub.
+        UsbServer_SetCurrentConfig(static_cast<unsigned char>(index));
+        return;
+    }
+    ui->ProjectChoose->setCurrentIndex(ui->ProjectChoose->m_PressIndex);
+    PostMsg::GetInstance()->EmitMouseOffLineo(0);
+}
+
+void Buttoninterface::on_ProjectChoose_currentIndexChanged(int)
+{
+}
+
+void Buttoninterface::changeEvent(QEvent *event)
+{
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    const int index = ui->ProjectChoose->currentIndex();
+    ui->ProjectChoose->blockSignals(true);
+    ui->retranslateUi(this);
+    ui->ProjectChoose->setCurrentIndex(index);
+    ui->ProjectChoose->blockSignals(false);
+}
+
+// ---- macro list and binding: built with the page's macro support
 
 void Buttoninterface::SlotAddMacroButton()
 {
@@ -84,11 +561,4 @@ void Buttoninterface::SlotUpDataMacro(QString, int)
 
 void Buttoninterface::SlotMacroRename(QString, QString)
 {
-}
-
-void Buttoninterface::SlotFormResetButton()
-{
-    const FillGuard fill(g_ButtonPageUpdating);
-    m_LastRecord = FlashData::zeroRecord();
-    PostMsg::GetInstance()->EmitMouseIndex(0);
 }

@@ -1,14 +1,41 @@
 #pragma once
-// The button-mapping page, first page of the main frame. Its constructor is
-// where the program's one device worker comes into being (g_Worker), so the
-// worker and its 1300 ms poll exist from start-up on.
+// The button-mapping page, first page of the main frame. It shows one
+// selector per mouse button (its text names the button's function), a
+// two-level function menu, the on-board configuration combo and the debounce
+// selector, and writes a chosen function through the field setters.
 //
-// The page takes every record the worker and the data callback send; at the
-// end of a full refresh it raises the button page's acknowledgement
-// (g_ButtonPageUpdated), which the apply-and-wait dialog waits for.
+// It holds the device link (DeviceLink), so the program's one device worker
+// (g_Worker) and its 1300 ms poll exist from start-up on.
+//
+// Device button index 0..5 is the index of the record's key tables; the
+// selectors FireKey, RightKey, BackKey, StartPause, TopMusic, BackMusic stand
+// for 0, 1, 2, 4, 3, 5 (rows 4 and 5 cross over). The function cache
+// (m_KeyTypes, m_KeyParam1s, m_KeyParam2s) holds what the page believes each
+// button does; it has one entry per button of the model ("KeyNumber", kept
+// within 0..16) after a refresh and six after the factory state, and is
+// never read or written outside its entries.
+//
+// At the end of a full refresh the page raises its acknowledgement
+// (g_ButtonPageUpdated), which the apply-and-wait dialog waits for; while it
+// fills its widgets it raises g_ButtonPageUpdating, so nothing it shows is
+// written back and no setter nags about an offline device. The picture
+// folder (m_PicturePath) and the language section come from PageSkeleton.
 
+#include "DeviceLink.h"
 #include "FlashDataMap.h"
 #include "PageSkeleton.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <QWidget>
+#include <memory>
+
+class QButtonGroup;
+class QToolButton;
+class QVBoxLayout;
+class Ui_Buttoninterface;
 
 class Buttoninterface : public PageSkeleton
 {
@@ -18,9 +45,39 @@ public:
     explicit Buttoninterface(QWidget *parent = nullptr);
     ~Buttoninterface() override;
 
-    // The record of the last refresh (tests).
-    FlashDataMap LastRecord() const { return m_LastRecord; }
-    int RefreshCount() const { return m_RefreshCount; }
+    // ---- labels (selector texts derived from a button's function)
+    // Sets the label of device button 0..5 from the function and the record;
+    // other buttons and unknown functions leave every label as it was.
+    void UpDataButtonText(int button, int type, int param1, int param2, FlashDataMap map);
+    // The name of one key of a combination from its event's code and kind.
+    static QString KeyCodeToName(int code, int kind);
+    // Unchecks every sub-menu item but the two scroll items, and every macro
+    // button; the main list and the selectors keep their marks.
+    void ClearFunctionCheck();
+
+    // ---- key records
+    // Writes the press of name as event k and its release as event 2n-1-k.
+    static void KeyNameToCode(const QString &name, int k, int n, KeyEventRecord &record);
+    // Fills record from a combination text ("Ctrl+Shift+A"): at most the
+    // first three names (a record holds six events), "Num+" kept whole.
+    static void KeyStringToEvents(KeyEventRecord &record, int button, const QString &text);
+    // Assign a combination / the consumer key of a usage's low byte to a button.
+    void SetComboKey(int button, QString text);
+    void SetMediaKey(int button, int lowByte);
+
+    // ---- DPI lock codes over the driver_sensor.h table of m_SensorModel
+    int DpiToSensorCode(int dpi) const;
+    int SensorCodeToDpi(int code) const;
+
+    // Stores a function in the cache; an index without an entry is ignored.
+    void SaveKeyFunction(int index, int type, int param1, int param2);
+
+    // Tests: the form and the cache.
+    Ui_Buttoninterface *Form() const { return ui; }
+    QVector<int> KeyTypes() const { return m_KeyTypes; }
+    QVector<int> KeyParam1s() const { return m_KeyParam1s; }
+    QVector<int> KeyParam2s() const { return m_KeyParam2s; }
+    QString SensorModel() const { return m_SensorModel; }
 
 public slots:
     void SlotMouseIndex(int index);
@@ -33,9 +90,140 @@ public slots:
     void SlotMacroRename(QString MacroName, QString NewName);
     void SlotFormResetButton();
 
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    // Selectors and number marks.
+    void on_FireKey_clicked();
+    void on_RightKey_clicked();
+    void on_BackKey_clicked();
+    void on_StartPause_clicked();
+    void on_TopMusic_clicked();
+    void on_BackMusic_clicked();
+    void on_Number1_clicked();
+    void on_Number2_clicked();
+    void on_Number3_clicked();
+    void on_Number4_clicked();
+    void on_Number5_clicked();
+    void on_Number6_clicked();
+
+    // Main-list entries that open a sub-menu.
+    void on_DPI_11_clicked();
+    void on_DPI_12_clicked();
+    void on_DPI_13_clicked();
+    void on_DPI_4_clicked();
+    void on_DPI_4_clicked(bool checked);
+    void on_DPI_7_clicked();
+    void on_DPI_9_clicked();
+    void on_stackedWidget_currentChanged(int index);
+    void on_stackedWidget_2_currentChanged(int index);
+
+    // Items that assign a function (each hands itself to AssignItem).
+    void on_LeftKey_3_clicked(bool checked);
+    void on_RightKey_3_clicked(bool checked);
+    void on_MidKey_clicked(bool checked);
+    void on_BackKey_2_clicked(bool checked);
+    void on_ForWardKey_clicked(bool checked);
+    void on_DPI_2_clicked(bool checked);
+    void on_DPI_3_clicked(bool checked);
+    void on_DPI_5_clicked(bool checked);
+    void on_VolumeUp_8_clicked(bool checked);
+    void on_VolumeUp_9_clicked(bool checked);
+    void on_VolumeUp_10_clicked(bool checked);
+    void on_VolumeUp_2_clicked(bool checked);
+    void on_VolumeDown_2_clicked(bool checked);
+    void on_VolumeUp_14_clicked(bool checked);
+    void on_VolumeDown_14_clicked(bool checked);
+    void on_VolumeUp_4_clicked(bool checked);
+    void on_VolumeUp_5_clicked(bool checked);
+    void on_VolumeUp_6_clicked(bool checked);
+    void on_VolumeUp_7_clicked(bool checked);
+    void on_Player_clicked(bool checked);
+    void on_StartPause_2_clicked(bool checked);
+    void on_BackMusic_2_clicked(bool checked);
+    void on_TopMusic_2_clicked(bool checked);
+    void on_Mute_clicked(bool checked);
+    void on_VolumeUp_clicked(bool checked);
+    void on_VolumeDown_clicked(bool checked);
+    void on_VolumeDown_4_clicked(bool checked);
+    void on_VolumeDown_5_clicked(bool checked);
+    void on_VolumeDown_6_clicked(bool checked);
+    void on_VolumeDown_3_clicked(bool checked);
+    void on_VolumeDown_8_clicked(bool checked);
+    void on_VolumeDown_9_clicked(bool checked);
+    void on_VolumeDown_7_clicked(bool checked);
+    void on_VolumeDown_10_clicked(bool checked);
+    void on_VolumeDown_12_clicked(bool checked);
+    void on_VolumeDown_13_clicked(bool checked);
+    void on_VolumeDown_11_clicked(bool checked);
+    void on_VolumeUp_11_clicked(bool checked);
+    void on_VolumeUp_12_clicked(bool checked);
+    void on_VolumeUp_13_clicked(bool checked);
+    void on_VolumeUp_16_clicked(bool checked);
+    void on_VolumeUp_15_clicked(bool checked);
+    void on_VolumeUp_19_clicked(bool checked);
+    void on_VolumeUp_20_clicked(bool checked);
+    void on_VolumeUp_22_clicked(bool checked);
+    void on_VolumeUp_18_clicked(bool checked);
+    void on_VolumeUp_24_clicked(bool checked);
+    void on_VolumeUp_23_clicked(bool checked);
+    void on_VolumeUp_21_clicked(bool checked);
+
+    // Fire key (dialog, then the assignment) and key combination.
+    void on_DPI_6_clicked(bool checked);
+    void on_DPI_6_clicked();
+    void on_DPI_8_clicked();
+
+    // On-board configurations.
+    void on_ProjectChoose_activated(int index);
+    void on_ProjectChoose_currentIndexChanged(int index);
+
 private:
+    void InitButtonGroup();
+    void InitMacroButton();
+    void SetStyleSheets1();
+    void SetComboSheets();
+    void SetStyleSheets2();
+    void SetStyleSheets3();
+
+    // The selector of a device index (null outside 0..5), and the device
+    // index of the first checked selector (-1 when none).
+    QToolButton *SelectorOf(int button) const;
+    int CheckedButton() const;
+    void UncheckSelectors();
+    // Main list closed, selector scroll bar back, debounce page shown.
+    void CloseFunctionMenu();
+
+    void OnSelectorClicked(QToolButton *selector, int button);
+    void OpenMenuAt(QToolButton *selector, int button, int type, int param1);
+    void AssignItem(QToolButton *item, bool checked);
+    void OnNumberClicked(QToolButton *selector);
+
+    // The refresh shared by the two refresh slots (filling flag raised).
     void FillFromRecord(const FlashDataMap &record);
 
-    FlashDataMap m_LastRecord;
-    int m_RefreshCount = 0;
+    Ui_Buttoninterface *ui;
+    QVBoxLayout *m_MacroLayout = nullptr;
+    QList<QToolButton *> m_MacroButtons;
+    QButtonGroup *m_SelectorGroup = nullptr;
+    QButtonGroup *m_FunctionGroup = nullptr;
+    QButtonGroup *m_ItemGroup = nullptr;
+    QButtonGroup *m_NumberGroup = nullptr;
+    QString m_MainPagePath;
+    QVector<int> m_KeyTypes;
+    QVector<int> m_KeyParam1s;
+    QVector<int> m_KeyParam2s;
+    QString m_SensorModel;
+    QVector<QString> m_DefineNames;
+    QVector<int> m_DefineValues;
+    int m_FireTime = 10;
+    int m_FireCount = 3;
+    QStringList m_ButtonColorList;
+    QString m_ButtonColor;
+    QWidget *m_MacroContainer = nullptr;
+    QString m_MacroPrefix;
+    QString m_ConfigPrefix;
+    std::unique_ptr<DeviceLink> m_Link;
 };

@@ -396,6 +396,9 @@ int UsbServer_ReadDonglePairStatus(void)
     Device *d = c.connectionDeviceLocked();
     if (!d)
         return 0;
+    // A receiver that has stopped answering takes the request and sends nothing.
+    if (c.pairingSilent)
+        return 1;
     if (d->pairState == 1 && Clock::now() >= d->pairEnd) {
         d->pairState = d->pairFail ? 2 : 3;
         if (d->pairState == 3) {

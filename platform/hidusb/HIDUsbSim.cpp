@@ -164,6 +164,13 @@ void failNextPairing()
     c.failNextPairing = true;
 }
 
+void setPairingSilent(bool silent)
+{
+    Core &c = Core::instance();
+    std::lock_guard<std::mutex> lock(c.mutex);
+    c.pairingSilent = silent;
+}
+
 void refuseNextUpdate()
 {
     Core &c = Core::instance();

@@ -73,6 +73,9 @@ bool injectReport(const QByteArray &header, const QByteArray &data);
 // pairing ends with status 2.
 void failNextFlash();
 void failNextPairing();
+// Receivers take the pairing status request but never answer it (a receiver
+// that hangs); until switched off again or reset.
+void setPairingSilent(bool silent);
 // The next ProtocolDataUpdate returns 0 and the mouse keeps its record: the
 // library refuses it; or the connection's mouse goes offline just before it
 // (as one switched off between the utility's online test and its write; it

@@ -210,6 +210,7 @@ void Core::resetLocked()
     pairDurationMs = 2000;
     failNextFlash = false;
     failNextPairing = false;
+    pairingSilent = false;
     refuseNextUpdate = false;
     offlineAtNextUpdate = false;
     callbacksStopped = false;

@@ -121,6 +121,7 @@ public:
     int pairDurationMs = 2000;
     bool failNextFlash = false;
     bool failNextPairing = false;
+    bool pairingSilent = false; // receivers never answer the pairing status request
 
     // Record writes: the next ProtocolDataUpdate is refused (the mouse keeps
     // its record), or the connection's mouse goes offline just before it.

@@ -1,6 +1,6 @@
 // Pictures of the lighting page and its sleep-time selector
-// ("Picture/Light/"), and the level-slider handle of the slider sleep-time
-// selector ("Picture/Sensor/HuaKuai.png").
+// ("Picture/Light/"). The slider sleep-time selector takes its handle from
+// the sensor page's folder, drawn with the sensor pictures.
 
 #include "PictureRegistry.h"
 
@@ -158,10 +158,6 @@ const PictureRegistry::Add s_pictures({
     {kFolder + QStringLiteral("ComboboxTextBack.png"), QSize(308, 150), DrawComboList},
     {kFolder + QStringLiteral("Menu.png"), QSize(10, 6), [](QPainter &p, const QSize &s) { DrawArrow(p, s, false); }},
     {kFolder + QStringLiteral("MenuClicked.png"), QSize(10, 6), [](QPainter &p, const QSize &s) { DrawArrow(p, s, true); }},
-    // The slider sleep-time selector takes its handle from the sensor
-    // page's folder; when the sensor page's pictures arrive they draw it and
-    // this line goes.
-    {QStringLiteral("Picture/Sensor/HuaKuai.png"), QSize(5, 50), DrawHandle},
 });
 
 } // namespace

@@ -204,7 +204,7 @@ void TestShell::spaceOnListOpensPairingForTheOneDevice()
     // No mouse firmware version recorded for the model yet: Space pairs the
     // one listed receiver.
     HIDUsbSim::clearCalls();
-    g_MatchUseChosenDevice = true;
+    g_PairChosenDevice = true;
     bool pairingSeen = false;
     WatchPtr watch = Watch([&] {
         if (Match *match = qobject_cast<Match *>(QApplication::activeModalWidget())) {
@@ -215,7 +215,7 @@ void TestShell::spaceOnListOpensPairingForTheOneDevice()
     QTest::keyClick(m_Window, Qt::Key_Space);
     watch.reset();
     QVERIFY(pairingSeen);
-    QVERIFY(!g_MatchUseChosenDevice);
+    QVERIFY(!g_PairChosenDevice);
     // The connection is opened again after the pairing dialog.
     QVERIFY(HIDUsbSim::callCount("UsbServerC_Start(") >= 1);
     QCOMPARE(m_Window->CurrentPage(), 0);

@@ -1,5 +1,7 @@
 #include "TestMain.h"
 
+#include "Startup.h"
+
 #include <QDir>
 #include <QThread>
 
@@ -35,6 +37,8 @@ QTemporaryDir &prepareEnvironment()
     if (!qEnvironmentVariableIsSet("HIDUSB_SIM_DEVICES"))
         qputenv("HIDUSB_SIM_DEVICES", "none");
     qunsetenv("HIDUSB_SIM_LOG");
+    // The windows take their colours as the utility's start-up gives them.
+    Startup::InstallSkinColours();
     return home;
 }
 

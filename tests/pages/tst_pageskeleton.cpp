@@ -5,6 +5,7 @@
 #include "TestMain.h"
 
 #include "Buttoninterface.h"
+#include "ButtoninterfaceForm.h"
 #include "FormSetting.h"
 #include "GlobalState.h"
 #include "LanguageLoader.h"
@@ -12,6 +13,7 @@
 #include "PageSkeleton.h"
 #include "PostMsg.h"
 #include "Sensor.h"
+#include "SensorForm.h"
 #include "UserPaths.h"
 #include "Worker.h"
 
@@ -76,11 +78,25 @@ T emitFromThread(const std::function<void()> &send, const std::function<T()> &se
     return result;
 }
 
+// The rate doubles as the debounce index, which the button page shows.
 FlashDataMap recordWithRate(quint8 rate)
 {
     FlashDataMap record = FlashData::zeroRecord();
     record.ReportRate = rate;
+    record.Debounce = rate;
     return record;
+}
+
+// What the button page shows of the last record it was given.
+int buttonDebounce(const Buttoninterface &buttons)
+{
+    return buttons.Form()->DebunceButton->Combo()->currentIndex();
+}
+
+// The rate button the sensor page shows checked (0 125 Hz ... 5 4000 Hz).
+int sensorRate(const Sensor &sensor)
+{
+    return sensor.Form()->frameRate->CheckedIndex();
 }
 
 } // namespace
@@ -161,13 +177,13 @@ private slots:
                        + g_ButtonPageUpdating;
             });
         QCOMPARE(seen, 1100);
-        QCOMPARE(int(sensor.LastRecord().ReportRate), 4);
-        QCOMPARE(int(buttons.LastRecord().ReportRate), 5);
+        QCOMPARE(sensorRate(sensor), 1); // code 4: 250 Hz
+        QCOMPARE(buttonDebounce(buttons), 5);
 
         // Partial updates over blocking connections too.
         const int rate = emitFromThread<int>([hub] { hub->EmitUpDataReportRate(2); },
-                                             [&sensor] { return int(sensor.LastRecord().ReportRate); });
-        QCOMPARE(rate, 2);
+                                             [&sensor] { return sensorRate(sensor); });
+        QCOMPARE(rate, 2); // code 2: 500 Hz
     }
 
     // Fills from the cache file, after an import and the reset leave the
@@ -181,20 +197,17 @@ private slots:
 
         g_SensorPageUpdated = 0;
         g_ButtonPageUpdated = 0;
-        const int sensorCount = sensor.RefreshCount();
-        const int buttonCount = buttons.RefreshCount();
-        hub->EmitUpDataSensorUIB(recordWithRate(7));
-        hub->EmitUpDataButtonUIC(recordWithRate(8));
-        QCOMPARE(sensor.RefreshCount(), sensorCount + 1);
-        QCOMPARE(buttons.RefreshCount(), buttonCount + 1);
-        QCOMPARE(int(sensor.LastRecord().ReportRate), 7);
-        QCOMPARE(int(buttons.LastRecord().ReportRate), 8);
+        hub->EmitUpDataSensorUIB(recordWithRate(8));
+        hub->EmitUpDataButtonUIC(recordWithRate(7));
+        QCOMPARE(sensorRate(sensor), 0); // code 8: 125 Hz
+        QCOMPARE(buttonDebounce(buttons), 7);
 
         // The reset is sent from the worker and waited for.
         const bool cleared = emitFromThread<bool>([hub] { hub->EmitFormReset(); },
                                                   [&sensor, &buttons] {
-                                                      return sensor.LastRecord().ReportRate == 0
-                                                             && buttons.LastRecord().ReportRate == 0;
+                                                      // The factory states: 250 Hz (no receiver),
+                                                      // debounce 12.
+                                                      return sensorRate(sensor) == 1 && buttonDebounce(buttons) == 12;
                                                   });
         QVERIFY(cleared);
         QCOMPARE(int(g_SensorPageUpdated), 0);

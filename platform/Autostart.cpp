@@ -1,0 +1,91 @@
+#include "Autostart.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+void SetError(QString *error, const QString &text)
+{
+    if (error)
+        *error = text;
+}
+
+// The desktop entry Exec rules: the path in double quotes, with backslash,
+// double quote, backquote and dollar escaped by a backslash.
+QString QuotedExec(const QString &path)
+{
+    QString quoted;
+    for (const QChar c : path) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$'))
+            quoted += QLatin1Char('\\');
+        quoted += c;
+    }
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+} // namespace
+
+namespace Autostart {
+
+QString folder()
+{
+    QString config = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
+    // The XDG rules ignore a relative value.
+    if (config.isEmpty() || QDir::isRelativePath(config))
+        config = QDir::homePath() + QStringLiteral("/.config");
+    return config + QStringLiteral("/autostart");
+}
+
+QString entryFile()
+{
+    return folder() + QLatin1Char('/') + QCoreApplication::applicationName() + QStringLiteral(".desktop");
+}
+
+bool enable(QString *error)
+{
+    if (!QDir().mkpath(folder())) {
+        SetError(error, QStringLiteral("cannot create ") + folder());
+        return false;
+    }
+    QSaveFile file(entryFile());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        SetError(error, file.errorString());
+        return false;
+    }
+    const QByteArray text = QByteArrayLiteral("[Desktop Entry]\n"
+                                              "Type=Application\n"
+                                              "Name=")
+                            + QCoreApplication::applicationName().toUtf8()
+                            + QByteArrayLiteral("\nExec=")
+                            + QuotedExec(QCoreApplication::applicationFilePath()).toUtf8()
+                            + QByteArrayLiteral("\nTerminal=false\n"
+                                                "X-GNOME-Autostart-enabled=true\n");
+    if (file.write(text) != text.size() || !file.commit()) {
+        SetError(error, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool disable(QString *error)
+{
+    QFile file(entryFile());
+    if (!file.exists())
+        return true;
+    if (!file.remove()) {
+        SetError(error, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool isEnabled()
+{
+    return QFileInfo::exists(entryFile());
+}
+
+} // namespace Autostart

@@ -1,0 +1,158 @@
+#pragma once
+// Helpers of the sensor page's end-to-end tests: selecting a simulated mouse
+// in the running utility, handing records over from a helper thread as the
+// worker and the data callback do, a Config.ini of the test's own for one
+// model key, and reports the simulated mouse sends.
+
+#include "ConfigIni.h"
+#include "DialogChange.h"
+#include "DialogMain.h"
+#include "Dialog.h"
+#include "FlashDataMap.h"
+#include "GlobalState.h"
+#include "HIDUsbSim.h"
+#include "PostMsg.h"
+#include "UpDataParam.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest/QtTest>
+
+#include <cstring>
+#include <functional>
+#include <memory>
+
+namespace {
+
+using WatchPtr = std::unique_ptr<QTimer>;
+// Runs fn every 10 ms (also inside modal loops) until the watch goes out of scope.
+inline WatchPtr Watch(std::function<void()> fn)
+{
+    WatchPtr timer(new QTimer);
+    QObject::connect(timer.get(), &QTimer::timeout, fn);
+    timer->start(10);
+    return timer;
+}
+
+// Runs fn on a helper thread while the GUI thread keeps serving events, as
+// the worker and the data callback do with their blocking hand-overs.
+inline void FromHelperThread(std::function<void()> fn)
+{
+    std::unique_ptr<QThread> thread(QThread::create(fn));
+    thread->start();
+    while (!thread->wait(5))
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+inline QByteArray Bytes(const FlashDataMap &record)
+{
+    return QByteArray(reinterpret_cast<const char *>(&record), int(sizeof record));
+}
+
+inline FlashDataMap RecordOf(const QByteArray &bytes)
+{
+    FlashDataMap record = FlashData::zeroRecord();
+    if (bytes.size() == int(sizeof record))
+        std::memcpy(&record, bytes.constData(), sizeof record);
+    return record;
+}
+
+// Clicks the only tile of the device list and waits until the first read's
+// wait dialog has come and gone. acknowledged tells whether the sensor page
+// raised its acknowledgement meanwhile (the dialog clears it afterwards).
+inline bool SelectOnlyTile(DialogMain *window, bool *acknowledged = nullptr)
+{
+    if (!QTest::qWaitFor([] { return g_TileButtons.size() == 1; }, 10000))
+        return false;
+    UpDataParam *wait = window->MainFramePage()->ApplyDialog();
+    bool waitShown = false;
+    bool ack = false;
+    WatchPtr watch = Watch([&] {
+        waitShown = waitShown || wait->isVisible();
+        ack = ack || g_SensorPageUpdated.load() != 0;
+    });
+    static_cast<QToolButton *>(g_TileButtons.first())->click();
+    const bool done = QTest::qWaitFor([&] { return waitShown; }, 10000)
+        && QTest::qWaitFor([&] { return !wait->isVisible(); }, 20000) && window->CurrentPage() == 1;
+    if (acknowledged)
+        *acknowledged = ack;
+    return done;
+}
+
+// As the full read does: the record first, then the sensor page's refresh.
+inline void FullReadRefresh(const FlashDataMap &record)
+{
+    FlashData::replace(record);
+    FromHelperThread([record] {
+        g_SensorPageUpdated = 0;
+        PostMsg::GetInstance()->EmitUpDataLightSensor(record);
+    });
+}
+
+// The header of a report of the simulated mouse (command 8, sub-commands in
+// bytes 3 and 4).
+inline QByteArray ReportHeader(int byte4)
+{
+    QByteArray h(5, '\0');
+    h[1] = char(8);
+    h[4] = char(byte4);
+    return h;
+}
+
+// A Config.ini of the test's own in which one key of one model group reads
+// differently (value empty: the key present without a value; remove: no key
+// at all). The store goes back to the sample file when it ends.
+class ConfigOverride
+{
+public:
+    ConfigOverride(const QString &group, const QString &key, const QString &value, bool remove = false)
+        : m_Original(ConfigIni::GetInstance()->FilePath())
+    {
+        QFile in(m_Original);
+        if (!in.open(QIODevice::ReadOnly))
+            qFatal("Config.ini does not open");
+        QStringList lines = QString::fromUtf8(in.readAll()).split('\n');
+        QString current;
+        bool done = false;
+        for (int i = 0; i < lines.size(); ++i) {
+            const QString line = lines.at(i).trimmed();
+            if (line.startsWith('[')) {
+                if (current == group && !done && !remove) {
+                    lines.insert(i, key + "=" + value);
+                    done = true;
+                    break;
+                }
+                current = line.mid(1, line.size() - 2);
+                continue;
+            }
+            if (current == group && line.startsWith(key + "=")) {
+                if (remove)
+                    lines.removeAt(i);
+                else
+                    lines[i] = key + "=" + value;
+                done = true;
+                break;
+            }
+        }
+        if (!done && !remove && current == group)
+            lines.append(key + "=" + value);
+        QFile out(m_Dir.filePath("Config.ini"));
+        if (!out.open(QIODevice::WriteOnly) || out.write(lines.join('\n').toUtf8()) < 0)
+            qFatal("test Config.ini not written");
+        out.close();
+        ConfigIni::GetInstance()->Reload(out.fileName());
+    }
+    ~ConfigOverride() { ConfigIni::GetInstance()->Reload(m_Original); }
+    ConfigOverride(const ConfigOverride &) = delete;
+    ConfigOverride &operator=(const ConfigOverride &) = delete;
+
+private:
+    QString m_Original;
+    QTemporaryDir m_Dir;
+};
+
+} // namespace

@@ -1,0 +1,137 @@
+#pragma once
+// The utility as a user has it when the settings page is open: the real
+// top-level window, offscreen, with a simulated receiver (and its mouse)
+// selected on the device list and read behind the wait dialog, and the main
+// frame switched to its settings page.
+
+#include "TestMain.h"
+
+#include "Dialog.h"
+#include "DialogChange.h"
+#include "DialogForm.h"
+#include "DialogMain.h"
+#include "FormSetting.h"
+#include "GlobalState.h"
+#include "HIDUsbSim.h"
+#include "PostMsg.h"
+#include "Startup.h"
+#include "UpDataParam.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
+#include <QToolButton>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <thread>
+
+namespace SettingsFixture {
+
+// Runs fn every 20 ms (also inside modal loops) until the watch goes out of scope.
+using WatchPtr = std::unique_ptr<QTimer>;
+inline WatchPtr Watch(std::function<void()> fn)
+{
+    WatchPtr timer(new QTimer);
+    QObject::connect(timer.get(), &QTimer::timeout, fn);
+    timer->start(20);
+    return timer;
+}
+
+// Runs fn on a thread of its own, as the worker and the library's callback
+// thread do (the settings page's blocking slots may not be reached from the
+// GUI thread), and serves the GUI thread until it has returned.
+inline bool FromOtherThread(const std::function<void()> &fn)
+{
+    std::atomic<bool> done {false};
+    std::thread thread([&] {
+        fn();
+        done = true;
+    });
+    const bool ok = QTest::qWaitFor([&] { return done.load(); }, 10000);
+    thread.join();
+    return ok;
+}
+
+// Index of the first call line starting with prefix; -1 when none.
+inline int IndexOfCall(const QStringList &calls, const QString &prefix, int from = 0)
+{
+    for (int i = qMax(from, 0); i < calls.size(); ++i) {
+        if (calls.at(i).startsWith(prefix))
+            return i;
+    }
+    return -1;
+}
+
+// A receiver of the sample wireless model (Drive1, 4 kHz) with its mouse.
+inline HIDUsbSim::DeviceSetup Receiver()
+{
+    HIDUsbSim::DeviceSetup rx;
+    rx.name = "rx";
+    rx.mouse = "m1";
+    rx.receiverType = 1;
+    rx.pid = "F503";
+    return rx;
+}
+
+// The same mouse on its cable.
+inline HIDUsbSim::DeviceSetup Cable()
+{
+    HIDUsbSim::DeviceSetup cable;
+    cable.name = "cable";
+    cable.mouse = "m1";
+    cable.receiverType = 2;
+    cable.pid = "F500";
+    return cable;
+}
+
+// Clicks the first tile of the device list, waits for the first read and
+// opens the settings page. False on failure (the reason in *why).
+inline bool SelectAndOpenSettings(DialogMain *window, QString *why)
+{
+    UpDataParam *wait = window->MainFramePage()->ApplyDialog();
+    bool waitShown = false;
+    WatchPtr watch = Watch([&] { waitShown = waitShown || wait->isVisible(); });
+    static_cast<QAbstractButton *>(g_TileButtons.first())->click();
+    if (!QTest::qWaitFor([&] { return waitShown && !wait->isVisible(); }, 30000)) {
+        *why = "first read did not end";
+        return false;
+    }
+    watch.reset();
+    if (!HIDUsbSim::waitIdle()) {
+        *why = "library not idle";
+        return false;
+    }
+    window->MainFramePage()->Form()->FormSetting->click();
+    if (window->MainFramePage()->Form()->stackedWidgetDialog->currentWidget()
+        != window->MainFramePage()->SettingPage()) {
+        *why = "settings page not shown";
+        return false;
+    }
+    return true;
+}
+
+// Builds the window (kept for the whole process, as in the utility), plugs
+// the devices (each listed with a tile of its own), selects the first and
+// opens the settings page. Returns the window; null on failure.
+inline DialogMain *OpenSettingsPage(const QList<HIDUsbSim::DeviceSetup> &devices, QList<int> *ids, QString *why)
+{
+    Startup::PrepareUserFolders();
+    HIDUsbSim::reset();
+    auto *window = new DialogMain;
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window)) {
+        *why = "window not exposed";
+        return nullptr;
+    }
+    for (const HIDUsbSim::DeviceSetup &setup : devices)
+        ids->append(HIDUsbSim::plug(setup));
+    if (!QTest::qWaitFor([&] { return g_TileButtons.size() == devices.size(); }, 10000)) {
+        *why = "tiles not listed";
+        return nullptr;
+    }
+    return SelectAndOpenSettings(window, why) ? window : nullptr;
+}
+
+} // namespace SettingsFixture
