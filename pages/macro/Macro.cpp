@@ -7,8 +7,12 @@
 #include "ExeIsRun.h"
 #include "KeyVocabulary.h"
 #include "KeyboardHook.h"
+#include "KeyNumberLimit.h"
 #include "MacroForm.h"
 #include "MacroNames.h"
+#include "MacroRecordCodec.h"
+#include "DataSetters.h"
+#include "GlobalState.h"
 #include "PostMsg.h"
 #include "QuestionDialog.h"
 #include "SameMacro.h"
@@ -18,6 +22,7 @@
 
 #include <QButtonGroup>
 #include <QCursor>
+#include <QDebug>
 #include <QFile>
 #include <QKeyEvent>
 #include <QListView>
@@ -382,14 +387,7 @@ void Macro::on_Save_clicked()
     ClearMacroFile(path);
     DelayMs(100);
 
-    int mode = ui->NumberEdit->value();
-    if (ui->ReUntilLoose->isChecked())
-        mode = 254;
-    else if (ui->ReUntilClick->isChecked())
-        mode = 255;
-    else if (ui->ReUntil->isChecked())
-        mode = 253;
-    SaveMacroFile(QString::number(mode));
+    SaveMacroFile(RepeatModeText());
 
     if (rowsChanged) {
         PostMsg::GetInstance()->EmitUpDataMacro(name, 0);
@@ -637,38 +635,191 @@ LanguageLoader::KeyTable Macro::LanguageKeys()
     return keys;
 }
 
-// --- Hub slots of the recorder and the device exchange ----------------------
-
-void Macro::SlotButtonToMacro(FlashDataMap, int)
-{
-}
-
-void Macro::SlotMacroDownLoadData(QString, int)
-{
-}
-
-void Macro::SlotSetMacroPage()
-{
-    PostMsg::GetInstance()->EmitStartRecord(1);
-    g_MacroRecording = false;
-}
+// --- The recorder -----------------------------------------------------------
 
 void Macro::on_StartRecord_clicked()
 {
+    if (!HasSelectedMacro()) {
+        ExeIsRun notice;
+        notice.ShowSecondText();
+        PlaceDialog(&notice, -100, -50);
+        notice.exec();
+        return;
+    }
+    PostMsg::GetInstance()->EmitStartRecord(0);
+
+    recordedEvents = 0;
+    ui->ChooseEvent->setEnabled(false);
+    rowsChanged = true;
+
+    keyboardHook->InstallHook();
+    keyboardHook->SetCallback([this](int keyCode, bool downOrUp, bool aotu) {
+        UpdateCapslockTip(keyCode, downOrUp, aotu);
+    }, this);
+
+    ui->StartRecord->hide();
+    ui->StopRecord->show();
+    g_MacroRecording = true;
+    firstEvent = true;
+
+    ui->listWidgetKey->clear();
+    ui->DelayTime->hide();
+    ui->NumberEdit->hide();
+    ui->listWidgetHong->setEnabled(false);
+    lastKeyCode = -1;
+    heldKeys.clear();
+}
+
+void Macro::UpdateCapslockTip(int keyCode, bool downOrUp, bool)
+{
+    if (!g_MacroRecording) {
+        eventTimer.restart();
+        return;
+    }
+
+    // A held key repeats its press; a press of another key, even one that
+    // was the last seen, is a real press.
+    if (downOrUp) {
+        if (heldKeys.contains(keyCode))
+            return;
+        heldKeys.insert(keyCode);
+    } else {
+        heldKeys.remove(keyCode);
+    }
+    lastKeyCode = keyCode;
+
+    if (firstEvent) {
+        eventTimer.restart();
+        firstEvent = false;
+    } else {
+        const double ms = ui->AutoInsertDelay->isChecked() ? double(eventTimer.elapsed())
+                                                            : double(ui->DelayTime->value());
+        AddDelayItem(ms);
+        eventTimer.restart();
+    }
+
+    bool hasName = false;
+    const QString name = VirtualKeyToKeyName(keyCode, &hasName);
+    if (!hasName) {
+        firstEvent = true;
+        return;
+    }
+
+    ++recordedEvents;
+    AddKeyItem(name, downOrUp);
+
+    if (recordedEvents >= MacroRecordCodec::MaxEvents) {
+        // The device holds no more. The page keeps its recording look until
+        // the user stops.
+        g_MacroRecording = false;
+        recordedEvents = 0;
+        keyboardHook->UnInstallHook();
+        KeyNumberLimit notice;
+        PlaceDialog(&notice, -100, -50);
+        notice.exec();
+    }
+}
+
+void Macro::EndRecordingLook()
+{
+    PostMsg::GetInstance()->EmitStartRecord(1);
+    keyboardHook->UnInstallHook();
+    ui->StopRecord->hide();
+    ui->StartRecord->show();
+    ui->DelayTime->show();
+    ui->NumberEdit->show();
+    ui->listWidgetHong->setEnabled(true);
+    g_MacroRecording = false;
+    ui->ChooseEvent->setEnabled(true);
+    recordedEvents = 0;
+    lastKeyCode = -1;
+    heldKeys.clear();
 }
 
 void Macro::on_StopRecord_clicked()
 {
+    EndRecordingLook();
+    SetSaveActiveLook();
 }
 
-void Macro::UpdateCapslockTip(int, bool, bool)
+void Macro::SlotSetMacroPage()
 {
+    // Leaving the page ends a recording as Stop does, except that the rows
+    // wait unsaved with Save idle.
+    EndRecordingLook();
+    SetSaveIdleLook();
 }
 
-void Macro::ExPortMacro()
+// --- Device macro records ----------------------------------------------------
+
+void Macro::SlotMacroDownLoadData(QString MacroName, int index)
 {
+    if (index < 0 || index >= 16)
+        return;
+    const KeyFunction function = g_FlashDataMap.Keys[index];
+    MacroName.remove(QChar(0));
+    // Only the macro on show: its rows are the ones the list holds. A save
+    // of another macro (possible only through a rename's resend) keeps the
+    // device's record as it is.
+    if (!HasSelectedMacro() || MacroName != CurrentMacroName() || !g_UiReady)
+        return;
+
+    QVector<MacroRecordCodec::Row> rows;
+    rows.reserve(ui->listWidgetKey->count());
+    for (int i = 0; i < ui->listWidgetKey->count(); ++i) {
+        const QListWidgetItem *item = ui->listWidgetKey->item(i);
+        MacroRecordCodec::Row row;
+        row.text = item->text();
+        row.press = item->type() == 0;
+        const QVariantList data = item->data(RowCodeRole).toList();
+        if (data.size() == 2) {
+            row.kind = data.at(0).toInt();
+            row.code = data.at(1).toInt();
+        }
+        rows.append(row);
+    }
+    const MacroRecord record = MacroRecordCodec::Build(MacroName, rows);
+    SetKeyMacro(index, function, record);
 }
 
-void Macro::InPortMacro()
+void Macro::SlotButtonToMacro(FlashDataMap DataMap, int KeyNumer)
 {
+    if (KeyNumer < 0 || KeyNumer >= 16)
+        return;
+    const MacroRecordCodec::Parsed parsed = MacroRecordCodec::Parse(DataMap.Macros[KeyNumer]);
+    // The name comes from the device: it becomes a file only when it is one
+    // the user could have given.
+    if (!IsUsableNewName(parsed.name)) {
+        qWarning() << "Macro record of button" << KeyNumer << "has a name that cannot be a macro file:"
+                   << parsed.name;
+        return;
+    }
+
+    ui->listWidgetKey->clear();
+    QListWidget *macros = ui->listWidgetHong;
+    int found = -1;
+    for (int i = 0; i < macros->count() && found < 0; ++i) {
+        if (macros->item(i)->text() == parsed.name)
+            found = i;
+    }
+    if (found >= 0) {
+        macros->setCurrentRow(found);
+    } else if (macros->currentRow() >= 0) {
+        macros->insertItem(macros->currentRow() + 1, parsed.name);
+    } else {
+        macros->addItem(parsed.name);
+        macros->setCurrentRow(macros->count() - 1);
+    }
+
+    for (int k = 0; k < parsed.events.size(); ++k) {
+        const MacroRecordCodec::Event &event = parsed.events.at(k);
+        AddKeyItem(event.name, event.press);
+        if (k + 1 < parsed.events.size())
+            AddDelayItem(event.delay);
+    }
+    AppendMacroFile(parsed.name);
+
+    macros->setCurrentRow(-1);
+    PostMsg::GetInstance()->EmitAddMacroButton();
+    ui->listWidgetKey->clear();
 }

@@ -6,8 +6,10 @@
 // button page through the hub when a macro was deleted, renamed or saved.
 //
 // The code is split by subject: Macro.cpp (construction, skin, actions and
-// the hub), MacroRows.cpp (the row operations every producer of rows uses)
-// and MacroFiles.cpp (the macro files and the macro list).
+// the hub, the recorder and the device macro records), MacroRows.cpp (the
+// row operations every producer of rows uses), MacroFiles.cpp (the macro
+// files and the macro list), MacroExchange.cpp (export and import files) and
+// MacroRecordCodec.cpp (rows to the device's macro record and back).
 //
 // Rows: a row whose text contains "ms" is a delay row, every other row an
 // event, a press when its item type is 0 and a release otherwise. An event
@@ -21,6 +23,7 @@
 #include <QElapsedTimer>
 #include <QModelIndex>
 #include <QPoint>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -130,6 +133,12 @@ private:
     QByteArray RowLines() const;
     QString CurrentMacroName() const;
     bool HasSelectedMacro() const;
+    // The repeat-mode code the controls show ("254", "255", "253" or the
+    // count), and showing one without marking a change.
+    QString RepeatModeText() const;
+    void ShowRepeatMode(const QString &mode);
+    // Puts the page back into its idle look after a recording.
+    void EndRecordingLook();
 
     Ui_Macro *ui;
     QString macroFolder;
@@ -143,6 +152,9 @@ private:
     QStringList buttonColorList;
     QString buttonColor;
     int recordedEvents = 0;
+    // Keys down since the recording started: only a press of a key already
+    // down is the keyboard's auto-repeat.
+    QSet<int> heldKeys;
     bool rowsChanged = false;
     bool repeatModeChanged = false;
     QString exportText;

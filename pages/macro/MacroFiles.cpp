@@ -102,19 +102,7 @@ void Macro::LoadMacroFile()
         const QStringList parts = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (firstLine) {
             firstLine = false;
-            const int mode = parts.isEmpty() ? 0 : parts.first().trimmed().toInt();
-            if (mode == 254) {
-                ui->ReUntilLoose->setChecked(true);
-            } else if (mode == 255) {
-                ui->ReUntilClick->setChecked(true);
-            } else if (mode == 253) {
-                ui->ReUntil->setChecked(true);
-            } else {
-                ui->ReNumber->setChecked(true);
-                ui->NumberEdit->setValue(mode >= 1 && mode <= 250 ? mode : 1);
-            }
-            repeatModeGroup->blockSignals(false);
-            ui->NumberEdit->blockSignals(false);
+            ShowRepeatMode(parts.isEmpty() ? QString() : parts.first().trimmed());
             continue;
         }
 

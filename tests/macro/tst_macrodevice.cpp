@@ -1,0 +1,513 @@
+// The macro page's recorder, its exchange files and its device macro records,
+// inside the running main frame with a simulated mouse selected. Keys go in
+// through the keyboard hook's injection seam, records come out of the
+// simulated mouse. The test functions run in order on one session.
+
+#include "TestMain.h"
+
+#include "MacroTestHelpers.h"
+
+#include "DataSetters.h"
+#include "Dialog.h"
+#include "DialogForm.h"
+#include "DialogChange.h"
+#include "DialogMain.h"
+#include "GlobalState.h"
+#include "HIDUsbSim.h"
+#include "KeyHookPlatform.h"
+#include "KeyVocabulary.h"
+#include "KeyboardHook.h"
+#include "Macro.h"
+#include "MacroIni.h"
+#include "PostMsg.h"
+#include "Startup.h"
+#include "UpDataParam.h"
+
+#include <QComboBox>
+#include <QDataStream>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QSignalSpy>
+
+using namespace MacroTest;
+
+namespace {
+
+// Chooses a file in the page's file dialog.
+DialogAnswers::Answer ChooseFile(const QString &path)
+{
+    return [path](QDialog *dialog) {
+        auto *files = qobject_cast<QFileDialog *>(dialog);
+        QVERIFY(files);
+        QCOMPARE(files->directory().absolutePath(), QDir(QDir::homePath()).absolutePath());
+        QCOMPARE(files->nameFilters(), QStringList{"File(*.ini)"});
+        files->selectFile(path);
+        static_cast<QDialog *>(files)->accept();
+    };
+}
+
+// "+41" presses virtual key 0x41, "-41" releases it.
+void Inject(const QStringList &events)
+{
+    for (const QString &event : events)
+        KeyHookPlatform::Instance()->InjectVirtualKey(event.mid(1).toInt(nullptr, 16), event.startsWith('+'));
+}
+
+QByteArray RecordOf(const QByteArray &flash, int button)
+{
+    return flash.mid(956 + 592 * button, 592);
+}
+
+} // namespace
+
+class TestMacroDevice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void startWithoutMacroShowsNotice();
+    void recordSaveAndDownload();
+    void changedRowsReplaceTheDeviceRecord();
+    void downloadOfAnotherMacroKeepsTheRecord();
+    void recordingRows_data();
+    void recordingRows();
+    void seventyEventsEndTheRecording();
+    void leavingThePageEndsTheRecording();
+    void exportThenImport();
+    void damagedImportsChangeNothing_data();
+    void damagedImportsChangeNothing();
+    void importClashShowsSameMacro();
+    void deviceRecordBecomesMacroFile();
+    void deviceNameOutsideTheFolderWritesNothing();
+    // Last: the mouse coming back starts a new read.
+    void offlineDownloadLeavesDeviceAlone();
+    void bindingThroughTheButtonPage();
+
+private:
+    QListWidget *MacroList() const { return m_Page->findChild<QListWidget *>("listWidgetHong"); }
+    QListWidget *RowList() const { return m_Page->findChild<QListWidget *>("listWidgetKey"); }
+    template<typename T> T *Child(const char *name) const { return m_Page->findChild<T *>(name); }
+    void Invoke(const char *slot) { QVERIFY(QMetaObject::invokeMethod(m_Page, slot)); }
+    void Select(const QString &name);
+    void Front();
+    void Record(const QStringList &events);
+
+    DialogMain *m_Window = nullptr;
+    Macro *m_Page = nullptr;
+    int m_Mouse = 0;
+    QSignalSpy *m_StartRecord = nullptr;
+    QSignalSpy *m_UpData = nullptr;
+};
+
+void TestMacroDevice::initTestCase()
+{
+    Startup::PrepareUserFolders();
+    HIDUsbSim::reset();
+    MacroIni::GetInstance()->SetValue("Language", "Language", "0");
+
+    m_Window = new DialogMain; // lives until the process ends, as in the utility
+    m_Window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_Window));
+
+    HIDUsbSim::DeviceSetup receiver;
+    receiver.name = "rx";
+    receiver.mouse = "m1";
+    receiver.receiverType = 1;
+    receiver.pid = "F503";
+    m_Mouse = HIDUsbSim::plug(receiver);
+    QVERIFY(m_Mouse > 0);
+    QTRY_COMPARE(g_TileButtons.size(), 1);
+    QTRY_VERIFY(g_TileButtons.first()->isVisible());
+
+    UpDataParam *wait = m_Window->MainFramePage()->ApplyDialog();
+    bool waitShown = false;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, [&] { waitShown = waitShown || wait->isVisible(); });
+    watch.start(20);
+    static_cast<QToolButton *>(g_TileButtons.first())->click();
+    QTRY_VERIFY_WITH_TIMEOUT(waitShown, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!wait->isVisible(), 20000);
+    watch.stop();
+    QCOMPARE(m_Window->CurrentPage(), 1);
+    QVERIFY(HIDUsbSim::waitIdle());
+
+    m_Window->MainFramePage()->Form()->MacroButton->click();
+    m_Page = m_Window->MainFramePage()->MacroPage();
+    QTRY_VERIFY(m_Page->isVisible());
+
+    m_StartRecord = new QSignalSpy(PostMsg::GetInstance(), &PostMsg::SigStartRecord);
+    m_UpData = new QSignalSpy(PostMsg::GetInstance(), &PostMsg::SigUpDataMacro);
+
+    // Fixed delays make the rows exact.
+    Child<QCheckBox>("DefaultDelay")->setChecked(true);
+    Child<QSpinBox>("DelayTime")->setValue(50);
+}
+
+void TestMacroDevice::init()
+{
+    m_StartRecord->clear();
+    m_UpData->clear();
+    Front();
+}
+
+void TestMacroDevice::Front()
+{
+    m_Window->activateWindow();
+    QTRY_VERIFY(KeyHookPlatform::ApplicationIsForeground());
+    KeyHookPlatform::Instance()->ResetKeyState();
+}
+
+void TestMacroDevice::Select(const QString &name)
+{
+    const QList<QListWidgetItem *> found = MacroList()->findItems(name, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    MacroList()->setCurrentItem(found.first());
+    QVERIFY(QMetaObject::invokeMethod(m_Page, "on_listWidgetHong_clicked",
+                                      Q_ARG(QModelIndex, MacroList()->currentIndex())));
+}
+
+void TestMacroDevice::Record(const QStringList &events)
+{
+    Front();
+    Child<QPushButton>("StartRecord")->click();
+    QVERIFY(g_MacroRecording);
+    Inject(events);
+    QCoreApplication::processEvents();
+    QTest::qWait(KeyHookPlatform::ReleaseGraceMs * 3); // a release may wait for an auto-repeat press
+    Child<QPushButton>("StopRecord")->click();
+}
+
+void TestMacroDevice::startWithoutMacroShowsNotice()
+{
+    MacroList()->setCurrentRow(-1);
+    DialogAnswers answers({Confirm()});
+    Child<QPushButton>("StartRecord")->click();
+    QCOMPARE(answers.seen, QStringList{"ExeIsRun"});
+    QVERIFY(!g_MacroRecording);
+    QVERIFY(!KeyboardHook::IsInstalled(KeyboardHook::RecorderInstance));
+    QCOMPARE(m_StartRecord->count(), 0);
+    QVERIFY(Child<QPushButton>("StartRecord")->isVisible());
+}
+
+void TestMacroDevice::recordSaveAndDownload()
+{
+    {
+        DialogAnswers answers({EnterName("M1")});
+        Child<QToolButton>("NewHong")->click();
+        QVERIFY(answers.allUsed());
+    }
+    Record({"+41", "-41"});
+    QCOMPARE(m_StartRecord->count(), 2);
+    QCOMPARE(m_StartRecord->at(0).at(0).toInt(), 0);
+    QCOMPARE(m_StartRecord->at(1).at(0).toInt(), 1);
+    QCOMPARE(Rows(RowList()), (QStringList{"A/0", "50ms/0", "A/1"}));
+
+    Child<QSpinBox>("NumberEdit")->setValue(3);
+    Child<QToolButton>("Save")->click();
+    QCOMPARE(ReadFile(MacroFile("M1")), QByteArray("3\n0x04 1 0\n50ms\n0x04 1 1\n"));
+    QCOMPARE(m_UpData->count(), 2);
+    QCOMPARE(m_UpData->at(0), (QVariantList{"M1", 0}));
+
+    // What the button page does when it binds M1 to button 0: the function
+    // first, then (after its wait) the request for the record.
+    QVERIFY(SetKeyFunction(0, 6, 0, 3));
+    PostMsg::GetInstance()->EmitMacroDownLoadData("M1", 0);
+    const QByteArray sent = HIDUsbSim::lastRecord(m_Mouse);
+    QCOMPARE(sent.mid(74, 3).toHex(), QByteArray("060003"));
+    const QByteArray record = RecordOf(sent, 0);
+    QCOMPARE(record.left(4).toHex(), QByteArray("024d3100"));
+    QCOMPARE(record.mid(4, 27), QByteArray(27, '\0'));
+    QCOMPARE(int(record.at(31)), 2);
+    QCOMPARE(record.mid(32, 16).toHex(), QByteArray("0001040032000000" "0101040000000000"));
+    QCOMPARE(record.mid(48), QByteArray(592 - 48, '\0'));
+}
+
+void TestMacroDevice::changedRowsReplaceTheDeviceRecord()
+{
+    Select("M1");
+    RowList()->setCurrentRow(1);
+    {
+        DialogAnswers answers({EnterDelay(70)});
+        Invoke("on_Amend_clicked");
+    }
+    Child<QToolButton>("Save")->click();
+    QCOMPARE(m_UpData->count(), 1);
+    const int updates = HIDUsbSim::updateCount(m_Mouse);
+    // The button page's name may carry trailing NULs.
+    PostMsg::GetInstance()->EmitMacroDownLoadData(QString("M1") + QChar(0) + QChar(0), 0);
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), updates + 1);
+    const QByteArray sent = HIDUsbSim::lastRecord(m_Mouse);
+    QCOMPARE(sent.mid(74, 3).toHex(), QByteArray("060003"));
+    QCOMPARE(RecordOf(sent, 0).mid(32, 16).toHex(), QByteArray("0001040046000000" "0101040000000000"));
+}
+
+void TestMacroDevice::offlineDownloadLeavesDeviceAlone()
+{
+    Select("M1");
+    const QByteArray before = HIDUsbSim::lastRecord(m_Mouse);
+    const int updates = HIDUsbSim::updateCount(m_Mouse);
+    QVERIFY(HIDUsbSim::setOnline(m_Mouse, false));
+    {
+        DialogAnswers answers({Confirm()});
+        PostMsg::GetInstance()->EmitMacroDownLoadData("M1", 0);
+        QTRY_VERIFY(answers.seen.contains("MouseOffLine"));
+    }
+    QVERIFY(HIDUsbSim::setOnline(m_Mouse, true));
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), updates);
+    QCOMPARE(HIDUsbSim::lastRecord(m_Mouse), before);
+}
+
+void TestMacroDevice::downloadOfAnotherMacroKeepsTheRecord()
+{
+    // Only the macro on show is built; a request for another one keeps the
+    // device's record, and so does one while the page is not ready.
+    const int updates = HIDUsbSim::updateCount(m_Mouse);
+    Select("M1");
+    PostMsg::GetInstance()->EmitMacroDownLoadData("M2", 0);
+    g_UiReady = false;
+    PostMsg::GetInstance()->EmitMacroDownLoadData("M1", 0);
+    g_UiReady = true;
+    PostMsg::GetInstance()->EmitMacroDownLoadData("M1", 16);
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), updates);
+}
+
+void TestMacroDevice::recordingRows_data()
+{
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<QStringList>("rows");
+
+    QTest::newRow("held key repeats its press")
+        << QStringList{"+41", "+41", "+41", "-41"} << QStringList{"A/0", "50ms/0", "A/1"};
+    // The last key seen is no held key: B pressed again is a real press.
+    QTest::newRow("A down B down A up B up B down B up")
+        << QStringList{"+41", "+42", "-41", "-42", "+42", "-42"}
+        << QStringList{"A/0", "50ms/0", "B/0", "50ms/0", "A/1", "50ms/0", "B/1", "50ms/0", "B/0", "50ms/0",
+                       "B/1"};
+    // The media key ends the delay before it and leaves the next key without one.
+    QTest::newRow("media key between letters")
+        << QStringList{"+41", "-41", "+B3", "-B3", "+42", "-42"}
+        << QStringList{"A/0", "50ms/0", "A/1", "50ms/0", "B/0", "50ms/0", "B/1"};
+    QTest::newRow("0x0C has the empty name") << QStringList{"+0C", "-0C"} << QStringList{"/0", "50ms/0", "/1"};
+}
+
+void TestMacroDevice::recordingRows()
+{
+    QFETCH(QStringList, events);
+    QFETCH(QStringList, rows);
+    Select("M1");
+    Record(events);
+    QCOMPARE(Rows(RowList()), rows);
+    QVERIFY(!g_MacroRecording);
+}
+
+void TestMacroDevice::seventyEventsEndTheRecording()
+{
+    Select("M1");
+    QWidget *home = m_Window->MainFramePage()->Form()->ButtonMain;
+    Child<QPushButton>("StartRecord")->click();
+    QVERIFY(!home->isEnabled());
+    QVERIFY(!Child<QComboBox>("ChooseEvent")->isEnabled());
+    {
+        DialogAnswers answers({Confirm()});
+        for (int pair = 0; pair < 35; ++pair)
+            Inject({"+41", "-41"});
+        QTRY_COMPARE(answers.seen, QStringList{"KeyNumberLimit"});
+    }
+    QTRY_COMPARE(RowList()->count(), 139);
+    QVERIFY(!g_MacroRecording);
+    QVERIFY(!KeyboardHook::IsInstalled(KeyboardHook::RecorderInstance));
+    // Still in the recording look until Stop.
+    QVERIFY(Child<QPushButton>("StopRecord")->isVisible());
+    QVERIFY(!MacroList()->isEnabled());
+    QVERIFY(!home->isEnabled());
+    QCOMPARE(m_StartRecord->count(), 1);
+    Inject({"+42", "-42"});
+    QCOMPARE(RowList()->count(), 139);
+
+    Child<QPushButton>("StopRecord")->click();
+    QCOMPARE(m_StartRecord->count(), 2);
+    QVERIFY(home->isEnabled());
+    QVERIFY(MacroList()->isEnabled());
+    QVERIFY(Child<QComboBox>("ChooseEvent")->isEnabled());
+    QVERIFY(Child<QPushButton>("StartRecord")->isVisible());
+}
+
+void TestMacroDevice::leavingThePageEndsTheRecording()
+{
+    Select("M1");
+    Child<QPushButton>("StartRecord")->click();
+    Inject({"+41"});
+    PostMsg::GetInstance()->EmitSetMacroPage();
+    QVERIFY(!g_MacroRecording);
+    QVERIFY(!KeyboardHook::IsInstalled(KeyboardHook::RecorderInstance));
+    QVERIFY(Child<QComboBox>("ChooseEvent")->isEnabled());
+    QVERIFY(MacroList()->isEnabled());
+    QVERIFY(!Child<QToolButton>("Save")->isEnabled());
+    QCOMPARE(m_StartRecord->last().at(0).toInt(), 1);
+    Inject({"-41"});
+
+    // A new recording counts from zero: 69 events after the 1 above fit.
+    Child<QPushButton>("StartRecord")->click();
+    DialogAnswers none({});
+    for (int k = 0; k < 34; ++k)
+        Inject({"+42", "-42"});
+    Inject({"+43"});
+    QCOMPARE(RowList()->count(), 2 * 69 - 1);
+    QVERIFY(g_MacroRecording);
+    Child<QPushButton>("StopRecord")->click();
+    QCOMPARE(none.seen, QStringList());
+    KeyHookPlatform::Instance()->ResetKeyState();
+}
+
+void TestMacroDevice::exportThenImport()
+{
+    Select("M1"); // mode 3 from its file, rows A, 70ms, A
+    const QString exported = QDir::homePath() + "/M1-export.ini";
+    {
+        DialogAnswers answers({ChooseFile(exported)});
+        Invoke("ExPortMacro");
+        QVERIFY(answers.allUsed());
+    }
+    const QByteArray data = ReadFile(exported);
+    QCOMPARE(data.left(16).toHex(), QByteArray("0000000c5661726e6f00000000000000"));
+
+    // Gone from this computer, then back from the file.
+    MacroList()->setCurrentRow(MacroList()->row(MacroList()->findItems("M1", Qt::MatchExactly).first()));
+    {
+        DialogAnswers answers({Confirm()});
+        Invoke("on_DeleteHong_clicked");
+        QCOMPARE(answers.seen, QStringList{"DeleteConfirm"});
+    }
+    QVERIFY(!QFile::exists(MacroFile("M1")));
+    Child<QCheckBox>("ReUntilClick")->setChecked(true);
+    Child<QToolButton>("Save")->click(); // no macro selected: only the look changes
+    m_UpData->clear();
+    {
+        DialogAnswers answers({ChooseFile(exported)});
+        Invoke("InPortMacro");
+        QVERIFY(answers.allUsed());
+    }
+    QVERIFY(MacroList()->currentItem());
+    QCOMPARE(MacroList()->currentItem()->text(), QString("M1"));
+    QCOMPARE(Rows(RowList()), (QStringList{"A/0", "70ms/0", "A/1"}));
+    QCOMPARE(ReadFile(MacroFile("M1")), QByteArray("3\n0x04 1 0\n70ms\n0x04 1 1\n"));
+    QVERIFY(Child<QCheckBox>("ReNumber")->isChecked());
+    QCOMPARE(Child<QSpinBox>("NumberEdit")->value(), 3);
+    QCOMPARE(m_UpData->count(), 0);
+    // A later Save keeps the imported mode.
+    Child<QSpinBox>("NumberEdit")->setValue(3);
+    Child<QToolButton>("Save")->click();
+    QCOMPARE(ReadFile(MacroFile("M1")).left(2), QByteArray("3\n"));
+}
+
+void TestMacroDevice::damagedImportsChangeNothing_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    const QByteArray good = ReadFile(QDir::homePath() + "/M1-export.ini");
+    QByteArray renamed = good;
+    renamed.replace(20, 2, "M9"); // the name block's first bytes: no clash
+    QByteArray wrongTag = renamed;
+    wrongTag[8] = 'X';
+    QByteArray hugeCount = renamed;
+    const int countAt = 16 + 52 + 16;
+    hugeCount.replace(countAt, 4, QByteArray::fromHex("7fffffff"));
+    QByteArray evil = renamed;
+    evil.replace(20, 7, "../evil");
+    QTest::newRow("truncated") << renamed.left(renamed.size() - 5);
+    QTest::newRow("wrong tag") << wrongTag;
+    QTest::newRow("row count 0x7FFFFFFF") << hugeCount;
+    QTest::newRow("name ../evil") << evil;
+}
+
+void TestMacroDevice::damagedImportsChangeNothing()
+{
+    QFETCH(QByteArray, file);
+    const QString path = QDir::homePath() + "/damaged.ini";
+    WriteFile(path, file);
+    const QStringList before = [this] {
+        QStringList names;
+        for (int i = 0; i < MacroList()->count(); ++i)
+            names << MacroList()->item(i)->text();
+        return names;
+    }();
+    const QStringList filesBefore = QDir(MacroFolder()).entryList(QDir::Files);
+    const QStringList rowsBefore = Rows(RowList());
+    {
+        DialogAnswers answers({ChooseFile(path)});
+        Invoke("InPortMacro");
+        QVERIFY(answers.allUsed());
+        QCOMPARE(answers.unexpected, 0);
+    }
+    QCOMPARE(MacroList()->count(), before.size());
+    QCOMPARE(QDir(MacroFolder()).entryList(QDir::Files), filesBefore);
+    QCOMPARE(Rows(RowList()), rowsBefore);
+    QVERIFY(!QFile::exists(QDir::homePath() + "/AppData/Local/Orvik SE/usersetting/evil.ini"));
+}
+
+void TestMacroDevice::importClashShowsSameMacro()
+{
+    const int before = MacroList()->count();
+    DialogAnswers answers({ChooseFile(QDir::homePath() + "/M1-export.ini"), Confirm()});
+    Invoke("InPortMacro");
+    QCOMPARE(answers.seen, (QStringList{"QFileDialog", "SameMacro"}));
+    QCOMPARE(MacroList()->count(), before);
+}
+
+void TestMacroDevice::deviceRecordBecomesMacroFile()
+{
+    // The button page's full read: it rewrites the bound macro's file to its
+    // mode line, then hands over the device's record.
+    WriteFile(MacroFile("X"), "5\n0x05 1 0\n10ms\n0x05 1 1\n");
+    FlashDataMap map = FlashData::zeroRecord();
+    MacroRecord &record = map.Macros[1];
+    record.NameLength = 1;
+    record.Name[0] = 'X';
+    record.EventCount = 3;
+    record.Events[0] = MacroEvent{0, KeyKindModifier, 0x02, 20};
+    record.Events[1] = MacroEvent{0, KeyKindKey, 0x04, 30};
+    record.Events[2] = MacroEvent{1, KeyKindKey, 0x04, 99};
+    WriteFile(MacroFile("X"), "5\n");
+    MacroList()->setCurrentRow(-1);
+    QSignalSpy added(PostMsg::GetInstance(), &PostMsg::SigAddMacroButton);
+    PostMsg::GetInstance()->EmitButtonToMacro(map, 1);
+    QCOMPARE(ReadFile(MacroFile("X")), QByteArray("5\n0x02 0 0\n20ms\n0x04 1 0\n30ms\n0x04 1 1\n"));
+    QCOMPARE(MacroList()->findItems("X", Qt::MatchExactly).size(), 1);
+    QCOMPARE(MacroList()->currentRow(), -1);
+    QCOMPARE(RowList()->count(), 0);
+    QCOMPARE(added.count(), 1);
+}
+
+void TestMacroDevice::deviceNameOutsideTheFolderWritesNothing()
+{
+    const QStringList filesBefore = QDir(MacroFolder()).entryList(QDir::Files);
+    const int listed = MacroList()->count();
+    QSignalSpy added(PostMsg::GetInstance(), &PostMsg::SigAddMacroButton);
+    FlashDataMap map = FlashData::zeroRecord();
+    for (const QByteArray &bad : {QByteArray("../evil"), QByteArray("a/b"), QByteArray("..")}) {
+        MacroRecord &record = map.Macros[2];
+        record.NameLength = quint8(bad.size());
+        std::memset(record.Name, 0, sizeof record.Name);
+        std::memcpy(record.Name, bad.constData(), size_t(bad.size()));
+        record.EventCount = 1;
+        record.Events[0] = MacroEvent{0, KeyKindKey, 0x04, 0};
+        PostMsg::GetInstance()->EmitButtonToMacro(map, 2);
+    }
+    QCOMPARE(MacroList()->count(), listed);
+    QCOMPARE(added.count(), 0);
+    QCOMPARE(QDir(MacroFolder()).entryList(QDir::Files), filesBefore);
+    const QStringList everything = HomeFiles().keys();
+    QCOMPARE(everything.filter("evil"), QStringList());
+    QCOMPARE(everything.filter("a/b.ini"), QStringList());
+}
+
+void TestMacroDevice::bindingThroughTheButtonPage()
+{
+    QSKIP("The button page's macro binding (its wait after SigUpDataMacro, the line-1 rewrite and "
+          "SigButtonToMacro on a full read) is not built yet; the steps above stand in for it.");
+}
+
+ORVIK_TEST_MAIN(TestMacroDevice)
+#include "tst_macrodevice.moc"
