@@ -222,6 +222,11 @@ void UpDateRepair::UpgradeCallBack(unsigned char *report)
         g_RepairRunning = true;
         hub->EmitAutoRepairProgress(report[2]);
     } else if (report[1] == 2) {
+        // The run is over before its outcome is shown: whoever reacts to the
+        // outcome (the dialog closing, the worker's next pass) finds the
+        // library idle.
+        g_UpgradeIdle = true;
+        g_RepairRunning = false;
         if (report[2] == 1) {
             hub->EmitAutoRepair(0);
             hub->EmitUpDateButton(true);
@@ -233,8 +238,6 @@ void UpDateRepair::UpgradeCallBack(unsigned char *report)
             if (fields.size() == 4)
                 UpdateRegistry::SetFailInfoFields(fields);
         }
-        g_UpgradeIdle = true;
-        g_RepairRunning = false;
     }
 }
 

@@ -298,6 +298,48 @@ private slots:
         QCOMPARE(int(HIDUsbSim::setup(ids.at(0)).receiverVersion), 0x0103);
     }
 
+    // The search reads only the version, kind and model fields, so a copy
+    // whose magic or length is damaged is still chosen; the library refuses
+    // it at the flash, and the run ends as a failure with the receiver
+    // untouched.
+    void damagedImageIsRefusedAtTheFlash_data()
+    {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("bad magic") << int(HIDUSB_FW_OFFSET_MAGIC) << QByteArray("XXXX");
+        QTest::newRow("bad length") << int(HIDUSB_FW_OFFSET_LENGTH) << QByteArray("\x10\x00\x00\x00", 4);
+    }
+
+    void damagedImageIsRefusedAtTheFlash()
+    {
+        QFETCH(int, offset);
+        QFETCH(QByteArray, bytes);
+        UpdateRegistry::SetMouseVersion("26", "5", "v1.5");
+        QByteArray image = HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, 0x0103, "OrvikR4K");
+        image.replace(offset, bytes.size(), bytes);
+        PutImage("r4k.bin", image);
+        const QList<int> ids = Rebuild({Receiver("F503", 1, "a", false), Receiver("F501", 0, "b", true)});
+        const int clicked = g_PickerDeviceList.at(0).PID == "F503" ? 0 : 1;
+        QCOMPARE(g_PickerDeviceList.at(clicked).PID, QString("F503"));
+
+        QString endText;
+        ModalScript script({[](QWidget *w) {
+                                if (!qobject_cast<ContainReset *>(w))
+                                    return false;
+                                Click(w, "OK");
+                                return true;
+                            },
+                            AnswerRepair(&endText)});
+        HIDUsbSim::clearCalls();
+        QTest::mouseClick(Tile(clicked), Qt::LeftButton);
+        QCOMPARE(script.seen, (QStringList{"ContainReset", "UpDateRepair"}));
+        QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 1);
+        QCOMPARE(endText, QString("Update failed"));
+        QVERIFY(HIDUsbSim::lastFlashedImage().isEmpty());
+        QCOMPARE(int(HIDUsbSim::setup(ids.at(0)).receiverVersion), 0x0102);
+        QVERIFY(g_UpgradeIdle.load());
+    }
+
     // The repair flashes only when exactly one device waits in boot mode;
     // otherwise it tells which, flashes nothing and keeps the record. A
     // record of other than four fields is dropped without a word.
