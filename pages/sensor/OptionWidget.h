@@ -45,6 +45,13 @@ protected:
     bool SendSwitch(bool checked);
     bool SendClick(int value);
     bool SendChange(int value);
+    // A report-rate box 0 (125 Hz) ... 5 (4000 Hz) became or stays checked:
+    // sends its rate code (8, 4, 2, 1, 16, 32) and, when the mouse took it,
+    // emits SigHideModel (1 for 2000 and 4000 Hz, else 0) so the sensor page's
+    // mode selector follows. Unchecked or another index: nothing.
+    bool SendRate(bool checked, int index);
+    // The on/off switch rule: "Close.png" off, "Open.png" on.
+    QString SwitchSheet(const QString &objectName) const;
 
     QString pictureDir;
 

@@ -35,7 +35,7 @@ SensorEffect::SensorEffect(QWidget *parent)
         + ";);}QSlider:add-page:horizontal{background-color: rgb(255, 255, 255);}";
     ui->SpeedH->setStyleSheet(slider);
     ui->LightH->setStyleSheet(slider);
-    const QString spin = "QSpinBox{color: rgb(" + Skin::Rgb("LabelColor") + ";);background-color: transparent;border: 0px;}";
+    const QString spin = NumberBoxSheet();
     ui->SpeedSpinBox->setStyleSheet(spin);
     ui->LightSpinBox->setStyleSheet(spin);
 }
@@ -63,18 +63,28 @@ bool SensorEffect::MaySend()
     return g_UiReady.load() && !g_SensorUiFilling.load();
 }
 
-void SensorEffect::ApplyVisibility(int mode)
+QString SensorEffect::NumberBoxSheet()
+{
+    return "QSpinBox{color: rgb(" + Skin::Rgb("LabelColor") + ";);background-color: transparent;border: 0px;}";
+}
+
+void SensorEffect::ShowRows(const Rows &rows, int mode)
 {
     if (mode < 0 || mode > 2)
         return;
     const bool speed = mode == 2;
     const bool light = mode == 1;
-    ui->SpeedH->setVisible(speed);
-    ui->SpeedSpinBox->setVisible(speed);
-    ui->line->setVisible(!speed);
-    ui->LightH->setVisible(light);
-    ui->LightSpinBox->setVisible(light);
-    ui->line_2->setVisible(!light);
+    rows.speed->setVisible(speed);
+    rows.speedBox->setVisible(speed);
+    rows.line->setVisible(!speed);
+    rows.light->setVisible(light);
+    rows.lightBox->setVisible(light);
+    rows.line2->setVisible(!light);
+}
+
+void SensorEffect::ApplyVisibility(int mode)
+{
+    ShowRows({ui->SpeedH, ui->SpeedSpinBox, ui->line, ui->LightH, ui->LightSpinBox, ui->line_2}, mode);
 }
 
 void SensorEffect::SetModel(int mode)

@@ -29,6 +29,19 @@ public:
     // as the level itself (the slider keeps it in 1..10).
     static int BrightnessLevel(int byte);
 
+    // The rows a mode shows (0 off: both lines; 1 steady: brightness; 2
+    // breathing: speed); any other mode leaves them. Shared with SensorEffectB.
+    struct Rows
+    {
+        QWidget *speed, *speedBox, *line, *light, *lightBox, *line2;
+    };
+    static void ShowRows(const Rows &rows, int mode);
+    // The effect controls send only while the pages may send and the sensor
+    // page is not filling them.
+    static bool MaySend();
+    // The number boxes' rule: LabelColor on transparent, no border.
+    static QString NumberBoxSheet();
+
     void SetModel(int mode);
     void SetSpeed(int speed);
     void SetBrightness(int level);
@@ -49,7 +62,6 @@ private slots:
 
 private:
     void ApplyVisibility(int mode);
-    static bool MaySend();
 
     Ui_SensorEffect *ui;
     QString pictureDir;

@@ -76,7 +76,7 @@ public:
         label_15->setText(QCoreApplication::translate("SensorEffect", "亮度"));
     }
 
-private:
+    // The row parts, shared with the three-button form of SensorEffectB.
     static QLabel *MakeLabel(QFrame *parent, const char *name, const QRect &rect, const QFont &font, Qt::Alignment align)
     {
         QLabel *l = new QLabel(parent);

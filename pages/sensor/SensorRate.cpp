@@ -76,38 +76,32 @@ int SensorRate::CheckedIndex() const
     return -1;
 }
 
-void SensorRate::Send(bool checked, int code, int hideModel)
-{
-    if (checked && SendClick(code))
-        PostMsg::GetInstance()->EmitHideModel(hideModel);
-}
-
 void SensorRate::on_Button125HZ_clicked(bool checked)
 {
-    Send(checked, 8, 0);
+    SendRate(checked, 0);
 }
 
 void SensorRate::on_Button250HZ_clicked(bool checked)
 {
-    Send(checked, 4, 0);
+    SendRate(checked, 1);
 }
 
 void SensorRate::on_Button500HZ_clicked(bool checked)
 {
-    Send(checked, 2, 0);
+    SendRate(checked, 2);
 }
 
 void SensorRate::on_Button1000HZ_clicked(bool checked)
 {
-    Send(checked, 1, 0);
+    SendRate(checked, 3);
 }
 
 void SensorRate::on_Button2000HZ_clicked(bool checked)
 {
-    Send(checked, 16, 1);
+    SendRate(checked, 4);
 }
 
 void SensorRate::on_Button4000HZ_clicked(bool checked)
 {
-    Send(checked, 32, 1);
+    SendRate(checked, 5);
 }

@@ -42,8 +42,6 @@ private slots:
     void on_Button4000HZ_clicked(bool checked);
 
 private:
-    void Send(bool checked, int code, int hideModel);
-
     Ui_SensorRate *ui;
     QButtonGroup *rateGroup = nullptr;
 };

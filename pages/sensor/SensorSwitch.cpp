@@ -12,12 +12,7 @@ SensorSwitch::SensorSwitch(const char *frameName, const char *caption, FieldSett
     , ui(new Ui_SensorSwitch)
 {
     ui->setupUi(this, frameName, caption);
-    const QString name = ui->button->objectName();
-    ui->button->setStyleSheet("#" + name
-                              + "{color: rgb(255, 255, 255);border:0px;background-position:center;"
-                                "background-repeat:no-repeat;background-image: url("
-                              + pictureDir + "Close.png" + ");}#" + name + ":checked {background-image: url("
-                              + pictureDir + "Open.png" + ");}");
+    ui->button->setStyleSheet(SwitchSheet(ui->button->objectName()));
     ui->label->setStyleSheet("QLabel{color: rgb(" + Skin::Rgb("LabelColor") + ";);}");
 }
 

@@ -187,6 +187,9 @@ const PictureRegistry::Add s_pictures({
     {kFolder + "MenuClicked.png", QSize(10, 6), [](QPainter &p, const QSize &s) { DrawArrow(p, s, true); }},
     {kFolder + "CheckBox.png", QSize(16, 16), [](QPainter &p, const QSize &s) { DrawCheckBox(p, s, false); }},
     {kFolder + "CheckBoxChecked.png", QSize(16, 16), [](QPainter &p, const QSize &s) { DrawCheckBox(p, s, true); }},
+    // The indicators of the lift-off and report-rate check boxes of the ...B widgets.
+    {kFolder + "LOD.png", QSize(16, 16), [](QPainter &p, const QSize &s) { DrawCheckBox(p, s, false); }},
+    {kFolder + "LODCheck.png", QSize(16, 16), [](QPainter &p, const QSize &s) { DrawCheckBox(p, s, true); }},
     {kFolder + "Close.png", QSize(36, 18), [](QPainter &p, const QSize &s) { DrawSwitch(p, s, false); }},
     {kFolder + "Open.png", QSize(36, 18), [](QPainter &p, const QSize &s) { DrawSwitch(p, s, true); }},
     {kFolder + "ReportRate.png", QSize(74, 26), [](QPainter &p, const QSize &s) { DrawRateButton(p, s, false); }},
