@@ -14,6 +14,32 @@ using namespace HIDUsbSimCore;
 
 namespace HIDUsbSim {
 
+DeviceSetup sampleReceiverMouse(const QString &name, const QString &mouse)
+{
+    DeviceSetup setup;
+    setup.name = name;
+    setup.mouse = mouse;
+    setup.pid = "F503";
+    setup.cid = 0x1A;
+    setup.mid = 0x05;
+    setup.receiverType = 1;
+    setup.receiverVersion = 0x0102;
+    setup.mouseVersion = 0x0105;
+    return setup;
+}
+
+DeviceSetup sampleCordedMouse(const QString &name, const QString &mouse)
+{
+    DeviceSetup setup;
+    setup.name = name;
+    setup.mouse = mouse;
+    setup.pid = "F500";
+    setup.cid = 0x1A;
+    setup.mid = 0x06;
+    setup.receiverType = 2;
+    return setup;
+}
+
 void reset()
 {
     Core &c = Core::instance();

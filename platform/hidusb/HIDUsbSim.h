@@ -42,6 +42,17 @@ struct DeviceSetup
     int identifyFrom = 1;     // UsbFinderC_GetDeviceInfo answers from this ask on (1 = at once)
 };
 
+// The sample models of Config.ini as the simulator builds them when no
+// devices file is named, so tests plug the same mice the utility starts with.
+// A wireless mouse of model Drive1 (MID 0x05) on a 4 kHz receiver (PID
+// "F503", type 1), online, firmware of the defaults.
+DeviceSetup sampleReceiverMouse(const QString &name = QStringLiteral("receiver4k"),
+                                const QString &mouse = QStringLiteral("wireless"));
+// A corded mouse of model Drive2 (MID 0x06) on its 1 kHz cable (PID "F500",
+// type 2). The built-in one also carries firmware 0x0110 and a full battery.
+DeviceSetup sampleCordedMouse(const QString &name = QStringLiteral("corded"),
+                              const QString &mouse = QStringLiteral("corded"));
+
 // Back to no devices and no connection; the devices file is no longer
 // watched; delays, fail flags, hot-plug registration and call list reset.
 void reset();

@@ -52,22 +52,8 @@ void Core::initFromEnvironment()
     if (!qEnvironmentVariableIsSet("HIDUSB_SIM_DEVICES")) {
         // One wireless mouse of the first sample model on a 4 kHz receiver,
         // and one corded mouse of the second sample model.
-        HIDUsbSim::DeviceSetup receiver;
-        receiver.name = "receiver4k";
-        receiver.pid = "F503";
-        receiver.cid = 0x1A;
-        receiver.mid = 0x05;
-        receiver.receiverType = 1;
-        receiver.mouse = "wireless";
-        receiver.receiverVersion = 0x0102;
-        receiver.mouseVersion = 0x0105;
-        HIDUsbSim::DeviceSetup corded;
-        corded.name = "corded";
-        corded.pid = "F500";
-        corded.cid = 0x1A;
-        corded.mid = 0x06;
-        corded.receiverType = 2;
-        corded.mouse = "corded";
+        const HIDUsbSim::DeviceSetup receiver = HIDUsbSim::sampleReceiverMouse();
+        HIDUsbSim::DeviceSetup corded = HIDUsbSim::sampleCordedMouse();
         corded.receiverVersion = 0x0110;
         corded.mouseVersion = 0x0110;
         corded.battery = 100;

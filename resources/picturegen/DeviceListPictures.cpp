@@ -47,34 +47,6 @@ void DrawArrow(QPainter &p, const QSize &s, bool right, bool hover)
     p.drawPolyline(chevron);
 }
 
-void DrawComboBack(QPainter &p, const QSize &s)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(PanelEdge(), 1.0));
-    p.setBrush(Panel());
-    p.drawRoundedRect(QRectF(0.5, 0.5, s.width() - 1, s.height() - 1), 4, 4);
-}
-
-void DrawComboTextBack(QPainter &p, const QSize &s)
-{
-    p.fillRect(QRect(QPoint(0, 0), s), Panel());
-    p.setPen(PanelEdge());
-    p.drawRect(QRect(0, 0, s.width() - 1, s.height() - 1));
-}
-
-void DrawMenuArrow(QPainter &p, const QSize &s, bool open)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(Qt::NoPen);
-    p.setBrush(open ? Accent() : Text());
-    QPolygonF triangle;
-    if (open)
-        triangle << QPointF(1, s.height() - 1) << QPointF(s.width() - 1, s.height() - 1) << QPointF(s.width() / 2.0, 1);
-    else
-        triangle << QPointF(1, 1) << QPointF(s.width() - 1, 1) << QPointF(s.width() / 2.0, s.height() - 1);
-    p.drawPolygon(triangle);
-}
-
 // A stylised mouse seen from above, centred in rect.
 void DrawMouse(QPainter &p, const QRectF &rect, const QColor &body, const QColor &light)
 {
@@ -217,10 +189,7 @@ const PictureRegistry::Add s_pictures({
     {kFolder + "RightClick.png", QSize(46, 46), [](QPainter &p, const QSize &s) { DrawArrow(p, s, true, true); }},
     {kFolder + "Left.png", QSize(46, 46), [](QPainter &p, const QSize &s) { DrawArrow(p, s, false, false); }},
     {kFolder + "LeftClick.png", QSize(46, 46), [](QPainter &p, const QSize &s) { DrawArrow(p, s, false, true); }},
-    {kFolder + "ComboboxBack.png", QSize(142, 26), DrawComboBack},
-    {kFolder + "ComboboxTextBack.png", QSize(142, 130), DrawComboTextBack},
-    {kFolder + "Menu.png", QSize(10, 6), [](QPainter &p, const QSize &s) { DrawMenuArrow(p, s, false); }},
-    {kFolder + "MenuClicked.png", QSize(10, 6), [](QPainter &p, const QSize &s) { DrawMenuArrow(p, s, true); }},
+    ComboPictures(kFolder, QSize(142, 26), QSize(142, 130)),
     {kFolder + "OnLine0.png", QSize(284, 360), [](QPainter &p, const QSize &s) { DrawTile(p, s, 0); }},
     {kFolder + "DisOnlin0.png", QSize(284, 360), [](QPainter &p, const QSize &s) { DrawTile(p, s, 1); }},
     {kFolder + "Unknow.png", QSize(284, 360), [](QPainter &p, const QSize &s) { DrawTile(p, s, 2); }},

@@ -42,14 +42,6 @@ void DrawMouse(QPainter &p, const QSize &s)
                QPointF(body.right(), body.top() + body.height() * 0.35));
 }
 
-void DrawCombo(QPainter &p, const QSize &s)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(PanelEdge(), 1.0));
-    p.setBrush(Panel());
-    p.drawRoundedRect(QRectF(0.5, 0.5, s.width() - 1, s.height() - 1), 4, 4);
-}
-
 void DrawComboList(QPainter &p, const QSize &s)
 {
     p.fillRect(QRect(QPoint(0, 0), s), Panel().darker(110));
@@ -125,7 +117,7 @@ const PictureRegistry::Add s_pictures({
      [](QPainter &p, const QSize &s) { DrawButton(p, Whole(s), Waiting().lighter(120)); }},
     {kFolder + "PariButton.png", QSize(112, 26),
      [](QPainter &p, const QSize &s) { DrawButton(p, Whole(s), Accent()); }},
-    {kFolder + "ComboboxBack.png", QSize(142, 30), DrawCombo},
+    {kFolder + "ComboboxBack.png", QSize(142, 30), DrawComboFace},
     {kFolder + "ComboboxTextBack.png", QSize(142, 125), DrawComboList},
     {kFolder + "Menu.png", QSize(10, 6), [](QPainter &p, const QSize &s) { DrawMenuArrow(p, s, false); }},
     {kFolder + "MenuClicked.png", QSize(10, 6), [](QPainter &p, const QSize &s) { DrawMenuArrow(p, s, true); }},

@@ -29,23 +29,6 @@ void DrawSwatch(QPainter &p, const QSize &s, const QColor &colour)
     p.drawEllipse(QRectF(2, 2, s.width() - 4, s.height() - 4));
 }
 
-// The on/off switch: a rounded track with the knob at the left (off) or at
-// the right in the accent colour (on).
-void DrawSwitch(QPainter &p, const QSize &s, bool on)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    const QRectF track(0.5, 0.5, s.width() - 1, s.height() - 1);
-    const qreal r = track.height() / 2.0;
-    p.setPen(QPen(on ? AccentDark() : PanelEdge().lighter(130), 1.0));
-    p.setBrush(on ? Accent() : QColor(70, 70, 74));
-    p.drawRoundedRect(track, r, r);
-    const qreal knob = s.height() - 4.0;
-    const qreal x = on ? s.width() - knob - 2.0 : 2.0;
-    p.setPen(Qt::NoPen);
-    p.setBrush(Text());
-    p.drawEllipse(QRectF(x, 2.0, knob, knob));
-}
-
 // The colour board: the hues from left to right, fading to white at the top
 // and to black at the bottom, so a press picks a colour the user sees.
 void DrawColourBoard(QPainter &p, const QSize &s)
@@ -63,25 +46,6 @@ void DrawColourBoard(QPainter &p, const QSize &s)
     p.fillRect(area, shade);
 }
 
-void DrawMinus(QPainter &p, const QSize &s)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Text());
-    p.drawRoundedRect(QRectF(0, 0, s.width(), s.height()), s.height() / 2.0, s.height() / 2.0);
-}
-
-void DrawPlus(QPainter &p, const QSize &s)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Text());
-    const qreal bar = 4.0;
-    const qreal mid = (s.height() - bar) / 2.0;
-    p.drawRoundedRect(QRectF(0, mid, s.width(), bar), bar / 2.0, bar / 2.0);
-    p.drawRoundedRect(QRectF((s.width() - bar) / 2.0, 0, bar, s.height()), bar / 2.0, bar / 2.0);
-}
-
 // The frame of the preview before a colour is known: a checkerboard, as
 // for "no colour yet".
 void DrawPreview(QPainter &p, const QSize &s)
@@ -93,45 +57,6 @@ void DrawPreview(QPainter &p, const QSize &s)
     p.setPen(QPen(QColor(220, 220, 220), 2.0));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(1, 1, s.width() - 2, s.height() - 2));
-}
-
-// A level-slider handle: the style sheets give the handle 50 px of height
-// with 20 px above and below the groove, so the visible grip is the middle.
-void DrawHandle(QPainter &p, const QSize &s)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Text());
-    const qreal grip = 14.0;
-    p.drawRoundedRect(QRectF(0, (s.height() - grip) / 2.0, s.width(), grip), 2.0, 2.0);
-}
-
-void DrawComboFace(QPainter &p, const QSize &s)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(PanelEdge(), 1.0));
-    p.setBrush(Panel());
-    p.drawRoundedRect(QRectF(0.5, 0.5, s.width() - 1, s.height() - 1), 4, 4);
-}
-
-void DrawComboList(QPainter &p, const QSize &s)
-{
-    p.fillRect(QRect(QPoint(0, 0), s), Panel());
-    p.setPen(PanelEdge());
-    p.drawRect(QRect(0, 0, s.width() - 1, s.height() - 1));
-}
-
-void DrawArrow(QPainter &p, const QSize &s, bool open)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(Qt::NoPen);
-    p.setBrush(open ? Accent() : Text());
-    QPolygonF triangle;
-    if (open)
-        triangle << QPointF(1, s.height() - 1) << QPointF(s.width() - 1, s.height() - 1) << QPointF(s.width() / 2.0, 1);
-    else
-        triangle << QPointF(1, 1) << QPointF(s.width() - 1, 1) << QPointF(s.width() / 2.0, s.height() - 1);
-    p.drawPolygon(triangle);
 }
 
 std::vector<PictureEntry> Swatches()
@@ -153,11 +78,8 @@ const PictureRegistry::Add s_pictures({
     {kFolder + QStringLiteral("Reduce.png"), QSize(14, 4), DrawMinus},
     {kFolder + QStringLiteral("Add.png"), QSize(14, 14), DrawPlus},
     {kFolder + QStringLiteral("PreviewColor.png"), QSize(60, 60), DrawPreview},
-    {kFolder + QStringLiteral("HuaKuai.png"), QSize(5, 50), DrawHandle},
-    {kFolder + QStringLiteral("ComboboxBack.png"), QSize(308, 34), DrawComboFace},
-    {kFolder + QStringLiteral("ComboboxTextBack.png"), QSize(308, 150), DrawComboList},
-    {kFolder + QStringLiteral("Menu.png"), QSize(10, 6), [](QPainter &p, const QSize &s) { DrawArrow(p, s, false); }},
-    {kFolder + QStringLiteral("MenuClicked.png"), QSize(10, 6), [](QPainter &p, const QSize &s) { DrawArrow(p, s, true); }},
+    {kFolder + QStringLiteral("HuaKuai.png"), QSize(5, 50), DrawSliderHandle},
+    ComboPictures(kFolder, QSize(308, 34), QSize(308, 150)),
 });
 
 } // namespace

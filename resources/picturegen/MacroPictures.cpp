@@ -40,21 +40,6 @@ void DrawRecorderButton(QPainter &p, const QSize &s, bool stop, bool hover)
         p.drawEllipse(mark);
 }
 
-void DrawCheck(QPainter &p, const QSize &s, bool checked)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    const QRectF box(1.5, 1.5, s.width() - 3, s.height() - 3);
-    p.setPen(QPen(checked ? Accent() : PanelEdge().lighter(160), 1.2));
-    p.setBrush(checked ? Accent() : Panel());
-    p.drawRoundedRect(box, 2.5, 2.5);
-    if (checked) {
-        p.setPen(QPen(Text(), 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        const qreal w = s.width(), h = s.height();
-        const QPointF tick[] = {QPointF(w * 0.26, h * 0.52), QPointF(w * 0.44, h * 0.70), QPointF(w * 0.76, h * 0.32)};
-        p.drawPolyline(tick, 3);
-    }
-}
-
 // A filled triangle pointing up or down, in colour.
 void DrawArrow(QPainter &p, const QSize &s, bool up, const QColor &colour)
 {
@@ -126,8 +111,8 @@ const PictureRegistry::Add s_pictures({
      [](QPainter &p, const QSize &s) { DrawRecorderButton(p, s, false, true); }},
     {kFolder + "Stop.png", QSize(190, 32), [](QPainter &p, const QSize &s) { DrawRecorderButton(p, s, true, false); }},
     {kFolder + "StopHover.png", QSize(190, 32), [](QPainter &p, const QSize &s) { DrawRecorderButton(p, s, true, true); }},
-    {kFolder + "CheckBox.png", QSize(16, 16), [](QPainter &p, const QSize &s) { DrawCheck(p, s, false); }},
-    {kFolder + "CheckBoxCheck.png", QSize(16, 16), [](QPainter &p, const QSize &s) { DrawCheck(p, s, true); }},
+    {kFolder + "CheckBox.png", QSize(16, 16), [](QPainter &p, const QSize &s) { DrawTickBox(p, s, false, 160); }},
+    {kFolder + "CheckBoxCheck.png", QSize(16, 16), [](QPainter &p, const QSize &s) { DrawTickBox(p, s, true, 160); }},
     {kFolder + "Up.png", QSize(15, 15), [](QPainter &p, const QSize &s) { DrawArrow(p, s, true, QColor(160, 160, 160)); }},
     {kFolder + "Down.png", QSize(15, 15),
      [](QPainter &p, const QSize &s) { DrawArrow(p, s, false, QColor(160, 160, 160)); }},

@@ -90,6 +90,101 @@ std::vector<PictureEntry> WindowButtonPictures(const QString &stem, const QSize 
     };
 }
 
+void DrawComboFace(QPainter &p, const QSize &s)
+{
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(PanelEdge(), 1.0));
+    p.setBrush(Panel());
+    p.drawRoundedRect(QRectF(0.5, 0.5, s.width() - 1, s.height() - 1), 4, 4);
+}
+
+void DrawComboList(QPainter &p, const QSize &s)
+{
+    p.fillRect(QRect(QPoint(0, 0), s), Panel());
+    p.setPen(PanelEdge());
+    p.drawRect(QRect(0, 0, s.width() - 1, s.height() - 1));
+}
+
+void DrawMenuArrow(QPainter &p, const QSize &s, bool open)
+{
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(Qt::NoPen);
+    p.setBrush(open ? Accent() : Text());
+    QPolygonF triangle;
+    if (open)
+        triangle << QPointF(1, s.height() - 1) << QPointF(s.width() - 1, s.height() - 1) << QPointF(s.width() / 2.0, 1);
+    else
+        triangle << QPointF(1, 1) << QPointF(s.width() - 1, 1) << QPointF(s.width() / 2.0, s.height() - 1);
+    p.drawPolygon(triangle);
+}
+
+std::vector<PictureEntry> ComboPictures(const QString &folder, const QSize &face, const QSize &list)
+{
+    return {
+        {folder + QStringLiteral("ComboboxBack.png"), face, DrawComboFace},
+        {folder + QStringLiteral("ComboboxTextBack.png"), list, DrawComboList},
+        {folder + QStringLiteral("Menu.png"), QSize(10, 6), [](QPainter &p, const QSize &s) { DrawMenuArrow(p, s, false); }},
+        {folder + QStringLiteral("MenuClicked.png"), QSize(10, 6),
+         [](QPainter &p, const QSize &s) { DrawMenuArrow(p, s, true); }},
+    };
+}
+
+void DrawSliderHandle(QPainter &p, const QSize &s)
+{
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Text());
+    const qreal grip = 14.0;
+    p.drawRoundedRect(QRectF(0, (s.height() - grip) / 2.0, s.width(), grip), 2.0, 2.0);
+}
+
+void DrawMinus(QPainter &p, const QSize &s)
+{
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Text());
+    p.drawRoundedRect(QRectF(0, 0, s.width(), s.height()), s.height() / 2.0, s.height() / 2.0);
+}
+
+void DrawPlus(QPainter &p, const QSize &s)
+{
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Text());
+    const qreal bar = 4.0;
+    p.drawRoundedRect(QRectF(0, (s.height() - bar) / 2.0, s.width(), bar), bar / 2.0, bar / 2.0);
+    p.drawRoundedRect(QRectF((s.width() - bar) / 2.0, 0, bar, s.height()), bar / 2.0, bar / 2.0);
+}
+
+void DrawSwitch(QPainter &p, const QSize &s, bool on)
+{
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const QRectF track(0.5, 0.5, s.width() - 1, s.height() - 1);
+    const qreal r = track.height() / 2.0;
+    p.setPen(QPen(on ? AccentDark() : PanelEdge().lighter(130), 1.0));
+    p.setBrush(on ? Accent() : QColor(70, 70, 74));
+    p.drawRoundedRect(track, r, r);
+    const qreal knob = s.height() - 4.0;
+    p.setPen(Qt::NoPen);
+    p.setBrush(Text());
+    p.drawEllipse(QRectF(on ? s.width() - knob - 2.0 : 2.0, 2.0, knob, knob));
+}
+
+void DrawTickBox(QPainter &p, const QSize &s, bool checked, int edgeLighter)
+{
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const QRectF box(1.5, 1.5, s.width() - 3, s.height() - 3);
+    p.setPen(QPen(checked ? Accent() : PanelEdge().lighter(edgeLighter), 1.2));
+    p.setBrush(checked ? Accent() : Panel());
+    p.drawRoundedRect(box, 2.5, 2.5);
+    if (checked) {
+        p.setPen(QPen(Text(), 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const qreal w = s.width(), h = s.height();
+        const QPointF tick[] = {QPointF(w * 0.26, h * 0.52), QPointF(w * 0.44, h * 0.70), QPointF(w * 0.76, h * 0.32)};
+        p.drawPolyline(tick, 3);
+    }
+}
+
 void DrawWindowBackground(QPainter &painter, const QSize &size, int headerLine, const QColor &headerFill)
 {
     painter.setRenderHint(QPainter::Antialiasing, true);

@@ -79,6 +79,30 @@ void DrawWindowButton(QPainter &painter, const QSize &size, WindowGlyph glyph, c
 std::vector<PictureEntry> WindowButtonPictures(const QString &stem, const QSize &size, WindowGlyph glyph,
                                                const QColor &idleMark, const QColor &hoverFace,
                                                const QColor &clickFace, qreal margin = 0.3, qreal penWidth = 1.8);
+// A drop-down's face: a rounded panel with an outline.
+void DrawComboFace(QPainter &painter, const QSize &size);
+// A drop-down's open list: a panel with a square outline.
+void DrawComboList(QPainter &painter, const QSize &size);
+// A drop-down's arrow: a triangle pointing down in Text() (closed) or up in
+// Accent() (open).
+void DrawMenuArrow(QPainter &painter, const QSize &size, bool open);
+// The four pictures of a drop-down in folder: "ComboboxBack.png" (face),
+// "ComboboxTextBack.png" (list), "Menu.png" and "MenuClicked.png" (10 x 6
+// arrows).
+std::vector<PictureEntry> ComboPictures(const QString &folder, const QSize &face, const QSize &list);
+// A level-slider handle: the style sheets give the handle 50 px of height
+// with 20 px above and below the groove, so the visible grip is the middle.
+void DrawSliderHandle(QPainter &painter, const QSize &size);
+// The step buttons beside a slider: a rounded bar (minus) and a cross of two
+// 4 px bars (plus), in Text().
+void DrawMinus(QPainter &painter, const QSize &size);
+void DrawPlus(QPainter &painter, const QSize &size);
+// The on/off switch: a rounded track with the knob at the left (off) or at
+// the right in the accent colour (on).
+void DrawSwitch(QPainter &painter, const QSize &size, bool on);
+// A small check box with rounded corners, outlined in
+// PanelEdge().lighter(edgeLighter); checked fills it in Accent() with a tick.
+void DrawTickBox(QPainter &painter, const QSize &size, bool checked, int edgeLighter);
 // The background of a whole window: a dark vertical gradient, a header band
 // in headerFill (none when transparent) above an accent line at y headerLine,
 // and the product name in the header.

@@ -60,63 +60,6 @@ void DrawIndicator(QPainter &p, const QSize &s, bool hover)
     p.drawPath(arrow);
 }
 
-// A slider handle: the style sheets give it 50 px of height with 20 px above
-// and below the groove, so the visible grip is the middle.
-void DrawHandle(QPainter &p, const QSize &s)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Text());
-    const qreal grip = 14.0;
-    p.drawRoundedRect(QRectF(0, (s.height() - grip) / 2.0, s.width(), grip), 2.0, 2.0);
-}
-
-void DrawMinus(QPainter &p, const QSize &s)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Text());
-    p.drawRoundedRect(QRectF(0, 0, s.width(), s.height()), s.height() / 2.0, s.height() / 2.0);
-}
-
-void DrawPlus(QPainter &p, const QSize &s)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Text());
-    const qreal bar = 4.0;
-    p.drawRoundedRect(QRectF(0, (s.height() - bar) / 2.0, s.width(), bar), bar / 2.0, bar / 2.0);
-    p.drawRoundedRect(QRectF((s.width() - bar) / 2.0, 0, bar, s.height()), bar / 2.0, bar / 2.0);
-}
-
-void DrawComboFace(QPainter &p, const QSize &s)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(PanelEdge(), 1.0));
-    p.setBrush(Panel());
-    p.drawRoundedRect(QRectF(0.5, 0.5, s.width() - 1, s.height() - 1), 4, 4);
-}
-
-void DrawComboList(QPainter &p, const QSize &s)
-{
-    p.fillRect(QRect(QPoint(0, 0), s), Panel());
-    p.setPen(PanelEdge());
-    p.drawRect(QRect(0, 0, s.width() - 1, s.height() - 1));
-}
-
-void DrawArrow(QPainter &p, const QSize &s, bool open)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(Qt::NoPen);
-    p.setBrush(open ? Accent() : Text());
-    QPolygonF triangle;
-    if (open)
-        triangle << QPointF(1, s.height() - 1) << QPointF(s.width() - 1, s.height() - 1) << QPointF(s.width() / 2.0, 1);
-    else
-        triangle << QPointF(1, 1) << QPointF(s.width() - 1, 1) << QPointF(s.width() / 2.0, s.height() - 1);
-    p.drawPolygon(triangle);
-}
-
 void DrawCheckBox(QPainter &p, const QSize &s, bool checked)
 {
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -133,22 +76,6 @@ void DrawCheckBox(QPainter &p, const QSize &s, bool checked)
     p.setPen(QPen(Text(), 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(tick);
-}
-
-// The on/off switch: a rounded track, the knob left (off) or right in the
-// accent colour (on).
-void DrawSwitch(QPainter &p, const QSize &s, bool on)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    const QRectF track(0.5, 0.5, s.width() - 1, s.height() - 1);
-    const qreal r = track.height() / 2.0;
-    p.setPen(QPen(on ? AccentDark() : PanelEdge().lighter(130), 1.0));
-    p.setBrush(on ? Accent() : QColor(70, 70, 74));
-    p.drawRoundedRect(track, r, r);
-    const qreal knob = s.height() - 4.0;
-    p.setPen(Qt::NoPen);
-    p.setBrush(Text());
-    p.drawEllipse(QRectF(on ? s.width() - knob - 2.0 : 2.0, 2.0, knob, knob));
 }
 
 // A rate button face; the chosen rate is filled with the accent colour.
@@ -178,13 +105,10 @@ const PictureRegistry::Add s_pictures({
     {kFolder + "MaxB.png", QSize(66, 14), [](QPainter &p, const QSize &s) { DrawMarkerOverlay(p, s, true); }},
     {kFolder + "Level.png", QSize(30, 30), [](QPainter &p, const QSize &s) { DrawIndicator(p, s, false); }},
     {kFolder + "LevelHover.png", QSize(30, 30), [](QPainter &p, const QSize &s) { DrawIndicator(p, s, true); }},
-    {kFolder + "HuaKuai.png", QSize(5, 50), DrawHandle},
+    {kFolder + "HuaKuai.png", QSize(5, 50), DrawSliderHandle},
     {kFolder + "Reduce.png", QSize(14, 4), DrawMinus},
     {kFolder + "Add.png", QSize(14, 14), DrawPlus},
-    {kFolder + "ComboboxBack.png", QSize(130, 30), DrawComboFace},
-    {kFolder + "ComboboxTextBack.png", QSize(130, 150), DrawComboList},
-    {kFolder + "Menu.png", QSize(10, 6), [](QPainter &p, const QSize &s) { DrawArrow(p, s, false); }},
-    {kFolder + "MenuClicked.png", QSize(10, 6), [](QPainter &p, const QSize &s) { DrawArrow(p, s, true); }},
+    ComboPictures(kFolder, QSize(130, 30), QSize(130, 150)),
     {kFolder + "CheckBox.png", QSize(16, 16), [](QPainter &p, const QSize &s) { DrawCheckBox(p, s, false); }},
     {kFolder + "CheckBoxChecked.png", QSize(16, 16), [](QPainter &p, const QSize &s) { DrawCheckBox(p, s, true); }},
     // The indicators of the lift-off and report-rate check boxes of the ...B widgets.

@@ -24,9 +24,7 @@ inline void ignoreReports(unsigned char *, int, unsigned char *, int) {}
 inline int SelectMouse()
 {
     HIDUsbSim::reset();
-    HIDUsbSim::DeviceSetup setup;
-    setup.name = "light";
-    const int id = HIDUsbSim::plug(setup);
+    const int id = HIDUsbSim::plug(HIDUsbSim::sampleReceiverMouse("light", QString()));
     const QByteArray path = HIDUsbSim::path(id).toLatin1();
     g_DevicePath.set(path.constData());
     UsbServerC_Start(path.constData(), path.constData(), ignoreReports);

@@ -181,12 +181,7 @@ void TestShell::startsWithEmptyDeviceList()
 
 void TestShell::pluggedReceiverShowsOneOnlineTile()
 {
-    HIDUsbSim::DeviceSetup receiver;
-    receiver.name = "rx";
-    receiver.mouse = "m1";
-    receiver.receiverType = 1; // 4 kHz receiver
-    receiver.pid = "F503";
-    m_Receiver = HIDUsbSim::plug(receiver);
+    m_Receiver = HIDUsbSim::plug(HIDUsbSim::sampleReceiverMouse("rx", "m1")); // 4 kHz receiver
     QVERIFY(m_Receiver > 0);
 
     QTRY_COMPARE(g_TileButtons.size(), 1);

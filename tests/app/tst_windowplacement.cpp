@@ -40,12 +40,7 @@ WatchPtr Watch(std::function<void()> fn)
 
 HIDUsbSim::DeviceSetup Receiver(const QString &name)
 {
-    HIDUsbSim::DeviceSetup setup;
-    setup.name = name;
-    setup.mouse = name;
-    setup.pid = "F503";
-    setup.receiverType = 1;
-    return setup;
+    return HIDUsbSim::sampleReceiverMouse(name, name);
 }
 
 QPoint Centred(const QPoint &origin, const QSize &outer, const QSize &inner, int dx, int dy)

@@ -8,7 +8,6 @@
 
 #include "Buttoninterface.h"
 #include "ButtoninterfaceForm.h"
-#include "ConfigIni.h"
 #include "HIDUsbSim.h"
 #include "Startup.h"
 
@@ -34,12 +33,8 @@ void TestButtonModels::initTestCase()
 {
     Startup::PrepareUserFolders();
     HIDUsbSim::reset();
-    HIDUsbSim::DeviceSetup corded;
-    corded.name = "cable";
-    corded.mid = 0x06;          // group Drive2: sensor S100
-    corded.receiverType = 2;    // the mouse on its cable
-    corded.pid = ConfigIni::GetInstance()->GetValue("Option", "USB_PID");
-    m_Mouse = HIDUsbSim::plug(corded);
+    // The sample corded mouse: group Drive2, sensor S100.
+    m_Mouse = HIDUsbSim::plug(HIDUsbSim::sampleCordedMouse("cable", QString()));
 
     m_Window = new DialogMain;
     m_Window->show();

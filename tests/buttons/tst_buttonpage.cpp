@@ -103,10 +103,7 @@ void TestButtonPage::initTestCase()
 {
     Startup::PrepareUserFolders();
     HIDUsbSim::reset();
-    HIDUsbSim::DeviceSetup receiver;
-    receiver.name = "rx";
-    receiver.mouse = "m1";
-    m_Mouse = HIDUsbSim::plug(receiver);
+    m_Mouse = HIDUsbSim::plug(HIDUsbSim::sampleReceiverMouse("rx", "m1"));
 
     m_Window = new DialogMain; // lives until the process ends, as in the utility
     m_Window->show();

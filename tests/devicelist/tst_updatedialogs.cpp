@@ -173,11 +173,7 @@ private slots:
         }
         HIDUsbSim::reset();
         HIDUsbSim::setFlashDuration(50);
-        HIDUsbSim::DeviceSetup receiver;
-        receiver.pid = "F503";
-        receiver.receiverType = 1;
-        receiver.receiverVersion = 0x0102;
-        const int id = HIDUsbSim::plug(receiver);
+        const int id = HIDUsbSim::plug(HIDUsbSim::sampleReceiverMouse(QString(), QString()));
 
         {
             UpDateRepair repair;
@@ -218,11 +214,8 @@ private slots:
         QFETCH(QString, buttonText);
         HIDUsbSim::reset();
         HIDUsbSim::setPairDuration(60000);
-        HIDUsbSim::DeviceSetup receiver;
-        receiver.pid = "F503";
-        receiver.receiverType = 1;
         DeviceAllInfo current;
-        current.Path = HIDUsbSim::path(HIDUsbSim::plug(receiver));
+        current.Path = HIDUsbSim::path(HIDUsbSim::plug(HIDUsbSim::sampleReceiverMouse(QString(), QString())));
         current.VID = "3554";
         current.PID = "F503";
         current.ReceiverType = 1;

@@ -101,21 +101,12 @@ QList<QByteArray> upgradeReports()
 
 HIDUsbSim::DeviceSetup receiverSetup(const QString &name = QString())
 {
-    HIDUsbSim::DeviceSetup s;
-    s.name = name;
-    s.pid = "F503";
-    s.receiverType = 1;
-    return s;
+    return HIDUsbSim::sampleReceiverMouse(name, QString());
 }
 
 HIDUsbSim::DeviceSetup cordedSetup(const QString &name = QString())
 {
-    HIDUsbSim::DeviceSetup s;
-    s.name = name;
-    s.pid = "F500";
-    s.mid = 0x06;
-    s.receiverType = 2;
-    return s;
+    return HIDUsbSim::sampleCordedMouse(name, QString());
 }
 
 QByteArray pathOf(int id)

@@ -5,6 +5,7 @@
 
 #include "TestMain.h"
 
+#include "MacroPageFixture.h"
 #include "MacroTestHelpers.h"
 
 #include "DataSetters.h"
@@ -104,39 +105,9 @@ private:
 
 void TestMacroDevice::initTestCase()
 {
-    Startup::PrepareUserFolders();
-    HIDUsbSim::reset();
-    MacroIni::GetInstance()->SetValue("Language", "Language", "0");
-
-    m_Window = new DialogMain; // lives until the process ends, as in the utility
-    m_Window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_Window));
-
-    HIDUsbSim::DeviceSetup receiver;
-    receiver.name = "rx";
-    receiver.mouse = "m1";
-    receiver.receiverType = 1;
-    receiver.pid = "F503";
-    m_Mouse = HIDUsbSim::plug(receiver);
-    QVERIFY(m_Mouse > 0);
-    QTRY_COMPARE(g_TileButtons.size(), 1);
-    QTRY_VERIFY(g_TileButtons.first()->isVisible());
-
-    UpDataParam *wait = m_Window->MainFramePage()->ApplyDialog();
-    bool waitShown = false;
-    QTimer watch;
-    connect(&watch, &QTimer::timeout, [&] { waitShown = waitShown || wait->isVisible(); });
-    watch.start(20);
-    static_cast<QToolButton *>(g_TileButtons.first())->click();
-    QTRY_VERIFY_WITH_TIMEOUT(waitShown, 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(!wait->isVisible(), 20000);
-    watch.stop();
-    QCOMPARE(m_Window->CurrentPage(), 1);
-    QVERIFY(HIDUsbSim::waitIdle());
-
-    m_Window->MainFramePage()->Form()->MacroButton->click();
-    m_Page = m_Window->MainFramePage()->MacroPage();
-    QTRY_VERIFY(m_Page->isVisible());
+    MacroTest::OpenMacroPage(&m_Window, &m_Page, &m_Mouse);
+    if (QTest::currentTestFailed())
+        return;
 
     m_StartRecord = new QSignalSpy(PostMsg::GetInstance(), &PostMsg::SigStartRecord);
     m_UpData = new QSignalSpy(PostMsg::GetInstance(), &PostMsg::SigUpDataMacro);

@@ -5,6 +5,7 @@
 
 #include "TestMain.h"
 
+#include "MacroPageFixture.h"
 #include "MacroTestHelpers.h"
 
 #include "Dialog.h"
@@ -76,40 +77,10 @@ private:
 
 void TestMacroPage::initTestCase()
 {
-    Startup::PrepareUserFolders();
-    HIDUsbSim::reset();
-    MacroIni::GetInstance()->SetValue("Language", "Language", "0");
-
-    m_Window = new DialogMain; // lives until the process ends, as in the utility
-    m_Window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_Window));
-
-    HIDUsbSim::DeviceSetup receiver;
-    receiver.name = "rx";
-    receiver.mouse = "m1";
-    receiver.receiverType = 1;
-    receiver.pid = "F503";
-    QVERIFY(HIDUsbSim::plug(receiver) > 0);
-    QTRY_COMPARE(g_TileButtons.size(), 1);
-    QTRY_VERIFY(g_TileButtons.first()->isVisible());
-
-    // Select the mouse; the first read runs behind the wait dialog.
-    // (The wait dialog runs modally, so a timer watches for it.)
-    UpDataParam *wait = m_Window->MainFramePage()->ApplyDialog();
-    bool waitShown = false;
-    QTimer watch;
-    connect(&watch, &QTimer::timeout, [&] { waitShown = waitShown || wait->isVisible(); });
-    watch.start(20);
-    static_cast<QToolButton *>(g_TileButtons.first())->click();
-    QTRY_VERIFY_WITH_TIMEOUT(waitShown, 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(!wait->isVisible(), 20000);
-    watch.stop();
-    QCOMPARE(m_Window->CurrentPage(), 1);
-    QVERIFY(HIDUsbSim::waitIdle());
-
-    m_Window->MainFramePage()->Form()->MacroButton->click();
-    m_Page = m_Window->MainFramePage()->MacroPage();
-    QTRY_VERIFY(m_Page->isVisible());
+    int mouse = 0;
+    MacroTest::OpenMacroPage(&m_Window, &m_Page, &mouse);
+    if (QTest::currentTestFailed())
+        return;
 
     m_UpData = new QSignalSpy(PostMsg::GetInstance(), &PostMsg::SigUpDataMacro);
     m_Deleted = new QSignalSpy(PostMsg::GetInstance(), &PostMsg::SigDeleteMacroButton);

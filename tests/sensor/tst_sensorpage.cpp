@@ -86,11 +86,7 @@ void TestSensorPage::initTestCase()
 {
     Startup::PrepareUserFolders();
     HIDUsbSim::reset();
-    HIDUsbSim::DeviceSetup receiver;
-    receiver.name = "rx";
-    receiver.mouse = "m1";
-    receiver.receiverType = 1; // 4 kHz receiver
-    m_Mouse = HIDUsbSim::plug(receiver);
+    m_Mouse = HIDUsbSim::plug(HIDUsbSim::sampleReceiverMouse("rx", "m1"));
 
     m_Window = new DialogMain; // lives until the process ends, as in the utility
     m_Window->show();

@@ -67,20 +67,13 @@ inline int IndexOfCall(const QStringList &calls, const QString &prefix, int from
 // A receiver of the sample wireless model (Drive1, 4 kHz) with its mouse.
 inline HIDUsbSim::DeviceSetup Receiver()
 {
-    HIDUsbSim::DeviceSetup rx;
-    rx.name = "rx";
-    rx.mouse = "m1";
-    rx.receiverType = 1;
-    rx.pid = "F503";
-    return rx;
+    return HIDUsbSim::sampleReceiverMouse("rx", "m1");
 }
 
 // The same mouse on its cable.
 inline HIDUsbSim::DeviceSetup Cable()
 {
-    HIDUsbSim::DeviceSetup cable;
-    cable.name = "cable";
-    cable.mouse = "m1";
+    HIDUsbSim::DeviceSetup cable = HIDUsbSim::sampleReceiverMouse("cable", "m1");
     cable.receiverType = 2;
     cable.pid = "F500";
     return cable;
