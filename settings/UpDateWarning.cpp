@@ -1,4 +1,5 @@
 #include "UpDateWarning.h"
+#include "UpDateWarningForm.h"
 
 #include "ButtonText.h"
 #include "Skin.h"
@@ -8,33 +9,6 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QToolButton>
-
-class Ui_UpDateWarning
-{
-public:
-    QFrame *WarningFrame;
-    QToolButton *CloseButton;
-    QLabel *label;
-    QToolButton *NewHong;
-
-    void setupUi(QDialog *dialog)
-    {
-        SkeletonForm::SetupDialog(dialog, QStringLiteral("UpDateWarning"), QSize(300, 140));
-        WarningFrame = SkeletonForm::Frame(dialog, QStringLiteral("WarningFrame"), QRect(0, 0, 300, 140));
-        WarningFrame->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        CloseButton = SkeletonForm::CloseButton(WarningFrame, QPoint(275, 5));
-        label = SkeletonForm::Label(WarningFrame, QStringLiteral("label"), QRect(5, 30, 291, 71));
-        NewHong = SkeletonForm::AnswerButton(WarningFrame, QStringLiteral("NewHong"), QRect(100, 110, 90, 24));
-        retranslateUi(dialog);
-        QMetaObject::connectSlotsByName(dialog);
-    }
-
-    void retranslateUi(QDialog *)
-    {
-        label->setText(QCoreApplication::translate("UpDateWarning", "Confirm Delete"));
-        NewHong->setText(QString::fromUtf8("确定"));
-    }
-};
 
 UpDateWarning::UpDateWarning(QWidget *parent)
     : DialogSkeleton(parent)
