@@ -626,8 +626,49 @@ void Buttoninterface::on_DPI_10_clicked()
     notice.exec();
 }
 
-void Buttoninterface::SlotDeleteMacroButton(QString)
+void Buttoninterface::SlotDeleteMacroButton(QString MacroName)
 {
+    const ModelInfo model(g_CurrentDevice.get());
+    QStringList labels;
+    for (int b = 0; b < 6; ++b) {
+        QString text = SelectorOf(b)->text();
+        text.remove(QChar(0));
+        labels << text;
+    }
+    QToolButton *const factoryItems[6] = {ui->LeftKey_3, ui->RightKey_3, ui->MidKey,
+                                          ui->BackKey_2, ui->ForWardKey, ui->VolumeUp_8};
+    for (int d : kSelectorOrder) {
+        if (labels.at(d) != MacroName)
+            continue;
+        SelectorOf(d)->setChecked(true);
+        factoryItems[d]->setChecked(true);
+        const QStringList defaults = model.KeyDefault(d);
+        const bool special = !defaults.isEmpty() && defaults.at(0) == QLatin1String("0x05");
+        if (special && defaults.size() == 3) {
+            SetMediaKey(d, defaults.at(2).toInt(nullptr, 16));
+        } else if (special && defaults.size() == 4) {
+            SetComboKey(d, defaults.at(3));
+        } else {
+            // A default that names no key still must not leave the button on
+            // the deleted macro: the factory function stands in for it.
+            SelectorOf(d)->setChecked(true);
+            switch (d) {
+            case 0: on_LeftKey_3_clicked(true); break;
+            case 1: on_RightKey_3_clicked(true); break;
+            case 2: on_MidKey_clicked(true); break;
+            case 3: on_BackKey_2_clicked(true); break;
+            case 4: on_ForWardKey_clicked(true); break;
+            default: on_VolumeUp_8_clicked(true); break;
+            }
+            // Only here: a key default's record was just written by its setter.
+            FlashData::modify([d](FlashDataMap &map) { memset(&map.KeyEvents[d], 0, sizeof map.KeyEvents[d]); });
+        }
+    }
+    UncheckSelectors();
+    ui->stackedWidget->setCurrentWidget(ui->page);
+    ui->scrollArea_11->verticalScrollBar()->setStyleSheet("QScrollBar {width:10px;}");
+    ui->stackedWidget_2->setCurrentWidget(ui->page_9);
+    FlashData::send();
 }
 
 QStringList Buttoninterface::BareLabels() const

@@ -7,6 +7,7 @@
 #include "ButtonPageFixture.h"
 #include "Buttoninterface.h"
 #include "ButtoninterfaceForm.h"
+#include "ConfigIni.h"
 #include "FlashDataMap.h"
 #include "GlobalState.h"
 #include "HIDUsbSim.h"
@@ -22,6 +23,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTextCodec>
 
 class TestButtonMacros : public QObject
@@ -40,6 +42,8 @@ private slots:
     void refusedNamesTouchNoFile_data();
     void refusedNamesTouchNoFile();
     void renameAndSaveOnlyTouchBoundButtons();
+    void deletionRestoresDefaults_data();
+    void deletionRestoresDefaults();
 
 private:
     static void WriteFile(const QString &path, const QByteArray &bytes)
@@ -367,6 +371,74 @@ void TestButtonMacros::renameAndSaveOnlyTouchBoundButtons()
     m_Page->SlotUpDataMacro(functionLabel, 1);
     QCOMPARE(HIDUsbSim::updateCount(m_Mouse), before);
     QCOMPARE(ui->RightKey->text(), functionLabel);
+}
+
+void TestButtonMacros::deletionRestoresDefaults_data()
+{
+    QTest::addColumn<QByteArray>("keyParam5"); // empty: the model's own
+    QTest::addColumn<QByteArray>("function4");
+    QTest::addColumn<bool>("events4Kept");
+    QTest::newRow("factory functions") << QByteArray() << Hex("01 10 00") << false;
+    QTest::newRow("media key default") << QByteArray("KeyParam5=0x05,0x00,CD") << Hex("05 00 00") << true;
+    // Neither a media key nor a combination: the factory function stands in.
+    QTest::newRow("default of two items") << QByteArray("KeyParam5=0x05,0x00") << Hex("01 10 00") << false;
+}
+
+void TestButtonMacros::deletionRestoresDefaults()
+{
+    QFETCH(QByteArray, keyParam5);
+    QFETCH(QByteArray, function4);
+    QFETCH(bool, events4Kept);
+    const QString original = ConfigIni::GetInstance()->FilePath();
+    QTemporaryDir dir;
+    if (!keyParam5.isEmpty()) {
+        QFile in(original);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        QByteArray text = in.readAll();
+        const int at = text.indexOf("KeyParam5=0x01,0x10,0x00");
+        QVERIFY(at > 0);
+        text.replace(at, 24, keyParam5);
+        QFile out(dir.filePath("Config.ini"));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(text);
+        out.close();
+        ConfigIni::GetInstance()->Reload(out.fileName());
+    }
+
+    FlashDataMap record = BaseRecord();
+    SetMacro(record, 0, "mac", 1);
+    SetMacro(record, 4, "mac", 1);
+    for (int b : {0, 4})
+        SetEvents(record, b, {MacroEvent{0, 1, 0x04, 0}, MacroEvent{1, 1, 0x04, 0}});
+    HIDUsbSim::setStoredRecord(m_Mouse, Bytes(record));
+    FullReadRefresh(record);
+    const QString label = ui->FireKey->text();
+    QCOMPARE(ui->StartPause->text(), label);
+
+    int before = HIDUsbSim::updateCount(m_Mouse);
+    m_Page->SlotDeleteMacroButton(label);
+    // One write per restored button, then the whole record once more.
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), before + 3);
+    const QByteArray sent = HIDUsbSim::lastRecord(m_Mouse);
+    QCOMPARE(sent.mid(74, 3), Hex("01 01 00"));
+    QCOMPARE(sent.mid(74 + 3 * 4, 3), function4);
+    QCOMPARE(sent.mid(124, 52), QByteArray(52, '\0'));
+    const QByteArray events4 = sent.mid(124 + 52 * 4, 52);
+    if (events4Kept) {
+        QVERIFY(events4.contains(char(0xCD))); // the consumer key the default names
+    } else {
+        QCOMPARE(events4, QByteArray(52, '\0'));
+    }
+    QCOMPARE(ui->FireKey->text(), ui->LeftKey_3->text());
+    for (const char *name : kSelectors)
+        QVERIFY(!m_Page->findChild<QToolButton *>(name)->isChecked());
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page);
+
+    // A name on no button still sends the record once.
+    before = HIDUsbSim::updateCount(m_Mouse);
+    m_Page->SlotDeleteMacroButton("no such macro");
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), before + 1);
+    ConfigIni::GetInstance()->Reload(original);
 }
 
 ORVIK_TEST_MAIN(TestButtonMacros)
