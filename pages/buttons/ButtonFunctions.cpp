@@ -13,6 +13,8 @@
 #include "GroupKey.h"
 #include "HIDUsb.h"
 #include "KeyVocabulary.h"
+#include "MacroNames.h"
+#include "PostMsg.h"
 
 #include <QButtonGroup>
 #include <QScrollBar>
@@ -452,6 +454,13 @@ void Buttoninterface::UpDataButtonText(int button, int type, int param1, int par
         const int length = int(qstrnlen(macro.Name, sizeof macro.Name));
         const QString name = QTextCodec::codecForLocale()->toUnicode(macro.Name, length);
         selector->setText(m_MacroPrefix + name);
+        // The device's record re-creates the macro file: its mode line here,
+        // its rows by the macro page. A name that cannot be a file in the
+        // macro folder keeps its label but touches no file.
+        if (MacroNames::IsValidName(name)) {
+            WriteMacroMode(name, QString::number(param2));
+            PostMsg::GetInstance()->EmitButtonToMacro(map, button);
+        }
         return;
     }
     case 7: source = ui->DPI_2; break;

@@ -7,7 +7,11 @@
 #include "DriverSensorFile.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
+#include "KeyVocabulary.h"
 #include "LeftButtonOnly.h"
+#include "MacroListing.h"
+#include "MacroNames.h"
+#include "MakeMacro.h"
 #include "ModelInfo.h"
 #include "PostMsg.h"
 #include "Skin.h"
@@ -15,6 +19,11 @@
 #include "Worker.h"
 
 #include <QButtonGroup>
+#include <QEventLoop>
+#include <QFile>
+#include <QSaveFile>
+#include <QTextCodec>
+#include <QTimer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
@@ -30,6 +39,10 @@ int ModelKeyCount(const ModelInfo &model)
 {
     return qBound(0, model.KeyNumber(), 16);
 }
+
+// Device indexes of the selectors FireKey, RightKey, BackKey, StartPause,
+// TopMusic, BackMusic: the order every look over all selectors takes.
+constexpr int kSelectorOrder[6] = {0, 1, 2, 4, 3, 5};
 
 } // namespace
 
@@ -143,6 +156,55 @@ void Buttoninterface::InitMacroButton()
     m_MacroContainer->setStyleSheet("background-color:transparent;border:none;");
     m_MacroContainer->setLayout(m_MacroLayout);
     ui->scrollArea_7->setWidget(m_MacroContainer);
+    BuildMacroList();
+}
+
+void Buttoninterface::BuildMacroList()
+{
+    for (QToolButton *b : m_MacroButtons)
+        delete b; // leaves the layout and the group with it
+    m_MacroButtons.clear();
+
+    QFont font(QStringLiteral("微软雅黑"));
+    font.setPointSize(9); // the list keeps 9 points in every language
+    QStringList files = MacroNames::ListFolderFiles(UserPaths::macroPageFolder());
+    for (int i = 0; i < files.size(); ++i) {
+        if (!MacroNames::IsListedFileName(files.at(i))) {
+            files.removeAt(i);
+            break;
+        }
+    }
+    const int n = files.size(); // later "xml" names still count towards the seven rows
+    const QString sheet = "QToolButton{color: rgb(" + m_ButtonColor + ";);border-image: url(" + m_PicturePath
+        + "CMenuTitle.png" + ");}QToolButton:hover{background-image: none;}QToolButton:checked{border-image: url("
+        + m_PicturePath + "CMenuTitleChecked.png" + ");}";
+    for (const QString &file : files) {
+        if (!MacroNames::IsListedFileName(file))
+            continue;
+        auto *b = new QToolButton(m_MacroContainer);
+        b->setText(MacroNames::NameOfFile(file));
+        b->setStyleSheet(sheet);
+        b->setFont(font);
+        b->setMinimumSize(174, 22);
+        b->setCheckable(true);
+        m_MacroLayout->addWidget(b);
+        m_ItemGroup->addButton(b);
+        m_MacroButtons.append(b);
+        connect(b, &QToolButton::clicked, this, &Buttoninterface::slotButtonClicked);
+    }
+    if (n >= 1 && n <= 6) {
+        for (int k = 0; k < 7 - n; ++k) {
+            auto *b = new QToolButton(m_MacroContainer);
+            b->setStyleSheet(sheet);
+            b->setFont(font);
+            b->setEnabled(false);
+            b->setMinimumSize(174, 23);
+            b->setCheckable(true);
+            b->hide();
+            m_MacroLayout->addWidget(b);
+            m_MacroButtons.append(b);
+        }
+    }
 }
 
 void Buttoninterface::SetStyleSheets1()
@@ -549,16 +611,255 @@ void Buttoninterface::changeEvent(QEvent *event)
 
 void Buttoninterface::SlotAddMacroButton()
 {
+    BuildMacroList();
 }
 
-void Buttoninterface::SlotDeleteMacroButton(QString)
+void Buttoninterface::on_DPI_10_clicked()
 {
+    if (!m_MacroButtons.isEmpty()) {
+        ui->stackedWidget_2->setCurrentWidget(ui->page_5);
+        return;
+    }
+    ui->stackedWidget_2->setCurrentWidget(ui->page_9);
+    MakeMacro notice;
+    DialogSkeleton::MoveOver(&notice, this, -50, -70);
+    notice.exec();
 }
 
-void Buttoninterface::SlotUpDataMacro(QString, int)
+void Buttoninterface::SlotDeleteMacroButton(QString MacroName)
 {
+    const ModelInfo model(g_CurrentDevice.get());
+    QStringList labels;
+    for (int b = 0; b < 6; ++b) {
+        QString text = SelectorOf(b)->text();
+        text.remove(QChar(0));
+        labels << text;
+    }
+    QToolButton *const factoryItems[6] = {ui->LeftKey_3, ui->RightKey_3, ui->MidKey,
+                                          ui->BackKey_2, ui->ForWardKey, ui->VolumeUp_8};
+    for (int d : kSelectorOrder) {
+        if (labels.at(d) != MacroName)
+            continue;
+        SelectorOf(d)->setChecked(true);
+        factoryItems[d]->setChecked(true);
+        const QStringList defaults = model.KeyDefault(d);
+        const bool special = !defaults.isEmpty() && defaults.at(0) == QLatin1String("0x05");
+        if (special && defaults.size() == 3) {
+            SetMediaKey(d, defaults.at(2).toInt(nullptr, 16));
+        } else if (special && defaults.size() == 4) {
+            SetComboKey(d, defaults.at(3));
+        } else {
+            // A default that names no key still must not leave the button on
+            // the deleted macro: the factory function stands in for it.
+            SelectorOf(d)->setChecked(true);
+            switch (d) {
+            case 0: on_LeftKey_3_clicked(true); break;
+            case 1: on_RightKey_3_clicked(true); break;
+            case 2: on_MidKey_clicked(true); break;
+            case 3: on_BackKey_2_clicked(true); break;
+            case 4: on_ForWardKey_clicked(true); break;
+            default: on_VolumeUp_8_clicked(true); break;
+            }
+            // Only here: a key default's record was just written by its setter.
+            FlashData::modify([d](FlashDataMap &map) { memset(&map.KeyEvents[d], 0, sizeof map.KeyEvents[d]); });
+        }
+    }
+    UncheckSelectors();
+    ui->stackedWidget->setCurrentWidget(ui->page);
+    ui->scrollArea_11->verticalScrollBar()->setStyleSheet("QScrollBar {width:10px;}");
+    ui->stackedWidget_2->setCurrentWidget(ui->page_9);
+    FlashData::send();
 }
 
-void Buttoninterface::SlotMacroRename(QString, QString)
+QStringList Buttoninterface::BareLabels() const
 {
+    QStringList labels;
+    for (int b : kSelectorOrder) {
+        QString text = SelectorOf(b)->text();
+        text.remove(QChar(0));
+        if (!m_MacroPrefix.isEmpty())
+            text.remove(m_MacroPrefix);
+        labels << text;
+    }
+    return labels;
+}
+
+QList<int> Buttoninterface::ButtonsBoundTo(const QString &name, const QStringList &bare) const
+{
+    // A function whose label happens to read like the macro is not bound to
+    // it: only a cached macro function counts.
+    QList<int> bound;
+    for (int k = 0; k < 6; ++k) {
+        const int b = kSelectorOrder[k];
+        if (bare.at(k) == name && b < m_KeyTypes.size() && m_KeyTypes.at(b) == 6)
+            bound << b;
+    }
+    return bound;
+}
+
+void Buttoninterface::SlotUpDataMacro(QString MacroName, int index)
+{
+    const QList<int> bound = ButtonsBoundTo(MacroName, BareLabels());
+    if (index == 0) {
+        // Wait for the macro page to settle its rows without holding up the
+        // GUI thread: a local loop keeps every other event running.
+        QEventLoop loop;
+        QTimer::singleShot(1500, &loop, &QEventLoop::quit);
+        loop.exec();
+        for (int b : bound)
+            PostMsg::GetInstance()->EmitMacroDownLoadData(MacroName, b);
+    } else if (index == 1) {
+        const int mode = ReadMacroMode(MacroName).toInt();
+        for (int b : bound) {
+            const FlashDataMap map = FlashData::snapshot();
+            KeyFunction function = map.Keys[b];
+            function.Param2 = quint8(mode);
+            SetKeyMacro(b, function, map.Macros[b]);
+        }
+    }
+}
+
+void Buttoninterface::SlotMacroRename(QString MacroName, QString NewName)
+{
+    const QList<int> bound = ButtonsBoundTo(MacroName, BareLabels());
+    for (int b : bound) {
+        SelectorOf(b)->setText(m_MacroPrefix + NewName);
+        const FlashDataMap map = FlashData::snapshot();
+        MacroRecord macro = map.Macros[b];
+        memset(macro.Name, 0, sizeof macro.Name);
+        const QByteArray bytes = NameBytes(NewName);
+        memcpy(macro.Name, bytes.constData(), size_t(bytes.size()));
+        macro.NameLength = quint8(bytes.size());
+        SetKeyMacro(b, map.Keys[b], macro); // offline: the setter tells the user
+    }
+}
+
+QByteArray Buttoninterface::NameBytes(const QString &name)
+{
+    // The record holds 30 name bytes: cut at a character boundary so the
+    // name still reads back as text.
+    QString text = name;
+    text.remove(QChar(0));
+    QTextCodec *codec = QTextCodec::codecForLocale();
+    QByteArray bytes = codec->fromUnicode(text);
+    while (bytes.size() > int(sizeof(MacroRecord::Name)) && !text.isEmpty()) {
+        text.chop(text.size() >= 2 && text.at(text.size() - 1).isLowSurrogate() ? 2 : 1);
+        bytes = codec->fromUnicode(text);
+    }
+    return bytes;
+}
+
+MacroRecord Buttoninterface::ReadMacroFile(const QString &name, int button, bool *ok)
+{
+    MacroRecord record;
+    memset(&record, 0, sizeof record);
+    *ok = false;
+    const QString path = MacroNames::FilePath(name);
+    if (!g_UiReady || path.isEmpty())
+        return record;
+    QFile file(path);
+    if (!file.exists() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return record;
+    *ok = true;
+    const QByteArray bytes = NameBytes(name);
+    memcpy(record.Name, bytes.constData(), size_t(bytes.size()));
+    record.NameLength = quint8(bytes.size());
+
+    const int maxEvents = int(sizeof record.Events / sizeof record.Events[0]);
+    int i = 0;
+    bool first = true;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine());
+        if (first) {
+            first = false;
+            continue;
+        }
+        const QStringList parts = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (i >= maxEvents)
+            break; // the record holds 70 events; the rest of the file is dropped
+        if (parts.size() == 3) {
+            MacroKeyNameToCode(CodeToKeyName(parts.at(0), parts.at(1).toInt()), button, i, record);
+            // The last line may lack its line end: compare the bare value.
+            QString state = parts.at(2);
+            while (state.endsWith(QLatin1Char('\n')) || state.endsWith(QLatin1Char('\r')))
+                state.chop(1);
+            if (state == QLatin1String("0"))
+                record.Events[i].State = 0;
+            else if (state == QLatin1String("1"))
+                record.Events[i].State = 1;
+            record.Events[i].Delay = 0;
+        } else if (parts.size() == 1) {
+            QString delay = parts.at(0);
+            delay.remove(QStringLiteral("ms"));
+            record.Events[i].Delay = quint32(delay.trimmed().toInt());
+            ++i;
+        }
+    }
+    record.EventCount = quint8(qMin(i + 1, maxEvents));
+    return record;
+}
+
+QString Buttoninterface::ReadMacroMode(const QString &name)
+{
+    const QString path = MacroNames::FilePath(name);
+    if (path.isEmpty())
+        return QStringLiteral("0");
+    QFile file(path);
+    if (!file.exists() || !file.open(QIODevice::ReadOnly | QIODevice::Text) || file.size() == 0)
+        return QStringLiteral("0");
+    const QString line = QString::fromUtf8(file.readLine());
+    if (line.isEmpty())
+        return QStringLiteral("0");
+    const QStringList parts = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (parts.isEmpty())
+        return QStringLiteral("0");
+    QString mode = parts.at(0);
+    mode.remove(QLatin1Char('\n'));
+    return mode;
+}
+
+bool Buttoninterface::WriteMacroMode(const QString &name, const QString &mode)
+{
+    const QString path = MacroNames::FilePath(name);
+    if (path.isEmpty())
+        return false; // a refused name never becomes a file path
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    const QByteArray line = (mode + QLatin1Char('\n')).toUtf8();
+    if (file.write(line) != line.size())
+        return false;
+    return file.commit();
+}
+
+void Buttoninterface::MacroKeyNameToCode(const QString &name, int, int i, MacroRecord &record)
+{
+    KeyNameToDeviceCode(name, i, reinterpret_cast<uint8_t *>(&record));
+}
+
+void Buttoninterface::slotButtonClicked(bool checked)
+{
+    if (!checked)
+        return;
+    auto *item = qobject_cast<QToolButton *>(sender());
+    const int button = CheckedButton();
+    if (item && button >= 0) {
+        const QString name = item->text();
+        bool ok = false;
+        const MacroRecord record = ReadMacroFile(name, button, &ok);
+        if (ok) {
+            const int mode = ReadMacroMode(name).toInt();
+            KeyFunction function;
+            function.Type = 6;
+            function.Param1 = quint8(button);
+            function.Param2 = quint8(mode);
+            if (SetKeyMacro(button, function, record)) {
+                SelectorOf(button)->setText(m_MacroPrefix + name);
+                SaveKeyFunction(button, 6, button, mode);
+            }
+        }
+    }
+    ui->stackedWidget->setCurrentWidget(ui->page);
+    ui->scrollArea_11->verticalScrollBar()->setStyleSheet("QScrollBar {width:10px;}");
+    ui->stackedWidget_2->setCurrentWidget(ui->page_9);
 }

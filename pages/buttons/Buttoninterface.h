@@ -69,6 +69,19 @@ public:
     int DpiToSensorCode(int dpi) const;
     int SensorCodeToDpi(int code) const;
 
+    // ---- macro files (a name the macro folder refuses reads and writes nothing)
+    // The record of a macro file: name cut to 30 bytes, at most 70 events;
+    // ok is false (zero record) before the first refresh or without a file.
+    MacroRecord ReadMacroFile(const QString &name, int button, bool *ok);
+    // The repeat-mode text of the first line, "0" when there is none.
+    QString ReadMacroMode(const QString &name);
+    // Cuts the macro file down to its repeat-mode line.
+    bool WriteMacroMode(const QString &name, const QString &mode);
+    static void MacroKeyNameToCode(const QString &name, int button, int i, MacroRecord &record);
+    // The record's name bytes of a macro name (at most 30, whole characters).
+    static QByteArray NameBytes(const QString &name);
+    QList<QToolButton *> MacroButtons() const { return m_MacroButtons; }
+
     // Stores a function in the cache; an index without an entry is ignored.
     void SaveKeyFunction(int index, int type, int param1, int param2);
 
@@ -89,6 +102,7 @@ public slots:
     void SlotUpDataMacro(QString MacroName, int index);
     void SlotMacroRename(QString MacroName, QString NewName);
     void SlotFormResetButton();
+    void slotButtonClicked(bool checked);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -117,6 +131,7 @@ private slots:
     void on_DPI_4_clicked(bool checked);
     void on_DPI_7_clicked();
     void on_DPI_9_clicked();
+    void on_DPI_10_clicked();
     void on_stackedWidget_currentChanged(int index);
     void on_stackedWidget_2_currentChanged(int index);
 
@@ -183,6 +198,11 @@ private slots:
 private:
     void InitButtonGroup();
     void InitMacroButton();
+    void BuildMacroList();
+    // Selector labels without NUL characters and the macro prefix, in the
+    // selector order, and the device indexes of those bound to a macro.
+    QStringList BareLabels() const;
+    QList<int> ButtonsBoundTo(const QString &name, const QStringList &bare) const;
     void SetStyleSheets1();
     void SetComboSheets();
     void SetStyleSheets2();

@@ -8,6 +8,8 @@
 #include "MacroPageFixture.h"
 #include "MacroTestHelpers.h"
 
+#include "Buttoninterface.h"
+#include "ButtoninterfaceForm.h"
 #include "DataSetters.h"
 #include "Dialog.h"
 #include "DialogForm.h"
@@ -29,6 +31,8 @@
 #include <QFileDialog>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QThread>
+#include <memory>
 
 using namespace MacroTest;
 
@@ -476,8 +480,73 @@ void TestMacroDevice::deviceNameOutsideTheFolderWritesNothing()
 
 void TestMacroDevice::bindingThroughTheButtonPage()
 {
-    QSKIP("The button page's macro binding (its wait after SigUpDataMacro, the line-1 rewrite and "
-          "SigButtonToMacro on a full read) is not built yet; the steps above stand in for it.");
+    // The mouse came back in the step before: let its read end first.
+    QVERIFY(HIDUsbSim::waitIdle());
+    UpDataParam *wait = m_Window->MainFramePage()->ApplyDialog();
+    QTRY_VERIFY_WITH_TIMEOUT(!wait->isVisible(), 20000);
+    Buttoninterface *buttons = m_Window->MainFramePage()->ButtonPage();
+    Ui_Buttoninterface *form = buttons->Form();
+
+    {
+        DialogAnswers answers({EnterName("Bind")});
+        Child<QToolButton>("NewHong")->click();
+        QVERIFY(answers.allUsed());
+    }
+    Record({"+41", "-41"});
+    Child<QSpinBox>("NumberEdit")->setValue(4);
+    Child<QToolButton>("Save")->click();
+    QCOMPARE(ReadFile(MacroFile("Bind")), QByteArray("4\n0x04 1 0\n50ms\n0x04 1 1\n"));
+
+    // Bind it to device button 2 through the button page's macro list.
+    buttons->SlotAddMacroButton();
+    form->BackKey->click();
+    form->DPI_10->click();
+    QToolButton *item = nullptr;
+    for (QToolButton *b : buttons->MacroButtons())
+        if (b->isEnabled() && b->text() == "Bind")
+            item = b;
+    QVERIFY(item);
+    item->click();
+    QByteArray sent = HIDUsbSim::lastRecord(m_Mouse);
+    QCOMPARE(sent.mid(74 + 3 * 2, 3).toHex(), QByteArray("060204"));
+    QCOMPARE(RecordOf(sent, 2).left(5).toHex(), QByteArray("0442696e64"));
+    QCOMPARE(RecordOf(sent, 2).mid(31, 17).toHex(), QByteArray("02" "0001040032000000" "0101040000000000"));
+    QVERIFY(form->BackKey->text().endsWith("Bind"));
+
+    // Changed rows: after its wait the button page has the macro page send
+    // the new record for that button.
+    Select("Bind");
+    RowList()->setCurrentRow(1);
+    {
+        DialogAnswers answers({EnterDelay(70)});
+        Invoke("on_Amend_clicked");
+    }
+    QSignalSpy downloads(PostMsg::GetInstance(), &PostMsg::SigMacroDownLoadData);
+    Child<QToolButton>("Save")->click();
+    QCOMPARE(downloads.count(), 1);
+    QCOMPARE(downloads.at(0), (QVariantList{"Bind", 2}));
+    sent = HIDUsbSim::lastRecord(m_Mouse);
+    QCOMPARE(RecordOf(sent, 2).mid(32, 16).toHex(), QByteArray("0001040046000000" "0101040000000000"));
+
+    // A full read of that record: the file becomes its mode line, then the
+    // macro page appends the device's rows.
+    WriteFile(MacroFile("Bind"), "9\nrubbish\n");
+    FlashDataMap record = FlashData::snapshot();
+    QSignalSpy handed(PostMsg::GetInstance(), &PostMsg::SigButtonToMacro);
+    FlashData::replace(record);
+    std::unique_ptr<QThread> reader(QThread::create([record] {
+        g_ButtonPageUpdated = 0;
+        PostMsg::GetInstance()->EmitUpDataLightUIButton(record);
+    }));
+    reader->start();
+    while (!reader->wait(5))
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    // Button 0 still holds M1 from the steps above: one hand-over per bound button.
+    int forBind = 0;
+    for (const QList<QVariant> &args : handed)
+        forBind += args.at(1).toInt() == 2 ? 1 : 0;
+    QCOMPARE(forBind, 1);
+    QCOMPARE(ReadFile(MacroFile("Bind")), QByteArray("4\n0x04 1 0\n70ms\n0x04 1 1\n"));
 }
 
 ORVIK_TEST_MAIN(TestMacroDevice)

@@ -1,0 +1,445 @@
+// The button page's macro list and macro binding, driven through the running
+// utility against a simulated mouse: the list built from the macro folder,
+// a macro file bound to a button and what reached the mouse, the rewrite of
+// macro files from a device read, and the rename and save flows of the macro
+// page.
+#include "TestMain.h"
+#include "ButtonPageFixture.h"
+#include "Buttoninterface.h"
+#include "ButtoninterfaceForm.h"
+#include "ConfigIni.h"
+#include "FlashDataMap.h"
+#include "GlobalState.h"
+#include "HIDUsbSim.h"
+#include "MakeMacro.h"
+#include "MouseOffLine.h"
+#include "PostMsg.h"
+#include "Startup.h"
+#include "UpDataParam.h"
+#include "UserPaths.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTextCodec>
+
+class TestButtonMacros : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void macroList_data();
+    void macroList();
+    void bindingReachesTheMouse();
+    void bindingOffline();
+    void oversizedFileStaysInBounds();
+    void refreshRewritesTheMacroFile();
+    void refusedNamesTouchNoFile_data();
+    void refusedNamesTouchNoFile();
+    void renameAndSaveOnlyTouchBoundButtons();
+    void deletionRestoresDefaults_data();
+    void deletionRestoresDefaults();
+
+private:
+    static void WriteFile(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+    static void ClearMacroFolder()
+    {
+        QDir dir(UserPaths::macroPageFolder());
+        dir.removeRecursively();
+        QDir().mkpath(UserPaths::macroPageFolder());
+    }
+    // Every file of the per-user folder outside the macro folder, with its bytes.
+    static QMap<QString, QByteArray> FilesOutsideMacroFolder()
+    {
+        QMap<QString, QByteArray> files;
+        const QString macroFolder = UserPaths::macroPageFolder();
+        QDirIterator it(UserPaths::userFolder(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            // The log grows by itself; everything else must stay as it was.
+            if (path.startsWith(macroFolder + "/") || path.startsWith(UserPaths::logFolder() + "/"))
+                continue;
+            QFile file(path);
+            if (file.open(QIODevice::ReadOnly))
+                files.insert(path, file.readAll());
+        }
+        return files;
+    }
+    FlashDataMap BaseRecord() const
+    {
+        FlashDataMap record = FlashData::snapshot();
+        const int factory[6][3] = {{1, 1, 0}, {1, 2, 0}, {1, 4, 0}, {1, 8, 0}, {1, 16, 0}, {2, 1, 0}};
+        for (int i = 0; i < 6; ++i)
+            SetKey(record, i, factory[i][0], factory[i][1], factory[i][2]);
+        std::memset(record.KeyEvents, 0, sizeof record.KeyEvents);
+        std::memset(record.Macros, 0, sizeof record.Macros);
+        return record;
+    }
+    static void SetMacro(FlashDataMap &record, int button, const QByteArray &name, int mode)
+    {
+        SetKey(record, button, 6, button, mode);
+        MacroRecord &m = record.Macros[button];
+        std::memset(&m, 0, sizeof m);
+        std::memcpy(m.Name, name.constData(), size_t(qMin(name.size(), 30)));
+        m.NameLength = quint8(qMin(name.size(), 30));
+        m.EventCount = 2;
+        m.Events[0] = MacroEvent{0, 1, 0x04, 10};
+        m.Events[1] = MacroEvent{1, 1, 0x04, 0};
+    }
+    QToolButton *MacroButton(const QString &text) const
+    {
+        for (QToolButton *b : m_Page->MacroButtons())
+            if (b->text() == text && b->isEnabled())
+                return b;
+        return nullptr;
+    }
+
+    DialogMain *m_Window = nullptr;
+    Buttoninterface *m_Page = nullptr;
+    Ui_Buttoninterface *ui = nullptr;
+    int m_Mouse = 0;
+};
+
+void TestButtonMacros::initTestCase()
+{
+    Startup::PrepareUserFolders();
+    HIDUsbSim::reset();
+    HIDUsbSim::DeviceSetup receiver;
+    receiver.name = "rx";
+    receiver.mouse = "m1";
+    m_Mouse = HIDUsbSim::plug(receiver);
+    m_Window = new DialogMain; // lives until the process ends, as in the utility
+    m_Window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_Window));
+    QVERIFY(SelectOnlyTile(m_Window));
+    QVERIFY(HIDUsbSim::waitIdle());
+    m_Page = m_Window->MainFramePage()->ButtonPage();
+    ui = m_Page->Form();
+    QVERIFY(g_UiReady);
+}
+
+void TestButtonMacros::init()
+{
+    QVERIFY(HIDUsbSim::waitIdle());
+    HIDUsbSim::setOnline(m_Mouse, true);
+    HIDUsbSim::setStoredRecord(m_Mouse, Bytes(BaseRecord()));
+    FullReadRefresh(BaseRecord());
+    ClearMacroFolder();
+    m_Page->SlotAddMacroButton();
+    QTest::mouseClick(m_Page, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); // closes the menus
+}
+
+void TestButtonMacros::macroList_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<int>("placeholders");
+    QTest::newRow("two macros") << QStringList{"B.ini", "a.ini"} << QStringList{"a", "B"} << 5;
+    QTest::newRow("one xml file only") << QStringList{"list.xml"} << QStringList{} << 0;
+    QTest::newRow("two xml names and a macro") << QStringList{"a.xml", "m.ini", "z.xml"} << QStringList{"m"} << 5;
+    QTest::newRow("double extension") << QStringList{"x.ini.ini"} << QStringList{"x"} << 6;
+    QTest::newRow("seven macros") << QStringList{"1.ini", "2.ini", "3.ini", "4.ini", "5.ini", "6.ini", "7.ini"}
+                                  << QStringList{"1", "2", "3", "4", "5", "6", "7"} << 0;
+}
+
+void TestButtonMacros::macroList()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, buttons);
+    QFETCH(int, placeholders);
+    for (const QString &f : files)
+        WriteFile(UserPaths::macroPageFolder() + "/" + f, "255\n");
+    // A sub-folder is not a macro.
+    QDir().mkpath(UserPaths::macroPageFolder() + "/folder.ini");
+    ui->VolumeUp_8->setChecked(true); // a checked item is dropped by the rebuild
+    m_Page->SlotAddMacroButton();
+
+    QStringList texts;
+    int hidden = 0;
+    for (QToolButton *b : m_Page->MacroButtons()) {
+        if (b->isEnabled()) {
+            texts << b->text();
+            QCOMPARE(b->minimumSize(), QSize(174, 22));
+            QVERIFY(!b->isChecked());
+        } else {
+            ++hidden;
+            QVERIFY(b->isHidden());
+            QCOMPARE(b->minimumSize(), QSize(174, 23));
+        }
+    }
+    QCOMPARE(texts, buttons);
+    QCOMPARE(hidden, placeholders);
+
+    // The macro item opens the list, or tells that there is no macro yet.
+    bool noticeSeen = false;
+    WatchPtr watch = Watch([&] {
+        if (MakeMacro *notice = qobject_cast<MakeMacro *>(QApplication::activeModalWidget())) {
+            noticeSeen = true;
+            notice->close();
+        }
+    });
+    ui->RightKey->click();
+    ui->DPI_10->click();
+    watch.reset();
+    QCOMPARE(noticeSeen, m_Page->MacroButtons().isEmpty());
+    QCOMPARE(ui->stackedWidget_2->currentWidget(), noticeSeen ? ui->page_9 : ui->page_5);
+    QDir(UserPaths::macroPageFolder() + "/folder.ini").removeRecursively();
+}
+
+void TestButtonMacros::bindingReachesTheMouse()
+{
+    // The release line has no line end: the key must still come up.
+    WriteFile(UserPaths::macroPageFolder() + "/m1.ini", "253\n0x04 1 0\n10ms\n0x04 1 1");
+    m_Page->SlotAddMacroButton();
+    const int before = HIDUsbSim::updateCount(m_Mouse);
+    ui->RightKey->click();
+    ui->DPI_10->click();
+    QCOMPARE(ui->stackedWidget_2->currentWidget(), ui->page_5);
+    QToolButton *macro = MacroButton("m1");
+    QVERIFY(macro);
+    macro->click();
+
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), before + 1);
+    const QByteArray sent = HIDUsbSim::lastRecord(m_Mouse);
+    QCOMPARE(sent.mid(77, 3), Hex("06 01 FD"));
+    QByteArray macroBytes = Hex("02") + QByteArray("m1") + QByteArray(28, '\0') + Hex("02")
+        + Hex("00 01 04 00 0A 00 00 00") + Hex("01 01 04 00 00 00 00 00");
+    QCOMPARE(sent.mid(1548, 48), macroBytes);
+    QVERIFY(ui->RightKey->text().endsWith("m1"));
+    QCOMPARE(m_Page->KeyTypes().at(1), 6);
+    QCOMPARE(m_Page->KeyParam2s().at(1), 253);
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page);
+    QCOMPARE(ui->stackedWidget_2->currentWidget(), ui->page_9);
+}
+
+void TestButtonMacros::bindingOffline()
+{
+    WriteFile(UserPaths::macroPageFolder() + "/m1.ini", "253\n0x04 1 0\n10ms\n0x04 1 1\n");
+    m_Page->SlotAddMacroButton();
+    ui->RightKey->click();
+    ui->DPI_10->click();
+    const QString labelBefore = ui->RightKey->text();
+    const int before = HIDUsbSim::updateCount(m_Mouse);
+    const int readsBefore = HIDUsbSim::callCount("UsbServer_ReadAllFlashData");
+    HIDUsbSim::setOnline(m_Mouse, false);
+    bool noticeSeen = false;
+    int updatesAtNotice = -1;
+    UpDataParam *wait = m_Window->MainFramePage()->ApplyDialog();
+    bool waitShown = false;
+    WatchPtr watch = Watch([&] {
+        waitShown = waitShown || wait->isVisible();
+        if (qobject_cast<MouseOffLine *>(QApplication::activeModalWidget()) && !noticeSeen) {
+            noticeSeen = true;
+            updatesAtNotice = HIDUsbSim::updateCount(m_Mouse);
+            HIDUsbSim::setOnline(m_Mouse, true);
+        }
+    });
+    MacroButton("m1")->click();
+    QVERIFY(noticeSeen);
+    QCOMPARE(updatesAtNotice, before);
+    QCOMPARE(ui->RightKey->text(), labelBefore);
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page);
+    QTRY_VERIFY_WITH_TIMEOUT(HIDUsbSim::callCount("UsbServer_ReadAllFlashData") > readsBefore, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(waitShown, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!wait->isVisible(), 20000);
+    watch.reset();
+}
+
+void TestButtonMacros::oversizedFileStaysInBounds()
+{
+    // 80 event lines and a name of 50 bytes: the record keeps 30 name bytes
+    // and 70 events (the sanitizers watch the writes).
+    QByteArray text = "1\n";
+    for (int i = 0; i < 80; ++i)
+        text += "0x04 1 0\n5ms\n";
+    const QString name = QString(20, QChar(0x00E9)) + "abcdefghij"; // 50 bytes in UTF-8
+    WriteFile(UserPaths::macroPageFolder() + "/" + name + ".ini", text);
+    bool ok = false;
+    const MacroRecord record = m_Page->ReadMacroFile(name, 0, &ok);
+    QVERIFY(ok);
+    QCOMPARE(int(record.EventCount), 70);
+    QVERIFY(record.NameLength <= 30);
+    const QString back = QTextCodec::codecForLocale()->toUnicode(record.Name, record.NameLength);
+    QVERIFY(name.startsWith(back)); // cut at a character boundary
+    QCOMPARE(record.Events[69].Delay, 5u);
+
+    // 70 delay lines give 70 events, not 71.
+    QByteArray delays = "1\n";
+    for (int i = 0; i < 70; ++i)
+        delays += "5ms\n";
+    WriteFile(UserPaths::macroPageFolder() + "/d.ini", delays);
+    QCOMPARE(int(m_Page->ReadMacroFile("d", 0, &ok).EventCount), 70);
+}
+
+void TestButtonMacros::refreshRewritesTheMacroFile()
+{
+    const QString path = UserPaths::macroPageFolder() + "/mm.ini";
+    WriteFile(path, "7\n0x05 1 0\n1ms\n0x05 1 1\n2ms\n");
+    FlashDataMap record = BaseRecord();
+    SetMacro(record, 2, "mm", 250);
+    QSignalSpy spy(PostMsg::GetInstance(), &PostMsg::SigButtonToMacro);
+    FullReadRefresh(record);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(1).toInt(), 2);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readLine().startsWith("250")); // the macro page appends the rows after it
+    QVERIFY(ui->BackKey->text().endsWith("mm"));
+}
+
+void TestButtonMacros::refusedNamesTouchNoFile_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("parent path") << QByteArray("../../Macro");
+    QTest::newRow("sub-folder") << QByteArray("a/b");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("dot dot") << QByteArray("..");
+}
+
+void TestButtonMacros::refusedNamesTouchNoFile()
+{
+    QFETCH(QByteArray, name);
+    const QMap<QString, QByteArray> before = FilesOutsideMacroFolder();
+    QVERIFY(!before.isEmpty());
+    FlashDataMap record = BaseRecord();
+    SetMacro(record, 1, name, 3);
+    QSignalSpy spy(PostMsg::GetInstance(), &PostMsg::SigButtonToMacro);
+    FullReadRefresh(record);
+    QCOMPARE(spy.count(), 0);
+    QVERIFY(ui->RightKey->text().endsWith(QString::fromUtf8(name))); // the label still shows
+    QCOMPARE(FilesOutsideMacroFolder(), before);
+    QVERIFY(!QFile::exists(UserPaths::macroPageFolder() + "/.ini"));
+    bool ok = true;
+    m_Page->ReadMacroFile(QString::fromUtf8(name), 1, &ok);
+    QVERIFY(!ok);
+}
+
+void TestButtonMacros::renameAndSaveOnlyTouchBoundButtons()
+{
+    // One macro on two buttons; a third button's function label happens to
+    // read like the macro's name.
+    FlashDataMap record = BaseRecord();
+    SetMacro(record, 0, "mac", 5);
+    SetMacro(record, 2, "mac", 5);
+    HIDUsbSim::setStoredRecord(m_Mouse, Bytes(record));
+    FullReadRefresh(record);
+    const QString functionLabel = ui->RightKey->text();
+    m_Page->WriteMacroMode(functionLabel, "1"); // a file of that name exists too
+
+    // Rows changed: one download per bound button, in selector order.
+    QSignalSpy downloads(PostMsg::GetInstance(), &PostMsg::SigMacroDownLoadData);
+    m_Page->SlotUpDataMacro("mac", 0);
+    QCOMPARE(downloads.count(), 2);
+    QCOMPARE(downloads.at(0).at(1).toInt(), 0);
+    QCOMPARE(downloads.at(1).at(1).toInt(), 2);
+    downloads.clear();
+    m_Page->SlotUpDataMacro(functionLabel, 0);
+    QCOMPARE(downloads.count(), 0);
+
+    // Mode changed: both records again with the new mode.
+    QVERIFY(m_Page->WriteMacroMode("mac", "9"));
+    int before = HIDUsbSim::updateCount(m_Mouse);
+    m_Page->SlotUpDataMacro("mac", 1);
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), before + 2);
+    QByteArray sent = HIDUsbSim::lastRecord(m_Mouse);
+    QCOMPARE(sent.mid(74, 3), Hex("06 00 09"));
+    QCOMPARE(sent.mid(80, 3), Hex("06 02 09"));
+
+    // Rename: both relabelled and resent under the new name.
+    before = HIDUsbSim::updateCount(m_Mouse);
+    m_Page->SlotMacroRename("mac", "mc");
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), before + 2);
+    sent = HIDUsbSim::lastRecord(m_Mouse);
+    QCOMPARE(sent.mid(956, 31), Hex("02") + QByteArray("mc") + QByteArray(28, '\0'));
+    QCOMPARE(sent.mid(956 + 2 * 592, 31), Hex("02") + QByteArray("mc") + QByteArray(28, '\0'));
+    QVERIFY(ui->FireKey->text().endsWith("mc"));
+    QVERIFY(ui->BackKey->text().endsWith("mc"));
+
+    // The function button whose label reads like a macro stays as it is.
+    before = HIDUsbSim::updateCount(m_Mouse);
+    m_Page->SlotMacroRename(functionLabel, "other");
+    m_Page->SlotUpDataMacro(functionLabel, 1);
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), before);
+    QCOMPARE(ui->RightKey->text(), functionLabel);
+}
+
+void TestButtonMacros::deletionRestoresDefaults_data()
+{
+    QTest::addColumn<QByteArray>("keyParam5"); // empty: the model's own
+    QTest::addColumn<QByteArray>("function4");
+    QTest::addColumn<bool>("events4Kept");
+    QTest::newRow("factory functions") << QByteArray() << Hex("01 10 00") << false;
+    QTest::newRow("media key default") << QByteArray("KeyParam5=0x05,0x00,CD") << Hex("05 00 00") << true;
+    // Neither a media key nor a combination: the factory function stands in.
+    QTest::newRow("default of two items") << QByteArray("KeyParam5=0x05,0x00") << Hex("01 10 00") << false;
+}
+
+void TestButtonMacros::deletionRestoresDefaults()
+{
+    QFETCH(QByteArray, keyParam5);
+    QFETCH(QByteArray, function4);
+    QFETCH(bool, events4Kept);
+    const QString original = ConfigIni::GetInstance()->FilePath();
+    QTemporaryDir dir;
+    if (!keyParam5.isEmpty()) {
+        QFile in(original);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        QByteArray text = in.readAll();
+        const int at = text.indexOf("KeyParam5=0x01,0x10,0x00");
+        QVERIFY(at > 0);
+        text.replace(at, 24, keyParam5);
+        QFile out(dir.filePath("Config.ini"));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(text);
+        out.close();
+        ConfigIni::GetInstance()->Reload(out.fileName());
+    }
+
+    FlashDataMap record = BaseRecord();
+    SetMacro(record, 0, "mac", 1);
+    SetMacro(record, 4, "mac", 1);
+    for (int b : {0, 4})
+        SetEvents(record, b, {MacroEvent{0, 1, 0x04, 0}, MacroEvent{1, 1, 0x04, 0}});
+    HIDUsbSim::setStoredRecord(m_Mouse, Bytes(record));
+    FullReadRefresh(record);
+    const QString label = ui->FireKey->text();
+    QCOMPARE(ui->StartPause->text(), label);
+
+    int before = HIDUsbSim::updateCount(m_Mouse);
+    m_Page->SlotDeleteMacroButton(label);
+    // One write per restored button, then the whole record once more.
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), before + 3);
+    const QByteArray sent = HIDUsbSim::lastRecord(m_Mouse);
+    QCOMPARE(sent.mid(74, 3), Hex("01 01 00"));
+    QCOMPARE(sent.mid(74 + 3 * 4, 3), function4);
+    QCOMPARE(sent.mid(124, 52), QByteArray(52, '\0'));
+    const QByteArray events4 = sent.mid(124 + 52 * 4, 52);
+    if (events4Kept) {
+        QVERIFY(events4.contains(char(0xCD))); // the consumer key the default names
+    } else {
+        QCOMPARE(events4, QByteArray(52, '\0'));
+    }
+    QCOMPARE(ui->FireKey->text(), ui->LeftKey_3->text());
+    for (const char *name : kSelectors)
+        QVERIFY(!m_Page->findChild<QToolButton *>(name)->isChecked());
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page);
+
+    // A name on no button still sends the record once.
+    before = HIDUsbSim::updateCount(m_Mouse);
+    m_Page->SlotDeleteMacroButton("no such macro");
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), before + 1);
+    ConfigIni::GetInstance()->Reload(original);
+}
+
+ORVIK_TEST_MAIN(TestButtonMacros)
+#include "tst_buttonmacros.moc"
