@@ -137,6 +137,17 @@ private:
     QPointer<QWidget> m_Current;
 };
 
+// The device list's question before a receiver update: answered with OK.
+ModalScript::Step ConfirmContainReset()
+{
+    return [](QWidget *w) {
+        if (!qobject_cast<ContainReset *>(w))
+            return false;
+        Click(w, "OK");
+        return true;
+    };
+}
+
 // The repair dialog's end: its confirm button once the flash has reported
 // its end (or at once when it refused to flash).
 ModalScript::Step AnswerRepair(QString *shownText)
@@ -245,13 +256,7 @@ private slots:
         QSignalSpy progress(PostMsg::GetInstance(), &PostMsg::SigAutoRepairProgress);
         QString endText;
         {
-            ModalScript script({[](QWidget *w) {
-                                    if (!qobject_cast<ContainReset *>(w))
-                                        return false;
-                                    Click(w, "OK");
-                                    return true;
-                                },
-                                AnswerRepair(&endText)});
+            ModalScript script({ConfirmContainReset(), AnswerRepair(&endText)});
             HIDUsbSim::clearCalls();
             QTest::mouseClick(Tile(clicked), Qt::LeftButton);
             QCOMPARE(script.seen, (QStringList{"ContainReset", "UpDateRepair"}));
@@ -323,13 +328,7 @@ private slots:
         QCOMPARE(g_PickerDeviceList.at(clicked).PID, QString("F503"));
 
         QString endText;
-        ModalScript script({[](QWidget *w) {
-                                if (!qobject_cast<ContainReset *>(w))
-                                    return false;
-                                Click(w, "OK");
-                                return true;
-                            },
-                            AnswerRepair(&endText)});
+        ModalScript script({ConfirmContainReset(), AnswerRepair(&endText)});
         HIDUsbSim::clearCalls();
         QTest::mouseClick(Tile(clicked), Qt::LeftButton);
         QCOMPARE(script.seen, (QStringList{"ContainReset", "UpDateRepair"}));
