@@ -265,7 +265,10 @@ private slots:
         QFETCH(int, modelTotal);
         QFETCH(QList<int>, groups);
         ConfigIni *ini = ConfigIni::GetInstance();
-        ini->Reload(writeConfig("groups.ini", "[Option]\nVID=MzU1NA==\nDeviceTotal=" + total
+        // A file of its own per row: QSettings keeps what it read of a path and
+        // re-reads it only when size or time stamp change, and "DeviceTotal=3"
+        // and "=2" written within one tick differ in neither.
+        ini->Reload(writeConfig(QStringLiteral("groups-%1.ini").arg(QTest::currentDataTag()), "[Option]\nVID=MzU1NA==\nDeviceTotal=" + total
                                                    + "\n[Drive1]\nMID=5\n[Drive3]\nMID=7\n[Drive2]\nMID=6\n"
                                                      "[Drive02]\nMID=8\n[Drive1000]\nMID=9\n[Drive1001]\nMID=10\n"));
         QCOMPARE(ini->ModelTotal(), modelTotal);
