@@ -8,6 +8,7 @@
 #include "DialogMain.h"
 #include "Dialog.h"
 #include "FlashDataMap.h"
+#include "HandOverHelpers.h"
 #include "GlobalState.h"
 #include "PostMsg.h"
 #include "UpDataParam.h"
@@ -24,25 +25,9 @@
 
 namespace {
 
-using WatchPtr = std::unique_ptr<QTimer>;
-// Runs fn every 10 ms (also inside modal loops) until the watch goes out of scope.
-inline WatchPtr Watch(std::function<void()> fn)
-{
-    WatchPtr timer(new QTimer);
-    QObject::connect(timer.get(), &QTimer::timeout, fn);
-    timer->start(10);
-    return timer;
-}
-
-// Runs fn on a helper thread while the GUI thread keeps serving events, as
-// the worker and the data callback do with their blocking hand-overs.
-inline void FromHelperThread(std::function<void()> fn)
-{
-    std::unique_ptr<QThread> thread(QThread::create(fn));
-    thread->start();
-    while (!thread->wait(5))
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
+using OrvikTest::FromHelperThread;
+using OrvikTest::Watch;
+using OrvikTest::WatchPtr;
 
 inline QByteArray Hex(const char *text)
 {
