@@ -26,6 +26,8 @@
 #include <cstdio>
 #include <cstring>
 #include <thread>
+#include <sys/ipc.h>
+#include <sys/shm.h>
 #include <utime.h>
 
 namespace {
@@ -117,11 +119,22 @@ void TouchFile(const QString &path, qint64 mtime)
 
 bool SegmentOwnedByOther()
 {
-    QSharedMemory probe(UserPaths::productName());
-    if (!probe.attach(QSharedMemory::ReadOnly))
+    // Looks at the segment without attaching to it: an attach and detach
+    // from here can fall between the owner's making of the segment and its
+    // own attach, and the detach of the only attachment removes the segment
+    // under the owner's feet.
+    const QSharedMemory named(UserPaths::productName());
+    const QString keyFile = named.nativeKey();
+    if (!QFile::exists(keyFile))
         return false;
-    probe.detach(); // the owner stays attached, so the segment stays
-    return true;
+    const key_t key = ::ftok(QFile::encodeName(keyFile).constData(), 'Q');
+    if (key == key_t(-1))
+        return false;
+    const int id = ::shmget(key, 0, 0);
+    if (id < 0)
+        return false;
+    struct shmid_ds info;
+    return ::shmctl(id, IPC_STAT, &info) == 0 && info.shm_nattch > 0;
 }
 
 } // namespace
