@@ -9,6 +9,7 @@
 #include "PostMsg.h"
 
 #include <QByteArray>
+#include <QObject>
 #include <QSignalSpy>
 
 #include <cstring>
@@ -60,6 +61,26 @@ inline FlashDataMap LightRecord(int mode, int enable, int red, int green, int bl
     map.SleepTime = quint8(sleep);
     return map;
 }
+
+// The start of a test class whose every test function works on a freshly
+// selected mouse (m_Id) and leaves the pages' gates down behind it.
+class OnSelectedMouse : public QObject
+{
+    Q_OBJECT
+
+protected:
+    int m_Id = 0;
+
+private slots:
+    void init() { m_Id = SelectMouse(); }
+
+    void cleanup()
+    {
+        g_UiReady = false;
+        g_LightUiFilling = false;
+        g_SensorUiFilling = false;
+    }
+};
 
 // Counts SigMouseOffLineo and its arguments.
 inline std::unique_ptr<QSignalSpy> OfflineSpy()
