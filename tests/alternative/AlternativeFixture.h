@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QSignalSpy>
+#include <QWidget>
 
 #include <cstring>
 #include <memory>
@@ -60,6 +61,17 @@ inline FlashDataMap LightRecord(int mode, int enable, int red, int green, int bl
     map.LightOffMoving = quint8(lightOffMoving);
     map.SleepTime = quint8(sleep);
     return map;
+}
+
+// The child of that name and class; a missing one ends the test program (the
+// form no longer has what the test is about).
+template <typename T>
+T *Child(QWidget &parent, const char *name)
+{
+    T *child = parent.findChild<T *>(QString::fromLatin1(name));
+    if (!child)
+        qFatal("no child %s", name);
+    return child;
 }
 
 // The start of a test class whose every test function works on a freshly

@@ -30,15 +30,6 @@ using namespace AlternativeTest;
 
 namespace {
 
-template <typename T>
-T *Child(QWidget &w, const char *name)
-{
-    T *child = w.findChild<T *>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no child %s", name);
-    return child;
-}
-
 // Builds a widget and clicks its control the given number of times.
 using Action = std::function<void(int mouse)>;
 
