@@ -272,7 +272,7 @@ QString Macro::AskMacroName(int second)
     question.ShowText(second);
     PlaceDialog(&question, -100, -50);
     question.exec();
-    const QString name = question.m_Name;
+    QString name = question.m_Name;
     if (name.isEmpty())
         return QString();
 

@@ -109,7 +109,7 @@ void Macro::LoadMacroFile()
         if (parts.size() == 3) {
             // The state is "0" or "1" and ends the line; the last line of a
             // file may lack its line end.
-            const QString state = parts.at(2);
+            const QString &state = parts.at(2);
             bool press;
             if (state == QLatin1String("0\n") || state == QLatin1String("0"))
                 press = true;

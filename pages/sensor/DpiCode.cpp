@@ -34,9 +34,10 @@ void ReadRanges(const QStringList &items, QString *sliderMinText, QString *slide
     if (k < 1 || k > 4)
         return;
     for (int r = 0; r < k; ++r) {
-        g_DPIRangeText[3 * r] = items.at(3 * r);
-        g_DPIRangeText[3 * r + 1] = items.at(3 * r + 1);
-        g_DPIRangeText[3 * r + 2] = items.at(3 * r + 2);
+        const int first = 3 * r;
+        g_DPIRangeText[first] = items.at(first);
+        g_DPIRangeText[first + 1] = items.at(first + 1);
+        g_DPIRangeText[first + 2] = items.at(first + 2);
         g_DPIRangeMin.append(Number(items.at(3 * r)));
         g_DPIRangeMax.append(Number(items.at(3 * r + 1)));
     }
@@ -109,17 +110,20 @@ int UsableRangeCount()
 
 int RangeMin(int k)
 {
-    return Number(g_DPIRangeText[3 * (k - 1)]);
+    const int row = 3 * (k - 1);
+    return Number(g_DPIRangeText[row]);
 }
 
 int RangeMax(int k)
 {
-    return Number(g_DPIRangeText[3 * (k - 1) + 1]);
+    const int row = 3 * (k - 1);
+    return Number(g_DPIRangeText[row + 1]);
 }
 
 int RangeStep(int k)
 {
-    return Number(g_DPIRangeText[3 * (k - 1) + 2]);
+    const int row = 3 * (k - 1);
+    return Number(g_DPIRangeText[row + 2]);
 }
 
 int Snap(int value, int *pageStep)

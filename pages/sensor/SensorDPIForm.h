@@ -117,6 +117,7 @@ public:
                                     &GreenButton, &GreenButtonA, &PurpleButton,    &PurpleButtonA,
                                     &LightBlueButton, &LightBlueButtonA, &LightYellowButton, &LightYellowButtonA};
         for (int i = 0; i < 8; ++i) {
+            const int pair = 2 * i;
             QToolButton *value = new QToolButton(SensorDPI);
             value->setObjectName(QString::fromUtf8(buttons[i]));
             value->setGeometry(QRect(15 + 91 * i, 99, 54, 56));
@@ -124,7 +125,7 @@ public:
             value->setFocusPolicy(Qt::NoFocus);
             value->setCheckable(true);
             value->setAutoRaise(true);
-            *fields[2 * i] = value;
+            *fields[pair] = value;
 
             QToolButton *marker = new QToolButton(SensorDPI);
             marker->setObjectName(QString::fromUtf8(buttons[i]) + "A");
@@ -132,7 +133,7 @@ public:
             marker->setFocusPolicy(Qt::NoFocus);
             marker->setCheckable(true);
             marker->setAutoRaise(false);
-            *fields[2 * i + 1] = marker;
+            *fields[pair + 1] = marker;
         }
 
         label_8 = new QLabel(SensorDPI);

@@ -173,9 +173,9 @@ void DrawLogo(QPainter &p, const QSize &s)
 } // namespace
 
 #define NAV(name, hoverName, checkedName, fn)                                                                 \
-    {kFolder + name, QSize(30, 30), [](QPainter &p, const QSize &s) { fn(p, s, Look::Normal); }},            \
-    {kFolder + hoverName, QSize(30, 30), [](QPainter &p, const QSize &s) { fn(p, s, Look::Hover); }},         \
-    {kFolder + checkedName, QSize(30, 30), [](QPainter &p, const QSize &s) { fn(p, s, Look::Checked); }}
+    {kFolder + (name), QSize(30, 30), [](QPainter &p, const QSize &s) { (fn)(p, s, Look::Normal); }},        \
+    {kFolder + (hoverName), QSize(30, 30), [](QPainter &p, const QSize &s) { (fn)(p, s, Look::Hover); }},     \
+    {kFolder + (checkedName), QSize(30, 30), [](QPainter &p, const QSize &s) { (fn)(p, s, Look::Checked); }}
 
 static const PictureRegistry::Add s_pictures({
     {kFolder + "BackGround.png", QSize(1020, 700), DrawBackground},
