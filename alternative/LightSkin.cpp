@@ -64,6 +64,13 @@ QString SliderSheet(const QString &folder, int grooveRadius)
         + QStringLiteral(";);}QSlider:add-page:horizontal{background-color: rgb(255, 255, 255);}");
 }
 
+QString CheckBoxSheet(const QString &folder)
+{
+    return "QCheckBox{color: rgb(" + Skin::Rgb(QStringLiteral("LabelColor"))
+        + ";);}QCheckBox:indicator::checked {image: url(" + folder + "LODCheck.png"
+        + ");}QCheckBox::indicator::unchecked {image: url(" + folder + "LOD.png" + ");}";
+}
+
 QString EntryBoxSheet(const QString &background)
 {
     const QString colour = Skin::Rgb(QStringLiteral("LinEditColorSecond"));

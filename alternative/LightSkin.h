@@ -26,6 +26,10 @@ void ApplyCombo(QComboBox *combo, const QString &folder);
 // "HuaKuai.png", the filled part in SliderColor.
 QString SliderSheet(const QString &folder, int grooveRadius);
 
+// A check box in LabelColor with the indicator "LODCheck.png" checked and
+// "LOD.png" unchecked (the ...B option widgets' boxes and toggles).
+QString CheckBoxSheet(const QString &folder);
+
 // A number box with a 1 px gray frame in LinEditColorSecond; background is
 // the idle background ("transparent", "rgb(0,0,0)"); hovered it is transparent.
 QString EntryBoxSheet(const QString &background);

@@ -16,12 +16,6 @@ QString LabelSheet()
     return "QLabel{color: rgb(" + Skin::Rgb("LabelColor") + ";);}";
 }
 
-QString CheckBoxSheet(const QString &folder)
-{
-    return "QCheckBox{color: rgb(" + Skin::Rgb("LabelColor") + ";);}QCheckBox:indicator::checked {image: url("
-        + folder + "LODCheck.png" + ");}QCheckBox::indicator::unchecked {image: url(" + folder + "LOD.png" + ");}";
-}
-
 QString ImageButtonSheet(const QString &name, const QString &image)
 {
     return "#" + name + "{background-image: url(" + image
@@ -103,8 +97,8 @@ SensorLODB::SensorLODB(QWidget *parent)
     lodGroup->addButton(ui->MM1);
     lodGroup->addButton(ui->MM2);
     ui->label->setStyleSheet(LabelSheet());
-    ui->MM1->setStyleSheet(CheckBoxSheet(pictureDir));
-    ui->MM2->setStyleSheet(CheckBoxSheet(pictureDir));
+    ui->MM1->setStyleSheet(LightSkin::CheckBoxSheet(pictureDir));
+    ui->MM2->setStyleSheet(LightSkin::CheckBoxSheet(pictureDir));
 }
 
 SensorLODB::~SensorLODB()
@@ -156,7 +150,7 @@ SensorRateB::SensorRateB(QWidget *parent)
     for (int i = 0; i < 6; ++i)
         rateGroup->addButton(ui->Button(i));
     ui->label->setStyleSheet(LabelSheet());
-    const QString sheet = CheckBoxSheet(pictureDir);
+    const QString sheet = LightSkin::CheckBoxSheet(pictureDir);
     for (int i = 0; i < 6; ++i)
         ui->Button(i)->setStyleSheet(sheet);
 }

@@ -26,9 +26,7 @@ SensorEffectB::SensorEffectB(QWidget *parent)
     ui->label->setStyleSheet(label);
     ui->label_14->setStyleSheet(label);
     ui->label_15->setStyleSheet(label);
-    const QString box = "QCheckBox{color: rgb(" + Skin::Rgb("LabelColor")
-        + ";);}QCheckBox:indicator::checked {image: url(" + pictureDir + "LODCheck.png"
-        + ");}QCheckBox::indicator::unchecked {image: url(" + pictureDir + "LOD.png" + ");}";
+    const QString box = LightSkin::CheckBoxSheet(pictureDir);
     for (QCheckBox *b : {ui->MM1, ui->MM2, ui->MM3})
         b->setStyleSheet(box);
     const QString slider = LightSkin::SliderSheet(pictureDir, 6);
@@ -97,7 +95,7 @@ void SensorEffectB::SetBrightnessText(QString text)
     ui->label_15->setText(text);
 }
 
-void SensorEffectB::on_Model_currentIndexChanged(int index)
+void SensorEffectB::ChangeMode(int index)
 {
     // An emptied combo reports -1, which would reach the mouse as mode 0xFF.
     if (index < 0 || index > 2)
@@ -135,17 +133,17 @@ void SensorEffectB::on_LightH_sliderMoved(int position)
 void SensorEffectB::on_MM3_clicked(bool checked)
 {
     if (checked)
-        on_Model_currentIndexChanged(0);
+        ChangeMode(0);
 }
 
 void SensorEffectB::on_MM1_clicked(bool checked)
 {
     if (checked)
-        on_Model_currentIndexChanged(1);
+        ChangeMode(1);
 }
 
 void SensorEffectB::on_MM2_clicked(bool checked)
 {
     if (checked)
-        on_Model_currentIndexChanged(2);
+        ChangeMode(2);
 }

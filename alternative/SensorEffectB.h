@@ -30,11 +30,13 @@ public:
     void SetSpeedText(QString text);
     void SetBrightnessText(QString text);
 
+    // The mode change the three buttons share: rows and, when the page may
+    // send, SetLightEffect. An owner that adds a mode combo connects its
+    // currentIndexChanged here by pointer (the form has no such child, so it
+    // is no by-name slot). Only modes 0..2 ever reach the mouse.
+    void ChangeMode(int index);
+
 private slots:
-    // The mode change the three buttons share, named as the sensor page's
-    // combo slot for an owner that adds a "Model" combo (this form has none,
-    // so it stays unconnected). Only modes 0..2 ever reach the mouse.
-    void on_Model_currentIndexChanged(int index);
     void on_SpeedH_valueChanged(int value);
     void on_SpeedH_sliderMoved(int position);
     void on_LightH_valueChanged(int value);

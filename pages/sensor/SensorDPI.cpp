@@ -28,13 +28,6 @@ const QPoint kIndicatorPositions[8] = {{27, 154},  {118, 154}, {209, 154}, {300,
 const char *const kDefaultColors[8] = {"255,0,0",     "0,255,0",     "0,255,255",   "255,255,0",
                                        "255,128,128", "255,255,255", "255, 0, 255", "0,212,252"};
 
-// The online test of the bar's own checks (the setters make their own).
-bool DeviceAnswers()
-{
-    const std::string path = g_DevicePath.get();
-    return (static_cast<unsigned>(UsbFinderC_GetDeviceOnLine(path.c_str())) & 0xFFu) != 0;
-}
-
 bool MaySend()
 {
     return g_UiReady.load() && !g_SensorUiFilling.load();
@@ -164,6 +157,12 @@ QString SensorDPI::LevelColor(int level) const
 QPoint SensorDPI::IndicatorPosition(int level) const
 {
     return (level >= 0 && level < 8) ? indicatorPositions[level] : QPoint();
+}
+
+bool SensorDPI::DeviceAnswers()
+{
+    const std::string path = g_DevicePath.get();
+    return (static_cast<unsigned>(UsbFinderC_GetDeviceOnLine(path.c_str())) & 0xFFu) != 0;
 }
 
 bool SensorDPI::OfflineNotice()
@@ -470,7 +469,7 @@ void SensorDPI::on_ChooseEvent_currentIndexChanged(int index)
 {
     // While the page fills the bar it sets the count itself; and only a
     // count of 1..8 exists.
-    if (g_SensorUiFilling.load() || index < 0 || index > 7)
+    if (g_SensorUiFilling.load() || !IsCountIndex(index))
         return;
     const int oldCount = levelCount;
     savedLevel = currentLevel;
@@ -494,14 +493,29 @@ void SensorDPI::on_ChooseEvent_currentIndexChanged(int index)
         ui->LevelButton(index)->setText(oldText);
         ui->LevelButton(index)->setChecked(true);
         currentLevel = index;
-        if (g_UiReady.load()) {
-            const FlashDataMap record = FlashData::snapshot();
-            SetDPILevels(record.DPILevel[index], record.DPILevel[old], index, old, index);
-        }
+        SendLevelSwap(index, old);
     }
     ShowLevels(index);
     levelCount = index + 1;
-    if (!g_UiReady.load())
+    SendLevelCount(index);
+}
+
+bool SensorDPI::IsCountIndex(int index)
+{
+    return index >= 0 && index <= 7;
+}
+
+void SensorDPI::SendLevelSwap(int index, int old)
+{
+    if (!g_UiReady.load() || !IsCountIndex(index) || old < 0 || old > 7)
+        return;
+    const FlashDataMap record = FlashData::snapshot();
+    SetDPILevels(record.DPILevel[index], record.DPILevel[old], index, old, index);
+}
+
+void SensorDPI::SendLevelCount(int index)
+{
+    if (!g_UiReady.load() || !IsCountIndex(index))
         return;
     if (!DeviceAnswers()) {
         OfflineNotice();

@@ -80,6 +80,23 @@ public:
     // makes; 0 when d lies in no step's window.
     static int DragStep(int d);
 
+    // The level-count rule, shared with the row editor SensorDPIB so both send
+    // the same. A combo index names a count of 1..8 only for 0..7 (an emptied
+    // combo reports -1); any other index must change nothing.
+    static bool IsCountIndex(int index);
+    // A count that drops the current level old: the device entries of old
+    // and index trade places, index becomes current and the count index + 1
+    // (SetDPILevels). Only while g_UiReady is set.
+    static void SendLevelSwap(int index, int old);
+    // The count itself: byte 1 = index + 1, written under the record lock and
+    // sent when the device answers, else the offline notice. Only while
+    // g_UiReady is set.
+    static void SendLevelCount(int index);
+    // The editors' own online test (the setters make their own) and the
+    // notice they raise when it fails.
+    static bool DeviceAnswers();
+    static bool OfflineNotice();
+
 public slots:
     void SetColor(QColor color);
 
@@ -142,7 +159,6 @@ private:
     void MoveSliderQuietly(int value);
     // Ends a drag: the indicator rests under a level, which may become current.
     void FinishDrag(const QPoint &pointer);
-    static bool OfflineNotice();
 
     Ui_SensorDPI *ui;
     QString pictureDir;

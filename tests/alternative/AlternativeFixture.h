@@ -9,7 +9,9 @@
 #include "PostMsg.h"
 
 #include <QByteArray>
+#include <QObject>
 #include <QSignalSpy>
+#include <QWidget>
 
 #include <cstring>
 #include <memory>
@@ -60,6 +62,37 @@ inline FlashDataMap LightRecord(int mode, int enable, int red, int green, int bl
     map.SleepTime = quint8(sleep);
     return map;
 }
+
+// The child of that name and class; a missing one ends the test program (the
+// form no longer has what the test is about).
+template <typename T>
+T *Child(QWidget &parent, const char *name)
+{
+    T *child = parent.findChild<T *>(QString::fromLatin1(name));
+    if (!child)
+        qFatal("no child %s", name);
+    return child;
+}
+
+// The start of a test class whose every test function works on a freshly
+// selected mouse (m_Id) and leaves the pages' gates down behind it.
+class OnSelectedMouse : public QObject
+{
+    Q_OBJECT
+
+protected:
+    int m_Id = 0;
+
+private slots:
+    void init() { m_Id = SelectMouse(); }
+
+    void cleanup()
+    {
+        g_UiReady = false;
+        g_LightUiFilling = false;
+        g_SensorUiFilling = false;
+    }
+};
 
 // Counts SigMouseOffLineo and its arguments.
 inline std::unique_ptr<QSignalSpy> OfflineSpy()

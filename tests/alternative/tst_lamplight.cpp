@@ -26,15 +26,6 @@ Q_DECLARE_METATYPE(FlashDataMap)
 
 namespace {
 
-template<typename T>
-T *Child(QWidget &page, const char *name)
-{
-    T *child = page.findChild<T *>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no child %s", name);
-    return child;
-}
-
 void Fill(LampLight &page, const FlashDataMap &map, bool slidersEnabled = true)
 {
     const char *slot = slidersEnabled ? "SlotUpDataLightUILight" : "SlotUpDataLightUIA";

@@ -49,21 +49,11 @@ void Drag(StopCloseTimeB &w, std::initializer_list<int> positions)
 
 } // namespace
 
-class TestSleepTime : public QObject
+class TestSleepTime : public OnSelectedMouse
 {
     Q_OBJECT
 
-    int m_Id = 0;
-
 private slots:
-    void init() { m_Id = SelectMouse(); }
-
-    void cleanup()
-    {
-        g_UiReady = false;
-        g_LightUiFilling = false;
-    }
-
     void coding_data()
     {
         QTest::addColumn<int>("entry");

@@ -1,32 +1,34 @@
-// The variant option widgets against a selected simulated mouse: which byte
-// each writes and with what, when they stay quiet, SensorRateB's mode signal
-// only after a write the mouse took, and the accessors that never send.
+// The variant option widgets and the row DPI editor against a selected
+// simulated mouse: which byte each writes and with what, when they stay
+// quiet, SensorRateB's mode signal only after a write the mouse took, the
+// accessors that never send, the DPI editor's snap, arming and level count.
 
 #include "TestMain.h"
 
 #include "AlternativeFixture.h"
+#include "DpiCode.h"
 #include "OptionWidgetsB.h"
+#include "SensorDPIB.h"
+#include "SensorDPIBForm.h"
 #include "SensorEffectB.h"
+#include "SensorState.h"
 
 #include <QCheckBox>
+#include <QColorDialog>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSlider>
 #include <QSpinBox>
 #include <QToolButton>
 
+#include <cstring>
 #include <functional>
+#include <utility>
 
 using namespace AlternativeTest;
 
 namespace {
-
-template <typename T>
-T *Child(QWidget &w, const char *name)
-{
-    T *child = w.findChild<T *>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no child %s", name);
-    return child;
-}
 
 // Builds a widget and clicks its control the given number of times.
 using Action = std::function<void(int mouse)>;
@@ -41,25 +43,84 @@ Action ClickOn(const char *name, int times = 1)
     };
 }
 
+// Collects the warnings Qt gives while it lives (and passes them on).
+class WarningLog
+{
+public:
+    WarningLog() { s_Previous = qInstallMessageHandler(&WarningLog::Handle); }
+    ~WarningLog() { qInstallMessageHandler(s_Previous); }
+    QStringList Take() { return std::exchange(s_Messages, {}); }
+
+private:
+    static void Handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        s_Messages << message;
+        if (s_Previous)
+            s_Previous(type, context, message);
+    }
+    static inline QtMessageHandler s_Previous = nullptr;
+    static inline QStringList s_Messages;
+};
+
+// The model's DPI ranges as the sensor page's refresh leaves them.
+void SetRanges(const QStringList &items)
+{
+    SensorState::Reset();
+    DpiCode::ReadRanges(items, nullptr, nullptr);
+}
+
+// A record of eight levels: level i has code 10 + i and colour (i, 2i, 3i).
+FlashDataMap EightLevels(int current)
+{
+    FlashDataMap map;
+    std::memset(static_cast<void *>(&map), 0, sizeof map);
+    for (int i = 0; i < 8; ++i)
+        map.DPILevel[i] = {quint8(10 + i), quint8(10 + i), 0, quint8(i), quint8(2 * i), quint8(3 * i)};
+    map.DPILevelCount = 8;
+    map.CurrentDPI = quint8(current);
+    return map;
+}
+
+// The colour "#0i0i0i" of level i.
+QString Grey(int i)
+{
+    const QString part = QString::number(i).rightJustified(2, QLatin1Char('0'));
+    return "#" + part + part + part;
+}
+
+// An editor filled as an owner would: eight counts, count 8, level i at
+// 100 * (i + 1) in Grey(i), the current level checked.
+void Fill(SensorDPIB &w, int current)
+{
+    const bool was = w.BlockChooseSignals(true);
+    w.ClearChooseItems();
+    for (int i = 0; i < 8; ++i)
+        w.InsertChooseItem(i, QString::number(i + 1));
+    w.SetChooseIndex(7);
+    w.BlockChooseSignals(was);
+    w.BlockSliderSignals(true);
+    for (int i = 0; i < 8; ++i) {
+        w.SetLevelText(i, QString::number(100 * (i + 1)));
+        w.SetLevelColor(i, Grey(i));
+    }
+    w.BlockSliderSignals(false);
+    w.ShowAllLevelColors();
+    w.SetLevelCount(8);
+    w.SetCurrentLevel(current);
+    g_SensorUiFilling = 1;
+    w.CheckLevelButton(current);
+    g_SensorUiFilling = 0;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Action)
 
-class TestVariants : public QObject
+class TestVariants : public OnSelectedMouse
 {
     Q_OBJECT
 
-    int m_Id = 0;
-
 private slots:
-    void init() { m_Id = SelectMouse(); }
-
-    void cleanup()
-    {
-        g_UiReady = false;
-        g_SensorUiFilling = false;
-    }
-
     void writes_data()
     {
         QTest::addColumn<Action>("action");
@@ -320,8 +381,8 @@ private slots:
         QTest::addColumn<Action>("action");
         QTest::newRow("mode -1") << Action([](int) {
             SensorEffectB w;
-            QVERIFY(QMetaObject::invokeMethod(&w, "on_Model_currentIndexChanged", Q_ARG(int, -1)));
-            QVERIFY(QMetaObject::invokeMethod(&w, "on_Model_currentIndexChanged", Q_ARG(int, 3)));
+            w.ChangeMode(-1);
+            w.ChangeMode(3);
             QVERIFY(!Child<QSlider>(w, "SpeedH")->isHidden());
         });
         QTest::newRow("SetModel") << Action([](int) {
@@ -357,6 +418,164 @@ private slots:
         SensorEffectB w;
         w.SetSpeed(3);
         QCOMPARE(DeviceByte(m_Id, 65), 3);
+    }
+
+    // The DPI editor snaps a level's value to the model's ranges and sends
+    // it, but the first change after construction or a level selection only
+    // arms it. A step of 0 or no number leaves the value unsnapped.
+    void dpiSnap_data()
+    {
+        QTest::addColumn<QStringList>("ranges");
+        QTest::addColumn<bool>("selectFirst");
+        QTest::addColumn<bool>("ready");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<int>("pageStep");
+        const QStringList step50 = {"100", "10000", "50", "0"};
+        QTest::newRow("step 50") << step50 << false << true << 1390 << 1350 << 50;
+        QTest::newRow("step 100") << QStringList{"100", "10000", "100", "0"} << false << true << 1390 << 1300 << 100;
+        QTest::newRow("step 0") << QStringList{"100", "10000", "0", "0"} << false << true << 1390 << 1390 << 50;
+        QTest::newRow("step no number") << QStringList{"100", "10000", "x", "0"} << false << true << 1390 << 1390
+                                        << 50;
+        QTest::newRow("gap to the next range")
+            << QStringList{"100", "5000", "50", "5200", "10000", "100", "0"} << false << true << 5100 << 5200 << 100;
+        QTest::newRow("after a level selection") << step50 << true << true << 1390 << 1350 << 50;
+        QTest::newRow("not ready still sends") << step50 << false << false << 1390 << 1350 << 50;
+    }
+
+    void dpiSnap()
+    {
+        QFETCH(QStringList, ranges);
+        QFETCH(bool, selectFirst);
+        QFETCH(bool, ready);
+        QFETCH(int, value);
+        QFETCH(int, shown);
+        QFETCH(int, pageStep);
+        SetRanges(ranges);
+        SensorDPIB w;
+        Ui_SensorDPIB *ui = w.Form();
+        if (selectFirst) {
+            w.SetSliderValue(700, 2);
+            QVERIFY(w.Armed());
+            w.SelectLevel(2);
+            QCOMPARE(DeviceByte(m_Id, 2), 2);
+        }
+        g_UiReady = ready;
+        const int before = HIDUsbSim::updateCount(m_Id);
+        w.SetSliderValue(800, 2);
+        QCOMPARE(ui->ValueBox(2)->value(), 800);
+        QCOMPARE(HIDUsbSim::updateCount(m_Id), before);
+        w.SetSliderValue(value, 2);
+        QCOMPARE(ui->ValueBox(2)->value(), shown);
+        QCOMPARE(ui->Slider(2)->value(), value);
+        QCOMPARE(ui->Slider(2)->pageStep(), pageStep);
+        QCOMPARE(HIDUsbSim::updateCount(m_Id), before + 1);
+        QCOMPARE(DeviceByte(m_Id, 15 + 6 * 2), shown / 50 - 1);
+        QCOMPARE(DeviceByte(m_Id, 16 + 6 * 2), shown / 50 - 1);
+        SensorState::Reset();
+    }
+
+    // A count below the current level trades the two levels on screen and on
+    // the mouse; a count index outside 0..7 changes nothing.
+    void dpiLevelCount_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("current"); // afterwards
+        QTest::addColumn<int>("count");   // byte 1 afterwards
+        QTest::addColumn<int>("updates");
+        QTest::newRow("8 to 4 from level 6") << 3 << 3 << 4 << 3;
+        QTest::newRow("8 to 7 keeps level 6") << 6 << 6 << 7 << 1;
+        QTest::newRow("index -1") << -1 << 6 << 8 << 0;
+        QTest::newRow("index 8") << 8 << 6 << 8 << 0;
+    }
+
+    void dpiLevelCount()
+    {
+        QFETCH(int, index);
+        QFETCH(int, current);
+        QFETCH(int, count);
+        QFETCH(int, updates);
+        FlashData::modifyAndSend([](FlashDataMap &m) { m = EightLevels(6); });
+        SensorDPIB w;
+        Ui_SensorDPIB *ui = w.Form();
+        Fill(w, 6);
+        const int before = HIDUsbSim::updateCount(m_Id);
+        if (index > 7)
+            QVERIFY(QMetaObject::invokeMethod(&w, "on_ChooseEvent_currentIndexChanged", Q_ARG(int, index)));
+        else
+            w.SetChooseIndex(index);
+        QCOMPARE(HIDUsbSim::updateCount(m_Id), before + updates);
+        QCOMPARE(DeviceByte(m_Id, 1), count);
+        QCOMPARE(DeviceByte(m_Id, 2), current);
+        QCOMPARE(w.CurrentLevel(), current);
+        QVERIFY(ui->Toggle(current)->isChecked());
+        const bool swapped = current != 6;
+        const int a = swapped ? 6 : current;
+        const int b = swapped ? current : 6;
+        // Level current holds what level 6 held, and the other way round.
+        QCOMPARE(ui->ValueBox(b)->value(), 100 * (a + 1));
+        QCOMPARE(ui->Slider(b)->value(), 100 * (a + 1));
+        QCOMPARE(ui->ValueBox(a)->value(), 100 * (b + 1));
+        QCOMPARE(w.LevelColor(b), Grey(a));
+        QCOMPARE(w.LevelColor(a), Grey(b));
+        QVERIFY(ui->ColorButton(b)->styleSheet().contains(Grey(a)));
+        QCOMPARE(DeviceByte(m_Id, 15 + 6 * b), 10 + a);
+        QCOMPARE(DeviceByte(m_Id, 20 + 6 * b), 3 * a);
+        QCOMPARE(DeviceByte(m_Id, 15 + 6 * a), 10 + b);
+        const int shown = (index >= 0 && index <= 7) ? index : 7;
+        for (int i = 0; i < 8; ++i) {
+            QCOMPARE(!ui->Slider(i)->isHidden(), i <= shown);
+            QCOMPARE(!ui->Toggle(i)->isHidden(), i <= shown);
+        }
+    }
+
+    // A checked toggle makes its level current; a colour picked in the
+    // dialog goes to the level whose button opened it.
+    void dpiToggleAndColour()
+    {
+        SensorDPIB w;
+        Ui_SensorDPIB *ui = w.Form();
+        ui->Toggle(5)->click();
+        QCOMPARE(DeviceByte(m_Id, 2), 5);
+        QCOMPARE(w.CurrentLevel(), 5);
+        ui->ColorButton(4)->click();
+        QVERIFY(w.ColorDialog()->isVisible());
+        QVERIFY(!w.ColorDialog()->isModal());
+        emit w.ColorDialog()->colorSelected(QColor(10, 200, 5));
+        QCOMPARE(w.LevelColor(4), QStringLiteral("#0ac805"));
+        QCOMPARE(DeviceByte(m_Id, 18 + 6 * 4), 10);
+        QCOMPARE(DeviceByte(m_Id, 19 + 6 * 4), 200);
+        QCOMPARE(DeviceByte(m_Id, 20 + 6 * 4), 5);
+        QVERIFY(ui->ColorButton(4)->styleSheet().contains(QLatin1String("background-color:#0ac805;")));
+    }
+
+    // Every picture the editor's sheets name is drawn beside the program.
+    void dpiPictures()
+    {
+        SensorDPIB w;
+        const QRegularExpression url(QStringLiteral("url\\(([^)]*)\\)"));
+        QSet<QString> pictures;
+        for (const QWidget *child : w.findChildren<QWidget *>()) {
+            auto it = url.globalMatch(child->styleSheet());
+            while (it.hasNext())
+                pictures << it.next().captured(1);
+        }
+        QCOMPARE(pictures.size(), 7); // combo face, list, arrows, handle, toggles
+        for (const QString &picture : pictures)
+            QVERIFY2(QFile::exists(picture), qPrintable(picture));
+    }
+
+    // Every slot of the variants has its child: building them leaves no
+    // warning of a by-name slot without one.
+    void byNameSlotsMatch()
+    {
+        WarningLog log;
+        {
+            SensorDPIB dpi;
+            SensorEffectB effect;
+        }
+        for (const QString &message : log.Take())
+            QVERIFY2(!message.contains(QLatin1String("connectSlotsByName")), qPrintable(message));
     }
 };
 
