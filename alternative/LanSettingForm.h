@@ -144,7 +144,9 @@ public:
         label_6 = new QLabel(Language);
         label_6->setObjectName(QStringLiteral("label_6"));
         label_6->setGeometry(QRect(120, 180, 301, 21));
-        label_6->setStyleSheet(QStringLiteral("color: rgba(255, 106, 0);"));
+        // Orange; the form's "rgba(255, 106, 0)" lacks its alpha and would
+        // not parse.
+        label_6->setStyleSheet(QStringLiteral("color: rgb(255, 106, 0);"));
 
         retranslateUi(dialog);
         QMetaObject::connectSlotsByName(dialog);

@@ -26,6 +26,7 @@
 #include "UpdateRegistry.h"
 #include "Worker.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
@@ -311,6 +312,41 @@ private slots:
         QCOMPARE(g_LastOnline.load(), !g_DeviceOnline.load());
     }
 
+    // The dialog's search is the shared one (versions compared as numbers,
+    // an older image does not end the scan); it keeps its choice apart from
+    // the settings page's.
+    void searchKeepsItsOwnImage_data()
+    {
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QList<int>>("versions"); // of a.bin, b.bin
+        QTest::addColumn<int>("chosen");          // index, -1 none
+        QTest::newRow("an older image first") << "v1.3" << QList<int>{0x0102, 0x0105} << 1;
+        QTest::newRow("1.10 ranks above 1.9") << "v1.9" << QList<int>{0x0110, 0x0108} << 0;
+        QTest::newRow("only the same and older") << "v1.5" << QList<int>{0x0105, 0x0104} << -1;
+    }
+
+    void searchKeepsItsOwnImage()
+    {
+        QFETCH(QString, current);
+        QFETCH(QList<int>, versions);
+        QFETCH(int, chosen);
+        PutImage("page.bin", 0xD2, 0x0101, "PageModel");
+        QVERIFY(FirmwareImage::FindFirmware(0xD2, QString(), "PageModel", 0x1A, 0x05));
+        const QByteArray pageImage = FirmwareImage::ChosenImage();
+        const QStringList files{"a.bin", "b.bin"};
+        for (int i = 0; i < files.size(); ++i)
+            PutImage(files.at(i), 0xD2, quint32(versions.at(i)), kMouseModel);
+
+        g_LanFirmwareImage = {"stale"};
+        QCOMPARE(LanSetting::FindFirmware(0xD2, current, kMouseModel, 0x1A, 0x05), chosen >= 0);
+        if (chosen < 0)
+            QVERIFY(g_LanFirmwareImage.isEmpty());
+        else
+            QCOMPARE(g_LanFirmwareImage, QList<QByteArray>{HIDUsbSim::makeFirmwareImage(
+                                             0xD2, 0x1A, 0x05, quint32(versions.at(chosen)), kMouseModel)});
+        QCOMPARE(FirmwareImage::ChosenImage(), pageImage);
+    }
+
     // While a flash runs the bar over the button counts dots after the
     // UpDating text, four steps round.
     void updatingTextCountsDots()
@@ -404,9 +440,9 @@ private slots:
         QVERIFY(!dialog->isVisible());
         const QStringList calls = HIDUsbSim::calls();
         const QString path = g_CurrentDevice.get().Path;
-        QVERIFY2(!calls.isEmpty() && calls.last() == "UsbServerC_Start(" + path + ", " + path + ", callback)",
+        QVERIFY2(calls.contains("StartUsbChanged(callback, 600)")
+                     && calls.last() == "UsbServerC_Start(" + path + ", " + path + ", callback)",
                  qPrintable(calls.join("\n")));
-        QVERIFY(calls.filter("StartUsbChanged(callback").size() >= 2); // the device list's, then the worker's
     }
 
     // The main frame's settings button is hidden; its slot opens the dialog
