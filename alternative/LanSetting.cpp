@@ -41,7 +41,6 @@ LanSetting::LanSetting(QWidget *parent)
     , ui(new Ui_LanSetting)
 {
     ui->setupUi(this);
-    m_PicturePath = PictureFolder();
 
     // The progress bars lie over the update buttons and the warning line
     // holds a placeholder: both appear only while a check needs them.
@@ -155,7 +154,7 @@ void LanSetting::mousePressEvent(QMouseEvent *event)
 void LanSetting::mouseMoveEvent(QMouseEvent *event)
 {
     if (event->buttons() == Qt::LeftButton && !isMaximized() && !m_DragOffset.isNull()
-        && QRect(0, 0, 548, 302).contains(event->pos()))
+        && rect().contains(event->pos()))
         move(event->globalPos() - m_DragOffset);
 }
 
