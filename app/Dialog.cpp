@@ -7,6 +7,7 @@
 #include "FlashDataMap.h"
 #include "FormSetting.h"
 #include "HIDUsb.h"
+#include "LanSetting.h"
 #include "Macro.h"
 #include "PostMsg.h"
 #include "Sensor.h"
@@ -238,8 +239,11 @@ void Dialog::on_UpArrow_clicked()
 
 void Dialog::on_SetButton_clicked()
 {
-    // The button is hidden from construction on; the older settings dialog it
-    // would open is not part of this build.
+    // The button is hidden from construction on: nothing reaches this.
+    LanSetting dialog;
+    dialog.ShowVersion();
+    DialogSkeleton::MoveOver(&dialog, this, 0, 0);
+    dialog.exec();
 }
 
 void Dialog::changeEvent(QEvent *event)

@@ -136,6 +136,15 @@ bool ForEachMatchingImage(int kind, const QString &modelName, int cid, int mid,
     return true;
 }
 
+bool SearchImage(int kind, QString version, QString modelName, int cid, int mid, QByteArray *chosen)
+{
+    QByteArray image;
+    const bool result = scan(kind, version, modelName, cid, mid, &image);
+    if (chosen)
+        *chosen = image;
+    return result;
+}
+
 bool FindFirmware(int kind, QString version, QString modelName, int cid, int mid)
 {
     {
@@ -143,7 +152,7 @@ bool FindFirmware(int kind, QString version, QString modelName, int cid, int mid
         g_FirmwareImage.clear();
     }
     QByteArray chosen;
-    const bool result = scan(kind, version, modelName, cid, mid, &chosen);
+    const bool result = SearchImage(kind, version, modelName, cid, mid, &chosen);
     if (!chosen.isEmpty()) {
         std::lock_guard<std::mutex> guard(g_ImageMutex);
         g_FirmwareImage = QList<QByteArray>() << chosen;

@@ -69,6 +69,10 @@ bool ForEachMatchingImage(int kind, const QString &modelName, int cid, int mid,
 // equal ones the last in name order. The chosen image is kept as
 // ChosenImage().
 bool FindFirmware(int kind, QString version, QString modelName, int cid, int mid);
+// The same search handing the chosen image to *chosen (emptied first, left
+// empty when none was chosen) instead of keeping it, for a window that keeps
+// its chosen image apart from this one.
+bool SearchImage(int kind, QString version, QString modelName, int cid, int mid, QByteArray *chosen);
 // The same scan without keeping anything; false at once for an empty version.
 bool CheckFirmware(int kind, QString version, QString modelName, int cid, int mid);
 // The check for the current device's model: kind 0xD2 against its "MM"

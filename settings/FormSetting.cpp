@@ -6,7 +6,6 @@
 #include "DialogSkeleton.h"
 #include "FirmwareImage.h"
 #include "GlobalState.h"
-#include "HIDUsb.h"
 #include "MacroIni.h"
 #include "Match.h"
 #include "MouseSettings.h"
@@ -14,7 +13,6 @@
 #include "Progress.h"
 #include "Skin.h"
 #include "UpDateWarning.h"
-#include "Worker.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -218,14 +216,20 @@ void FormSetting::on_pushButton_clicked()
     notice.exec();
 }
 
+bool FormSetting::OpenWebLink(const QString &text)
+{
+    // The link is whatever Net.xml put on a button; only a web address is
+    // handed to the desktop, never a local file or a program.
+    const QUrl url(text, QUrl::TolerantMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != "http" && scheme != "https"))
+        return false;
+    return QDesktopServices::openUrl(url);
+}
+
 void FormSetting::on_pushButton_3_clicked()
 {
-    // The link is whatever Net.xml put on the button; only a web address is
-    // handed to the desktop, never a local file or a program.
-    const QUrl url(ui->pushButton_3->text(), QUrl::TolerantMode);
-    const QString scheme = url.scheme().toLower();
-    if (url.isValid() && (scheme == "http" || scheme == "https"))
-        QDesktopServices::openUrl(url);
+    OpenWebLink(ui->pushButton_3->text());
 }
 
 void FormSetting::on_pushButton_2_clicked()
@@ -234,18 +238,7 @@ void FormSetting::on_pushButton_2_clicked()
     match.InitMatch();
     DialogSkeleton::MoveOver(&match, this, -70, -30);
     match.exec();
-
-    // Closing the dialog registered the device list's hot-plug callback, and
-    // the pairing connection sends its reports to the pairing callback. Both
-    // go back to the worker, unless the window went back to the device list
-    // meanwhile (the receiver vanished), which keeps its own.
-    if (g_MainPageActive != 1)
-        return;
-    StartUsbChanged(Worker::UsbChangedCallBack, 600);
-    if (!g_DevicePath.isPlaceholder()) {
-        const std::string path = g_DevicePath.get();
-        UsbServerC_Start(path.c_str(), path.c_str(), Worker::DeviceDataCallBack);
-    }
+    Match::ReturnLinkToWorker();
 }
 
 void FormSetting::on_pushButton_5_clicked()

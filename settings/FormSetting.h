@@ -65,6 +65,9 @@ public:
     static bool FindFirmware(int kind, QString version, QString modelName, int cid, int mid);
     static bool CheckFirmware(int kind, QString version, QString modelName, int cid, int mid);
     static bool IsUpdateAvailable(int kind, QString version, int receiverClass);
+    // Opens a maker's web link of Net.xml on the desktop: http and https
+    // addresses only. False when the text is none or was not opened.
+    static bool OpenWebLink(const QString &text);
 
     // The update run: one step of the step machine (once a second per
     // running row), the end of a row's run, and the library's callback.

@@ -22,6 +22,7 @@
 #include "Progress.h"
 #include "UpDateWarning.h"
 #include "UpdateRegistry.h"
+#include "UpdateTargets.h"
 
 #include <QDebug>
 #include <QDir>
@@ -47,27 +48,6 @@ constexpr int PopupDy = -65;
 QMutex s_MouseVerMutex;
 QString s_MouseVerCid;
 QString s_MouseVerMid;
-
-// The receiver that belongs to the current device: its own for a wireless
-// mouse; for a mouse on its cable, the one receiver listed beside it.
-const DeviceAllInfo *ReceiverEntryBeside(const QList<DeviceAllInfo> &list)
-{
-    if (list.size() != 2)
-        return nullptr;
-    for (const DeviceAllInfo &entry : list)
-        if (!entry.StatusBytes.isEmpty() && !entry.Wired)
-            return &entry;
-    return nullptr;
-}
-
-int UpdateReceiverClass()
-{
-    const DeviceAllInfo current = g_CurrentDevice.get();
-    if (!current.Wired)
-        return ModelInfo::ReceiverClassOf(current.ReceiverType);
-    const DeviceAllInfo *receiver = ReceiverEntryBeside(g_DeviceList);
-    return receiver ? ModelInfo::ReceiverClassOf(receiver->ReceiverType) : 0;
-}
 
 std::atomic<int> &StateOf(int kind)
 {
@@ -118,7 +98,7 @@ FormSetting::UpdateRow FormSetting::Row(int kind)
 
 void FormSetting::StartUpdateRun(int kind)
 {
-    g_UpdateDongleClass = UpdateReceiverClass();
+    g_UpdateDongleClass = UpdateTargets::CurrentReceiverClass();
     const UpdateRow row = Row(kind);
     if (g_DongleUpdateState == 1 || g_MouseUpdateState == 1 || *row.latest || *row.otherTimerFlag) {
         if (*row.latest) {
@@ -271,11 +251,7 @@ void FormSetting::CheckUpdate(int step, int kind, QString currentVersion)
         if (!receiver) {
             found = FindFirmware(kind, currentVersion, model.MouseFirmwareName(), g_UpdateCID, g_UpdateMID);
         } else if (receiverClass == 4 || receiverClass == 2) {
-            int version = 0;
-            const QByteArray path = donglePaths.first().toUtf8();
-            const QString versionText = UsbFinderC_GetSlaveVersion(path.constData(), &version)
-                                            ? DeviceDiscovery::VersionText(quint32(version) & 0xFFFF)
-                                            : QString();
+            const QString versionText = UpdateTargets::ReceiverOwnVersion(donglePaths.first());
             found = FindFirmware(kind, versionText, model.Text(ModelInfo::ReceiverFirmwareKeyOf(receiverClass)),
                                  g_UpdateCID, g_UpdateMID);
         } else {
@@ -445,18 +421,11 @@ void FormSetting::SetVer(int index)
     case 5: {
         if (index == 5)
             SetVer(4);
-        const DeviceAllInfo current = g_CurrentDevice.get();
-        QString receiverText;
-        if (current.Online && current.Wired) {
-            const DeviceAllInfo *receiver = ReceiverEntryBeside(g_DeviceList);
-            if (receiver)
-                receiverText = receiver->ReceiverVersion;
-        } else {
-            receiverText = current.ReceiverVersion;
-        }
-        const QString mouseText = current.Online ? current.MouseVersion : QString();
+        const UpdateTargets::VersionTexts shown = UpdateTargets::ShownVersions();
+        const QString &receiverText = shown.Receiver;
+        const QString &mouseText = shown.Mouse;
         if (index == 0 && QDir(FirmwareImage::Folder()).exists()) {
-            const int receiverClass = UpdateReceiverClass();
+            const int receiverClass = UpdateTargets::CurrentReceiverClass();
             g_MouseUpdatePending = IsUpdateAvailable(FirmwareImage::KindMouse, mouseText, receiverClass);
             g_DongleUpdatePending = IsUpdateAvailable(FirmwareImage::KindReceiver, receiverText, receiverClass);
             ui->Mouse->setStyleSheet(g_MouseUpdatePending ? UpdateOfferedLook() : PlainLook());

@@ -8,6 +8,7 @@
 #include "HIDUsb.h"
 #include "PostMsg.h"
 #include "ButtonText.h"
+#include "Worker.h"
 #include "Skin.h"
 
 #include <QCoreApplication>
@@ -157,6 +158,17 @@ void Match::InitMatch()
 
     if (g_MatchUsbTimer)
         g_MatchUsbTimer->start(100);
+}
+
+void Match::ReturnLinkToWorker()
+{
+    if (g_MainPageActive != 1)
+        return;
+    StartUsbChanged(Worker::UsbChangedCallBack, 600);
+    if (!g_DevicePath.isPlaceholder()) {
+        const std::string path = g_DevicePath.get();
+        UsbServerC_Start(path.c_str(), path.c_str(), Worker::DeviceDataCallBack);
+    }
 }
 
 void Match::on_MatchButton_clicked()

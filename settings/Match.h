@@ -35,6 +35,13 @@ public:
     ~Match() override;
 
     void InitMatch();
+    // After the dialog has ended in the main frame: its close registered the
+    // device list's hot-plug callback and the pairing connection sends its
+    // reports to the pairing callback; both go back to the worker. Nothing
+    // happens when the window went back to the device list meanwhile (the
+    // receiver vanished), which keeps its own. Every opener in the main
+    // frame calls it after exec().
+    static void ReturnLinkToWorker();
     void EnterPair();
     static void PairCallBack(unsigned char *header, int headerLength, unsigned char *data, int dataLength);
 

@@ -17,6 +17,7 @@
 #include "HIDUsbSim.h"
 #include "InportFail.h"
 #include "KeyNumberLimit.h"
+#include "LanSetting.h"
 #include "LanguageLoader.h"
 #include "LeftButtonOnly.h"
 #include "MacroIni.h"
@@ -155,6 +156,7 @@ void TestLanguageFiles::everyKeyReadIsInEveryFile()
         RePair o;
         SameMacro p;
         addKey q;
+        LanSetting r;
     }
     const QMap<QString, QSet<QString>> read = LanguageLoader::RequestedKeys();
     QVERIFY(read.contains("SameMacro"));
