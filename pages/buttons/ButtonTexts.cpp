@@ -60,7 +60,8 @@ LanguageLoader::KeyTable Buttoninterface::LanguageKeys()
     const bool toolTips = LanguageLoader::StoredIndex() == kToolTipLanguage;
     for (const char *element : kTextElements) {
         QAbstractButton *button = findChild<QAbstractButton *>(QLatin1String(element));
-        Q_ASSERT(button);
+        if (!button)
+            continue;
         keys.insert(QLatin1String(element), [this, button](const QString &t) {
             m_SectionRead = true;
             button->setText(t);
