@@ -3,12 +3,15 @@
 // waits from the emission until the page has rebuilt its labels, its function
 // cache and the debounce selector. A helper thread plays the callback and
 // times each emission; the GUI thread serves them as in the utility.
+// A language switch of the button page is timed with six buttons bound to
+// macros, so each switch relabels them and rewrites their six macro files.
 // The sensor page is measured the same way, and then end to end for its DPI
 // slider: value changes per second, each through the snap, the code
 // conversion and the field setter's round trip to the simulated mouse.
 // Run by hand from the build's application folder: bench_pages [runs].
 
 #include "Buttoninterface.h"
+#include "DeviceCache.h"
 #include "HIDUsb.h"
 #include "HIDUsbSim.h"
 #include "Sensor.h"
@@ -18,9 +21,11 @@
 #include "GlobalState.h"
 #include "PostMsg.h"
 #include "UserPaths.h"
+#include "Worker.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -76,6 +81,49 @@ std::vector<qint64> timeHandOvers(QApplication &app, int runs, HandOver handOver
 }
 
 void ignoreReports(unsigned char *, int, unsigned char *, int) {}
+
+// Six buttons bound to the macros "m1".."m6", each with a file of 40 rows in
+// the macro folder, and a cache file for the selected device, so a language
+// change relabels from the record (and cuts each macro file to its mode line).
+void benchLanguageSwitch(int runs)
+{
+    g_CurrentDevice.update([](DeviceAllInfo &d) { d.ModelIndex = 0; }); // six buttons
+    FlashDataMap record = busyRecord();
+    QByteArray rows;
+    for (int i = 0; i < 20; ++i)
+        rows += "0x04 1 0\n10ms\n";
+    for (int b = 0; b < 6; ++b) {
+        const QByteArray name = "m" + QByteArray::number(b + 1);
+        record.Keys[b] = KeyFunction{6, quint8(b), 1};
+        MacroRecord &m = record.Macros[b];
+        std::memset(&m, 0, sizeof m);
+        std::memcpy(m.Name, name.constData(), size_t(name.size()));
+        m.NameLength = quint8(name.size());
+        QFile file(UserPaths::macroPageFolder() + "/" + name + ".ini");
+        if (file.open(QIODevice::WriteOnly))
+            file.write("1\n" + rows);
+    }
+    FlashData::replace(record);
+    const QString cache = QStringLiteral("Device_CID01_MID01.bin");
+    DeviceCache::Write(cache, record);
+    g_DeviceInfoName.set(cache);
+
+    const int switches = std::max(10, runs / 10);
+    std::vector<qint64> took;
+    took.reserve(size_t(switches));
+    for (int i = 0; i < switches; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        PostMsg::GetInstance()->EmitChangeLanguage(i % 2 ? 3 : 5);
+        took.push_back(timer.nsecsElapsed());
+    }
+    std::sort(took.begin(), took.end());
+    auto at = [&](double q) { return double(took[size_t(q * double(took.size() - 1))]) / 1e6; };
+    std::printf("button page language switch, six macro buttons (%d switches): median %.2f ms, p90 %.2f ms\n",
+                switches, at(0.5), at(0.9));
+    PostMsg::GetInstance()->EmitChangeLanguage(0);
+    g_DeviceInfoName.set(QString());
+}
 
 void benchSensorPage(QApplication &app, int runs)
 {
@@ -165,6 +213,8 @@ int main(int argc, char *argv[])
     std::printf("button page full refresh, data callback held (%d runs): median %.1f us, p90 %.1f us, max %.1f us\n",
                 runs, at(0.5), at(0.9), at(1.0));
     std::printf("acknowledgement set: %d\n", int(g_ButtonPageUpdated));
+
+    benchLanguageSwitch(runs);
 
     benchSensorPage(app, runs);
     std::printf("sensor acknowledgement set: %d\n", int(g_SensorPageUpdated));

@@ -514,9 +514,14 @@ void Buttoninterface::mousePressEvent(QMouseEvent *event)
 
 void Buttoninterface::FillFromRecord(const FlashDataMap &record)
 {
-    const ModelInfo model(g_CurrentDevice.get());
-    m_SensorModel = model.SensorName();
-    const int n = ModelKeyCount(model);
+    m_SensorModel = ModelInfo(g_CurrentDevice.get()).SensorName();
+    RelabelFromRecord(record);
+    ui->DebunceButton->SetCurrentIndex(record.Debounce);
+}
+
+void Buttoninterface::RelabelFromRecord(const FlashDataMap &record)
+{
+    const int n = ModelKeyCount(ModelInfo(g_CurrentDevice.get()));
     m_KeyTypes.clear();
     m_KeyParam1s.clear();
     m_KeyParam2s.clear();
@@ -527,7 +532,6 @@ void Buttoninterface::FillFromRecord(const FlashDataMap &record)
     }
     for (int i = 0; i < n; ++i)
         UpDataButtonText(i, m_KeyTypes.at(i), m_KeyParam1s.at(i), m_KeyParam2s.at(i), record);
-    ui->DebunceButton->SetCurrentIndex(record.Debounce);
 }
 
 void Buttoninterface::SlotUpDataButtonUIButton(FlashDataMap DataMap)

@@ -108,6 +108,25 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
 
+    // ---- texts of the language files' section "Buttoninterface" (ButtonTexts.cpp)
+    // The function menu's font follows the language even without a file; the
+    // section sets texts, the import and export tool tips (Japanese only), the
+    // two prefixes and the debounce items; after it, with a readable cache
+    // file of the selected device, a change relabels the selectors from the
+    // current record and every load re-texts the configuration items.
+    void BeforeLanguageLoad(int index) override;
+    LanguageLoader::KeyTable LanguageKeys() override;
+    void AfterLanguageLoad(int index, bool opened) override;
+
+private:
+    // Function cache and selector labels from a record's button functions.
+    void RelabelFromRecord(const FlashDataMap &record);
+    // The configuration items in the current prefix; count and current item
+    // kept, no signal sent.
+    void RetextConfigItems();
+    bool m_FirstLanguageLoaded = false;
+    bool m_SectionRead = false;
+
 private slots:
     // Selectors and number marks.
     void on_FireKey_clicked();

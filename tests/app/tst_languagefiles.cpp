@@ -18,6 +18,7 @@
 #include "InportFail.h"
 #include "KeyNumberLimit.h"
 #include "LanSetting.h"
+#include "LanguageFileTexts.h"
 #include "LanguageLoader.h"
 #include "LeftButtonOnly.h"
 #include "MacroIni.h"
@@ -122,6 +123,7 @@ class TestLanguageFiles : public QObject
 private slots:
     void initTestCase();
     void everyKeyReadIsInEveryFile();
+    void buttonSectionIsWholeAndTranslated();
     void brokenFileFallsBackToEnglish_data();
     void brokenFileFallsBackToEnglish();
 };
@@ -177,6 +179,36 @@ void TestLanguageFiles::everyKeyReadIsInEveryFile()
     }
     missing.sort();
     QVERIFY2(missing.isEmpty(), qPrintable("texts the code reads but a file lacks:\n" + missing.join("\n")));
+}
+
+void TestLanguageFiles::buttonSectionIsWholeAndTranslated()
+{
+    // The button page's section: exactly the elements the page reads, plus
+    // the export notice's text (read by the export, which runs later); every
+    // text translated, and the macro prefix the macro page's own.
+    if (!LanguageLoader::RequestedKeys().contains("Buttoninterface"))
+        new DialogMain; // lives until the process ends, as in the utility
+    QSet<QString> expected = LanguageLoader::RequestedKeys().value("Buttoninterface");
+    QCOMPARE(expected.size(), 53 + 3 + 20); // widgets, label_3 and the prefixes, debounce items
+    expected.insert("ExportFail");
+
+    const QHash<QString, QString> english = OrvikTest::SectionTexts(0, "Buttoninterface");
+    for (int index = 0; index < 6; ++index) {
+        const QString name = LanguageLoader::FileName(index);
+        QString error;
+        const QSet<QString> elements = SectionsOf(LanguageLoader::FilePath(index), &error).value("Buttoninterface");
+        QVERIFY2(error.isEmpty(), qPrintable(name + ": " + error));
+        QCOMPARE(elements, expected);
+        const QHash<QString, QString> texts = OrvikTest::SectionTexts(index, "Buttoninterface");
+        QCOMPARE(texts.value("Macro_"), OrvikTest::SectionTexts(index, "Macro").value("MacroReal"));
+        for (const QString &element : expected) {
+            const QString text = texts.value(element);
+            QVERIFY2(!text.trimmed().isEmpty(), qPrintable(name + ": " + element));
+            // Every file but the English one is in a non-Latin script.
+            if (index != 0)
+                QVERIFY2(text != english.value(element), qPrintable(name + ": " + element + " reads as English"));
+        }
+    }
 }
 
 void TestLanguageFiles::brokenFileFallsBackToEnglish_data()

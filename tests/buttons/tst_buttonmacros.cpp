@@ -318,6 +318,13 @@ void TestButtonMacros::refusedNamesTouchNoFile()
     QCOMPARE(spy.count(), 0);
     QVERIFY(ui->RightKey->text().endsWith(QString::fromUtf8(name))); // the label still shows
     QCOMPARE(FilesOutsideMacroFolder(), before);
+    // A language change relabels from the record too (the device has its
+    // cache file since the first read).
+    PostMsg::GetInstance()->EmitChangeLanguage(1);
+    PostMsg::GetInstance()->EmitChangeLanguage(0);
+    QCOMPARE(spy.count(), 0);
+    QVERIFY(ui->RightKey->text().endsWith(QString::fromUtf8(name)));
+    QCOMPARE(FilesOutsideMacroFolder(), before);
     QVERIFY(!QFile::exists(UserPaths::macroPageFolder() + "/.ini"));
     bool ok = true;
     m_Page->ReadMacroFile(QString::fromUtf8(name), 1, &ok);

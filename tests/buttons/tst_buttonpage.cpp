@@ -21,6 +21,7 @@
 #include "GlobalState.h"
 #include "GroupKey.h"
 #include "HIDUsbSim.h"
+#include "LanguageFileTexts.h"
 #include "KeyHookPlatform.h"
 #include "LeftButtonOnly.h"
 #include "MouseOffLine.h"
@@ -513,14 +514,14 @@ void TestButtonPage::reopening()
 void TestButtonPage::refreshShowsLabelsAndSendsNothing_data()
 {
     QTest::addColumn<QList<QList<int>>>("keys"); // per device button: type, p1, p2
-    QTest::addColumn<QStringList>("labels");     // item names; "=" prefix: a literal label
+    QTest::addColumn<QStringList>("labels");     // item names; "=" prefix: a literal label; "@": a macro's name
     QTest::addColumn<int>("debounce");
     QTest::newRow("types 0 to 5")
         << QList<QList<int>>{{0, 0, 0}, {1, 8, 0}, {2, 3, 0}, {3, 2, 0}, {4, 20, 1}, {5, 0, 0}}
         << QStringList{"DPI_5", "BackKey_2", "VolumeUp_10", "VolumeDown_2", "DPI_6", "=Ctrl+Shift+A"} << 7;
     QTest::newRow("types 6 to 11")
         << QList<QList<int>>{{6, 0, 254}, {7, 0, 0}, {8, 3, 0}, {9, 0, 0}, {10, 15, 0}, {11, 1, 0}}
-        << QStringList{"=Mac1", "DPI_2", "VolumeUp_6", "DPI_3", "=DPI_4-800", "VolumeUp_14"} << 20;
+        << QStringList{"@Mac1", "DPI_2", "VolumeUp_6", "DPI_3", "=DPI_4-800", "VolumeUp_14"} << 20;
 }
 
 void TestButtonPage::refreshShowsLabelsAndSendsNothing()
@@ -551,6 +552,9 @@ void TestButtonPage::refreshShowsLabelsAndSendsNothing()
             expected = ui->DPI_4->text() + "-800";
         else if (expected.startsWith('='))
             expected = expected.mid(1);
+        else if (expected.startsWith('@')) // after the language's macro prefix
+            expected = OrvikTest::SectionTexts(LanguageLoader::StoredIndex(), "Buttoninterface").value("Macro_")
+                + expected.mid(1);
         else
             expected = Button(expected)->text();
         QCOMPARE(Button(kSelectors[b])->text(), expected);
