@@ -136,6 +136,17 @@ inline void SetMacro(FlashDataMap &record, int button, const QByteArray &name, i
     m.Events[1] = MacroEvent{1, 1, 0x04, 0};
 }
 
+// Data rows "name": macro names from a record that must never become a file
+// path (each would reach outside the macro folder or name no file).
+inline void RefusedMacroNameRows()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("parent path") << QByteArray("../../Macro");
+    QTest::newRow("sub-folder") << QByteArray("a/b");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("dot dot") << QByteArray("..");
+}
+
 // Every file of the per-user folder outside the macro folder, with its bytes.
 inline QMap<QString, QByteArray> FilesOutsideMacroFolder()
 {

@@ -251,11 +251,7 @@ void TestButtonMacros::refreshRewritesTheMacroFile()
 
 void TestButtonMacros::refusedNamesTouchNoFile_data()
 {
-    QTest::addColumn<QByteArray>("name");
-    QTest::newRow("parent path") << QByteArray("../../Macro");
-    QTest::newRow("sub-folder") << QByteArray("a/b");
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("dot dot") << QByteArray("..");
+    RefusedMacroNameRows();
 }
 
 void TestButtonMacros::refusedNamesTouchNoFile()

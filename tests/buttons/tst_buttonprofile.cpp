@@ -414,11 +414,7 @@ void TestButtonProfile::unwritableExport()
 
 void TestButtonProfile::importedMacroNamesTouchNoFile_data()
 {
-    QTest::addColumn<QByteArray>("name");
-    QTest::newRow("parent path") << QByteArray("../../Macro");
-    QTest::newRow("sub-folder") << QByteArray("a/b");
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("dot dot") << QByteArray("..");
+    RefusedMacroNameRows();
 }
 
 void TestButtonProfile::importedMacroNamesTouchNoFile()
