@@ -247,9 +247,12 @@ void TestButtonProfile::resetWithoutClearing()
     HIDUsbSim::setOnline(m_Mouse, online);
     HIDUsbSim::clearCalls();
     const int readsBefore = HIDUsbSim::callCount("UsbServer_ReadAllFlashData");
+    UpDataParam *readWait = m_Window->MainFramePage()->ApplyDialog();
+    bool readWaitShown = false;
     bool confirmShown = false;
     bool noticeShown = false;
     WatchPtr watch = Watch([&] {
+        readWaitShown = readWaitShown || readWait->isVisible();
         QWidget *modal = QApplication::activeModalWidget();
         if (auto *confirm = qobject_cast<ContainReset *>(modal)) {
             confirmShown = true;
@@ -267,10 +270,10 @@ void TestButtonProfile::resetWithoutClearing()
     QCOMPARE(g_ProfileLoading.load(), 0);
     QVERIFY(g_PollTimer->isActive());
     if (!online) {
-        // The mouse coming back starts a read; let its wait dialog end.
-        UpDataParam *wait = m_Window->MainFramePage()->ApplyDialog();
+        // The mouse coming back starts a read; let its wait dialog come and go.
         QTRY_VERIFY_WITH_TIMEOUT(HIDUsbSim::callCount("UsbServer_ReadAllFlashData") > readsBefore, 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(!wait->isVisible(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(readWaitShown, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!readWait->isVisible(), 20000);
     }
 }
 
