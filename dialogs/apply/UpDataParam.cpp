@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
+#include <QSaveFile>
 #include <QTimer>
 
 #include <cstring>
@@ -29,6 +30,15 @@ QString FieldText(const QByteArray &block)
 {
     const int zero = block.indexOf('\0');
     return QString::fromUtf8(zero < 0 ? block : block.left(zero));
+}
+
+// A fixed text field: the text's UTF-8 bytes cut or zero-filled to its size
+// (a text of the whole size or more keeps no zero byte).
+QByteArray FieldBytes(const QString &text)
+{
+    QByteArray field = text.toUtf8().left(ProfileFile::FieldSize);
+    field.append(QByteArray(ProfileFile::FieldSize - field.size(), '\0'));
+    return field;
 }
 
 bool BothPagesAcknowledged()
@@ -188,7 +198,7 @@ int UpDataParam::ReadProfileFile(QString path, FlashDataMap *out)
     }
     file.close();
 
-    if (FieldText(blocks[0]) != QLatin1String("Varno"))
+    if (FieldText(blocks[0]) != QLatin1String(ProfileFile::Tag))
         return 1;
 
     const ModelInfo model(g_CurrentDevice.get());
@@ -202,6 +212,28 @@ int UpDataParam::ReadProfileFile(QString path, FlashDataMap *out)
 
     const int maxLevels = model.DpiMaxGrade();
     return out->DPILevelCount > maxLevels ? 2 : 0;
+}
+
+bool UpDataParam::WriteProfileFile(const QString &path, const FlashDataMap &record)
+{
+    // Through a save file: a full disk or a vanished folder must not leave a
+    // cut file that looks like a good configuration.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray blocks[3] = {
+        FieldBytes(QLatin1String(ProfileFile::Tag)),
+        FieldBytes(ModelInfo(g_CurrentDevice.get()).SensorName()),
+        QByteArray(reinterpret_cast<const char *>(&record), int(sizeof record)),
+    };
+    QDataStream stream(&file);
+    for (const QByteArray &block : blocks)
+        stream.writeBytes(block.constData(), uint(block.size()));
+    if (stream.status() != QDataStream::Ok) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 void UpDataParam::SlotChangeLanguage(int index)

@@ -18,6 +18,15 @@
 class QTimer;
 class Ui_UpDataParam;
 
+// The exported configuration file: three QDataStream byte blocks (a 32-bit
+// big-endian length, then the bytes): the maker tag, the sensor name of the
+// mouse's model, the parameter record. The two text fields are read up to
+// their first zero byte; a written file holds 10464 bytes.
+namespace ProfileFile {
+constexpr char Tag[] = "Varno";
+constexpr int FieldSize = 12; // the tag's and the sensor name's blocks
+} // namespace ProfileFile
+
 // 1 while the button page's import dialog exists (its texts then read as the
 // import's); GUI thread only.
 extern int g_ImportingProfile;
@@ -38,6 +47,10 @@ public:
     // record block of the wrong size included), 2 for another sensor or with
     // more DPI levels than the current model offers.
     static int ReadProfileFile(QString path, FlashDataMap *out);
+    // Writes record as a configuration file of the current model; false when
+    // the file could not be written whole (nothing is left at path then, and
+    // a file that was there stays as it was).
+    static bool WriteProfileFile(const QString &path, const FlashDataMap &record);
 
     // One wait step: processes events for 500 ms.
     static void WaitStep(int ms = 500);

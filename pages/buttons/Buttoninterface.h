@@ -214,6 +214,11 @@ private slots:
     void on_ProjectChoose_activated(int index);
     void on_ProjectChoose_currentIndexChanged(int index);
 
+    // Reset, configuration import and export (ButtonProfile.cpp).
+    void on_Reset_clicked();
+    void on_ImportData_clicked();
+    void on_OutputData_clicked();
+
 private:
     void InitButtonGroup();
     void InitMacroButton();

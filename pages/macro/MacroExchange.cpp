@@ -3,6 +3,7 @@
 
 #include "MacroExchange.h"
 
+#include "FileDialogs.h"
 #include "Macro.h"
 #include "MacroForm.h"
 #include "MacroRecordCodec.h"
@@ -12,9 +13,7 @@
 #include <QButtonGroup>
 #include <QDataStream>
 #include <QDebug>
-#include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QSaveFile>
 
 namespace MacroExchange {
@@ -214,8 +213,7 @@ void Macro::ExPortMacro()
 {
     if (!HasSelectedMacro())
         return;
-    const QString fileName = QFileDialog::getSaveFileName(this, QStringLiteral("FileSave"), QDir::homePath(),
-                                                          QStringLiteral("File(*.ini)"));
+    const QString fileName = FileDialogs::Save(this, QStringLiteral("FileSave"), QStringLiteral("File(*.ini)"));
     if (fileName.isEmpty())
         return;
 
@@ -240,8 +238,7 @@ void Macro::ExPortMacro()
 
 void Macro::InPortMacro()
 {
-    const QString fileName = QFileDialog::getOpenFileName(this, QStringLiteral("SelectFile"), QDir::homePath(),
-                                                          QStringLiteral("File(*.ini)"));
+    const QString fileName = FileDialogs::Open(this, QStringLiteral("SelectFile"), QStringLiteral("File(*.ini)"));
     if (fileName.isEmpty())
         return;
     QFile file(fileName);

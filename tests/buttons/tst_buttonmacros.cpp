@@ -58,44 +58,6 @@ private:
         dir.removeRecursively();
         QDir().mkpath(UserPaths::macroPageFolder());
     }
-    // Every file of the per-user folder outside the macro folder, with its bytes.
-    static QMap<QString, QByteArray> FilesOutsideMacroFolder()
-    {
-        QMap<QString, QByteArray> files;
-        const QString macroFolder = UserPaths::macroPageFolder();
-        QDirIterator it(UserPaths::userFolder(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString path = it.next();
-            // The log grows by itself; everything else must stay as it was.
-            if (path.startsWith(macroFolder + "/") || path.startsWith(UserPaths::logFolder() + "/"))
-                continue;
-            QFile file(path);
-            if (file.open(QIODevice::ReadOnly))
-                files.insert(path, file.readAll());
-        }
-        return files;
-    }
-    FlashDataMap BaseRecord() const
-    {
-        FlashDataMap record = FlashData::snapshot();
-        const int factory[6][3] = {{1, 1, 0}, {1, 2, 0}, {1, 4, 0}, {1, 8, 0}, {1, 16, 0}, {2, 1, 0}};
-        for (int i = 0; i < 6; ++i)
-            SetKey(record, i, factory[i][0], factory[i][1], factory[i][2]);
-        std::memset(record.KeyEvents, 0, sizeof record.KeyEvents);
-        std::memset(record.Macros, 0, sizeof record.Macros);
-        return record;
-    }
-    static void SetMacro(FlashDataMap &record, int button, const QByteArray &name, int mode)
-    {
-        SetKey(record, button, 6, button, mode);
-        MacroRecord &m = record.Macros[button];
-        std::memset(&m, 0, sizeof m);
-        std::memcpy(m.Name, name.constData(), size_t(qMin(name.size(), 30)));
-        m.NameLength = quint8(qMin(name.size(), 30));
-        m.EventCount = 2;
-        m.Events[0] = MacroEvent{0, 1, 0x04, 10};
-        m.Events[1] = MacroEvent{1, 1, 0x04, 0};
-    }
     QToolButton *MacroButton(const QString &text) const
     {
         for (QToolButton *b : m_Page->MacroButtons())
@@ -112,20 +74,10 @@ private:
 
 void TestButtonMacros::initTestCase()
 {
-    Startup::PrepareUserFolders();
-    HIDUsbSim::reset();
-    HIDUsbSim::DeviceSetup receiver;
-    receiver.name = "rx";
-    receiver.mouse = "m1";
-    m_Mouse = HIDUsbSim::plug(receiver);
-    m_Window = new DialogMain; // lives until the process ends, as in the utility
-    m_Window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_Window));
-    QVERIFY(SelectOnlyTile(m_Window));
-    QVERIFY(HIDUsbSim::waitIdle());
-    m_Page = m_Window->MainFramePage()->ButtonPage();
+    OpenButtonPage(&m_Window, &m_Page, &m_Mouse);
+    if (QTest::currentTestFailed())
+        return;
     ui = m_Page->Form();
-    QVERIFY(g_UiReady);
 }
 
 void TestButtonMacros::init()
@@ -299,11 +251,7 @@ void TestButtonMacros::refreshRewritesTheMacroFile()
 
 void TestButtonMacros::refusedNamesTouchNoFile_data()
 {
-    QTest::addColumn<QByteArray>("name");
-    QTest::newRow("parent path") << QByteArray("../../Macro");
-    QTest::newRow("sub-folder") << QByteArray("a/b");
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("dot dot") << QByteArray("..");
+    RefusedMacroNameRows();
 }
 
 void TestButtonMacros::refusedNamesTouchNoFile()
