@@ -1,16 +1,19 @@
 // Start-up figures of the utility against a minimal Qt widget program
-// started the same way (a child process of this program, offscreen, fresh
+// started the same way (child processes of this program, offscreen, fresh
 // per-user folder, private temporary and runtime folders so a running copy
-// of the utility cannot hold the single-instance key):
+// of the utility cannot hold the single-instance key; the two are started in
+// turn, so both meet the same load of the machine):
 //  - time from process start to the first paint of the first window (the
 //    device list for the utility, one empty frameless 1020 x 700 dialog for
-//    the minimal program);
+//    the minimal program, bench_minimal_program beside this program);
+//  - CPU time the process has used by then;
 //  - resident memory at that same moment, for both programs;
 //  - for the utility also the resident memory after the first full read of a
 //    simulated mouse (no counterpart in the minimal program).
-// Usage: bench_startup [runs]   (default 5)
+// Usage: bench_startup [runs]   (default 5; the figures are medians)
 
 #include "DialogMain.h"
+#include "FirstPaint.h"
 #include "FlashDataMap.h"
 #include "GlobalState.h"
 #include "HIDUsbSim.h"
@@ -18,10 +21,8 @@
 #include "DialogChange.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -36,55 +37,9 @@
 
 namespace {
 
-long ResidentKiB()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
-void Report(const char *what, long value)
-{
-    std::printf("%s %ld\n", what, value);
-    std::fflush(stdout);
-}
-
-// Calls done once, right after the window's first paint has been flushed:
-// the top-level window gets its paint event before its children, so the
-// zero timer posted from it runs when the whole window is on screen.
-class FirstPaint : public QObject
-{
-public:
-    FirstPaint(QWidget *window, std::function<void()> done) : QObject(window), m_Done(std::move(done))
-    {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && m_Done) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, std::move(m_Done));
-            m_Done = nullptr;
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> m_Done;
-};
-
-void ReportFirstPaint()
-{
-    Report("shown", 0);
-    Report("rss", ResidentKiB());
-}
+using BenchChild::FirstPaint;
+using BenchChild::Report;
+using BenchChild::ResidentKiB;
 
 // The utility: start-up as main runs it; once the device list is shown,
 // plug a mouse, select it and wait for its first full read.
@@ -92,7 +47,7 @@ int UtilityChild(int argc, char **argv)
 {
     Startup::SetWindowHook([](QWidget *window) {
         new FirstPaint(window, [window] {
-            ReportFirstPaint();
+            BenchChild::ReportFirstPaint();
             HIDUsbSim::DeviceSetup receiver;
             receiver.mouse = "m1";
             HIDUsbSim::plug(receiver);
@@ -116,27 +71,16 @@ int UtilityChild(int argc, char **argv)
     return Startup::Run(argc, argv);
 }
 
-int MinimalChild(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QDialog window(nullptr, Qt::FramelessWindowHint);
-    window.setFixedSize(1020, 700);
-    new FirstPaint(&window, [] {
-        ReportFirstPaint();
-        std::_Exit(0);
-    });
-    window.show();
-    return app.exec();
-}
-
 struct Sample
 {
     double shownMs = -1;
+    long cpuMs = -1;
     long rssKiB = -1;
     long rssReadKiB = -1;
 };
 
-Sample RunChild(const QString &role)
+// program with arguments, as a child with its own per-user folder.
+Sample RunChild(const QString &program, const QStringList &arguments)
 {
     QTemporaryDir home;
     QDir().mkpath(home.path() + "/tmp");
@@ -155,7 +99,7 @@ Sample RunChild(const QString &role)
     child.setProcessChannelMode(QProcess::SeparateChannels);
     QElapsedTimer clock;
     clock.start();
-    child.start(QCoreApplication::applicationFilePath(), { "--child", role });
+    child.start(program, arguments);
     QByteArray pending;
     while (child.state() != QProcess::NotRunning || child.bytesAvailable()) {
         child.waitForReadyRead(100);
@@ -166,6 +110,8 @@ Sample RunChild(const QString &role)
             pending.remove(0, eol + 1);
             if (parts.size() == 2 && parts[0] == "shown")
                 sample.shownMs = clock.nsecsElapsed() / 1e6;
+            else if (parts.size() == 2 && parts[0] == "cpu")
+                sample.cpuMs = parts[1].toLong();
             else if (parts.size() == 2 && parts[0] == "rss")
                 sample.rssKiB = parts[1].toLong();
             else if (parts.size() == 2 && parts[0] == "rss_read")
@@ -192,22 +138,24 @@ double Median(std::vector<double> values)
 
 int main(int argc, char *argv[])
 {
-    if (argc > 2 && std::strcmp(argv[1], "--child") == 0) {
+    if (argc > 2 && std::strcmp(argv[1], "--child") == 0 && std::strcmp(argv[2], "utility") == 0) {
         char *args[] = { argv[0], nullptr };
-        int n = 1;
-        if (std::strcmp(argv[2], "utility") == 0)
-            return UtilityChild(n, args);
-        return MinimalChild(n, args);
+        return UtilityChild(1, args);
     }
 
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? qMax(1, atoi(argv[1])) : 5;
-    std::vector<double> appShown, minShown, appRss, minRss, appRead;
+    const QString minimal = QCoreApplication::applicationDirPath() + "/bench_minimal_program";
+    std::vector<double> appShown, minShown, appCpu, minCpu, appRss, minRss, appRead;
     for (int i = 0; i < runs; ++i) {
-        const Sample a = RunChild("utility");
-        const Sample m = RunChild("minimal");
+        const Sample a = RunChild(QCoreApplication::applicationFilePath(), { "--child", "utility" });
+        const Sample m = RunChild(minimal, {});
         if (a.shownMs >= 0)
             appShown.push_back(a.shownMs);
+        if (a.cpuMs >= 0)
+            appCpu.push_back(double(a.cpuMs));
+        if (m.cpuMs >= 0)
+            minCpu.push_back(double(m.cpuMs));
         if (a.rssKiB >= 0)
             appRss.push_back(double(a.rssKiB));
         if (a.rssReadKiB >= 0)
@@ -218,11 +166,14 @@ int main(int argc, char *argv[])
             minRss.push_back(double(m.rssKiB));
     }
     const double as = Median(appShown), ms = Median(minShown), ar = Median(appRss), mr = Median(minRss);
+    const double ac = Median(appCpu), mc = Median(minCpu);
     std::printf("runs: %d (medians)\n", runs);
     std::printf("start to first paint: utility %.1f ms, minimal %.1f ms, ratio %.2f\n", as, ms,
                 ms > 0 ? as / ms : 0.0);
+    std::printf("CPU time to first paint: utility %.0f ms, minimal %.0f ms, ratio %.2f\n", ac, mc,
+                mc > 0 ? ac / mc : 0.0);
     std::printf("resident memory at first paint: utility %.0f KiB, minimal %.0f KiB, ratio %.2f\n", ar, mr,
                 mr > 0 ? ar / mr : 0.0);
     std::printf("resident memory of the utility after the first full read: %.0f KiB\n", Median(appRead));
-    return (as < 0 || ar < 0) ? 1 : 0;
+    return (as < 0 || ar < 0 || ms < 0) ? 1 : 0;
 }

@@ -93,14 +93,9 @@ void ReportBrokenFile(const QString &path, const QString &fault)
 // A language file is usable when it opens and is a well-formed document
 // whose document element is "Total". Checked whole before anything is
 // applied, so a file cut short never leaves half its texts behind.
-bool UsableLabelsFile(const QString &path)
+bool UsableLabelsData(const QString &path, const QByteArray &data)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        ReportBrokenFile(path, file.errorString());
-        return false;
-    }
-    QXmlStreamReader check(file.readAll());
+    QXmlStreamReader check(data);
     bool rootSeen = false;
     while (!check.atEnd()) {
         check.readNext();
@@ -121,6 +116,59 @@ bool UsableLabelsFile(const QString &path)
     return true;
 }
 
+// At start-up every window loads the same file one after the other. The file
+// is read each time, but checked whole only when its bytes differ from the
+// ones checked last; the windows' readers then also share one copy of them.
+struct CheckedFile
+{
+    QString path;
+    QByteArray data;
+    bool usable = false;
+};
+CheckedFile s_lastChecked;
+
+// Reads path into data and tells whether it is a usable labels file.
+bool ReadLabelsFile(const QString &path, QByteArray &data)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        ReportBrokenFile(path, file.errorString());
+        return false;
+    }
+    data = file.readAll();
+    file.close();
+    {
+        std::lock_guard<std::mutex> lock(s_recordMutex);
+        if (s_lastChecked.path == path && s_lastChecked.data == data) {
+            data = s_lastChecked.data;
+            return s_lastChecked.usable;
+        }
+    }
+    const bool usable = UsableLabelsData(path, data);
+    std::lock_guard<std::mutex> lock(s_recordMutex);
+    s_lastChecked = CheckedFile{ path, data, usable };
+    return usable;
+}
+
+// The walk of LoadFile on bytes already read.
+void WalkLabels(const QByteArray &data, const QString &root, const QStringList &sections,
+                const LanguageLoader::KeyTable &keys, LanguageReaderPtr &reader)
+{
+    reader.reset(new LanguageReader(data));
+    QXmlStreamReader &r = *reader;
+    r.readNext();
+    while (!r.atEnd()) {
+        if (r.isStartElement()) {
+            if (r.name() == root)
+                LanguageLoader::ReadTotalElement(r, sections, keys);
+            else
+                r.raiseError(QCoreApplication::translate("LanguageLoader", "Not a labels file"));
+        } else {
+            r.readNext();
+        }
+    }
+}
+
 } // namespace
 
 bool LanguageLoader::Load(int index, const QString &section, const KeyTable &keys, LanguageReaderPtr &reader)
@@ -135,13 +183,15 @@ bool LanguageLoader::Load(int index, const QString &section, const KeyTable &key
     // windows never keep another language while the selector says this one.
     // With the English file broken too the windows keep the texts they have.
     QString path = FilePath(index);
-    if (!UsableLabelsFile(path)) {
+    QByteArray data;
+    if (!ReadLabelsFile(path, data)) {
         const QString english = FilePath(0);
-        if (path == english || !UsableLabelsFile(english))
+        if (path == english || !ReadLabelsFile(english, data))
             return false;
         path = english;
     }
-    return LoadFile(path, QStringLiteral("Total"), QStringList(section), keys, reader);
+    WalkLabels(data, QStringLiteral("Total"), QStringList(section), keys, reader);
+    return true;
 }
 
 QMap<QString, QSet<QString>> LanguageLoader::RequestedKeys()
@@ -160,20 +210,7 @@ bool LanguageLoader::LoadFile(const QString &path, const QString &root, const QS
     // after the load never refers to the closed file.
     const QByteArray data = file.readAll();
     file.close();
-
-    reader.reset(new LanguageReader(data));
-    QXmlStreamReader &r = *reader;
-    r.readNext();
-    while (!r.atEnd()) {
-        if (r.isStartElement()) {
-            if (r.name() == root)
-                ReadTotalElement(r, sections, keys);
-            else
-                r.raiseError(QCoreApplication::translate("LanguageLoader", "Not a labels file"));
-        } else {
-            r.readNext();
-        }
-    }
+    WalkLabels(data, root, sections, keys, reader);
     return true;
 }
 

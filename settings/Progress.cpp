@@ -4,6 +4,7 @@
 #include "FormSetting.h"
 #include "PostMsg.h"
 #include "ButtonText.h"
+#include "SheetOnShow.h"
 #include "Skin.h"
 
 #include <QCoreApplication>
@@ -22,9 +23,11 @@ Progress::Progress(QWidget *parent)
     connect(PostMsg::GetInstance(), &PostMsg::SigCloseProgress, this, &Progress::SlotCloseProgress);
 
     ui->label->setStyleSheet(LabelSheet(Skin::Rgb(QStringLiteral("LabelColor"))));
-    ui->NewHong->setStyleSheet(ConfirmSheet(Skin::Rgb(QStringLiteral("ButtonColor")), m_PicturePath));
-    ui->CloseButton->setStyleSheet(CloseSheet(m_PicturePath));
-    ui->AddDelayTimeA->setStyleSheet(BackgroundSheet(QStringLiteral("AddDelayTimeA"), m_PicturePath));
+    // Built with the settings page at start and shown only for an update (if
+    // ever): its pictures are decoded when it is first shown.
+    SheetOnShow::Set(ui->NewHong, ConfirmSheet(Skin::Rgb(QStringLiteral("ButtonColor")), m_PicturePath), this);
+    SheetOnShow::Set(ui->CloseButton, CloseSheet(m_PicturePath), this);
+    SheetOnShow::Set(ui->AddDelayTimeA, BackgroundSheet(QStringLiteral("AddDelayTimeA"), m_PicturePath), this);
 
     LoadStoredLanguage();
     connect(PostMsg::GetInstance(), &PostMsg::SigProgress, this, &Progress::SlotProgress);

@@ -2,6 +2,7 @@
 #include "UpDateWarningForm.h"
 
 #include "ButtonText.h"
+#include "SheetOnShow.h"
 #include "Skin.h"
 
 #include <QCoreApplication>
@@ -18,9 +19,11 @@ UpDateWarning::UpDateWarning(QWidget *parent)
     InitSkeleton();
 
     ui->label->setStyleSheet(LabelSheet(Skin::Rgb(QStringLiteral("LabelColor"))));
-    ui->NewHong->setStyleSheet(ConfirmSheet(Skin::Rgb(QStringLiteral("ButtonColor")), m_PicturePath));
-    ui->CloseButton->setStyleSheet(CloseSheet(m_PicturePath));
-    ui->WarningFrame->setStyleSheet(BackgroundSheet(QStringLiteral("WarningFrame"), m_PicturePath));
+    // Built with the settings page at start and shown only for an update (if
+    // ever): its pictures are decoded when it is first shown.
+    SheetOnShow::Set(ui->NewHong, ConfirmSheet(Skin::Rgb(QStringLiteral("ButtonColor")), m_PicturePath), this);
+    SheetOnShow::Set(ui->CloseButton, CloseSheet(m_PicturePath), this);
+    SheetOnShow::Set(ui->WarningFrame, BackgroundSheet(QStringLiteral("WarningFrame"), m_PicturePath), this);
 
     LoadStoredLanguage();
     ui->NewHong->setShortcut(QKeySequence(Qt::Key_Return));

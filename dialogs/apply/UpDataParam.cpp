@@ -7,6 +7,7 @@
 #include "GlobalState.h"
 #include "InportFail.h"
 #include "PostMsg.h"
+#include "SheetOnShow.h"
 #include "Skin.h"
 #include "Worker.h"
 
@@ -65,9 +66,13 @@ UpDataParam::UpDataParam(QWidget *parent)
     connect(m_Timer, &QTimer::timeout, this, &UpDataParam::onTimeupDestroy);
 
     ui->label->setStyleSheet("QLabel{color: rgb(" + Skin::Rgb("LabelColor") + ";);}");
-    ui->UpDataParamA->setStyleSheet(
-        "#UpDataParamA{border:0px;background-position:center;background-repeat:no-repeat;background-image: url("
-        + m_PicturePath + "BackGround.png" + ");}");
+    // Built with the main frame at start and shown at the first read: its
+    // picture is decoded when it is first shown.
+    SheetOnShow::Set(ui->UpDataParamA,
+                     "#UpDataParamA{border:0px;background-position:center;background-repeat:no-repeat;"
+                     "background-image: url("
+                         + m_PicturePath + "BackGround.png" + ");}",
+                     this);
 
     SlotChangeLanguage(LanguageLoader::StoredIndex());
 }

@@ -1,6 +1,7 @@
 // Windows that are hidden at start get their pictures when they are first
 // shown: the main frame behind the device list, the device list's version
-// notice and the tray icon must look, once shown, as their pictures draw them.
+// notice, the dialogs built at start (apply-and-wait, update progress, update
+// notice) and the tray icon must look, once shown, as their pictures draw them.
 
 #include "TestMain.h"
 
@@ -9,13 +10,21 @@
 #include "DialogMain.h"
 #include "HIDUsbSim.h"
 #include "PostMsg.h"
+#include "Progress.h"
 #include "Startup.h"
+#include "UpDataParam.h"
+#include "UpDateWarning.h"
 
 #include <QFrame>
 #include <QPixmap>
 #include <QStackedWidget>
 #include <QSystemTrayIcon>
 #include <QToolButton>
+
+#include <functional>
+#include <memory>
+
+Q_DECLARE_METATYPE(std::function<QDialog *()>)
 
 namespace {
 
@@ -56,6 +65,8 @@ class TestShownLook : public QObject
 private slots:
     void initTestCase();
     void mainFrameShowsItsPicturesOnceShown();
+    void dialogBuiltAtStartShowsItsPicturesOnceShown_data();
+    void dialogBuiltAtStartShowsItsPicturesOnceShown();
     void versionNoticeShowsItsPicturesOnceShown();
     void trayIconShowsTheLogoOnceShown();
 
@@ -115,6 +126,40 @@ void TestShownLook::versionNoticeShowsItsPicturesOnceShown()
     QVERIFY2(ShareOfPicture(notice, PicturePath("WarningDialog/BackGround.png")) > 0.9,
              "the notice's background picture is not what shows");
     notice->hide();
+}
+
+void TestShownLook::dialogBuiltAtStartShowsItsPicturesOnceShown_data()
+{
+    QTest::addColumn<std::function<QDialog *()>>("make");
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("apply and wait") << std::function<QDialog *()>([] { return new UpDataParam; })
+                                    << "UpDataParamA" << QString();
+    QTest::newRow("update progress") << std::function<QDialog *()>([] { return new Progress; })
+                                     << "AddDelayTimeA" << "CloseButton";
+    QTest::newRow("update notice") << std::function<QDialog *()>([] { return new UpDateWarning; })
+                                   << "WarningFrame" << "NewHong";
+}
+
+void TestShownLook::dialogBuiltAtStartShowsItsPicturesOnceShown()
+{
+    QFETCH(std::function<QDialog *()>, make);
+    QFETCH(QString, frame);
+    QFETCH(QString, button);
+    std::unique_ptr<QDialog> dialog(make());
+    QFrame *background = dialog->findChild<QFrame *>(frame);
+    QVERIFY(background);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QVERIFY(background->styleSheet().contains("WarningDialog/BackGround.png"));
+    QVERIFY2(ShareOfPicture(background, PicturePath("WarningDialog/BackGround.png")) > 0.9,
+             "the dialog's background picture is not what shows");
+    if (!button.isEmpty()) {
+        QToolButton *answer = dialog->findChild<QToolButton *>(button);
+        QVERIFY(answer);
+        QVERIFY(answer->styleSheet().contains("WarningDialog/"));
+    }
+    dialog->hide();
 }
 
 void TestShownLook::trayIconShowsTheLogoOnceShown()
