@@ -6,6 +6,7 @@
 #include "DialogMain.h"
 #include "FlashDataMap.h"
 #include "FormSetting.h"
+#include "GlobalState.h"
 #include "HIDUsb.h"
 #include "Macro.h"
 #include "PostMsg.h"

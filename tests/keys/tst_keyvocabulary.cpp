@@ -3,6 +3,7 @@
 
 #include "TestMain.h"
 
+#include "GlobalState.h"
 #include "KeyVocabulary.h"
 
 #include <cstring>

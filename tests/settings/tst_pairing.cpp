@@ -12,6 +12,7 @@
 
 #include "ConfigIni.h"
 #include "DeviceDiscovery.h"
+#include "GlobalState.h"
 #include "Match.h"
 
 #include <QElapsedTimer>

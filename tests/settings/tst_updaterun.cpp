@@ -12,6 +12,7 @@
 #include "DeviceDiscovery.h"
 #include "FirmwareImage.h"
 #include "FormSettingForm.h"
+#include "GlobalState.h"
 #include "Progress.h"
 #include "UpDateWarning.h"
 #include "UpdateRegistry.h"
