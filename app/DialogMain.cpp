@@ -14,6 +14,7 @@
 #include "PairingGate.h"
 #include "PostMsg.h"
 #include "RegistryStore.h"
+#include "SettingsState.h"
 #include "Skin.h"
 #include "UserPaths.h"
 #include "WindowSystem.h"

@@ -16,6 +16,7 @@
 #include "PairingGate.h"
 #include "PostMsg.h"
 #include "QuestiondialogB.h"
+#include "SettingsState.h"
 #include "UpdateRegistry.h"
 #include "SheetOnShow.h"
 #include "Skin.h"

@@ -8,6 +8,7 @@
 #include "HIDUsb.h"
 #include "PostMsg.h"
 #include "ButtonText.h"
+#include "SettingsState.h"
 #include "Skin.h"
 
 #include <QCoreApplication>
@@ -22,20 +23,15 @@
 #include <QTimer>
 #include <QToolButton>
 
-std::atomic<bool> g_PairChosenDevice {false};
-std::atomic<int> g_MatchStatus {0};
-std::atomic<bool> g_MatchStarted {false};
-std::atomic<bool> g_MatchSuspendedMainPage {false};
+namespace {
+std::atomic<int> s_PairTimeoutMs {Match::DefaultPairTimeoutMs};
 int g_MatchDotCount = 0;
 QString g_MatchButtonColor;
 QString g_MatchPictureDir;
 QTimer *g_MatchPairTimer = nullptr;
 QTimer *g_MatchUsbTimer = nullptr;
 QTimer *g_MatchTextTimer = nullptr;
-
-namespace {
-std::atomic<int> s_PairTimeoutMs {Match::DefaultPairTimeoutMs};
-}
+} // namespace
 
 void MatchResumeMainPage()
 {

@@ -4,6 +4,7 @@
 #include "FormSetting.h"
 #include "PostMsg.h"
 #include "ButtonText.h"
+#include "SettingsState.h"
 #include "Skin.h"
 
 #include <QCoreApplication>

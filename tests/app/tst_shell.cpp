@@ -26,6 +26,7 @@
 #include "MouseOffLine.h"
 #include "PostMsg.h"
 #include "RegistryStore.h"
+#include "SettingsState.h"
 #include "Skin.h"
 #include "Startup.h"
 #include "UpDataParam.h"

@@ -19,6 +19,7 @@
 #include "Match.h"
 #include "PostMsg.h"
 #include "RegistryStore.h"
+#include "SettingsState.h"
 #include "UpDateRepair.h"
 
 #include <QAbstractButton>

@@ -13,6 +13,7 @@
 #include "MacroIni.h"
 #include "PostMsg.h"
 #include "Progress.h"
+#include "SettingsState.h"
 #include "UpDateRepair.h"
 #include "UpDateWarning.h"
 

@@ -14,6 +14,7 @@
 #include "PostMsg.h"
 #include "Sensor.h"
 #include "SensorForm.h"
+#include "SettingsState.h"
 #include "UserPaths.h"
 #include "Worker.h"
 

@@ -17,6 +17,7 @@
 #include "LanguageLoader.h"
 #include "PostMsg.h"
 #include "Progress.h"
+#include "SettingsState.h"
 #include "UpDateRepair.h"
 #include "UpdateRegistry.h"
 

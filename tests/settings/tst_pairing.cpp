@@ -14,6 +14,7 @@
 #include "DeviceDiscovery.h"
 #include "GlobalState.h"
 #include "Match.h"
+#include "SettingsState.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

@@ -16,6 +16,7 @@
 #include "FlashDataMap.h"
 #include "MacroIni.h"
 #include "MouseOffLine.h"
+#include "SettingsState.h"
 #include "UpDateWarning.h"
 
 #include <QCheckBox>

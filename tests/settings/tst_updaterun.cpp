@@ -14,6 +14,7 @@
 #include "FormSettingForm.h"
 #include "GlobalState.h"
 #include "Progress.h"
+#include "SettingsState.h"
 #include "UpDateWarning.h"
 #include "UpdateRegistry.h"
 
