@@ -2,6 +2,7 @@
 #include "DialogMainForm.h"
 
 #include "DeviceDiscovery.h"
+#include "DeviceListState.h"
 #include "Dialog.h"
 #include "DialogChange.h"
 #include "EventWait.h"

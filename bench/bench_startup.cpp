@@ -11,6 +11,7 @@
 // Usage: bench_startup [runs]   (default 5)
 
 #include "DialogMain.h"
+#include "DeviceListState.h"
 #include "FlashDataMap.h"
 #include "GlobalState.h"
 #include "HIDUsbSim.h"

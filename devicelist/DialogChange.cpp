@@ -3,6 +3,7 @@
 
 #include "DeviceAllInfo.h"
 #include "DeviceDiscovery.h"
+#include "DeviceListState.h"
 #include "DialogSkeleton.h"
 #include "EventWait.h"
 #include "FirmwareImage.h"
@@ -32,19 +33,6 @@
 #include <QPointer>
 #include <QThread>
 #include <QTimer>
-
-DialogChange *g_DeviceListPage = nullptr;
-int g_DeviceTotal = 0;
-QString g_DeviceListPicturePath;
-QString g_Label2Text;
-QString g_RepairDeviceText;
-QString g_OfflineTips1Text;
-QString g_OfflineTips2Text;
-QString g_MouseIsNewTipsText;
-QList<QWidget *> g_TileButtons;
-QList<QWidget *> g_TileOfflineMarks;
-QList<QWidget *> g_TileLinkMarks;
-QList<QWidget *> g_TileClassIcons;
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "ConfigIni.h"
 #include "DataSetters.h"
 #include "Buttoninterface.h"
+#include "DeviceListState.h"
 #include "Dialog.h"
 #include "FormSetting.h"
 #include "Macro.h"

@@ -4,6 +4,7 @@
 // callback do, selecting a simulated mouse in the running utility, and
 // building records.
 
+#include "DeviceListState.h"
 #include "DialogChange.h"
 #include "DialogMain.h"
 #include "Dialog.h"

@@ -9,6 +9,7 @@
 #include "ContainReset.h"
 #include "DeviceAllInfo.h"
 #include "DeviceDiscovery.h"
+#include "DeviceListState.h"
 #include "DialogChange.h"
 #include "FirmwareImage.h"
 #include "FormSetting.h"

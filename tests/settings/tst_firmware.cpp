@@ -8,6 +8,7 @@
 
 #include "ContainReset.h"
 #include "DeviceDiscovery.h"
+#include "DeviceListState.h"
 #include "DialogChange.h"
 #include "FirmwareImage.h"
 #include "GlobalState.h"

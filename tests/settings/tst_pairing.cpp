@@ -12,6 +12,7 @@
 
 #include "ConfigIni.h"
 #include "DeviceDiscovery.h"
+#include "DeviceListState.h"
 #include "GlobalState.h"
 #include "Match.h"
 #include "SettingsState.h"
