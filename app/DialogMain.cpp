@@ -5,6 +5,7 @@
 #include "DeviceListState.h"
 #include "Dialog.h"
 #include "DialogChange.h"
+#include "DialogsState.h"
 #include "EventWait.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"

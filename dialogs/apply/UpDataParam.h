@@ -18,10 +18,6 @@
 class QTimer;
 class Ui_UpDataParam;
 
-// 1 while the button page's import dialog exists (its texts then read as the
-// import's); GUI thread only.
-extern int g_ImportingProfile;
-
 class UpDataParam : public QDialog
 {
     Q_OBJECT

@@ -3,6 +3,7 @@
 
 #include "TestMain.h"
 
+#include "DialogsState.h"
 #include "FlashDataMap.h"
 #include "GlobalState.h"
 #include "Dialog.h"

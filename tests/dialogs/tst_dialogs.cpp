@@ -6,6 +6,7 @@
 
 #include "TestMain.h"
 
+#include "DialogsState.h"
 #include "DialogTestHelpers.h"
 #include "ConfigIni.h"
 #include "DialogSkeleton.h"
