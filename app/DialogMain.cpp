@@ -11,6 +11,7 @@
 #include "HIDUsb.h"
 #include "MacroIni.h"
 #include "Macro.h"
+#include "MacroState.h"
 #include "Match.h"
 #include "MouseOffLine.h"
 #include "PairingGate.h"

@@ -13,6 +13,7 @@
 #include "MacroRecordCodec.h"
 #include "DataSetters.h"
 #include "GlobalState.h"
+#include "MacroState.h"
 #include "PostMsg.h"
 #include "QuestionDialog.h"
 #include "SameMacro.h"
@@ -28,8 +29,6 @@
 #include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
-
-std::atomic<bool> g_MacroRecording { false };
 
 namespace {
 

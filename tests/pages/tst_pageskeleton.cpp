@@ -10,6 +10,7 @@
 #include "GlobalState.h"
 #include "LanguageLoader.h"
 #include "Macro.h"
+#include "MacroState.h"
 #include "PageSkeleton.h"
 #include "PostMsg.h"
 #include "Sensor.h"

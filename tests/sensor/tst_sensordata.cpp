@@ -205,7 +205,7 @@ void TestSensorData::everyModelValueRoundTrips()
     QVERIFY(!groups.isEmpty());
     for (int n : groups) {
         const QString group = "Drive" + QString::number(n);
-        SensorState::Reset();
+        SensorState::ResetState();
         g_SensorDefineNames = QStringList(file.names.begin(), file.names.end());
         g_SensorDefineValues = QList<int>(file.values.begin(), file.values.end());
         g_SensorModel = config->GetValue(group, "Sensor");
