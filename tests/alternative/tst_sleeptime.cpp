@@ -5,6 +5,7 @@
 
 #include "AlternativeFixture.h"
 #include "StopCloseTime.h"
+#include "TestState.h"
 
 #include <QComboBox>
 #include <QSlider>
@@ -56,12 +57,10 @@ class TestSleepTime : public QObject
     int m_Id = 0;
 
 private slots:
-    void init() { m_Id = SelectMouse(); }
-
-    void cleanup()
+    void init()
     {
-        g_UiReady = false;
-        g_LightUiFilling = false;
+        OrvikTest::ResetAllState();
+        m_Id = SelectMouse();
     }
 
     void coding_data()

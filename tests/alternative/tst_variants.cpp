@@ -7,6 +7,7 @@
 #include "AlternativeFixture.h"
 #include "OptionWidgetsB.h"
 #include "SensorEffectB.h"
+#include "TestState.h"
 
 #include <QCheckBox>
 #include <QSlider>
@@ -52,12 +53,10 @@ class TestVariants : public QObject
     int m_Id = 0;
 
 private slots:
-    void init() { m_Id = SelectMouse(); }
-
-    void cleanup()
+    void init()
     {
-        g_UiReady = false;
-        g_SensorUiFilling = false;
+        OrvikTest::ResetAllState();
+        m_Id = SelectMouse();
     }
 
     void writes_data()

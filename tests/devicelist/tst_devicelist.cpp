@@ -21,6 +21,7 @@
 #include "PostMsg.h"
 #include "RegistryStore.h"
 #include "SettingsState.h"
+#include "TestState.h"
 #include "UpDateRepair.h"
 
 #include <QAbstractButton>
@@ -240,16 +241,6 @@ class TestDeviceList : public QObject
 private:
     DialogChange *m_Page = nullptr;
 
-    static void ResetSelectionState()
-    {
-        g_MainPageActive = 0;
-        g_WorkerRunEnable = false;
-        g_PairChosenDevice = false;
-        g_DongleUpdatePending = false;
-        g_ChosenDevice = DeviceAllInfo();
-        g_CurrentDevice.set(DeviceAllInfo());
-    }
-
 private slots:
     void initTestCase()
     {
@@ -269,16 +260,15 @@ private slots:
 
     void init()
     {
+        OrvikTest::ResetAllState();
         ClearImages();
         RegistryStore::remove(RegistryStore::mouseTestKey(), "UpdateFailInfo");
         RegistryStore::remove(RegistryStore::mouseTestKey(), kMouseVer);
         RegistryStore::remove(RegistryStore::mouseTestKey(), "MouseVer26");
-        ResetSelectionState();
     }
 
     void cleanup()
     {
-        ResetSelectionState();
         // Tiles retired during a test are deleted through the event loop.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

@@ -12,6 +12,7 @@
 #include "DialogSkeleton.h"
 #include "PostMsg.h"
 #include "Skin.h"
+#include "TestState.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -26,9 +27,8 @@ class TestDialogs : public QObject
 private slots:
     void init()
     {
+        OrvikTest::ResetAllState();
         SetStoredLanguage(0);
-        g_MouseOffLineIndex = 0;
-        g_InportResult = 0;
     }
 
     void placement_data()

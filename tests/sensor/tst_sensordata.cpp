@@ -12,6 +12,7 @@
 #include "DriverSensorFile.h"
 #include "LanguageLoader.h"
 #include "SensorState.h"
+#include "TestState.h"
 
 #include <QFile>
 #include <QSet>
@@ -52,7 +53,7 @@ private slots:
 
 void TestSensorData::init()
 {
-    SensorState::Reset();
+    OrvikTest::ResetAllState();
 }
 
 void TestSensorData::codes_data()

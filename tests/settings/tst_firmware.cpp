@@ -19,6 +19,7 @@
 #include "PostMsg.h"
 #include "Progress.h"
 #include "SettingsState.h"
+#include "TestState.h"
 #include "UpDateRepair.h"
 #include "UpdateRegistry.h"
 
@@ -210,12 +211,11 @@ private slots:
 
     void init()
     {
+        OrvikTest::ResetAllState();
         m_Bin.reset(new QTemporaryDir);
         FirmwareImage::SetFolder(m_Bin->path());
         UpdateRegistry::RemoveFailInfo();
         UpdateRegistry::SetMouseVersion("26", "5", QString());
-        g_UpgradeIdle = true;
-        g_CurrentDevice.set(DeviceAllInfo());
     }
 
     void cleanup()
