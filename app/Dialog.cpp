@@ -14,10 +14,10 @@
 #include "SheetOnShow.h"
 #include "Skin.h"
 #include "UpDataParam.h"
+#include "UserPaths.h"
 #include "WindowSystem.h"
 #include "Worker.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QEvent>
 #include <QKeyEvent>
@@ -39,7 +39,7 @@ Dialog::Dialog(QWidget *parent)
     ui = new Ui_Dialog;
     ui->setupUi(this);
     ui->LightsButton->hide();
-    m_PicturePath = QCoreApplication::applicationDirPath() + "/Picture/Dialog/";
+    m_PicturePath = UserPaths::pictureFolder() + "Dialog/";
 
     m_ButtonPage = new Buttoninterface(this);
     m_MacroPage = new Macro(this);

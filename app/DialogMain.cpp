@@ -24,7 +24,6 @@
 #include "Worker.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QCursor>
 #include <QDebug>
 #include <QEvent>
@@ -61,7 +60,7 @@ DialogMain::DialogMain(QWidget *parent)
     }
     RegistryStore::remove(RegistryStore::languageKey(), "LanguageIndex");
 
-    m_PicturePath = QCoreApplication::applicationDirPath() + "/Picture/Dialog/";
+    m_PicturePath = UserPaths::pictureFolder() + "Dialog/";
 
     m_DeviceList = new DialogChange(this);
     m_MainFrame = new Dialog(this);

@@ -22,10 +22,10 @@
 #include "SheetOnShow.h"
 #include "Skin.h"
 #include "UpDateRepair.h"
+#include "UserPaths.h"
 #include "Worker.h"
 #include "mytoolButtonEnter.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QLabel>
@@ -154,7 +154,7 @@ DialogChange::DialogChange(QWidget *parent)
     ui->comboBox->setCurrentIndex(0);
 
     // 2. Picture folders.
-    const QString appDir = QCoreApplication::applicationDirPath();
+    const QString appDir = UserPaths::appDir();
     g_DeviceListPicturePath = appDir + "/Picture/DialogChange/";
     const QString P = g_DeviceListPicturePath;
     const QString W = appDir + "/Picture/WarningDialog/";
@@ -753,7 +753,7 @@ void DialogChange::SelectDevice(const DeviceAllInfo &E)
     // 2.-4. Receiver firmware check for the settings page.
     const int receiverClass = ModelInfo(E).ReceiverClass();
     QString second;
-    if (QDir(QCoreApplication::applicationDirPath() + "/bin").exists()) {
+    if (QDir(UserPaths::firmwareFolder()).exists()) {
         const bool available = FormSetting::IsUpdateAvailable(0xD3, E.ReceiverVersion, receiverClass);
         g_DongleUpdatePending = available;
         if (available)

@@ -10,8 +10,8 @@
 #include "ButtonText.h"
 #include "SettingsState.h"
 #include "Skin.h"
+#include "UserPaths.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QEvent>
 #include <QFrame>
@@ -56,7 +56,7 @@ Match::Match(QWidget *parent)
     ui->setupUi(this);
     // Language hook, picture folder of the small dialogs and window flags.
     InitSkeleton();
-    g_MatchPictureDir = QCoreApplication::applicationDirPath() + "/Picture/Setting/";
+    g_MatchPictureDir = UserPaths::pictureFolder() + "Setting/";
     setFixedSize(width(), height());
     setAttribute(Qt::WA_TranslucentBackground, true);
     Skin::MaskRoundedCorners(this, Skin::PairingCornerRadius);

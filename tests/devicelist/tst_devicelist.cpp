@@ -3,7 +3,6 @@
 // selector, the repair button, and what a click on a tile leads to.
 
 #include "TestMain.h"
-#include "PrivateAppDir.h"
 
 #include "ConfigIni.h"
 #include "ContainReset.h"
@@ -23,6 +22,7 @@
 #include "SettingsState.h"
 #include "TestState.h"
 #include "UpDateRepair.h"
+#include "UserPaths.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -39,7 +39,6 @@
 
 #include <functional>
 
-static PrivateAppDir::RelocateBeforeMain s_relocate;
 
 using HIDUsbSim::DeviceSetup;
 Q_DECLARE_METATYPE(DeviceSetup)
@@ -121,7 +120,7 @@ void ClickButton(QWidget *dialog, const QString &name)
 
 QString BinFolder()
 {
-    return QCoreApplication::applicationDirPath() + "/bin";
+    return UserPaths::firmwareFolder();
 }
 
 void WriteImage(const QString &name, quint8 kind, quint8 mid, quint32 version, const QByteArray &model)
@@ -244,7 +243,7 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY2(!qEnvironmentVariableIsEmpty(PrivateAppDir::envName()), "the test runs from its own app directory");
+        QVERIFY2(!OrvikTest::usePrivateAppDir().isEmpty(), "the test runs from its own app directory");
         HIDUsbSim::reset();
         MacroIni::GetInstance()->SetValue("Language", "Language", "0");
         m_Page = new DialogChange(nullptr);

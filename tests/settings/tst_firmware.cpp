@@ -4,7 +4,6 @@
 // goes on.
 
 #include "TestMain.h"
-#include "../devicelist/PrivateAppDir.h"
 
 #include "ContainReset.h"
 #include "DeviceDiscovery.h"
@@ -22,6 +21,7 @@
 #include "TestState.h"
 #include "UpDateRepair.h"
 #include "UpdateRegistry.h"
+#include "UserPaths.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -39,7 +39,6 @@
 #include <memory>
 
 // A language file of its own below needs an application directory of its own.
-static PrivateAppDir::RelocateBeforeMain s_relocate;
 
 using HIDUsbSim::DeviceSetup;
 
@@ -195,6 +194,7 @@ class TestFirmware : public QObject
 private slots:
     void initTestCase()
     {
+        QVERIFY2(!OrvikTest::usePrivateAppDir().isEmpty(), "runs from its own app directory");
         MacroIni::GetInstance()->SetValue("Language", "Language", "0");
         HIDUsbSim::reset();
         m_Page = new DialogChange(nullptr);
@@ -452,7 +452,7 @@ private slots:
         QFETCH(int, outcome);
         QFETCH(int, continues);
         QFETCH(int, backToList);
-        QVERIFY2(!qEnvironmentVariableIsEmpty(PrivateAppDir::envName()), "runs from its own app directory");
+        QVERIFY2(UserPaths::appDir() != QCoreApplication::applicationDirPath(), "runs from its own app directory");
         QFile bare(LanguageLoader::FilePath(5));
         QVERIFY(bare.open(QIODevice::WriteOnly | QIODevice::Truncate));
         bare.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Total>\n</Total>\n");

@@ -6,7 +6,6 @@
 // second tick, a failure, and a mouse that leaves the enumeration while it
 // is flashed.
 
-#include "../devicelist/PrivateAppDir.h"
 #include "SettingsFixture.h"
 
 #include "DeviceDiscovery.h"
@@ -24,7 +23,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-static PrivateAppDir::RelocateBeforeMain s_relocate;
 
 using namespace SettingsFixture;
 
@@ -77,7 +75,7 @@ class TestUpdateRun : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(!qEnvironmentVariableIsEmpty(PrivateAppDir::envName()), "runs from its own app directory");
+        QVERIFY2(!OrvikTest::usePrivateAppDir().isEmpty(), "runs from its own app directory");
         FirmwareImage::SetFolder(m_Bin.path());
         QList<int> ids;
         QString why;
