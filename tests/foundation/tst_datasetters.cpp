@@ -4,6 +4,7 @@
 #include "TestMain.h"
 
 #include "DataSetters.h"
+#include "FlashDataRecord.h"
 #include "FoundationTestUtil.h"
 #include "PostMsg.h"
 #include "TestState.h"
