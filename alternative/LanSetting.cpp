@@ -14,6 +14,7 @@
 #include "PostMsg.h"
 #include "UpdateRegistry.h"
 #include "UpdateTargets.h"
+#include "UserPaths.h"
 #include "Worker.h"
 
 #include <QCoreApplication>
@@ -50,7 +51,7 @@ LanSetting::LanSetting(QWidget *parent)
     ui->label_6->hide();
 
     // The close button wears the pairing dialog's 14 x 14 close pictures.
-    const QString settingPictures = QCoreApplication::applicationDirPath() + QStringLiteral("/Picture/Setting/");
+    const QString settingPictures = UserPaths::pictureFolder() + QStringLiteral("Setting/");
     ui->CloseButton->setStyleSheet(Skin::ImageButtonSheet(settingPictures, QStringLiteral("CloseSecondPage.png"),
                                                           QStringLiteral("CloseSecondPageHover.png"),
                                                           QStringLiteral("CloseSecondPageClick.png")));

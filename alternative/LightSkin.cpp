@@ -1,21 +1,21 @@
 #include "LightSkin.h"
 
 #include "Skin.h"
+#include "UserPaths.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QListView>
 
 namespace LightSkin {
 
 QString LightFolder()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Picture/Light/");
+    return UserPaths::pictureFolder() + QStringLiteral("Light/");
 }
 
 QString SensorFolder()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Picture/Sensor/");
+    return UserPaths::pictureFolder() + QStringLiteral("Sensor/");
 }
 
 QString ComboSheet(const QString &folder)

@@ -6,6 +6,7 @@
 #include "DialogMain.h"
 #include "FlashDataMap.h"
 #include "FormSetting.h"
+#include "GlobalState.h"
 #include "HIDUsb.h"
 #include "LanSetting.h"
 #include "Macro.h"
@@ -14,10 +15,10 @@
 #include "SheetOnShow.h"
 #include "Skin.h"
 #include "UpDataParam.h"
+#include "UserPaths.h"
 #include "WindowSystem.h"
 #include "Worker.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QEvent>
 #include <QKeyEvent>
@@ -39,7 +40,7 @@ Dialog::Dialog(QWidget *parent)
     ui = new Ui_Dialog;
     ui->setupUi(this);
     ui->LightsButton->hide();
-    m_PicturePath = QCoreApplication::applicationDirPath() + "/Picture/Dialog/";
+    m_PicturePath = UserPaths::pictureFolder() + "Dialog/";
 
     m_ButtonPage = new Buttoninterface(this);
     m_MacroPage = new Macro(this);

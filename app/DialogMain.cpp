@@ -2,25 +2,28 @@
 #include "DialogMainForm.h"
 
 #include "DeviceDiscovery.h"
+#include "DeviceListState.h"
 #include "Dialog.h"
 #include "DialogChange.h"
+#include "DialogsState.h"
 #include "EventWait.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
 #include "MacroIni.h"
 #include "Macro.h"
+#include "MacroState.h"
 #include "Match.h"
 #include "MouseOffLine.h"
 #include "PairingGate.h"
 #include "PostMsg.h"
 #include "RegistryStore.h"
+#include "SettingsState.h"
 #include "Skin.h"
 #include "UserPaths.h"
 #include "WindowSystem.h"
 #include "Worker.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QCursor>
 #include <QDebug>
 #include <QEvent>
@@ -57,7 +60,7 @@ DialogMain::DialogMain(QWidget *parent)
     }
     RegistryStore::remove(RegistryStore::languageKey(), "LanguageIndex");
 
-    m_PicturePath = QCoreApplication::applicationDirPath() + "/Picture/Dialog/";
+    m_PicturePath = UserPaths::pictureFolder() + "Dialog/";
 
     m_DeviceList = new DialogChange(this);
     m_MainFrame = new Dialog(this);

@@ -103,7 +103,7 @@ int Run(int argc, char **argv)
     QApplication app(argc, argv);
     // What the program file's own icon gives on Windows: the task bar and the
     // window switcher show the product logo (the tray icon's picture).
-    app.setWindowIcon(QIcon(QCoreApplication::applicationDirPath() + "/Picture/Dialog/Logo.png"));
+    app.setWindowIcon(QIcon(UserPaths::pictureFolder() + "Dialog/Logo.png"));
 
     if (SingleInstance::AnotherInstanceRuns()) {
         ExeIsRun notice;

@@ -11,6 +11,7 @@
 
 #include "DataSetters.h"
 #include "FlashDataMap.h"
+#include "FlashDataRecord.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
 #include "HIDUsbSim.h"

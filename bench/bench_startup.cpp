@@ -14,6 +14,7 @@
 
 #include "DialogMain.h"
 #include "FirstPaint.h"
+#include "DeviceListState.h"
 #include "FlashDataMap.h"
 #include "GlobalState.h"
 #include "HIDUsbSim.h"

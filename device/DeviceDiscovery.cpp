@@ -8,16 +8,11 @@
 #include <atomic>
 #include <cstring>
 
-QList<DeviceAllInfo> g_PickerDeviceList;
-QList<DeviceAllInfo> g_DeviceList;
-DeviceAllInfo g_ChosenDevice;
-QStringList g_Wireless1KPids;
-QStringList g_Wireless2KPids;
-QStringList g_Wireless4KPids;
-unsigned char g_PickerAddressBuffer[10] = {};
-unsigned char g_UsbAddressBuffer[10] = {};
-
 namespace {
+
+// Answer buffer of UsbFinderC_GetDeviceOnLineWithUsbAddress for the device
+// list page's search (the worker's is g_UsbAddressBuffer).
+unsigned char g_PickerAddressBuffer[10] = {};
 
 // The enumeration returns at most this many paths per product ID.
 constexpr int MaxPathsPerPid = 5;

@@ -17,22 +17,6 @@
 #include <QStringList>
 #include <QVector>
 
-// Records of the device list page's search.
-extern QList<DeviceAllInfo> g_PickerDeviceList;
-// Records of the worker's search; also read by the settings page.
-extern QList<DeviceAllInfo> g_DeviceList;
-// The device clicked on the device list.
-extern DeviceAllInfo g_ChosenDevice;
-// The receiver product-ID lists ("Wireless_PID", "Wireless2_PID",
-// "Wireless4_PID"), refreshed by each device-list search.
-extern QStringList g_Wireless1KPids;
-extern QStringList g_Wireless2KPids;
-extern QStringList g_Wireless4KPids;
-// Answer buffers of UsbFinderC_GetDeviceOnLineWithUsbAddress for the page and
-// for the worker.
-extern unsigned char g_PickerAddressBuffer[10];
-extern unsigned char g_UsbAddressBuffer[10];
-
 namespace DeviceDiscovery {
 
 // What a search needs from Config.ini group "Option".

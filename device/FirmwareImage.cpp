@@ -12,10 +12,6 @@
 
 #include <mutex>
 
-std::atomic<bool> g_DongleUpdatePending { false };
-std::atomic<bool> g_MouseUpdatePending { false };
-std::atomic<int> g_UpdateCID { 0 };
-
 namespace {
 
 // The header layout is the library's (HIDUsb.h): it reads the same images.

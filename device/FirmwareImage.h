@@ -95,9 +95,3 @@ const unsigned char *HoldForFlash(const QByteArray &image);
 QString HeldVersionText();
 
 } // namespace FirmwareImage
-
-// The settings page's update flags: a newer receiver / mouse image exists.
-extern std::atomic<bool> g_DongleUpdatePending;
-extern std::atomic<bool> g_MouseUpdatePending;
-// "Option"/"CID" as the last IsUpdateAvailable read it.
-extern std::atomic<int> g_UpdateCID;

@@ -1,4 +1,5 @@
 #include "FlashDataMap.h"
+#include "FlashDataRecord.h"
 
 #include "HIDUsb.h"
 
@@ -61,6 +62,11 @@ void lock()
 void unlock()
 {
     recordMutex().unlock();
+}
+
+FlashDataMap &recordLocked()
+{
+    return g_FlashDataMap;
 }
 
 FlashDataMap snapshot()

@@ -6,13 +6,15 @@
 // back to program the mouse (ProtocolDataUpdate). It is plain data without a
 // constructor, copied with a byte copy, and travels by value through the hub.
 //
-// Threading rule for g_FlashDataMap: it is written by GUI-thread setters and by
-// the data callback on the vendor library's thread. Every WRITER goes through
-// the FlashData API below, which takes the record lock, so a full read can
-// never be observed half-parsed or zeroed by a setter that sends the record.
-// Readers on the GUI thread may read single fields of g_FlashDataMap directly;
-// readers that need several fields to agree, and every reader on another
-// thread, take FlashData::snapshot(). Never emit a hub signal while holding the
+// Threading rule for the record (g_FlashDataMap): it is written by GUI-thread
+// setters and by the data callback on the vendor library's thread, which copies
+// a whole full read into it. Every access, reads included, goes through the
+// FlashData API below, which takes the record lock, so a reader never sees a
+// record half-copied and a full read is never observed half-parsed or zeroed by
+// a setter that sends the record. Readers take FlashData::snapshot() (a copy) or
+// FlashData::read (a few fields under the lock). This header does not declare
+// the record itself; the link's own code and tests that look at the record in
+// place include FlashDataRecord.h. Never emit a hub signal while holding the
 // lock (FlashData::modify / send / replace release it before they return).
 
 #include <QtGlobal>
@@ -161,9 +163,6 @@ static_assert(offsetof(FlashDataMap, Reserved122) == 122, "offset");
 static_assert(offsetof(FlashDataMap, KeyEvents) == 124, "offset");
 static_assert(offsetof(FlashDataMap, Macros) == 956, "offset");
 
-// The one parameter record of the selected mouse (zero until the first read).
-extern FlashDataMap g_FlashDataMap;
-
 // The one receiver-lighting block, allocated zero-filled before main, never freed.
 // It is filled on the library's thread (full read, reset report) and written
 // by the settings page: every access goes through DongleLighting below; the
@@ -192,7 +191,7 @@ void modify(Fn fn)
 
 namespace FlashData {
 
-// A copy of g_FlashDataMap taken under the record lock.
+// A copy of the record taken under the record lock.
 FlashDataMap snapshot();
 
 // Replaces the whole record under the lock without sending it (the full read
@@ -219,25 +218,38 @@ public:
     Locker &operator=(const Locker &) = delete;
 };
 
-// Runs fn(g_FlashDataMap) under the lock. fn must not emit hub signals nor
+// The record itself, for the templates below; internal, the lock must be held.
+FlashDataMap &recordLocked();
+
+// Returns fn(record) computed under the lock: a field or a few that must
+// agree, without copying the whole record, e.g.
+// FlashData::read([](const FlashDataMap &m) { return m.SensorMode; }).
+// fn must not emit hub signals nor call back into FlashData.
+template<typename Fn>
+auto read(Fn fn)
+{
+    Locker locker;
+    return fn(static_cast<const FlashDataMap &>(recordLocked()));
+}
+
+// Runs fn(record) under the lock. fn must not emit hub signals nor
 // call back into FlashData (the lock is not recursive).
 template<typename Fn>
 void modify(Fn fn)
 {
     lock();
-    fn(g_FlashDataMap);
+    fn(recordLocked());
     unlock();
 }
 
-// Runs fn(g_FlashDataMap) and ProtocolDataUpdate(&g_FlashDataMap) under one
-// lock, so the device always gets a consistent record. Returns
-// ProtocolDataUpdate's result.
+// Runs fn(record) and ProtocolDataUpdate(&record) under one lock, so the
+// device always gets a consistent record. Returns ProtocolDataUpdate's result.
 int sendLocked(); // internal, the lock must be held
 template<typename Fn>
 int modifyAndSend(Fn fn)
 {
     lock();
-    fn(g_FlashDataMap);
+    fn(recordLocked());
     const int result = sendLocked();
     unlock();
     return result;

@@ -1,6 +1,5 @@
 #include "KeyVocabulary.h"
-
-QString g_MouseButtonNames[MouseButtonCount];
+#include "GlobalState.h"
 
 namespace {
 

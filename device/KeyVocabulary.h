@@ -4,6 +4,8 @@
 // name. The conversions here keep no state of their own; they depend only on
 // their arguments and on the current mouse-button names.
 
+#include "GlobalState.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -15,10 +17,9 @@ enum KeyKind {
     KeyKindMouseButton = 4 // coded by its bit in the mouse-button mask
 };
 
-// The current language's names of the mouse buttons, indexed by the bit number
-// of their mask: left (0x01), right (0x02), middle (0x04), back (0x08) and
-// forward (0x10). Empty at start; the macro page's language reader sets them.
-// GUI thread only.
+// The bit numbers of the mouse buttons' mask: left (0x01), right (0x02),
+// middle (0x04), back (0x08) and forward (0x10); g_MouseButtonNames
+// (GlobalState.h) holds the current language's names by this index.
 enum MouseButtonIndex {
     MouseButtonLeft = 0,
     MouseButtonRight = 1,
@@ -27,7 +28,7 @@ enum MouseButtonIndex {
     MouseButtonForward = 4,
     MouseButtonCount = 5
 };
-extern QString g_MouseButtonNames[MouseButtonCount];
+static_assert(MouseButtonCount == MouseButtonNameCount, "one name per mouse button");
 
 // Windows virtual-key code to key name. Returns the name, or a null QString
 // when the code has no name; `hasName` (if given) tells the two apart, since

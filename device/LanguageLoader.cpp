@@ -1,6 +1,7 @@
 #include "LanguageLoader.h"
 
 #include "MacroIni.h"
+#include "UserPaths.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -53,12 +54,12 @@ QString LanguageLoader::FileName(int index)
 
 QString LanguageLoader::FilePath(int index)
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Language/") + FileName(index);
+    return UserPaths::languageFolder() + FileName(index);
 }
 
 QString LanguageLoader::NetFilePath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Language/Net.xml");
+    return UserPaths::languageFolder() + QStringLiteral("Net.xml");
 }
 
 int LanguageLoader::StoredIndex()

@@ -5,6 +5,7 @@
 #include "DeviceDiscovery.h"
 #include "DeviceLink.h"
 #include "FirmwareImage.h"
+#include "GlobalState.h"
 #include "HIDUsb.h"
 #include "ModelInfo.h"
 #include "PostMsg.h"
@@ -18,20 +19,11 @@
 #include <cstring>
 #include <mutex>
 
-std::atomic<bool> g_LastOnline { false };
-std::atomic<bool> g_LastRunOnline { false };
-std::atomic<bool> g_ForceReRead { false };
-std::atomic<int> g_ProfileLoading { 0 };
-QTimer *g_PollTimer = nullptr;
-GuardedValue<QString> g_DeviceInfoName;
-GuardedValue<QString> g_DeviceInfoNameRead;
-std::atomic<int> g_ShowBatteryValue { 0 };
+namespace {
+
+// Battery status (level %, charging) and change flags of the last reports.
 unsigned char g_BatteryStatus[4] = {};
 unsigned char g_StatusChanged[7] = {};
-std::atomic<bool> g_ResetKeyRecords { false };
-std::atomic<bool> g_SkipDongleQuery { false };
-
-namespace {
 
 constexpr int FullReadSize = 6912;
 constexpr int PollIntervalMs = 1300;

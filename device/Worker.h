@@ -73,28 +73,3 @@ private:
     int m_LastType = 0;      // receiver type the last acting pass saw
     QString m_LastPath;      // device path the last acting pass saw
 };
-
-// ---- globals of the device link (see GlobalState.h for the shared flags)
-
-// g_DeviceOnline as seen by the last acting pass.
-extern std::atomic<bool> g_LastOnline;
-// g_DeviceOnline at the end of the last pass; true after every full read.
-extern std::atomic<bool> g_LastRunOnline;
-// A re-read was asked by the device (configuration switched).
-extern std::atomic<bool> g_ForceReRead;
-// Set by the button page while it imports a configuration or resets the device.
-extern std::atomic<int> g_ProfileLoading;
-// The 1300 ms online check.
-extern QTimer *g_PollTimer;
-// Cache-file name of the selected device (set by SlotSelectMouseInfo).
-extern GuardedValue<QString> g_DeviceInfoName;
-// Cache-file name of the device whose record was last read in full.
-extern GuardedValue<QString> g_DeviceInfoNameRead;
-// "Option"/"ShowBatteryValue" of Config.ini, read by the constructor.
-extern std::atomic<int> g_ShowBatteryValue;
-// Battery status (level %, charging) and change flags of the last reports.
-extern unsigned char g_BatteryStatus[4];
-extern unsigned char g_StatusChanged[7];
-// Set by a reset report, consumed by the next full read.
-extern std::atomic<bool> g_ResetKeyRecords;
-extern std::atomic<bool> g_SkipDongleQuery;

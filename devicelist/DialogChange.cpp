@@ -3,6 +3,7 @@
 
 #include "DeviceAllInfo.h"
 #include "DeviceDiscovery.h"
+#include "DeviceListState.h"
 #include "DialogSkeleton.h"
 #include "EventWait.h"
 #include "FirmwareImage.h"
@@ -16,14 +17,15 @@
 #include "PairingGate.h"
 #include "PostMsg.h"
 #include "QuestiondialogB.h"
+#include "SettingsState.h"
 #include "UpdateRegistry.h"
 #include "SheetOnShow.h"
 #include "Skin.h"
 #include "UpDateRepair.h"
+#include "UserPaths.h"
 #include "Worker.h"
 #include "mytoolButtonEnter.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QLabel>
@@ -31,19 +33,6 @@
 #include <QPointer>
 #include <QThread>
 #include <QTimer>
-
-DialogChange *g_DeviceListPage = nullptr;
-int g_DeviceTotal = 0;
-QString g_DeviceListPicturePath;
-QString g_Label2Text;
-QString g_RepairDeviceText;
-QString g_OfflineTips1Text;
-QString g_OfflineTips2Text;
-QString g_MouseIsNewTipsText;
-QList<QWidget *> g_TileButtons;
-QList<QWidget *> g_TileOfflineMarks;
-QList<QWidget *> g_TileLinkMarks;
-QList<QWidget *> g_TileClassIcons;
 
 namespace {
 
@@ -165,7 +154,7 @@ DialogChange::DialogChange(QWidget *parent)
     ui->comboBox->setCurrentIndex(0);
 
     // 2. Picture folders.
-    const QString appDir = QCoreApplication::applicationDirPath();
+    const QString appDir = UserPaths::appDir();
     g_DeviceListPicturePath = appDir + "/Picture/DialogChange/";
     const QString P = g_DeviceListPicturePath;
     const QString W = appDir + "/Picture/WarningDialog/";
@@ -764,7 +753,7 @@ void DialogChange::SelectDevice(const DeviceAllInfo &E)
     // 2.-4. Receiver firmware check for the settings page.
     const int receiverClass = ModelInfo(E).ReceiverClass();
     QString second;
-    if (QDir(QCoreApplication::applicationDirPath() + "/bin").exists()) {
+    if (QDir(UserPaths::firmwareFolder()).exists()) {
         const bool available = FormSetting::IsUpdateAvailable(0xD3, E.ReceiverVersion, receiverClass);
         g_DongleUpdatePending = available;
         if (available)

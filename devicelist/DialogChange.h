@@ -75,17 +75,3 @@ private:
     Ui_DialogChange *ui = nullptr;
     LanguageReaderPtr m_Reader;
 };
-
-// Globals of the page (built before main, never freed).
-extern DialogChange *g_DeviceListPage;
-extern int g_DeviceTotal;
-extern QString g_DeviceListPicturePath;
-extern QString g_Label2Text;
-extern QString g_RepairDeviceText;
-extern QString g_OfflineTips1Text;
-extern QString g_OfflineTips2Text;
-extern QString g_MouseIsNewTipsText;
-extern QList<QWidget *> g_TileButtons;
-extern QList<QWidget *> g_TileOfflineMarks;
-extern QList<QWidget *> g_TileLinkMarks;
-extern QList<QWidget *> g_TileClassIcons;

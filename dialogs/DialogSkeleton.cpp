@@ -2,6 +2,7 @@
 
 #include "PostMsg.h"
 #include "Skin.h"
+#include "UserPaths.h"
 #include "WindowSystem.h"
 
 #include <QCoreApplication>
@@ -35,7 +36,7 @@ void DialogSkeleton::MoveOver(QWidget *dialog, const QWidget *opener, int dx, in
 
 QString DialogSkeleton::PictureFolder()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Picture/WarningDialog/");
+    return UserPaths::pictureFolder() + QStringLiteral("WarningDialog/");
 }
 
 QString DialogSkeleton::LabelSheet(const QString &rgb)

@@ -1,6 +1,5 @@
 #include "InportFail.h"
-
-int g_InportResult = 0;
+#include "DialogsState.h"
 
 namespace {
 

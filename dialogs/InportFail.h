@@ -4,11 +4,6 @@
 
 #include "MessageDialog.h"
 
-// The result of the last configuration-file read, written by the
-// apply-and-wait dialog before it builds the notice: 1 the file cannot be
-// opened or is not ours ("label"), 2 it belongs to another model ("label_1").
-extern int g_InportResult;
-
 class InportFail : public MessageDialog
 {
     Q_OBJECT

@@ -1,8 +1,7 @@
 #include "MouseOffLine.h"
 
+#include "DialogsState.h"
 #include "PostMsg.h"
-
-int g_MouseOffLineIndex = 0;
 
 namespace {
 

@@ -4,10 +4,6 @@
 
 #include "MessageDialog.h"
 
-// The index of the last offline report, written by the top-level window
-// before it builds the notice: 0 selects the offline text, 1 the time-out text.
-extern int g_MouseOffLineIndex;
-
 class MouseOffLine : public MessageDialog
 {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <mutex>
 #include <vector>
 
 const char *const g_ProductName = "Orvik SE";
@@ -115,8 +116,28 @@ bool EnsureHome()
     return true;
 }
 
+namespace {
+
+// The test override of the application directory; the firmware search also
+// asks for it on the library's thread.
+std::mutex s_AppDirMutex;
+QString s_AppDirOverride;
+
+} // namespace
+
+void SetAppDirForTest(const QString &path)
+{
+    std::lock_guard<std::mutex> guard(s_AppDirMutex);
+    s_AppDirOverride = path;
+}
+
 QString appDir()
 {
+    {
+        std::lock_guard<std::mutex> guard(s_AppDirMutex);
+        if (!s_AppDirOverride.isEmpty())
+            return s_AppDirOverride;
+    }
     return QCoreApplication::applicationDirPath();
 }
 

@@ -37,11 +37,18 @@ bool EnsureHome();
 // function restores the real one.
 void SetAccountHomeLookup(std::function<QByteArray()> lookup);
 
-QString appDir();               // QCoreApplication::applicationDirPath()
+// The application directory: the executable's folder, or the folder a test
+// gave SetAppDirForTest. Every application-directory path goes through it.
+QString appDir();
 QString configIniFile();        // appDir() + "/usersetting/Config.ini"
 QString driverSensorFile();     // appDir() + "/driver_sensor.h"
 QString languageFolder();       // appDir() + "/Language/"
 QString pictureFolder();        // appDir() + "/Picture/"
 QString firmwareFolder();       // appDir() + "/bin"
+
+// Tests: makes path the application directory, so a test that writes there
+// (firmware images, language files) has a folder of its own; an empty path
+// gives back the executable's folder.
+void SetAppDirForTest(const QString &path);
 
 } // namespace UserPaths

@@ -11,6 +11,7 @@
 #include "MouseSettings.h"
 #include "PostMsg.h"
 #include "Progress.h"
+#include "SettingsState.h"
 #include "Skin.h"
 #include "UpDateWarning.h"
 
@@ -24,11 +25,10 @@
 #include <QTimer>
 #include <QUrl>
 
-QString g_WiredModeText;
-bool g_UpdateBusy = false;
-QTimer *g_DongleCheckTimer = nullptr;
-QTimer *g_MouseCheckTimer = nullptr;
+namespace {
+// The Config.ini "Option"/"Transition" value.
 int g_Transition = 0;
+} // namespace
 
 FormSetting::FormSetting(QWidget *parent)
     : PageSkeleton(QStringLiteral("FormSetting"), QStringLiteral("FormSetting"), parent)

@@ -32,26 +32,6 @@ class QXmlStreamReader;
 class Ui_FormSetting;
 class UpDateWarning;
 
-// The text of the settings page's "WiredMode" language element: the notice
-// that a mouse update needs the cable. Empty until the page loaded a file.
-extern QString g_WiredModeText;
-// An update run is in progress (the progress dialog then refuses to close).
-extern bool g_UpdateBusy;
-// The update rows' check timers (1000 ms, children of the page, not started
-// at construction) and the Config.ini "Option"/"Transition" value.
-extern QTimer *g_DongleCheckTimer;
-extern QTimer *g_MouseCheckTimer;
-extern int g_Transition;
-// The update run (FormSettingUpdate.cpp). States per kind: 0 idle, 1
-// updating, 2 done, 3 failed, 4 up to date. The kind, receiver class and MID
-// of the flash started last, for the failure record. The library's upgrade
-// callback writes the states on its own thread.
-extern std::atomic<int> g_DongleUpdateState;
-extern std::atomic<int> g_MouseUpdateState;
-extern std::atomic<int> g_UpdateKind;
-extern std::atomic<int> g_UpdateDongleClass;
-extern std::atomic<int> g_UpdateMID;
-
 class FormSetting : public PageSkeleton
 {
     Q_OBJECT

@@ -7,6 +7,7 @@
 
 #include "MacroIni.h"
 #include "PostMsg.h"
+#include "SettingsState.h"
 #include "Skin.h"
 
 void FormSetting::on_comboBox_activated(int index)

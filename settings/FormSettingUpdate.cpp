@@ -20,6 +20,7 @@
 #include "ModelInfo.h"
 #include "PostMsg.h"
 #include "Progress.h"
+#include "SettingsState.h"
 #include "UpDateWarning.h"
 #include "UpdateRegistry.h"
 #include "UpdateTargets.h"
@@ -31,13 +32,15 @@
 #include <QMutexLocker>
 #include <QTimer>
 
+namespace {
+
+// The update run's receiver row (states as g_MouseUpdateState's), and the
+// kind, receiver class and MID of the flash started last, for the failure
+// record. The library's upgrade callback writes them on its own thread.
 std::atomic<int> g_DongleUpdateState {0};
-std::atomic<int> g_MouseUpdateState {0};
 std::atomic<int> g_UpdateKind {0};
 std::atomic<int> g_UpdateDongleClass {0};
 std::atomic<int> g_UpdateMID {0};
-
-namespace {
 
 // Where the progress dialog and the notice stand over the page.
 constexpr int PopupDx = -75;

@@ -9,9 +9,10 @@
 #include "PostMsg.h"
 #include "ButtonText.h"
 #include "Worker.h"
+#include "SettingsState.h"
 #include "Skin.h"
+#include "UserPaths.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QEvent>
 #include <QFrame>
@@ -23,20 +24,15 @@
 #include <QTimer>
 #include <QToolButton>
 
-std::atomic<bool> g_PairChosenDevice {false};
-std::atomic<int> g_MatchStatus {0};
-std::atomic<bool> g_MatchStarted {false};
-std::atomic<bool> g_MatchSuspendedMainPage {false};
+namespace {
+std::atomic<int> s_PairTimeoutMs {Match::DefaultPairTimeoutMs};
 int g_MatchDotCount = 0;
 QString g_MatchButtonColor;
 QString g_MatchPictureDir;
 QTimer *g_MatchPairTimer = nullptr;
 QTimer *g_MatchUsbTimer = nullptr;
 QTimer *g_MatchTextTimer = nullptr;
-
-namespace {
-std::atomic<int> s_PairTimeoutMs {Match::DefaultPairTimeoutMs};
-}
+} // namespace
 
 void MatchResumeMainPage()
 {
@@ -61,7 +57,7 @@ Match::Match(QWidget *parent)
     ui->setupUi(this);
     // Language hook, picture folder of the small dialogs and window flags.
     InitSkeleton();
-    g_MatchPictureDir = QCoreApplication::applicationDirPath() + "/Picture/Setting/";
+    g_MatchPictureDir = UserPaths::pictureFolder() + "Setting/";
     setFixedSize(width(), height());
     setAttribute(Qt::WA_TranslucentBackground, true);
     Skin::MaskRoundedCorners(this, Skin::PairingCornerRadius);

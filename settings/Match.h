@@ -98,24 +98,5 @@ private:
     QString m_SuccessText;
 };
 
-// Source of the device to pair when the device list is shown: set, the device
-// clicked on the list (g_ChosenDevice); clear, the first listed device. While
-// the main frame is shown the current device is paired whatever it says.
-extern std::atomic<bool> g_PairChosenDevice;
-
-// Pairing state shared with the pairing callback: 0 idle, 1 pairing,
-// 2 paired, 3 failed.
-extern std::atomic<int> g_MatchStatus;
-// A pairing is under way (the connection runs with the pairing callback and
-// no outcome has been taken yet).
-extern std::atomic<bool> g_MatchStarted;
-// This pairing cleared g_MainPageActive and gives it back at the outcome.
-extern std::atomic<bool> g_MatchSuspendedMainPage;
 // Gives g_MainPageActive back when this pairing took it (any thread).
 void MatchResumeMainPage();
-extern int g_MatchDotCount;
-extern QString g_MatchButtonColor;
-extern QString g_MatchPictureDir;
-extern QTimer *g_MatchPairTimer;
-extern QTimer *g_MatchUsbTimer;
-extern QTimer *g_MatchTextTimer;

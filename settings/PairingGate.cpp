@@ -6,6 +6,7 @@
 #include "FormSetting.h"
 #include "ModelInfo.h"
 #include "RePair.h"
+#include "SettingsState.h"
 #include "UpdateRegistry.h"
 #include "UpDateRepair.h"
 #include "UpDateWarning.h"

@@ -5,6 +5,7 @@
 #include "PostMsg.h"
 #include "ButtonText.h"
 #include "SheetOnShow.h"
+#include "SettingsState.h"
 #include "Skin.h"
 
 #include <QCoreApplication>

@@ -6,6 +6,7 @@
 #include "HIDUsb.h"
 #include "ModelInfo.h"
 #include "PostMsg.h"
+#include "SettingsState.h"
 #include "UpdateRegistry.h"
 #include "ButtonText.h"
 #include "Skin.h"
@@ -19,8 +20,6 @@
 #include <QMutexLocker>
 #include <QSpinBox>
 #include <QToolButton>
-
-std::atomic<bool> g_RepairRunning {false};
 
 namespace {
 

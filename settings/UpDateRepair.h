@@ -70,6 +70,3 @@ private:
 // class, CID, MID, as decimal texts. Read by the upgrade callback's thread.
 QStringList RepairFailInfo();
 void SetRepairFailInfo(const QStringList &fields);
-
-// A flash of the repair dialog is reporting progress: its close buttons wait.
-extern std::atomic<bool> g_RepairRunning;

@@ -1,6 +1,7 @@
 #include "UpDataParam.h"
 #include "UpDataParamForm.h"
 
+#include "DialogsState.h"
 #include "ModelInfo.h"
 #include "DialogSkeleton.h"
 #include "EventWait.h"
@@ -21,8 +22,6 @@
 #include <QTimer>
 
 #include <cstring>
-
-int g_ImportingProfile = 0;
 
 namespace {
 

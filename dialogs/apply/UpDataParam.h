@@ -27,10 +27,6 @@ constexpr char Tag[] = "Varno";
 constexpr int FieldSize = 12; // the tag's and the sensor name's blocks
 } // namespace ProfileFile
 
-// 1 while the button page's import dialog exists (its texts then read as the
-// import's); GUI thread only.
-extern int g_ImportingProfile;
-
 class UpDataParam : public QDialog
 {
     Q_OBJECT

@@ -7,6 +7,7 @@
 
 #include "ContainReset.h"
 #include "DialogSkeleton.h"
+#include "DialogsState.h"
 #include "ExportFail.h"
 #include "FileDialogs.h"
 #include "FlashDataMap.h"

@@ -13,6 +13,7 @@
 #include "MacroRecordCodec.h"
 #include "DataSetters.h"
 #include "GlobalState.h"
+#include "MacroState.h"
 #include "PostMsg.h"
 #include "QuestionDialog.h"
 #include "SameMacro.h"
@@ -28,8 +29,6 @@
 #include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
-
-std::atomic<bool> g_MacroRecording { false };
 
 namespace {
 
@@ -756,7 +755,7 @@ void Macro::SlotMacroDownLoadData(QString MacroName, int index)
 {
     if (index < 0 || index >= 16)
         return;
-    const KeyFunction function = g_FlashDataMap.Keys[index];
+    const KeyFunction function = FlashData::read([index](const FlashDataMap &m) { return m.Keys[index]; });
     MacroName.remove(QChar(0));
     // Only the macro on show: its rows are the ones the list holds. A save
     // of another macro (possible only through a rename's resend) keeps the

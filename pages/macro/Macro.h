@@ -35,10 +35,6 @@ class QDialog;
 class QListWidgetItem;
 class Ui_Macro;
 
-// True while the macro page records keys; the top-level window then ignores
-// every key.
-extern std::atomic<bool> g_MacroRecording;
-
 class Macro : public PageSkeleton
 {
     Q_OBJECT

@@ -190,7 +190,7 @@ void SetDPIValue(int level, int dpi)
     // chosen level, a level number a device or file carried) sends nothing.
     if (level < 0 || level > 7)
         return;
-    const int oldFlags = g_FlashDataMap.DPILevel[level].Flags;
+    const int oldFlags = FlashData::read([level](const FlashDataMap &m) { return m.DPILevel[level].Flags; });
     const DpiCode::LevelBytes bytes = DpiCode::Encode(dpi, oldFlags);
     SetDPILevelCode(level, bytes.code, bytes.code, bytes.flags);
 }

@@ -337,7 +337,7 @@ void Sensor::SlotUpDataReportRate(int index)
         return;
     if (low) {
         ui->ModelChoose->setEnabled(true);
-        ui->ModelChoose->setCurrentIndex(g_FlashDataMap.SensorMode);
+        ui->ModelChoose->setCurrentIndex(FlashData::read([](const FlashDataMap &m) { return m.SensorMode; }));
         modelView->setRowHidden(2, true);
     } else {
         modelView->setRowHidden(2, false);
@@ -433,7 +433,7 @@ void Sensor::SlotHideModel(int index)
     const DeviceAllInfo device = g_CurrentDevice.get();
     if (index == 0 && !device.Wired) {
         ui->ModelChoose->setEnabled(true);
-        ui->ModelChoose->setCurrentIndex(g_FlashDataMap.SensorMode);
+        ui->ModelChoose->setCurrentIndex(FlashData::read([](const FlashDataMap &m) { return m.SensorMode; }));
         modelView->setRowHidden(2, true);
     } else if (index == 1 && (device.ReceiverType == 1 || device.ReceiverType == 4)) {
         modelView->setRowHidden(2, false);

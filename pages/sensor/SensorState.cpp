@@ -12,7 +12,7 @@ QString g_DPIRangeText[12];
 
 namespace SensorState {
 
-void Reset()
+void ResetState()
 {
     g_SensorModel.clear();
     g_SensorDefineNames.clear();

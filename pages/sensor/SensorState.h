@@ -25,5 +25,5 @@ extern QString g_DPIRangeText[12];
 
 namespace SensorState {
 // Back to the start state (tests).
-void Reset();
+void ResetState();
 }

@@ -7,6 +7,7 @@
 #include "HIDUsb.h"
 #include "HIDUsbSim.h"
 #include "PostMsg.h"
+#include "TestState.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -84,7 +85,11 @@ protected:
     int m_Id = 0;
 
 private slots:
-    void init() { m_Id = SelectMouse(); }
+    void init()
+    {
+        OrvikTest::ResetAllState();
+        m_Id = SelectMouse();
+    }
 
     void cleanup()
     {

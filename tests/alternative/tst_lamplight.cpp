@@ -10,6 +10,7 @@
 #include "LampLight.h"
 #include "LanguageLoader.h"
 #include "ScreenPicker.h"
+#include "TestState.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -74,6 +75,7 @@ class TestLampLight : public QObject
 private slots:
     void init()
     {
+        OrvikTest::ResetAllState();
         m_Id = SelectMouse();
         ScreenPicker::SetGrabberForTest({});
     }
@@ -81,8 +83,6 @@ private slots:
     void cleanup()
     {
         ScreenPicker::SetGrabberForTest({});
-        g_UiReady = false;
-        g_LightUiFilling = false;
     }
 
     // Building the page must not switch a connected mouse's light bar off,

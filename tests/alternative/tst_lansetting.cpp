@@ -7,7 +7,6 @@
 
 #include "TestMain.h"
 
-#include "../devicelist/PrivateAppDir.h"
 
 #include "ConfigIni.h"
 #include "Dialog.h"
@@ -37,8 +36,6 @@
 
 #include <functional>
 #include <memory>
-
-static PrivateAppDir::RelocateBeforeMain s_relocate;
 
 namespace {
 
@@ -152,7 +149,7 @@ class TestLanSetting : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(!qEnvironmentVariableIsEmpty(PrivateAppDir::envName()), "runs from its own app directory");
+        QVERIFY2(!OrvikTest::usePrivateAppDir().isEmpty(), "the test runs from its own app directory");
         Startup::PrepareUserFolders();
         FirmwareImage::SetFolder(m_Bin.path());
         m_ConfigPath = ConfigIni::GetInstance()->FilePath();

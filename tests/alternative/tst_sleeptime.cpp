@@ -5,6 +5,7 @@
 
 #include "AlternativeFixture.h"
 #include "StopCloseTime.h"
+#include "TestState.h"
 
 #include <QComboBox>
 #include <QSlider>

@@ -12,6 +12,7 @@
 #include "SensorDPIBForm.h"
 #include "SensorEffectB.h"
 #include "SensorState.h"
+#include "TestState.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -65,7 +66,7 @@ private:
 // The model's DPI ranges as the sensor page's refresh leaves them.
 void SetRanges(const QStringList &items)
 {
-    SensorState::Reset();
+    SensorState::ResetState();
     DpiCode::ReadRanges(items, nullptr, nullptr);
 }
 
@@ -472,7 +473,7 @@ private slots:
         QCOMPARE(HIDUsbSim::updateCount(m_Id), before + 1);
         QCOMPARE(DeviceByte(m_Id, 15 + 6 * 2), shown / 50 - 1);
         QCOMPARE(DeviceByte(m_Id, 16 + 6 * 2), shown / 50 - 1);
-        SensorState::Reset();
+        SensorState::ResetState();
     }
 
     // A count below the current level trades the two levels on screen and on

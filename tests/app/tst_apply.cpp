@@ -3,12 +3,14 @@
 
 #include "TestMain.h"
 
+#include "DialogsState.h"
 #include "FlashDataMap.h"
 #include "GlobalState.h"
 #include "Dialog.h"
 #include "InportFail.h"
 #include "PostMsg.h"
 #include "Startup.h"
+#include "TestState.h"
 #include "UpDataParam.h"
 #include "Worker.h"
 
@@ -114,18 +116,16 @@ private:
 void TestApply::initTestCase()
 {
     Startup::PrepareUserFolders();
-    DeviceAllInfo device;
-    device.ModelIndex = 0; // "Drive1": sensor 3395, 8 DPI levels
-    g_CurrentDevice.set(device);
     m_Accepted = WriteProfile("accepted.bin", Field("Varno"), Field("3395"), Bytes(PatternRecord(3, 8)));
 }
 
 void TestApply::init()
 {
+    OrvikTest::ResetAllState();
+    DeviceAllInfo device;
+    device.ModelIndex = 0; // "Drive1": sensor 3395, 8 DPI levels
+    g_CurrentDevice.set(device);
     FlashData::replace(PatternRecord(100, 4));
-    g_SensorPageUpdated = 0;
-    g_ButtonPageUpdated = 0;
-    g_InportResult = 0;
 }
 
 void TestApply::readProfileFile_data()

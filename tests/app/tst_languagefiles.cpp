@@ -4,7 +4,6 @@
 
 #include "TestMain.h"
 
-#include "../devicelist/PrivateAppDir.h"
 
 #include "AddDelayTime.h"
 #include "ContainReset.h"
@@ -38,7 +37,6 @@
 #include <cstdio>
 #include <unistd.h>
 
-static PrivateAppDir::RelocateBeforeMain s_relocate;
 
 namespace {
 
@@ -130,7 +128,7 @@ private slots:
 
 void TestLanguageFiles::initTestCase()
 {
-    QVERIFY2(!qEnvironmentVariableIsEmpty(PrivateAppDir::envName()), "the test runs from its own app directory");
+    QVERIFY2(!OrvikTest::usePrivateAppDir().isEmpty(), "the test runs from its own app directory");
     Startup::PrepareUserFolders();
     HIDUsbSim::reset();
 }

@@ -5,6 +5,7 @@
 
 #include "TestMain.h"
 
+#include "DeviceListState.h"
 #include "Dialog.h"
 #include "DialogChange.h"
 #include "DialogMain.h"

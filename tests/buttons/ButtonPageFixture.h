@@ -5,6 +5,7 @@
 // building records.
 
 #include "Buttoninterface.h"
+#include "DeviceListState.h"
 #include "DialogChange.h"
 #include "DialogMain.h"
 #include "Dialog.h"

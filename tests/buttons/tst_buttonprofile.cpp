@@ -13,6 +13,7 @@
 #include "ConfigIni.h"
 #include "ContainReset.h"
 #include "DialogSkeleton.h"
+#include "DialogsState.h"
 #include "ExportFail.h"
 #include "FileDialogs.h"
 #include "InportFail.h"

@@ -1,8 +1,11 @@
 #include "TestMain.h"
 
 #include "Startup.h"
+#include "UserPaths.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QThread>
 
 #include <atomic>
@@ -50,6 +53,38 @@ QString outputDir(const QString &sub)
     const QString dir = sub.isEmpty() ? base : base + "/" + sub;
     QDir().mkpath(dir);
     return dir;
+}
+
+namespace {
+
+bool copyTree(const QString &from, const QString &to)
+{
+    if (QFileInfo(from).isFile())
+        return QFile::copy(from, to);
+    bool ok = QDir().mkpath(to);
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString target = to + "/" + QDir(from).relativeFilePath(path);
+        ok = (it.fileInfo().isDir() ? QDir().mkpath(target) : QFile::copy(path, target)) && ok;
+    }
+    return ok;
+}
+
+} // namespace
+
+QString usePrivateAppDir()
+{
+    const QString shared = QCoreApplication::applicationDirPath();
+    const QString own = homeDir().path() + "/appdir";
+    QDir(own).removeRecursively();
+    bool ok = QDir().mkpath(own + "/bin");
+    for (const char *entry : {"usersetting", "Language", "Picture", "driver_sensor.h"})
+        ok = copyTree(shared + "/" + entry, own + "/" + entry) && ok;
+    if (!ok)
+        return QString();
+    UserPaths::SetAppDirForTest(own);
+    return own;
 }
 
 namespace {

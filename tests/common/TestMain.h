@@ -21,6 +21,14 @@ QTemporaryDir &prepareEnvironment();
 // can look at them after the run (ORVIK_TEST_OUTPUT, else the temporary home).
 QString outputDir(const QString &sub = QString());
 
+// Gives the test program an application directory of its own: a copy of the
+// shared one's files (Config.ini, driver_sensor.h, Language/, Picture/) and an
+// empty "bin" folder inside the temporary home, made the application
+// directory through UserPaths::SetAppDirForTest. For tests that write there
+// (firmware images, language files) while other test programs read the shared
+// folder. Call it first in initTestCase. Returns the folder, empty on failure.
+QString usePrivateAppDir();
+
 // True for Qt's warning about a connection that named a signal or slot that
 // does not exist ("QObject::connect: No such signal ..." / "... No such slot"),
 // except the one Qt's tray icon gives on the offscreen platform by itself.

@@ -10,6 +10,7 @@
 #include "HIDUsb.h"
 #include "HIDUsbSim.h"
 #include "PostMsg.h"
+#include "TestState.h"
 #include "Worker.h"
 
 #include <QFile>
@@ -212,27 +213,7 @@ inline void resetLink()
     if (Worker *worker = g_Worker.load())
         QTRY_VERIFY(worker->isFinished() || !worker->isRunning());
     HIDUsbSim::reset();
-    g_CurrentDevice.set(DeviceAllInfo());
-    g_DevicePath.reset();
-    g_DeviceInfoName.set(QString());
-    g_DeviceInfoNameRead.set(QString());
-    g_PickerDeviceList.clear();
-    g_DeviceList.clear();
-    g_MainPageActive = 0;
-    g_DeviceOnline = false;
-    g_LastOnline = false;
-    g_LastRunOnline = false;
-    g_ForceReRead = false;
-    g_ReReadRequest = false;
-    g_OfflinePending = false;
-    g_ProfileLoading = 0;
-    g_UpgradeIdle = true;
-    g_WorkerRunEnable = false;
-    g_ResetKeyRecords = false;
-    g_SkipDongleQuery = false;
-    g_SensorPageUpdated = 0;
-    g_ButtonPageUpdated = 0;
-    FlashData::replace(FlashData::zeroRecord());
+    OrvikTest::ResetAllState();
     HIDUsbSim::setReportDelay(0);
 }
 

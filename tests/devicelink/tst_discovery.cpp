@@ -4,6 +4,7 @@
 #include "TestMain.h"
 
 #include "FirmwareImage.h"
+#include "GlobalState.h"
 #include "ModelInfo.h"
 
 using namespace DeviceLinkTest;

@@ -5,6 +5,7 @@
 #include "TestMain.h"
 
 #include "DataSetters.h"
+#include "GlobalState.h"
 #include "RegistryStore.h"
 
 using namespace DeviceLinkTest;

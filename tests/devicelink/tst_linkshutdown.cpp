@@ -106,4 +106,5 @@ private slots:
 };
 
 ORVIK_TEST_MAIN(TestLinkShutdown)
+#include "GlobalState.h"
 #include "tst_linkshutdown.moc"

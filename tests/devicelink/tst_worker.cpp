@@ -4,6 +4,7 @@
 #include "DeviceLinkFixture.h"
 #include "TestMain.h"
 
+#include "GlobalState.h"
 #include "UserPaths.h"
 
 #include "UpDataParam.h"

@@ -3,12 +3,12 @@
 // selector, the repair button, and what a click on a tile leads to.
 
 #include "TestMain.h"
-#include "PrivateAppDir.h"
 
 #include "ConfigIni.h"
 #include "ContainReset.h"
 #include "DeviceAllInfo.h"
 #include "DeviceDiscovery.h"
+#include "DeviceListState.h"
 #include "DialogChange.h"
 #include "FirmwareImage.h"
 #include "FormSetting.h"
@@ -19,7 +19,10 @@
 #include "Match.h"
 #include "PostMsg.h"
 #include "RegistryStore.h"
+#include "SettingsState.h"
+#include "TestState.h"
 #include "UpDateRepair.h"
+#include "UserPaths.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -36,7 +39,6 @@
 
 #include <functional>
 
-static PrivateAppDir::RelocateBeforeMain s_relocate;
 
 using HIDUsbSim::DeviceSetup;
 Q_DECLARE_METATYPE(DeviceSetup)
@@ -118,7 +120,7 @@ void ClickButton(QWidget *dialog, const QString &name)
 
 QString BinFolder()
 {
-    return QCoreApplication::applicationDirPath() + "/bin";
+    return UserPaths::firmwareFolder();
 }
 
 void WriteImage(const QString &name, quint8 kind, quint8 mid, quint32 version, const QByteArray &model)
@@ -238,20 +240,10 @@ class TestDeviceList : public QObject
 private:
     DialogChange *m_Page = nullptr;
 
-    static void ResetSelectionState()
-    {
-        g_MainPageActive = 0;
-        g_WorkerRunEnable = false;
-        g_PairChosenDevice = false;
-        g_DongleUpdatePending = false;
-        g_ChosenDevice = DeviceAllInfo();
-        g_CurrentDevice.set(DeviceAllInfo());
-    }
-
 private slots:
     void initTestCase()
     {
-        QVERIFY2(!qEnvironmentVariableIsEmpty(PrivateAppDir::envName()), "the test runs from its own app directory");
+        QVERIFY2(!OrvikTest::usePrivateAppDir().isEmpty(), "the test runs from its own app directory");
         HIDUsbSim::reset();
         MacroIni::GetInstance()->SetValue("Language", "Language", "0");
         m_Page = new DialogChange(nullptr);
@@ -267,16 +259,15 @@ private slots:
 
     void init()
     {
+        OrvikTest::ResetAllState();
         ClearImages();
         RegistryStore::remove(RegistryStore::mouseTestKey(), "UpdateFailInfo");
         RegistryStore::remove(RegistryStore::mouseTestKey(), kMouseVer);
         RegistryStore::remove(RegistryStore::mouseTestKey(), "MouseVer26");
-        ResetSelectionState();
     }
 
     void cleanup()
     {
-        ResetSelectionState();
         // Tiles retired during a test are deleted through the event loop.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

@@ -13,6 +13,8 @@
 #include "MacroIni.h"
 #include "PostMsg.h"
 #include "Progress.h"
+#include "SettingsState.h"
+#include "TestState.h"
 #include "UpDateRepair.h"
 #include "UpDateWarning.h"
 
@@ -41,10 +43,7 @@ private slots:
         MacroIni::GetInstance()->SetValue("Language", "Language", "0");
     }
 
-    void cleanup()
-    {
-        g_UpdateBusy = false;
-    }
+    void init() { OrvikTest::ResetAllState(); }
 
     void progressReports()
     {

@@ -6,11 +6,13 @@
 
 #include "TestMain.h"
 
+#include "DialogsState.h"
 #include "DialogTestHelpers.h"
 #include "ConfigIni.h"
 #include "DialogSkeleton.h"
 #include "PostMsg.h"
 #include "Skin.h"
+#include "TestState.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -25,9 +27,8 @@ class TestDialogs : public QObject
 private slots:
     void init()
     {
+        OrvikTest::ResetAllState();
         SetStoredLanguage(0);
-        g_MouseOffLineIndex = 0;
-        g_InportResult = 0;
     }
 
     void placement_data()

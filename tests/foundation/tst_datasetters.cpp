@@ -4,8 +4,10 @@
 #include "TestMain.h"
 
 #include "DataSetters.h"
+#include "FlashDataRecord.h"
 #include "FoundationTestUtil.h"
 #include "PostMsg.h"
+#include "TestState.h"
 
 #include <QSignalSpy>
 
@@ -166,9 +168,9 @@ private slots:
 
     void init()
     {
+        OrvikTest::ResetAllState();
+        g_DevicePath.set(HIDUsbSim::path(m_Mouse).toStdString());
         HIDUsbSim::setOnline(m_Mouse, true);
-        g_ButtonPageUpdating = 0;
-        g_SensorUiFilling = 0;
         FlashData::replace(patternRecord(0x40, 97));
     }
 

@@ -3,7 +3,9 @@
 
 #include "TestMain.h"
 
+#include "GlobalState.h"
 #include "KeyVocabulary.h"
+#include "TestState.h"
 
 #include <cstring>
 
@@ -66,11 +68,7 @@ class TestKeyVocabulary : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        for (QString &name : g_MouseButtonNames)
-            name.clear();
-    }
+    void init() { OrvikTest::ResetAllState(); }
 
     void everyName_data()
     {

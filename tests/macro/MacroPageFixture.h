@@ -2,6 +2,7 @@
 // The start both macro page tests share: the utility's window on the sample
 // wireless mouse, selected, with its macro page shown.
 
+#include "DeviceListState.h"
 #include "Dialog.h"
 #include "DialogChange.h"
 #include "DialogForm.h"

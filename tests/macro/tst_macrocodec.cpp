@@ -4,6 +4,7 @@
 
 #include "TestMain.h"
 
+#include "GlobalState.h"
 #include "KeyVocabulary.h"
 #include "MacroExchange.h"
 #include "MacroNames.h"

@@ -22,6 +22,7 @@
 #include "KeyboardHook.h"
 #include "Macro.h"
 #include "MacroIni.h"
+#include "MacroState.h"
 #include "PostMsg.h"
 #include "Startup.h"
 #include "UpDataParam.h"

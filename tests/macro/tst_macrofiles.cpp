@@ -7,6 +7,7 @@
 
 #include "MacroTestHelpers.h"
 
+#include "GlobalState.h"
 #include "KeyVocabulary.h"
 #include "LanguageLoader.h"
 #include "Macro.h"

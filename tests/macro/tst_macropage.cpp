@@ -18,6 +18,7 @@
 #include "KeyVocabulary.h"
 #include "Macro.h"
 #include "MacroIni.h"
+#include "MacroState.h"
 #include "PostMsg.h"
 #include "SameMacro.h"
 #include "Startup.h"

@@ -10,6 +10,7 @@
 #include "HIDUsbSim.h"
 #include "OptionWidget.h"
 #include "PostMsg.h"
+#include "TestState.h"
 
 #include <QComboBox>
 #include <QSignalSpy>
@@ -72,6 +73,7 @@ private:
 private slots:
     void init()
     {
+        OrvikTest::ResetAllState();
         HIDUsbSim::reset();
         HIDUsbSim::DeviceSetup setup;
         setup.name = "option widget";
@@ -79,18 +81,9 @@ private slots:
         const QByteArray path = HIDUsbSim::path(m_Mouse).toLatin1();
         g_DevicePath.set(path.constData());
         UsbServerC_Start(path.constData(), path.constData(), ignoreReports);
-        g_UiReady = false;
-        g_SensorUiFilling = 0;
-        g_ButtonPageUpdating = 0;
     }
 
-    void cleanup()
-    {
-        UsbServer_Exit();
-        g_DevicePath.reset();
-        g_UiReady = false;
-        g_SensorUiFilling = 0;
-    }
+    void cleanup() { UsbServer_Exit(); }
 
     void userChange_data()
     {

@@ -10,10 +10,12 @@
 #include "GlobalState.h"
 #include "LanguageLoader.h"
 #include "Macro.h"
+#include "MacroState.h"
 #include "PageSkeleton.h"
 #include "PostMsg.h"
 #include "Sensor.h"
 #include "SensorForm.h"
+#include "SettingsState.h"
 #include "UserPaths.h"
 #include "Worker.h"
 

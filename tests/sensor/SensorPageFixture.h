@@ -5,6 +5,7 @@
 // model key, and reports the simulated mouse sends.
 
 #include "ConfigIni.h"
+#include "DeviceListState.h"
 #include "DialogChange.h"
 #include "DialogMain.h"
 #include "Dialog.h"

@@ -12,6 +12,7 @@
 #include "DriverSensorFile.h"
 #include "LanguageLoader.h"
 #include "SensorState.h"
+#include "TestState.h"
 
 #include <QFile>
 #include <QSet>
@@ -52,7 +53,7 @@ private slots:
 
 void TestSensorData::init()
 {
-    SensorState::Reset();
+    OrvikTest::ResetAllState();
 }
 
 void TestSensorData::codes_data()
@@ -205,7 +206,7 @@ void TestSensorData::everyModelValueRoundTrips()
     QVERIFY(!groups.isEmpty());
     for (int n : groups) {
         const QString group = "Drive" + QString::number(n);
-        SensorState::Reset();
+        SensorState::ResetState();
         g_SensorDefineNames = QStringList(file.names.begin(), file.names.end());
         g_SensorDefineValues = QList<int>(file.values.begin(), file.values.end());
         g_SensorModel = config->GetValue(group, "Sensor");

@@ -114,7 +114,7 @@ void TestSensorModels::highRateReportNeverReachesThePage()
     QVERIFY(HIDUsbSim::injectReport(ReportHeader(0), QByteArray(1, char(16))));
     QVERIFY(HIDUsbSim::waitIdle());
     QCOMPARE(ui->frameRate->CheckedIndex(), 3);
-    QCOMPARE(int(g_FlashDataMap.ReportRate), 1);
+    QCOMPARE(int(FlashData::snapshot().ReportRate), 1);
     QCOMPARE(Updates(), before);
     // A code the cable has is shown (and handed back by the data callback).
     QVERIFY(HIDUsbSim::injectReport(ReportHeader(0), QByteArray(1, char(4))));

@@ -586,7 +586,7 @@ void TestSensorPage::reportsSendNothing()
     QVERIFY(HIDUsbSim::injectReport(ReportHeader(0x4C), QByteArray("\x01\x64\x03\x01\x00\x00\x00\x00", 8)));
     QVERIFY(HIDUsbSim::waitIdle());
     QCOMPARE(ui->frameEffect->Form()->LightH->value(), 10);
-    QCOMPARE(int(g_FlashDataMap.DPILed.Brightness), 100);
+    QCOMPARE(int(FlashData::snapshot().DPILed.Brightness), 100);
     // A current-DPI report moves the indicator.
     QVERIFY(HIDUsbSim::injectReport(ReportHeader(4), QByteArray(1, char(2))));
     QVERIFY(HIDUsbSim::waitIdle());

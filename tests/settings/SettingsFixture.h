@@ -6,6 +6,7 @@
 
 #include "TestMain.h"
 
+#include "DeviceListState.h"
 #include "Dialog.h"
 #include "DialogChange.h"
 #include "DialogForm.h"

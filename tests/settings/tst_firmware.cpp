@@ -4,10 +4,10 @@
 // goes on.
 
 #include "TestMain.h"
-#include "../devicelist/PrivateAppDir.h"
 
 #include "ContainReset.h"
 #include "DeviceDiscovery.h"
+#include "DeviceListState.h"
 #include "DialogChange.h"
 #include "FirmwareImage.h"
 #include "GlobalState.h"
@@ -17,8 +17,11 @@
 #include "LanguageLoader.h"
 #include "PostMsg.h"
 #include "Progress.h"
+#include "SettingsState.h"
+#include "TestState.h"
 #include "UpDateRepair.h"
 #include "UpdateRegistry.h"
+#include "UserPaths.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -36,7 +39,6 @@
 #include <memory>
 
 // A language file of its own below needs an application directory of its own.
-static PrivateAppDir::RelocateBeforeMain s_relocate;
 
 using HIDUsbSim::DeviceSetup;
 
@@ -192,6 +194,7 @@ class TestFirmware : public QObject
 private slots:
     void initTestCase()
     {
+        QVERIFY2(!OrvikTest::usePrivateAppDir().isEmpty(), "runs from its own app directory");
         MacroIni::GetInstance()->SetValue("Language", "Language", "0");
         HIDUsbSim::reset();
         m_Page = new DialogChange(nullptr);
@@ -208,12 +211,11 @@ private slots:
 
     void init()
     {
+        OrvikTest::ResetAllState();
         m_Bin.reset(new QTemporaryDir);
         FirmwareImage::SetFolder(m_Bin->path());
         UpdateRegistry::RemoveFailInfo();
         UpdateRegistry::SetMouseVersion("26", "5", QString());
-        g_UpgradeIdle = true;
-        g_CurrentDevice.set(DeviceAllInfo());
     }
 
     void cleanup()
@@ -450,7 +452,7 @@ private slots:
         QFETCH(int, outcome);
         QFETCH(int, continues);
         QFETCH(int, backToList);
-        QVERIFY2(!qEnvironmentVariableIsEmpty(PrivateAppDir::envName()), "runs from its own app directory");
+        QVERIFY2(UserPaths::appDir() != QCoreApplication::applicationDirPath(), "runs from its own app directory");
         QFile bare(LanguageLoader::FilePath(5));
         QVERIFY(bare.open(QIODevice::WriteOnly | QIODevice::Truncate));
         bare.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Total>\n</Total>\n");

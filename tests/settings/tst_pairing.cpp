@@ -12,7 +12,10 @@
 
 #include "ConfigIni.h"
 #include "DeviceDiscovery.h"
+#include "DeviceListState.h"
+#include "GlobalState.h"
 #include "Match.h"
+#include "SettingsState.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

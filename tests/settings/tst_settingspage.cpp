@@ -8,15 +8,17 @@
 // The program runs from an application directory of its own, because it
 // rewrites the maker file Net.xml there.
 
-#include "../devicelist/PrivateAppDir.h"
 
 #include "SettingsFixture.h"
 
 #include "Autostart.h"
 #include "FlashDataMap.h"
+#include "LanguageLoader.h"
 #include "MacroIni.h"
 #include "MouseOffLine.h"
+#include "SettingsState.h"
 #include "UpDateWarning.h"
+#include "UserPaths.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,7 +34,6 @@
 #include <QTextEdit>
 #include <QUrl>
 
-static PrivateAppDir::RelocateBeforeMain s_relocate;
 
 using namespace SettingsFixture;
 
@@ -95,7 +96,7 @@ private:
 
 void TestSettingsPage::initTestCase()
 {
-    QVERIFY2(!qEnvironmentVariableIsEmpty(PrivateAppDir::envName()), "the test runs from its own app directory");
+    QVERIFY2(!OrvikTest::usePrivateAppDir().isEmpty(), "the test runs from its own app directory");
     HIDUsbSim::DeviceSetup rx = Receiver();
     rx.dongleRgb = kReceiverLighting;
     QList<int> ids;
@@ -104,7 +105,7 @@ void TestSettingsPage::initTestCase()
     QVERIFY2(m_Window, qPrintable(why));
     m_Receiver = ids.first();
     m_Page = m_Window->MainFramePage()->SettingPage();
-    QFile net(QCoreApplication::applicationDirPath() + "/Language/Net.xml");
+    QFile net(LanguageLoader::NetFilePath());
     QVERIFY(net.open(QIODevice::ReadOnly));
     m_NetFile = net.readAll();
 }
@@ -131,7 +132,7 @@ void TestSettingsPage::pageIsBuiltFromItsOwnPictures()
 
     // Every picture a style sheet names is one of the page's own, drawn.
     const QRegularExpression url("url\\(([^)]*)\\)");
-    const QString folder = QCoreApplication::applicationDirPath() + "/Picture/FormSetting/";
+    const QString folder = UserPaths::pictureFolder() + "FormSetting/";
     int pictures = 0;
     for (QWidget *w : m_Page->findChildren<QWidget *>()) {
         auto it = url.globalMatch(w->styleSheet());
@@ -389,7 +390,7 @@ void TestSettingsPage::netFileSetsFooter()
     QFETCH(QString, net);
     QFETCH(QString, maker);
     QFETCH(QString, link);
-    const QString path = QCoreApplication::applicationDirPath() + "/Language/Net.xml";
+    const QString path = LanguageLoader::NetFilePath();
     {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));

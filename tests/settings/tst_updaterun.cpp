@@ -6,13 +6,14 @@
 // second tick, a failure, and a mouse that leaves the enumeration while it
 // is flashed.
 
-#include "../devicelist/PrivateAppDir.h"
 #include "SettingsFixture.h"
 
 #include "DeviceDiscovery.h"
 #include "FirmwareImage.h"
 #include "FormSettingForm.h"
+#include "GlobalState.h"
 #include "Progress.h"
+#include "SettingsState.h"
 #include "UpDateWarning.h"
 #include "UpdateRegistry.h"
 
@@ -22,7 +23,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-static PrivateAppDir::RelocateBeforeMain s_relocate;
 
 using namespace SettingsFixture;
 
@@ -75,7 +75,7 @@ class TestUpdateRun : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(!qEnvironmentVariableIsEmpty(PrivateAppDir::envName()), "runs from its own app directory");
+        QVERIFY2(!OrvikTest::usePrivateAppDir().isEmpty(), "runs from its own app directory");
         FirmwareImage::SetFolder(m_Bin.path());
         QList<int> ids;
         QString why;

@@ -1,0 +1,12 @@
+#include "MacroState.h"
+
+std::atomic<bool> g_MacroRecording { false };
+
+namespace MacroState {
+
+void ResetState()
+{
+    g_MacroRecording = false;
+}
+
+} // namespace MacroState
