@@ -19,14 +19,14 @@ SimBus &bus()
 
 // f(SimDevice &) on the entry of this id; the value f leaves in `out`, or
 // `out`'s start value for an unknown id.
-template <typename T, typename F>
+template<typename T, typename F>
 T fromDevice(int id, T out, F f)
 {
     bus().onId(id, [&](SimDevice &d) { out = f(d); });
     return out;
 }
 
-template <typename F>
+template<typename F>
 void setControl(F f)
 {
     bus().withControls([&](SimControls &c) { f(c); });
@@ -293,7 +293,8 @@ QByteArray makeFirmwareImage(quint8 kind, quint8 cid, quint8 mid, quint32 versio
     b[HIDUSB_FW_OFFSET_KIND] = kind;
     b[HIDUSB_FW_OFFSET_CID] = cid;
     b[HIDUSB_FW_OFFSET_MID] = mid;
-    std::memcpy(b + HIDUSB_FW_OFFSET_MODEL, modelName.constData(), size_t(qMin(modelName.size(), HIDUSB_FW_MODEL_SIZE)));
+    std::memcpy(b + HIDUSB_FW_OFFSET_MODEL, modelName.constData(),
+                size_t(qMin(modelName.size(), HIDUSB_FW_MODEL_SIZE)));
     for (int i = HIDUSB_FW_HEADER_SIZE; i < size; ++i)
         b[i] = static_cast<unsigned char>(i * 7);
     return image;

@@ -13,7 +13,10 @@
 namespace HIDUsbSimCore {
 
 SimBus::Scope::Scope(SimBus &bus, SimDevice *device, bool toConnection)
-    : device(device), controls(bus.m_controls), m_bus(bus), m_toConnection(toConnection)
+    : device(device)
+    , controls(bus.m_controls)
+    , m_bus(bus)
+    , m_toConnection(toConnection)
 {
 }
 
@@ -202,9 +205,8 @@ std::vector<char *> SimBus::enumerate(uint vid, uint pid, int room)
 int SimBus::countBootDevices(const ImageHeader &h)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return int(std::count_if(m_devices.begin(), m_devices.end(), [&h](const std::unique_ptr<SimDevice> &d) {
-        return d->bootMode() && d->fitsImage(h);
-    }));
+    return int(std::count_if(m_devices.begin(), m_devices.end(),
+                             [&h](const std::unique_ptr<SimDevice> &d) { return d->bootMode() && d->fitsImage(h); }));
 }
 
 // -------------------------------------------------------------- connection ---
@@ -363,7 +365,8 @@ void SimBus::postHotplug(int count)
             ++m_hotplugPosts;
         }
         if (receiver)
-            QMetaObject::invokeMethod(receiver, [this] { deliverHotplug(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                receiver, [this] { deliverHotplug(); }, Qt::QueuedConnection);
     }
 }
 
@@ -392,8 +395,8 @@ void SimBus::startFlash(const unsigned char *image, HIDUsbUpgradeCallback callba
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         // The library reads the image here; the caller's buffer may go afterwards.
-        m_controls.lastFlashedImage =
-            h.valid ? QByteArray(reinterpret_cast<const char *>(image), int(h.length)) : QByteArray();
+        m_controls.lastFlashedImage
+            = h.valid ? QByteArray(reinterpret_cast<const char *>(image), int(h.length)) : QByteArray();
         // A device waiting in boot mode comes first, then a connected one.
         for (int pass = 0; pass < 2 && !target && h.valid; ++pass) {
             for (auto &d : m_devices) {
@@ -425,7 +428,7 @@ void SimBus::startFlash(const unsigned char *image, HIDUsbUpgradeCallback callba
 
 void SimBus::sendUpgrade(HIDUsbUpgradeCallback callback, quint8 type, quint8 value)
 {
-    unsigned char report[8] = {7, type, value, 0, 0, 0, 0, 0};
+    unsigned char report[8] = { 7, type, value, 0, 0, 0, 0, 0 };
     if (!callback)
         return;
     {

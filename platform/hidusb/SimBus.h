@@ -109,7 +109,7 @@ public:
 
     // f(Scope &) under the lock, for the enumerated entry of this path; its
     // send goes out only when the connection is this entry's.
-    template <typename F>
+    template<typename F>
     auto onEntry(const QByteArray &path, F f)
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -117,7 +117,7 @@ public:
         return f(scope);
     }
     // f(Scope &) under the lock, for the entry of the open connection.
-    template <typename F>
+    template<typename F>
     auto onConnection(F f)
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -126,7 +126,7 @@ public:
     }
     // f(SimDevice &) under the lock, for any entry (boot mode included);
     // false for an unknown id.
-    template <typename F>
+    template<typename F>
     bool onId(int id, F f)
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -135,7 +135,7 @@ public:
             f(*d);
         return d != nullptr;
     }
-    template <typename F>
+    template<typename F>
     auto withControls(F f)
     {
         std::lock_guard<std::mutex> lock(m_mutex);

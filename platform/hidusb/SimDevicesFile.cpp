@@ -122,9 +122,7 @@ bool HIDUsbSim::parseDevicesJson(const QByteArray &json, QList<DeviceSetup> *out
             const QJsonValue v = it.value();
             const QString where = QStringLiteral("device %1, \"%2\": ").arg(i + 1).arg(key);
             qint64 n = 0;
-            auto number = [&](qint64 lo, qint64 hi) {
-                return readNumber(v, &n) && n >= lo && n <= hi;
-            };
+            auto number = [&](qint64 lo, qint64 hi) { return readNumber(v, &n) && n >= lo && n <= hi; };
             if (key == "name" && v.isString() && !v.toString().isEmpty()) {
                 s.name = v.toString();
             } else if (key == "path" && v.isString()) {
@@ -154,8 +152,11 @@ bool HIDUsbSim::parseDevicesJson(const QByteArray &json, QList<DeviceSetup> *out
             } else if (key == "online" || key == "charging" || key == "bootMode" || key == "longRange") {
                 if (!v.isBool())
                     return fail(where + "expected true or false");
-                (key == "online" ? s.online : key == "charging" ? s.charging : key == "bootMode" ? s.bootMode : s.longRange) =
-                    v.toBool();
+                (key == "online"         ? s.online
+                     : key == "charging" ? s.charging
+                     : key == "bootMode" ? s.bootMode
+                                         : s.longRange)
+                    = v.toBool();
             } else if (key == "status") {
                 if (!readBytes(v, 3, &s.statusBytes))
                     return fail(where + "expected an array of 3 numbers 0..255");
@@ -197,7 +198,8 @@ bool readDevicesFile(const QString &fileName, QList<HIDUsbSim::DeviceSetup> *set
     return true;
 }
 
-DevicesFileWatcher::DevicesFileWatcher(SimBus &bus) : m_bus(bus)
+DevicesFileWatcher::DevicesFileWatcher(SimBus &bus)
+    : m_bus(bus)
 {
 }
 

@@ -31,8 +31,11 @@ ImageHeader parseImage(const unsigned char *image)
 // ------------------------------------------------------------------- mouse ---
 
 SimMouse::SimMouse(const HIDUsbSim::DeviceSetup &first, int serial)
-    : m_cid(first.cid), m_mid(first.mid), m_version(first.mouseVersion), m_battery(first.battery),
-      m_charging(first.charging)
+    : m_cid(first.cid)
+    , m_mid(first.mid)
+    , m_version(first.mouseVersion)
+    , m_battery(first.battery)
+    , m_charging(first.charging)
 {
     for (int c = 0; c < ConfigCount; ++c)
         m_configs[c] = configRecord(c, m_mid);
@@ -138,20 +141,20 @@ QByteArray SimMouse::factoryRecord(quint8 mid)
     // Built in a buffer of the record's own size: the compiler then sees every
     // index below against the real bound (a QByteArray's data() it cannot size).
     unsigned char b[RecordSize] = {};
-    b[0] = 1;   // 1000 Hz
-    b[1] = 4;   // four DPI levels in use
-    b[2] = 1;   // second level active
-    b[5] = 1;   // lift-off 1 mm
-    b[6] = 4;   // debounce selector item
-    b[8] = 6;   // lights off after 60 s
-    b[13] = 6;  // full performance 1 min
+    b[0] = 1;  // 1000 Hz
+    b[1] = 4;  // four DPI levels in use
+    b[2] = 1;  // second level active
+    b[5] = 1;  // lift-off 1 mm
+    b[6] = 4;  // debounce selector item
+    b[8] = 6;  // lights off after 60 s
+    b[13] = 6; // full performance 1 min
     // DPI codes: the sample corded model (MID 6) has a sensor counting in
     // steps of 100 DPI, the others in steps of 50; code = DPI / step - 1.
-    static const int dpi50[8] = {400, 800, 1600, 3200, 5000, 6400, 8000, 10000};
-    static const int dpi100[8] = {400, 800, 1200, 1600, 2400, 3200, 4800, 6400};
+    static const int dpi50[8] = { 400, 800, 1600, 3200, 5000, 6400, 8000, 10000 };
+    static const int dpi100[8] = { 400, 800, 1200, 1600, 2400, 3200, 4800, 6400 };
     const bool coarse = mid == 0x06;
-    static const unsigned char colour[8][3] = {{255, 0, 0},   {0, 255, 0},   {0, 0, 255},     {255, 255, 0},
-                                               {0, 255, 255}, {255, 0, 255}, {255, 255, 255}, {255, 128, 0}};
+    static const unsigned char colour[8][3] = { { 255, 0, 0 },   { 0, 255, 0 },   { 0, 0, 255 },     { 255, 255, 0 },
+                                                { 0, 255, 255 }, { 255, 0, 255 }, { 255, 255, 255 }, { 255, 128, 0 } };
     for (std::ptrdiff_t i = 0; i < 8; ++i) {
         unsigned char *level = b + 15 + 6 * i;
         const int code = coarse ? dpi100[i] / 100 - 1 : dpi50[i] / 50 - 1;
@@ -166,13 +169,14 @@ QByteArray SimMouse::factoryRecord(quint8 mid)
     b[64] = 255; // brightest
     b[65] = 3;
     b[66] = 1;
-    b[67] = 1;   // light bar
+    b[67] = 1; // light bar
     b[68] = 255;
     b[71] = 2;
     b[72] = 4;
     b[73] = 1;
     // Buttons: left, right, middle, back, forward, DPI up.
-    static const unsigned char keys[6][3] = {{1, 1, 0}, {1, 2, 0}, {1, 4, 0}, {1, 8, 0}, {1, 16, 0}, {2, 1, 0}};
+    static const unsigned char keys[6][3]
+        = { { 1, 1, 0 }, { 1, 2, 0 }, { 1, 4, 0 }, { 1, 8, 0 }, { 1, 16, 0 }, { 2, 1, 0 } };
     for (std::ptrdiff_t k = 0; k < 6; ++k)
         std::memcpy(b + 74 + 3 * k, keys[k], 3);
     return QByteArray(reinterpret_cast<const char *>(b), RecordSize);
@@ -260,7 +264,11 @@ bool parseHex(const QString &text, uint *out)
 
 SimDevice::SimDevice(int id, const HIDUsbSim::DeviceSetup &setup, const QByteArray &path,
                      std::shared_ptr<SimMouse> mouse, bool fromFile)
-    : m_id(id), m_setup(completed(setup, *mouse)), m_path(path), m_mouse(std::move(mouse)), m_fromFile(fromFile)
+    : m_id(id)
+    , m_setup(completed(setup, *mouse))
+    , m_path(path)
+    , m_mouse(std::move(mouse))
+    , m_fromFile(fromFile)
 {
     if (fromFile)
         m_fileSetup = setup;
@@ -358,11 +366,11 @@ bool SimDevice::finishFlash(const ImageHeader &h, bool ok)
 bool SimDevice::sameFileEntry(const HIDUsbSim::DeviceSetup &b) const
 {
     const HIDUsbSim::DeviceSetup &a = m_fileSetup;
-    return a.name == b.name && a.path == b.path && a.vid == b.vid && a.pid == b.pid && a.cid == b.cid &&
-           a.mid == b.mid && a.receiverType == b.receiverType && a.statusBytes == b.statusBytes &&
-           a.receiverVersion == b.receiverVersion && a.mouseVersion == b.mouseVersion && a.battery == b.battery &&
-           a.charging == b.charging && a.mouse == b.mouse && a.bootMode == b.bootMode &&
-           a.longRange == b.longRange && a.identifyFrom == b.identifyFrom && a.dongleRgb == b.dongleRgb;
+    return a.name == b.name && a.path == b.path && a.vid == b.vid && a.pid == b.pid && a.cid == b.cid && a.mid == b.mid
+        && a.receiverType == b.receiverType && a.statusBytes == b.statusBytes && a.receiverVersion == b.receiverVersion
+        && a.mouseVersion == b.mouseVersion && a.battery == b.battery && a.charging == b.charging && a.mouse == b.mouse
+        && a.bootMode == b.bootMode && a.longRange == b.longRange && a.identifyFrom == b.identifyFrom
+        && a.dongleRgb == b.dongleRgb;
 }
 
 void SimDevice::takeFileOnline(bool online)
