@@ -103,30 +103,23 @@ int SimBus::plugLocked(const HIDUsbSim::DeviceSetup &setup, bool fromFile)
 
 int SimBus::plug(const HIDUsbSim::DeviceSetup &setup)
 {
-    int id = 0;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        id = plugLocked(setup, false);
-    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const int id = plugLocked(setup, false);
     if (id && !setup.bootMode)
-        postHotplug();
+        postHotplugLocked();
     return id;
 }
 
 bool SimBus::unplug(int id)
 {
-    bool notify = false;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        auto it = std::find_if(m_devices.begin(), m_devices.end(),
-                               [id](const std::unique_ptr<SimDevice> &d) { return d->id() == id; });
-        if (it == m_devices.end())
-            return false;
-        notify = !(*it)->bootMode();
-        m_devices.erase(it);
-    }
-    if (notify)
-        postHotplug();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto it = std::find_if(m_devices.begin(), m_devices.end(),
+                           [id](const std::unique_ptr<SimDevice> &d) { return d->id() == id; });
+    if (it == m_devices.end())
+        return false;
+    if (!(*it)->bootMode())
+        postHotplugLocked();
+    m_devices.erase(it);
     return true;
 }
 
@@ -149,37 +142,35 @@ int SimBus::idForPath(const QByteArray &path)
 void SimBus::applyFileDevices(const QList<HIDUsbSim::DeviceSetup> &setups)
 {
     int notifications = 0;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        QList<int> keep;
-        for (auto it = m_devices.begin(); it != m_devices.end();) {
-            SimDevice *d = it->get();
-            if (!d->fromFile()) {
-                ++it;
-                continue;
-            }
-            int match = -1;
-            for (int i = 0; i < setups.size(); ++i)
-                if (buildPath(setups[i], 0) == d->path() && d->sameFileEntry(setups[i]))
-                    match = i;
-            if (match >= 0) {
-                d->takeFileOnline(setups[match].online);
-                keep.append(match);
-                ++it;
-            } else {
-                if (!d->bootMode())
-                    ++notifications;
-                it = m_devices.erase(it);
-            }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    QList<int> keep;
+    for (auto it = m_devices.begin(); it != m_devices.end();) {
+        SimDevice *d = it->get();
+        if (!d->fromFile()) {
+            ++it;
+            continue;
         }
-        for (int i = 0; i < setups.size(); ++i) {
-            if (keep.contains(i))
-                continue;
-            if (plugLocked(setups[i], true) && !setups[i].bootMode)
+        int match = -1;
+        for (int i = 0; i < setups.size(); ++i)
+            if (buildPath(setups[i], 0) == d->path() && d->sameFileEntry(setups[i]))
+                match = i;
+        if (match >= 0) {
+            d->takeFileOnline(setups[match].online);
+            keep.append(match);
+            ++it;
+        } else {
+            if (!d->bootMode())
                 ++notifications;
+            it = m_devices.erase(it);
         }
     }
-    postHotplug(notifications);
+    for (int i = 0; i < setups.size(); ++i) {
+        if (keep.contains(i))
+            continue;
+        if (plugLocked(setups[i], true) && !setups[i].bootMode)
+            ++notifications;
+    }
+    postHotplugLocked(notifications);
 }
 
 std::vector<char *> SimBus::enumerate(uint vid, uint pid, int room)
@@ -353,17 +344,17 @@ int SimBus::hotplugPosts()
     return m_hotplugPosts;
 }
 
-void SimBus::postHotplug(int count)
+void SimBus::postHotplugLocked(int count)
 {
+    if (!m_hotplugCallback || !m_hotplugThread)
+        return;
+    QObject *receiver = m_hotplugReceivers.value(m_hotplugThread);
     for (int i = 0; i < count; ++i) {
-        QObject *receiver = nullptr;
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            if (!m_hotplugCallback || !m_hotplugThread)
-                return;
-            receiver = m_hotplugReceivers.value(m_hotplugThread);
-            ++m_hotplugPosts;
-        }
+        ++m_hotplugPosts;
+        // Posted under the lock, which deliverHotplug takes before anything
+        // else: Qt hands the event over through its own futex-based mutex,
+        // which ThreadSanitizer cannot see, so this lock is what orders the
+        // posting thread's work before the receiving thread's.
         if (receiver)
             QMetaObject::invokeMethod(
                 receiver, [this] { deliverHotplug(); }, Qt::QueuedConnection);
@@ -420,9 +411,9 @@ void SimBus::startFlash(const unsigned char *image, HIDUsbUpgradeCallback callba
         if (m_controls.flashTimeoutCapMs > 0)
             timeout = qMin(timeout, m_controls.flashTimeoutCapMs);
         ++m_activeFlashes;
+        if (hidden)
+            postHotplugLocked();
     }
-    if (hidden)
-        postHotplug();
     std::thread([=] { runFlash(target, h, failAt, callback, timeout, duration); }).detach();
 }
 
@@ -486,14 +477,12 @@ void SimBus::runFlash(int targetId, ImageHeader h, int failAt, HIDUsbUpgradeCall
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 
-    bool notify = false;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (SimDevice *d = findIdLocked(targetId))
-            notify = d->finishFlash(h, ok);
+        SimDevice *d = findIdLocked(targetId);
+        if (d && d->finishFlash(h, ok))
+            postHotplugLocked();
     }
-    if (notify)
-        postHotplug();
     sendUpgrade(callback, 2, ok ? 1 : 0);
     std::lock_guard<std::mutex> lock(m_mutex);
     --m_activeFlashes;

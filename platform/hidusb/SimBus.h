@@ -7,9 +7,9 @@
 // SimDevice the bus owns (ThreadSanitizer sees it; Qt's futex-based mutex it
 // would not). Calls reach an entry only through onEntry / onConnection /
 // onId, which run the given function under that lock. The lock is never held
-// while a callback of the application runs, nor while a hot-plug
-// notification is posted. Nothing here waits for a callback, except
-// waitIdle, which a test calls.
+// while a callback of the application runs; it is held while a hot-plug
+// notification is posted (see postHotplugLocked). Nothing here waits for a
+// callback, except waitIdle, which a test calls.
 
 #include "HIDUsb.h"
 #include "HIDUsbSim.h"
@@ -199,8 +199,9 @@ private:
     // Drops what is queued for the connection and marks it replaced.
     void dropConnectionLocked();
 
-    // Posts one hot-plug notification to the registered thread (lock NOT held).
-    void postHotplug(int count = 1);
+    // Posts hot-plug notifications to the registered thread (a queued call:
+    // nothing of the application runs inside it).
+    void postHotplugLocked(int count = 1);
     void deliverHotplug();
     void deliveryLoop();
     void runFlash(int targetId, ImageHeader h, int failAt, HIDUsbUpgradeCallback callback, int timeoutMs,
