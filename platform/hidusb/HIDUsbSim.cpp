@@ -1,16 +1,38 @@
-// Control API of the simulated devices (tests and people).
+// Control API of the simulated devices (tests and people): the same bus and
+// mice the C entry points use (SimLibrary.h), steered from outside.
 
 #include "HIDUsbSim.h"
-#include "SimCore.h"
+#include "SimLibrary.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
 #include <QtEndian>
 
 #include <cstring>
 
 using namespace HIDUsbSimCore;
+
+namespace {
+
+SimBus &bus()
+{
+    return SimLibrary::instance().bus;
+}
+
+// f(SimDevice &) on the entry of this id; the value f leaves in `out`, or
+// `out`'s start value for an unknown id.
+template<typename T, typename F>
+T fromDevice(int id, T out, F f)
+{
+    bus().onId(id, [&](SimDevice &d) { out = f(d); });
+    return out;
+}
+
+template<typename F>
+void setControl(F f)
+{
+    bus().withControls([&](SimControls &c) { f(c); });
+}
+
+} // namespace
 
 namespace HIDUsbSim {
 
@@ -42,141 +64,67 @@ DeviceSetup sampleCordedMouse(const QString &name, const QString &mouse)
 
 void reset()
 {
-    Core &c = Core::instance();
-    {
-        std::lock_guard<std::mutex> lock(c.mutex);
-        c.resetLocked();
-    }
-    clearCalls();
+    SimLibrary &library = SimLibrary::instance();
+    // The watcher first: a load that runs now finishes before the bus is
+    // emptied, and one that comes later finds its file no longer watched.
+    library.devicesFile.stop();
+    library.bus.reset();
+    library.log.clear();
 }
 
 int plug(const DeviceSetup &setup)
 {
-    Core &c = Core::instance();
-    int id = 0;
-    {
-        std::lock_guard<std::mutex> lock(c.mutex);
-        id = c.plugLocked(setup, false);
-    }
-    if (id && !setup.bootMode)
-        c.postHotplug();
-    return id;
+    return bus().plug(setup);
 }
 
 bool unplug(int id)
 {
-    Core &c = Core::instance();
-    bool found = false, notify = false;
-    {
-        std::lock_guard<std::mutex> lock(c.mutex);
-        found = c.findIdLocked(id) != nullptr;
-        notify = c.unplugLocked(id);
-    }
-    if (notify)
-        c.postHotplug();
-    return found;
-}
-
-template <typename F>
-static bool withDevice(int id, F f)
-{
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.mutex);
-    Device *d = c.findIdLocked(id);
-    if (!d)
-        return false;
-    f(d);
-    return true;
+    return bus().unplug(id);
 }
 
 bool setOnline(int id, bool online)
 {
-    return withDevice(id, [online](Device *d) { d->setup.online = online; });
+    return bus().onId(id, [online](SimDevice &d) { d.setOnline(online); });
 }
 
 bool setBattery(int id, int level, bool charging)
 {
-    return withDevice(id, [=](Device *d) {
-        d->mouse->battery = level;
-        d->mouse->charging = charging;
-    });
+    return bus().onId(id, [=](SimDevice &d) { d.mouse().setBattery(level, charging); });
 }
 
 QList<int> devices()
 {
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.mutex);
-    QList<int> ids;
-    for (auto &d : c.devices)
-        ids.append(d->id);
-    return ids;
+    return bus().ids();
 }
 
 QString path(int id)
 {
-    QString p;
-    withDevice(id, [&p](Device *d) { p = QString::fromUtf8(d->path); });
-    return p;
+    return fromDevice(id, QString(), [](SimDevice &d) { return QString::fromUtf8(d.path()); });
 }
 
 DeviceSetup setup(int id)
 {
-    DeviceSetup s;
-    withDevice(id, [&s](Device *d) {
-        s = d->setup;
-        s.mouseVersion = d->mouse->version;
-        s.battery = d->mouse->battery;
-        s.charging = d->mouse->charging;
-        if (s.statusBytes.size() != 3)
-            s.statusBytes = d->mouse->status;
-        s.path = QString::fromUtf8(d->path);
-    });
-    return s;
+    return fromDevice(id, DeviceSetup(), [](SimDevice &d) { return d.currentSetup(); });
 }
 
 int idForPath(const QString &p)
 {
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.mutex);
-    Device *d = c.findLocked(p.toUtf8(), true);
-    return d ? d->id : 0;
+    return bus().idForPath(p.toUtf8());
 }
 
 bool setIdentifyFrom(int id, int k)
 {
-    return withDevice(id, [k](Device *d) {
-        d->setup.identifyFrom = qMax(1, k);
-        d->asks = 0;
-    });
+    return bus().onId(id, [k](SimDevice &d) { d.setIdentifyFrom(k); });
 }
 
 int identifyAsks(int id)
 {
-    int n = 0;
-    withDevice(id, [&n](Device *d) { n = d->asks; });
-    return n;
+    return fromDevice(id, 0, [](SimDevice &d) { return d.asks(); });
 }
 
 bool injectReport(const QByteArray &header, const QByteArray &data)
 {
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.mutex);
-    if (!c.connectionOpen || !c.connectionCallback)
-        return false;
-    Report r;
-    // Copies of the bytes, not shares of the caller's arrays: the delivery
-    // thread hands the callback writable pointers, and the caller may drop
-    // its arrays at the same time.
-    r.header = QByteArray(header.constData(), header.size());
-    r.data = QByteArray(data.constData(), data.size());
-    r.generation = c.generation;
-    r.callback = c.connectionCallback;
-    r.due = Clock::now() + std::chrono::milliseconds(c.reportDelayMs);
-    if (!c.queue.empty() && c.queue.back().due > r.due)
-        r.due = c.queue.back().due;
-    c.queue.push_back(r);
-    c.queueChanged.notify_all();
-    return true;
+    return bus().inject(header, data);
 }
 
 void failNextFlash()
@@ -186,173 +134,122 @@ void failNextFlash()
 
 void failNextFlashAt(int percent)
 {
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.mutex);
-    c.failNextFlashAt = qBound(0, percent, 100);
+    setControl([percent](SimControls &c) { c.failNextFlashAt = qBound(0, percent, 100); });
 }
 
 void setFlashLeavesEnumeration(bool leaves)
 {
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.mutex);
-    c.flashLeavesEnumeration = leaves;
+    setControl([leaves](SimControls &c) { c.flashLeavesEnumeration = leaves; });
 }
 
 void setFlashTimeoutCap(int ms)
 {
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.mutex);
-    c.flashTimeoutCapMs = qMax(0, ms);
+    setControl([ms](SimControls &c) { c.flashTimeoutCapMs = qMax(0, ms); });
 }
 
 QByteArray lastFlashedImage()
 {
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.mutex);
-    return c.lastFlashedImage;
+    return bus().withControls([](SimControls &c) { return c.lastFlashedImage; });
 }
 
 void failNextPairing()
 {
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.mutex);
-    c.failNextPairing = true;
+    setControl([](SimControls &c) { c.failNextPairing = true; });
 }
 
 void setPairingSilent(bool silent)
 {
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.mutex);
-    c.pairingSilent = silent;
+    setControl([silent](SimControls &c) { c.pairingSilent = silent; });
 }
 
 void refuseNextUpdate()
 {
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.mutex);
-    c.refuseNextUpdate = true;
+    setControl([](SimControls &c) { c.refuseNextUpdate = true; });
 }
 
 void goOfflineAtNextUpdate()
 {
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.mutex);
-    c.offlineAtNextUpdate = true;
+    setControl([](SimControls &c) { c.offlineAtNextUpdate = true; });
 }
 
 void setFlashDuration(int ms)
 {
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.mutex);
-    c.flashDurationMs = qMax(0, ms);
+    setControl([ms](SimControls &c) { c.flashDurationMs = qMax(0, ms); });
 }
 
 void setPairDuration(int ms)
 {
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.mutex);
-    c.pairDurationMs = qMax(0, ms);
+    setControl([ms](SimControls &c) { c.pairDurationMs = qMax(0, ms); });
 }
 
 void setReportDelay(int ms)
 {
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.mutex);
-    c.reportDelayMs = qMax(0, ms);
+    setControl([ms](SimControls &c) { c.reportDelayMs = qMax(0, ms); });
 }
 
 QByteArray lastRecord(int id)
 {
-    QByteArray r;
-    withDevice(id, [&r](Device *d) { r = d->mouse->lastRecord; });
-    return r;
+    return fromDevice(id, QByteArray(), [](SimDevice &d) { return d.mouse().lastRecord(); });
 }
 
 int updateCount(int id)
 {
-    int n = 0;
-    withDevice(id, [&n](Device *d) { n = d->mouse->updates; });
-    return n;
+    return fromDevice(id, 0, [](SimDevice &d) { return d.mouse().updates(); });
 }
 
 QByteArray storedRecord(int id, int config)
 {
-    QByteArray r;
-    withDevice(id, [&](Device *d) {
-        const int c = config < 0 ? d->mouse->active : config;
-        if (c < ConfigCount)
-            r = d->mouse->configs[c];
-    });
-    return r;
+    return fromDevice(id, QByteArray(), [config](SimDevice &d) { return d.mouse().storedRecord(config); });
 }
 
 bool setStoredRecord(int id, const QByteArray &record, int config)
 {
-    QByteArray coded;
-    if (config >= ConfigCount || !Core::encodeRecord(record, &coded))
-        return false; // wrong size, or it would not fit the full read
-    return withDevice(id, [&](Device *d) { d->mouse->configs[config < 0 ? d->mouse->active : config] = record; });
+    return fromDevice(id, false, [&](SimDevice &d) { return d.mouse().setStoredRecord(record, config); });
 }
 
 int activeConfig(int id)
 {
-    int a = -1;
-    withDevice(id, [&a](Device *d) { a = d->mouse->active; });
-    return a;
+    return fromDevice(id, -1, [](SimDevice &d) { return d.mouse().activeConfig(); });
 }
 
 QByteArray factoryRecord(int mid)
 {
-    return Core::factoryRecord(quint8(mid));
+    return SimMouse::factoryRecord(quint8(mid));
 }
 
 QByteArray dongleRgb(int id)
 {
-    QByteArray r;
-    withDevice(id, [&r](Device *d) { r = d->setup.dongleRgb; });
-    return r;
+    return fromDevice(id, QByteArray(), [](SimDevice &d) { return d.dongleRgb(); });
 }
 
 bool longRange(int id)
 {
-    bool on = false;
-    withDevice(id, [&on](Device *d) { on = d->setup.longRange; });
-    return on;
+    return fromDevice(id, false, [](SimDevice &d) { return d.longRange(); });
 }
 
 QString connectionPath()
 {
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.mutex);
-    return QString::fromUtf8(c.connectionPath);
+    return QString::fromUtf8(bus().connectionPath());
 }
 
 bool connectionOpen()
 {
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.mutex);
-    return c.connectionOpen;
+    return bus().connectionOpen();
 }
 
 int hotplugPosts()
 {
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.mutex);
-    return c.hotplugPosts;
+    return bus().hotplugPosts();
 }
 
 QStringList calls()
 {
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.logMutex);
-    return c.callLines;
+    return SimLibrary::instance().log.lines();
 }
 
 void clearCalls()
 {
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.logMutex);
-    c.callLines.clear();
+    SimLibrary::instance().log.clear();
 }
 
 int callCount(const QString &prefix)
@@ -366,57 +263,22 @@ int callCount(const QString &prefix)
 
 bool waitIdle(int timeoutMs)
 {
-    Core &c = Core::instance();
-    QCoreApplication *app = QCoreApplication::instance();
-    const bool mainThread = app && QThread::currentThread() == app->thread();
-    QElapsedTimer timer;
-    timer.start();
-    for (;;) {
-        {
-            std::unique_lock<std::mutex> lock(c.mutex);
-            const bool idle = c.queue.empty() && !c.delivering && c.activeFlashes == 0;
-            if (idle) {
-                lock.unlock();
-                if (mainThread)
-                    QCoreApplication::processEvents(); // queued signals of the last callback
-                return true;
-            }
-            if (timer.elapsed() > timeoutMs)
-                return false;
-            c.idleChanged.wait_for(lock, std::chrono::milliseconds(mainThread ? 1 : 5));
-        }
-        // A callback may be waiting for this thread (blocking connections).
-        if (mainThread)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
+    return bus().waitIdle(timeoutMs);
 }
 
 bool watchDevicesFile(const QString &fileName)
 {
-    Core &c = Core::instance();
-    quint64 gen = 0;
-    {
-        std::lock_guard<std::mutex> lock(c.mutex);
-        c.watchFile = fileName;
-        gen = ++c.watchGeneration;
-    }
-    const bool ok = c.loadDevicesFile(fileName, gen);
-    c.startMonitor();
-    return ok;
+    return SimLibrary::instance().devicesFile.watch(fileName);
 }
 
 QString lastFileError()
 {
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.mutex);
-    return c.fileError;
+    return SimLibrary::instance().devicesFile.lastError();
 }
 
 void setPollInterval(int ms)
 {
-    Core &c = Core::instance();
-    std::lock_guard<std::mutex> lock(c.mutex);
-    c.pollIntervalMs = qBound(10, ms, 60000);
+    SimLibrary::instance().devicesFile.setPollInterval(ms);
 }
 
 QByteArray makeFirmwareImage(quint8 kind, quint8 cid, quint8 mid, quint32 versionWord, const QByteArray &modelName,
@@ -431,7 +293,8 @@ QByteArray makeFirmwareImage(quint8 kind, quint8 cid, quint8 mid, quint32 versio
     b[HIDUSB_FW_OFFSET_KIND] = kind;
     b[HIDUSB_FW_OFFSET_CID] = cid;
     b[HIDUSB_FW_OFFSET_MID] = mid;
-    std::memcpy(b + HIDUSB_FW_OFFSET_MODEL, modelName.constData(), size_t(qMin(modelName.size(), HIDUSB_FW_MODEL_SIZE)));
+    std::memcpy(b + HIDUSB_FW_OFFSET_MODEL, modelName.constData(),
+                size_t(qMin(modelName.size(), HIDUSB_FW_MODEL_SIZE)));
     for (int i = HIDUSB_FW_HEADER_SIZE; i < size; ++i)
         b[i] = static_cast<unsigned char>(i * 7);
     return image;

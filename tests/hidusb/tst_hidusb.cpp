@@ -161,6 +161,8 @@ private slots:
     void devicesFile_data();
     void devicesFile();
     void devicesFileChangesArePickedUp();
+    void devicesFileVersions_data();
+    void devicesFileVersions();
     void pairing_data();
     void pairing();
     void flash_data();
@@ -668,6 +670,24 @@ void TestHidUsb::devicesFile_data()
         << QByteArray(R"([{"mid": -1e300}])") << 0 << QString("\"mid\"");
     QTest::newRow("same path twice") << QByteArray(R"([{"name": "a"}, {"name": "a"}])") << 0
                                      << QString("same path");
+    // Each fault the loader names; none of them may pass as a default value.
+    QTest::newRow("no file") << QByteArray() << 0 << QString("cannot be opened");
+    QTest::newRow("top level neither list nor devices")
+        << QByteArray(R"({"mice": []})") << 0 << QString("unknown key \"mice\" at the top level");
+    QTest::newRow("devices not a list") << QByteArray(R"({"devices": {}})") << 0 << QString("no \"devices\" array");
+    QTest::newRow("entry not an object") << QByteArray(R"([{"name": "a"}, 3])") << 0
+                                         << QString("device 2 is not an object");
+    QTest::newRow("name of the wrong type") << QByteArray(R"([{"name": 5}])") << 0 << QString("\"name\"");
+    QTest::newRow("online not a boolean") << QByteArray(R"([{"online": "yes"}])") << 0 << QString("\"online\"");
+    QTest::newRow("fractional battery") << QByteArray(R"([{"battery": 50.5}])") << 0 << QString("\"battery\"");
+    QTest::newRow("version beyond 16 bits") << QByteArray(R"([{"mouseVersion": "0x10000"}])") << 0
+                                            << QString("\"mouseVersion\"");
+    QTest::newRow("identification never") << QByteArray(R"([{"identifyFrom": 0}])") << 0
+                                          << QString("\"identifyFrom\"");
+    QTest::newRow("lighting one byte short") << QByteArray(R"([{"dongleRgb": [1, 0, 0, 0, 0, 0, 0, 0, 0]}])") << 0
+                                             << QString("\"dongleRgb\"");
+    QTest::newRow("status byte beyond 255") << QByteArray(R"([{"status": [1, 2, 256]}])") << 0
+                                            << QString("\"status\"");
 }
 
 void TestHidUsb::devicesFile()
@@ -677,10 +697,12 @@ void TestHidUsb::devicesFile()
     QFETCH(QString, fault);
     QTemporaryDir dir;
     const QString name = dir.path() + "/devices.json";
-    QFile f(name);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(json);
-    f.close();
+    if (!json.isNull()) {
+        QFile f(name);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(json);
+        f.close();
+    }
 
     QCOMPARE(HIDUsbSim::watchDevicesFile(name), fault.isEmpty());
     QCOMPARE(HIDUsbSim::devices().size(), devices);
@@ -748,6 +770,68 @@ void TestHidUsb::devicesFileChangesArePickedUp()
     QTRY_COMPARE(HIDUsbSim::devices().size(), 0);
     QTRY_COMPARE(g_hotplugA, 3);
     QVERIFY(HIDUsbSim::lastFileError().contains(name));
+    StopUsbChanged();
+}
+
+// A new version of the file against the entries of the last one: an entry
+// described as before stays (with what the utility set on it), any other
+// change unplugs and plugs it again, and a mouse named by a key keeps its
+// stored records through that.
+void TestHidUsb::devicesFileVersions_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<int>("notifications");
+    QTest::addColumn<bool>("sameEntry");  // the first entry of both versions is one entry
+    QTest::addColumn<bool>("recordKept"); // its mouse still holds the record stored before
+    QTest::newRow("another entry gone")
+        << QByteArray(R"([{"name": "a"}, {"name": "b"}])") << QByteArray(R"([{"name": "a"}])") << 1 << true << true;
+    QTest::newRow("another entry new")
+        << QByteArray(R"([{"name": "a"}])") << QByteArray(R"([{"name": "a"}, {"name": "b"}])") << 1 << true << true;
+    QTest::newRow("a boot-mode entry comes without notice")
+        << QByteArray(R"([{"name": "a"}])") << QByteArray(R"([{"name": "a"}, {"name": "b", "bootMode": true}])") << 0
+        << true << true;
+    QTest::newRow("only the online flag changes")
+        << QByteArray(R"([{"name": "a"}])") << QByteArray(R"([{"name": "a", "online": false}])") << 0 << true << true;
+    QTest::newRow("the battery changes: unplugged and plugged again")
+        << QByteArray(R"([{"name": "a"}])") << QByteArray(R"([{"name": "a", "battery": 50}])") << 2 << false << false;
+    QTest::newRow("the same mouse through a changed entry")
+        << QByteArray(R"([{"name": "a", "mouse": "m"}])") << QByteArray(R"([{"name": "a", "mouse": "m", "type": 4}])")
+        << 2 << false << true;
+}
+
+void TestHidUsb::devicesFileVersions()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFETCH(int, notifications);
+    QFETCH(bool, sameEntry);
+    QFETCH(bool, recordKept);
+    QTemporaryDir dir;
+    const QString name = dir.path() + "/devices.json";
+    // Each version is read at once by watching the file again, not by the poller.
+    auto load = [&name](const QByteArray &json) {
+        QSaveFile f(name);
+        return f.open(QIODevice::WriteOnly) && f.write(json) == json.size() && f.commit() &&
+               HIDUsbSim::watchDevicesFile(name);
+    };
+    QVERIFY(load(before));
+    const int first = HIDUsbSim::devices().first();
+    const QString pathA = HIDUsbSim::path(first);
+    QByteArray record = HIDUsbSim::storedRecord(first);
+    record[5] = 3;
+    QVERIFY(HIDUsbSim::setStoredRecord(first, record));
+    QCOMPARE(UsbFinderC_SetLongRangeMode(pathOf(first).constData(), 1), 1);
+    StartUsbChanged(hotplugA, 600);
+    const int posts = HIDUsbSim::hotplugPosts();
+
+    QVERIFY(load(after));
+    QCOMPARE(HIDUsbSim::hotplugPosts() - posts, notifications);
+    const int now = HIDUsbSim::idForPath(pathA); // the entry of that path in the new version
+    QVERIFY(now != 0);
+    QCOMPARE(now == first, sameEntry);
+    QCOMPARE(HIDUsbSim::longRange(now), sameEntry); // an entry plugged again starts afresh
+    QCOMPARE(HIDUsbSim::storedRecord(now) == record, recordKept);
     StopUsbChanged();
 }
 
