@@ -112,17 +112,10 @@ private:
 
 void TestButtonMacros::initTestCase()
 {
-    Startup::PrepareUserFolders();
-    HIDUsbSim::reset();
     HIDUsbSim::DeviceSetup receiver;
     receiver.name = "rx";
     receiver.mouse = "m1";
-    m_Mouse = HIDUsbSim::plug(receiver);
-    m_Window = new DialogMain; // lives until the process ends, as in the utility
-    m_Window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_Window));
-    QVERIFY(SelectOnlyTile(m_Window));
-    QVERIFY(HIDUsbSim::waitIdle());
+    QVERIFY(StartOnOneMouse(receiver, &m_Window, &m_Mouse));
     m_Page = m_Window->MainFramePage()->ButtonPage();
     ui = m_Page->Form();
     QVERIFY(g_UiReady);
