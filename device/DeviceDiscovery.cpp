@@ -126,7 +126,7 @@ QList<DeviceAllInfo> Enumerate(const QString &vid, const QVector<QString> &pids,
 bool IdentifyForPicker(DeviceAllInfo &info)
 {
     const QByteArray path = info.Path.toLatin1();
-    if (Identify(info, path) == KnownModel && (UsbFinderC_GetDeviceOnLine(path.constData()) & 0xFF))
+    if (Identify(info, path) == KnownModel && IsOnline(path.constData()))
         info.Online = true;
     return ModelInfo::ModelCount() > 0;
 }
@@ -198,6 +198,11 @@ void RestoreListWatch()
 bool SameStatusBytes(const DeviceAllInfo &a, const DeviceAllInfo &b)
 {
     return a.StatusBytes == b.StatusBytes;
+}
+
+bool IsOnline(const char *path)
+{
+    return (UsbFinderC_GetDeviceOnLine(path) & 0xFF) != 0;
 }
 
 } // namespace DeviceDiscovery

@@ -93,5 +93,8 @@ bool IsWiredType(uchar receiverType);
 // A mouse on its cable and the receiver it is paired with report the same
 // three status bytes; true when both lists are equal.
 bool SameStatusBytes(const DeviceAllInfo &a, const DeviceAllInfo &b);
+// The online test: the low byte of UsbFinderC_GetDeviceOnLine's answer for
+// the device at path is not zero.
+bool IsOnline(const char *path);
 
 } // namespace DeviceDiscovery

@@ -4,342 +4,23 @@
 #include "DeviceCache.h"
 #include "DeviceDiscovery.h"
 #include "DeviceLink.h"
-#include "FirmwareImage.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
-#include "ModelInfo.h"
 #include "PostMsg.h"
-#include "UpdateRegistry.h"
 
-#include <QDebug>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QTimer>
-
-#include <cstring>
-#include <mutex>
 
 namespace {
 
-// Battery status (level %, charging) and change flags of the last reports.
-unsigned char g_BatteryStatus[4] = {};
-unsigned char g_StatusChanged[7] = {};
-
-constexpr int FullReadSize = 6912;
 constexpr int PollIntervalMs = 1300;
-// A device that switches its on-board configuration is re-read at most this often.
-constexpr qint64 ProfileChangeThrottleMs = 3000;
-// Report decoders read fixed-size data; shorter reports are padded with zeros.
-constexpr int DecoderPadding = 64;
-
-// The configuration-switch throttle. Started by the worker's constructor,
-// read and restarted on the library's thread.
-struct ProfileChangeTimer
-{
-    std::mutex mutex;
-    QElapsedTimer timer;
-    qint64 age = 0;
-
-    void restart()
-    {
-        std::lock_guard<std::mutex> guard(mutex);
-        timer.start();
-        age = 0;
-    }
-    // True (and restarted) when more than the throttle time has passed.
-    bool passed()
-    {
-        std::lock_guard<std::mutex> guard(mutex);
-        if (!timer.isValid())
-            timer.start();
-        if (timer.elapsed() + age <= ProfileChangeThrottleMs)
-            return false;
-        timer.start();
-        age = 0;
-        return true;
-    }
-    void makeOlder(qint64 ms)
-    {
-        std::lock_guard<std::mutex> guard(mutex);
-        if (!timer.isValid())
-            timer.start();
-        age += ms;
-    }
-};
-
-ProfileChangeTimer &profileChangeTimer()
-{
-    static ProfileChangeTimer *timer = new ProfileChangeTimer;
-    return *timer;
-}
-
-// Item i of a Config.ini list as an integer; a missing item means "not offered".
-int listItem(const QStringList &list, int i)
-{
-    return i < list.size() ? list.at(i).toInt() : -1;
-}
-
-QByteArray padded(const unsigned char *data, int length)
-{
-    QByteArray buffer(qMax(length, 0) + DecoderPadding, '\0');
-    if (data && length > 0)
-        std::memcpy(buffer.data(), data, size_t(length));
-    return buffer;
-}
-
-unsigned char *bytes(QByteArray &buffer)
-{
-    return reinterpret_cast<unsigned char *>(buffer.data());
-}
-
-// The pages' refresh: button, lighting and sensor page each get a record from
-// source(), then the settings page its SigForm. The full read hands a fresh
-// copy of the global record to each, so a change the user made while an
-// earlier page was filling reaches the later ones too.
-template<typename Source>
-void emitRecordRefresh(Source source)
-{
-    PostMsg *hub = PostMsg::GetInstance();
-    hub->EmitUpDataLightUIButton(source());
-    hub->EmitUpDataLightLight(source());
-    hub->EmitUpDataLightSensor(source());
-    hub->EmitForm();
-}
-
-// Clears what a factory reset leaves meaningless in the record: the key-event
-// records of buttons whose default is no key sequence, and every macro.
-void clearKeyRecordsAfterReset(FlashDataMap &record, const ModelInfo &model)
-{
-    // Buttons whose default plays a key-event record; a missing entry is none.
-    QList<int> keyParamIndexes;
-    for (int i = 1; i <= 6; ++i) {
-        const QStringList param = model.KeyDefault(i - 1);
-        if (!param.isEmpty() && param.at(0) == QLatin1String("0x05"))
-            keyParamIndexes.append(i - 1);
-    }
-    for (int button = 0; button < 16; ++button) {
-        if (!keyParamIndexes.contains(button))
-            std::memset(&record.KeyEvents[button], 0, sizeof(KeyEventRecord));
-    }
-    std::memset(record.Macros, 0, sizeof record.Macros);
-}
-
-void handleFullRead(const unsigned char *data)
-{
-    const DeviceAllInfo device = g_CurrentDevice.get();
-    const QByteArray path = device.Path.toLatin1();
-
-    // Parse into a record of our own and hand it over whole: the global record
-    // is never seen cleared or half-parsed by a setter that sends it.
-    FlashDataMap record = FlashData::zeroRecord();
-    if (!ProtocolDataParser(data, &record)) {
-        // The read is over all the same: a reset's flags were meant for this
-        // answer and must not reach a later one, and the pass is done.
-        qDebug() << "full read refused by the parser; record kept";
-        g_ResetKeyRecords = false;
-        g_SkipDongleQuery = false;
-        g_WorkerRunEnable = false;
-        return;
-    }
-    if (g_ResetKeyRecords) {
-        clearKeyRecordsAfterReset(record, ModelInfo(device));
-        g_ResetKeyRecords = false;
-    }
-    FlashData::replace(record);
-
-    g_DeviceInfoNameRead.set(DeviceCache::FileName(device.CID, device.MID));
-
-    UsbServer_ReadDPILed();
-    UsbServer_ReadBatteryLevel();
-    UsbServer_ReadVersion();
-    UsbServer_ReadConfig();
-
-    if (!g_SkipDongleQuery) {
-        if (!device.Wired && device.ReceiverType == 1) {
-            DongleLighting::modify(
-                [&](DongleRGB &rgb) { UsbFinderC_Get4KDongleRGBValue(path.constData(), &rgb); });
-            if (DongleLighting::snapshot().Mode != 0)
-                PostMsg::GetInstance()->EmitRGBValue(g_DongleRGB);
-        }
-        unsigned char longRange = 0x73;
-        UsbFinderC_GetLongRangeMode(path.constData(), &longRange);
-        if (longRange != 0x73 && longRange != 0)
-            PostMsg::GetInstance()->EmitLongRangeMode(true);
-    }
-    g_SkipDongleQuery = false;
-
-    g_SensorPageUpdated = 0;
-    g_ButtonPageUpdated = 0;
-
-    emitRecordRefresh(&FlashData::snapshot);
-
-    g_LastRunOnline = true;
-    g_WorkerRunEnable = false;
-}
-
-void handleReset()
-{
-    const DeviceAllInfo device = g_CurrentDevice.get();
-    const QByteArray path = device.Path.toLatin1();
-    const QStringList advanced = ModelInfo(device).Advanced();
-    const int longRangeDefault = listItem(advanced, 0);
-    const int lightingDefault = listItem(advanced, 1);
-
-    if (lightingDefault > 0 && !device.Wired && device.ReceiverType == 1) {
-        DongleLighting::modify([&](DongleRGB &rgb) {
-            rgb.Mode = quint8(lightingDefault);
-            UsbFinderC_Set4KDongleRGB(path.constData(), &rgb);
-        });
-        if (DongleLighting::snapshot().Mode != 0)
-            PostMsg::GetInstance()->EmitRGBValue(g_DongleRGB);
-    }
-    if (longRangeDefault == 0) {
-        UsbFinderC_SetLongRangeMode(path.constData(), 0);
-        PostMsg::GetInstance()->EmitLongRangeMode(false);
-    } else if (longRangeDefault == 1) {
-        UsbFinderC_SetLongRangeMode(path.constData(), 1);
-        PostMsg::GetInstance()->EmitLongRangeMode(true);
-    }
-
-    // The flags go up before the read is asked for, so its answer sees them.
-    g_ResetKeyRecords = true;
-    g_SkipDongleQuery = true;
-    UsbServer_ReadAllFlashData();
-}
-
-void handleVersion()
-{
-    const DeviceAllInfo device = g_CurrentDevice.get();
-    const QByteArray path = device.Path.toUtf8();
-    const int version = UsbFinderC_GetVersion(path.constData());
-    const QString text = DeviceDiscovery::VersionText(quint32(version) & 0xFFFF);
-    g_CurrentDevice.update([&](DeviceAllInfo &current) { current.MouseVersion = text; });
-    PostMsg::GetInstance()->EmitSetver(0);
-
-    UpdateRegistry::SetMouseVersion(ModelInfo::CidText(), ModelInfo(device).MidText(), text);
-}
-
-// One report of the library's data callback: header byte 1 is its command.
-struct Report
-{
-    const unsigned char *header;
-    int headerLength;
-    const unsigned char *data;
-    int length;
-
-    int headerByte(int i) const { return i < headerLength ? header[i] : 0; }
-    QByteArray paddedData() const { return padded(data, length); }
-};
-
-void onParameter(const Report &report)
-{
-    if (report.length <= 0 || report.headerByte(3) != 0)
-        return;
-    const int kind = report.headerByte(4);
-    const unsigned char *data = report.data;
-    const int length = report.length;
-    PostMsg *hub = PostMsg::GetInstance();
-
-    if (kind == HIDUSB_PARAM_FULL_OR_RATE && length == FullReadSize) {
-        handleFullRead(data);
-    } else if (kind == HIDUSB_PARAM_FULL_OR_RATE && length == 1) {
-        // A corded mouse cannot run the receiver-only rates (2000 and 4000 Hz).
-        const DeviceAllInfo device = g_CurrentDevice.get();
-        if (!device.Wired || data[0] < 16) {
-            FlashData::modify([&](FlashDataMap &record) { record.ReportRate = data[0]; });
-            hub->EmitUpDataReportRate(data[0]);
-            FlashData::send();
-        }
-    } else if (kind == HIDUSB_PARAM_CURRENT_DPI && length == 1) {
-        FlashData::modify([&](FlashDataMap &record) { record.CurrentDPI = data[0]; });
-        hub->EmitUpDataDPI(data[0]);
-    } else if (kind == HIDUSB_PARAM_DPI_LED && length == 8) {
-        FlashData::modify([&](FlashDataMap &record) {
-            BufferToDPILed(data, reinterpret_cast<unsigned char *>(&record.DPILed));
-        });
-        hub->EmitUpDataDPILed(FlashData::snapshot());
-    } else if (kind == HIDUSB_PARAM_LED_BAR && length == 9) {
-        FlashData::modify([&](FlashDataMap &record) {
-            BufferToLedBar(data, reinterpret_cast<unsigned char *>(&record.LightBar));
-        });
-        hub->EmitUpDataLightLight(FlashData::snapshot());
-    }
-}
-
-void onBattery(const Report &report)
-{
-    QByteArray buffer = report.paddedData();
-    GetDeviceBatteryStatus(bytes(buffer), g_BatteryStatus);
-    PostMsg::GetInstance()->EmitBattery(g_BatteryStatus[1] != 0, g_BatteryStatus[0], g_ShowBatteryValue == 1);
-}
-
-void onReset(const Report &)
-{
-    handleReset();
-}
-
-void onStatusChange(const Report &report)
-{
-    QByteArray buffer = report.paddedData();
-    GetDeviceStatusChanged(bytes(buffer), g_StatusChanged);
-    Worker::ReadChangedStatus();
-}
-
-void onConfig(const Report &report)
-{
-    if (report.length == 1)
-        PostMsg::GetInstance()->EmitUpDataConfigUI(4, report.data[0], true);
-    else
-        PostMsg::GetInstance()->EmitUpDataConfigUI(0, 0, false);
-}
-
-void onVersion(const Report &)
-{
-    handleVersion();
-}
-
-void onDongleRgb(const Report &)
-{
-    if (g_DongleRGB)
-        PostMsg::GetInstance()->EmitRGBValue(g_DongleRGB);
-}
-
-void onLongRange(const Report &report)
-{
-    if (report.length == 10)
-        PostMsg::GetInstance()->EmitLongRangeMode(false);
-}
-
-// What the data callback does with each command; commands not listed (the
-// pairing status among them, which the pairing dialog hears itself) are
-// passed over.
-struct ReportHandler
-{
-    int command;
-    void (*handle)(const Report &report);
-};
-
-constexpr ReportHandler ReportHandlers[] = {
-    { HIDUSB_CMD_BATTERY, &onBattery },
-    { HIDUSB_CMD_PARAMETER, &onParameter },
-    { HIDUSB_CMD_RESET, &onReset },
-    { HIDUSB_CMD_STATUS_CHANGE, &onStatusChange },
-    { HIDUSB_CMD_CONFIG, &onConfig },
-    { HIDUSB_CMD_VERSION, &onVersion },
-    { HIDUSB_CMD_DONGLE_RGB, &onDongleRgb },
-    { HIDUSB_CMD_LONG_RANGE, &onLongRange },
-};
 
 } // namespace
-
-// ---------------------------------------------------------------------------
-// Worker object
 
 Worker::Worker()
     : QThread(nullptr)
 {
     g_WorkerRunEnable = true;
-    profileChangeTimer().restart();
+    DeviceReports::RestartProfileChangeTimer();
     g_DeviceOnline = false;
     g_DevicePath.reset();
     g_PollTimer = new QTimer(this);
@@ -356,7 +37,7 @@ void Worker::run()
     if (!g_WorkerRunEnable)
         return;
     if (!g_DeviceOnline)
-        g_DeviceOnline = (UsbFinderC_GetDeviceOnLine(g_DevicePath.get().c_str()) & 0xFF) != 0;
+        g_DeviceOnline = DeviceDiscovery::IsOnline(g_DevicePath.get().c_str());
 
     const DeviceAllInfo current = g_CurrentDevice.get();
     const bool acts = g_MainPageActive == 1
@@ -365,7 +46,7 @@ void Worker::run()
     if (acts) {
         const std::string path = g_DevicePath.get();
         PostMsg *hub = PostMsg::GetInstance();
-        if (UsbFinderC_GetDeviceOnLine(path.c_str()) & 0xFF) {
+        if (DeviceDiscovery::IsOnline(path.c_str())) {
             g_CurrentDevice.update([](DeviceAllInfo &device) { device.Online = true; });
             if (g_ForceReRead) {
                 hub->EmitUpDataParam(1);
@@ -378,7 +59,7 @@ void Worker::run()
             g_CurrentDevice.update([](DeviceAllInfo &device) { device.Online = false; });
             FlashDataMap cached;
             if (ReadDeviceInfoFile(g_DeviceInfoName.get(), &cached))
-                emitRecordRefresh([&cached] { return cached; });
+                DeviceReports::EmitRecordRefresh([&cached] { return cached; });
             else
                 hub->EmitFormReset();
         }
@@ -412,7 +93,7 @@ void Worker::SlotCheckOnline()
             if (g_CurrentDevice.get().ReceiverType != 0)
                 g_OfflinePending = false;
         } else if (g_UpgradeIdle) {
-            g_DeviceOnline = (UsbFinderC_GetDeviceOnLine(g_DevicePath.get().c_str()) & 0xFF) != 0;
+            g_DeviceOnline = DeviceDiscovery::IsOnline(g_DevicePath.get().c_str());
             g_LastOnline = false;
             if (!g_DeviceOnline)
                 return;
@@ -430,36 +111,6 @@ void Worker::SlotCheckOnline()
     }
 }
 
-void Worker::SelectDevice(DeviceAllInfo info)
-{
-    const QByteArray path = info.Path.toLocal8Bit();
-    if (UsbFinderC_GetDeviceOnLine(path.constData()) & 0xFF) {
-        g_CurrentDevice.set(info);
-        g_DevicePath.set(path.toStdString());
-    }
-    g_WorkerRunEnable = true;
-    if (Worker *worker = g_Worker.load())
-        worker->start(QThread::InheritPriority);
-}
-
-void Worker::ReadChangedStatus()
-{
-    if (g_StatusChanged[0])
-        UsbServer_ReadCurrentDPI();
-    if (g_StatusChanged[1])
-        UsbServer_ReadReportRate();
-    if (g_StatusChanged[6])
-        UsbServer_ReadBatteryLevel();
-    if (g_StatusChanged[5])
-        UsbServer_ReadLedBar();
-    if (g_StatusChanged[3])
-        UsbServer_ReadDPILed();
-    if (g_StatusChanged[2] && profileChangeTimer().passed()) {
-        g_ReReadRequest = true;
-        g_ForceReRead = true;
-    }
-}
-
 void Worker::Stop()
 {
     g_WorkerRunEnable = false;
@@ -468,157 +119,4 @@ void Worker::Stop()
 bool Worker::Shutdown(int timeoutMs)
 {
     return DeviceLink::Shutdown(timeoutMs);
-}
-
-void Worker::AgeProfileChangeTimer(qint64 ms)
-{
-    profileChangeTimer().makeOlder(ms);
-}
-
-// ---------------------------------------------------------------------------
-// Discovery while the main frame is shown
-
-int Worker::IdentifyDevice(DeviceAllInfo &info, const QByteArray &path)
-{
-    const int result = DeviceDiscovery::Identify(info, path);
-    if (result != DeviceDiscovery::KnownModel)
-        return result;
-    const DeviceAllInfo current = g_CurrentDevice.get();
-    if (current.Path.isEmpty()) {
-        info.Online = (UsbFinderC_GetDeviceOnLine(path.constData()) & 0xFF) != 0;
-        return result;
-    }
-    std::memset(g_UsbAddressBuffer, 0, sizeof g_UsbAddressBuffer);
-    UsbFinderC_GetDeviceOnLineWithUsbAddress(path.constData(), g_UsbAddressBuffer);
-    info.Online = g_UsbAddressBuffer[6] == 1;
-    info.StatusBytes = QList<char>() << char(g_UsbAddressBuffer[7]) << char(g_UsbAddressBuffer[8])
-                                     << char(g_UsbAddressBuffer[9]);
-    if (info.Path == current.Path) {
-        g_CurrentDevice.update([&](DeviceAllInfo &device) {
-            const QString mouseVersion = device.MouseVersion;
-            const QString receiverVersion = device.ReceiverVersion;
-            device = info;
-            if (!mouseVersion.isEmpty())
-                device.MouseVersion = mouseVersion;
-            if (!receiverVersion.isEmpty())
-                device.ReceiverVersion = receiverVersion;
-        });
-    }
-    return result;
-}
-
-void Worker::FindDevices(QString vid, QVector<QString> pids, int interfaceId, int deviceId)
-{
-    Q_UNUSED(interfaceId)
-    Q_UNUSED(deviceId)
-    for (DeviceAllInfo info : DeviceDiscovery::Enumerate(vid, pids, false)) {
-        const DeviceAllInfo current = g_CurrentDevice.get();
-        if (current.Path.isEmpty()) {
-            g_DeviceList.append(info);
-            continue;
-        }
-        const QByteArray path = info.Path.toLatin1();
-        if (IdentifyDevice(info, path) == DeviceDiscovery::KnownModel) {
-            if (info.ModelIndex == current.ModelIndex) {
-                g_DeviceList.append(info);
-                if (info.Path == current.Path)
-                    g_DevicePath.set(path.toStdString());
-            }
-        } else {
-            g_DeviceList.append(info);
-        }
-    }
-}
-
-void Worker::UsbChangedCallBack()
-{
-    PostMsg *hub = PostMsg::GetInstance();
-    hub->EmitSetver(4);
-
-    const DeviceDiscovery::SearchIds ids = DeviceDiscovery::ReadSearchIds();
-    g_DeviceList.clear();
-    FindDevices(ids.Vid, ids.Pids, ids.InterfaceId, ids.DeviceId);
-
-    // The list may change under us: a slot of a signal below can re-enter the
-    // search. Walk a copy.
-    const QList<DeviceAllInfo> entries = g_DeviceList;
-    if (entries.isEmpty()) {
-        // Nothing left. During a firmware update the device is expected to
-        // vanish for a while: stay on the main frame and keep the selection.
-        if (g_UpgradeIdle) {
-            g_CurrentDevice.set(DeviceAllInfo());
-            hub->EmitChangeMainDialog(0);
-        }
-    }
-    int missing = 0;
-    for (const DeviceAllInfo &entry : entries) {
-        const DeviceAllInfo current = g_CurrentDevice.get();
-        // The mouse, so far used through its receiver, is now on its cable.
-        const bool cableOfCurrent = entry.ModelIndex == current.ModelIndex && entry.Wired && entry.Online
-                                    && !current.Wired && DeviceDiscovery::SameStatusBytes(entry, current);
-        if (!current.Path.isEmpty()) {
-            if (cableOfCurrent)
-                SelectDevice(entry);
-        } else if (!current.Wired && current.Online) {
-            if (cableOfCurrent)
-                SelectDevice(entry);
-        } else if (entry.Path.isEmpty() && entry.Online) {
-            SelectDevice(entry);
-        }
-
-        const DeviceAllInfo now = g_CurrentDevice.get();
-        if (entry.Path != now.Path && !now.Path.isEmpty()) {
-            ++missing;
-            if (missing == entries.size() && g_UpgradeIdle)
-                hub->EmitChangeMainDialog(0);
-        }
-    }
-
-    const DeviceAllInfo current = g_CurrentDevice.get();
-    if (!current.Wired)
-        return;
-
-    // The receiver the corded mouse belongs to: only when exactly the mouse and
-    // its receiver are listed. Without one there is no class and no text, so no
-    // receiver update is offered.
-    QString receiverVersion;
-    int receiverClass = 0;
-    if (entries.size() == 2) {
-        for (const DeviceAllInfo &entry : entries) {
-            if (!entry.StatusBytes.isEmpty() && !entry.Wired) {
-                receiverVersion = entry.ReceiverVersion;
-                receiverClass = ModelInfo::ReceiverClassOf(entry.ReceiverType);
-                break;
-            }
-        }
-    }
-    if (receiverClass == 0)
-        receiverVersion.clear();
-    if (QDir(FirmwareImage::Folder()).exists()) {
-        const bool available = FirmwareImage::IsUpdateAvailable(FirmwareImage::KindReceiver, receiverVersion,
-                                                                receiverClass);
-        g_DongleUpdatePending = available;
-        hub->EmitLabelTextB(receiverVersion, available ? QStringLiteral("true") : QString());
-    } else {
-        hub->EmitLabelTextB(receiverVersion, QString());
-    }
-}
-
-// ---------------------------------------------------------------------------
-// Data callback (library thread)
-
-void Worker::DeviceDataCallBack(unsigned char *header, int headerLength, unsigned char *data, int length)
-{
-    if (!header)
-        headerLength = 0;
-    if (!data)
-        length = 0;
-    const Report report { header, headerLength, data, length };
-    const int command = report.headerByte(1);
-    for (const ReportHandler &handler : ReportHandlers) {
-        if (handler.command == command) {
-            handler.handle(report);
-            return;
-        }
-    }
 }

@@ -7,11 +7,18 @@
 // timer run there, while run() makes one pass on the worker thread per start.
 // run() and DeviceDataCallBack (the library's thread) reach the pages through
 // blocking hub connections and must never run on the GUI thread.
+//
+// This file is the pass and the check only: the reports are handled in
+// DeviceReports, the search while the main frame is shown in
+// MainFrameDiscovery, the cache file in DeviceCache; the static functions
+// below keep their old names for the callers.
 
 #include "DeviceAllInfo.h"
 #include "DeviceCache.h"
+#include "DeviceReports.h"
 #include "FlashDataMap.h"
 #include "GlobalState.h"
+#include "MainFrameDiscovery.h"
 
 #include <QByteArray>
 #include <QList>
@@ -30,18 +37,18 @@ class Worker : public QThread
 public:
     Worker();
 
-    // ---- discovery while the main frame is shown (GUI thread)
-    static void UsbChangedCallBack();
-    static void FindDevices(QString vid, QVector<QString> pids, int interfaceId, int deviceId);
-    // 1 known model, 2 the CID matches but no model's MID does, 3 the CID does
-    // not match, 0 no usable answer (or no model group).
-    static int IdentifyDevice(DeviceAllInfo &info, const QByteArray &path);
+    // ---- discovery while the main frame is shown (MainFrameDiscovery, GUI thread)
+    static void UsbChangedCallBack() { MainFrameDiscovery::UsbChangedCallBack(); }
+    static void FindDevices(QString vid, QVector<QString> pids, int interfaceId, int deviceId)
+    {
+        MainFrameDiscovery::FindDevices(vid, pids, interfaceId, deviceId);
+    }
+    static int IdentifyDevice(DeviceAllInfo &info, const QByteArray &path)
+    {
+        return MainFrameDiscovery::IdentifyDevice(info, path);
+    }
+    static void SelectDevice(DeviceAllInfo info) { MainFrameDiscovery::SelectDevice(info); }
 
-    // Follows the device at info's path when it answers online, then starts
-    // a pass.
-    static void SelectDevice(DeviceAllInfo info);
-    // Acts on the change flags of the last status-change report.
-    static void ReadChangedStatus();
     static void Stop();
     // Before the process ends: DeviceLink::Shutdown.
     static bool Shutdown(int timeoutMs = 10000);
@@ -55,11 +62,14 @@ public:
     static QString DeviceInfoFileName(uchar cid, uchar mid) { return DeviceCache::FileName(cid, mid); }
     static QString DeviceInfoFilePath(const QString &name) { return DeviceCache::FilePath(name); }
 
-    // ---- the data callback handed to UsbServerC_Start (library thread)
-    static void DeviceDataCallBack(unsigned char *header, int headerLength, unsigned char *data, int length);
-
+    // ---- the reports (DeviceReports, library thread)
+    static void DeviceDataCallBack(unsigned char *header, int headerLength, unsigned char *data, int length)
+    {
+        DeviceReports::DataCallBack(header, headerLength, data, length);
+    }
+    static void ReadChangedStatus() { DeviceReports::ReadChangedStatus(); }
     // Test hook: makes the configuration-switch throttle look older by ms.
-    static void AgeProfileChangeTimer(qint64 ms);
+    static void AgeProfileChangeTimer(qint64 ms) { DeviceReports::AgeProfileChangeTimer(ms); }
 
 public slots:
     void SlotSelectMouseInfo(DeviceAllInfo SelectInfo);

@@ -2,6 +2,9 @@
 
 #include "UserPaths.h"
 
+#include <QAbstractItemView>
+#include <QFrame>
+
 PageSkeleton::PageSkeleton(const QString &section, const QString &pictureFolder, QWidget *parent)
     : QWidget(parent)
     , m_PicturePath(PictureFolder(pictureFolder))
@@ -20,7 +23,16 @@ QString PageSkeleton::PictureFolder(const QString &folder)
 
 void PageSkeleton::LoadStoredLanguage()
 {
+    FlattenStyledPanels();
     SlotChangeLanguage(LanguageLoader::StoredIndex());
+}
+
+void PageSkeleton::FlattenStyledPanels()
+{
+    for (QFrame *frame : findChildren<QFrame *>()) {
+        if (frame->frameShape() == QFrame::StyledPanel && !qobject_cast<QAbstractItemView *>(frame))
+            frame->setFrameShape(QFrame::NoFrame);
+    }
 }
 
 LanguageLoader::KeyTable PageSkeleton::LanguageKeys()

@@ -15,7 +15,11 @@
 //      worker thread and the data callback send and wait on (the compiler
 //      checks signal, slot and arguments);
 //   4. calls LoadStoredLanguage() last: the texts of the language stored in
-//      Macro.ini.
+//      Macro.ini. The form is complete by then, so the base also sets every
+//      frame of the page that has a StyledPanel shape to NoFrame: on the dark
+//      skin a styled panel draws a light 1 px edge around the picture it sits
+//      on (the main frame flattens its own panels for the same reason). Lists
+//      and other item views keep their frames: their style sheets draw them.
 // It overrides LanguageKeys() when it shows translated text (the children of
 // its section it knows and where each text goes; see LanguageLoader).
 //
@@ -80,6 +84,8 @@ protected:
     LanguageReaderPtr m_Reader;
 
 private:
+    void FlattenStyledPanels();
+
     QString m_Section;
 };
 

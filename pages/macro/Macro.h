@@ -80,7 +80,6 @@ private slots:
     void on_ReUntilLoose_released();
     void on_ReUntilClick_released();
     void on_ReNumber_released();
-    void on_InsertEvent_released();
     void on_AutoInsertDelay_released();
     void on_ChooseEvent_activated(int index);
     void on_DeleteKey_clicked();
@@ -104,6 +103,10 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // The form has no "InsertEvent" button, so this is a plain member, not a
+    // by-name slot (which would make connectSlotsByName warn on every page
+    // built); nothing calls it.
+    void on_InsertEvent_released();
     // The children of the page's language section and where each text goes.
     LanguageLoader::KeyTable LanguageKeys() override;
     void InitButtonGroup();

@@ -1,8 +1,8 @@
 #pragma once
 // Helpers of the button page's end-to-end tests: watching modal loops,
 // handing records over from a helper thread as the worker and the data
-// callback do, selecting a simulated mouse in the running utility, and
-// building records.
+// callback do, and building records; the window's start on one mouse is
+// the shared one (WindowStart.h).
 
 #include "Buttoninterface.h"
 #include "DeviceListState.h"
@@ -17,6 +17,7 @@
 #include "Startup.h"
 #include "UpDataParam.h"
 #include "UserPaths.h"
+#include "WindowStart.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>
@@ -28,23 +29,14 @@
 #include <QtTest/QtTest>
 
 #include <cstring>
-#include <functional>
-#include <memory>
 
 namespace {
 
-using OrvikTest::FromHelperThread;
-using OrvikTest::Watch;
-using OrvikTest::WatchPtr;
+using namespace OrvikTest;
 
 inline QByteArray Hex(const char *text)
 {
     return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
-
-inline QByteArray Bytes(const FlashDataMap &record)
-{
-    return QByteArray(reinterpret_cast<const char *>(&record), int(sizeof record));
 }
 
 // Device index to selector name.
@@ -68,20 +60,6 @@ inline void SetEvents(FlashDataMap &record, int button, std::initializer_list<Ma
 } // namespace
 
 namespace {
-
-// Clicks the only tile of the device list and waits until the first read's
-// wait dialog has come and gone.
-inline bool SelectOnlyTile(DialogMain *window)
-{
-    if (!QTest::qWaitFor([] { return g_TileButtons.size() == 1; }, 10000))
-        return false;
-    UpDataParam *wait = window->MainFramePage()->ApplyDialog();
-    bool waitShown = false;
-    WatchPtr watch = Watch([&] { waitShown = waitShown || wait->isVisible(); });
-    static_cast<QToolButton *>(g_TileButtons.first())->click();
-    return QTest::qWaitFor([&] { return waitShown; }, 10000)
-        && QTest::qWaitFor([&] { return !wait->isVisible(); }, 20000) && window->CurrentPage() == 1;
-}
 
 // As the full read does: the record first, then both pages' refreshes.
 inline void FullReadRefresh(const FlashDataMap &record)

@@ -31,16 +31,8 @@ private:
 
 void TestButtonModels::initTestCase()
 {
-    Startup::PrepareUserFolders();
-    HIDUsbSim::reset();
     // The sample corded mouse: group Drive2, sensor S100.
-    m_Mouse = HIDUsbSim::plug(HIDUsbSim::sampleCordedMouse("cable", QString()));
-
-    m_Window = new DialogMain;
-    m_Window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_Window));
-    QVERIFY(SelectOnlyTile(m_Window));
-    QVERIFY(HIDUsbSim::waitIdle());
+    QVERIFY(StartOnOneMouse(HIDUsbSim::sampleCordedMouse("cable", QString()), &m_Window, &m_Mouse));
     m_Page = m_Window->MainFramePage()->ButtonPage();
     ui = m_Page->Form();
     QCOMPARE(m_Page->SensorModel(), QString("S100"));

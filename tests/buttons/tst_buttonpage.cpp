@@ -102,15 +102,7 @@ private:
 
 void TestButtonPage::initTestCase()
 {
-    Startup::PrepareUserFolders();
-    HIDUsbSim::reset();
-    m_Mouse = HIDUsbSim::plug(HIDUsbSim::sampleReceiverMouse("rx", "m1"));
-
-    m_Window = new DialogMain; // lives until the process ends, as in the utility
-    m_Window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_Window));
-    QVERIFY(SelectOnlyTile(m_Window));
-    QVERIFY(HIDUsbSim::waitIdle());
+    QVERIFY(StartOnOneMouse(HIDUsbSim::sampleReceiverMouse("rx", "m1"), &m_Window, &m_Mouse));
     QCOMPARE(m_Window->CurrentPage(), 1);
     m_Page = m_Window->MainFramePage()->ButtonPage();
     ui = m_Page->Form();

@@ -4,6 +4,7 @@
 // the worker and the data callback make.
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QThread>
 #include <QTimer>
 
@@ -23,13 +24,22 @@ inline WatchPtr Watch(std::function<void()> fn)
 }
 
 // Runs fn on a helper thread while the GUI thread keeps serving events, as
-// the worker and the data callback do with their blocking hand-overs.
-inline void FromHelperThread(std::function<void()> fn)
+// the worker and the data callback do with their blocking hand-overs. False
+// when fn has not returned within timeoutMs: the thread is then left to run
+// (it may be blocked on a hand-over), so the test fails instead of hanging.
+inline bool FromHelperThread(std::function<void()> fn, int timeoutMs = 30000)
 {
     std::unique_ptr<QThread> thread(QThread::create(fn));
     thread->start();
-    while (!thread->wait(5))
+    QDeadlineTimer deadline(timeoutMs);
+    while (!thread->wait(5)) {
+        if (deadline.hasExpired()) {
+            thread.release();
+            return false;
+        }
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
 }
 
 } // namespace OrvikTest

@@ -3,6 +3,7 @@
 // selector, the repair button, and what a click on a tile leads to.
 
 #include "TestMain.h"
+#include "DeviceListScript.h"
 
 #include "ConfigIni.h"
 #include "ContainReset.h"
@@ -41,44 +42,18 @@
 
 
 using HIDUsbSim::DeviceSetup;
+using OrvikTest::ModalScript;
+using OrvikTest::Rebuild;
+using OrvikTest::Receiver;
 Q_DECLARE_METATYPE(DeviceSetup)
 
 namespace {
 
 const char *const kMouseVer = "MouseVer265"; // "MouseVer" + CID text 26 + MID text 5 of model 1
 
-DeviceSetup Receiver(const QString &pid, quint8 type, quint8 mid = 0x05, const QString &mouse = QString(),
-                    bool online = true)
-{
-    DeviceSetup setup;
-    setup.pid = pid;
-    setup.receiverType = type;
-    setup.mid = mid;
-    setup.mouse = mouse;
-    setup.online = online;
-    return setup;
-}
-
 DeviceSetup Corded(quint8 mid = 0x05, const QString &mouse = QString())
 {
-    DeviceSetup setup;
-    setup.pid = "F500";
-    setup.receiverType = 2;
-    setup.mid = mid;
-    setup.mouse = mouse;
-    return setup;
-}
-
-// Fresh simulated devices, then the device list's hot-plug callback, as the
-// library calls it when it is registered.
-void Rebuild(const QList<DeviceSetup> &setups)
-{
-    HIDUsbSim::reset();
-    HIDUsbSim::setReportDelay(1);
-    HIDUsbSim::setFlashDuration(150);
-    for (const DeviceSetup &setup : setups)
-        HIDUsbSim::plug(setup);
-    StartUsbChanged(DialogChange::UsbChangedCallBack, 600);
+    return Receiver("F500", 2, mid, mouse);
 }
 
 template<typename T>
@@ -138,63 +113,6 @@ void ClearImages()
 }
 
 } // namespace
-
-// Answers the modal dialogs that appear, one step per dialog, from a timer
-// that runs inside their event loops. A step returns false to be asked again
-// on the next tick (waiting for the dialog to reach some state). Dialogs
-// beyond the script are recorded and closed, so a test never hangs.
-class ModalScript : public QObject
-{
-    Q_OBJECT
-
-public:
-    using Step = std::function<bool(QWidget *dialog)>;
-
-    explicit ModalScript(const QList<Step> &steps = QList<Step>())
-        : m_Steps(steps)
-    {
-        connect(&m_Timer, &QTimer::timeout, this, &ModalScript::Tick);
-        m_Timer.start(5);
-        m_Clock.start();
-    }
-
-    QStringList seen;
-
-private slots:
-    void Tick()
-    {
-        QWidget *w = QApplication::activeModalWidget();
-        if (m_Last && (w != m_Last || !m_Last->isVisible()))
-            m_Last = nullptr;
-        if (!w || !w->isVisible() || w == m_Last)
-            return;
-        if (w != m_Current) {
-            m_Current = w;
-            seen << QString::fromLatin1(w->metaObject()->className());
-        }
-        const bool timedOut = m_Clock.elapsed() > 10000;
-        if (m_Steps.isEmpty() || timedOut) {
-            if (timedOut)
-                seen << "timeout";
-            m_Last = w;
-            m_Current = nullptr;
-            w->close();
-            return;
-        }
-        if (m_Steps.first()(w)) {
-            m_Steps.removeFirst();
-            m_Last = w;
-            m_Current = nullptr;
-        }
-    }
-
-private:
-    QList<Step> m_Steps;
-    QTimer m_Timer;
-    QElapsedTimer m_Clock;
-    QPointer<QWidget> m_Last;
-    QPointer<QWidget> m_Current;
-};
 
 // Records the hub signals a selection sends, in order.
 class HubRecorder : public QObject

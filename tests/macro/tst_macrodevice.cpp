@@ -26,6 +26,7 @@
 #include "PostMsg.h"
 #include "Startup.h"
 #include "UpDataParam.h"
+#include "Worker.h"
 
 #include <QComboBox>
 #include <QDataStream>
@@ -481,7 +482,14 @@ void TestMacroDevice::deviceNameOutsideTheFolderWritesNothing()
 
 void TestMacroDevice::bindingThroughTheButtonPage()
 {
-    // The mouse came back in the step before: let its read end first.
+    // The mouse came back in the step before: let its read end first. The
+    // 1300 ms check sees it back and starts a pass, whose wait dialog comes
+    // through the event queue after the pass; on a busy machine all of that
+    // may still lie ahead here, and the read's refresh would land in the
+    // middle of this test.
+    QTRY_VERIFY_WITH_TIMEOUT(!g_OfflinePending, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!g_Worker.load()->isRunning(), 10000);
+    QCoreApplication::processEvents(); // a queued wait dialog runs to its end in here
     QVERIFY(HIDUsbSim::waitIdle());
     UpDataParam *wait = m_Window->MainFramePage()->ApplyDialog();
     QTRY_VERIFY_WITH_TIMEOUT(!wait->isVisible(), 20000);

@@ -19,10 +19,12 @@
 #include "UserPaths.h"
 #include "Worker.h"
 
+#include <QAbstractItemView>
 #include <QLabel>
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <thread>
 
 namespace {
@@ -216,6 +218,38 @@ private slots:
         QCOMPARE(int(g_ButtonPageUpdated), 0);
         QCOMPARE(int(g_SensorUiFilling), 0);
         QCOMPARE(int(g_ButtonPageUpdating), 0);
+    }
+
+    // On the dark skin a styled panel draws a light edge around the picture
+    // it sits on: no frame of a page keeps that shape once it is set up. The
+    // lists keep theirs: their style sheets draw their edge.
+    void framesWithoutStyledPanel_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("buttons") << "Buttoninterface";
+        QTest::newRow("sensor") << "Sensor";
+        QTest::newRow("macro") << "Macro";
+        QTest::newRow("settings") << "FormSetting";
+    }
+
+    void framesWithoutStyledPanel()
+    {
+        QFETCH(QString, page);
+        std::unique_ptr<QWidget> built;
+        if (page == "Buttoninterface")
+            built.reset(new Buttoninterface);
+        else if (page == "Sensor")
+            built.reset(new Sensor);
+        else if (page == "Macro")
+            built.reset(new Macro);
+        else
+            built.reset(new FormSetting);
+        const QList<QFrame *> frames = built->findChildren<QFrame *>();
+        QVERIFY(!frames.isEmpty());
+        for (const QFrame *frame : frames) {
+            if (!qobject_cast<const QAbstractItemView *>(frame))
+                QVERIFY2(frame->frameShape() != QFrame::StyledPanel, qPrintable(frame->objectName()));
+        }
     }
 
     void macroPageEndsRecording()

@@ -1,8 +1,10 @@
 #pragma once
-// Helpers of the sensor page's end-to-end tests: selecting a simulated mouse
-// in the running utility, handing records over from a helper thread as the
-// worker and the data callback do, a Config.ini of the test's own for one
-// model key, and reports the simulated mouse sends.
+// Helpers of the sensor page's end-to-end tests: handing records over from a
+// helper thread as the worker and the data callback do, a Config.ini of the
+// test's own for one model key, and reports the simulated mouse sends. The
+// window's start on one mouse is the shared one (WindowStart.h).
+
+#include "WindowStart.h"
 
 #include "ConfigIni.h"
 #include "DeviceListState.h"
@@ -16,28 +18,14 @@
 #include "PostMsg.h"
 #include "UpDataParam.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThread>
-#include <QTimer>
-#include <QToolButton>
-#include <QtTest/QtTest>
 
 #include <cstring>
-#include <functional>
-#include <memory>
 
 namespace {
 
-using OrvikTest::FromHelperThread;
-using OrvikTest::Watch;
-using OrvikTest::WatchPtr;
-
-inline QByteArray Bytes(const FlashDataMap &record)
-{
-    return QByteArray(reinterpret_cast<const char *>(&record), int(sizeof record));
-}
+using namespace OrvikTest;
 
 inline FlashDataMap RecordOf(const QByteArray &bytes)
 {
@@ -45,28 +33,6 @@ inline FlashDataMap RecordOf(const QByteArray &bytes)
     if (bytes.size() == int(sizeof record))
         std::memcpy(&record, bytes.constData(), sizeof record);
     return record;
-}
-
-// Clicks the only tile of the device list and waits until the first read's
-// wait dialog has come and gone. acknowledged tells whether the sensor page
-// raised its acknowledgement meanwhile (the dialog clears it afterwards).
-inline bool SelectOnlyTile(DialogMain *window, bool *acknowledged = nullptr)
-{
-    if (!QTest::qWaitFor([] { return g_TileButtons.size() == 1; }, 10000))
-        return false;
-    UpDataParam *wait = window->MainFramePage()->ApplyDialog();
-    bool waitShown = false;
-    bool ack = false;
-    WatchPtr watch = Watch([&] {
-        waitShown = waitShown || wait->isVisible();
-        ack = ack || g_SensorPageUpdated.load() != 0;
-    });
-    static_cast<QToolButton *>(g_TileButtons.first())->click();
-    const bool done = QTest::qWaitFor([&] { return waitShown; }, 10000)
-        && QTest::qWaitFor([&] { return !wait->isVisible(); }, 20000) && window->CurrentPage() == 1;
-    if (acknowledged)
-        *acknowledged = ack;
-    return done;
 }
 
 // As the full read does: the record first, then the sensor page's refresh.

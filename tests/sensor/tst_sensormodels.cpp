@@ -38,16 +38,8 @@ private:
 
 void TestSensorModels::initTestCase()
 {
-    Startup::PrepareUserFolders();
-    HIDUsbSim::reset();
     // The sample corded mouse: group Drive2, sensor S100.
-    m_Mouse = HIDUsbSim::plug(HIDUsbSim::sampleCordedMouse("cable", QString()));
-
-    m_Window = new DialogMain;
-    m_Window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_Window));
-    QVERIFY(SelectOnlyTile(m_Window));
-    QVERIFY(HIDUsbSim::waitIdle());
+    QVERIFY(StartOnOneMouse(HIDUsbSim::sampleCordedMouse("cable", QString()), &m_Window, &m_Mouse));
     ui = m_Window->MainFramePage()->SensorPage()->Form();
     bar = ui->frameDpi->Form();
 }

@@ -84,15 +84,7 @@ private:
 
 void TestSensorPage::initTestCase()
 {
-    Startup::PrepareUserFolders();
-    HIDUsbSim::reset();
-    m_Mouse = HIDUsbSim::plug(HIDUsbSim::sampleReceiverMouse("rx", "m1"));
-
-    m_Window = new DialogMain; // lives until the process ends, as in the utility
-    m_Window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_Window));
-    QVERIFY(SelectOnlyTile(m_Window, &m_Acknowledged));
-    QVERIFY(HIDUsbSim::waitIdle());
+    QVERIFY(StartOnOneMouse(HIDUsbSim::sampleReceiverMouse("rx", "m1"), &m_Window, &m_Mouse, &m_Acknowledged));
     m_UpdatesAtFirstRead = Updates();
     m_Page = m_Window->MainFramePage()->SensorPage();
     ui = m_Page->Form();

@@ -7,6 +7,8 @@
 #include "TestMain.h"
 
 #include "DeviceListState.h"
+#include "HandOverHelpers.h"
+
 #include "Dialog.h"
 #include "DialogChange.h"
 #include "DialogForm.h"
@@ -23,37 +25,14 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include <atomic>
-#include <functional>
-#include <memory>
-#include <thread>
-
 namespace SettingsFixture {
 
-// Runs fn every 20 ms (also inside modal loops) until the watch goes out of scope.
-using WatchPtr = std::unique_ptr<QTimer>;
-inline WatchPtr Watch(std::function<void()> fn)
-{
-    WatchPtr timer(new QTimer);
-    QObject::connect(timer.get(), &QTimer::timeout, fn);
-    timer->start(20);
-    return timer;
-}
-
-// Runs fn on a thread of its own, as the worker and the library's callback
-// thread do (the settings page's blocking slots may not be reached from the
-// GUI thread), and serves the GUI thread until it has returned.
-inline bool FromOtherThread(const std::function<void()> &fn)
-{
-    std::atomic<bool> done {false};
-    std::thread thread([&] {
-        fn();
-        done = true;
-    });
-    const bool ok = QTest::qWaitFor([&] { return done.load(); }, 10000);
-    thread.join();
-    return ok;
-}
+// The watch (also inside modal loops) and the hand-over from a helper thread
+// the page tests share: the settings page's blocking slots may not be reached
+// from the GUI thread.
+using OrvikTest::FromHelperThread;
+using OrvikTest::Watch;
+using OrvikTest::WatchPtr;
 
 // Index of the first call line starting with prefix; -1 when none.
 inline int IndexOfCall(const QStringList &calls, const QString &prefix, int from = 0)

@@ -4,6 +4,7 @@
 // goes on.
 
 #include "TestMain.h"
+#include "DeviceListScript.h"
 
 #include "ContainReset.h"
 #include "DeviceDiscovery.h"
@@ -41,37 +42,15 @@
 // A language file of its own below needs an application directory of its own.
 
 using HIDUsbSim::DeviceSetup;
+using OrvikTest::ModalScript;
+using OrvikTest::Rebuild;
+using OrvikTest::Receiver;
 
 namespace {
 
 // The sample Config.ini's first model: CID 26, MID 5, 4 kHz receiver image
 // name "OrvikR4K".
 const QString kFailInfo4K = QStringLiteral("211,4,26,5");
-
-DeviceSetup Receiver(const QString &pid, quint8 type, const QString &mouse, bool online, bool boot = false)
-{
-    DeviceSetup setup;
-    setup.pid = pid;
-    setup.receiverType = type;
-    setup.mid = 0x05;
-    setup.mouse = mouse;
-    setup.online = online;
-    setup.bootMode = boot;
-    return setup;
-}
-
-// Fresh simulated devices, then the device list's hot-plug callback.
-QList<int> Rebuild(const QList<DeviceSetup> &setups)
-{
-    HIDUsbSim::reset();
-    HIDUsbSim::setReportDelay(1);
-    HIDUsbSim::setFlashDuration(150);
-    QList<int> ids;
-    for (const DeviceSetup &setup : setups)
-        ids << HIDUsbSim::plug(setup);
-    StartUsbChanged(DialogChange::UsbChangedCallBack, 600);
-    return ids;
-}
 
 QString Text(QWidget *dialog, const char *name)
 {
@@ -89,55 +68,6 @@ bool Enumerated(const QString &pid)
     UsbFinderC_FindHidDevicesByDefaultDeviceId("3554", pid.toLatin1().constData(), &count);
     return count > 0;
 }
-
-// Answers the modal dialogs as they come, from a timer inside their event
-// loops; a step returns false to be asked again. Dialogs beyond the script
-// are recorded and closed, so a test never hangs.
-class ModalScript : public QObject
-{
-public:
-    using Step = std::function<bool(QWidget *dialog)>;
-
-    explicit ModalScript(const QList<Step> &steps)
-        : m_Steps(steps)
-    {
-        connect(&m_Timer, &QTimer::timeout, this, [this] { Tick(); });
-        m_Timer.start(5);
-        m_Clock.start();
-    }
-
-    QStringList seen;
-
-private:
-    void Tick()
-    {
-        QWidget *w = QApplication::activeModalWidget();
-        if (!w || !w->isVisible() || w == m_Last)
-            return;
-        if (w != m_Current) {
-            m_Current = w;
-            seen << QString::fromLatin1(w->metaObject()->className());
-        }
-        const bool timedOut = m_Clock.elapsed() > 10000;
-        if (m_Steps.isEmpty() || timedOut) {
-            if (timedOut)
-                seen << "timeout";
-            m_Last = w;
-            w->close();
-            return;
-        }
-        if (m_Steps.first()(w)) {
-            m_Steps.removeFirst();
-            m_Last = w;
-        }
-    }
-
-    QList<Step> m_Steps;
-    QTimer m_Timer;
-    QElapsedTimer m_Clock;
-    QPointer<QWidget> m_Last;
-    QPointer<QWidget> m_Current;
-};
 
 // The device list's question before a receiver update: answered with OK.
 ModalScript::Step ConfirmContainReset()
@@ -247,7 +177,7 @@ private slots:
         PutImage("r4k-old.bin", HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, 0x0101, "OrvikR4K"));
         // The clicked 4 kHz receiver (v1.2) lost its mouse, which answers
         // through its twin: the click runs the check before pairing.
-        const QList<int> ids = Rebuild({Receiver("F503", 1, "a", false), Receiver("F501", 0, "b", true)});
+        const QList<int> ids = Rebuild({Receiver("F503", 1, 0x05, "a", false), Receiver("F501", 0, 0x05, "b", true)});
         QCOMPARE(g_TileButtons.size(), 2);
         const int clicked = g_PickerDeviceList.at(0).PID == "F503" ? 0 : 1;
         QCOMPARE(g_PickerDeviceList.at(clicked).PID, QString("F503"));
@@ -325,7 +255,7 @@ private slots:
         QByteArray image = HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, 0x0103, "OrvikR4K");
         image.replace(offset, bytes.size(), bytes);
         PutImage("r4k.bin", image);
-        const QList<int> ids = Rebuild({Receiver("F503", 1, "a", false), Receiver("F501", 0, "b", true)});
+        const QList<int> ids = Rebuild({Receiver("F503", 1, 0x05, "a", false), Receiver("F501", 0, 0x05, "b", true)});
         const int clicked = g_PickerDeviceList.at(0).PID == "F503" ? 0 : 1;
         QCOMPARE(g_PickerDeviceList.at(clicked).PID, QString("F503"));
 
@@ -370,7 +300,7 @@ private slots:
         UpdateRegistry::SetFailInfoFields(record.split(','));
         QList<DeviceSetup> setups;
         for (int i = 0; i < bootDevices; ++i)
-            setups << Receiver("F503", 1, QString(), true, true);
+            setups << Receiver("F503", 1, 0x05, QString(), true, true);
         Rebuild(setups);
         QVERIFY(RepairButton()->isVisible());
 
@@ -410,7 +340,7 @@ private slots:
         QFETCH(bool, fail);
         PutImage("r4k.bin", HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, 0x0103, "OrvikR4K"));
         UpdateRegistry::SetFailInfoFields(kFailInfo4K.split(','));
-        const QList<int> ids = Rebuild({Receiver("F503", 1, QString(), true, true)});
+        const QList<int> ids = Rebuild({Receiver("F503", 1, 0x05, QString(), true, true)});
         HIDUsbSim::setFlashDuration(300);
         if (fail)
             HIDUsbSim::failNextFlash();

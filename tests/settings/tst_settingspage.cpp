@@ -169,9 +169,9 @@ void TestSettingsPage::readReportsDoNotEchoToTheReceiver()
 
     // A long-range report switches the box without an answer to the receiver.
     HIDUsbSim::clearCalls();
-    QVERIFY(FromOtherThread([] { PostMsg::GetInstance()->EmitLongRangeMode(true); }));
+    QVERIFY(FromHelperThread([] { PostMsg::GetInstance()->EmitLongRangeMode(true); }));
     QVERIFY(Child<QCheckBox>("checkBox_2")->isChecked());
-    QVERIFY(FromOtherThread([] { PostMsg::GetInstance()->EmitLongRangeMode(false); }));
+    QVERIFY(FromHelperThread([] { PostMsg::GetInstance()->EmitLongRangeMode(false); }));
     QVERIFY(!Child<QCheckBox>("checkBox_2")->isChecked());
     QCOMPARE(HIDUsbSim::callCount("UsbFinderC_SetLongRangeMode"), 0);
     QVERIFY(!HIDUsbSim::longRange(m_Receiver));
@@ -233,7 +233,7 @@ void TestSettingsPage::longRangeSwitchAndResetKeepsReceiverState()
     QTRY_VERIFY(HIDUsbSim::longRange(m_Receiver));
     QVERIFY(HIDUsbSim::waitIdle());
     HIDUsbSim::clearCalls();
-    QVERIFY(FromOtherThread([] { PostMsg::GetInstance()->EmitFormReset(); }));
+    QVERIFY(FromHelperThread([] { PostMsg::GetInstance()->EmitFormReset(); }));
     QVERIFY(!box->isChecked());
     QVERIFY(!LongRangeVisible());
     QVERIFY(!LedSectionVisible());
