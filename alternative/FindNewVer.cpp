@@ -11,9 +11,9 @@ namespace {
 
 MessageForm::Layout Layout()
 {
-    MessageForm::Layout layout = MessageForm::Notice(
-        QStringLiteral("FindNewVer"), QStringLiteral("SameMacroA"), QRect(0, 30, 301, 51),
-        QString::fromUtf8("发现新固件,请更新!"), {MessageForm::NewHong(QPoint(100, 90))});
+    MessageForm::Layout layout =
+        MessageForm::Notice(QStringLiteral("FindNewVer"), QStringLiteral("SameMacroA"), QRect(0, 30, 301, 51),
+                            QString::fromUtf8("发现新固件,请更新!"), {MessageForm::NewHong(QPoint(100, 90))});
     layout.frameFixed = true;
     return layout;
 }

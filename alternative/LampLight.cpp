@@ -102,10 +102,10 @@ void LampLight::ApplySkin()
     const QString &x = m_PicturePath;
     LightSkin::ApplyCombo(ui->LightMod, x);
 
-    const QString captionSheet = QStringLiteral("QLabel{color: rgb(") + Skin::Rgb(QStringLiteral("LabelColor"))
-        + QStringLiteral(";);}");
-    for (QLabel *caption : {ui->label, ui->label_2, ui->label_3, ui->label_4, ui->label_5, ui->label_6, ui->label_8,
-                            ui->label_13})
+    const QString captionSheet =
+        QStringLiteral("QLabel{color: rgb(") + Skin::Rgb(QStringLiteral("LabelColor")) + QStringLiteral(";);}");
+    for (QLabel *caption :
+         {ui->label, ui->label_2, ui->label_3, ui->label_4, ui->label_5, ui->label_6, ui->label_8, ui->label_13})
         caption->setStyleSheet(captionSheet);
 
     const QString levelBoxSheet = QStringLiteral("QSpinBox{color: rgb(") + Skin::Rgb(QStringLiteral("LabelColor"))
@@ -133,9 +133,9 @@ void LampLight::ApplySkin()
         + x + QStringLiteral("ColorBoard.png);}"));
 
     auto imageButton = [&x](QWidget *widget, const QString &image) {
-        widget->setStyleSheet(QStringLiteral("#") + widget->objectName() + QStringLiteral("{background-image: url(")
-                              + x + image
-                              + QStringLiteral(");border:0px;background-position:center;background-repeat:no-repeat;}"));
+        widget->setStyleSheet(
+            QStringLiteral("#") + widget->objectName() + QStringLiteral("{background-image: url(") + x + image
+            + QStringLiteral(");border:0px;background-position:center;background-repeat:no-repeat;}"));
     };
     for (QToolButton *button : {ui->ReduceR, ui->ReduceG, ui->ReduceB})
         imageButton(button, QStringLiteral("Reduce.png"));
@@ -206,9 +206,9 @@ void LampLight::ApplyModeLayout(int index)
     }
     ui->line->setVisible(lines);
     ui->line_2->setVisible(line2);
-    QList<QWidget *> colourGroup = {ui->label_6,  ui->label_7,  ui->label_8, ui->labelPreView, ui->label_11,
-                                    ui->label_10, ui->label_12, ui->ReduceR, ui->ReduceG,      ui->ReduceB,
-                                    ui->RSpinBox, ui->GSpinBox, ui->BSpinBox, ui->AddR,        ui->AddG,
+    QList<QWidget *> colourGroup = {ui->label_6,  ui->label_7,  ui->label_8,  ui->labelPreView, ui->label_11,
+                                    ui->label_10, ui->label_12, ui->ReduceR,  ui->ReduceG,      ui->ReduceB,
+                                    ui->RSpinBox, ui->GSpinBox, ui->BSpinBox, ui->AddR,         ui->AddG,
                                     ui->AddB,     ui->label_13};
     for (QToolButton *button : ui->presetButtons)
         colourGroup << button;
@@ -350,20 +350,62 @@ void LampLight::ApplyPreset(int index)
     SetColourBoxes(c.red, c.green, c.blue);
 }
 
-void LampLight::on_toolButtonColorA_clicked() { ApplyPreset(0); }
-void LampLight::on_toolButtonColorB_clicked() { ApplyPreset(1); }
-void LampLight::on_toolButtonColorC_clicked() { ApplyPreset(2); }
-void LampLight::on_toolButtonColorD_clicked() { ApplyPreset(3); }
-void LampLight::on_toolButtonColorE_clicked() { ApplyPreset(4); }
-void LampLight::on_toolButtonColorF_clicked() { ApplyPreset(5); }
-void LampLight::on_toolButtonColorG_clicked() { ApplyPreset(6); }
-void LampLight::on_toolButtonColorH_clicked() { ApplyPreset(7); }
-void LampLight::on_toolButtonColorI_clicked() { ApplyPreset(8); }
-void LampLight::on_toolButtonColorJ_clicked() { ApplyPreset(9); }
-void LampLight::on_toolButtonColorK_clicked() { ApplyPreset(10); }
-void LampLight::on_toolButtonColorL_clicked() { ApplyPreset(11); }
-void LampLight::on_toolButtonColorM_clicked() { ApplyPreset(12); }
-void LampLight::on_toolButtonColorN_clicked() { ApplyPreset(13); }
+void LampLight::on_toolButtonColorA_clicked()
+{
+    ApplyPreset(0);
+}
+void LampLight::on_toolButtonColorB_clicked()
+{
+    ApplyPreset(1);
+}
+void LampLight::on_toolButtonColorC_clicked()
+{
+    ApplyPreset(2);
+}
+void LampLight::on_toolButtonColorD_clicked()
+{
+    ApplyPreset(3);
+}
+void LampLight::on_toolButtonColorE_clicked()
+{
+    ApplyPreset(4);
+}
+void LampLight::on_toolButtonColorF_clicked()
+{
+    ApplyPreset(5);
+}
+void LampLight::on_toolButtonColorG_clicked()
+{
+    ApplyPreset(6);
+}
+void LampLight::on_toolButtonColorH_clicked()
+{
+    ApplyPreset(7);
+}
+void LampLight::on_toolButtonColorI_clicked()
+{
+    ApplyPreset(8);
+}
+void LampLight::on_toolButtonColorJ_clicked()
+{
+    ApplyPreset(9);
+}
+void LampLight::on_toolButtonColorK_clicked()
+{
+    ApplyPreset(10);
+}
+void LampLight::on_toolButtonColorL_clicked()
+{
+    ApplyPreset(11);
+}
+void LampLight::on_toolButtonColorM_clicked()
+{
+    ApplyPreset(12);
+}
+void LampLight::on_toolButtonColorN_clicked()
+{
+    ApplyPreset(13);
+}
 
 void LampLight::on_RippeControl_clicked(bool checked)
 {

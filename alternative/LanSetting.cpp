@@ -22,12 +22,12 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-std::atomic<int> g_LanDongleState {0};
-std::atomic<int> g_LanMouseState {0};
-std::atomic<int> g_LanDongleClass {1};
-std::atomic<int> g_LanUpdateCID {0};
-std::atomic<int> g_LanUpdateMID {0};
-std::atomic<int> g_LanUpdateKind {0};
+std::atomic<int> g_LanDongleState{0};
+std::atomic<int> g_LanMouseState{0};
+std::atomic<int> g_LanDongleClass{1};
+std::atomic<int> g_LanUpdateCID{0};
+std::atomic<int> g_LanUpdateMID{0};
+std::atomic<int> g_LanUpdateKind{0};
 QList<QByteArray> g_LanFirmwareImage;
 
 namespace {
@@ -70,7 +70,8 @@ LanSetting::LanSetting(QWidget *parent)
     m_MouseTextTimer = makeTimer("MouseTextTimer", TextIntervalMs, &LanSetting::onTextTimeupDestroyB);
 
     bool ok = false;
-    m_Transition = ConfigIni::GetInstance()->GetValue(QStringLiteral("Option"), QStringLiteral("Transition")).toInt(&ok, 10);
+    m_Transition =
+        ConfigIni::GetInstance()->GetValue(QStringLiteral("Option"), QStringLiteral("Transition")).toInt(&ok, 10);
     if (!ok)
         m_Transition = 0;
 
@@ -154,8 +155,7 @@ void LanSetting::mousePressEvent(QMouseEvent *event)
 
 void LanSetting::mouseMoveEvent(QMouseEvent *event)
 {
-    if (event->buttons() == Qt::LeftButton && !isMaximized() && !m_DragOffset.isNull()
-        && rect().contains(event->pos()))
+    if (event->buttons() == Qt::LeftButton && !isMaximized() && !m_DragOffset.isNull() && rect().contains(event->pos()))
         move(event->globalPos() - m_DragOffset);
 }
 
@@ -298,10 +298,10 @@ void LanSetting::StartTextTimer(int index)
 LanSetting::Row LanSetting::RowOf(int kind)
 {
     if (kind == KindReceiver)
-        return {g_LanDongleState, m_DongleUpToDate, m_DongleCheckRunning, ui->Receive, ui->progressBar_2,
-                m_DongleCheckTimer, m_DongleTextTimer};
-    return {g_LanMouseState, m_MouseUpToDate, m_MouseCheckRunning, ui->Mouse, ui->progressBar,
-            m_MouseCheckTimer, m_MouseTextTimer};
+        return {g_LanDongleState,  m_DongleUpToDate,   m_DongleCheckRunning, ui->Receive,
+                ui->progressBar_2, m_DongleCheckTimer, m_DongleTextTimer};
+    return {g_LanMouseState, m_MouseUpToDate,   m_MouseCheckRunning, ui->Mouse,
+            ui->progressBar, m_MouseCheckTimer, m_MouseTextTimer};
 }
 
 void LanSetting::StartCheck(int kind)
@@ -527,8 +527,7 @@ void LanSetting::CheckUpdate(int step, int kind, QString currentVersion)
         // one that found the state idle would be lost, the check waiting for
         // ever. The flash gets its own copy of the image until its end.
         row.state = 1;
-        UsbUpgrade_Start(FirmwareImage::HoldForFlash(g_LanFirmwareImage.first()), &LanSetting::UpgradeCallBack,
-                         10000);
+        UsbUpgrade_Start(FirmwareImage::HoldForFlash(g_LanFirmwareImage.first()), &LanSetting::UpgradeCallBack, 10000);
         m_Step = 2;
         ShowWarning(m_UpdateNotMove);
         break;

@@ -24,10 +24,9 @@ QString ComboSheet(const QString &folder)
     return QStringLiteral("QComboBox{border: 1px solid gray; color: rgb(") + text
         + QStringLiteral("); border-image: url(") + folder + QStringLiteral("ComboboxBack.png")
         + QStringLiteral(");}QComboBox::drop-down:button{border-radius:5px; background:rgb(")
-        + Skin::Rgb(QStringLiteral("ComboxBackGroundColor"))
-        + QStringLiteral(");} QComboBox::down-arrow{image: url(") + folder + QStringLiteral("Menu.png")
-        + QStringLiteral("); right: 8px; }QComboBox::down-arrow:on{ image: url(") + folder
-        + QStringLiteral("MenuClicked.png")
+        + Skin::Rgb(QStringLiteral("ComboxBackGroundColor")) + QStringLiteral(");} QComboBox::down-arrow{image: url(")
+        + folder + QStringLiteral("Menu.png") + QStringLiteral("); right: 8px; }QComboBox::down-arrow:on{ image: url(")
+        + folder + QStringLiteral("MenuClicked.png")
         + QStringLiteral(");}QComboBox QAbstractItemView::item{height:25px;}QComboBox QAbstractItemView "
                          "{outline: 0px solid gray; border: 1px  solid gray;color: rgb(")
         + text + QStringLiteral("); border-image: url(") + folder + QStringLiteral("ComboboxTextBack.png")

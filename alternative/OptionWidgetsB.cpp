@@ -24,8 +24,7 @@ QString ImageButtonSheet(const QString &name, const QString &image)
 
 } // namespace
 
-SwitchB::SwitchB(const char *context, const char *buttonName, const char *caption, FieldSetter setter,
-                 QWidget *parent)
+SwitchB::SwitchB(const char *context, const char *buttonName, const char *caption, FieldSetter setter, QWidget *parent)
     : OptionWidget(setter, parent)
     , ui(new Ui_SwitchB)
 {

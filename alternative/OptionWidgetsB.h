@@ -33,8 +33,7 @@ public:
     void SetLabelToolTip(QString text);
 
 protected:
-    SwitchB(const char *context, const char *buttonName, const char *caption, FieldSetter setter,
-            QWidget *parent);
+    SwitchB(const char *context, const char *buttonName, const char *caption, FieldSetter setter, QWidget *parent);
 
     Ui_SwitchB *ui;
 };

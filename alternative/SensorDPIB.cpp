@@ -174,14 +174,38 @@ void SensorDPIB::ShowButtonColor(int level, const QString &c)
         button->setStyleSheet(ColorSheet(c));
 }
 
-void SensorDPIB::ShowLevelColorA() { ShowButtonColor(0, levelColors[0]); }
-void SensorDPIB::ShowLevelColorB() { ShowButtonColor(1, levelColors[1]); }
-void SensorDPIB::ShowLevelColorC() { ShowButtonColor(2, levelColors[2]); }
-void SensorDPIB::ShowLevelColorD() { ShowButtonColor(3, levelColors[3]); }
-void SensorDPIB::ShowLevelColorE() { ShowButtonColor(4, levelColors[4]); }
-void SensorDPIB::ShowLevelColorF() { ShowButtonColor(5, levelColors[5]); }
-void SensorDPIB::ShowLevelColorG() { ShowButtonColor(6, levelColors[6]); }
-void SensorDPIB::ShowLevelColorH() { ShowButtonColor(7, levelColors[7]); }
+void SensorDPIB::ShowLevelColorA()
+{
+    ShowButtonColor(0, levelColors[0]);
+}
+void SensorDPIB::ShowLevelColorB()
+{
+    ShowButtonColor(1, levelColors[1]);
+}
+void SensorDPIB::ShowLevelColorC()
+{
+    ShowButtonColor(2, levelColors[2]);
+}
+void SensorDPIB::ShowLevelColorD()
+{
+    ShowButtonColor(3, levelColors[3]);
+}
+void SensorDPIB::ShowLevelColorE()
+{
+    ShowButtonColor(4, levelColors[4]);
+}
+void SensorDPIB::ShowLevelColorF()
+{
+    ShowButtonColor(5, levelColors[5]);
+}
+void SensorDPIB::ShowLevelColorG()
+{
+    ShowButtonColor(6, levelColors[6]);
+}
+void SensorDPIB::ShowLevelColorH()
+{
+    ShowButtonColor(7, levelColors[7]);
+}
 
 void SensorDPIB::ShowAllLevelColors()
 {
@@ -331,9 +355,18 @@ void SensorDPIB::on_ChooseEvent_currentIndexChanged(int index)
 // ---- the by-name slots of the eight rows ----------------------------------
 
 #define SENSOR_DPIB_ROW_SLOTS(Letter, ColorName, level)                                                                \
-    void SensorDPIB::on_horizontalSlider##Letter##_valueChanged(int value) { SliderChanged(level, value); }            \
-    void SensorDPIB::on_M##Letter##_toggled(bool checked) { LevelToggled(level, checked); }                            \
-    void SensorDPIB::on_##ColorName##_clicked() { ColorClicked(level); }
+    void SensorDPIB::on_horizontalSlider##Letter##_valueChanged(int value)                                             \
+    {                                                                                                                  \
+        SliderChanged(level, value);                                                                                   \
+    }                                                                                                                  \
+    void SensorDPIB::on_M##Letter##_toggled(bool checked)                                                              \
+    {                                                                                                                  \
+        LevelToggled(level, checked);                                                                                  \
+    }                                                                                                                  \
+    void SensorDPIB::on_##ColorName##_clicked()                                                                        \
+    {                                                                                                                  \
+        ColorClicked(level);                                                                                           \
+    }
 
 SENSOR_DPIB_ROW_SLOTS(A, BlueButtonA, 0)
 SENSOR_DPIB_ROW_SLOTS(B, BrightRedButtonA, 1)

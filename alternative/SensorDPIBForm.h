@@ -34,8 +34,9 @@ public:
     // The colour buttons keep these names whatever colour their level has.
     static const char *ColorButtonName(int level)
     {
-        static const char *const names[8] = {"BlueButtonA",   "BrightRedButtonA", "RedButtonA",       "YellowButtonA",
-                                             "GreenButtonA",  "PurpleButtonA",    "LightBlueButtonA", "LightYellowButtonA"};
+        static const char *const names[8] = {"BlueButtonA",      "BrightRedButtonA",  "RedButtonA",
+                                             "YellowButtonA",    "GreenButtonA",      "PurpleButtonA",
+                                             "LightBlueButtonA", "LightYellowButtonA"};
         return names[level];
     }
 

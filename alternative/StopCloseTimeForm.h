@@ -43,8 +43,8 @@ public:
     {
         StopCloseTime->setWindowTitle(QCoreApplication::translate("StopCloseTime", "Frame"));
         StopClose->clear();
-        for (const char *text : {"10秒", "30秒", "1分钟", "5分钟", "10分钟", "15分钟", "20分钟", "25分钟", "30分钟",
-                                 "35分钟", "40分钟"})
+        for (const char *text :
+             {"10秒", "30秒", "1分钟", "5分钟", "10分钟", "15分钟", "20分钟", "25分钟", "30分钟", "35分钟", "40分钟"})
             StopClose->addItem(QCoreApplication::translate("StopCloseTime", text));
     }
 };

@@ -27,8 +27,8 @@ namespace {
 
 QString NavigationSheet(const QString &p, const QString &normal, const QString &hover, const QString &checked)
 {
-    return "QToolButton{border: 0px;background-position:center;background-repeat:no-repeat;background-image: url("
-        + p + normal + ");}QToolButton:hover{background-image:  url(" + p + hover
+    return "QToolButton{border: 0px;background-position:center;background-repeat:no-repeat;background-image: url(" + p
+        + normal + ");}QToolButton:hover{background-image:  url(" + p + hover
         + ");}QToolButton:checked{background-image: url(" + p + checked + ");}";
 }
 
@@ -71,13 +71,14 @@ Dialog::Dialog(QWidget *parent)
     SheetOnShow::Set(ui->MacroButton, NavigationSheet(p, "Macro.png", "MacroHover.png", "MacroChecked.png"), this);
     SheetOnShow::Set(ui->MinButton, Skin::ImageButtonSheet(p, "Min.png", "MinHover.png", "MinClick.png"), this);
     SheetOnShow::Set(ui->SensorButton, NavigationSheet(p, "Sensor.png", "SensorHover.png", "SensorChecked.png"), this);
-    SheetOnShow::Set(ui->SetButton, Skin::ImageButtonSheet(p, "Setting.png", "SettingHover.png", "SettingClick.png"), this);
-    SheetOnShow::Set(ui->UpArrow, Skin::ImageButtonSheet(p, "PageChange.png", "PageChangeHover.png", "PageChangeClick.png"),
+    SheetOnShow::Set(ui->SetButton, Skin::ImageButtonSheet(p, "Setting.png", "SettingHover.png", "SettingClick.png"),
                      this);
+    SheetOnShow::Set(ui->UpArrow,
+                     Skin::ImageButtonSheet(p, "PageChange.png", "PageChangeHover.png", "PageChangeClick.png"), this);
 
     // The header bar, the side bar and the page area are drawn by the
     // background picture; a styled panel would add a light edge to each.
-    for (QFrame *panel : { ui->frame, ui->frame_3, ui->frame_4 })
+    for (QFrame *panel : {ui->frame, ui->frame_3, ui->frame_4})
         panel->setFrameShape(QFrame::NoFrame);
 
     ui->label->hide();

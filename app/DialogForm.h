@@ -157,8 +157,8 @@ public:
     void retranslateUi(QWidget *Dialog)
     {
         Dialog->setWindowTitle(QCoreApplication::translate("Dialog", "Dialog"));
-        for (QToolButton *button : { UpArrow, ButtonMain, SensorButton, MacroButton, FormSetting, LightsButton,
-                                     SetButton, MinButton, CloseButton })
+        for (QToolButton *button : {UpArrow, ButtonMain, SensorButton, MacroButton, FormSetting, LightsButton,
+                                    SetButton, MinButton, CloseButton})
             button->setText(QString());
         label->setText(QString());
         label_2->setText(QCoreApplication::translate("Dialog", "100%"));
@@ -197,5 +197,7 @@ private:
 };
 
 namespace Ui {
-class Dialog : public Ui_Dialog {};
+class Dialog : public Ui_Dialog
+{
+};
 } // namespace Ui

@@ -9,8 +9,8 @@
 #include "EventWait.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
-#include "MacroIni.h"
 #include "Macro.h"
+#include "MacroIni.h"
 #include "MacroState.h"
 #include "Match.h"
 #include "MouseOffLine.h"
@@ -235,7 +235,8 @@ void DialogMain::changeEvent(QEvent *event)
     // Qt knows the real position, for the placements Qt makes itself.
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         WindowSystem::SyncPosition(this);
-    if (event->type() == QEvent::WindowStateChange && m_MinimizedInsteadOfTray && !(windowState() & Qt::WindowMinimized)) {
+    if (event->type() == QEvent::WindowStateChange && m_MinimizedInsteadOfTray
+        && !(windowState() & Qt::WindowMinimized)) {
         // Back from the task bar: the same as a restore from the tray icon.
         m_MinimizedInsteadOfTray = false;
         if (ui->stackedWidgetMain->currentIndex() == 1)

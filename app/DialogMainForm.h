@@ -51,5 +51,7 @@ public:
 };
 
 namespace Ui {
-class DialogMain : public Ui_DialogMain {};
+class DialogMain : public Ui_DialogMain
+{
+};
 } // namespace Ui

@@ -1,7 +1,7 @@
 #include "Startup.h"
 
-#include "DialogMain.h"
 #include "ConfigIni.h"
+#include "DialogMain.h"
 #include "ExeIsRun.h"
 #include "SingleInstance.h"
 #include "Skin.h"
@@ -72,16 +72,16 @@ void PrepareUserFolders()
 
 void InstallSkinColours()
 {
-    Skin::SetColourSource([](const QString &key) {
-        return ConfigIni::GetInstance()->GetValueList(QStringLiteral("Option"), key);
-    });
+    Skin::SetColourSource(
+        [](const QString &key) { return ConfigIni::GetInstance()->GetValueList(QStringLiteral("Option"), key); });
 }
 
 int Run(int argc, char **argv)
 {
     if (!UserPaths::EnsureHome()) {
-        std::fprintf(stderr, "%s: no home folder: HOME is not set and the password database has none for this "
-                             "account. Nothing was written; set HOME and start again.\n",
+        std::fprintf(stderr,
+                     "%s: no home folder: HOME is not set and the password database has none for this "
+                     "account. Nothing was written; set HOME and start again.\n",
                      g_ProductName);
         return 1;
     }

@@ -61,7 +61,9 @@ inline void ReportFirstPaint()
 class FirstPaint : public QObject
 {
 public:
-    FirstPaint(QWidget *window, std::function<void()> done) : QObject(window), m_Done(std::move(done))
+    FirstPaint(QWidget *window, std::function<void()> done)
+        : QObject(window)
+        , m_Done(std::move(done))
     {
         window->installEventFilter(this);
     }

@@ -34,7 +34,7 @@ namespace {
 // The full-read report as the library delivers it, captured once.
 QByteArray g_Header;
 QByteArray g_FullRead;
-std::atomic<bool> g_Captured { false };
+std::atomic<bool> g_Captured{false};
 
 void captureReport(unsigned char *header, int headerLength, unsigned char *data, int length)
 {
@@ -133,7 +133,7 @@ int main(int argc, char *argv[])
         dispatcher.join();
         HIDUsbSim::waitIdle();
         const bool filled = QByteArray(reinterpret_cast<const char *>(&g_FlashDataMap), int(sizeof(FlashDataMap)))
-                            == HIDUsbSim::storedRecord(id);
+            == HIDUsbSim::storedRecord(id);
         std::printf("full read, report to filled record (dispatch): %.1f us per report%s\n", micros(ns, reads),
                     filled ? "" : "  [record differs!]");
     }
@@ -169,8 +169,8 @@ int main(int argc, char *argv[])
             ok += SetDPIColor(i % 8, i & 0xFF, (i >> 8) & 0xFF, 7) ? 1 : 0;
         const qint64 ns = t.nsecsElapsed();
         const QByteArray stored = HIDUsbSim::storedRecord(id);
-        const bool held = stored.size() == int(sizeof(FlashDataMap)) && quint8(stored[18 + 6 * ((calls - 1) % 8)])
-                                                                            == quint8((calls - 1) & 0xFF);
+        const bool held = stored.size() == int(sizeof(FlashDataMap))
+            && quint8(stored[18 + 6 * ((calls - 1) % 8)]) == quint8((calls - 1) & 0xFF);
         std::printf("setter round trip (SetDPIColor, busy record): %.1f us per call (%d of %d; mouse %s)\n",
                     micros(ns, calls), ok, calls, held ? "holds the value" : "DIFFERS");
     }
@@ -193,8 +193,8 @@ int main(int argc, char *argv[])
             seen += FlashData::snapshot().LiftOff == code ? 1 : 0;
         }
         HIDUsbSim::waitIdle();
-        std::printf("setter then full read back: %.1f us per round (%d of %d read back)\n", micros(ns, rounds),
-                    seen, rounds);
+        std::printf("setter then full read back: %.1f us per round (%d of %d read back)\n", micros(ns, rounds), seen,
+                    rounds);
     }
 
     // 5. ProtocolDataUpdate alone.

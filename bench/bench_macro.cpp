@@ -18,7 +18,10 @@
 
 namespace {
 
-bool AcceptName(const QString &name) { return MacroNames::IsValidName(name); }
+bool AcceptName(const QString &name)
+{
+    return MacroNames::IsValidName(name);
+}
 
 template<typename Fn>
 double MicrosPerRun(int runs, Fn fn)
@@ -53,9 +56,7 @@ int main(int argc, char **argv)
         sink = sink + record.EventCount;
     });
     const MacroRecord record = MacroRecordCodec::Build("Benchmark macro", rows);
-    const double parse = MicrosPerRun(runs, [&] {
-        sink = sink + MacroRecordCodec::Parse(record).events.size();
-    });
+    const double parse = MicrosPerRun(runs, [&] { sink = sink + MacroRecordCodec::Parse(record).events.size(); });
 
     const QString pictures = QCoreApplication::applicationDirPath() + "/Picture/Macro/";
     const QIcon down(pictures + "MacroDown.png"), up(pictures + "MacroUp.png"), time(pictures + "MacroTime.png");

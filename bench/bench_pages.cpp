@@ -12,14 +12,14 @@
 
 #include "Buttoninterface.h"
 #include "DeviceCache.h"
+#include "FlashDataMap.h"
+#include "GlobalState.h"
 #include "HIDUsb.h"
 #include "HIDUsbSim.h"
+#include "PostMsg.h"
 #include "Sensor.h"
 #include "SensorDPIForm.h"
 #include "SensorForm.h"
-#include "FlashDataMap.h"
-#include "GlobalState.h"
-#include "PostMsg.h"
 #include "UserPaths.h"
 #include "Worker.h"
 
@@ -80,7 +80,9 @@ std::vector<qint64> timeHandOvers(QApplication &app, int runs, HandOver handOver
     return held;
 }
 
-void ignoreReports(unsigned char *, int, unsigned char *, int) {}
+void ignoreReports(unsigned char *, int, unsigned char *, int)
+{
+}
 
 // Six buttons bound to the macros "m1".."m6", each with a file of 40 rows in
 // the macro folder, and a cache file for the selected device, so a language
@@ -119,8 +121,8 @@ void benchLanguageSwitch(int runs)
     }
     std::sort(took.begin(), took.end());
     auto at = [&](double q) { return double(took[size_t(q * double(took.size() - 1))]) / 1e6; };
-    std::printf("button page language switch, six macro buttons (%d switches): median %.2f ms, p90 %.2f ms\n",
-                switches, at(0.5), at(0.9));
+    std::printf("button page language switch, six macro buttons (%d switches): median %.2f ms, p90 %.2f ms\n", switches,
+                at(0.5), at(0.9));
     PostMsg::GetInstance()->EmitChangeLanguage(0);
     g_DeviceInfoName.set(QString());
 }
@@ -152,9 +154,8 @@ void benchSensorPage(QApplication &app, int runs)
     alternate.ReportRate = 32;
     alternate.DPILed.Mode = 2;
 
-    const std::vector<qint64> held = timeHandOvers(app, runs, [&](int i) {
-        PostMsg::GetInstance()->EmitUpDataLightSensor(i % 2 ? alternate : record);
-    });
+    const std::vector<qint64> held = timeHandOvers(
+        app, runs, [&](int i) { PostMsg::GetInstance()->EmitUpDataLightSensor(i % 2 ? alternate : record); });
     auto at = [&](double q) { return double(held[size_t(q * double(held.size() - 1))]) / 1000.0; };
     std::printf("sensor page full refresh, data callback held (%d runs): median %.1f us, p90 %.1f us, max %.1f us\n",
                 runs, at(0.5), at(0.9), at(1.0));

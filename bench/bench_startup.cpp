@@ -12,14 +12,14 @@
 //    simulated mouse (no counterpart in the minimal program).
 // Usage: bench_startup [runs]   (default 5; the figures are medians)
 
+#include "DeviceListState.h"
+#include "DialogChange.h"
 #include "DialogMain.h"
 #include "FirstPaint.h"
-#include "DeviceListState.h"
 #include "FlashDataMap.h"
 #include "GlobalState.h"
 #include "HIDUsbSim.h"
 #include "Startup.h"
-#include "DialogChange.h"
 
 #include <QApplication>
 #include <QDir>
@@ -140,7 +140,7 @@ double Median(std::vector<double> values)
 int main(int argc, char *argv[])
 {
     if (argc > 2 && std::strcmp(argv[1], "--child") == 0 && std::strcmp(argv[2], "utility") == 0) {
-        char *args[] = { argv[0], nullptr };
+        char *args[] = {argv[0], nullptr};
         return UtilityChild(1, args);
     }
 
@@ -149,7 +149,7 @@ int main(int argc, char *argv[])
     const QString minimal = QCoreApplication::applicationDirPath() + "/bench_minimal_program";
     std::vector<double> appShown, minShown, appCpu, minCpu, appRss, minRss, appRead;
     for (int i = 0; i < runs; ++i) {
-        const Sample a = RunChild(QCoreApplication::applicationFilePath(), { "--child", "utility" });
+        const Sample a = RunChild(QCoreApplication::applicationFilePath(), {"--child", "utility"});
         const Sample m = RunChild(minimal, {});
         if (a.shownMs >= 0)
             appShown.push_back(a.shownMs);
@@ -169,8 +169,7 @@ int main(int argc, char *argv[])
     const double as = Median(appShown), ms = Median(minShown), ar = Median(appRss), mr = Median(minRss);
     const double ac = Median(appCpu), mc = Median(minCpu);
     std::printf("runs: %d (medians)\n", runs);
-    std::printf("start to first paint: utility %.1f ms, minimal %.1f ms, ratio %.2f\n", as, ms,
-                ms > 0 ? as / ms : 0.0);
+    std::printf("start to first paint: utility %.1f ms, minimal %.1f ms, ratio %.2f\n", as, ms, ms > 0 ? as / ms : 0.0);
     std::printf("CPU time to first paint: utility %.0f ms, minimal %.0f ms, ratio %.2f\n", ac, mc,
                 mc > 0 ? ac / mc : 0.0);
     std::printf("resident memory at first paint: utility %.0f KiB, minimal %.0f KiB, ratio %.2f\n", ar, mr,

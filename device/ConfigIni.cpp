@@ -16,8 +16,8 @@ ConfigIni *g_ConfigIni = nullptr;
 
 namespace {
 
-const char *const kCodedKeys[] = { "MM", "DM", "D2M", "D4M", "Sensor", "CID", "VID",
-                                   "USB_PID", "Wireless_PID", "Wireless2_PID", "Wireless4_PID" };
+const char *const kCodedKeys[] = {"MM",  "DM",      "D2M",          "D4M",           "Sensor",       "CID",
+                                  "VID", "USB_PID", "Wireless_PID", "Wireless2_PID", "Wireless4_PID"};
 
 } // namespace
 
@@ -67,10 +67,12 @@ QString ConfigIni::FileFault() const
         return QStringLiteral("the file is empty");
     if (m_Settings->status() != QSettings::NoError)
         return QStringLiteral("the file is not in INI form");
-    if (!m_Settings->contains(QStringLiteral("Option/VID")) || !m_Settings->contains(QStringLiteral("Option/DeviceTotal")))
+    if (!m_Settings->contains(QStringLiteral("Option/VID"))
+        || !m_Settings->contains(QStringLiteral("Option/DeviceTotal")))
         return QStringLiteral("it has no [Option] group with \"VID\" and \"DeviceTotal\" (garbled?)");
     bool ok = false;
-    const qlonglong total = m_Settings->value(QStringLiteral("Option/DeviceTotal")).toString().trimmed().toLongLong(&ok);
+    const qlonglong total =
+        m_Settings->value(QStringLiteral("Option/DeviceTotal")).toString().trimmed().toLongLong(&ok);
     if (!ok || total < 0)
         return QStringLiteral("\"DeviceTotal\" is not a number of model groups");
     if (total > MaxModelGroups)

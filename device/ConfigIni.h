@@ -4,9 +4,9 @@
 // skin colours. Some keys are stored Base64-coded and are decoded on reading.
 // Safe from any thread: every read is serialized on one lock.
 
-#include <mutex>
 #include <QString>
 #include <QStringList>
+#include <mutex>
 
 class QSettings;
 

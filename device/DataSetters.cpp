@@ -133,8 +133,7 @@ bool SetDPIColor(int level, int red, int green, int blue)
     });
 }
 
-bool SetDPILevels(const DPILevelEntry &entryA, const DPILevelEntry &entryB, int levelB, int levelA,
-                  int current)
+bool SetDPILevels(const DPILevelEntry &entryA, const DPILevelEntry &entryB, int levelB, int levelA, int current)
 {
     return writeIfOnline([&](FlashDataMap &m) {
         // Entries of g_FlashDataMap itself may be passed: copy both before

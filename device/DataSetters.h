@@ -15,17 +15,17 @@
 // Only the online test and the offline notice; true when online.
 bool IsDeviceOnLine();
 
-bool SetReportRate(int code);          // byte 0
-bool SetCurrentDPI(int level);         // byte 2
-bool SetLOD(int code);                 // byte 5
-bool SetDebounceTime(int code);        // byte 6
-bool SetMotionSync(int on);            // byte 7
-bool SetStopCloseTime(int units);      // byte 8
-bool SetStraightLine(int on);          // byte 9
-bool SetRippeControl(int on);          // byte 10
-bool SetRippeControlB(int on);         // byte 11
-bool SetPerformance(int on);           // byte 12
-bool SetPerformanceOpen(int units);    // byte 13
+bool SetReportRate(int code);       // byte 0
+bool SetCurrentDPI(int level);      // byte 2
+bool SetLOD(int code);              // byte 5
+bool SetDebounceTime(int code);     // byte 6
+bool SetMotionSync(int on);         // byte 7
+bool SetStopCloseTime(int units);   // byte 8
+bool SetStraightLine(int on);       // byte 9
+bool SetRippeControl(int on);       // byte 10
+bool SetRippeControlB(int on);      // byte 11
+bool SetPerformance(int on);        // byte 12
+bool SetPerformanceOpen(int units); // byte 13
 
 // Bytes 15/16/17 + 6 * level.
 bool SetDPILevelCode(int level, int xCode, int yCode, int flags);
@@ -33,19 +33,18 @@ bool SetDPILevelCode(int level, int xCode, int yCode, int flags);
 bool SetDPIColor(int level, int red, int green, int blue);
 // Entry A to level levelA, then entry B to level levelB, then byte 2 = current
 // and byte 1 = current + 1.
-bool SetDPILevels(const DPILevelEntry &entryA, const DPILevelEntry &entryB, int levelB, int levelA,
-                  int current);
+bool SetDPILevels(const DPILevelEntry &entryA, const DPILevelEntry &entryB, int levelB, int levelA, int current);
 
 // mode != 0: byte 66 = 1, byte 63 = mode; mode 0: byte 66 = 0 (63 kept).
 bool SetLightEffect(int mode);
-bool SetLightBrightness(int value);    // byte 64
-bool SetLightSpeed(int speed);         // byte 65
+bool SetLightBrightness(int value); // byte 64
+bool SetLightSpeed(int speed);      // byte 65
 
 // mode != 0: byte 73 = 1, byte 67 = mode; mode 0: byte 73 = 0 (67 kept).
 bool SetLampMode(int mode);
 bool SetLampColor(int red, int green, int blue); // bytes 68..70
-bool SetLampSpeed(int value);          // byte 71
-bool SetLampBrightness(int value);     // byte 72
+bool SetLampSpeed(int value);                    // byte 71
+bool SetLampBrightness(int value);               // byte 72
 
 // Bytes 74/75/76 + 3 * button.
 bool SetKeyFunction(int button, int type, int param1, int param2);

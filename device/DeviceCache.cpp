@@ -48,8 +48,7 @@ bool Write(const QString &name, const FlashDataMap &map)
     // flush() too: QSaveFile::commit does not see an error of the last
     // buffered write (a full disk shows up only there).
     const bool written = file.write(reinterpret_cast<const char *>(length), 4) == 4
-                         && file.write(reinterpret_cast<const char *>(&map), RecordSize) == RecordSize
-                         && file.flush();
+        && file.write(reinterpret_cast<const char *>(&map), RecordSize) == RecordSize && file.flush();
     if (!written) {
         qWarning() << "cache file not written:" << path << file.errorString();
         file.cancelWriting();

@@ -1,9 +1,9 @@
 #include "DeviceDiscovery.h"
 
 #include "ConfigIni.h"
-#include "ModelInfo.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
+#include "ModelInfo.h"
 
 #include <atomic>
 #include <cstring>
@@ -48,8 +48,8 @@ SearchIds ReadSearchIds()
     ids.Wireless1KPids = config->GetValueList("Option", "Wireless_PID");
     ids.Wireless2KPids = config->GetValueList("Option", "Wireless2_PID");
     ids.Wireless4KPids = config->GetValueList("Option", "Wireless4_PID");
-    const QStringList all = nonEmpty(ids.UsbPids) + nonEmpty(ids.Wireless1KPids)
-                            + nonEmpty(ids.Wireless2KPids) + nonEmpty(ids.Wireless4KPids);
+    const QStringList all = nonEmpty(ids.UsbPids) + nonEmpty(ids.Wireless1KPids) + nonEmpty(ids.Wireless2KPids)
+        + nonEmpty(ids.Wireless4KPids);
     ids.Pids = all.toVector();
     return ids;
 }
@@ -100,9 +100,8 @@ QList<DeviceAllInfo> Enumerate(const QString &vid, const QVector<QString> &pids,
     for (const QString &pid : pids) {
         const QByteArray pid8 = pid.toLatin1();
         int count = MaxPathsPerPid;
-        char **paths = picker
-                           ? UsbFinderC_FindHidDevicesByDefaultDeviceId(vid8.constData(), pid8.constData(), &count)
-                           : UsbFinderC_FindHidDevicesByDeviceId(vid8.constData(), pid8.constData(), 1, 5, &count);
+        char **paths = picker ? UsbFinderC_FindHidDevicesByDefaultDeviceId(vid8.constData(), pid8.constData(), &count)
+                              : UsbFinderC_FindHidDevicesByDeviceId(vid8.constData(), pid8.constData(), 1, 5, &count);
         if (!paths)
             continue;
         // Never trust the count beyond the room the call was given.
@@ -171,7 +170,7 @@ bool RefreshPickerEntry(int index, bool identify)
 QString VersionText(quint32 version)
 {
     return QStringLiteral("v") + QString::number(version >> 8) + QStringLiteral(".")
-           + QString::number(version & 0xFF, 16);
+        + QString::number(version & 0xFF, 16);
 }
 
 bool IsWiredType(uchar receiverType)
@@ -181,7 +180,7 @@ bool IsWiredType(uchar receiverType)
 }
 
 namespace {
-std::atomic<void (*)()> s_ListWatch { nullptr };
+std::atomic<void (*)()> s_ListWatch{nullptr};
 } // namespace
 
 void SetListWatch(void (*callback)())

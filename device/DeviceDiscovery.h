@@ -35,10 +35,10 @@ SearchIds ReadSearchIds();
 
 // Result of the worker's identification.
 enum IdentifyResult {
-    NoAnswer = 0,    // no usable answer, or Config.ini lists no model
-    KnownModel = 1,  // CID and a model's MID match
+    NoAnswer = 0,     // no usable answer, or Config.ini lists no model
+    KnownModel = 1,   // CID and a model's MID match
     UnknownModel = 2, // the CID matches, no model's MID does
-    ForeignCid = 3,  // the CID does not match
+    ForeignCid = 3,   // the CID does not match
 };
 
 // Asks UsbFinderC_GetDeviceInfo until CID or MID is non-zero, at most 10

@@ -37,9 +37,7 @@ bool DeviceLink::Shutdown(int timeoutMs)
     Worker *worker = g_Worker.load();
     // A callback or a pass may be blocked handing something to the GUI
     // thread: wait in an event loop of our own, which serves it.
-    auto stopped = [worker] {
-        return HIDUsb_StopCallbacks() == 0 && (!worker || !worker->isRunning());
-    };
+    auto stopped = [worker] { return HIDUsb_StopCallbacks() == 0 && (!worker || !worker->isRunning()); };
     if (stopped())
         return true;
     QEventLoop loop;

@@ -136,8 +136,7 @@ void handleFullRead(const unsigned char *data)
 
     if (!g_SkipDongleQuery) {
         if (!device.Wired && device.ReceiverType == 1) {
-            DongleLighting::modify(
-                [&](DongleRGB &rgb) { UsbFinderC_Get4KDongleRGBValue(path.constData(), &rgb); });
+            DongleLighting::modify([&](DongleRGB &rgb) { UsbFinderC_Get4KDongleRGBValue(path.constData(), &rgb); });
             if (DongleLighting::snapshot().Mode != 0)
                 PostMsg::GetInstance()->EmitRGBValue(g_DongleRGB);
         }
@@ -234,14 +233,12 @@ void onParameter(const Report &report)
         FlashData::modify([&](FlashDataMap &record) { record.CurrentDPI = data[0]; });
         hub->EmitUpDataDPI(data[0]);
     } else if (kind == HIDUSB_PARAM_DPI_LED && length == 8) {
-        FlashData::modify([&](FlashDataMap &record) {
-            BufferToDPILed(data, reinterpret_cast<unsigned char *>(&record.DPILed));
-        });
+        FlashData::modify(
+            [&](FlashDataMap &record) { BufferToDPILed(data, reinterpret_cast<unsigned char *>(&record.DPILed)); });
         hub->EmitUpDataDPILed(FlashData::snapshot());
     } else if (kind == HIDUSB_PARAM_LED_BAR && length == 9) {
-        FlashData::modify([&](FlashDataMap &record) {
-            BufferToLedBar(data, reinterpret_cast<unsigned char *>(&record.LightBar));
-        });
+        FlashData::modify(
+            [&](FlashDataMap &record) { BufferToLedBar(data, reinterpret_cast<unsigned char *>(&record.LightBar)); });
         hub->EmitUpDataLightLight(FlashData::snapshot());
     }
 }
@@ -300,14 +297,10 @@ struct ReportHandler
 };
 
 constexpr ReportHandler ReportHandlers[] = {
-    { HIDUSB_CMD_BATTERY, &onBattery },
-    { HIDUSB_CMD_PARAMETER, &onParameter },
-    { HIDUSB_CMD_RESET, &onReset },
-    { HIDUSB_CMD_STATUS_CHANGE, &onStatusChange },
-    { HIDUSB_CMD_CONFIG, &onConfig },
-    { HIDUSB_CMD_VERSION, &onVersion },
-    { HIDUSB_CMD_DONGLE_RGB, &onDongleRgb },
-    { HIDUSB_CMD_LONG_RANGE, &onLongRange },
+    {HIDUSB_CMD_BATTERY, &onBattery},      {HIDUSB_CMD_PARAMETER, &onParameter},
+    {HIDUSB_CMD_RESET, &onReset},          {HIDUSB_CMD_STATUS_CHANGE, &onStatusChange},
+    {HIDUSB_CMD_CONFIG, &onConfig},        {HIDUSB_CMD_VERSION, &onVersion},
+    {HIDUSB_CMD_DONGLE_RGB, &onDongleRgb}, {HIDUSB_CMD_LONG_RANGE, &onLongRange},
 };
 
 } // namespace
@@ -318,7 +311,7 @@ void DeviceReports::DataCallBack(unsigned char *header, int headerLength, unsign
         headerLength = 0;
     if (!data)
         length = 0;
-    const Report report { header, headerLength, data, length };
+    const Report report{header, headerLength, data, length};
     const int command = report.headerByte(1);
     for (const ReportHandler &handler : ReportHandlers) {
         if (handler.command == command) {

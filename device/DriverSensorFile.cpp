@@ -16,7 +16,7 @@ const char *const kSupportNames[SupportListCount] = {
     "SUPPORT_FIXLINE",         "SUPPORT_MOTION_SYNC", "SUPPORT_MOUSEPAD_CAL",
 };
 
-std::atomic<int> s_ReadCount {0};
+std::atomic<int> s_ReadCount{0};
 
 int valueOf(const QString &text)
 {

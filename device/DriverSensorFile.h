@@ -36,8 +36,8 @@ enum SupportList {
 
 struct Contents
 {
-    QVector<QString> names;  // the value lines' names, in file order
-    QVector<int> values;     // their values, same order and length
+    QVector<QString> names;            // the value lines' names, in file order
+    QVector<int> values;               // their values, same order and length
     QString support[SupportListCount]; // the model lists, empty when absent
 };
 

@@ -1,8 +1,8 @@
 #include "FirmwareImage.h"
 
-#include "ModelInfo.h"
 #include "DeviceDiscovery.h"
 #include "GlobalState.h"
+#include "ModelInfo.h"
 #include "UserPaths.h"
 
 #include <QDir>
@@ -113,8 +113,8 @@ bool ForEachMatchingImage(int kind, const QString &modelName, int cid, int mid,
     QDir folder(Folder());
     if (!folder.exists())
         return false;
-    const QFileInfoList files = folder.entryInfoList(QStringList() << QStringLiteral("*.bin"), QDir::Files,
-                                                     QDir::Name | QDir::IgnoreCase);
+    const QFileInfoList files =
+        folder.entryInfoList(QStringList() << QStringLiteral("*.bin"), QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo &info : files) {
         QFile file(info.absoluteFilePath());
         if (!file.open(QIODevice::ReadOnly))

@@ -95,28 +95,28 @@ struct LightBarState
 
 struct FlashDataMap
 {
-    quint8 ReportRate;          // 0: 1=1000 Hz, 2=500, 4=250, 8=125, 16=2000, 32=4000
-    quint8 DPILevelCount;       // 1: 1..8
-    quint8 CurrentDPI;          // 2: 0-based active level
-    quint8 Reserved3;           // 3
-    quint8 Reserved4;           // 4
-    quint8 LiftOff;             // 5: 1 = 1 mm, 2 = 2 mm
-    quint8 Debounce;            // 6: debounce selector index
-    quint8 MotionSyncOn;        // 7
-    quint8 SleepTime;           // 8: units of 10 s
-    quint8 AngleSnap;           // 9
-    quint8 Ripple;              // 10
-    quint8 LightOffMoving;      // 11
-    quint8 FullPerformance;     // 12
-    quint8 FullPerformanceTime; // 13: units of 10 s
-    quint8 SensorMode;          // 14
-    DPILevelEntry DPILevel[8];  // 15 + 6i
-    DPILedState DPILed;         // 63
-    LightBarState LightBar;     // 67
-    KeyFunction Keys[16];       // 74 + 3b
-    quint8 Reserved122[2];      // 122
+    quint8 ReportRate;            // 0: 1=1000 Hz, 2=500, 4=250, 8=125, 16=2000, 32=4000
+    quint8 DPILevelCount;         // 1: 1..8
+    quint8 CurrentDPI;            // 2: 0-based active level
+    quint8 Reserved3;             // 3
+    quint8 Reserved4;             // 4
+    quint8 LiftOff;               // 5: 1 = 1 mm, 2 = 2 mm
+    quint8 Debounce;              // 6: debounce selector index
+    quint8 MotionSyncOn;          // 7
+    quint8 SleepTime;             // 8: units of 10 s
+    quint8 AngleSnap;             // 9
+    quint8 Ripple;                // 10
+    quint8 LightOffMoving;        // 11
+    quint8 FullPerformance;       // 12
+    quint8 FullPerformanceTime;   // 13: units of 10 s
+    quint8 SensorMode;            // 14
+    DPILevelEntry DPILevel[8];    // 15 + 6i
+    DPILedState DPILed;           // 63
+    LightBarState LightBar;       // 67
+    KeyFunction Keys[16];         // 74 + 3b
+    quint8 Reserved122[2];        // 122
     KeyEventRecord KeyEvents[16]; // 124 + 52b
-    MacroRecord Macros[16];     // 956 + 592b
+    MacroRecord Macros[16];       // 956 + 592b
 };
 
 // The receiver-lighting block: byte 0 is the mode (1, 2 or 3); bytes 1..9
@@ -139,7 +139,8 @@ static_assert(sizeof(FlashDataMap) == 10428, "FlashDataMap is 10428 bytes");
 static_assert(offsetof(MacroEvent, Code) == 2 && offsetof(MacroEvent, Delay) == 4, "MacroEvent layout");
 static_assert(offsetof(KeyEventRecord, Events) == 4, "KeyEventRecord layout");
 static_assert(offsetof(MacroRecord, Name) == 1 && offsetof(MacroRecord, EventCount) == 31
-                  && offsetof(MacroRecord, Events) == 32, "MacroRecord layout");
+                  && offsetof(MacroRecord, Events) == 32,
+              "MacroRecord layout");
 static_assert(offsetof(FlashDataMap, ReportRate) == 0, "offset");
 static_assert(offsetof(FlashDataMap, DPILevelCount) == 1, "offset");
 static_assert(offsetof(FlashDataMap, CurrentDPI) == 2, "offset");

@@ -7,32 +7,32 @@
 DevicePath g_DevicePath;
 GuardedValue<DeviceAllInfo> g_CurrentDevice;
 
-std::atomic<bool> g_UiReady { false };
-std::atomic<int> g_MainPageActive { 0 };
-std::atomic<bool> g_DeviceOnline { false };
-std::atomic<bool> g_OfflinePending { false };
-std::atomic<bool> g_ReReadRequest { false };
-std::atomic<bool> g_WorkerRunEnable { false };
-std::atomic<bool> g_UpgradeIdle { true };
+std::atomic<bool> g_UiReady{false};
+std::atomic<int> g_MainPageActive{0};
+std::atomic<bool> g_DeviceOnline{false};
+std::atomic<bool> g_OfflinePending{false};
+std::atomic<bool> g_ReReadRequest{false};
+std::atomic<bool> g_WorkerRunEnable{false};
+std::atomic<bool> g_UpgradeIdle{true};
 
-std::atomic<int> g_ButtonPageUpdating { 0 };
-std::atomic<int> g_ButtonPageUpdated { 0 };
-std::atomic<int> g_SensorUiFilling { 0 };
-std::atomic<int> g_SensorPageUpdated { 0 };
-std::atomic<bool> g_LightUiFilling { false };
+std::atomic<int> g_ButtonPageUpdating{0};
+std::atomic<int> g_ButtonPageUpdated{0};
+std::atomic<int> g_SensorUiFilling{0};
+std::atomic<int> g_SensorPageUpdated{0};
+std::atomic<bool> g_LightUiFilling{false};
 
-std::atomic<Worker *> g_Worker { nullptr };
+std::atomic<Worker *> g_Worker{nullptr};
 
-std::atomic<bool> g_LastOnline { false };
-std::atomic<bool> g_LastRunOnline { false };
-std::atomic<bool> g_ForceReRead { false };
-std::atomic<int> g_ProfileLoading { 0 };
+std::atomic<bool> g_LastOnline{false};
+std::atomic<bool> g_LastRunOnline{false};
+std::atomic<bool> g_ForceReRead{false};
+std::atomic<int> g_ProfileLoading{0};
 QTimer *g_PollTimer = nullptr;
 GuardedValue<QString> g_DeviceInfoName;
 GuardedValue<QString> g_DeviceInfoNameRead;
-std::atomic<int> g_ShowBatteryValue { 0 };
-std::atomic<bool> g_ResetKeyRecords { false };
-std::atomic<bool> g_SkipDongleQuery { false };
+std::atomic<int> g_ShowBatteryValue{0};
+std::atomic<bool> g_ResetKeyRecords{false};
+std::atomic<bool> g_SkipDongleQuery{false};
 
 QList<DeviceAllInfo> g_PickerDeviceList;
 QList<DeviceAllInfo> g_DeviceList;
@@ -42,9 +42,9 @@ QStringList g_Wireless2KPids;
 QStringList g_Wireless4KPids;
 unsigned char g_UsbAddressBuffer[10] = {};
 
-std::atomic<bool> g_DongleUpdatePending { false };
-std::atomic<bool> g_MouseUpdatePending { false };
-std::atomic<int> g_UpdateCID { 0 };
+std::atomic<bool> g_DongleUpdatePending{false};
+std::atomic<bool> g_MouseUpdatePending{false};
+std::atomic<int> g_UpdateCID{0};
 
 QString g_MouseButtonNames[MouseButtonNameCount];
 

@@ -29,7 +29,10 @@ class GuardedValue
 {
 public:
     GuardedValue() = default;
-    explicit GuardedValue(const T &value) : m_Value(value) {}
+    explicit GuardedValue(const T &value)
+        : m_Value(value)
+    {
+    }
     GuardedValue(const GuardedValue &) = delete;
     GuardedValue &operator=(const GuardedValue &) = delete;
 
@@ -52,7 +55,7 @@ public:
 
 private:
     mutable std::mutex m_Mutex;
-    T m_Value {};
+    T m_Value{};
 };
 
 // The 8-bit path every device call uses. It holds its own NUL-terminated copy
@@ -81,19 +84,19 @@ extern DevicePath g_DevicePath;
 extern GuardedValue<DeviceAllInfo> g_CurrentDevice;
 
 // Refresh guard: pages send changes only while it is set.
-extern std::atomic<bool> g_UiReady;         // false
+extern std::atomic<bool> g_UiReady; // false
 // 1 while the main frame is shown.
-extern std::atomic<int> g_MainPageActive;   // 0
+extern std::atomic<int> g_MainPageActive; // 0
 // The online state last asked for.
-extern std::atomic<bool> g_DeviceOnline;    // false
+extern std::atomic<bool> g_DeviceOnline; // false
 // The offline notice is up or a pass found the device offline.
-extern std::atomic<bool> g_OfflinePending;  // false
+extern std::atomic<bool> g_OfflinePending; // false
 // SlotCheckOnline starts a pass when set and the device is online.
-extern std::atomic<bool> g_ReReadRequest;   // false
+extern std::atomic<bool> g_ReReadRequest; // false
 // A worker pass acts only while set (the worker's constructor sets it).
 extern std::atomic<bool> g_WorkerRunEnable; // false until the worker exists
 // False while a firmware update runs.
-extern std::atomic<bool> g_UpgradeIdle;     // true
+extern std::atomic<bool> g_UpgradeIdle; // true
 
 // Page filling flags and refresh acknowledgements.
 extern std::atomic<int> g_ButtonPageUpdating; // 0; button page fills its widgets
@@ -103,7 +106,7 @@ extern std::atomic<int> g_SensorPageUpdated;  // 0; sensor page refresh acknowle
 // The lighting page fills its widgets (refresh and reset); the lighting page
 // and the sleep-time selectors send nothing while it is set. The field
 // setters do not read it.
-extern std::atomic<bool> g_LightUiFilling;    // false
+extern std::atomic<bool> g_LightUiFilling; // false
 
 // The one worker, created by the button page on the GUI thread, never deleted.
 extern std::atomic<Worker *> g_Worker;

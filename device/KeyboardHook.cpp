@@ -4,7 +4,8 @@
 
 namespace {
 
-struct HookState {
+struct HookState
+{
     KeyHook::HookHandle handle = 0; // 0 while not installed
     bool repeat = false;
     bool keyDown = false;
@@ -22,7 +23,7 @@ HookState &stateOf(KeyboardHook::Instance instance)
 }
 
 // One procedure per instance, as the platform calls plain functions.
-template <KeyboardHook::Instance I>
+template<KeyboardHook::Instance I>
 void instanceProc(int nCode, int message, const KeyHook::Event &event)
 {
     KeyboardHook::KeyboardProc(I, nCode, message, event.vkCode);
@@ -31,9 +32,12 @@ void instanceProc(int nCode, int message, const KeyHook::Event &event)
 KeyHook::HookProc procOf(KeyboardHook::Instance instance)
 {
     switch (instance) {
-    case KeyboardHook::RecorderInstance: return &instanceProc<KeyboardHook::RecorderInstance>;
-    case KeyboardHook::AddKeyInstance: return &instanceProc<KeyboardHook::AddKeyInstance>;
-    case KeyboardHook::GroupKeyInstance: return &instanceProc<KeyboardHook::GroupKeyInstance>;
+    case KeyboardHook::RecorderInstance:
+        return &instanceProc<KeyboardHook::RecorderInstance>;
+    case KeyboardHook::AddKeyInstance:
+        return &instanceProc<KeyboardHook::AddKeyInstance>;
+    case KeyboardHook::GroupKeyInstance:
+        return &instanceProc<KeyboardHook::GroupKeyInstance>;
     }
     return nullptr;
 }

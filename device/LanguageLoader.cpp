@@ -8,8 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
-#include <mutex>
 #include <QSet>
+#include <mutex>
 
 #include <cstdio>
 
@@ -65,7 +65,8 @@ QString LanguageLoader::NetFilePath()
 int LanguageLoader::StoredIndex()
 {
     bool ok = false;
-    const int index = MacroIni::GetInstance()->GetValue(QStringLiteral("Language"), QStringLiteral("Language")).toInt(&ok, 10);
+    const int index =
+        MacroIni::GetInstance()->GetValue(QStringLiteral("Language"), QStringLiteral("Language")).toInt(&ok, 10);
     return ok ? index : 0;
 }
 
@@ -103,15 +104,17 @@ bool UsableLabelsData(const QString &path, const QByteArray &data)
         if (check.isStartElement() && !rootSeen) {
             rootSeen = true;
             if (check.name() != QLatin1String("Total")) {
-                ReportBrokenFile(path, QStringLiteral("not a labels file (document element \"")
-                                           + check.name().toString() + QStringLiteral("\")"));
+                ReportBrokenFile(path,
+                                 QStringLiteral("not a labels file (document element \"") + check.name().toString()
+                                     + QStringLiteral("\")"));
                 return false;
             }
         }
     }
     if (check.hasError() || !rootSeen) {
         const QString where = QStringLiteral(" (line %1, column %2)").arg(check.lineNumber()).arg(check.columnNumber());
-        ReportBrokenFile(path, (check.hasError() ? check.errorString() : QStringLiteral("no document element")) + where);
+        ReportBrokenFile(path,
+                         (check.hasError() ? check.errorString() : QStringLiteral("no document element")) + where);
         return false;
     }
     return true;
@@ -147,7 +150,7 @@ bool ReadLabelsFile(const QString &path, QByteArray &data)
     }
     const bool usable = UsableLabelsData(path, data);
     std::lock_guard<std::mutex> lock(s_recordMutex);
-    s_lastChecked = CheckedFile{ path, data, usable };
+    s_lastChecked = CheckedFile{path, data, usable};
     return usable;
 }
 

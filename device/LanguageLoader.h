@@ -85,8 +85,8 @@ public:
     // The same walk on any file: root is the required document element
     // ("Total" for language files, "Profile" for Net.xml); every child of the
     // root whose name is in sections is read with keys.
-    static bool LoadFile(const QString &path, const QString &root, const QStringList &sections,
-                         const KeyTable &keys, LanguageReaderPtr &reader);
+    static bool LoadFile(const QString &path, const QString &root, const QStringList &sections, const KeyTable &keys,
+                         LanguageReaderPtr &reader);
 
     // The three readers of the walk; each is called while the reader stands on
     // the start element it reads and leaves it past that element's end.

@@ -3,8 +3,8 @@
 // language, auto-start and similar. Keys are addressed as group + "/" + key.
 // Safe from any thread.
 
-#include <mutex>
 #include <QString>
+#include <mutex>
 
 class QSettings;
 

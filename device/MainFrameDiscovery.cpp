@@ -100,7 +100,7 @@ void MainFrameDiscovery::UsbChangedCallBack()
         const DeviceAllInfo current = g_CurrentDevice.get();
         // The mouse, so far used through its receiver, is now on its cable.
         const bool cableOfCurrent = entry.ModelIndex == current.ModelIndex && entry.Wired && entry.Online
-                                    && !current.Wired && DeviceDiscovery::SameStatusBytes(entry, current);
+            && !current.Wired && DeviceDiscovery::SameStatusBytes(entry, current);
         if (!current.Path.isEmpty()) {
             if (cableOfCurrent)
                 SelectDevice(entry);
@@ -140,8 +140,8 @@ void MainFrameDiscovery::UsbChangedCallBack()
     if (receiverClass == 0)
         receiverVersion.clear();
     if (QDir(FirmwareImage::Folder()).exists()) {
-        const bool available = FirmwareImage::IsUpdateAvailable(FirmwareImage::KindReceiver, receiverVersion,
-                                                                receiverClass);
+        const bool available =
+            FirmwareImage::IsUpdateAvailable(FirmwareImage::KindReceiver, receiverVersion, receiverClass);
         g_DongleUpdatePending = available;
         hub->EmitLabelTextB(receiverVersion, available ? QStringLiteral("true") : QString());
     } else {

@@ -79,7 +79,7 @@ QString ModelInfo::ReceiverFirmwareKeyOf(int receiverClass)
 
 QList<int> ModelInfo::ReceiverClasses()
 {
-    return { 1, 2, 4 };
+    return {1, 2, 4};
 }
 
 int ModelInfo::ReceiverClassOfText(const QString &text)

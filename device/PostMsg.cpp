@@ -235,7 +235,7 @@ void PostMsg::EmitCloseProgress()
     emit SigCloseProgress();
 }
 
-void PostMsg::EmitRGBValue(DongleRGB* Rgb)
+void PostMsg::EmitRGBValue(DongleRGB *Rgb)
 {
     emit SigRGBValue(Rgb);
 }

@@ -41,8 +41,8 @@ void Worker::run()
 
     const DeviceAllInfo current = g_CurrentDevice.get();
     const bool acts = g_MainPageActive == 1
-                      && (current.Path != m_LastPath || current.ReceiverType != m_LastType
-                          || g_LastOnline != g_DeviceOnline || g_ForceReRead);
+        && (current.Path != m_LastPath || current.ReceiverType != m_LastType || g_LastOnline != g_DeviceOnline
+            || g_ForceReRead);
     if (acts) {
         const std::string path = g_DevicePath.get();
         PostMsg *hub = PostMsg::GetInstance();

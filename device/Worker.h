@@ -80,6 +80,6 @@ protected:
     void run() override;
 
 private:
-    int m_LastType = 0;      // receiver type the last acting pass saw
-    QString m_LastPath;      // device path the last acting pass saw
+    int m_LastType = 0; // receiver type the last acting pass saw
+    QString m_LastPath; // device path the last acting pass saw
 };

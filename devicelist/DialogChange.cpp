@@ -12,16 +12,16 @@
 #include "HIDUsb.h"
 #include "LanguageLoader.h"
 #include "MacroIni.h"
-#include "ModelInfo.h"
 #include "Match.h"
+#include "ModelInfo.h"
 #include "PairingGate.h"
 #include "PostMsg.h"
 #include "QuestiondialogB.h"
 #include "SettingsState.h"
-#include "UpdateRegistry.h"
 #include "SheetOnShow.h"
 #include "Skin.h"
 #include "UpDateRepair.h"
+#include "UpdateRegistry.h"
 #include "UserPaths.h"
 #include "Worker.h"
 #include "mytoolButtonEnter.h"
@@ -181,19 +181,27 @@ DialogChange::DialogChange(QWidget *parent)
         + ");}QComboBox::drop-down:button{border-radius:5px; background:rgb(" + B
         + ");} QComboBox::down-arrow{image: url(" + P + "Menu.png"
         + "); right: 8px; }QComboBox::down-arrow:on{ image: url(" + P + "MenuClicked.png"
-        + ");}QComboBox QAbstractItemView::item{height:25px;}QComboBox QAbstractItemView {outline: 0px solid gray; border: 1px  solid gray;color: rgb("
+        + ");}QComboBox QAbstractItemView::item{height:25px;}QComboBox QAbstractItemView {outline: 0px solid gray; "
+          "border: 1px  solid gray;color: rgb("
         + T + "); border-image: url(" + P + "ComboboxTextBack.png" + ");selection-background-color: rgb(" + S + "); }");
     ui->FindVerlaebl->setStyleSheet("QLabel{color: rgb(" + L + ";);}");
     // The version notice is hidden until a newer firmware is found.
-    SheetOnShow::Set(ui->NewHong, "QToolButton{border:0px;background-position:center;background-repeat:no-repeat;color: rgb("
-                               + K + ";);border-image: url(" + W + "Confirm.png"
-                               + ");}QToolButton:pressed{border-image: url(" + W + "ConfirmClick.png" + "); }", ui->FindVer);
-    SheetOnShow::Set(ui->CloseButton_2, Skin::ImageButtonSheet(W, "Close.png", "CloseHover.png", "CloseClick.png"), ui->FindVer);
-    SheetOnShow::Set(ui->FindVer, "#FindVer{border:0px;background-position:center;background-repeat:no-repeat;background-image: url("
-                               + W + "BackGround.png" + ");}", ui->FindVer);
-    SheetOnShow::Set(ui->NoApear, "QCheckBox{color: rgb(" + L + ";);}QCheckBox::indicator:checked {image: url(" + W
-                               + "CheckBoxCheck.png" + ");}QCheckBox::indicator:unchecked {image: url(" + W
-                               + "CheckBox.png" + ");}", ui->FindVer);
+    SheetOnShow::Set(ui->NewHong,
+                     "QToolButton{border:0px;background-position:center;background-repeat:no-repeat;color: rgb(" + K
+                         + ";);border-image: url(" + W + "Confirm.png" + ");}QToolButton:pressed{border-image: url(" + W
+                         + "ConfirmClick.png" + "); }",
+                     ui->FindVer);
+    SheetOnShow::Set(ui->CloseButton_2, Skin::ImageButtonSheet(W, "Close.png", "CloseHover.png", "CloseClick.png"),
+                     ui->FindVer);
+    SheetOnShow::Set(ui->FindVer,
+                     "#FindVer{border:0px;background-position:center;background-repeat:no-repeat;background-image: url("
+                         + W + "BackGround.png" + ");}",
+                     ui->FindVer);
+    SheetOnShow::Set(ui->NoApear,
+                     "QCheckBox{color: rgb(" + L + ";);}QCheckBox::indicator:checked {image: url(" + W
+                         + "CheckBoxCheck.png" + ");}QCheckBox::indicator:unchecked {image: url(" + W + "CheckBox.png"
+                         + ");}",
+                     ui->FindVer);
 
     // 5. The selector's popup.
     QListView *view = new QListView(ui->comboBox);
@@ -764,11 +772,10 @@ void DialogChange::SelectDevice(const DeviceAllInfo &E)
     // The main frame's hot-plug watch starts inside the switch below, and its
     // first call may find the device gone and send the window back here.
     bool sentBack = false;
-    const QMetaObject::Connection backWatch
-        = connect(hub, &PostMsg::SigChangeMainDialog, this, [&sentBack](int index) {
-              if (index == 0)
-                  sentBack = true;
-          });
+    const QMetaObject::Connection backWatch = connect(hub, &PostMsg::SigChangeMainDialog, this, [&sentBack](int index) {
+        if (index == 0)
+            sentBack = true;
+    });
 
     // 5. The main frame takes over.
     hub->EmitChangeMainDialog(1);

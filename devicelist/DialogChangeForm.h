@@ -151,11 +151,9 @@ public:
     {
         DialogChange->setWindowTitle(QString::fromUtf8("Form"));
         comboBox->clear();
-        comboBox->insertItems(0, QStringList()
-                                     << QString::fromUtf8("English")
-                                     << QString::fromUtf8("简体中文")
-                                     << QString::fromUtf8("繁体中文")
-                                     << QString::fromUtf8("Russia"));
+        comboBox->insertItems(0,
+                              QStringList() << QString::fromUtf8("English") << QString::fromUtf8("简体中文")
+                                            << QString::fromUtf8("繁体中文") << QString::fromUtf8("Russia"));
         label_2->setText(QString::fromUtf8("请接入你的游戏装备"));
         label_3->setText(QString::fromUtf8("点击图案进入使用"));
         NewHong->setText(QString::fromUtf8("确定"));

@@ -17,8 +17,8 @@ DialogSkeleton::DialogSkeleton(QWidget *parent)
 
 DialogSkeleton::~DialogSkeleton() = default;
 
-QPoint DialogSkeleton::CentredPosition(const QPoint &openerGlobal, const QSize &openerSize,
-                                       const QSize &dialogSize, int dx, int dy)
+QPoint DialogSkeleton::CentredPosition(const QPoint &openerGlobal, const QSize &openerSize, const QSize &dialogSize,
+                                       int dx, int dy)
 {
     // Integer division truncates toward zero, also for a dialog larger than its opener.
     return QPoint(openerGlobal.x() + (openerSize.width() - dialogSize.width()) / 2 + dx,

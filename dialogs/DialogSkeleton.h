@@ -50,8 +50,8 @@ public:
     // Top-left that centres a dialog of dialogSize over an opener whose point
     // (0, 0) is openerGlobal, shifted by (dx, dy); the halves of the size
     // differences are truncated toward zero.
-    static QPoint CentredPosition(const QPoint &openerGlobal, const QSize &openerSize,
-                                  const QSize &dialogSize, int dx, int dy);
+    static QPoint CentredPosition(const QPoint &openerGlobal, const QSize &openerSize, const QSize &dialogSize, int dx,
+                                  int dy);
     // Moves dialog to CentredPosition over opener (opener may be null: the
     // dialog is then left where it is).
     static void MoveOver(QWidget *dialog, const QWidget *opener, int dx, int dy);

@@ -16,15 +16,15 @@ namespace EntryForm {
 inline MessageForm::Layout Layout(const QString &dialogName, const QString &frameName, const QRect &labelGeometry,
                                   const QString &labelText, int confirmX, int cancelX, const QString &confirmText)
 {
-    MessageForm::Layout layout = MessageForm::Notice(
-        dialogName, frameName, labelGeometry, labelText,
-        {{QStringLiteral("NewHong"), QRect(confirmX, 110, 90, 24), confirmText},
-         {QStringLiteral("NewHong_2"), QRect(cancelX, 110, 90, 24), QString::fromUtf8("取消")}});
+    MessageForm::Layout layout =
+        MessageForm::Notice(dialogName, frameName, labelGeometry, labelText,
+                            {{QStringLiteral("NewHong"), QRect(confirmX, 110, 90, 24), confirmText},
+                             {QStringLiteral("NewHong_2"), QRect(cancelX, 110, 90, 24), QString::fromUtf8("取消")}});
     layout.frameFixed = true;
     return layout;
 }
 
-template <class Entry>
+template<class Entry>
 Entry *AddEntry(MessageForm *form, const QString &name, const QRect &geometry)
 {
     form->label->setAlignment(Qt::AlignLeading | Qt::AlignLeft | Qt::AlignBottom);

@@ -7,9 +7,9 @@ namespace {
 MessageForm::Layout Layout()
 {
     // The frame and the default text are the delete confirmation's.
-    MessageForm::Layout layout = MessageForm::Notice(QStringLiteral("ExeIsRun"), QStringLiteral("DeleteConfirmA"),
-                                                     QRect(0, 30, 301, 71), QStringLiteral("Confirm Delete"),
-                                                     {MessageForm::NewHong()});
+    MessageForm::Layout layout =
+        MessageForm::Notice(QStringLiteral("ExeIsRun"), QStringLiteral("DeleteConfirmA"), QRect(0, 30, 301, 71),
+                            QStringLiteral("Confirm Delete"), {MessageForm::NewHong()});
     layout.dialogMinimum = QSize(298, 140);
     layout.dialogMaximum = QSize(300, 140);
     return layout;

@@ -24,7 +24,8 @@ MessageForm::Layout Layout()
 
 // The modifier boxes: object name (also the name in the result), geometry and
 // caption (the same in every language).
-const struct {
+const struct
+{
     const char *name;
     QRect geometry;
     const char *caption;

@@ -5,10 +5,9 @@ namespace {
 
 MessageForm::Layout Layout()
 {
-    MessageForm::Layout layout = MessageForm::Notice(QStringLiteral("InportFail"), QStringLiteral("InportFailA"),
-                                                     QRect(0, 30, 301, 71),
-                                                     QStringLiteral("Config does not match the device"),
-                                                     {MessageForm::NewHong()});
+    MessageForm::Layout layout =
+        MessageForm::Notice(QStringLiteral("InportFail"), QStringLiteral("InportFailA"), QRect(0, 30, 301, 71),
+                            QStringLiteral("Config does not match the device"), {MessageForm::NewHong()});
     layout.frameFixed = true;
     return layout;
 }

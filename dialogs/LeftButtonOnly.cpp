@@ -4,9 +4,9 @@ namespace {
 
 MessageForm::Layout Layout()
 {
-    MessageForm::Layout layout = MessageForm::Notice(QStringLiteral("LeftButtonOnly"), QStringLiteral("ButtonOnly"),
-                                                     QRect(0, 19, 301, 91),
-                                                     QStringLiteral("Left button must be retained"));
+    MessageForm::Layout layout =
+        MessageForm::Notice(QStringLiteral("LeftButtonOnly"), QStringLiteral("ButtonOnly"), QRect(0, 19, 301, 91),
+                            QStringLiteral("Left button must be retained"));
     layout.dialogMinimum = QSize(300, 140);
     layout.dialogMaximum = QSize(300, 140);
     return layout;

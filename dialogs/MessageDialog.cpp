@@ -9,7 +9,7 @@
 #include <QToolButton>
 
 MessageForm::Layout MessageForm::Notice(const QString &dialogName, const QString &frameName, const QRect &labelGeometry,
-                                       const QString &labelText, const QList<Button> &buttons)
+                                        const QString &labelText, const QList<Button> &buttons)
 {
     Layout layout;
     layout.dialogName = dialogName;
@@ -47,8 +47,8 @@ void MessageForm::setupUi(QDialog *dialog, const Layout &layout)
 
 void MessageForm::retranslateUi(QDialog *)
 {
-    label->setText(QCoreApplication::translate(m_Layout.dialogName.toUtf8().constData(),
-                                               m_Layout.labelText.toUtf8().constData()));
+    label->setText(
+        QCoreApplication::translate(m_Layout.dialogName.toUtf8().constData(), m_Layout.labelText.toUtf8().constData()));
     for (int i = 0; i < answerButtons.size(); ++i)
         answerButtons.at(i)->setText(m_Layout.buttons.at(i).text);
 }

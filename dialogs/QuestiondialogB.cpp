@@ -4,9 +4,9 @@ namespace {
 
 MessageForm::Layout Layout()
 {
-    MessageForm::Layout layout = MessageForm::Notice(QStringLiteral("QuestiondialogB"), QStringLiteral("QuestionB"),
-                                                     QRect(0, 30, 301, 60),
-                                                     QStringLiteral("  Do not insert multiple identical devices"));
+    MessageForm::Layout layout =
+        MessageForm::Notice(QStringLiteral("QuestiondialogB"), QStringLiteral("QuestionB"), QRect(0, 30, 301, 60),
+                            QStringLiteral("  Do not insert multiple identical devices"));
     layout.frameGeometry = QRect(0, 0, 300, 130);
     layout.frameFixed = true;
     return layout;

@@ -74,8 +74,7 @@ protected:
 
     // Connects a hub signal to a slot of this page.
     template<typename Signal, typename Page, typename Slot>
-    QMetaObject::Connection ConnectHub(Signal signal, Slot Page::*slot,
-                                       Qt::ConnectionType type = Qt::AutoConnection)
+    QMetaObject::Connection ConnectHub(Signal signal, Slot Page::*slot, Qt::ConnectionType type = Qt::AutoConnection)
     {
         return connect(PostMsg::GetInstance(), signal, static_cast<Page *>(this), slot, type);
     }

@@ -59,11 +59,10 @@ bool enable(QString *error)
     const QByteArray text = QByteArrayLiteral("[Desktop Entry]\n"
                                               "Type=Application\n"
                                               "Name=")
-                            + QCoreApplication::applicationName().toUtf8()
-                            + QByteArrayLiteral("\nExec=")
-                            + QuotedExec(QCoreApplication::applicationFilePath()).toUtf8()
-                            + QByteArrayLiteral("\nTerminal=false\n"
-                                                "X-GNOME-Autostart-enabled=true\n");
+        + QCoreApplication::applicationName().toUtf8() + QByteArrayLiteral("\nExec=")
+        + QuotedExec(QCoreApplication::applicationFilePath()).toUtf8()
+        + QByteArrayLiteral("\nTerminal=false\n"
+                            "X-GNOME-Autostart-enabled=true\n");
     if (file.write(text) != text.size() || !file.commit()) {
         SetError(error, file.errorString());
         return false;

@@ -18,12 +18,12 @@
 
 namespace {
 
-const int kFatalSignals[] = { SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT };
+const int kFatalSignals[] = {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT};
 
 // Everything the handler reads is prepared here, outside signal context.
-char s_Folder[4096];          // per-user folder + "/Exception", NUL-terminated
-long s_UtcOffsetSeconds = 0;  // local time minus UTC at installation
-std::atomic<int> s_Handling { 0 };
+char s_Folder[4096];         // per-user folder + "/Exception", NUL-terminated
+long s_UtcOffsetSeconds = 0; // local time minus UTC at installation
+std::atomic<int> s_Handling{0};
 
 // Stack for the handler of the installing thread, so a stack overflow there
 // still gets its report.
@@ -85,12 +85,18 @@ void writeAll(int fd, const char *data, size_t length)
 const char *signalName(int sig)
 {
     switch (sig) {
-    case SIGSEGV: return "SIGSEGV";
-    case SIGBUS: return "SIGBUS";
-    case SIGILL: return "SIGILL";
-    case SIGFPE: return "SIGFPE";
-    case SIGABRT: return "SIGABRT";
-    default: return "signal";
+    case SIGSEGV:
+        return "SIGSEGV";
+    case SIGBUS:
+        return "SIGBUS";
+    case SIGILL:
+        return "SIGILL";
+    case SIGFPE:
+        return "SIGFPE";
+    case SIGABRT:
+        return "SIGABRT";
+    default:
+        return "signal";
     }
 }
 

@@ -23,18 +23,14 @@ class QKeyEvent;
 namespace KeyHook {
 
 // The keyboard messages a hook procedure sees (the system's values).
-enum Message {
-    MsgKeyDown = 0x100,
-    MsgKeyUp = 0x101,
-    MsgSysKeyDown = 0x104,
-    MsgSysKeyUp = 0x105
-};
+enum Message { MsgKeyDown = 0x100, MsgKeyUp = 0x101, MsgSysKeyDown = 0x104, MsgSysKeyUp = 0x105 };
 
 // The hook code of an event the procedure must act on.
 constexpr int HcAction = 0;
 
 // What the procedure gets for one event (only the virtual-key code is used).
-struct Event {
+struct Event
+{
     int vkCode = 0;
     int scanCode = 0;
     bool autoRepeat = false; // the window system's auto-repeat flag (information only)
@@ -102,23 +98,25 @@ private:
     void DispatchKey(int vk, bool down, const KeyHook::Event &event);
     void FlushPendingRelease();
 
-    struct Hook {
+    struct Hook
+    {
         KeyHook::HookHandle handle;
         KeyHook::HookProc proc;
     };
-    QVector<Hook> m_Hooks;            // in installation order
+    QVector<Hook> m_Hooks; // in installation order
     KeyHook::HookHandle m_NextHandle = 1;
     QObject *m_FilteredApp = nullptr; // the application object the filter sits on
     QSet<int> m_Held;                 // virtual keys currently down
     bool m_AltAlone = false;          // Alt went down and no other key since
     QHash<int, ulong> m_PressTime;    // timestamp of each held key's first press
 
-    struct PendingRelease {
+    struct PendingRelease
+    {
         bool active = false;
         int vk = 0;
         ulong timestamp = 0;
         KeyHook::Event event;
     };
-    PendingRelease m_Pending;         // a release waiting for a possible repeat press
+    PendingRelease m_Pending; // a release waiting for a possible repeat press
     QTimer m_PendingTimer;
 };

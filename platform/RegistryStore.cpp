@@ -3,10 +3,10 @@
 #include "UserPaths.h"
 
 #include <QDir>
-#include <mutex>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextCodec>
+#include <mutex>
 
 namespace RegistryStore {
 
@@ -26,7 +26,8 @@ std::mutex &storeMutex()
 class Store
 {
 public:
-    Store() : m_Settings(filePath(), QSettings::IniFormat)
+    Store()
+        : m_Settings(filePath(), QSettings::IniFormat)
     {
         m_Settings.setIniCodec(QTextCodec::codecForName("UTF-8"));
     }
@@ -73,7 +74,7 @@ QString mouseTestKey()
 QString filePath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::ConfigLocation) + "/" + UserPaths::productName()
-           + "/registry.ini";
+        + "/registry.ini";
 }
 
 QVariant value(const QString &keyPath, const QString &name, const QVariant &defaultValue)

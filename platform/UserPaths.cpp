@@ -66,8 +66,8 @@ QString macroIniFile()
 
 QStringList userSubFolders()
 {
-    return { logFolder(),        deviceInfoFolder(), exceptionFolder(), userSettingFolder(),
-             mainPageFolder(),   macroPageFolder(),  sensorPageFolder() };
+    return {logFolder(),      deviceInfoFolder(), exceptionFolder(), userSettingFolder(),
+            mainPageFolder(), macroPageFolder(),  sensorPageFolder()};
 }
 
 bool createUserFolders()

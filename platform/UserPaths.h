@@ -12,16 +12,16 @@ extern const char *const g_ProductName; // "Orvik SE"
 
 namespace UserPaths {
 
-QString productName();          // "Orvik SE"
-QString userFolder();           // home + "/AppData/Local/Orvik SE"
-QString logFolder();            // userFolder() + "/Log"
-QString deviceInfoFolder();     // userFolder() + "/Device_Info"
-QString exceptionFolder();      // userFolder() + "/Exception"
-QString userSettingFolder();    // userFolder() + "/usersetting"
-QString mainPageFolder();       // userFolder() + "/usersetting/MainPage"
-QString macroPageFolder();      // userFolder() + "/usersetting/MacroPage"
-QString sensorPageFolder();     // userFolder() + "/usersetting/SensorPage"
-QString macroIniFile();         // userFolder() + "/Macro.ini"
+QString productName();       // "Orvik SE"
+QString userFolder();        // home + "/AppData/Local/Orvik SE"
+QString logFolder();         // userFolder() + "/Log"
+QString deviceInfoFolder();  // userFolder() + "/Device_Info"
+QString exceptionFolder();   // userFolder() + "/Exception"
+QString userSettingFolder(); // userFolder() + "/usersetting"
+QString mainPageFolder();    // userFolder() + "/usersetting/MainPage"
+QString macroPageFolder();   // userFolder() + "/usersetting/MacroPage"
+QString sensorPageFolder();  // userFolder() + "/usersetting/SensorPage"
+QString macroIniFile();      // userFolder() + "/Macro.ini"
 
 // Every sub-folder above, in creation order.
 QStringList userSubFolders();
@@ -40,11 +40,11 @@ void SetAccountHomeLookup(std::function<QByteArray()> lookup);
 // The application directory: the executable's folder, or the folder a test
 // gave SetAppDirForTest. Every application-directory path goes through it.
 QString appDir();
-QString configIniFile();        // appDir() + "/usersetting/Config.ini"
-QString driverSensorFile();     // appDir() + "/driver_sensor.h"
-QString languageFolder();       // appDir() + "/Language/"
-QString pictureFolder();        // appDir() + "/Picture/"
-QString firmwareFolder();       // appDir() + "/bin"
+QString configIniFile();    // appDir() + "/usersetting/Config.ini"
+QString driverSensorFile(); // appDir() + "/driver_sensor.h"
+QString languageFolder();   // appDir() + "/Language/"
+QString pictureFolder();    // appDir() + "/Picture/"
+QString firmwareFolder();   // appDir() + "/bin"
 
 // Tests: makes path the application directory, so a test that writes there
 // (firmware images, language files) has a folder of its own; an empty path

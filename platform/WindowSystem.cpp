@@ -2,8 +2,8 @@
 
 #include <QByteArray>
 #include <QGuiApplication>
-#include <mutex>
 #include <QWidget>
+#include <mutex>
 
 #include <cstdlib>
 #include <xcb/xcb.h>
@@ -44,8 +44,8 @@ bool AskX11(const QWidget *window, QPoint *topLeft)
         return false;
     const xcb_window_t root = geometry->root;
     std::free(geometry);
-    xcb_translate_coordinates_reply_t *at
-        = xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, id, root, 0, 0), nullptr);
+    xcb_translate_coordinates_reply_t *at =
+        xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, id, root, 0, 0), nullptr);
     if (!at)
         return false;
     const qreal ratio = window->devicePixelRatioF() > 0 ? window->devicePixelRatioF() : 1.0;
@@ -103,16 +103,16 @@ bool CompositorRuns()
         return false;
     // A compositing manager owns the selection "_NET_WM_CM_S" + screen number.
     const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(s_defaultScreen);
-    xcb_intern_atom_reply_t *atom
-        = xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, uint16_t(name.size()), name.constData()), nullptr);
+    xcb_intern_atom_reply_t *atom =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, uint16_t(name.size()), name.constData()), nullptr);
     if (!atom)
         return false;
     const xcb_atom_t selection = atom->atom;
     std::free(atom);
     if (selection == XCB_ATOM_NONE)
         return false;
-    xcb_get_selection_owner_reply_t *owner
-        = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr);
+    xcb_get_selection_owner_reply_t *owner =
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr);
     if (!owner)
         return false;
     const bool runs = owner->owner != XCB_WINDOW_NONE;

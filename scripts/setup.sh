@@ -2,7 +2,7 @@
 # Installs what building, running and testing Orvik SE needs on Debian.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ qtbase5-dev qtbase5-dev-tools libqt5svg5-dev libxcb1-dev
-      fonts-noto-cjk fonts-dejavu-core xvfb)
+      fonts-noto-cjk fonts-dejavu-core xvfb clang-format)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

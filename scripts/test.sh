@@ -6,6 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
+# The sources keep the one style of .clang-format.
+./scripts/format.sh --check
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVIK_SANITIZE=ON -DORVIK_BENCH=OFF
 # No library cycle, and every area uses only the areas below it.
 python3 scripts/check-deps.py build-test

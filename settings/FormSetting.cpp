@@ -49,8 +49,7 @@ FormSetting::FormSetting(QWidget *parent)
     ConnectHub(&PostMsg::SigLabelTextB, &FormSetting::SlotLabelTextB);
     ConnectHub(&PostMsg::SigFormReset, &FormSetting::SlotFormResetForm, Qt::BlockingQueuedConnection);
     ConnectHub(&PostMsg::SigContinue, &FormSetting::SlotContinue);
-    connect(ui->scrollArea->verticalScrollBar(), &QAbstractSlider::valueChanged, this,
-            &FormSetting::SlotScroolChange);
+    connect(ui->scrollArea->verticalScrollBar(), &QAbstractSlider::valueChanged, this, &FormSetting::SlotScroolChange);
 
     // The update run's two popups live as long as the process.
     updateProgress = new Progress;
@@ -115,9 +114,11 @@ void FormSetting::ApplySkin()
         label->setStyleSheet("QLabel{color: rgb(" + L + ";);}");
     for (QToolButton *button : {ui->Receive, ui->Mouse})
         button->setStyleSheet("QToolButton{border:0px;background-position:center;background-repeat:no-repeat;"
-                              "color: rgb(" + B + ";);border-image: url(" + P + "Confirm.png" + ");}");
+                              "color: rgb("
+                              + B + ";);border-image: url(" + P + "Confirm.png" + ");}");
     ui->pushButton_2->setStyleSheet("QPushButton{border:0px;background-position:center;background-repeat:no-repeat;"
-                                    "color: rgb(" + B + ";);background-image: url(" + P + "PariButton.png" + ");}");
+                                    "color: rgb("
+                                    + B + ";);background-image: url(" + P + "PariButton.png" + ");}");
     ui->pushButton->setStyleSheet("QPushButton{border:none;background:transparent;color: rgb(" + L
                                   + ";);text-align : left;padding-right:1px;}");
     for (QPushButton *button : {static_cast<QPushButton *>(ui->pushButton_3), ui->pushButton_4})
@@ -130,29 +131,33 @@ void FormSetting::ApplySkin()
     ui->comboBox->setStyleSheet(
         "QComboBox{border: 1px solid gray; color: rgb(" + T + "); border-image: url(" + P + "ComboboxBack.png"
         + ");}QComboBox::drop-down:button{border-radius:5px; background:rgb(" + G
-        + ");} QComboBox::down-arrow{image: url(" + P + "Menu.png" + "); right: 8px; }QComboBox::down-arrow:on{ image: url("
-        + P + "MenuClicked.png" + ");}QComboBox QAbstractItemView::item{height:25px;}QComboBox QAbstractItemView "
-        "{outline: 0px solid gray; border: 1px  solid gray;color: rgb(" + T + "); border-image: url(" + P
-        + "ComboboxTextBack.png" + ");selection-background-color: rgb(" + S
+        + ");} QComboBox::down-arrow{image: url(" + P + "Menu.png"
+        + "); right: 8px; }QComboBox::down-arrow:on{ image: url(" + P + "MenuClicked.png"
+        + ");}QComboBox QAbstractItemView::item{height:25px;}QComboBox QAbstractItemView "
+          "{outline: 0px solid gray; border: 1px  solid gray;color: rgb("
+        + T + "); border-image: url(" + P + "ComboboxTextBack.png" + ");selection-background-color: rgb(" + S
         + "); }QComboBox:disabled{color: rgb(0, 0, 0);}");
     for (QCheckBox *box : {ui->checkBox, ui->checkBox_2}) {
         const QString id = "#" + box->objectName();
         box->setStyleSheet(id + "{color: rgb(255, 255, 255);}" + id + "::indicator:unchecked{image: url(" + P
-                           + "CheckBox.png" + ");}" + id + "::indicator:checked{image: url(" + P
-                           + "CheckBoxChecked.png" + ");}");
+                           + "CheckBox.png" + ");}" + id + "::indicator:checked{image: url(" + P + "CheckBoxChecked.png"
+                           + ");}");
     }
     for (QCheckBox *box : {ui->ReUntil, ui->ReUntil_2, ui->ReUntil_3})
         box->setStyleSheet("QCheckBox{color: rgb(" + L + ";);}QCheckBox:indicator::checked {image: url(" + P
                            + "CheckBoxCheck.png" + ");}QCheckBox::indicator::unchecked {image: url(" + P
                            + "CheckBox2.png" + ");}");
     for (QTextEdit *note : {ui->textEdit, ui->textEdit_2, ui->textEdit_3, ui->textEdit_4})
-        note->setStyleSheet("#" + note->objectName() + "{border: transparent;background-color: transparent;"
-                            "color: rgb(" + L + ";);}");
+        note->setStyleSheet("#" + note->objectName()
+                            + "{border: transparent;background-color: transparent;"
+                              "color: rgb("
+                            + L + ";);}");
 
     // The hint rows appear only during an update run.
     for (QToolButton *icon : {ui->toolButton_2, ui->toolButton_3}) {
         icon->setStyleSheet("QToolButton{border:0px;background-position:center;background-repeat:no-repeat;"
-                            "color: rgb(255,106,0);background-image: url(" + P + "Picture.png" + ");}");
+                            "color: rgb(255,106,0);background-image: url("
+                            + P + "Picture.png" + ");}");
         icon->hide();
     }
     ui->label_12->hide();

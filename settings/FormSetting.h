@@ -19,9 +19,9 @@
 
 #include <QPoint>
 
-#include <atomic>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 
 class Progress;
 class QButtonGroup;

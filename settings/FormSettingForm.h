@@ -270,7 +270,8 @@ private:
             "<html><head><meta name=\"qrichtext\" content=\"1\" /></head>"
             "<body style=\" font-family:'微软雅黑'; font-size:9pt; font-weight:400; font-style:normal;\">"
             "<p style=\" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; "
-            "text-indent:0px;\">远距离模式（远距离模式下，距离会更远抗干扰能力更强，相应工作电流会加大，使用时间减少）</p>"
+            "text-indent:0px;\">远距离模式（远距离模式下，距离会更远抗干扰能力更强，相应工作电流会加大，使用时间减少）<"
+            "/p>"
             "</body></html>");
     }
 

@@ -32,13 +32,32 @@ void FormSetting::PlaceFirmwareRows(int index)
     int x1 = 235;
     int x2 = 285;
     switch (index) {
-    case 0: x1 = 200; x2 = 280; break;
-    case 1: x1 = 150; x2 = 280; break;
-    case 2: x1 = 150; x2 = 330; break;
-    case 3: x1 = 280; x2 = 330; break;
-    case 4: x1 = 170; x2 = 280; break;
-    case 5: x1 = 280; x2 = 330; break;
-    default: break;
+    case 0:
+        x1 = 200;
+        x2 = 280;
+        break;
+    case 1:
+        x1 = 150;
+        x2 = 280;
+        break;
+    case 2:
+        x1 = 150;
+        x2 = 330;
+        break;
+    case 3:
+        x1 = 280;
+        x2 = 330;
+        break;
+    case 4:
+        x1 = 170;
+        x2 = 280;
+        break;
+    case 5:
+        x1 = 280;
+        x2 = 330;
+        break;
+    default:
+        break;
     }
     ui->label_5->move(x1, 155);
     ui->Receive->move(x2, 155);

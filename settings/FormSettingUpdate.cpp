@@ -37,10 +37,10 @@ namespace {
 // The update run's receiver row (states as g_MouseUpdateState's), and the
 // kind, receiver class and MID of the flash started last, for the failure
 // record. The library's upgrade callback writes them on its own thread.
-std::atomic<int> g_DongleUpdateState {0};
-std::atomic<int> g_UpdateKind {0};
-std::atomic<int> g_UpdateDongleClass {0};
-std::atomic<int> g_UpdateMID {0};
+std::atomic<int> g_DongleUpdateState{0};
+std::atomic<int> g_UpdateKind{0};
+std::atomic<int> g_UpdateDongleClass{0};
+std::atomic<int> g_UpdateMID{0};
 
 // Where the progress dialog and the notice stand over the page.
 constexpr int PopupDx = -75;
@@ -62,14 +62,14 @@ std::atomic<int> &StateOf(int kind)
 QString FormSetting::UpdateOfferedLook() const
 {
     return "QToolButton{border:0px;background-position:center;background-repeat:no-repeat;color: rgb(" + buttonColor
-           + ";);background-image: url(" + m_PicturePath + "WaitUpdate.png" + ");}QToolButton::hover{background-image: url("
-           + m_PicturePath + "WaitUpdateHover.png" + ");}";
+        + ";);background-image: url(" + m_PicturePath + "WaitUpdate.png"
+        + ");}QToolButton::hover{background-image: url(" + m_PicturePath + "WaitUpdateHover.png" + ");}";
 }
 
 QString FormSetting::PlainLook() const
 {
     return "QToolButton{border:0px;background-position:center;background-repeat:no-repeat;color: rgb(" + buttonColor
-           + ";);border-image: url(" + m_PicturePath + "Confirm.png" + ");}";
+        + ";);border-image: url(" + m_PicturePath + "Confirm.png" + ");}";
 }
 
 // ------------------------------------------------------------ starting a run
@@ -91,8 +91,10 @@ struct FormSetting::UpdateRow
 FormSetting::UpdateRow FormSetting::Row(int kind)
 {
     if (kind == FirmwareImage::KindReceiver)
-        return {&DongleLatestVersion, &DongleCheckTimerEnable, &MouseCheckTimerEnable, ui->Receive,
-                ui->toolButton_2,      ui->label_12,           &dongleHintState,       2,
+        return {&DongleLatestVersion,   &DongleCheckTimerEnable,
+                &MouseCheckTimerEnable, ui->Receive,
+                ui->toolButton_2,       ui->label_12,
+                &dongleHintState,       2,
                 g_DongleCheckTimer};
     return {&MouseLatestVersion, &MouseCheckTimerEnable, &DongleCheckTimerEnable, ui->Mouse,
             ui->toolButton_3,    ui->label_13,           &mouseHintState,         1,
@@ -231,8 +233,7 @@ void FormSetting::CheckUpdate(int step, int kind, QString currentVersion)
             StateOf(kind) = 0;
             UpdateFinished(kind);
             const int hintState = count == 0 ? 1 : 2;
-            const QString text
-                = count == 0 ? (receiver ? noDeviceText : g_WiredModeText) : sameDeviceText;
+            const QString text = count == 0 ? (receiver ? noDeviceText : g_WiredModeText) : sameDeviceText;
             if (!warnAsPopup) {
                 row.hintIcon->show();
                 row.hintLabel->show();

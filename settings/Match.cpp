@@ -1,17 +1,17 @@
 #include "Match.h"
 #include "MatchForm.h"
 
-#include "ModelInfo.h"
+#include "ButtonText.h"
 #include "DeviceDiscovery.h"
 #include "EventWait.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
+#include "ModelInfo.h"
 #include "PostMsg.h"
-#include "ButtonText.h"
-#include "Worker.h"
 #include "SettingsState.h"
 #include "Skin.h"
 #include "UserPaths.h"
+#include "Worker.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -25,7 +25,7 @@
 #include <QToolButton>
 
 namespace {
-std::atomic<int> s_PairTimeoutMs {Match::DefaultPairTimeoutMs};
+std::atomic<int> s_PairTimeoutMs{Match::DefaultPairTimeoutMs};
 int g_MatchDotCount = 0;
 QString g_MatchButtonColor;
 QString g_MatchPictureDir;
@@ -124,8 +124,8 @@ Match::~Match()
 void Match::SetButtonLook(const QString &picture, const QString &textRgb)
 {
     ui->MatchButton->setStyleSheet("QPushButton{border:0px;background-image: url(" + g_MatchPictureDir + picture
-                                   + ");background-position:center;background-repeat:no-repeat;color: rgb("
-                                   + textRgb + ");}");
+                                   + ");background-position:center;background-repeat:no-repeat;color: rgb(" + textRgb
+                                   + ");}");
 }
 
 void Match::InitMatch()

@@ -7,9 +7,9 @@
 #include "ModelInfo.h"
 #include "RePair.h"
 #include "SettingsState.h"
-#include "UpdateRegistry.h"
 #include "UpDateRepair.h"
 #include "UpDateWarning.h"
+#include "UpdateRegistry.h"
 
 namespace PairingGate {
 
@@ -21,15 +21,14 @@ void Run(const DeviceAllInfo &device, QWidget *opener, const QString &mouseIsNew
     const QString midText = model.MidText();
     const int cid = cidText.toInt();
     const int mid = midText.toInt();
-    const QString mouseVersion
-        = UpdateRegistry::MouseVersion(cidText, midText);
+    const QString mouseVersion = UpdateRegistry::MouseVersion(cidText, midText);
     if (mouseVersion.isEmpty()) {
         pair();
         return;
     }
 
-    const bool mouseNewer
-        = FormSetting::FindFirmware(FirmwareImage::KindMouse, mouseVersion, model.MouseFirmwareName(), cid, mid);
+    const bool mouseNewer =
+        FormSetting::FindFirmware(FirmwareImage::KindMouse, mouseVersion, model.MouseFirmwareName(), cid, mid);
 
     // Building the repair dialog also runs its repair of a recorded failed update.
     UpDateRepair repair;
@@ -39,7 +38,8 @@ void Run(const DeviceAllInfo &device, QWidget *opener, const QString &mouseIsNew
     const QString receiverName = model.ReceiverFirmwareName();
     bool receiverNewer = false;
     if (model.ReceiverClass() == 1 || !receiverName.isEmpty())
-        receiverNewer = repair.FindFirmware(FirmwareImage::KindReceiver, device.ReceiverVersion, receiverName, cid, mid);
+        receiverNewer =
+            repair.FindFirmware(FirmwareImage::KindReceiver, device.ReceiverVersion, receiverName, cid, mid);
 
     if (receiverNewer && !mouseNewer) {
         ContainReset question;

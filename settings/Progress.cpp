@@ -1,11 +1,11 @@
 #include "Progress.h"
 #include "ProgressForm.h"
 
+#include "ButtonText.h"
 #include "FormSetting.h"
 #include "PostMsg.h"
-#include "ButtonText.h"
-#include "SheetOnShow.h"
 #include "SettingsState.h"
+#include "SheetOnShow.h"
 #include "Skin.h"
 
 #include <QCoreApplication>

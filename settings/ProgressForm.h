@@ -37,10 +37,10 @@ public:
         progressBar_2->setRange(0, 100);
         progressBar_2->setValue(0);
         progressBar_2->setFormat(QString());
-        progressBar_2->setStyleSheet(QStringLiteral(
-            "QProgressBar{border: 2px solid grey; border-radius: 5px; background-color: transparent;"
-            " color: rgb(255, 255, 255); text-align: center;}"
-            "QProgressBar::chunk{background-color: rgb(80, 240, 0); width: 20px;}"));
+        progressBar_2->setStyleSheet(
+            QStringLiteral("QProgressBar{border: 2px solid grey; border-radius: 5px; background-color: transparent;"
+                           " color: rgb(255, 255, 255); text-align: center;}"
+                           "QProgressBar::chunk{background-color: rgb(80, 240, 0); width: 20px;}"));
         retranslateUi(dialog);
         QMetaObject::connectSlotsByName(dialog);
     }

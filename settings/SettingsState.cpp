@@ -4,14 +4,14 @@ QString g_WiredModeText;
 bool g_UpdateBusy = false;
 QTimer *g_DongleCheckTimer = nullptr;
 QTimer *g_MouseCheckTimer = nullptr;
-std::atomic<int> g_MouseUpdateState {0};
+std::atomic<int> g_MouseUpdateState{0};
 
-std::atomic<bool> g_RepairRunning {false};
+std::atomic<bool> g_RepairRunning{false};
 
-std::atomic<bool> g_PairChosenDevice {false};
-std::atomic<int> g_MatchStatus {0};
-std::atomic<bool> g_MatchStarted {false};
-std::atomic<bool> g_MatchSuspendedMainPage {false};
+std::atomic<bool> g_PairChosenDevice{false};
+std::atomic<int> g_MatchStatus{0};
+std::atomic<bool> g_MatchStarted{false};
+std::atomic<bool> g_MatchSuspendedMainPage{false};
 
 namespace SettingsState {
 

@@ -1,15 +1,15 @@
 #include "UpDateRepair.h"
 #include "UpDateRepairForm.h"
 
+#include "ButtonText.h"
 #include "FirmwareImage.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
 #include "ModelInfo.h"
 #include "PostMsg.h"
 #include "SettingsState.h"
-#include "UpdateRegistry.h"
-#include "ButtonText.h"
 #include "Skin.h"
+#include "UpdateRegistry.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -25,7 +25,6 @@ namespace {
 
 QMutex s_FailInfoMutex;
 QStringList s_RepairFailInfo;
-
 
 } // namespace
 
@@ -81,11 +80,10 @@ bool UpDateRepair::FindFirmware(int kind, QString currentVersion, QString modelN
     // order is kept. Versions compare as numbers (an empty or unreadable
     // current version takes any image).
     quint32 current = 0;
-    const bool anyVersion
-        = currentVersion.isEmpty() || !FirmwareImage::ParseVersionText(currentVersion, &current);
+    const bool anyVersion = currentVersion.isEmpty() || !FirmwareImage::ParseVersionText(currentVersion, &current);
     bool found = false;
-    const bool read = FirmwareImage::ForEachMatchingImage(
-        kind, modelName, cid, mid, [&](const QByteArray &image, quint32 version) {
+    const bool read =
+        FirmwareImage::ForEachMatchingImage(kind, modelName, cid, mid, [&](const QByteArray &image, quint32 version) {
             if (!anyVersion && version == current)
                 return;
             m_Images = QList<QByteArray>() << image;

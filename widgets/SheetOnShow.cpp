@@ -12,13 +12,14 @@ namespace {
 class PendingSheets : public QObject
 {
 public:
-    explicit PendingSheets(QWidget *trigger) : QObject(trigger)
+    explicit PendingSheets(QWidget *trigger)
+        : QObject(trigger)
     {
         setObjectName(QStringLiteral("SheetOnShow"));
         trigger->installEventFilter(this);
     }
 
-    void Add(QWidget *widget, const QString &sheet) { m_Sheets.append({ widget, sheet }); }
+    void Add(QWidget *widget, const QString &sheet) { m_Sheets.append({widget, sheet}); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override

@@ -8,9 +8,9 @@
 #include <QFontDatabase>
 #include <QPainter>
 #include <QPalette>
+#include <QStringList>
 #include <QToolTip>
 #include <QWidget>
-#include <QStringList>
 
 #include <utility>
 
@@ -61,8 +61,7 @@ QString ComboSheet(const QString &picturePath, bool disabledRule)
         + "); right: 8px; }QComboBox::down-arrow:on{ image: url(" + p + "MenuClicked.png"
         + ");}QComboBox QAbstractItemView::item{height:25px;}QComboBox QAbstractItemView {outline: 0px solid gray; "
           "border: 1px  solid gray;color: rgb("
-        + t + "); border-image: url(" + p + "ComboboxTextBack.png" + ");selection-background-color: rgb(" + s
-        + "); }";
+        + t + "); border-image: url(" + p + "ComboboxTextBack.png" + ");selection-background-color: rgb(" + s + "); }";
     if (disabledRule)
         sheet += QStringLiteral("QComboBox:disabled{color: rgb(0, 0, 0);}");
     return sheet;
@@ -71,12 +70,11 @@ QString ComboSheet(const QString &picturePath, bool disabledRule)
 QString ComboListSheet()
 {
     const QString s = Rgb(QStringLiteral("ComboxSelectColor"));
-    return "QListView::item:selected{background-color: rgb(" + s + ");}QListView::item:hover{background-color: rgb("
-        + s + ");}";
+    return "QListView::item:selected{background-color: rgb(" + s + ");}QListView::item:hover{background-color: rgb(" + s
+        + ");}";
 }
 
-QString ImageButtonSheet(const QString &folder, const QString &normal, const QString &hover,
-                         const QString &pressed)
+QString ImageButtonSheet(const QString &folder, const QString &normal, const QString &hover, const QString &pressed)
 {
     return QStringLiteral("QToolButton{border:0px;background-image: url(") + folder + normal
         + QStringLiteral(");background-position:center;background-repeat:no-repeat;}"
@@ -171,8 +169,8 @@ void MaskRoundedCorners(QWidget *window, qreal radius)
 {
     if (!window)
         return;
-    RoundedMask *mask
-        = dynamic_cast<RoundedMask *>(window->findChild<QObject *>(QStringLiteral("RoundedMask"), Qt::FindDirectChildrenOnly));
+    RoundedMask *mask = dynamic_cast<RoundedMask *>(
+        window->findChild<QObject *>(QStringLiteral("RoundedMask"), Qt::FindDirectChildrenOnly));
     if (mask)
         mask->SetRadius(radius);
     else

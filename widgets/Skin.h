@@ -42,8 +42,7 @@ QString ComboListSheet();
 // The sheet of a tool button drawn by three pictures of folder (ending with
 // "/"): normal, under the mouse, pressed; centred, not repeated, no border.
 // The window buttons (close, minimise) and the main frame's tool buttons use it.
-QString ImageButtonSheet(const QString &folder, const QString &normal, const QString &hover,
-                         const QString &pressed);
+QString ImageButtonSheet(const QString &folder, const QString &normal, const QString &hover, const QString &pressed);
 
 // The interface font at the given point size. The forms name the Windows
 // face "微软雅黑"; where it is not installed, the font substitution maps it to

@@ -3,7 +3,7 @@
 namespace {
 mytoolButtonEnter::CountFunction s_count;
 mytoolButtonEnter::RefreshFunction s_refresh;
-}
+} // namespace
 
 mytoolButtonEnter::mytoolButtonEnter(QWidget *parent)
     : QToolButton(parent)

@@ -27,14 +27,15 @@ namespace {
 // The 18 consumer-control keys: the usage a multimedia item writes, and the
 // item that names it. A record is matched by the usage's low byte, which is
 // unique among them.
-struct MediaKey {
+struct MediaKey
+{
     const char *item;
     int usage;
 };
 const MediaKey kMediaKeys[18] = {
-    {"Player", 0x183},        {"StartPause_2", 0xCD},   {"BackMusic_2", 0xB5},   {"TopMusic_2", 0xB6},
-    {"Mute", 0xB7},           {"VolumeUp", 0xE2},       {"VolumeDown", 0xE9},    {"VolumeDown_4", 0xEA},
-    {"VolumeDown_5", 0x18A},  {"VolumeDown_6", 0x192},  {"VolumeDown_3", 0x194}, {"VolumeDown_8", 0x223},
+    {"Player", 0x183},        {"StartPause_2", 0xCD},   {"BackMusic_2", 0xB5},    {"TopMusic_2", 0xB6},
+    {"Mute", 0xB7},           {"VolumeUp", 0xE2},       {"VolumeDown", 0xE9},     {"VolumeDown_4", 0xEA},
+    {"VolumeDown_5", 0x18A},  {"VolumeDown_6", 0x192},  {"VolumeDown_3", 0x194},  {"VolumeDown_8", 0x223},
     {"VolumeDown_9", 0x221},  {"VolumeDown_7", 0x225},  {"VolumeDown_10", 0x224}, {"VolumeDown_12", 0x226},
     {"VolumeDown_13", 0x227}, {"VolumeDown_11", 0x22A},
 };
@@ -49,31 +50,33 @@ int MediaRow(int lowByte)
 }
 
 // The twelve DPI lock items, in list order.
-struct LockItem {
+struct LockItem
+{
     const char *item;
     int dpi;
 };
 const LockItem kLockItems[12] = {
-    {"VolumeUp_11", 100}, {"VolumeUp_12", 200}, {"VolumeUp_13", 300},  {"VolumeUp_16", 400},
-    {"VolumeUp_15", 500}, {"VolumeUp_19", 600}, {"VolumeUp_20", 700},  {"VolumeUp_22", 800},
+    {"VolumeUp_11", 100}, {"VolumeUp_12", 200},  {"VolumeUp_13", 300},  {"VolumeUp_16", 400},
+    {"VolumeUp_15", 500}, {"VolumeUp_19", 600},  {"VolumeUp_20", 700},  {"VolumeUp_22", 800},
     {"VolumeUp_18", 900}, {"VolumeUp_24", 1000}, {"VolumeUp_23", 1100}, {"VolumeUp_21", 1200},
 };
 
 // Items that write a plain function (type, p1, p2); main-list items first
 // clear the sub-menu marks.
-struct PlainItem {
+struct PlainItem
+{
     const char *item;
     int type;
     int param1;
     bool mainList;
 };
 const PlainItem kPlainItems[] = {
-    {"LeftKey_3", 1, 1, true},    {"RightKey_3", 1, 2, true},   {"MidKey", 1, 4, true},
-    {"BackKey_2", 1, 8, true},    {"ForWardKey", 1, 16, true},  {"DPI_2", 7, 0, true},
-    {"DPI_3", 9, 0, true},        {"DPI_5", 0, 0, true},        {"VolumeUp_8", 2, 1, false},
-    {"VolumeUp_9", 2, 2, false},  {"VolumeUp_10", 2, 3, false}, {"VolumeUp_2", 3, 1, false},
+    {"LeftKey_3", 1, 1, true},     {"RightKey_3", 1, 2, true},    {"MidKey", 1, 4, true},
+    {"BackKey_2", 1, 8, true},     {"ForWardKey", 1, 16, true},   {"DPI_2", 7, 0, true},
+    {"DPI_3", 9, 0, true},         {"DPI_5", 0, 0, true},         {"VolumeUp_8", 2, 1, false},
+    {"VolumeUp_9", 2, 2, false},   {"VolumeUp_10", 2, 3, false},  {"VolumeUp_2", 3, 1, false},
     {"VolumeDown_2", 3, 2, false}, {"VolumeUp_14", 11, 1, false}, {"VolumeDown_14", 11, 2, false},
-    {"VolumeUp_4", 8, 0, false},  {"VolumeUp_5", 8, 1, false},  {"VolumeUp_6", 8, 3, false},
+    {"VolumeUp_4", 8, 0, false},   {"VolumeUp_5", 8, 1, false},   {"VolumeUp_6", 8, 3, false},
     {"VolumeUp_7", 8, 4, false},
 };
 
@@ -138,7 +141,11 @@ void Buttoninterface::OpenMenuAt(QToolButton *selector, int button, int type, in
     };
 
     switch (type) {
-    case 0: subPage = ui->page_9; mainItem = ui->DPI_5; m = 9; break;
+    case 0:
+        subPage = ui->page_9;
+        mainItem = ui->DPI_5;
+        m = 9;
+        break;
     case 1: {
         subPage = ui->page_9;
         const int masks[5] = {1, 2, 4, 8, 16};
@@ -151,31 +158,45 @@ void Buttoninterface::OpenMenuAt(QToolButton *selector, int button, int type, in
         break;
     }
     case 2:
-        subPage = ui->page_7; mainItem = ui->DPI_7; m = 13;
+        subPage = ui->page_7;
+        mainItem = ui->DPI_7;
+        m = 13;
         subItem = pick(param1, {{1, ui->VolumeUp_8}, {2, ui->VolumeUp_9}, {3, ui->VolumeUp_10}});
         break;
     case 3:
-        subPage = ui->page_4; mainItem = ui->DPI_11; m = 10;
+        subPage = ui->page_4;
+        mainItem = ui->DPI_11;
+        m = 10;
         subItem = pick(param1, {{1, ui->VolumeUp_2}, {2, ui->VolumeDown_2}});
         break;
-    case 4: subPage = ui->page_9; mainItem = ui->DPI_6; m = 7; break;
+    case 4:
+        subPage = ui->page_9;
+        mainItem = ui->DPI_6;
+        m = 7;
+        break;
     case 5: {
         // A multimedia key or a combination: told by the record's first event.
         const FlashDataMap record = FlashData::snapshot();
         const KeyEventRecord &events = record.KeyEvents[button];
         const int row = events.Events[0].Kind == 2 ? MediaRow(events.Events[0].Code & 0xFF) : -1;
         if (row >= 0) {
-            subPage = ui->page_3; mainItem = ui->DPI_12; m = 16;
+            subPage = ui->page_3;
+            mainItem = ui->DPI_12;
+            m = 16;
             subItem = findChild<QToolButton *>(QString::fromLatin1(kMediaKeys[row].item));
             mediaRow = row;
         } else {
-            subPage = ui->page_9; mainItem = ui->DPI_8; m = 8;
+            subPage = ui->page_9;
+            mainItem = ui->DPI_8;
+            m = 8;
             mediaRow = 0;
         }
         break;
     }
     case 6: {
-        subPage = ui->page_5; mainItem = ui->DPI_10; m = 15;
+        subPage = ui->page_5;
+        mainItem = ui->DPI_10;
+        m = 15;
         const QString label = QString(selector->text()).remove(QChar(0));
         for (int k = 0; k < m_MacroButtons.size(); ++k) {
             if (m_MacroPrefix + m_MacroButtons.at(k)->text() == label) {
@@ -185,14 +206,26 @@ void Buttoninterface::OpenMenuAt(QToolButton *selector, int button, int type, in
         }
         break;
     }
-    case 7: subPage = ui->page_9; mainItem = ui->DPI_2; m = 5; break;
+    case 7:
+        subPage = ui->page_9;
+        mainItem = ui->DPI_2;
+        m = 5;
+        break;
     case 8:
-        subPage = ui->page_6; mainItem = ui->DPI_9; m = 12;
+        subPage = ui->page_6;
+        mainItem = ui->DPI_9;
+        m = 12;
         subItem = pick(param1, {{0, ui->VolumeUp_4}, {1, ui->VolumeUp_5}, {3, ui->VolumeUp_6}, {4, ui->VolumeUp_7}});
         break;
-    case 9: subPage = ui->page_9; mainItem = ui->DPI_3; m = 6; break;
+    case 9:
+        subPage = ui->page_9;
+        mainItem = ui->DPI_3;
+        m = 6;
+        break;
     case 10: {
-        subPage = ui->page_8; mainItem = ui->DPI_4; m = 15;
+        subPage = ui->page_8;
+        mainItem = ui->DPI_4;
+        m = 15;
         const int dpi = SensorCodeToDpi(param1);
         for (int row = 0; row < 12; ++row)
             if (kLockItems[row].dpi == dpi) {
@@ -202,10 +235,14 @@ void Buttoninterface::OpenMenuAt(QToolButton *selector, int button, int type, in
         break;
     }
     case 11:
-        subPage = ui->page_10; mainItem = ui->DPI_13; m = 10;
+        subPage = ui->page_10;
+        mainItem = ui->DPI_13;
+        m = 10;
         subItem = pick(param1, {{1, ui->VolumeUp_14}, {2, ui->VolumeDown_14}});
         break;
-    default: known = false; break;
+    default:
+        known = false;
+        break;
     }
 
     if (known) {
@@ -425,14 +462,23 @@ void Buttoninterface::UpDataButtonText(int button, int type, int param1, int par
     };
     QToolButton *source = nullptr;
     switch (type) {
-    case 0: source = ui->DPI_5; break;
-    case 1:
-        source = pick(param1, {{1, ui->LeftKey_3}, {2, ui->RightKey_3}, {4, ui->MidKey}, {8, ui->BackKey_2},
-                               {16, ui->ForWardKey}});
+    case 0:
+        source = ui->DPI_5;
         break;
-    case 2: source = pick(param1, {{1, ui->VolumeUp_8}, {2, ui->VolumeUp_9}, {3, ui->VolumeUp_10}}); break;
-    case 3: source = pick(param1, {{1, ui->VolumeUp_2}, {2, ui->VolumeDown_2}}); break;
-    case 4: source = ui->DPI_6; break;
+    case 1:
+        source =
+            pick(param1,
+                 {{1, ui->LeftKey_3}, {2, ui->RightKey_3}, {4, ui->MidKey}, {8, ui->BackKey_2}, {16, ui->ForWardKey}});
+        break;
+    case 2:
+        source = pick(param1, {{1, ui->VolumeUp_8}, {2, ui->VolumeUp_9}, {3, ui->VolumeUp_10}});
+        break;
+    case 3:
+        source = pick(param1, {{1, ui->VolumeUp_2}, {2, ui->VolumeDown_2}});
+        break;
+    case 4:
+        source = ui->DPI_6;
+        break;
     case 5: {
         const KeyEventRecord &events = map.KeyEvents[button];
         if (events.Events[0].Kind == 2) {
@@ -463,16 +509,23 @@ void Buttoninterface::UpDataButtonText(int button, int type, int param1, int par
         }
         return;
     }
-    case 7: source = ui->DPI_2; break;
+    case 7:
+        source = ui->DPI_2;
+        break;
     case 8:
         source = pick(param1, {{0, ui->VolumeUp_4}, {1, ui->VolumeUp_5}, {3, ui->VolumeUp_6}, {4, ui->VolumeUp_7}});
         break;
-    case 9: source = ui->DPI_3; break;
+    case 9:
+        source = ui->DPI_3;
+        break;
     case 10:
         selector->setText(ui->DPI_4->text() + "-" + QString::number(SensorCodeToDpi(param1)));
         return;
-    case 11: source = pick(param1, {{1, ui->VolumeUp_14}, {2, ui->VolumeDown_14}}); break;
-    default: break;
+    case 11:
+        source = pick(param1, {{1, ui->VolumeUp_14}, {2, ui->VolumeDown_14}});
+        break;
+    default:
+        break;
     }
     if (source)
         selector->setText(source->text());
@@ -494,10 +547,10 @@ void Buttoninterface::ClearFunctionCheck()
     for (QToolButton *b : m_MacroButtons)
         b->setChecked(false);
     for (QToolButton *b :
-         {ui->VolumeUp_4, ui->VolumeUp_5, ui->VolumeUp_6, ui->VolumeUp_7, ui->VolumeUp_11, ui->VolumeUp_12,
-          ui->VolumeUp_13, ui->VolumeUp_16, ui->VolumeUp_15, ui->VolumeUp_19, ui->VolumeUp_20, ui->VolumeUp_22,
+         {ui->VolumeUp_4,  ui->VolumeUp_5,  ui->VolumeUp_6,  ui->VolumeUp_7,  ui->VolumeUp_11,  ui->VolumeUp_12,
+          ui->VolumeUp_13, ui->VolumeUp_16, ui->VolumeUp_15, ui->VolumeUp_19, ui->VolumeUp_20,  ui->VolumeUp_22,
           ui->VolumeUp_18, ui->VolumeUp_24, ui->VolumeUp_23, ui->VolumeUp_21, ui->VolumeDown_2, ui->VolumeUp_2,
-          ui->VolumeUp_10, ui->VolumeUp_8, ui->VolumeUp_9})
+          ui->VolumeUp_10, ui->VolumeUp_8,  ui->VolumeUp_9})
         b->setChecked(false);
     // The two scroll items keep their marks.
     m_ItemGroup->setExclusive(true);

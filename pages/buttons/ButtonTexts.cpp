@@ -24,8 +24,8 @@ constexpr const char *kTextElements[] = {
     "DPI_13", "DPI_11", "DPI_10", "DPI_9", "DPI_7", "DPI_12", "DPI_4",
     // multimedia
     "Player", "StartPause_2", "BackMusic_2", "TopMusic_2", "Mute", "VolumeUp", "VolumeDown", "VolumeDown_4",
-    "VolumeDown_5", "VolumeDown_6", "VolumeDown_3", "VolumeDown_8", "VolumeDown_9", "VolumeDown_7",
-    "VolumeDown_10", "VolumeDown_12", "VolumeDown_13", "VolumeDown_11",
+    "VolumeDown_5", "VolumeDown_6", "VolumeDown_3", "VolumeDown_8", "VolumeDown_9", "VolumeDown_7", "VolumeDown_10",
+    "VolumeDown_12", "VolumeDown_13", "VolumeDown_11",
     // lights
     "VolumeUp_4", "VolumeUp_5", "VolumeUp_6", "VolumeUp_7",
     // tilt, DPI loop, scroll
@@ -45,10 +45,10 @@ void Buttoninterface::BeforeLanguageLoad(int index)
     // Before the file is opened, so the font follows the language even when
     // its file is missing.
     const QFont font = Skin::Font(index == kSmallMenuLanguage ? 6 : 9);
-    for (QToolButton *item : {ui->LeftKey_3, ui->RightKey_3, ui->MidKey, ui->BackKey_2, ui->ForWardKey, ui->DPI_2,
-                              ui->DPI_3, static_cast<QToolButton *>(ui->DPI_6), static_cast<QToolButton *>(ui->DPI_8),
-                              ui->DPI_5, ui->DPI_13, ui->DPI_11, ui->DPI_4, ui->DPI_9, ui->DPI_7, ui->DPI_12,
-                              ui->DPI_10})
+    for (QToolButton *item :
+         {ui->LeftKey_3, ui->RightKey_3, ui->MidKey, ui->BackKey_2, ui->ForWardKey, ui->DPI_2, ui->DPI_3,
+          static_cast<QToolButton *>(ui->DPI_6), static_cast<QToolButton *>(ui->DPI_8), ui->DPI_5, ui->DPI_13,
+          ui->DPI_11, ui->DPI_4, ui->DPI_9, ui->DPI_7, ui->DPI_12, ui->DPI_10})
         item->setFont(font);
     m_SectionRead = false;
 }

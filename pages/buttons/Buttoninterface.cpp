@@ -19,17 +19,17 @@
 #include "Worker.h"
 
 #include <QButtonGroup>
-#include <QEventLoop>
-#include <QFile>
-#include <QSaveFile>
-#include <QTextCodec>
-#include <QTimer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QEventLoop>
+#include <QFile>
 #include <QListView>
 #include <QMouseEvent>
+#include <QSaveFile>
 #include <QScrollBar>
+#include <QTextCodec>
+#include <QTimer>
 
 namespace {
 
@@ -125,20 +125,20 @@ void Buttoninterface::InitButtonGroup()
 {
     for (QToolButton *b : {ui->FireKey, ui->RightKey, ui->BackKey, ui->StartPause, ui->TopMusic, ui->BackMusic})
         m_SelectorGroup->addButton(b);
-    for (QToolButton *b : {ui->LeftKey_3, ui->RightKey_3, ui->MidKey, ui->BackKey_2, ui->ForWardKey,
-                           ui->DPI_2, ui->DPI_3, ui->DPI_4, ui->DPI_5, static_cast<QToolButton *>(ui->DPI_6),
-                           ui->DPI_7, static_cast<QToolButton *>(ui->DPI_8), ui->DPI_9, ui->DPI_10, ui->DPI_11,
-                           ui->DPI_12, ui->DPI_13})
-        m_FunctionGroup->addButton(b);
     for (QToolButton *b :
-         {ui->Player, ui->StartPause_2, ui->BackMusic_2, ui->TopMusic_2, ui->Mute, ui->VolumeUp, ui->VolumeDown,
-          ui->VolumeDown_4, ui->VolumeDown_5, ui->VolumeDown_6, ui->VolumeDown_3, ui->VolumeDown_8, ui->VolumeDown_9,
-          ui->VolumeDown_7, ui->VolumeDown_10, ui->VolumeDown_12, ui->VolumeDown_13, ui->VolumeDown_11,
-          ui->VolumeUp_4, ui->VolumeUp_5, ui->VolumeUp_6, ui->VolumeUp_7,
-          ui->VolumeUp_11, ui->VolumeUp_12, ui->VolumeUp_13, ui->VolumeUp_16, ui->VolumeUp_15, ui->VolumeUp_19,
-          ui->VolumeUp_20, ui->VolumeUp_22, ui->VolumeUp_18, ui->VolumeUp_24, ui->VolumeUp_23, ui->VolumeUp_21,
-          ui->VolumeDown_2, ui->VolumeUp_2, ui->VolumeUp_10, ui->VolumeUp_8, ui->VolumeUp_9, ui->VolumeUp_14,
-          ui->VolumeDown_14})
+         {ui->LeftKey_3, ui->RightKey_3, ui->MidKey, ui->BackKey_2, ui->ForWardKey, ui->DPI_2, ui->DPI_3, ui->DPI_4,
+          ui->DPI_5, static_cast<QToolButton *>(ui->DPI_6), ui->DPI_7, static_cast<QToolButton *>(ui->DPI_8), ui->DPI_9,
+          ui->DPI_10, ui->DPI_11, ui->DPI_12, ui->DPI_13})
+        m_FunctionGroup->addButton(b);
+    for (QToolButton *b : {ui->Player,        ui->StartPause_2,  ui->BackMusic_2,   ui->TopMusic_2,   ui->Mute,
+                           ui->VolumeUp,      ui->VolumeDown,    ui->VolumeDown_4,  ui->VolumeDown_5, ui->VolumeDown_6,
+                           ui->VolumeDown_3,  ui->VolumeDown_8,  ui->VolumeDown_9,  ui->VolumeDown_7, ui->VolumeDown_10,
+                           ui->VolumeDown_12, ui->VolumeDown_13, ui->VolumeDown_11, ui->VolumeUp_4,   ui->VolumeUp_5,
+                           ui->VolumeUp_6,    ui->VolumeUp_7,    ui->VolumeUp_11,   ui->VolumeUp_12,  ui->VolumeUp_13,
+                           ui->VolumeUp_16,   ui->VolumeUp_15,   ui->VolumeUp_19,   ui->VolumeUp_20,  ui->VolumeUp_22,
+                           ui->VolumeUp_18,   ui->VolumeUp_24,   ui->VolumeUp_23,   ui->VolumeUp_21,  ui->VolumeDown_2,
+                           ui->VolumeUp_2,    ui->VolumeUp_10,   ui->VolumeUp_8,    ui->VolumeUp_9,   ui->VolumeUp_14,
+                           ui->VolumeDown_14})
         m_ItemGroup->addButton(b);
     for (QToolButton *b : {ui->Number1, ui->Number2, ui->Number3, ui->Number4, ui->Number5, ui->Number6})
         m_NumberGroup->addButton(b);
@@ -262,9 +262,9 @@ void Buttoninterface::SetStyleSheets2()
             + ");}";
     };
     const QString assignSheet = itemSheet("BMenuTitle.png", "BMenuTitleChecked.png");
-    for (QToolButton *b : {ui->LeftKey_3, ui->RightKey_3, ui->MidKey, ui->BackKey_2, ui->ForWardKey, ui->DPI_2,
-                           ui->DPI_3, static_cast<QToolButton *>(ui->DPI_6), static_cast<QToolButton *>(ui->DPI_8),
-                           ui->DPI_5})
+    for (QToolButton *b :
+         {ui->LeftKey_3, ui->RightKey_3, ui->MidKey, ui->BackKey_2, ui->ForWardKey, ui->DPI_2, ui->DPI_3,
+          static_cast<QToolButton *>(ui->DPI_6), static_cast<QToolButton *>(ui->DPI_8), ui->DPI_5})
         b->setStyleSheet(assignSheet);
     const QString openSheet = itemSheet("BMenuTitleB.png", "BMenuTitleCheckedB.png");
     for (QToolButton *b : {ui->DPI_13, ui->DPI_11, ui->DPI_10, ui->DPI_9, ui->DPI_7, ui->DPI_12, ui->DPI_4})
@@ -276,7 +276,8 @@ void Buttoninterface::SetStyleSheets2()
 
 void Buttoninterface::SetStyleSheets3()
 {
-    ui->groupBox->setStyleSheet("#groupBox {border: 0;background-image: url(" + m_PicturePath + "TiltleBack.png" + ");}");
+    ui->groupBox->setStyleSheet("#groupBox {border: 0;background-image: url(" + m_PicturePath + "TiltleBack.png"
+                                + ");}");
     for (QWidget *w : {static_cast<QWidget *>(ui->groupBox_4), static_cast<QWidget *>(ui->groupBox_2),
                        static_cast<QWidget *>(ui->scrollArea_4), static_cast<QWidget *>(ui->scrollArea_3),
                        static_cast<QWidget *>(ui->scrollArea_7), static_cast<QWidget *>(ui->scrollArea_8),
@@ -290,13 +291,20 @@ void Buttoninterface::SetStyleSheets3()
 QToolButton *Buttoninterface::SelectorOf(int button) const
 {
     switch (button) {
-    case 0: return ui->FireKey;
-    case 1: return ui->RightKey;
-    case 2: return ui->BackKey;
-    case 3: return ui->TopMusic;
-    case 4: return ui->StartPause;
-    case 5: return ui->BackMusic;
-    default: return nullptr;
+    case 0:
+        return ui->FireKey;
+    case 1:
+        return ui->RightKey;
+    case 2:
+        return ui->BackKey;
+    case 3:
+        return ui->TopMusic;
+    case 4:
+        return ui->StartPause;
+    case 5:
+        return ui->BackMusic;
+    default:
+        return nullptr;
     }
 }
 
@@ -657,12 +665,24 @@ void Buttoninterface::SlotDeleteMacroButton(QString MacroName)
             // the deleted macro: the factory function stands in for it.
             SelectorOf(d)->setChecked(true);
             switch (d) {
-            case 0: on_LeftKey_3_clicked(true); break;
-            case 1: on_RightKey_3_clicked(true); break;
-            case 2: on_MidKey_clicked(true); break;
-            case 3: on_BackKey_2_clicked(true); break;
-            case 4: on_ForWardKey_clicked(true); break;
-            default: on_VolumeUp_8_clicked(true); break;
+            case 0:
+                on_LeftKey_3_clicked(true);
+                break;
+            case 1:
+                on_RightKey_3_clicked(true);
+                break;
+            case 2:
+                on_MidKey_clicked(true);
+                break;
+            case 3:
+                on_BackKey_2_clicked(true);
+                break;
+            case 4:
+                on_ForWardKey_clicked(true);
+                break;
+            default:
+                on_VolumeUp_8_clicked(true);
+                break;
             }
             // Only here: a key default's record was just written by its setter.
             FlashData::modify([d](FlashDataMap &map) { memset(&map.KeyEvents[d], 0, sizeof map.KeyEvents[d]); });

@@ -226,7 +226,15 @@ public:
         scrollAreaWidgetContents_11->setObjectName(QString::fromUtf8("scrollAreaWidgetContents_11"));
         scrollAreaWidgetContents_11->setGeometry(QRect(0, 0, 510, 212));
         fixed(scrollAreaWidgetContents_11, 510, 212);
-        struct Row { QLabel **label; const char *labelName; int labelY; QToolButton **selector; const char *name; int y; };
+        struct Row
+        {
+            QLabel **label;
+            const char *labelName;
+            int labelY;
+            QToolButton **selector;
+            const char *name;
+            int y;
+        };
         const Row rows[6] = {
             {&label_14, "label_14", 6, &FireKey, "FireKey", 5},
             {&label_9, "label_9", 48, &RightKey, "RightKey", 47},
@@ -316,14 +324,30 @@ public:
         // 0: multimedia
         menuPage("page_3", &page_3, "gridLayout_2", &gridLayout_2, "scrollArea_3", &scrollArea_3,
                  "scrollAreaWidgetContents_3", &scrollAreaWidgetContents_3, 500, "verticalLayout_4", &verticalLayout_4);
-        struct Item { QToolButton **button; const char *name; };
+        struct Item
+        {
+            QToolButton **button;
+            const char *name;
+        };
         const Item media[] = {
-            {&Player, "Player"}, {&StartPause_2, "StartPause_2"}, {&BackMusic_2, "BackMusic_2"},
-            {&TopMusic_2, "TopMusic_2"}, {&Mute, "Mute"}, {&VolumeUp, "VolumeUp"}, {&VolumeDown, "VolumeDown"},
-            {&VolumeDown_4, "VolumeDown_4"}, {&VolumeDown_5, "VolumeDown_5"}, {&VolumeDown_6, "VolumeDown_6"},
-            {&VolumeDown_3, "VolumeDown_3"}, {&VolumeDown_8, "VolumeDown_8"}, {&VolumeDown_9, "VolumeDown_9"},
-            {&VolumeDown_7, "VolumeDown_7"}, {&VolumeDown_10, "VolumeDown_10"}, {&VolumeDown_12, "VolumeDown_12"},
-            {&VolumeDown_13, "VolumeDown_13"}, {&VolumeDown_11, "VolumeDown_11"},
+            {&Player, "Player"},
+            {&StartPause_2, "StartPause_2"},
+            {&BackMusic_2, "BackMusic_2"},
+            {&TopMusic_2, "TopMusic_2"},
+            {&Mute, "Mute"},
+            {&VolumeUp, "VolumeUp"},
+            {&VolumeDown, "VolumeDown"},
+            {&VolumeDown_4, "VolumeDown_4"},
+            {&VolumeDown_5, "VolumeDown_5"},
+            {&VolumeDown_6, "VolumeDown_6"},
+            {&VolumeDown_3, "VolumeDown_3"},
+            {&VolumeDown_8, "VolumeDown_8"},
+            {&VolumeDown_9, "VolumeDown_9"},
+            {&VolumeDown_7, "VolumeDown_7"},
+            {&VolumeDown_10, "VolumeDown_10"},
+            {&VolumeDown_12, "VolumeDown_12"},
+            {&VolumeDown_13, "VolumeDown_13"},
+            {&VolumeDown_11, "VolumeDown_11"},
         };
         for (const Item &item : media)
             *item.button = subItem(scrollAreaWidgetContents_3, verticalLayout_4, item.name);
@@ -340,9 +364,12 @@ public:
 
         // 2: lights
         menuPage("page_6", &page_6, "gridLayout_6", &gridLayout_6, "scrollArea_8", &scrollArea_8,
-                 "scrollAreaWidgetContents_8", &scrollAreaWidgetContents_8, 220, "verticalLayout_10", &verticalLayout_10);
+                 "scrollAreaWidgetContents_8", &scrollAreaWidgetContents_8, 220, "verticalLayout_10",
+                 &verticalLayout_10);
         const Item lights[] = {
-            {&VolumeUp_4, "VolumeUp_4"}, {&VolumeUp_5, "VolumeUp_5"}, {&VolumeUp_6, "VolumeUp_6"},
+            {&VolumeUp_4, "VolumeUp_4"},
+            {&VolumeUp_5, "VolumeUp_5"},
+            {&VolumeUp_6, "VolumeUp_6"},
             {&VolumeUp_7, "VolumeUp_7"},
         };
         for (const Item &item : lights)
@@ -403,7 +430,8 @@ public:
 
         // 6: DPI switch
         menuPage("page_7", &page_7, "gridLayout_7", &gridLayout_7, "scrollArea_9", &scrollArea_9,
-                 "scrollAreaWidgetContents_9", &scrollAreaWidgetContents_9, 220, "verticalLayout_11", &verticalLayout_11);
+                 "scrollAreaWidgetContents_9", &scrollAreaWidgetContents_9, 220, "verticalLayout_11",
+                 &verticalLayout_11);
         VolumeUp_8 = subItem(scrollAreaWidgetContents_9, verticalLayout_11, "VolumeUp_8");
         VolumeUp_9 = subItem(scrollAreaWidgetContents_9, verticalLayout_11, "VolumeUp_9");
         VolumeUp_10 = subItem(scrollAreaWidgetContents_9, verticalLayout_11, "VolumeUp_10");
@@ -506,7 +534,7 @@ public:
         VolumeUp_5->setText(tr("开/关DPI指示灯"));
         VolumeUp_6->setText(tr("开/关灯带"));
         VolumeUp_7->setText(tr("循环切换灯带效果"));
-        const char *const dpis[12] = {"100", "200", "300", "400", "500", "600",
+        const char *const dpis[12] = {"100", "200", "300", "400",  "500",  "600",
                                       "700", "800", "900", "1000", "1100", "1200"};
         QToolButton *locks[12] = {VolumeUp_11, VolumeUp_12, VolumeUp_13, VolumeUp_16, VolumeUp_15, VolumeUp_19,
                                   VolumeUp_20, VolumeUp_22, VolumeUp_18, VolumeUp_24, VolumeUp_23, VolumeUp_21};
@@ -650,5 +678,7 @@ private:
 };
 
 namespace Ui {
-class Buttoninterface : public Ui_Buttoninterface {};
+class Buttoninterface : public Ui_Buttoninterface
+{
+};
 } // namespace Ui

@@ -2,17 +2,17 @@
 
 #include "AddDelayTime.h"
 #include "ConfigIni.h"
+#include "DataSetters.h"
 #include "DeleteConfirm.h"
 #include "DialogSkeleton.h"
 #include "ExeIsRun.h"
+#include "GlobalState.h"
+#include "KeyNumberLimit.h"
 #include "KeyVocabulary.h"
 #include "KeyboardHook.h"
-#include "KeyNumberLimit.h"
 #include "MacroForm.h"
 #include "MacroNames.h"
 #include "MacroRecordCodec.h"
-#include "DataSetters.h"
-#include "GlobalState.h"
 #include "MacroState.h"
 #include "PostMsg.h"
 #include "QuestionDialog.h"
@@ -35,11 +35,11 @@ namespace {
 // The skin's three-picture button with the caption in colour. An empty hover
 // or pressed picture keeps the normal one in that state. The record buttons
 // are push buttons, so their sheet names that class.
-QString ImageButtonSheet(const QString &selector, const QString &colour, const QString &folder,
-                         const QString &normal, const QString &hover, const QString &pressed)
+QString ImageButtonSheet(const QString &selector, const QString &colour, const QString &folder, const QString &normal,
+                         const QString &hover, const QString &pressed)
 {
-    QString sheet = Skin::ImageButtonSheet(folder, normal, hover.isEmpty() ? normal : hover,
-                                           pressed.isEmpty() ? normal : pressed)
+    QString sheet =
+        Skin::ImageButtonSheet(folder, normal, hover.isEmpty() ? normal : hover, pressed.isEmpty() ? normal : pressed)
         + QStringLiteral("QToolButton{color:rgb(") + colour + QStringLiteral(");}");
     if (selector != QLatin1String("QToolButton"))
         sheet.replace(QStringLiteral("QToolButton"), selector);
@@ -49,11 +49,11 @@ QString ImageButtonSheet(const QString &selector, const QString &colour, const Q
 QString ListSheet(const QString &name, const QString &folder)
 {
     const QString id = QStringLiteral("QListWidget#") + name;
-    return id + QStringLiteral("{background:transparent;color:white;outline:0px;border:none;}")
-        + id + QStringLiteral("::item:selected{background:#ff6a00;color:white;}")
-        + id + QStringLiteral("::item:selected:!active{background:#ff6a00;color:white;}")
-        + id + QStringLiteral("::item:hover{background:transparent;}")
-        + id + QStringLiteral("::item:selected:hover{background:#ff6a00;}")
+    return id + QStringLiteral("{background:transparent;color:white;outline:0px;border:none;}") + id
+        + QStringLiteral("::item:selected{background:#ff6a00;color:white;}") + id
+        + QStringLiteral("::item:selected:!active{background:#ff6a00;color:white;}") + id
+        + QStringLiteral("::item:hover{background:transparent;}") + id
+        + QStringLiteral("::item:selected:hover{background:#ff6a00;}")
         + QStringLiteral("QScrollBar:vertical{width:20px;background:rgb(30,30,30);margin:22px 0px 22px 0px;}"
                          "QScrollBar::handle:vertical{background:rgb(117,117,117);border-radius:3px;"
                          "min-height:30px;margin:2px 4px 2px 6px;}"
@@ -77,7 +77,7 @@ struct ChooseMouseItem
     int nameIndex;
 };
 const ChooseMouseItem kChooseMouseItems[] = {
-    {0x01, MouseButtonLeft}, {0x02, MouseButtonRight}, {0x04, MouseButtonMiddle},
+    {0x01, MouseButtonLeft},    {0x02, MouseButtonRight}, {0x04, MouseButtonMiddle},
     {0x10, MouseButtonForward}, {0x08, MouseButtonBack},
 };
 
@@ -111,11 +111,10 @@ Macro::Macro(QWidget *parent)
     const QString comboSelect = Skin::Rgb(QStringLiteral("ComboxSelectColor"));
     const QString comboBack = Skin::Rgb(QStringLiteral("ComboxBackGroundColor"));
     ui->ChooseEvent->setStyleSheet(
-        QStringLiteral("QComboBox{border:1px solid gray;color:rgb(") + comboText
-        + QStringLiteral(");border-image:url(") + m_PicturePath + QStringLiteral("ComboboxBack.png);}")
+        QStringLiteral("QComboBox{border:1px solid gray;color:rgb(") + comboText + QStringLiteral(");border-image:url(")
+        + m_PicturePath + QStringLiteral("ComboboxBack.png);}")
         + QStringLiteral("QComboBox::drop-down{border-radius:5px;background:rgb(") + comboBack + QStringLiteral(");}")
-        + QStringLiteral("QComboBox::down-arrow{image:url(") + m_PicturePath
-        + QStringLiteral("Menu.png);right:8px;}")
+        + QStringLiteral("QComboBox::down-arrow{image:url(") + m_PicturePath + QStringLiteral("Menu.png);right:8px;}")
         + QStringLiteral("QComboBox::down-arrow:on{image:url(") + m_PicturePath + QStringLiteral("MenuClicked.png);}")
         + QStringLiteral("QComboBox QAbstractItemView::item{height:25px;}")
         + QStringLiteral("QComboBox QAbstractItemView{border:1px solid gray;color:rgb(") + comboText
@@ -135,8 +134,7 @@ Macro::Macro(QWidget *parent)
     buttonColorList = ConfigIni::GetInstance()->GetValueList(QStringLiteral("Option"), QStringLiteral("ButtonColor"));
     buttonColor = Skin::Rgb(QStringLiteral("ButtonColor"));
 
-    connect(repeatModeGroup, &QButtonGroup::idToggled, this,
-            &Macro::OnRepeatModeToggled, Qt::DirectConnection);
+    connect(repeatModeGroup, &QButtonGroup::idToggled, this, &Macro::OnRepeatModeToggled, Qt::DirectConnection);
 
     SetSaveIdleLook();
     ApplySkin();
@@ -178,8 +176,8 @@ void Macro::ApplySkin()
         + QStringLiteral(");}QCheckBox::indicator:checked{image:url(") + m_PicturePath
         + QStringLiteral("CheckBoxCheck.png);}QCheckBox::indicator:unchecked{image:url(") + m_PicturePath
         + QStringLiteral("CheckBox.png);}");
-    for (QCheckBox *box : {ui->AutoInsertDelay, ui->DefaultDelay, ui->ReUntilLoose, ui->ReUntilClick, ui->ReUntil,
-                           ui->ReNumber})
+    for (QCheckBox *box :
+         {ui->AutoInsertDelay, ui->DefaultDelay, ui->ReUntilLoose, ui->ReUntilClick, ui->ReUntil, ui->ReNumber})
         box->setStyleSheet(checkSheet);
 
     for (QToolButton *button : {ui->NewHong, ui->DeleteHong, ui->Amend, ui->DeleteKey})
@@ -261,8 +259,7 @@ bool Macro::IsUsableNewName(const QString &name)
     // same name again at the next start: the list leaves out every file whose
     // name holds "xml" and strips every ".ini" from the names it shows.
     const QString file = name + QStringLiteral(".ini");
-    return MacroNames::IsValidName(name) && MacroNames::IsListedFileName(file)
-        && MacroNames::NameOfFile(file) == name;
+    return MacroNames::IsValidName(name) && MacroNames::IsListedFileName(file) && MacroNames::NameOfFile(file) == name;
 }
 
 QString Macro::AskMacroName(int second)
@@ -534,12 +531,24 @@ void Macro::on_listWidgetKey_itemChanged(QListWidgetItem *)
 }
 
 // Controls that act through their groups or only steer the recorder.
-void Macro::on_NumberEdit_editingFinished() {}
-void Macro::on_ReUntilLoose_released() {}
-void Macro::on_ReUntilClick_released() {}
-void Macro::on_ReNumber_released() {}
-void Macro::on_InsertEvent_released() {}
-void Macro::on_AutoInsertDelay_released() {}
+void Macro::on_NumberEdit_editingFinished()
+{
+}
+void Macro::on_ReUntilLoose_released()
+{
+}
+void Macro::on_ReUntilClick_released()
+{
+}
+void Macro::on_ReNumber_released()
+{
+}
+void Macro::on_InsertEvent_released()
+{
+}
+void Macro::on_AutoInsertDelay_released()
+{
+}
 
 // --- Keys, mouse, language -------------------------------------------------
 
@@ -652,9 +661,8 @@ void Macro::on_StartRecord_clicked()
     rowsChanged = true;
 
     keyboardHook->InstallHook();
-    keyboardHook->SetCallback([this](int keyCode, bool downOrUp, bool aotu) {
-        UpdateCapslockTip(keyCode, downOrUp, aotu);
-    }, this);
+    keyboardHook->SetCallback(
+        [this](int keyCode, bool downOrUp, bool aotu) { UpdateCapslockTip(keyCode, downOrUp, aotu); }, this);
 
     ui->StartRecord->hide();
     ui->StopRecord->show();
@@ -691,8 +699,8 @@ void Macro::UpdateCapslockTip(int keyCode, bool downOrUp, bool)
         eventTimer.restart();
         firstEvent = false;
     } else {
-        const double ms = ui->AutoInsertDelay->isChecked() ? double(eventTimer.elapsed())
-                                                            : double(ui->DelayTime->value());
+        const double ms =
+            ui->AutoInsertDelay->isChecked() ? double(eventTimer.elapsed()) : double(ui->DelayTime->value());
         AddDelayItem(ms);
         eventTimer.restart();
     }
@@ -789,8 +797,7 @@ void Macro::SlotButtonToMacro(FlashDataMap DataMap, int KeyNumer)
     // The name comes from the device: it becomes a file only when it is one
     // the user could have given.
     if (!IsUsableNewName(parsed.name)) {
-        qWarning() << "Macro record of button" << KeyNumer << "has a name that cannot be a macro file:"
-                   << parsed.name;
+        qWarning() << "Macro record of button" << KeyNumer << "has a name that cannot be a macro file:" << parsed.name;
         return;
     }
 

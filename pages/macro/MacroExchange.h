@@ -46,9 +46,9 @@ bool Write(QIODevice *device, const Content &content);
 
 enum class ReadResult {
     Ok,
-    Damaged,   // truncated, or a length or count the bytes cannot hold
-    WrongTag,  // not an exchange file
-    BadName,   // a name that cannot become a macro file
+    Damaged,  // truncated, or a length or count the bytes cannot hold
+    WrongTag, // not an exchange file
+    BadName,  // a name that cannot become a macro file
     BadMode,
     BadRow
 };

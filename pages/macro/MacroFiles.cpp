@@ -155,9 +155,10 @@ QByteArray Macro::RowLines() const
         QStringList pair;
         const QVariantList data = row->data(RowCodeRole).toList();
         if (data.size() == 2)
-            pair = QStringList{QStringLiteral("0x")
-                                   + QString::number(data.at(1).toInt() & 0xFF, 16).toUpper().rightJustified(2, QLatin1Char('0')),
-                               QString::number(data.at(0).toInt())};
+            pair = QStringList{
+                QStringLiteral("0x")
+                    + QString::number(data.at(1).toInt() & 0xFF, 16).toUpper().rightJustified(2, QLatin1Char('0')),
+                QString::number(data.at(0).toInt())};
         else
             pair = KeyNameToFileCode(row->text());
         if (pair.size() != 2)

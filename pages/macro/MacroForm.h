@@ -195,11 +195,18 @@ public:
         // Stacking: the selector lowest, then the widgets in member order, so
         // the caption labels end on top of the check boxes they describe.
         ChooseEvent->raise();
-        for (QWidget *w : std::initializer_list<QWidget *>{
-                 label_2, listWidgetKey, label, listWidgetHong, ReUntilClick, AutoInsertDelay, ReNumber, NewHong,
-                 DeleteHong, Amend, DeleteKey, DefaultDelay, StartRecord, StopRecord, label_3, DelayTime,
-                 NumberEdit, ReUntil, Save, AutoInsertDelayLabel, ReUntilLabel, ReUntilClickLabel, ReUntilLoose,
-                 ReUntilLooseLabel})
+        for (QWidget *w : std::initializer_list<QWidget *>{label_2,      listWidgetKey,
+                                                           label,        listWidgetHong,
+                                                           ReUntilClick, AutoInsertDelay,
+                                                           ReNumber,     NewHong,
+                                                           DeleteHong,   Amend,
+                                                           DeleteKey,    DefaultDelay,
+                                                           StartRecord,  StopRecord,
+                                                           label_3,      DelayTime,
+                                                           NumberEdit,   ReUntil,
+                                                           Save,         AutoInsertDelayLabel,
+                                                           ReUntilLabel, ReUntilClickLabel,
+                                                           ReUntilLoose, ReUntilLooseLabel})
             w->raise();
 
         retranslateUi(Macro);
@@ -213,10 +220,11 @@ public:
         label_2->setText(QString::fromUtf8("按键列表"));
         label->setText(QString::fromUtf8("宏列表"));
         ChooseEvent->clear();
-        ChooseEvent->insertItems(0, QStringList{QString(), QString::fromUtf8("按键按下"), QString::fromUtf8("按键释放"),
-                                                QString::fromUtf8("延时"), QString::fromUtf8("左键"),
-                                                QString::fromUtf8("右键"), QString::fromUtf8("中键"),
-                                                QString::fromUtf8("前进键"), QString::fromUtf8("后退键")});
+        ChooseEvent->insertItems(0,
+                                 QStringList{QString(), QString::fromUtf8("按键按下"), QString::fromUtf8("按键释放"),
+                                             QString::fromUtf8("延时"), QString::fromUtf8("左键"),
+                                             QString::fromUtf8("右键"), QString::fromUtf8("中键"),
+                                             QString::fromUtf8("前进键"), QString::fromUtf8("后退键")});
         ReUntilClick->setText(QString());
         AutoInsertDelay->setText(QString());
         ReNumber->setText(QString::fromUtf8("循环次数"));
@@ -287,7 +295,8 @@ private:
         font.setPointSize(12);
         box->setFont(font);
         box->setFocusPolicy(Qt::ClickFocus);
-        box->setStyleSheet(QString::fromUtf8("color: rgb(255, 255, 255);background-color: rgb(91, 91, 91);border:none;"));
+        box->setStyleSheet(
+            QString::fromUtf8("color: rgb(255, 255, 255);background-color: rgb(91, 91, 91);border:none;"));
         box->setAlignment(Qt::AlignCenter);
         box->setButtonSymbols(QAbstractSpinBox::NoButtons);
         box->setMinimum(minimum);

@@ -2,7 +2,6 @@
 
 #include "KeyVocabulary.h"
 
-
 #include <cstring>
 
 namespace MacroRecordCodec {
@@ -19,8 +18,8 @@ QByteArray CutEncoded(const QString &text, int maxBytes, Encode encode)
         return whole;
     QByteArray bytes;
     for (int i = 0; i < text.size();) {
-        const int width = (text.at(i).isHighSurrogate() && i + 1 < text.size()
-                           && text.at(i + 1).isLowSurrogate()) ? 2 : 1;
+        const int width =
+            (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ? 2 : 1;
         const QByteArray one = encode(text.mid(i, width));
         if (bytes.size() + one.size() > maxBytes)
             break;

@@ -21,8 +21,8 @@ constexpr int MaxEvents = 70;
 struct Row
 {
     QString text;
-    bool press = true;   // event rows: item type 0
-    int kind = -1;       // the kind and code the row was made with; -1: by its name
+    bool press = true; // event rows: item type 0
+    int kind = -1;     // the kind and code the row was made with; -1: by its name
     int code = 0;
 };
 

@@ -20,9 +20,9 @@ namespace MacroRowItems {
 
 QListWidgetItem *EventRow(const QString &folder, const QString &name, bool press, int kind, int code)
 {
-    auto *item = new QListWidgetItem(QIcon(folder + (press ? QStringLiteral("MacroDown.png")
-                                                           : QStringLiteral("MacroUp.png"))),
-                                     name, nullptr, press ? PressType : ReleaseType);
+    auto *item =
+        new QListWidgetItem(QIcon(folder + (press ? QStringLiteral("MacroDown.png") : QStringLiteral("MacroUp.png"))),
+                            name, nullptr, press ? PressType : ReleaseType);
     if (kind >= 0)
         item->setData(Macro::RowCodeRole, QVariantList{kind, code});
     return item;

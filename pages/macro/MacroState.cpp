@@ -1,6 +1,6 @@
 #include "MacroState.h"
 
-std::atomic<bool> g_MacroRecording { false };
+std::atomic<bool> g_MacroRecording{false};
 
 namespace MacroState {
 

@@ -40,9 +40,8 @@ public:
     void retranslateUi(QFrame *DebounceTime)
     {
         DebounceTime->setWindowTitle(QCoreApplication::translate("DebounceTime", "Frame"));
-        static const char *const texts[21] = {"0",  "1ms", "2ms", "3",  "4",  "5",  "6",
-                                              "7",  "8",   "9",   "10", "11", "12", "13",
-                                              "14", "15",  "16",  "17", "18", "19", "20"};
+        static const char *const texts[21] = {"0",  "1ms", "2ms", "3",  "4",  "5",  "6",  "7",  "8",  "9", "10",
+                                              "11", "12",  "13",  "14", "15", "16", "17", "18", "19", "20"};
         for (int i = 0; i < 21; ++i)
             Debunce->setItemText(i, QCoreApplication::translate("DebounceTime", texts[i]));
     }

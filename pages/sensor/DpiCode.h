@@ -31,7 +31,7 @@ Scale ScaleOf(int dpi);
 
 struct LevelBytes
 {
-    int code = 0;  // X and Y code (the setter keeps the low 8 bits)
+    int code = 0; // X and Y code (the setter keeps the low 8 bits)
     int flags = 0;
 };
 // The bytes a value takes; oldFlags is the level's current flag byte (a table

@@ -51,6 +51,6 @@ QString OptionWidget::SwitchSheet(const QString &objectName) const
     return "#" + objectName
         + "{color: rgb(255, 255, 255);border:0px;background-position:center;"
           "background-repeat:no-repeat;background-image: url("
-        + pictureDir + "Close.png" + ");}#" + objectName + ":checked {background-image: url(" + pictureDir
-        + "Open.png" + ");}";
+        + pictureDir + "Close.png" + ");}#" + objectName + ":checked {background-image: url(" + pictureDir + "Open.png"
+        + ");}";
 }

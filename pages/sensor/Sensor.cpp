@@ -27,13 +27,20 @@ const int kPerformanceTimes[6] = {3, 6, 12, 30, 60, 90};
 int RateIndexOf(int code)
 {
     switch (code) {
-    case 8: return 0;
-    case 4: return 1;
-    case 2: return 2;
-    case 1: return 3;
-    case 16: return 4;
-    case 32: return 5;
-    default: return -1;
+    case 8:
+        return 0;
+    case 4:
+        return 1;
+    case 2:
+        return 2;
+    case 1:
+        return 3;
+    case 16:
+        return 4;
+    case 32:
+        return 5;
+    default:
+        return -1;
     }
 }
 
@@ -78,8 +85,9 @@ Sensor::Sensor(QWidget *parent)
     ui->label_5->setStyleSheet("QLabel{color: rgb(" + label + ";);}");
     ui->label_11->setStyleSheet("QLabel{color: rgb(" + label + ";);}");
     ui->Performance->setStyleSheet("QCheckBox{color: rgb(" + label + ";);}QCheckBox::indicator:checked {image: url("
-                                   + m_PicturePath + "CheckBoxChecked.png" + ");}QCheckBox::indicator:unchecked {image: url("
-                                   + m_PicturePath + "CheckBox.png" + ");}");
+                                   + m_PicturePath + "CheckBoxChecked.png"
+                                   + ");}QCheckBox::indicator:unchecked {image: url(" + m_PicturePath + "CheckBox.png"
+                                   + ");}");
     const QString title = "{border-image: url(" + m_PicturePath + "Title.png" + ");}";
     ui->TitleButton->setStyleSheet("#TitleButton" + title);
     ui->TitleButton_2->setStyleSheet("#TitleButton_2" + title);
@@ -98,9 +106,9 @@ Sensor::Sensor(QWidget *parent)
 
     // Until the first refresh the page shows the DPI bar, the rates and the
     // LED effect only.
-    for (QWidget *w : std::initializer_list<QWidget *>{ui->TitleButton_4, ui->label_5, ui->label_11, ui->ModelChoose,
-                                                        ui->frameLOD, ui->Performance, ui->PerformanceOpen, ui->frame,
-                                                        ui->frame_4, ui->frame_3})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{ui->TitleButton_4, ui->label_5, ui->label_11, ui->ModelChoose, ui->frameLOD,
+                                          ui->Performance, ui->PerformanceOpen, ui->frame, ui->frame_4, ui->frame_3})
         w->hide();
     ui->frameEffect->move(80, 316);
     ui->TitleButton_3->move(40, 323);
@@ -169,7 +177,8 @@ LanguageLoader::KeyTable Sensor::LanguageKeys()
     keys.insert("FullPerformanceDes", [f](const QString &t) { f->Performance->setToolTip(t); });
     keys.insert("PerformanceOpen", [f](const QString &t) { f->PerformanceOpen->setItemText(0, t); });
     for (int i = 1; i <= 5; ++i)
-        keys.insert("PerformanceOpen" + QString::number(i), [f, i](const QString &t) { f->PerformanceOpen->setItemText(i, t); });
+        keys.insert("PerformanceOpen" + QString::number(i),
+                    [f, i](const QString &t) { f->PerformanceOpen->setItemText(i, t); });
     keys.insert("Model", [f](const QString &t) { f->frameEffect->SetModelItemText(0, t); });
     keys.insert("Model1", [f](const QString &t) { f->frameEffect->SetModelItemText(1, t); });
     keys.insert("Model2", [f](const QString &t) { f->frameEffect->SetModelItemText(2, t); });
@@ -302,7 +311,7 @@ void Sensor::FillFromRecord(const FlashDataMap &record)
 
     const bool settings = xIn1 != 2;
     for (QWidget *w : std::initializer_list<QWidget *>{ui->TitleButton_4, ui->label_5, ui->frameLOD, ui->Performance,
-                                                        ui->PerformanceOpen, ui->frame, ui->frame_4, ui->frame_3})
+                                                       ui->PerformanceOpen, ui->frame, ui->frame_4, ui->frame_3})
         w->setVisible(settings);
     ui->label_11->hide();
     ui->ModelChoose->hide();

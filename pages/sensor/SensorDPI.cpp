@@ -5,9 +5,9 @@
 #include "DpiCode.h"
 #include "FlashDataMap.h"
 #include "GlobalState.h"
+#include "HIDUsb.h"
 #include "ModelInfo.h"
 #include "OptionWidget.h"
-#include "HIDUsb.h"
 #include "PostMsg.h"
 #include "SensorDPIForm.h"
 #include "SensorState.h"
@@ -79,8 +79,9 @@ SensorDPI::SensorDPI(QWidget *parent)
     ui->label->setStyleSheet("QLabel{color: rgb(" + l + ";);}");
     ui->label_8->setStyleSheet(
         "#label_8{border:0px;background-position:center;background-repeat:no-repeat;background-image: url(" + d
-        + "Level.png" + ");}#label_8:hover{border:0px;background-position:center;background-repeat:no-repeat;"
-                        "background-image: url("
+        + "Level.png"
+        + ");}#label_8:hover{border:0px;background-position:center;background-repeat:no-repeat;"
+          "background-image: url("
         + d + "LevelHover.png" + ");}");
     ui->ChooseEvent->setStyleSheet(Skin::ComboSheet(d, false));
     QListView *view = new QListView;
@@ -630,10 +631,22 @@ void SensorDPI::SelectDraggedLevel(int level)
 // ---- the 32 level slots ---------------------------------------------------
 
 #define SENSOR_DPI_LEVEL_SLOTS(Name, level)                                                                            \
-    void SensorDPI::on_##Name##_toggled(bool checked) { LevelToggled(level, checked); }                                \
-    void SensorDPI::on_##Name##_clicked() { LevelClicked(level); }                                                     \
-    void SensorDPI::on_##Name##A_toggled(bool checked) { MarkerToggled(level, checked); }                              \
-    void SensorDPI::on_##Name##A_clicked() { MarkerClicked(level); }
+    void SensorDPI::on_##Name##_toggled(bool checked)                                                                  \
+    {                                                                                                                  \
+        LevelToggled(level, checked);                                                                                  \
+    }                                                                                                                  \
+    void SensorDPI::on_##Name##_clicked()                                                                              \
+    {                                                                                                                  \
+        LevelClicked(level);                                                                                           \
+    }                                                                                                                  \
+    void SensorDPI::on_##Name##A_toggled(bool checked)                                                                 \
+    {                                                                                                                  \
+        MarkerToggled(level, checked);                                                                                 \
+    }                                                                                                                  \
+    void SensorDPI::on_##Name##A_clicked()                                                                             \
+    {                                                                                                                  \
+        MarkerClicked(level);                                                                                          \
+    }
 
 SENSOR_DPI_LEVEL_SLOTS(BlueButton, 0)
 SENSOR_DPI_LEVEL_SLOTS(BrightRedButton, 1)

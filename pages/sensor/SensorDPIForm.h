@@ -110,11 +110,12 @@ public:
         spinBoxA->setMinimum(50);
         spinBoxA->setMaximum(100000);
 
-        static const char *const buttons[8] = {"BlueButton",  "BrightRedButton", "RedButton",       "YellowButton",
-                                               "GreenButton", "PurpleButton",    "LightBlueButton", "LightYellowButton"};
-        QToolButton **fields[16] = {&BlueButton,  &BlueButtonA,  &BrightRedButton, &BrightRedButtonA,
-                                    &RedButton,   &RedButtonA,   &YellowButton,    &YellowButtonA,
-                                    &GreenButton, &GreenButtonA, &PurpleButton,    &PurpleButtonA,
+        static const char *const buttons[8] = {"BlueButton",      "BrightRedButton",  "RedButton",
+                                               "YellowButton",    "GreenButton",      "PurpleButton",
+                                               "LightBlueButton", "LightYellowButton"};
+        QToolButton **fields[16] = {&BlueButton,      &BlueButtonA,      &BrightRedButton,   &BrightRedButtonA,
+                                    &RedButton,       &RedButtonA,       &YellowButton,      &YellowButtonA,
+                                    &GreenButton,     &GreenButtonA,     &PurpleButton,      &PurpleButtonA,
                                     &LightBlueButton, &LightBlueButtonA, &LightYellowButton, &LightYellowButtonA};
         for (int i = 0; i < 8; ++i) {
             const int pair = 2 * i;

@@ -28,11 +28,12 @@ SensorEffect::SensorEffect(QWidget *parent)
     QListView *view = new QListView;
     view->setStyleSheet(Skin::ComboListSheet());
     ui->Model->setView(view);
-    const QString slider = "QSlider:groove:horizontal{height:2px;left: 0px;right: 0px;border:0px;border-radius:6px;"
-                           "background:rgba(0,0,0,50);}QSlider:handle:horizontal{ width:  5px;height: 50px;  "
-                           "margin-top: -20px;margin-left: 0px; margin-bottom: -20px;margin-right: 0px; border-image: url("
-        + pictureDir + "HuaKuai.png" + ");} QSlider:sub-page:horizontal{background-color: rgb(" + Skin::Rgb("SliderColor")
-        + ";);}QSlider:add-page:horizontal{background-color: rgb(255, 255, 255);}";
+    const QString slider =
+        "QSlider:groove:horizontal{height:2px;left: 0px;right: 0px;border:0px;border-radius:6px;"
+        "background:rgba(0,0,0,50);}QSlider:handle:horizontal{ width:  5px;height: 50px;  "
+        "margin-top: -20px;margin-left: 0px; margin-bottom: -20px;margin-right: 0px; border-image: url("
+        + pictureDir + "HuaKuai.png" + ");} QSlider:sub-page:horizontal{background-color: rgb("
+        + Skin::Rgb("SliderColor") + ";);}QSlider:add-page:horizontal{background-color: rgb(255, 255, 255);}";
     ui->SpeedH->setStyleSheet(slider);
     ui->LightH->setStyleSheet(slider);
     const QString spin = NumberBoxSheet();

@@ -39,7 +39,8 @@ public:
         SensorEffect->setFrameShadow(QFrame::Raised);
         const QFont font = Skin::Font(11);
 
-        label = MakeLabel(SensorEffect, "label", QRect(0, 0, 131, 21), font, Qt::AlignLeading | Qt::AlignLeft | Qt::AlignVCenter);
+        label = MakeLabel(SensorEffect, "label", QRect(0, 0, 131, 21), font,
+                          Qt::AlignLeading | Qt::AlignLeft | Qt::AlignVCenter);
 
         Model = new MyConmboBox(SensorEffect);
         for (int i = 0; i < 3; ++i)
@@ -77,7 +78,8 @@ public:
     }
 
     // The row parts, shared with the three-button form of SensorEffectB.
-    static QLabel *MakeLabel(QFrame *parent, const char *name, const QRect &rect, const QFont &font, Qt::Alignment align)
+    static QLabel *MakeLabel(QFrame *parent, const char *name, const QRect &rect, const QFont &font,
+                             Qt::Alignment align)
     {
         QLabel *l = new QLabel(parent);
         l->setObjectName(QString::fromUtf8(name));

@@ -146,13 +146,13 @@ public:
         Sensor->setWindowTitle(QCoreApplication::translate("Sensor", "Form"));
         Performance->setText(QCoreApplication::translate("Sensor", "性能全开"));
         PerformanceOpen->clear();
-        PerformanceOpen->insertItems(0, QStringList()
-                                            << QCoreApplication::translate("Sensor", "30秒")
-                                            << QCoreApplication::translate("Sensor", "1分钟")
-                                            << QCoreApplication::translate("Sensor", "2分钟")
-                                            << QCoreApplication::translate("Sensor", "5分钟")
-                                            << QCoreApplication::translate("Sensor", "10分钟")
-                                            << QCoreApplication::translate("Sensor", "15分钟"));
+        PerformanceOpen->insertItems(0,
+                                     QStringList() << QCoreApplication::translate("Sensor", "30秒")
+                                                   << QCoreApplication::translate("Sensor", "1分钟")
+                                                   << QCoreApplication::translate("Sensor", "2分钟")
+                                                   << QCoreApplication::translate("Sensor", "5分钟")
+                                                   << QCoreApplication::translate("Sensor", "10分钟")
+                                                   << QCoreApplication::translate("Sensor", "15分钟"));
         label_11->setToolTip(QCoreApplication::translate("Sensor", "LP:普通模式; HP:高性能模式; corded:超性能模式"));
         label_11->setText(QCoreApplication::translate("Sensor", "模式选择"));
         TitleButton_3->setText(QString());
@@ -161,9 +161,10 @@ public:
         TitleButton_2->setText(QString());
         TitleButton->setText(QString());
         ModelChoose->clear();
-        ModelChoose->insertItems(0, QStringList() << QCoreApplication::translate("Sensor", "LP")
-                                                  << QCoreApplication::translate("Sensor", "HP")
-                                                  << QCoreApplication::translate("Sensor", "Corded"));
+        ModelChoose->insertItems(0,
+                                 QStringList() << QCoreApplication::translate("Sensor", "LP")
+                                               << QCoreApplication::translate("Sensor", "HP")
+                                               << QCoreApplication::translate("Sensor", "Corded"));
     }
 
 private:

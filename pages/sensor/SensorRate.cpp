@@ -20,9 +20,9 @@ SensorRate::SensorRate(QWidget *parent)
 
     ui->label->setStyleSheet("QLabel{color: rgb(" + Skin::Rgb("LabelColor") + ";);}");
     const QString sheet = "QToolButton{border:0px;background-position:center;background-repeat:no-repeat;color: rgb("
-        + Skin::Rgb("ButtonColor") + ";);padding-left:0px;background-image: url(" + pictureDir
-        + "ReportRate.png" + ");}QToolButton:checked{padding-left:0px;background-image: url(" + pictureDir
-        + "ReportRateClick.png" + "); }";
+        + Skin::Rgb("ButtonColor") + ";);padding-left:0px;background-image: url(" + pictureDir + "ReportRate.png"
+        + ");}QToolButton:checked{padding-left:0px;background-image: url(" + pictureDir + "ReportRateClick.png"
+        + "); }";
     for (int i = 0; i < 6; ++i)
         ui->Button(i)->setStyleSheet(sheet);
 }

@@ -45,7 +45,8 @@ public:
 
         static const char *const names[6] = {"Button125HZ",  "Button250HZ",  "Button500HZ",
                                              "Button1000HZ", "Button2000HZ", "Button4000HZ"};
-        QToolButton **fields[6] = {&Button125HZ, &Button250HZ, &Button500HZ, &Button1000HZ, &Button2000HZ, &Button4000HZ};
+        QToolButton **fields[6] = {&Button125HZ,  &Button250HZ,  &Button500HZ,
+                                   &Button1000HZ, &Button2000HZ, &Button4000HZ};
         QFont font = Skin::Font(10);
         font.setBold(false);
         font.setWeight(QFont::Normal);

@@ -26,4 +26,4 @@ extern QString g_DPIRangeText[12];
 namespace SensorState {
 // Back to the start state (tests).
 void ResetState();
-}
+} // namespace SensorState

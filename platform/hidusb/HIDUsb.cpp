@@ -98,20 +98,20 @@ extern "C" {
 
 char **UsbFinderC_FindHidDevicesByDefaultDeviceId(const char *vid, const char *pid, int *count)
 {
-    logCall("UsbFinderC_FindHidDevicesByDefaultDeviceId", { text(vid), text(pid), countText(count) });
+    logCall("UsbFinderC_FindHidDevicesByDefaultDeviceId", {text(vid), text(pid), countText(count)});
     return enumerate(vid, pid, count);
 }
 
 char **UsbFinderC_FindHidDevicesByDeviceId(const char *vid, const char *pid, int interfaceId, int deviceId, int *count)
 {
     logCall("UsbFinderC_FindHidDevicesByDeviceId",
-            { text(vid), text(pid), QString::number(interfaceId), QString::number(deviceId), countText(count) });
+            {text(vid), text(pid), QString::number(interfaceId), QString::number(deviceId), countText(count)});
     return enumerate(vid, pid, count);
 }
 
 unsigned char *UsbFinderC_GetDeviceInfo(const char *path)
 {
-    logCall("UsbFinderC_GetDeviceInfo", { text(path) });
+    logCall("UsbFinderC_GetDeviceInfo", {text(path)});
     thread_local unsigned char info[3];
     std::memset(info, 0, sizeof info);
     bus().onEntry(pathOf(path), [](SimBus::Scope &s) {
@@ -123,7 +123,7 @@ unsigned char *UsbFinderC_GetDeviceInfo(const char *path)
 
 int UsbFinderC_GetUsbDeviceAttribute(const char *path, unsigned char *attribute12)
 {
-    logCall("UsbFinderC_GetUsbDeviceAttribute", { text(path) });
+    logCall("UsbFinderC_GetUsbDeviceAttribute", {text(path)});
     if (!attribute12)
         return 0;
     return bus().onEntry(pathOf(path), [attribute12](SimBus::Scope &s) {
@@ -143,13 +143,13 @@ int UsbFinderC_GetUsbDeviceAttribute(const char *path, unsigned char *attribute1
 
 int UsbFinderC_GetDeviceOnLine(const char *path)
 {
-    logCall("UsbFinderC_GetDeviceOnLine", { text(path) });
+    logCall("UsbFinderC_GetDeviceOnLine", {text(path)});
     return bus().onEntry(pathOf(path), [](SimBus::Scope &s) { return answers(s.device) ? 1 : 0; });
 }
 
 int UsbFinderC_GetDeviceOnLineWithUsbAddress(const char *path, unsigned char *buffer10)
 {
-    logCall("UsbFinderC_GetDeviceOnLineWithUsbAddress", { text(path) });
+    logCall("UsbFinderC_GetDeviceOnLineWithUsbAddress", {text(path)});
     if (!buffer10)
         return 0;
     std::memset(buffer10, 0, 10);
@@ -168,14 +168,14 @@ int UsbFinderC_GetDeviceOnLineWithUsbAddress(const char *path, unsigned char *bu
 
 int UsbFinderC_GetVersion(const char *path)
 {
-    logCall("UsbFinderC_GetVersion", { text(path) });
+    logCall("UsbFinderC_GetVersion", {text(path)});
     return bus().onEntry(pathOf(path),
                          [](SimBus::Scope &s) { return answers(s.device) ? int(s.device->mouse().version()) : 0; });
 }
 
 int UsbFinderC_GetSlaveVersion(const char *path, int *version)
 {
-    logCall("UsbFinderC_GetSlaveVersion", { text(path) });
+    logCall("UsbFinderC_GetSlaveVersion", {text(path)});
     return bus().onEntry(pathOf(path), [version](SimBus::Scope &s) {
         if (!receiver(s) || !version)
             return 0;
@@ -186,7 +186,7 @@ int UsbFinderC_GetSlaveVersion(const char *path, int *version)
 
 void StartUsbChanged(HIDUsbChangedCallback callback, int interval)
 {
-    logCall("StartUsbChanged", { cb(reinterpret_cast<const void *>(callback)), QString::number(interval) });
+    logCall("StartUsbChanged", {cb(reinterpret_cast<const void *>(callback)), QString::number(interval)});
     bus().startHotplug(callback);
     // The first call happens before this returns: the caller relies on its
     // callback having seen the devices.
@@ -231,7 +231,7 @@ void GetDeviceBatteryStatus(const unsigned char *data, unsigned char *status4)
 
 int UsbServerC_Start(const char *path, const char *path2, HIDUsbDataCallback callback)
 {
-    logCall("UsbServerC_Start", { text(path), text(path2), cb(reinterpret_cast<const void *>(callback)) });
+    logCall("UsbServerC_Start", {text(path), text(path2), cb(reinterpret_cast<const void *>(callback))});
     return bus().open(pathOf(path), callback) ? 1 : 0;
 }
 
@@ -243,7 +243,7 @@ void UsbServer_Exit(void)
 
 void UsbServer_SetPCDriverStatus(int active)
 {
-    logCall("UsbServer_SetPCDriverStatus", { QString::number(active) });
+    logCall("UsbServer_SetPCDriverStatus", {QString::number(active)});
     bus().setDriverStatus(active);
 }
 
@@ -320,12 +320,12 @@ int ProtocolDataParser(const unsigned char *data, struct FlashDataMap *map)
 int ProtocolDataUpdate(const struct FlashDataMap *map)
 {
     if (!map) {
-        logCall("ProtocolDataUpdate", { QStringLiteral("null") });
+        logCall("ProtocolDataUpdate", {QStringLiteral("null")});
         return 0;
     }
     const QByteArray record(reinterpret_cast<const char *>(map), RecordSize);
     logCall("ProtocolDataUpdate",
-            { QStringLiteral("record crc %1").arg(qChecksum(record.constData(), uint(record.size()))) });
+            {QStringLiteral("record crc %1").arg(qChecksum(record.constData(), uint(record.size())))});
     QByteArray coded;
     const bool fits = SimMouse::encodeRecord(record, &coded);
     return bus().onConnection([&](SimBus::Scope &s) {
@@ -361,7 +361,7 @@ void BufferToLedBar(const unsigned char *data, unsigned char *ledBar7)
 
 int UsbServer_SetCurrentConfig(int index)
 {
-    logCall("UsbServer_SetCurrentConfig", { QString::number(index) });
+    logCall("UsbServer_SetCurrentConfig", {QString::number(index)});
     return bus().onConnection([index](SimBus::Scope &s) {
         if (!answers(s.device) || !s.device->mouse().selectConfig(index))
             return 0;
@@ -386,7 +386,7 @@ int UsbServer_SetClearSetting(void)
 
 int UsbFinderC_Get4KDongleRGBValue(const char *path, struct DongleRGB *rgb)
 {
-    logCall("UsbFinderC_Get4KDongleRGBValue", { text(path) });
+    logCall("UsbFinderC_Get4KDongleRGBValue", {text(path)});
     return bus().onEntry(pathOf(path), [rgb](SimBus::Scope &s) {
         if (!receiver(s) || !rgb)
             return 0;
@@ -401,7 +401,7 @@ int UsbFinderC_Set4KDongleRGB(const char *path, struct DongleRGB *rgb)
     if (rgb)
         bytes = QByteArray(reinterpret_cast<const char *>(rgb), HIDUSB_DONGLE_RGB_SIZE);
     logCall("UsbFinderC_Set4KDongleRGB",
-            { text(path), rgb ? QString::fromLatin1(bytes.toHex(' ')) : QStringLiteral("null") });
+            {text(path), rgb ? QString::fromLatin1(bytes.toHex(' ')) : QStringLiteral("null")});
     return bus().onEntry(pathOf(path), [&](SimBus::Scope &s) {
         if (!receiver(s) || !rgb)
             return 0;
@@ -413,7 +413,7 @@ int UsbFinderC_Set4KDongleRGB(const char *path, struct DongleRGB *rgb)
 
 int UsbFinderC_GetLongRangeMode(const char *path, unsigned char *mode)
 {
-    logCall("UsbFinderC_GetLongRangeMode", { text(path), mode ? QString::number(*mode) : QStringLiteral("null") });
+    logCall("UsbFinderC_GetLongRangeMode", {text(path), mode ? QString::number(*mode) : QStringLiteral("null")});
     return bus().onEntry(pathOf(path), [mode](SimBus::Scope &s) {
         if (!receiver(s) || !mode)
             return 0;
@@ -424,7 +424,7 @@ int UsbFinderC_GetLongRangeMode(const char *path, unsigned char *mode)
 
 int UsbFinderC_SetLongRangeMode(const char *path, unsigned char on)
 {
-    logCall("UsbFinderC_SetLongRangeMode", { text(path), QString::number(on) });
+    logCall("UsbFinderC_SetLongRangeMode", {text(path), QString::number(on)});
     return bus().onEntry(pathOf(path), [on](SimBus::Scope &s) {
         if (!receiver(s))
             return 0;
@@ -436,7 +436,7 @@ int UsbFinderC_SetLongRangeMode(const char *path, unsigned char on)
 
 int UsbServer_EnterDonglePairOnlyCid(unsigned char cid)
 {
-    logCall("UsbServer_EnterDonglePairOnlyCid", { QString::number(cid) });
+    logCall("UsbServer_EnterDonglePairOnlyCid", {QString::number(cid)});
     return bus().onConnection([cid](SimBus::Scope &s) {
         if (!s.device)
             return 0;
@@ -450,7 +450,7 @@ int UsbServer_EnterDonglePairOnlyCid(unsigned char cid)
 
 int UsbUpgradeC_FindBootDevices(const unsigned char *image, int *count)
 {
-    logCall("UsbUpgradeC_FindBootDevices", { image ? QStringLiteral("image") : QStringLiteral("null") });
+    logCall("UsbUpgradeC_FindBootDevices", {image ? QStringLiteral("image") : QStringLiteral("null")});
     const ImageHeader h = parseImage(image);
     const int n = h.valid ? bus().countBootDevices(h) : 0;
     if (count)
@@ -461,8 +461,8 @@ int UsbUpgradeC_FindBootDevices(const unsigned char *image, int *count)
 int UsbUpgrade_Start(const unsigned char *image, HIDUsbUpgradeCallback callback, int timeoutMs)
 {
     logCall("UsbUpgrade_Start",
-            { image ? QStringLiteral("image") : QStringLiteral("null"), cb(reinterpret_cast<const void *>(callback)),
-              QString::number(timeoutMs) });
+            {image ? QStringLiteral("image") : QStringLiteral("null"), cb(reinterpret_cast<const void *>(callback)),
+             QString::number(timeoutMs)});
     bus().startFlash(image, callback, timeoutMs);
     return 1;
 }

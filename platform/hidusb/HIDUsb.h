@@ -36,13 +36,12 @@ struct FlashDataMap;
 struct DongleRGB;
 
 #define HIDUSB_FLASH_RECORD_SIZE 10428
-#define HIDUSB_FULL_READ_SIZE 6912
-#define HIDUSB_DONGLE_RGB_SIZE 10
+#define HIDUSB_FULL_READ_SIZE    6912
+#define HIDUSB_DONGLE_RGB_SIZE   10
 
 /* Data callback: header bytes (byte 1 command, bytes 3 and 4 the kind of a
  * parameter report), data bytes. Both buffers are valid during the call only. */
-typedef void (*HIDUsbDataCallback)(unsigned char *header, int headerLength,
-                                   unsigned char *data, int length);
+typedef void (*HIDUsbDataCallback)(unsigned char *header, int headerLength, unsigned char *data, int length);
 /* Hot-plug callback. */
 typedef void (*HIDUsbChangedCallback)(void);
 /* Upgrade callback: report byte 0 = 7; byte 1 = 1 progress (byte 2 percent)
@@ -51,21 +50,21 @@ typedef void (*HIDUsbChangedCallback)(void);
 typedef void (*HIDUsbUpgradeCallback)(unsigned char *report);
 
 /* ---- Report commands (header byte 1) -------------------------------------- */
-#define HIDUSB_CMD_BATTERY 4        /* data: 4 bytes, decode with GetDeviceBatteryStatus */
-#define HIDUSB_CMD_PAIR_STATUS 6    /* data byte 0: 1 pairing, 2 failed, 3 paired */
-#define HIDUSB_CMD_PARAMETER 8      /* header byte 3 = 0; byte 4 = kind (below) */
-#define HIDUSB_CMD_RESET 9          /* the device restored its factory settings */
+#define HIDUSB_CMD_BATTERY       4  /* data: 4 bytes, decode with GetDeviceBatteryStatus */
+#define HIDUSB_CMD_PAIR_STATUS   6  /* data byte 0: 1 pairing, 2 failed, 3 paired */
+#define HIDUSB_CMD_PARAMETER     8  /* header byte 3 = 0; byte 4 = kind (below) */
+#define HIDUSB_CMD_RESET         9  /* the device restored its factory settings */
 #define HIDUSB_CMD_STATUS_CHANGE 10 /* data: 1 byte, decode with GetDeviceStatusChanged */
-#define HIDUSB_CMD_CONFIG 14        /* data: 1 byte, the active configuration 0..3 */
-#define HIDUSB_CMD_VERSION 18       /* data: 2 bytes, mouse version (major, minor) */
-#define HIDUSB_CMD_DONGLE_RGB 21    /* data: the 10 DongleRGB bytes (after a set) */
-#define HIDUSB_CMD_LONG_RANGE 23    /* data: 10 bytes when long range went off; 1 byte when on */
+#define HIDUSB_CMD_CONFIG        14 /* data: 1 byte, the active configuration 0..3 */
+#define HIDUSB_CMD_VERSION       18 /* data: 2 bytes, mouse version (major, minor) */
+#define HIDUSB_CMD_DONGLE_RGB    21 /* data: the 10 DongleRGB bytes (after a set) */
+#define HIDUSB_CMD_LONG_RANGE    23 /* data: 10 bytes when long range went off; 1 byte when on */
 
 /* Parameter report kinds (header byte 4 of command 8) and data lengths. */
 #define HIDUSB_PARAM_FULL_OR_RATE 0x00 /* 6912 bytes full read; 1 byte report rate */
-#define HIDUSB_PARAM_CURRENT_DPI 0x04  /* 1 byte, the active DPI level */
-#define HIDUSB_PARAM_DPI_LED 0x4C      /* 8 bytes, decode with BufferToDPILed */
-#define HIDUSB_PARAM_LED_BAR 0xA0      /* 9 bytes, decode with BufferToLedBar */
+#define HIDUSB_PARAM_CURRENT_DPI  0x04 /* 1 byte, the active DPI level */
+#define HIDUSB_PARAM_DPI_LED      0x4C /* 8 bytes, decode with BufferToDPILed */
+#define HIDUSB_PARAM_LED_BAR      0xA0 /* 9 bytes, decode with BufferToLedBar */
 
 /* ---- Firmware image ---------------------------------------------------------
  * A firmware image is one buffer that starts with a 728-byte header. Fields:
@@ -79,18 +78,18 @@ typedef void (*HIDUsbUpgradeCallback)(unsigned char *report);
  * Every other header byte is reserved (zero). The length field lets the library
  * know the image size, since the update calls take the image pointer only.
  */
-#define HIDUSB_FW_HEADER_SIZE 728
-#define HIDUSB_FW_MAGIC "OVFW"
-#define HIDUSB_FW_OFFSET_MAGIC 0
-#define HIDUSB_FW_OFFSET_LENGTH 4
+#define HIDUSB_FW_HEADER_SIZE    728
+#define HIDUSB_FW_MAGIC          "OVFW"
+#define HIDUSB_FW_OFFSET_MAGIC   0
+#define HIDUSB_FW_OFFSET_LENGTH  4
 #define HIDUSB_FW_OFFSET_VERSION 16
-#define HIDUSB_FW_OFFSET_KIND 20
-#define HIDUSB_FW_OFFSET_CID 21
-#define HIDUSB_FW_OFFSET_MID 22
-#define HIDUSB_FW_OFFSET_MODEL 87
-#define HIDUSB_FW_MODEL_SIZE 64
-#define HIDUSB_FW_KIND_MOUSE 0xD2
-#define HIDUSB_FW_KIND_RECEIVER 0xD3
+#define HIDUSB_FW_OFFSET_KIND    20
+#define HIDUSB_FW_OFFSET_CID     21
+#define HIDUSB_FW_OFFSET_MID     22
+#define HIDUSB_FW_OFFSET_MODEL   87
+#define HIDUSB_FW_MODEL_SIZE     64
+#define HIDUSB_FW_KIND_MOUSE     0xD2
+#define HIDUSB_FW_KIND_RECEIVER  0xD3
 
 /* ---- Device search ---------------------------------------------------------- */
 
@@ -99,8 +98,8 @@ typedef void (*HIDUsbUpgradeCallback)(unsigned char *report);
  * paths (5) and comes back as the number returned. Returns the path array. */
 HIDUSB_API char **UsbFinderC_FindHidDevicesByDefaultDeviceId(const char *vid, const char *pid, int *count);
 /* The same; interfaceId and deviceId are accepted and not used. */
-HIDUSB_API char **UsbFinderC_FindHidDevicesByDeviceId(const char *vid, const char *pid, int interfaceId,
-                                                      int deviceId, int *count);
+HIDUSB_API char **UsbFinderC_FindHidDevicesByDeviceId(const char *vid, const char *pid, int interfaceId, int deviceId,
+                                                      int *count);
 /* Identification: 3 bytes CID, MID, receiver type (0 1 kHz receiver, 1 4 kHz
  * receiver, 4 2 kHz receiver, any other value: the mouse on its cable); all
  * zero while the device does not answer. Buffer valid until the next call on

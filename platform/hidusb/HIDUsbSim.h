@@ -11,9 +11,9 @@
 // Every function here is thread-safe. None of them is logged in the call list.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
-#include <QList>
 
 #include "HIDUsb.h"
 
@@ -22,24 +22,24 @@ namespace HIDUsbSim {
 // Description of one simulated enumeration entry.
 struct DeviceSetup
 {
-    QString name;             // short key for the path; empty: "dev" + id
-    QString path;             // explicit HID path; empty: built from vid, pid and name
-    QString vid = "3554";     // hexadecimal texts, as enumerated
+    QString name;         // short key for the path; empty: "dev" + id
+    QString path;         // explicit HID path; empty: built from vid, pid and name
+    QString vid = "3554"; // hexadecimal texts, as enumerated
     QString pid = "F503";
     quint8 cid = 0x1A;
     quint8 mid = 0x05;
-    quint8 receiverType = 1;  // 0 1 kHz, 4 2 kHz, 1 4 kHz receiver; other (2) the mouse on cable
-    bool online = true;       // the mouse answers through this entry
-    QByteArray statusBytes;   // 3 bytes; empty: the mouse's own (shared by twins)
+    quint8 receiverType = 1;          // 0 1 kHz, 4 2 kHz, 1 4 kHz receiver; other (2) the mouse on cable
+    bool online = true;               // the mouse answers through this entry
+    QByteArray statusBytes;           // 3 bytes; empty: the mouse's own (shared by twins)
     quint16 receiverVersion = 0x0102; // USB attribute version / receiver firmware
     quint16 mouseVersion = 0x0105;    // mouse firmware (shared by twins)
-    int battery = 80;         // percent (shared by twins)
+    int battery = 80;                 // percent (shared by twins)
     bool charging = false;
-    QString mouse;            // twin key: entries with the same key are one mouse (CID/MID from the first)
-    bool bootMode = false;    // waits in boot mode: not enumerated, found by UsbUpgradeC_FindBootDevices
-    QByteArray dongleRgb;     // 10 bytes receiver lighting; empty: mode 1, rest 0
+    QString mouse;         // twin key: entries with the same key are one mouse (CID/MID from the first)
+    bool bootMode = false; // waits in boot mode: not enumerated, found by UsbUpgradeC_FindBootDevices
+    QByteArray dongleRgb;  // 10 bytes receiver lighting; empty: mode 1, rest 0
     bool longRange = false;
-    int identifyFrom = 1;     // UsbFinderC_GetDeviceInfo answers from this ask on (1 = at once)
+    int identifyFrom = 1; // UsbFinderC_GetDeviceInfo answers from this ask on (1 = at once)
 };
 
 // The sample models of Config.ini as the simulator builds them when no
@@ -66,9 +66,9 @@ bool unplug(int id);
 // real receiver: the mouse simply stops answering).
 bool setOnline(int id, bool online);
 bool setBattery(int id, int level, bool charging);
-QList<int> devices();          // ids of all entries, boot mode included
-QString path(int id);          // empty for an unknown id
-DeviceSetup setup(int id);       // current description (versions after a flash)
+QList<int> devices();               // ids of all entries, boot mode included
+QString path(int id);               // empty for an unknown id
+DeviceSetup setup(int id);          // current description (versions after a flash)
 int idForPath(const QString &path); // 0 when none
 
 // Identification answers only from the k-th ask of UsbFinderC_GetDeviceInfo
@@ -115,7 +115,7 @@ void setReportDelay(int ms);
 // Records: the last record the mouse behind an entry received through
 // ProtocolDataUpdate (empty when none yet), and its stored records.
 QByteArray lastRecord(int id);
-int updateCount(int id);       // successful ProtocolDataUpdate calls for this mouse
+int updateCount(int id);                          // successful ProtocolDataUpdate calls for this mouse
 QByteArray storedRecord(int id, int config = -1); // -1: the active configuration
 bool setStoredRecord(int id, const QByteArray &record, int config = -1);
 int activeConfig(int id);
@@ -155,8 +155,7 @@ bool parseDevicesJson(const QByteArray &json, QList<DeviceSetup> *out, QString *
 
 // Builds a firmware image of our format (header + payloadSize bytes of
 // filler). versionWord: byte 0 minor, bits 8.. major.
-QByteArray makeFirmwareImage(quint8 kind, quint8 cid, quint8 mid, quint32 versionWord,
-                             const QByteArray &modelName, int payloadSize = 1024);
-
+QByteArray makeFirmwareImage(quint8 kind, quint8 cid, quint8 mid, quint32 versionWord, const QByteArray &modelName,
+                             int payloadSize = 1024);
 
 } // namespace HIDUsbSim

@@ -386,8 +386,8 @@ void SimBus::startFlash(const unsigned char *image, HIDUsbUpgradeCallback callba
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         // The library reads the image here; the caller's buffer may go afterwards.
-        m_controls.lastFlashedImage
-            = h.valid ? QByteArray(reinterpret_cast<const char *>(image), int(h.length)) : QByteArray();
+        m_controls.lastFlashedImage =
+            h.valid ? QByteArray(reinterpret_cast<const char *>(image), int(h.length)) : QByteArray();
         // A device waiting in boot mode comes first, then a connected one.
         for (int pass = 0; pass < 2 && !target && h.valid; ++pass) {
             for (auto &d : m_devices) {
@@ -419,7 +419,7 @@ void SimBus::startFlash(const unsigned char *image, HIDUsbUpgradeCallback callba
 
 void SimBus::sendUpgrade(HIDUsbUpgradeCallback callback, quint8 type, quint8 value)
 {
-    unsigned char report[8] = { 7, type, value, 0, 0, 0, 0, 0 };
+    unsigned char report[8] = {7, type, value, 0, 0, 0, 0, 0};
     if (!callback)
         return;
     {

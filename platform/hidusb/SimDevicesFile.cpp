@@ -155,8 +155,7 @@ bool HIDUsbSim::parseDevicesJson(const QByteArray &json, QList<DeviceSetup> *out
                 (key == "online"         ? s.online
                      : key == "charging" ? s.charging
                      : key == "bootMode" ? s.bootMode
-                                         : s.longRange)
-                    = v.toBool();
+                                         : s.longRange) = v.toBool();
             } else if (key == "status") {
                 if (!readBytes(v, 3, &s.statusBytes))
                     return fail(where + "expected an array of 3 numbers 0..255");

@@ -41,7 +41,7 @@ public:
     static SimLibrary &instance();
 
     SimBus bus;
-    DevicesFileWatcher devicesFile { bus };
+    DevicesFileWatcher devicesFile{bus};
     SimCallLog log;
 
 private:

@@ -150,11 +150,11 @@ QByteArray SimMouse::factoryRecord(quint8 mid)
     b[13] = 6; // full performance 1 min
     // DPI codes: the sample corded model (MID 6) has a sensor counting in
     // steps of 100 DPI, the others in steps of 50; code = DPI / step - 1.
-    static const int dpi50[8] = { 400, 800, 1600, 3200, 5000, 6400, 8000, 10000 };
-    static const int dpi100[8] = { 400, 800, 1200, 1600, 2400, 3200, 4800, 6400 };
+    static const int dpi50[8] = {400, 800, 1600, 3200, 5000, 6400, 8000, 10000};
+    static const int dpi100[8] = {400, 800, 1200, 1600, 2400, 3200, 4800, 6400};
     const bool coarse = mid == 0x06;
-    static const unsigned char colour[8][3] = { { 255, 0, 0 },   { 0, 255, 0 },   { 0, 0, 255 },     { 255, 255, 0 },
-                                                { 0, 255, 255 }, { 255, 0, 255 }, { 255, 255, 255 }, { 255, 128, 0 } };
+    static const unsigned char colour[8][3] = {{255, 0, 0},   {0, 255, 0},   {0, 0, 255},     {255, 255, 0},
+                                               {0, 255, 255}, {255, 0, 255}, {255, 255, 255}, {255, 128, 0}};
     for (std::ptrdiff_t i = 0; i < 8; ++i) {
         unsigned char *level = b + 15 + 6 * i;
         const int code = coarse ? dpi100[i] / 100 - 1 : dpi50[i] / 50 - 1;
@@ -175,8 +175,7 @@ QByteArray SimMouse::factoryRecord(quint8 mid)
     b[72] = 4;
     b[73] = 1;
     // Buttons: left, right, middle, back, forward, DPI up.
-    static const unsigned char keys[6][3]
-        = { { 1, 1, 0 }, { 1, 2, 0 }, { 1, 4, 0 }, { 1, 8, 0 }, { 1, 16, 0 }, { 2, 1, 0 } };
+    static const unsigned char keys[6][3] = {{1, 1, 0}, {1, 2, 0}, {1, 4, 0}, {1, 8, 0}, {1, 16, 0}, {2, 1, 0}};
     for (std::ptrdiff_t k = 0; k < 6; ++k)
         std::memcpy(b + 74 + 3 * k, keys[k], 3);
     return QByteArray(reinterpret_cast<const char *>(b), RecordSize);

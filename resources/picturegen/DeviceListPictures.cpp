@@ -16,9 +16,18 @@ namespace {
 
 const QString kFolder = QStringLiteral("Picture/DialogChange/");
 
-QColor Online() { return QColor(60, 200, 110); }
-QColor Offline() { return QColor(150, 150, 150); }
-QColor Warning() { return QColor(235, 170, 40); }
+QColor Online()
+{
+    return QColor(60, 200, 110);
+}
+QColor Offline()
+{
+    return QColor(150, 150, 150);
+}
+QColor Warning()
+{
+    return QColor(235, 170, 40);
+}
 
 void DrawMainBack(QPainter &p, const QSize &s)
 {
@@ -131,7 +140,8 @@ void DrawLinkUsb(QPainter &p, const QSize &s)
     p.drawEllipse(QPointF(w * 0.5, h * 0.85), 2.5, 2.5);
     p.drawEllipse(QPointF(w * 0.25, h * 0.38), 2.5, 2.5);
     p.drawRect(QRectF(w * 0.71, h * 0.25, 4.5, 4.5));
-    p.drawPolygon(QPolygonF() << QPointF(w * 0.5, h * 0.06) << QPointF(w * 0.42, h * 0.2) << QPointF(w * 0.58, h * 0.2));
+    p.drawPolygon(QPolygonF() << QPointF(w * 0.5, h * 0.06) << QPointF(w * 0.42, h * 0.2)
+                              << QPointF(w * 0.58, h * 0.2));
 }
 
 void DrawLinkWifi(QPainter &p, const QSize &s)

@@ -13,7 +13,10 @@ namespace {
 
 const QString kFolder = QStringLiteral("Picture/FormSetting/");
 
-QColor Waiting() { return QColor(235, 150, 30); }
+QColor Waiting()
+{
+    return QColor(235, 150, 30);
+}
 
 QRectF Whole(const QSize &s)
 {

@@ -15,8 +15,8 @@ const QString kFolder = QStringLiteral("Picture/Light/");
 
 // The preset colours, in the order of the buttons A..N.
 const QColor kPresets[] = {
-    QColor(255, 0, 0),     QColor(0, 255, 255),  QColor(0, 255, 0),    QColor(255, 0, 255), QColor(255, 255, 0),
-    QColor(255, 80, 0),    QColor(0, 0, 255),    QColor(227, 0, 127),  QColor(46, 166, 223), QColor(96, 25, 133),
+    QColor(255, 0, 0),     QColor(0, 255, 255),  QColor(0, 255, 0),    QColor(255, 0, 255),   QColor(255, 255, 0),
+    QColor(255, 80, 0),    QColor(0, 0, 255),    QColor(227, 0, 127),  QColor(46, 166, 223),  QColor(96, 25, 133),
     QColor(255, 255, 255), QColor(139, 178, 36), QColor(255, 155, 51), QColor(208, 113, 173),
 };
 
@@ -64,15 +64,17 @@ std::vector<PictureEntry> Swatches()
     std::vector<PictureEntry> swatches;
     for (int i = 0; i < 14; ++i) {
         const QColor colour = kPresets[i];
-        swatches.push_back({kFolder + QStringLiteral("Color") + QChar(QLatin1Char(char('A' + i))) + QStringLiteral(".png"),
-                            QSize(28, 28), [colour](QPainter &p, const QSize &s) { DrawSwatch(p, s, colour); }});
+        swatches.push_back(
+            {kFolder + QStringLiteral("Color") + QChar(QLatin1Char(char('A' + i))) + QStringLiteral(".png"),
+             QSize(28, 28), [colour](QPainter &p, const QSize &s) { DrawSwatch(p, s, colour); }});
     }
     return swatches;
 }
 
 const PictureRegistry::Add s_pictures({
     Swatches(),
-    {kFolder + QStringLiteral("Close.png"), QSize(36, 18), [](QPainter &p, const QSize &s) { DrawSwitch(p, s, false); }},
+    {kFolder + QStringLiteral("Close.png"), QSize(36, 18),
+     [](QPainter &p, const QSize &s) { DrawSwitch(p, s, false); }},
     {kFolder + QStringLiteral("Open.png"), QSize(36, 18), [](QPainter &p, const QSize &s) { DrawSwitch(p, s, true); }},
     {kFolder + QStringLiteral("ColorBoard.png"), QSize(308, 34), DrawColourBoard},
     {kFolder + QStringLiteral("Reduce.png"), QSize(14, 4), DrawMinus},

@@ -15,16 +15,22 @@ namespace {
 
 const QString kFolder = QStringLiteral("Picture/Dialog/");
 
-QColor Idle() { return QColor(150, 155, 165); }
+QColor Idle()
+{
+    return QColor(150, 155, 165);
+}
 
 enum class Look { Normal, Hover, Checked };
 
 QColor GlyphColour(Look look)
 {
     switch (look) {
-    case Look::Hover: return Text();
-    case Look::Checked: return Accent();
-    default: return Idle();
+    case Look::Hover:
+        return Text();
+    case Look::Checked:
+        return Accent();
+    default:
+        return Idle();
     }
 }
 
@@ -172,10 +178,12 @@ void DrawLogo(QPainter &p, const QSize &s)
 
 } // namespace
 
-#define NAV(name, hoverName, checkedName, fn)                                                                 \
-    {kFolder + (name), QSize(30, 30), [](QPainter &p, const QSize &s) { (fn)(p, s, Look::Normal); }},        \
-    {kFolder + (hoverName), QSize(30, 30), [](QPainter &p, const QSize &s) { (fn)(p, s, Look::Hover); }},     \
-    {kFolder + (checkedName), QSize(30, 30), [](QPainter &p, const QSize &s) { (fn)(p, s, Look::Checked); }}
+#define NAV(name, hoverName, checkedName, fn)                                                                          \
+    {kFolder + (name), QSize(30, 30), [](QPainter &p, const QSize &s) { (fn)(p, s, Look::Normal); }},                  \
+        {kFolder + (hoverName), QSize(30, 30), [](QPainter &p, const QSize &s) { (fn)(p, s, Look::Hover); }},          \
+    {                                                                                                                  \
+        kFolder + (checkedName), QSize(30, 30), [](QPainter &p, const QSize &s) { (fn)(p, s, Look::Checked); }         \
+    }
 
 static const PictureRegistry::Add s_pictures({
     {kFolder + "BackGround.png", QSize(1020, 700), DrawBackground},

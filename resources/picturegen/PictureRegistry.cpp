@@ -18,11 +18,26 @@ PictureRegistry::Add::Add(std::initializer_list<PictureGroup> groups)
 
 namespace PictureStyle {
 
-QColor Panel() { return QColor(38, 41, 48); }
-QColor PanelEdge() { return QColor(70, 76, 88); }
-QColor Accent() { return QColor(0, 150, 230); }
-QColor AccentDark() { return QColor(0, 105, 170); }
-QColor Text() { return QColor(235, 235, 235); }
+QColor Panel()
+{
+    return QColor(38, 41, 48);
+}
+QColor PanelEdge()
+{
+    return QColor(70, 76, 88);
+}
+QColor Accent()
+{
+    return QColor(0, 150, 230);
+}
+QColor AccentDark()
+{
+    return QColor(0, 105, 170);
+}
+QColor Text()
+{
+    return QColor(235, 235, 235);
+}
 
 void DrawPanel(QPainter &painter, const QRectF &rect, qreal radius)
 {
@@ -77,8 +92,8 @@ void DrawWindowButton(QPainter &painter, const QSize &size, WindowGlyph glyph, c
 }
 
 std::vector<PictureEntry> WindowButtonPictures(const QString &stem, const QSize &size, WindowGlyph glyph,
-                                               const QColor &idleMark, const QColor &hoverFace,
-                                               const QColor &clickFace, qreal margin, qreal penWidth)
+                                               const QColor &idleMark, const QColor &hoverFace, const QColor &clickFace,
+                                               qreal margin, qreal penWidth)
 {
     auto look = [=](const QColor &face, const QColor &mark) {
         return [=](QPainter &p, const QSize &s) { DrawWindowButton(p, s, glyph, face, mark, margin, penWidth); };
@@ -123,7 +138,8 @@ std::vector<PictureEntry> ComboPictures(const QString &folder, const QSize &face
     return {
         {folder + QStringLiteral("ComboboxBack.png"), face, DrawComboFace},
         {folder + QStringLiteral("ComboboxTextBack.png"), list, DrawComboList},
-        {folder + QStringLiteral("Menu.png"), QSize(10, 6), [](QPainter &p, const QSize &s) { DrawMenuArrow(p, s, false); }},
+        {folder + QStringLiteral("Menu.png"), QSize(10, 6),
+         [](QPainter &p, const QSize &s) { DrawMenuArrow(p, s, false); }},
         {folder + QStringLiteral("MenuClicked.png"), QSize(10, 6),
          [](QPainter &p, const QSize &s) { DrawMenuArrow(p, s, true); }},
     };

@@ -55,11 +55,11 @@ public:
 
 // Shared look of the pictures (dark theme).
 namespace PictureStyle {
-QColor Panel();       // dialog background
-QColor PanelEdge();   // its outline
-QColor Accent();      // highlights, confirm buttons
-QColor AccentDark();  // pressed state
-QColor Text();        // light glyphs
+QColor Panel();      // dialog background
+QColor PanelEdge();  // its outline
+QColor Accent();     // highlights, confirm buttons
+QColor AccentDark(); // pressed state
+QColor Text();       // light glyphs
 // A rounded panel with a soft vertical gradient and an outline.
 void DrawPanel(QPainter &painter, const QRectF &rect, qreal radius);
 // A rounded button face in the given colour.
@@ -77,8 +77,8 @@ void DrawWindowButton(QPainter &painter, const QSize &size, WindowGlyph glyph, c
 // Text() on hoverFace and clickFace). stem is the path relative to the
 // application directory.
 std::vector<PictureEntry> WindowButtonPictures(const QString &stem, const QSize &size, WindowGlyph glyph,
-                                               const QColor &idleMark, const QColor &hoverFace,
-                                               const QColor &clickFace, qreal margin = 0.3, qreal penWidth = 1.8);
+                                               const QColor &idleMark, const QColor &hoverFace, const QColor &clickFace,
+                                               qreal margin = 0.3, qreal penWidth = 1.8);
 // A drop-down's face: a rounded panel with an outline.
 void DrawComboFace(QPainter &painter, const QSize &size);
 // A drop-down's open list: a panel with a square outline.

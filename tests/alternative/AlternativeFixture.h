@@ -19,7 +19,9 @@
 
 namespace AlternativeTest {
 
-inline void ignoreReports(unsigned char *, int, unsigned char *, int) {}
+inline void ignoreReports(unsigned char *, int, unsigned char *, int)
+{
+}
 
 // Plugs one mouse on a 4 kHz receiver, makes it the current device with a
 // zeroed record and opens the connection, so every setter reaches it.
@@ -66,7 +68,7 @@ inline FlashDataMap LightRecord(int mode, int enable, int red, int green, int bl
 
 // The child of that name and class; a missing one ends the test program (the
 // form no longer has what the test is about).
-template <typename T>
+template<typename T>
 T *Child(QWidget &parent, const char *name)
 {
     T *child = parent.findChild<T *>(QString::fromLatin1(name));

@@ -80,10 +80,7 @@ private slots:
         ScreenPicker::SetGrabberForTest({});
     }
 
-    void cleanup()
-    {
-        ScreenPicker::SetGrabberForTest({});
-    }
+    void cleanup() { ScreenPicker::SetGrabberForTest({}); }
 
     // Building the page must not switch a connected mouse's light bar off,
     // nor bring the offline notice for an absent one.
@@ -196,9 +193,11 @@ private slots:
         if (records > 0)
             QCOMPARE(DeviceColour(m_Id), expected);
         QCOMPARE(LampLight::PresetColour(preset.at(0).toLatin1() - 'A'), expected);
-        QVERIFY(Child<QLabel>(page, "labelPreView")
-                    ->styleSheet()
-                    .contains(QStringLiteral("rgb(%1,%2,%3)").arg(expected.red()).arg(expected.green()).arg(expected.blue())));
+        QVERIFY(
+            Child<QLabel>(page, "labelPreView")
+                ->styleSheet()
+                .contains(
+                    QStringLiteral("rgb(%1,%2,%3)").arg(expected.red()).arg(expected.green()).arg(expected.blue())));
     }
 
     // The presets are checkable but only exclusive once the page's button
@@ -253,8 +252,10 @@ private slots:
         QTest::addColumn<QString>("slider");
         QTest::addColumn<QString>("box");
         QTest::addColumn<int>("byte");
-        QTest::newRow("brightness") << "horizontalLight" << "LightSpinBox_2" << 72;
-        QTest::newRow("speed") << "horizontalSpeed" << "SpeedSpinBox_2" << 71;
+        QTest::newRow("brightness") << "horizontalLight"
+                                    << "LightSpinBox_2" << 72;
+        QTest::newRow("speed") << "horizontalSpeed"
+                               << "SpeedSpinBox_2" << 71;
     }
 
     // A drag only moves the number beside the slider; the release sends
@@ -314,14 +315,14 @@ private slots:
         QTest::addColumn<int>("selector");
         QTest::newRow("neon, 5 min") << LightRecord(4, 1, 10, 20, 30, 0, 9, 1, 30) << 4 << QColor(10, 20, 30) << 10 << 1
                                      << true << 3;
-        QTest::newRow("bar off whatever the mode") << LightRecord(3, 0, 1, 2, 3, 4, 5, 0, 240) << 0 << QColor(1, 2, 3)
-                                                   << 6 << 5 << false << 10;
+        QTest::newRow("bar off whatever the mode")
+            << LightRecord(3, 0, 1, 2, 3, 4, 5, 0, 240) << 0 << QColor(1, 2, 3) << 6 << 5 << false << 10;
         QTest::newRow("10 s") << LightRecord(2, 1, 255, 0, 0, 9, 0, 0, 1) << 2 << QColor(255, 0, 0) << 1 << 10 << false
                               << 0;
-        QTest::newRow("brightness byte 255 shows 10") << LightRecord(1, 1, 0, 0, 0, 255, 255, 0, 6) << 1
-                                                      << QColor(0, 0, 0) << 10 << 10 << false << 2;
-        QTest::newRow("sleep byte not in the table") << LightRecord(5, 1, 0, 0, 9, 0, 0, 1, 7) << 5 << QColor(0, 0, 9)
-                                                     << 1 << 1 << true << 4;
+        QTest::newRow("brightness byte 255 shows 10")
+            << LightRecord(1, 1, 0, 0, 0, 255, 255, 0, 6) << 1 << QColor(0, 0, 0) << 10 << 10 << false << 2;
+        QTest::newRow("sleep byte not in the table")
+            << LightRecord(5, 1, 0, 0, 9, 0, 0, 1, 7) << 5 << QColor(0, 0, 9) << 1 << 1 << true << 4;
         QTest::newRow("mode 7 with the bar on: no entry")
             << LightRecord(7, 1, 0, 0, 9, 0, 0, 1, 90) << -1 << QColor(0, 0, 9) << 1 << 1 << true << 5;
     }
@@ -357,11 +358,13 @@ private slots:
         QCOMPARE(Child<QSpinBox>(page, "SpeedSpinBox_2")->value(), speed);
         QCOMPARE(Child<QToolButton>(page, "RippeControl")->isChecked(), switchOn);
         QCOMPARE(SelectorIndex(page), selector);
-        QVERIFY(Child<QLabel>(page, "labelPreView")
-                    ->styleSheet()
-                    .contains(QStringLiteral("rgb(%1,%2,%3)").arg(colour.red()).arg(colour.green()).arg(colour.blue())));
+        QVERIFY(
+            Child<QLabel>(page, "labelPreView")
+                ->styleSheet()
+                .contains(QStringLiteral("rgb(%1,%2,%3)").arg(colour.red()).arg(colour.green()).arg(colour.blue())));
         if (mode == -1) // an unknown mode leaves the layout of the mode before (1)
-            QVERIFY(Child<QWidget>(page, "label_7")->isHidden() && !Child<QWidget>(page, "horizontalSpeed")->isHidden());
+            QVERIFY(Child<QWidget>(page, "label_7")->isHidden()
+                    && !Child<QWidget>(page, "horizontalSpeed")->isHidden());
     }
 
     void fillVariantsEnableSliders()
@@ -555,8 +558,8 @@ private slots:
     void languages()
     {
         QFETCH(int, language);
-        QStringList children = {"label", "label_2", "label_3", "label_4", "label_5", "label_6", "label_8",
-                                "label_10", "label_11", "label_12", "label_13"};
+        QStringList children = {"label",   "label_2",  "label_3",  "label_4",  "label_5", "label_6",
+                                "label_8", "label_10", "label_11", "label_12", "label_13"};
         for (int i = 0; i < 6; ++i)
             children << (i == 0 ? QStringLiteral("LightMod") : QStringLiteral("LightMod%1").arg(i));
         for (int i = 0; i < 11; ++i)
@@ -645,7 +648,8 @@ private slots:
         QVERIFY(Child<QLabel>(page, "label")->styleSheet().contains("rgb(230,230,230;)"));
         QVERIFY(Child<QSlider>(page, "horizontalLight")->styleSheet().contains("rgb(0,170,255;)"));
         QVERIFY(Child<QSpinBox>(page, "RSpinBox")->styleSheet().contains("rgb(120,120,120;)"));
-        QVERIFY(Child<QComboBox>(page, "LightMod")->styleSheet().contains("selection-background-color: rgb(0,120,215)"));
+        QVERIFY(
+            Child<QComboBox>(page, "LightMod")->styleSheet().contains("selection-background-color: rgb(0,120,215)"));
         QCOMPARE(Child<QComboBox>(page, "LightMod")->maxVisibleItems(), 5);
     }
 };

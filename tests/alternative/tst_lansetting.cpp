@@ -7,12 +7,11 @@
 
 #include "TestMain.h"
 
-
 #include "ConfigIni.h"
+#include "DeviceDiscovery.h"
 #include "Dialog.h"
 #include "DialogForm.h"
 #include "DialogMain.h"
-#include "DeviceDiscovery.h"
 #include "FirmwareImage.h"
 #include "GlobalState.h"
 #include "HIDUsbSim.h"
@@ -141,7 +140,7 @@ class TestLanSetting : public QObject
         return QTest::qWaitFor(
             [dialog] {
                 return !dialog->findChild<QTimer *>("DongleCheckTimer")->isActive()
-                       && !dialog->findChild<QTimer *>("MouseCheckTimer")->isActive();
+                    && !dialog->findChild<QTimer *>("MouseCheckTimer")->isActive();
             },
             20000);
     }
@@ -296,7 +295,8 @@ private slots:
         HIDUsbSim::clearCalls();
         QVERIFY(RunCheck(dialog.get(), "Receive"));
         QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 1);
-        QCOMPARE(HIDUsbSim::lastFlashedImage(), HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, 0x0105, kReceiver4KModel));
+        QCOMPARE(HIDUsbSim::lastFlashedImage(),
+                 HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, 0x0105, kReceiver4KModel));
         QCOMPARE(g_LanDongleState.load(), 2);
         QVERIFY(!UpdateRegistry::HasFailInfo());
         QCOMPARE(closeUpdate.count(), 1);
@@ -339,8 +339,9 @@ private slots:
         if (chosen < 0)
             QVERIFY(g_LanFirmwareImage.isEmpty());
         else
-            QCOMPARE(g_LanFirmwareImage, QList<QByteArray>{HIDUsbSim::makeFirmwareImage(
-                                             0xD2, 0x1A, 0x05, quint32(versions.at(chosen)), kMouseModel)});
+            QCOMPARE(g_LanFirmwareImage,
+                     QList<QByteArray>{
+                         HIDUsbSim::makeFirmwareImage(0xD2, 0x1A, 0x05, quint32(versions.at(chosen)), kMouseModel)});
         QCOMPARE(FirmwareImage::ChosenImage(), pageImage);
     }
 
@@ -371,8 +372,7 @@ private slots:
         const QString web = "https://web.example.com/";
         QTest::newRow("English") << 0 << "English maker" << web << "Check for update";
         QTest::newRow("Simplified Chinese") << 1 << "Chinese maker" << web << QString::fromUtf8("检查更新");
-        QTest::newRow("Traditional Chinese: Web only")
-            << 2 << "Web maker" << web << QString::fromUtf8("檢查更新");
+        QTest::newRow("Traditional Chinese: Web only") << 2 << "Web maker" << web << QString::fromUtf8("檢查更新");
         QTest::newRow("Japanese: Web only") << 5 << "Web maker" << web << QString::fromUtf8("更新を確認");
     }
 

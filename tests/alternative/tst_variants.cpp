@@ -34,7 +34,7 @@ namespace {
 // Builds a widget and clicks its control the given number of times.
 using Action = std::function<void(int mouse)>;
 
-template <typename W>
+template<typename W>
 Action ClickOn(const char *name, int times = 1)
 {
     return [name, times](int) {
@@ -133,7 +133,7 @@ private slots:
         QTest::newRow("motion sync on") << ClickOn<MotionSyncB>("MotionSync_2") << 7 << 1;
         QTest::newRow("lod 1mm") << ClickOn<SensorLODB>("MM1") << 5 << 1;
         QTest::newRow("lod 2mm") << ClickOn<SensorLODB>("MM2") << 5 << 2;
-        const char *const boxes[] = {"Button125HZ", "Button250HZ", "Button500HZ",
+        const char *const boxes[] = {"Button125HZ",  "Button250HZ",  "Button500HZ",
                                      "Button1000HZ", "Button2000HZ", "Button4000HZ"};
         const int codes[] = {8, 4, 2, 1, 16, 32};
         for (int i = 0; i < 6; ++i)
@@ -344,8 +344,8 @@ private slots:
     void effectModes_data()
     {
         QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("mode");  // byte 63 after the click (it starts at 2)
-        QTest::addColumn<int>("on");    // byte 66
+        QTest::addColumn<int>("mode"); // byte 63 after the click (it starts at 2)
+        QTest::addColumn<int>("on");   // byte 66
         QTest::addColumn<bool>("speedRow");
         QTest::addColumn<bool>("lightRow");
         QTest::newRow("off keeps the mode") << "MM3" << 2 << 0 << false << false;
@@ -436,8 +436,7 @@ private slots:
         QTest::newRow("step 50") << step50 << false << true << 1390 << 1350 << 50;
         QTest::newRow("step 100") << QStringList{"100", "10000", "100", "0"} << false << true << 1390 << 1300 << 100;
         QTest::newRow("step 0") << QStringList{"100", "10000", "0", "0"} << false << true << 1390 << 1390 << 50;
-        QTest::newRow("step no number") << QStringList{"100", "10000", "x", "0"} << false << true << 1390 << 1390
-                                        << 50;
+        QTest::newRow("step no number") << QStringList{"100", "10000", "x", "0"} << false << true << 1390 << 1390 << 50;
         QTest::newRow("gap to the next range")
             << QStringList{"100", "5000", "50", "5200", "10000", "100", "0"} << false << true << 5100 << 5200 << 100;
         QTest::newRow("after a level selection") << step50 << true << true << 1390 << 1350 << 50;

@@ -3,10 +3,10 @@
 
 #include "TestMain.h"
 
+#include "Dialog.h"
 #include "DialogsState.h"
 #include "FlashDataMap.h"
 #include "GlobalState.h"
-#include "Dialog.h"
 #include "InportFail.h"
 #include "PostMsg.h"
 #include "Startup.h"
@@ -75,8 +75,9 @@ struct HubLog : QObject
         connect(hub, &PostMsg::SigSetver, this, [this](int i) { setver4 += i == 4; });
         connect(hub, &PostMsg::SigFormB, this, [this] { ++formB; });
         connect(hub, &PostMsg::SigMouseOffLineo, this, [this](int i) { offline << i; });
-        connect(hub, &PostMsg::SigUpDataSensorUIB, this,
-                [this](FlashDataMap r) { sensorRecords << Bytes(r); }, Qt::DirectConnection);
+        connect(
+            hub, &PostMsg::SigUpDataSensorUIB, this, [this](FlashDataMap r) { sensorRecords << Bytes(r); },
+            Qt::DirectConnection);
     }
 };
 
@@ -134,13 +135,13 @@ void TestApply::readProfileFile_data()
     QTest::addColumn<int>("expected");
     const QByteArray record = Bytes(PatternRecord(3, 8));
     QTest::newRow("accepted") << m_Accepted << 0;
-    QTest::newRow("tag with bytes after its zero") << WriteProfile("tag-tail.bin", QByteArray("Varno\0xyzabc", 12),
-                                                                   Field("3395"), record)
-                                                   << 0;
+    QTest::newRow("tag with bytes after its zero")
+        << WriteProfile("tag-tail.bin", QByteArray("Varno\0xyzabc", 12), Field("3395"), record) << 0;
     QTest::newRow("foreign tag") << WriteProfile("tag.bin", Field("Varn"), Field("3395"), record) << 1;
     QTest::newRow("other sensor") << WriteProfile("sensor.bin", Field("Varno"), Field("3360"), record) << 2;
-    QTest::newRow("too many DPI levels")
-        << WriteProfile("levels.bin", Field("Varno"), Field("3395"), Bytes(PatternRecord(3, 9))) << 2;
+    QTest::newRow("too many DPI levels") << WriteProfile("levels.bin", Field("Varno"), Field("3395"),
+                                                         Bytes(PatternRecord(3, 9)))
+                                         << 2;
     QTest::newRow("short record") << WriteProfile("short.bin", Field("Varno"), Field("3395"), record.left(10000)) << 1;
     QTest::newRow("long record") << WriteProfile("long.bin", Field("Varno"), Field("3395"), record + "extra") << 1;
     QTest::newRow("missing file") << OrvikTest::outputDir("apply") + "/none.bin" << 1;
@@ -183,7 +184,7 @@ void TestApply::importAppliesRecordAndRefreshesPages()
 
     QCOMPARE(g_InportResult, 0);
     QCOMPARE(Bytes(FlashData::snapshot()), Bytes(PatternRecord(3, 8)));
-    QCOMPARE(log.sensorRecords, QList<QByteArray> { Bytes(PatternRecord(3, 8)) });
+    QCOMPARE(log.sensorRecords, QList<QByteArray>{Bytes(PatternRecord(3, 8))});
     QCOMPARE(log.formB, 1);
     QCOMPARE(log.setver4, 1);
     QVERIFY(log.offline.isEmpty());
@@ -194,8 +195,7 @@ void TestApply::importFailureShowsNoticeAndKeepsRecord_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("result");
-    QTest::newRow("not ours") << WriteProfile("tag2.bin", Field("Other"), Field("3395"),
-                                              Bytes(PatternRecord(3, 8)))
+    QTest::newRow("not ours") << WriteProfile("tag2.bin", Field("Other"), Field("3395"), Bytes(PatternRecord(3, 8)))
                               << 1;
     QTest::newRow("other model") << WriteProfile("sensor2.bin", Field("Varno"), Field("3360"),
                                                  Bytes(PatternRecord(3, 8)))
@@ -271,7 +271,7 @@ void TestApply::unacknowledgedReadReportsTimeOut()
     // Only the button page answers.
     g_ButtonPageUpdated = 1;
     RunTimeout(dialog);
-    QCOMPARE(log.offline, QList<int> { 1 });
+    QCOMPARE(log.offline, QList<int>{1});
     QCOMPARE(int(g_ButtonPageUpdated), 1); // left as they were
 }
 
@@ -297,7 +297,7 @@ void TestApply::unacknowledgedSettleReportsOffline()
     g_ButtonPageUpdated = 0;
     dialog.m_SettleMode = true;
     RunTimeout(dialog);
-    QCOMPARE(log.offline, QList<int> { 0 });
+    QCOMPARE(log.offline, QList<int>{0});
 }
 
 void TestApply::offlinePassRefreshesFromCache()
@@ -310,9 +310,9 @@ void TestApply::offlinePassRefreshesFromCache()
     HubLog log;
     UpDataParam dialog;
     RunTimeout(dialog);
-    QCOMPARE(log.sensorRecords, QList<QByteArray> { Bytes(PatternRecord(9, 3)) });
+    QCOMPARE(log.sensorRecords, QList<QByteArray>{Bytes(PatternRecord(9, 3))});
     QCOMPARE(log.formB, 1);
-    QCOMPARE(log.offline, QList<int> { 0 });
+    QCOMPARE(log.offline, QList<int>{0});
     QCOMPARE(Bytes(FlashData::snapshot()), before); // the record itself is not touched
 }
 

@@ -4,7 +4,6 @@
 
 #include "TestMain.h"
 
-
 #include "AddDelayTime.h"
 #include "ContainReset.h"
 #include "DeleteConfirm.h"
@@ -36,7 +35,6 @@
 
 #include <cstdio>
 #include <unistd.h>
-
 
 namespace {
 
@@ -217,8 +215,8 @@ void TestLanguageFiles::brokenFileFallsBackToEnglish_data()
     const QByteArray good = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Total>\n  <SameMacro>\n"
                             "    <label>KOREAN</label>\n  </SameMacro>\n</Total>\n";
     QTest::newRow("cut short") << good.left(good.indexOf("</SameMacro>")) << false << "line";
-    QTest::newRow("not a labels file") << QByteArray("<Other><SameMacro><label>X</label></SameMacro></Other>")
-                                       << false << "not a labels file";
+    QTest::newRow("not a labels file") << QByteArray("<Other><SameMacro><label>X</label></SameMacro></Other>") << false
+                                       << "not a labels file";
     QTest::newRow("missing") << QByteArray() << false << "3-Korea.xml";
     QTest::newRow("English broken too") << QByteArray("<Total><SameMacro>") << true << "0-English.xml";
 }

@@ -34,7 +34,7 @@ int RunWithoutHome(int argc, char **argv)
 {
     qunsetenv("HOME");
     UserPaths::SetAccountHomeLookup([] { return QByteArray(); });
-    char *args[] = { argv[0], nullptr };
+    char *args[] = {argv[0], nullptr};
     Q_UNUSED(argc);
     int n = 1;
     return Startup::Run(n, args);
@@ -108,7 +108,7 @@ private slots:
         env.insert("TMPDIR", work.path());
         child.setProcessEnvironment(env);
         child.setWorkingDirectory(work.path());
-        child.start(QCoreApplication::applicationFilePath(), { "--child", "nohome" });
+        child.start(QCoreApplication::applicationFilePath(), {"--child", "nohome"});
         QVERIFY(child.waitForFinished(60000));
         const QString err = QString::fromLocal8Bit(child.readAllStandardError());
         QCOMPARE(child.exitCode(), 1);

@@ -6,27 +6,27 @@
 
 #include "TestMain.h"
 
+#include "Buttoninterface.h"
 #include "ConfigIni.h"
 #include "DataSetters.h"
-#include "Buttoninterface.h"
+#include "DeviceDiscovery.h"
 #include "DeviceListState.h"
 #include "Dialog.h"
-#include "FormSetting.h"
-#include "Macro.h"
-#include "Sensor.h"
 #include "DialogChange.h"
 #include "DialogForm.h"
 #include "DialogMain.h"
-#include "DeviceDiscovery.h"
 #include "FlashDataMap.h"
+#include "FormSetting.h"
 #include "GlobalState.h"
 #include "HIDUsbSim.h"
 #include "LanguageLoader.h"
+#include "Macro.h"
 #include "MacroIni.h"
 #include "Match.h"
 #include "MouseOffLine.h"
 #include "PostMsg.h"
 #include "RegistryStore.h"
+#include "Sensor.h"
 #include "SettingsState.h"
 #include "Skin.h"
 #include "Startup.h"
@@ -34,11 +34,11 @@
 #include "UserPaths.h"
 #include "Worker.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDataStream>
 #include <QFile>
 #include <QLabel>
-#include <QAction>
 #include <QMenu>
 #include <QProgressBar>
 #include <QTimer>
@@ -268,9 +268,10 @@ void TestShell::selectingReadsTheDevice()
 
     QString why;
     const QStringList calls = HIDUsbSim::calls();
-    QVERIFY2(CallsInOrder(calls, { "UsbServerC_Start(", "UsbServer_SetPCDriverStatus(1)", "UsbServer_ReadAllFlashData(",
-                                   "ProtocolDataParser", "UsbServer_ReadDPILed(", "UsbServer_ReadBatteryLevel(",
-                                   "UsbServer_ReadVersion(", "UsbServer_ReadConfig(" },
+    QVERIFY2(CallsInOrder(calls,
+                          {"UsbServerC_Start(", "UsbServer_SetPCDriverStatus(1)", "UsbServer_ReadAllFlashData(",
+                           "ProtocolDataParser", "UsbServer_ReadDPILed(", "UsbServer_ReadBatteryLevel(",
+                           "UsbServer_ReadVersion(", "UsbServer_ReadConfig("},
                           &why),
              qPrintable(why));
     QVERIFY(calls.at(IndexOfCall(calls, "UsbServerC_Start(")).contains(HIDUsbSim::path(m_Receiver)));
@@ -304,8 +305,8 @@ void TestShell::offlineSetterShowsNoticeUntilDeviceReturns()
     QStringList events;
     bool backOnline = false;
     int checksWhileBack = 0;
-    const QMetaObject::Connection closeWatch
-        = connect(PostMsg::GetInstance(), &PostMsg::SigCloseOffOnline, this, [&] { events << "close notice"; });
+    const QMetaObject::Connection closeWatch =
+        connect(PostMsg::GetInstance(), &PostMsg::SigCloseOffOnline, this, [&] { events << "close notice"; });
     WatchPtr watch = Watch([&] {
         MouseOffLine *notice = qobject_cast<MouseOffLine *>(QApplication::activeModalWidget());
         if (notice && !backOnline) {
@@ -327,7 +328,7 @@ void TestShell::offlineSetterShowsNoticeUntilDeviceReturns()
     watch.reset();
     disconnect(closeWatch);
 
-    QCOMPARE(events, (QStringList {"notice", "online", "close notice", "setter returned"}));
+    QCOMPARE(events, (QStringList{"notice", "online", "close notice", "setter returned"}));
     // The first check that found the mouse closed the notice, not a later one.
     QVERIFY2(checksWhileBack <= 1, qPrintable(QString::number(checksWhileBack)));
     QCOMPARE(Bytes(FlashData::snapshot()), recordBefore);
@@ -403,7 +404,7 @@ void TestShell::navigationShowsPages()
 {
     Dialog *frame = m_Window->MainFramePage();
     Ui_Dialog *form = frame->Form();
-    const QList<QPair<QToolButton *, QWidget *>> pages {
+    const QList<QPair<QToolButton *, QWidget *>> pages{
         qMakePair(form->SensorButton, static_cast<QWidget *>(frame->SensorPage())),
         qMakePair(form->MacroButton, static_cast<QWidget *>(frame->MacroPage())),
         qMakePair(form->FormSetting, static_cast<QWidget *>(frame->SettingPage())),
@@ -427,7 +428,7 @@ void TestShell::navigationShowsPages()
 void TestShell::recordingGreysOutNavigation()
 {
     Ui_Dialog *form = m_Window->MainFramePage()->Form();
-    const QList<QToolButton *> navigation { form->ButtonMain, form->SensorButton, form->MacroButton, form->FormSetting };
+    const QList<QToolButton *> navigation{form->ButtonMain, form->SensorButton, form->MacroButton, form->FormSetting};
     PostMsg::GetInstance()->EmitStartRecord(2);
     for (QToolButton *b : navigation)
         QVERIFY(b->isEnabled());
@@ -566,7 +567,7 @@ void TestShell::backToListSavesAndCloses()
     QCOMPARE(m_Window->CurrentPage(), 0);
     QCOMPARE(int(g_MainPageActive), 0);
     QString why;
-    QVERIFY2(CallsInOrder(HIDUsbSim::calls(), { "UsbServer_SetPCDriverStatus(0)", "UsbServer_Exit(", "StartUsbChanged(" },
+    QVERIFY2(CallsInOrder(HIDUsbSim::calls(), {"UsbServer_SetPCDriverStatus(0)", "UsbServer_Exit(", "StartUsbChanged("},
                           &why),
              qPrintable(why));
     QCOMPARE(CacheFileRecord(kCacheName), Bytes(FlashData::snapshot()));
@@ -590,7 +591,7 @@ void TestShell::closeRunsShutdownOrder()
     m_Window->MainFramePage()->findChild<QToolButton *>("CloseButton")->click();
 
     QString why;
-    QVERIFY2(CallsInOrder(HIDUsbSim::calls(), { "UsbServer_SetPCDriverStatus(0)", "StopUsbChanged(", "UsbServer_Exit(" },
+    QVERIFY2(CallsInOrder(HIDUsbSim::calls(), {"UsbServer_SetPCDriverStatus(0)", "StopUsbChanged(", "UsbServer_Exit("},
                           &why),
              qPrintable(why));
     QCOMPARE(HIDUsbSim::callCount("StartUsbChanged"), 0);

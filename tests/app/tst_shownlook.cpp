@@ -133,12 +133,12 @@ void TestShownLook::dialogBuiltAtStartShowsItsPicturesOnceShown_data()
     QTest::addColumn<std::function<QDialog *()>>("make");
     QTest::addColumn<QString>("frame");
     QTest::addColumn<QString>("button");
-    QTest::newRow("apply and wait") << std::function<QDialog *()>([] { return new UpDataParam; })
-                                    << "UpDataParamA" << QString();
-    QTest::newRow("update progress") << std::function<QDialog *()>([] { return new Progress; })
-                                     << "AddDelayTimeA" << "CloseButton";
-    QTest::newRow("update notice") << std::function<QDialog *()>([] { return new UpDateWarning; })
-                                   << "WarningFrame" << "NewHong";
+    QTest::newRow("apply and wait") << std::function<QDialog *()>([] { return new UpDataParam; }) << "UpDataParamA"
+                                    << QString();
+    QTest::newRow("update progress") << std::function<QDialog *()>([] { return new Progress; }) << "AddDelayTimeA"
+                                     << "CloseButton";
+    QTest::newRow("update notice") << std::function<QDialog *()>([] { return new UpDateWarning; }) << "WarningFrame"
+                                   << "NewHong";
 }
 
 void TestShownLook::dialogBuiltAtStartShowsItsPicturesOnceShown()

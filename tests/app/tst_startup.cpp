@@ -25,9 +25,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <thread>
 #include <sys/ipc.h>
 #include <sys/shm.h>
+#include <thread>
 #include <utime.h>
 
 namespace {
@@ -85,7 +85,7 @@ int ChildMain(int argc, char **argv)
 {
     const QByteArray role = argv[2];
     if (role == "startup") {
-        char *args[] = { argv[0], nullptr };
+        char *args[] = {argv[0], nullptr};
         int n = 1;
         Q_UNUSED(argc);
         return RunStartupChild(n, args);
@@ -214,7 +214,7 @@ void TestStartup::purgeOldFiles()
     QFETCH(qint64, age);
     QFETCH(bool, deleted);
     const qint64 now = QDateTime::currentSecsSinceEpoch();
-    for (const QString &folder : { UserPaths::logFolder(), UserPaths::exceptionFolder() }) {
+    for (const QString &folder : {UserPaths::logFolder(), UserPaths::exceptionFolder()}) {
         QDir().mkpath(folder);
         const QString file = folder + "/probe.txt";
         TouchFile(file, now - age);
@@ -231,14 +231,14 @@ void TestStartup::purgeKeepsSubFoldersAndTakesEveryOldFile()
     QDir(folder).removeRecursively();
     QDir().mkpath(folder + "/kept");
     TouchFile(folder + "/kept/inner.dmp", now - 40 * 86400);
-    for (const char *name : { "a.dmp", "B.dmp", "c.dmp" })
+    for (const char *name : {"a.dmp", "B.dmp", "c.dmp"})
         TouchFile(folder + "/" + name, now - 9 * 86400);
     TouchFile(folder + "/new.dmp", now - 3600);
     QVERIFY(SetModified(folder + "/kept", now - 40 * 86400));
 
     PurgeOldFiles(folder, now);
 
-    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList { "new.dmp" });
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"new.dmp"});
     QVERIFY(QFile::exists(folder + "/kept/inner.dmp"));
 }
 
@@ -269,7 +269,7 @@ void TestStartup::secondStartShowsNoticeAndReturnsZero()
 
     QProcess second;
     second.setProcessEnvironment(ChildEnvironment());
-    second.start(m_Self, { "--child", "startup" });
+    second.start(m_Self, {"--child", "startup"});
     QVERIFY(second.waitForFinished(60000));
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.readAllStandardOutput().trimmed(), QByteArray("window:ExeIsRun\nqt.conf compiled in"));
@@ -299,7 +299,7 @@ void TestStartup::startAfterKilledInstanceRuns()
 
     QProcess next;
     next.setProcessEnvironment(ChildEnvironment());
-    next.start(m_Self, { "--child", "startup" });
+    next.start(m_Self, {"--child", "startup"});
     QVERIFY(next.waitForFinished(60000));
     QCOMPARE(next.readAllStandardOutput().trimmed(), QByteArray("window:DialogMain\nqt.conf compiled in"));
     QCOMPARE(next.exitCode(), 7);
@@ -326,7 +326,7 @@ void TestStartup::secondStartWithOtherTemporaryFolderIsRefused()
     env.insert("TMPDIR", otherTmp);
     QProcess second;
     second.setProcessEnvironment(env);
-    second.start(m_Self, { "--child", "startup" });
+    second.start(m_Self, {"--child", "startup"});
     QVERIFY(second.waitForFinished(60000));
     QCOMPARE(second.readAllStandardOutput().trimmed(), QByteArray("window:ExeIsRun\nqt.conf compiled in"));
     QCOMPARE(second.exitCode(), 0);
@@ -370,11 +370,11 @@ void TestStartup::crashLeavesOneReport()
     // Let our handler see the fault rather than the sanitizer's.
     env.insert("ASAN_OPTIONS", "detect_leaks=0:handle_segv=0:handle_abort=0:handle_sigfpe=0:allow_user_segv_handler=1");
     child.setProcessEnvironment(env);
-    child.start(m_Self, { "--child", "crash", QString::fromLatin1(how) });
+    child.start(m_Self, {"--child", "crash", QString::fromLatin1(how)});
     QVERIFY(child.waitForFinished(30000));
     QCOMPARE(child.exitStatus(), QProcess::CrashExit);
 
-    const QStringList reports = QDir(folder).entryList({ "*.dmp" }, QDir::Files);
+    const QStringList reports = QDir(folder).entryList({"*.dmp"}, QDir::Files);
     QCOMPARE(reports.size(), 1);
     QVERIFY2(QRegExp("\\d{4}_\\d{2}_\\d{2}_\\d{2}_\\d{2}_\\d{2}\\.dmp").exactMatch(reports.first()),
              qPrintable(reports.first()));

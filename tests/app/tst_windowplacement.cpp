@@ -99,7 +99,7 @@ void TestWindowPlacement::duplicateNoticeWaitsForTheWindow()
     QVERIFY2(seen.isEmpty(), qPrintable(seen.join(", ")));
     m_Window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_Window));
-    QTRY_COMPARE(seen, QStringList {"notice over the window"});
+    QTRY_COMPARE(seen, QStringList{"notice over the window"});
     // Shown once, not again on the next activation.
     QTest::qWait(50);
     QCOMPARE(seen.size(), 1);
@@ -205,7 +205,7 @@ void TestWindowPlacement::roundedDialogsAreCutToShape()
     ExeIsRun notice;
     Match match;
     UpDataParam *wait = m_Window->MainFramePage()->ApplyDialog();
-    for (QWidget *dialog : QList<QWidget *> {&notice, &match, wait}) {
+    for (QWidget *dialog : QList<QWidget *>{&notice, &match, wait}) {
         const QRegion mask = dialog->mask();
         const QRect r = dialog->rect();
         QVERIFY2(!mask.isEmpty(), dialog->metaObject()->className());

@@ -3,7 +3,6 @@
 // a macro file bound to a button and what reached the mouse, the rewrite of
 // macro files from a device read, and the rename and save flows of the macro
 // page.
-#include "TestMain.h"
 #include "ButtonPageFixture.h"
 #include "Buttoninterface.h"
 #include "ButtoninterfaceForm.h"
@@ -15,6 +14,7 @@
 #include "MouseOffLine.h"
 #include "PostMsg.h"
 #include "Startup.h"
+#include "TestMain.h"
 #include "UpDataParam.h"
 #include "UserPaths.h"
 

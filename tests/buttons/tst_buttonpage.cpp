@@ -12,17 +12,17 @@
 #include "ButtoninterfaceForm.h"
 #include "ConfigIni.h"
 #include "Dialog.h"
-#include "DriverSensorFile.h"
 #include "DialogChange.h"
 #include "DialogMain.h"
 #include "DialogSkeleton.h"
+#include "DriverSensorFile.h"
 #include "FireKey.h"
 #include "FlashDataMap.h"
 #include "GlobalState.h"
 #include "GroupKey.h"
 #include "HIDUsbSim.h"
-#include "LanguageFileTexts.h"
 #include "KeyHookPlatform.h"
+#include "LanguageFileTexts.h"
 #include "LeftButtonOnly.h"
 #include "MouseOffLine.h"
 #include "PostMsg.h"
@@ -31,13 +31,13 @@
 #include "Worker.h"
 
 #include <QApplication>
-#include <QGroupBox>
-#include <QScrollArea>
-#include <QStackedWidget>
 #include <QCheckBox>
 #include <QFile>
+#include <QGroupBox>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -45,7 +45,6 @@
 #include <cstring>
 #include <functional>
 #include <memory>
-
 
 class TestButtonPage : public QObject
 {
@@ -145,18 +144,30 @@ void TestButtonPage::form_data()
     QTest::addColumn<QString>("className");
     QTest::addColumn<QRect>("geometry"); // null: not checked
     QTest::addColumn<bool>("checkable");
-    QTest::newRow("ProjectChoose") << "ProjectChoose" << "QComboBox" << QRect(60, 25, 128, 24) << false;
-    QTest::newRow("DebunceButton") << "DebunceButton" << "DebounceTime" << QRect(35, 50, 165, 37) << false;
-    QTest::newRow("DPI_6") << "DPI_6" << "MyToolButton" << QRect() << true;
-    QTest::newRow("DPI_8") << "DPI_8" << "MyToolButton" << QRect() << true;
-    QTest::newRow("FireKey") << "FireKey" << "QToolButton" << QRect(30, 5, 262, 26) << true;
-    QTest::newRow("StartPause") << "StartPause" << "QToolButton" << QRect(30, 131, 262, 26) << true;
-    QTest::newRow("Number4") << "Number4" << "QToolButton" << QRect(85, 110, 38, 38) << false;
-    QTest::newRow("Reset") << "Reset" << "QToolButton" << QRect(580, 350, 90, 26) << false;
-    QTest::newRow("groupBox") << "groupBox" << "QGroupBox" << QRect(7, 380, 862, 216) << false;
-    QTest::newRow("scrollArea_11") << "scrollArea_11" << "QScrollArea" << QRect(150, 2, 480, 212) << false;
-    QTest::newRow("stackedWidget") << "stackedWidget" << "QStackedWidget" << QRect(445, -11, 201, 241) << false;
-    QTest::newRow("widget") << "widget" << "QWidget" << QRect(180, 20, 400, 356) << false;
+    QTest::newRow("ProjectChoose") << "ProjectChoose"
+                                   << "QComboBox" << QRect(60, 25, 128, 24) << false;
+    QTest::newRow("DebunceButton") << "DebunceButton"
+                                   << "DebounceTime" << QRect(35, 50, 165, 37) << false;
+    QTest::newRow("DPI_6") << "DPI_6"
+                           << "MyToolButton" << QRect() << true;
+    QTest::newRow("DPI_8") << "DPI_8"
+                           << "MyToolButton" << QRect() << true;
+    QTest::newRow("FireKey") << "FireKey"
+                             << "QToolButton" << QRect(30, 5, 262, 26) << true;
+    QTest::newRow("StartPause") << "StartPause"
+                                << "QToolButton" << QRect(30, 131, 262, 26) << true;
+    QTest::newRow("Number4") << "Number4"
+                             << "QToolButton" << QRect(85, 110, 38, 38) << false;
+    QTest::newRow("Reset") << "Reset"
+                           << "QToolButton" << QRect(580, 350, 90, 26) << false;
+    QTest::newRow("groupBox") << "groupBox"
+                              << "QGroupBox" << QRect(7, 380, 862, 216) << false;
+    QTest::newRow("scrollArea_11") << "scrollArea_11"
+                                   << "QScrollArea" << QRect(150, 2, 480, 212) << false;
+    QTest::newRow("stackedWidget") << "stackedWidget"
+                                   << "QStackedWidget" << QRect(445, -11, 201, 241) << false;
+    QTest::newRow("widget") << "widget"
+                            << "QWidget" << QRect(180, 20, 400, 356) << false;
 }
 
 void TestButtonPage::form()
@@ -179,9 +190,9 @@ void TestButtonPage::form()
     for (int i = 0; i < ui->stackedWidget_2->count(); ++i)
         pages << ui->stackedWidget_2->widget(i)->objectName();
     QCOMPARE(pages, (QStringList{"page_3", "page_5", "page_6", "page_8", "page_9", "page_4", "page_7", "page_10"}));
-    for (QWidget *hidden : {static_cast<QWidget *>(ui->Number6), static_cast<QWidget *>(ui->label_13),
-                            static_cast<QWidget *>(ui->BackMusic), static_cast<QWidget *>(ui->DPI_3),
-                            static_cast<QWidget *>(ui->DPI_9)})
+    for (QWidget *hidden :
+         {static_cast<QWidget *>(ui->Number6), static_cast<QWidget *>(ui->label_13),
+          static_cast<QWidget *>(ui->BackMusic), static_cast<QWidget *>(ui->DPI_3), static_cast<QWidget *>(ui->DPI_9)})
         QVERIFY(hidden->isHidden());
     QCOMPARE(ui->DebunceButton->Combo()->count(), 21);
     // The configuration combo keeps its press index (it has no meta-object of its own).
@@ -216,12 +227,18 @@ void TestButtonPage::assignments_data()
 
     const QByteArray none;
     QTest::newRow("BackMusic_2 on BackKey")
-        << "BackKey" << "BackMusic_2" << 2 << Hex("05 00 00")
+        << "BackKey"
+        << "BackMusic_2" << 2 << Hex("05 00 00")
         << Hex("02 00 00 00 00 02 B5 00 0A 00 00 00 01 02 B5 00 0A 00 00 00") + QByteArray(32, '\0') << "";
-    QTest::newRow("Player on RightKey")
-        << "RightKey" << "Player" << 1 << Hex("05 00 00")
-        << Hex("02 00 00 00 00 02 83 01 0A 00 00 00 01 02 83 01 0A 00 00 00") + QByteArray(32, '\0') << "";
-    const struct { const char *item; const char *bytes; } table1[] = {
+    QTest::newRow("Player on RightKey") << "RightKey"
+                                        << "Player" << 1 << Hex("05 00 00")
+                                        << Hex("02 00 00 00 00 02 83 01 0A 00 00 00 01 02 83 01 0A 00 00 00")
+            + QByteArray(32, '\0') << "";
+    const struct
+    {
+        const char *item;
+        const char *bytes;
+    } table1[] = {
         {"LeftKey_3", "01 01 00"},    {"RightKey_3", "01 02 00"},  {"MidKey", "01 04 00"},
         {"BackKey_2", "01 08 00"},    {"ForWardKey", "01 10 00"},  {"DPI_2", "07 00 00"},
         {"DPI_3", "09 00 00"},        {"DPI_5", "00 00 00"},       {"VolumeUp_8", "02 01 00"},
@@ -232,10 +249,12 @@ void TestButtonPage::assignments_data()
     };
     for (const auto &row : table1)
         QTest::newRow(row.item) << "RightKey" << row.item << 1 << Hex(row.bytes) << none << "";
-    QTest::newRow("StartPause writes button 4") << "StartPause" << "DPI_2" << 4 << Hex("07 00 00") << none << "";
-    QTest::newRow("TopMusic writes button 3") << "TopMusic" << "DPI_2" << 3 << Hex("07 00 00") << none << "";
-    QTest::newRow("DPI lock 800 without a table") << "RightKey" << "VolumeUp_22" << 1 << Hex("0A 0F 00") << none
-                                                  << "DPI_4-800";
+    QTest::newRow("StartPause writes button 4") << "StartPause"
+                                                << "DPI_2" << 4 << Hex("07 00 00") << none << "";
+    QTest::newRow("TopMusic writes button 3") << "TopMusic"
+                                              << "DPI_2" << 3 << Hex("07 00 00") << none << "";
+    QTest::newRow("DPI lock 800 without a table") << "RightKey"
+                                                  << "VolumeUp_22" << 1 << Hex("0A 0F 00") << none << "DPI_4-800";
 }
 
 void TestButtonPage::assignments()
@@ -316,7 +335,7 @@ void TestButtonPage::combinations_data()
     QTest::newRow("Ctrl+F1") << QStringList{"Ctrl"} << QList<int>{0x70}
                              << Hex("04 00 00 00 00 00 01 00 0A 00 00 00 00 01 3A 00 0A 00 00 00"
                                     "01 01 3A 00 0A 00 00 00 01 00 01 00 0A 00 00 00")
-                                    + QByteArray(16, '\0')
+            + QByteArray(16, '\0')
                              << "Ctrl+F1";
     // "Num+" is one key despite its plus sign.
     QTest::newRow("Num+") << QStringList() << QList<int>{0x6B}
@@ -435,8 +454,8 @@ void TestButtonPage::leftGuard()
     });
     ui->FireKey->click(); // the only Left click
     QCOMPARE(notices, 1);
-    QCOMPARE(noticeAt, DialogSkeleton::CentredPosition(m_Page->mapToGlobal(QPoint(0, 0)), m_Page->size(),
-                                                       noticeSize, -50, -70));
+    QCOMPARE(noticeAt,
+             DialogSkeleton::CentredPosition(m_Page->mapToGlobal(QPoint(0, 0)), m_Page->size(), noticeSize, -50, -70));
     for (const char *name : kSelectors)
         QVERIFY(!Button(name)->isChecked());
     QCOMPARE(ui->stackedWidget->currentWidget(), ui->page);
@@ -508,12 +527,15 @@ void TestButtonPage::refreshShowsLabelsAndSendsNothing_data()
     QTest::addColumn<QList<QList<int>>>("keys"); // per device button: type, p1, p2
     QTest::addColumn<QStringList>("labels");     // item names; "=" prefix: a literal label; "@": a macro's name
     QTest::addColumn<int>("debounce");
-    QTest::newRow("types 0 to 5")
-        << QList<QList<int>>{{0, 0, 0}, {1, 8, 0}, {2, 3, 0}, {3, 2, 0}, {4, 20, 1}, {5, 0, 0}}
-        << QStringList{"DPI_5", "BackKey_2", "VolumeUp_10", "VolumeDown_2", "DPI_6", "=Ctrl+Shift+A"} << 7;
-    QTest::newRow("types 6 to 11")
-        << QList<QList<int>>{{6, 0, 254}, {7, 0, 0}, {8, 3, 0}, {9, 0, 0}, {10, 15, 0}, {11, 1, 0}}
-        << QStringList{"@Mac1", "DPI_2", "VolumeUp_6", "DPI_3", "=DPI_4-800", "VolumeUp_14"} << 20;
+    QTest::newRow("types 0 to 5") << QList<QList<int>>{{0, 0, 0}, {1, 8, 0},  {2, 3, 0},
+                                                       {3, 2, 0}, {4, 20, 1}, {5, 0, 0}}
+                                  << QStringList{"DPI_5",        "BackKey_2", "VolumeUp_10",
+                                                 "VolumeDown_2", "DPI_6",     "=Ctrl+Shift+A"}
+                                  << 7;
+    QTest::newRow("types 6 to 11") << QList<QList<int>>{{6, 0, 254}, {7, 0, 0},   {8, 3, 0},
+                                                        {9, 0, 0},   {10, 15, 0}, {11, 1, 0}}
+                                   << QStringList{"@Mac1", "DPI_2", "VolumeUp_6", "DPI_3", "=DPI_4-800", "VolumeUp_14"}
+                                   << 20;
 }
 
 void TestButtonPage::refreshShowsLabelsAndSendsNothing()
@@ -524,8 +546,9 @@ void TestButtonPage::refreshShowsLabelsAndSendsNothing()
     FlashDataMap record = BaseRecord();
     for (int b = 0; b < 6; ++b)
         SetKey(record, b, keys[b][0], keys[b][1], keys[b][2]);
-    SetEvents(record, 5, {MacroEvent{0, 0, 1, 10}, MacroEvent{0, 0, 2, 10}, MacroEvent{0, 1, 4, 10},
-                          MacroEvent{1, 1, 4, 10}, MacroEvent{1, 0, 2, 10}, MacroEvent{1, 0, 1, 10}});
+    SetEvents(record, 5,
+              {MacroEvent{0, 0, 1, 10}, MacroEvent{0, 0, 2, 10}, MacroEvent{0, 1, 4, 10}, MacroEvent{1, 1, 4, 10},
+               MacroEvent{1, 0, 2, 10}, MacroEvent{1, 0, 1, 10}});
     std::memset(&record.Macros[0], 0, sizeof record.Macros[0]);
     std::memcpy(record.Macros[0].Name, "Mac1", 4);
     record.Macros[0].NameLength = 4;
@@ -688,8 +711,8 @@ void TestButtonPage::factoryState()
         }
     });
     QTest::mousePress(ui->DPI_6, Qt::LeftButton);
-    QCOMPARE(time, 10);  // cached 1, kept within 10..255
-    QCOMPARE(count, 0);  // cached 0
+    QCOMPARE(time, 10); // cached 1, kept within 10..255
+    QCOMPARE(count, 0); // cached 0
 }
 
 void TestButtonPage::languageChangeEventKeepsTheConfiguration()
@@ -738,15 +761,17 @@ void TestButtonPage::modelKeyCountsRunClean()
         if (QWidget *modal = QApplication::activeModalWidget())
             modal->close();
     });
-    const QStringList items = {
-        "LeftKey_3", "RightKey_3", "MidKey", "BackKey_2", "ForWardKey", "DPI_2", "DPI_3", "DPI_5", "DPI_13",
-        "DPI_11", "DPI_4", "DPI_9", "DPI_7", "DPI_12", "VolumeUp_8", "VolumeUp_9", "VolumeUp_10", "VolumeUp_2",
-        "VolumeDown_2", "VolumeUp_14", "VolumeDown_14", "VolumeUp_4", "VolumeUp_5", "VolumeUp_6", "VolumeUp_7",
-        "Player", "StartPause_2", "BackMusic_2", "TopMusic_2", "Mute", "VolumeUp", "VolumeDown", "VolumeDown_4",
-        "VolumeDown_5", "VolumeDown_6", "VolumeDown_3", "VolumeDown_8", "VolumeDown_9", "VolumeDown_7",
-        "VolumeDown_10", "VolumeDown_12", "VolumeDown_13", "VolumeDown_11", "VolumeUp_11", "VolumeUp_12",
-        "VolumeUp_13", "VolumeUp_16", "VolumeUp_15", "VolumeUp_19", "VolumeUp_20", "VolumeUp_22", "VolumeUp_18",
-        "VolumeUp_24", "VolumeUp_23", "VolumeUp_21"};
+    const QStringList items = {"LeftKey_3",     "RightKey_3",    "MidKey",        "BackKey_2",    "ForWardKey",
+                               "DPI_2",         "DPI_3",         "DPI_5",         "DPI_13",       "DPI_11",
+                               "DPI_4",         "DPI_9",         "DPI_7",         "DPI_12",       "VolumeUp_8",
+                               "VolumeUp_9",    "VolumeUp_10",   "VolumeUp_2",    "VolumeDown_2", "VolumeUp_14",
+                               "VolumeDown_14", "VolumeUp_4",    "VolumeUp_5",    "VolumeUp_6",   "VolumeUp_7",
+                               "Player",        "StartPause_2",  "BackMusic_2",   "TopMusic_2",   "Mute",
+                               "VolumeUp",      "VolumeDown",    "VolumeDown_4",  "VolumeDown_5", "VolumeDown_6",
+                               "VolumeDown_3",  "VolumeDown_8",  "VolumeDown_9",  "VolumeDown_7", "VolumeDown_10",
+                               "VolumeDown_12", "VolumeDown_13", "VolumeDown_11", "VolumeUp_11",  "VolumeUp_12",
+                               "VolumeUp_13",   "VolumeUp_16",   "VolumeUp_15",   "VolumeUp_19",  "VolumeUp_20",
+                               "VolumeUp_22",   "VolumeUp_18",   "VolumeUp_24",   "VolumeUp_23",  "VolumeUp_21"};
     for (const char *selector : kSelectors) {
         for (const QString &item : items) {
             Button(selector)->click();

@@ -86,8 +86,8 @@ private:
     bool PlacedOverPage(const QWidget *dialog) const
     {
         return dialog->pos()
-            == DialogSkeleton::CentredPosition(m_Page->mapToGlobal(QPoint(0, 0)), m_Page->size(), dialog->size(),
-                                               -75, -65);
+            == DialogSkeleton::CentredPosition(m_Page->mapToGlobal(QPoint(0, 0)), m_Page->size(), dialog->size(), -75,
+                                               -65);
     }
     // What an import through the page showed.
     struct ImportSeen

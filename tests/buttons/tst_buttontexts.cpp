@@ -2,17 +2,17 @@
 // against a simulated mouse: a language chosen on the device list reaches the
 // page's widgets, menu font, tool tips, prefixes, selector labels and
 // configuration items; and every picture its style sheets name is installed.
-#include "TestMain.h"
 #include "ButtonPageFixture.h"
 #include "Buttoninterface.h"
 #include "ButtoninterfaceForm.h"
-#include "DeviceCache.h"
 #include "DebounceTime.h"
+#include "DeviceCache.h"
 #include "HIDUsbSim.h"
 #include "LanguageFileTexts.h"
 #include "MacroIni.h"
 #include "MyConmboBox.h"
 #include "Startup.h"
+#include "TestMain.h"
 #include "UserPaths.h"
 #include "Worker.h"
 

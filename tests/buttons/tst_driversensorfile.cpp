@@ -38,8 +38,8 @@ void TestDriverSensorFile::valueLines_data()
     // A commented hex value reads as hex.
     QTest::newRow("commented hex") << QByteArray("#define SENSOR_3395_DPI_200\t0x03 //a\n")
                                    << one("SENSOR_3395_DPI_200", 3);
-    QTest::newRow("comment with a blank: four words") << QByteArray("#define SENSOR_M2_DPI_800\t15 // 800\n")
-                                                      << Entries();
+    QTest::newRow("comment with a blank: four words")
+        << QByteArray("#define SENSOR_M2_DPI_800\t15 // 800\n") << Entries();
     QTest::newRow("blank instead of TAB") << QByteArray("#define SENSOR_A_DPI_1 12\n") << Entries();
     QTest::newRow("name without value") << QByteArray("#define SENSOR_A_DPI_1\n") << Entries();
     QTest::newRow("name and TAB without value") << QByteArray("#define SENSOR_A_DPI_1\t\n") << Entries();
@@ -48,9 +48,8 @@ void TestDriverSensorFile::valueLines_data()
     QTest::newRow("blank before the line feed") << QByteArray("#define SENSOR_A\t1 \n") << Entries();
     QTest::newRow("not a define") << QByteArray("#undef SENSOR_A\t1\n") << Entries();
     QTest::newRow("no number") << QByteArray("#define SENSOR_A\tabc\n") << one("SENSOR_A", 0);
-    QTest::newRow("two lines")
-        << QByteArray("#define SENSOR_A\t7\n#define SENSOR_B\t0x10\n")
-        << Entries{qMakePair(QString("SENSOR_A"), 7), qMakePair(QString("SENSOR_B"), 16)};
+    QTest::newRow("two lines") << QByteArray("#define SENSOR_A\t7\n#define SENSOR_B\t0x10\n")
+                               << Entries{qMakePair(QString("SENSOR_A"), 7), qMakePair(QString("SENSOR_B"), 16)};
     QTest::newRow("names repeat in file order")
         << QByteArray("#define SENSOR_A\t1\n#define SENSOR_A\t2\n")
         << Entries{qMakePair(QString("SENSOR_A"), 1), qMakePair(QString("SENSOR_A"), 2)};
@@ -70,13 +69,13 @@ void TestDriverSensorFile::valueLines()
 
 void TestDriverSensorFile::supportLists()
 {
-    const DriverSensorFile::Contents contents = DriverSensorFile::Parse(
-        "#define SUPPORT_RIPPLE\t3395,M2\n"
-        "#define  SUPPORT_LOD_CAL\t3395\n"     // two blanks: still two words
-        "#define SUPPORT_LOD_CAL\tS100\n"      // the later list wins
-        "#define SUPPORT_FIXLINE\t\n"          // no list part: skipped
-        "#define SUPPORT_MOTION_SYNC\t3395 \n" // a third word: skipped
-        "x SUPPORT_MOUSEPAD_CAL\tA\n");        // the first word is not examined
+    const DriverSensorFile::Contents contents =
+        DriverSensorFile::Parse("#define SUPPORT_RIPPLE\t3395,M2\n"
+                                "#define  SUPPORT_LOD_CAL\t3395\n"     // two blanks: still two words
+                                "#define SUPPORT_LOD_CAL\tS100\n"      // the later list wins
+                                "#define SUPPORT_FIXLINE\t\n"          // no list part: skipped
+                                "#define SUPPORT_MOTION_SYNC\t3395 \n" // a third word: skipped
+                                "x SUPPORT_MOUSEPAD_CAL\tA\n");        // the first word is not examined
     using DriverSensorFile::SupportList;
     QCOMPARE(contents.support[DriverSensorFile::SupportRipple], QString("3395,M2"));
     QCOMPARE(contents.support[DriverSensorFile::SupportLodCal], QString("S100"));

@@ -29,7 +29,8 @@ QTemporaryDir &prepareEnvironment()
     qputenv("XDG_CACHE_HOME", path + "/.cache");
     qputenv("XDG_RUNTIME_DIR", path + "/.runtime");
     QDir().mkpath(home.path() + "/.runtime");
-    QFile::setPermissions(home.path() + "/.runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(home.path() + "/.runtime",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     // The single-instance segment's key file lives in the temporary folder:
     // a private one keeps a running copy of the utility from blocking the
     // copies a test starts (and the other way round).
@@ -90,7 +91,7 @@ QString usePrivateAppDir()
 namespace {
 
 QtMessageHandler s_TestLogHandler = nullptr;
-std::atomic<bool> s_MissingConnectionElsewhere { false };
+std::atomic<bool> s_MissingConnectionElsewhere{false};
 
 void connectionCheck(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
@@ -116,7 +117,7 @@ bool isMissingConnection(const QString &message)
     if (message.contains(QLatin1String("QPlatformNativeInterface::systemTrayWindowChanged")))
         return false;
     return message.startsWith(QLatin1String("QObject::connect: No such signal"))
-           || message.startsWith(QLatin1String("QObject::connect: No such slot"));
+        || message.startsWith(QLatin1String("QObject::connect: No such slot"));
 }
 
 int exec(QObject *testObject, int argc, char **argv)

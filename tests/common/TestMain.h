@@ -43,13 +43,13 @@ int exec(QObject *testObject, int argc, char **argv);
 
 } // namespace OrvikTest
 
-#define ORVIK_TEST_MAIN(TestObject)                                            \
-    int main(int argc, char *argv[])                                           \
-    {                                                                          \
-        OrvikTest::prepareEnvironment();                                       \
-        QApplication app(argc, argv);                                          \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                               \
-        TestObject tc;                                                         \
-        QTEST_SET_MAIN_SOURCE_PATH                                             \
-        return OrvikTest::exec(&tc, argc, argv);                               \
+#define ORVIK_TEST_MAIN(TestObject)                                                                                    \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        OrvikTest::prepareEnvironment();                                                                               \
+        QApplication app(argc, argv);                                                                                  \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
+        TestObject tc;                                                                                                 \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return OrvikTest::exec(&tc, argc, argv);                                                                       \
     }

@@ -61,8 +61,7 @@ inline bool StartOnOneMouse(const HIDUsbSim::DeviceSetup &setup, DialogMain **wi
     *mouse = HIDUsbSim::plug(setup);
     *window = new DialogMain;
     (*window)->show();
-    return QTest::qWaitForWindowExposed(*window) && SelectOnlyTile(*window, acknowledged)
-        && HIDUsbSim::waitIdle();
+    return QTest::qWaitForWindowExposed(*window) && SelectOnlyTile(*window, acknowledged) && HIDUsbSim::waitIdle();
 }
 
 } // namespace OrvikTest

@@ -100,7 +100,8 @@ public:
     QList<FlashDataMap> records; // one per record-carrying signal, in order
     bool setAcknowledgements = true;
 
-    explicit PageStandIn(QObject *parent = nullptr) : QObject(parent)
+    explicit PageStandIn(QObject *parent = nullptr)
+        : QObject(parent)
     {
         PostMsg *hub = PostMsg::GetInstance();
         const auto B = Qt::BlockingQueuedConnection;

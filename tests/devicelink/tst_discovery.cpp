@@ -17,10 +17,7 @@ class TestDiscovery : public QObject
     PageStandIn *m_Pages = nullptr;
 
 private slots:
-    void initTestCase()
-    {
-        m_Pages = startLink(m_ConfigDir, this);
-    }
+    void initTestCase() { m_Pages = startLink(m_ConfigDir, this); }
     void init()
     {
         resetLink();
@@ -218,7 +215,7 @@ private slots:
         ConfigIni::GetInstance()->Reload(file.fileName());
 
         const DeviceDiscovery::SearchIds ids = DeviceDiscovery::ReadSearchIds();
-        QCOMPARE(ids.Pids, (QVector<QString>{ "F500", "F501", "F502", "F503" }));
+        QCOMPARE(ids.Pids, (QVector<QString>{"F500", "F501", "F502", "F503"}));
         QCOMPARE(ids.Vid, QString("3554"));
         HIDUsbSim::plug(receiverSpec());
         HIDUsbSim::clearCalls();
@@ -282,7 +279,7 @@ private slots:
     // device list without naming it; before a list registered, nothing.
     void listWatchGivenBack()
     {
-        static std::atomic<int> calls { 0 };
+        static std::atomic<int> calls{0};
         HIDUsbSim::clearCalls();
         DeviceDiscovery::RestoreListWatch();
         QCOMPARE(HIDUsbSim::callCount("StartUsbChanged"), 0);

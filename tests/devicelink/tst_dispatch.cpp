@@ -81,10 +81,7 @@ class TestDispatch : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_Pages = startLink(m_ConfigDir, this);
-    }
+    void initTestCase() { m_Pages = startLink(m_ConfigDir, this); }
     void init()
     {
         resetLink();
@@ -104,44 +101,42 @@ private slots:
         QTest::addColumn<int>("updates");
 
         const QByteArray none;
-        QTest::newRow("rate 4000 Hz, receiver") << false << header(8) << bytesOf({32}) << "ReportRate(32)" << 0
-                                                << bytesOf({32}) << 1;
+        QTest::newRow("rate 4000 Hz, receiver")
+            << false << header(8) << bytesOf({32}) << "ReportRate(32)" << 0 << bytesOf({32}) << 1;
         QTest::newRow("rate 4000 Hz, cable: ignored") << true << header(8) << bytesOf({32}) << "" << -1 << none << 0;
         QTest::newRow("rate 2000 Hz, cable: ignored") << true << header(8) << bytesOf({16}) << "" << -1 << none << 0;
-        QTest::newRow("rate 125 Hz, cable") << true << header(8) << bytesOf({8}) << "ReportRate(8)" << 0
-                                            << bytesOf({8}) << 1;
+        QTest::newRow("rate 125 Hz, cable")
+            << true << header(8) << bytesOf({8}) << "ReportRate(8)" << 0 << bytesOf({8}) << 1;
         QTest::newRow("byte 3 set: ignored") << false << header(8, 1, 0) << bytesOf({32}) << "" << -1 << none << 0;
         QTest::newRow("byte 3 set, full length: ignored")
             << false << header(8, 1, 0) << QByteArray(6912, '\0') << "" << -1 << none << 0;
         QTest::newRow("byte 3 set, DPI: ignored") << false << header(8, 2, 4) << bytesOf({3}) << "" << -1 << none << 0;
-        QTest::newRow("one-byte header is command 0") << false << QByteArray(1, char(8)) << bytesOf({32}) << "" << -1
-                                                      << none << 0;
-        QTest::newRow("current DPI") << false << header(8, 0, 4) << bytesOf({3}) << "DPI(3)" << 2 << bytesOf({3})
-                                     << 0;
-        QTest::newRow("DPI LED") << false << header(8, 0, 0x4C) << bytesOf({2, 60, 3, 1, 9, 9, 9, 9}) << "DPILed"
-                                 << 63 << bytesOf({2, 60, 3, 1}) << 0;
-        QTest::newRow("DPI LED, wrong length") << false << header(8, 0, 0x4C) << bytesOf({2, 60, 3, 1, 9, 9, 9})
-                                               << "" << -1 << none << 0;
-        QTest::newRow("light bar") << false << header(8, 0, 0xA0) << bytesOf({3, 10, 20, 30, 2, 4, 1, 9, 9})
-                                   << "Light" << 67 << bytesOf({3, 10, 20, 30, 2, 4, 1}) << 0;
-        QTest::newRow("parameter, unknown kind") << false << header(8, 0, 0x10) << bytesOf({1}) << "" << -1 << none
-                                                 << 0;
-        QTest::newRow("parameter, rate of two bytes") << false << header(8) << bytesOf({1, 2}) << "" << -1 << none
-                                                      << 0;
+        QTest::newRow("one-byte header is command 0")
+            << false << QByteArray(1, char(8)) << bytesOf({32}) << "" << -1 << none << 0;
+        QTest::newRow("current DPI") << false << header(8, 0, 4) << bytesOf({3}) << "DPI(3)" << 2 << bytesOf({3}) << 0;
+        QTest::newRow("DPI LED") << false << header(8, 0, 0x4C) << bytesOf({2, 60, 3, 1, 9, 9, 9, 9}) << "DPILed" << 63
+                                 << bytesOf({2, 60, 3, 1}) << 0;
+        QTest::newRow("DPI LED, wrong length")
+            << false << header(8, 0, 0x4C) << bytesOf({2, 60, 3, 1, 9, 9, 9}) << "" << -1 << none << 0;
+        QTest::newRow("light bar") << false << header(8, 0, 0xA0) << bytesOf({3, 10, 20, 30, 2, 4, 1, 9, 9}) << "Light"
+                                   << 67 << bytesOf({3, 10, 20, 30, 2, 4, 1}) << 0;
+        QTest::newRow("parameter, unknown kind")
+            << false << header(8, 0, 0x10) << bytesOf({1}) << "" << -1 << none << 0;
+        QTest::newRow("parameter, rate of two bytes") << false << header(8) << bytesOf({1, 2}) << "" << -1 << none << 0;
         QTest::newRow("battery") << false << header(4) << bytesOf({55, 1, 0, 0}) << "Battery(1,55,1)" << -1 << none
                                  << 0;
-        QTest::newRow("battery, short report") << false << header(4) << bytesOf({40}) << "Battery(0,40,1)" << -1
-                                               << none << 0;
-        QTest::newRow("configuration 2 of 4") << false << header(14) << bytesOf({2}) << "ConfigUI(4,2,1)" << -1
-                                              << none << 0;
-        QTest::newRow("configuration, other length") << false << header(14) << bytesOf({2, 0}) << "ConfigUI(0,0,0)"
-                                                     << -1 << none << 0;
-        QTest::newRow("receiver lighting") << false << header(21) << QByteArray(10, '\0') << "RGB(1)" << -1 << none
-                                           << 0;
-        QTest::newRow("long range off") << false << header(23) << QByteArray(10, '\0') << "LongRange(0)" << -1
-                                        << none << 0;
+        QTest::newRow("battery, short report")
+            << false << header(4) << bytesOf({40}) << "Battery(0,40,1)" << -1 << none << 0;
+        QTest::newRow("configuration 2 of 4")
+            << false << header(14) << bytesOf({2}) << "ConfigUI(4,2,1)" << -1 << none << 0;
+        QTest::newRow("configuration, other length")
+            << false << header(14) << bytesOf({2, 0}) << "ConfigUI(0,0,0)" << -1 << none << 0;
+        QTest::newRow("receiver lighting")
+            << false << header(21) << QByteArray(10, '\0') << "RGB(1)" << -1 << none << 0;
+        QTest::newRow("long range off") << false << header(23) << QByteArray(10, '\0') << "LongRange(0)" << -1 << none
+                                        << 0;
         QTest::newRow("long range, other length") << false << header(23) << bytesOf({1}) << "" << -1 << none << 0;
-        for (int command : { 0, 1, 2, 3, 5, 6, 7, 11, 12, 13, 15, 16, 17, 19, 20, 22, 24, 200, 255 })
+        for (int command : {0, 1, 2, 3, 5, 6, 7, 11, 12, 13, 15, 16, 17, 19, 20, 22, 24, 200, 255})
             QTest::newRow(qPrintable(QString("command %1: ignored").arg(command)))
                 << false << header(command) << bytesOf({1, 2, 3, 4}) << "" << -1 << none << 0;
     }
@@ -215,9 +210,9 @@ private slots:
         QVERIFY(!g_SensorPageUpdated);
         QVERIFY(!g_ButtonPageUpdated);
         const QStringList calls = HIDUsbSim::calls();
-        for (const char *read : { "UsbServer_ReadDPILed", "UsbServer_ReadBatteryLevel", "UsbServer_ReadVersion",
-                                  "UsbServer_ReadConfig", "UsbFinderC_Get4KDongleRGBValue",
-                                  "UsbFinderC_GetLongRangeMode" })
+        for (const char *read :
+             {"UsbServer_ReadDPILed", "UsbServer_ReadBatteryLevel", "UsbServer_ReadVersion", "UsbServer_ReadConfig",
+              "UsbFinderC_Get4KDongleRGBValue", "UsbFinderC_GetLongRangeMode"})
             QVERIFY2(HIDUsbSim::callCount(read) == 1, read);
         const QStringList refresh = m_Pages->events.filter(QRegularExpression("^(Button|Light|Sensor|Form|RGB|Long)"));
         QCOMPARE(refresh.join(' '), QString("RGB(1) LongRange(1) Button Light Sensor Form"));
@@ -322,8 +317,8 @@ private slots:
         plugAndSelect(receiverSpec());
         SetterInsideRefresh setter;
         setter.deviceId = m_Id;
-        connect(PostMsg::GetInstance(), &PostMsg::SigUpDataLightUIButton, &setter,
-                &SetterInsideRefresh::SlotButton, Qt::BlockingQueuedConnection);
+        connect(PostMsg::GetInstance(), &PostMsg::SigUpDataLightUIButton, &setter, &SetterInsideRefresh::SlotButton,
+                Qt::BlockingQueuedConnection);
         const FlashDataMap next = patternRecord(50);
         QVERIFY(HIDUsbSim::setStoredRecord(m_Id, recordBytes(next)));
         setter.armed = true;
@@ -358,7 +353,7 @@ private slots:
                 QCOMPARE(sent.size(), stored.size());
                 // Bytes the setters write, and the DPI-LED bytes the follow-up
                 // read patches, may differ; nothing else may.
-                for (int offset : { 5, 7, 63, 64, 65, 66 })
+                for (int offset : {5, 7, 63, 64, 65, 66})
                     sent[offset] = stored[offset];
                 if (sent != stored)
                     QFAIL(qPrintable(QString("torn record sent in round %1").arg(round)));

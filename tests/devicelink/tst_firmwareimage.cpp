@@ -102,27 +102,26 @@ private slots:
         QTest::addColumn<QList<int>>("versions");
         QTest::addColumn<int>("chosen"); // index into names; -1 none
         QTest::newRow("no version: the highest")
-            << "" << QStringList{ "a.bin", "B.bin" } << QList<int>{ 0x0102, 0x0105 } << 1;
+            << "" << QStringList{"a.bin", "B.bin"} << QList<int>{0x0102, 0x0105} << 1;
         QTest::newRow("no version: the highest, not the last")
-            << "" << QStringList{ "a.bin", "B.bin" } << QList<int>{ 0x0105, 0x0102 } << 0;
+            << "" << QStringList{"a.bin", "B.bin"} << QList<int>{0x0105, 0x0102} << 0;
         QTest::newRow("an older image first does not stop the scan")
-            << "v1.3" << QStringList{ "a.bin", "b.bin" } << QList<int>{ 0x0102, 0x0105 } << 1;
+            << "v1.3" << QStringList{"a.bin", "b.bin"} << QList<int>{0x0102, 0x0105} << 1;
         QTest::newRow("newer first, older after")
-            << "v1.3" << QStringList{ "a.bin", "b.bin" } << QList<int>{ 0x0105, 0x0102 } << 0;
+            << "v1.3" << QStringList{"a.bin", "b.bin"} << QList<int>{0x0105, 0x0102} << 0;
         QTest::newRow("the highest of several newer")
-            << "v1.3" << QStringList{ "a.bin", "b.bin", "c.bin" } << QList<int>{ 0x0104, 0x0201, 0x0110 } << 1;
+            << "v1.3" << QStringList{"a.bin", "b.bin", "c.bin"} << QList<int>{0x0104, 0x0201, 0x0110} << 1;
         QTest::newRow("equal versions: the last in name order")
-            << "v1.3" << QStringList{ "A.bin", "b.bin" } << QList<int>{ 0x0105, 0x0105 } << 1;
-        QTest::newRow("same version") << "v1.5" << QStringList{ "a.bin" } << QList<int>{ 0x0105 } << -1;
-        QTest::newRow("only older") << "v2.0" << QStringList{ "a.bin", "b.bin" } << QList<int>{ 0x0105, 0x0110 }
-                                    << -1;
-        QTest::newRow("1.10 ranks above 1.9") << "v1.9" << QStringList{ "a.bin" } << QList<int>{ 0x0110 } << 0;
-        QTest::newRow("1.9 ranks below 1.10") << "v1.10" << QStringList{ "a.bin" } << QList<int>{ 0x0109 } << -1;
-        QTest::newRow("minor a is ten: 1.9 older") << "v1.a" << QStringList{ "a.bin" } << QList<int>{ 0x0109 } << -1;
-        QTest::newRow("minor a is ten: 1.b newer") << "v1.a" << QStringList{ "a.bin" } << QList<int>{ 0x010B } << 0;
-        QTest::newRow("major counts first") << "v2.1" << QStringList{ "a.bin" } << QList<int>{ 0x01FF } << -1;
+            << "v1.3" << QStringList{"A.bin", "b.bin"} << QList<int>{0x0105, 0x0105} << 1;
+        QTest::newRow("same version") << "v1.5" << QStringList{"a.bin"} << QList<int>{0x0105} << -1;
+        QTest::newRow("only older") << "v2.0" << QStringList{"a.bin", "b.bin"} << QList<int>{0x0105, 0x0110} << -1;
+        QTest::newRow("1.10 ranks above 1.9") << "v1.9" << QStringList{"a.bin"} << QList<int>{0x0110} << 0;
+        QTest::newRow("1.9 ranks below 1.10") << "v1.10" << QStringList{"a.bin"} << QList<int>{0x0109} << -1;
+        QTest::newRow("minor a is ten: 1.9 older") << "v1.a" << QStringList{"a.bin"} << QList<int>{0x0109} << -1;
+        QTest::newRow("minor a is ten: 1.b newer") << "v1.a" << QStringList{"a.bin"} << QList<int>{0x010B} << 0;
+        QTest::newRow("major counts first") << "v2.1" << QStringList{"a.bin"} << QList<int>{0x01FF} << -1;
         QTest::newRow("an unreadable device version takes any image")
-            << "vX" << QStringList{ "a.bin" } << QList<int>{ 0x0001 } << 0;
+            << "vX" << QStringList{"a.bin"} << QList<int>{0x0001} << 0;
     }
     void search()
     {
@@ -192,14 +191,22 @@ private slots:
         QTest::addColumn<int>("receiverClass");
         QTest::addColumn<QString>("version");
         QTest::addColumn<QString>("availableFor"); // the model name whose image is offered; empty: none
-        QTest::newRow("mouse, any class") << 0xD2 << 3 << "v1.2" << "TestMouse";
-        QTest::newRow("1 kHz receiver") << 0xD3 << 1 << "v1.2" << "TestR1K";
-        QTest::newRow("2 kHz receiver") << 0xD3 << 2 << "v1.2" << "TestR2K";
-        QTest::newRow("4 kHz receiver") << 0xD3 << 4 << "v1.2" << "TestR4K";
-        QTest::newRow("4 kHz receiver, same version") << 0xD3 << 4 << "v2.0" << "";
-        QTest::newRow("no class") << 0xD3 << 0 << "v1.2" << "";
-        QTest::newRow("class 3") << 0xD3 << 3 << "v1.2" << "";
-        QTest::newRow("empty version") << 0xD3 << 4 << "" << "";
+        QTest::newRow("mouse, any class") << 0xD2 << 3 << "v1.2"
+                                          << "TestMouse";
+        QTest::newRow("1 kHz receiver") << 0xD3 << 1 << "v1.2"
+                                        << "TestR1K";
+        QTest::newRow("2 kHz receiver") << 0xD3 << 2 << "v1.2"
+                                        << "TestR2K";
+        QTest::newRow("4 kHz receiver") << 0xD3 << 4 << "v1.2"
+                                        << "TestR4K";
+        QTest::newRow("4 kHz receiver, same version") << 0xD3 << 4 << "v2.0"
+                                                      << "";
+        QTest::newRow("no class") << 0xD3 << 0 << "v1.2"
+                                  << "";
+        QTest::newRow("class 3") << 0xD3 << 3 << "v1.2"
+                                 << "";
+        QTest::newRow("empty version") << 0xD3 << 4 << ""
+                                       << "";
     }
     void modelKeyByKindAndClass()
     {

@@ -17,16 +17,17 @@ using namespace DeviceLinkTest;
 namespace {
 
 QObject *g_GuiObject = nullptr;
-std::atomic<int> g_Entered { 0 };
-std::atomic<int> g_Finished { 0 };
-std::atomic<int> g_Hotplugs { 0 };
+std::atomic<int> g_Entered{0};
+std::atomic<int> g_Finished{0};
+std::atomic<int> g_Hotplugs{0};
 
 // A data callback like the utility's: it hands something to the GUI thread
 // and waits for it, then goes on working on the library's thread.
 void SlowCallback(unsigned char *, int, unsigned char *, int)
 {
     ++g_Entered;
-    QMetaObject::invokeMethod(g_GuiObject, [] {}, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        g_GuiObject, [] {}, Qt::BlockingQueuedConnection);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     ++g_Finished;
 }

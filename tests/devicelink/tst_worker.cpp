@@ -90,9 +90,12 @@ private slots:
         injectStatusChange(0x01 | 0x02 | 0x08 | 0x20 | 0x40);
         const QStringList calls = HIDUsbSim::calls();
         const QStringList reads = calls.filter(QRegularExpression("^UsbServer_Read"));
-        QCOMPARE(reads, QStringList() << "UsbServer_ReadCurrentDPI()" << "UsbServer_ReadReportRate()"
-                                      << "UsbServer_ReadBatteryLevel()" << "UsbServer_ReadLedBar()"
-                                      << "UsbServer_ReadDPILed()");
+        QCOMPARE(reads,
+                 QStringList() << "UsbServer_ReadCurrentDPI()"
+                               << "UsbServer_ReadReportRate()"
+                               << "UsbServer_ReadBatteryLevel()"
+                               << "UsbServer_ReadLedBar()"
+                               << "UsbServer_ReadDPILed()");
         QVERIFY(!g_ReReadRequest);
     }
 
@@ -109,12 +112,10 @@ private slots:
 
         QTest::newRow("online, new device") << true << true << false << false << false << "UpDataParam(0)" << true;
         QTest::newRow("online, importing") << true << true << false << true << false << "" << true;
-        QTest::newRow("online, forced re-read") << true << false << true << false << false << "UpDataParam(1)"
-                                                << true;
-        QTest::newRow("forced while importing") << true << false << true << true << false << "UpDataParam(1)"
-                                                << true;
-        QTest::newRow("offline, cache file") << false << true << false << false << true
-                                             << "Button Light Sensor Form" << true;
+        QTest::newRow("online, forced re-read") << true << false << true << false << false << "UpDataParam(1)" << true;
+        QTest::newRow("forced while importing") << true << false << true << true << false << "UpDataParam(1)" << true;
+        QTest::newRow("offline, cache file")
+            << false << true << false << false << true << "Button Light Sensor Form" << true;
         QTest::newRow("offline, no cache file") << false << true << false << false << false << "FormReset" << true;
         QTest::newRow("nothing changed") << true << false << false << false << false << "" << false;
     }
@@ -453,7 +454,7 @@ private slots:
         QVERIFY(Worker::ReadDeviceInfoFile("Device_CID1A_MID05.bin", &back));
         QCOMPARE(recordBytes(back), recordBytes(old));
         // No leftover of the failed attempt beside it.
-        QCOMPARE(QDir(UserPaths::deviceInfoFolder()).entryList(QDir::Files), QStringList { "Device_CID1A_MID05.bin" });
+        QCOMPARE(QDir(UserPaths::deviceInfoFolder()).entryList(QDir::Files), QStringList{"Device_CID1A_MID05.bin"});
     }
 };
 

@@ -64,10 +64,9 @@ private slots:
     {
         // Seen on the worker thread just before the blocking hand-over to the
         // page (connections are called in the order they were made).
-        std::atomic<int> reached { 0 };
+        std::atomic<int> reached{0};
         QMetaObject::Connection probe = connect(
-            PostMsg::GetInstance(), &PostMsg::SigFormReset, this, [&reached] { ++reached; },
-            Qt::DirectConnection);
+            PostMsg::GetInstance(), &PostMsg::SigFormReset, this, [&reached] { ++reached; }, Qt::DirectConnection);
 
         auto *page = new Buttoninterface;
         QVERIFY(g_Worker.load());

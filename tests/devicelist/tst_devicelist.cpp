@@ -2,8 +2,8 @@
 // and arrows, marks and class icons, duplicates and twins, the language
 // selector, the repair button, and what a click on a tile leads to.
 
-#include "TestMain.h"
 #include "DeviceListScript.h"
+#include "TestMain.h"
 
 #include "ConfigIni.h"
 #include "ContainReset.h"
@@ -32,14 +32,13 @@
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
-#include <QScopeGuard>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QToolButton>
 
 #include <functional>
-
 
 using HIDUsbSim::DeviceSetup;
 using OrvikTest::ModalScript;
@@ -215,18 +214,24 @@ private slots:
         QTest::addColumn<bool>("offlineShown");
         QTest::addColumn<bool>("linkShown");
 
-        QTest::newRow("4 kHz receiver, mouse online") << "F503" << 1 << 5 << true << "OnLine0.png" << "4KHz.png"
-                                                       << "OnLineWifi.png" << false << true;
-        QTest::newRow("1 kHz receiver") << "F501" << 0 << 5 << true << "OnLine0.png" << "1KHz.png" << "OnLineWifi.png"
-                                        << false << true;
-        QTest::newRow("2 kHz receiver") << "F502" << 4 << 5 << true << "OnLine0.png" << "2KHz.png" << "OnLineWifi.png"
-                                        << false << true;
-        QTest::newRow("mouse on cable") << "F500" << 2 << 6 << true << "OnLine0.png" << "" << "OnLineUsb.png" << false
-                                        << true;
-        QTest::newRow("receiver, mouse offline") << "F503" << 1 << 5 << false << "DisOnlin0.png" << "4KHz.png"
-                                                  << "OnLineWifi.png" << true << false;
-        QTest::newRow("unknown model") << "F503" << 1 << 0x33 << true << "Unknow.png" << "4KHz.png" << "OnLineWifi.png"
-                                       << false << true;
+        QTest::newRow("4 kHz receiver, mouse online") << "F503" << 1 << 5 << true << "OnLine0.png"
+                                                      << "4KHz.png"
+                                                      << "OnLineWifi.png" << false << true;
+        QTest::newRow("1 kHz receiver") << "F501" << 0 << 5 << true << "OnLine0.png"
+                                        << "1KHz.png"
+                                        << "OnLineWifi.png" << false << true;
+        QTest::newRow("2 kHz receiver") << "F502" << 4 << 5 << true << "OnLine0.png"
+                                        << "2KHz.png"
+                                        << "OnLineWifi.png" << false << true;
+        QTest::newRow("mouse on cable") << "F500" << 2 << 6 << true << "OnLine0.png"
+                                        << ""
+                                        << "OnLineUsb.png" << false << true;
+        QTest::newRow("receiver, mouse offline") << "F503" << 1 << 5 << false << "DisOnlin0.png"
+                                                 << "4KHz.png"
+                                                 << "OnLineWifi.png" << true << false;
+        QTest::newRow("unknown model") << "F503" << 1 << 0x33 << true << "Unknow.png"
+                                       << "4KHz.png"
+                                       << "OnLineWifi.png" << false << true;
     }
 
     void tileMarks()
@@ -300,8 +305,7 @@ private slots:
         QTest::addColumn<QList<int>>("iconX");
         QTest::newRow("one") << 1 << QList<int>{305} << QList<int>{530} << QList<int>{312};
         QTest::newRow("two") << 2 << QList<int>{135, 445} << QList<int>{360, 665} << QList<int>{142, 452};
-        QTest::newRow("three") << 3 << QList<int>{0, 300, 600} << QList<int>{225, 525, 825}
-                               << QList<int>{7, 307, 607};
+        QTest::newRow("three") << 3 << QList<int>{0, 300, 600} << QList<int>{225, 525, 825} << QList<int>{7, 307, 607};
     }
 
     void tilePositions()
@@ -555,9 +559,9 @@ private slots:
         QVERIFY(elapsed >= 150);
 
         QVERIFY(script.seen.isEmpty());
-        QCOMPARE(hub.events, (QStringList{"Setver(6)", "SelectMouseInfo(" + path + ")",
-                                          "LabelTextB(v1.2," + QString(receiverImage ? "true" : "") + ")",
-                                          "ChangeMainDialog(1)"}));
+        QCOMPARE(hub.events,
+                 (QStringList{"Setver(6)", "SelectMouseInfo(" + path + ")",
+                              "LabelTextB(v1.2," + QString(receiverImage ? "true" : "") + ")", "ChangeMainDialog(1)"}));
         QCOMPARE(g_DongleUpdatePending.load(), binFolder ? receiverImage : true);
         QCOMPARE(g_MainPageActive.load(), 1);
         QVERIFY(g_WorkerRunEnable.load());
@@ -723,11 +727,11 @@ private slots:
         QTest::newRow("nothing newer, re-pair accepted")
             << "v1.5" << 0u << 0u << true << QStringList{"RePair", "Match"};
         QTest::newRow("both newer") << "v1.5" << 0x0106u << 0x0103u << false << QStringList{"RePair"};
-        QTest::newRow("mouse image only: cable needed") << "v1.5" << 0x0106u << 0u << false
-                                                        << QStringList{"UpDateWarning"};
+        QTest::newRow("mouse image only: cable needed")
+            << "v1.5" << 0x0106u << 0u << false << QStringList{"UpDateWarning"};
         QTest::newRow("mouse image older: re-pair") << "v1.5" << 0x0104u << 0u << false << QStringList{"RePair"};
-        QTest::newRow("receiver image only, declined") << "v1.5" << 0u << 0x0103u << false
-                                                       << QStringList{"ContainReset"};
+        QTest::newRow("receiver image only, declined")
+            << "v1.5" << 0u << 0x0103u << false << QStringList{"ContainReset"};
         QTest::newRow("receiver image only, updated")
             << "v1.5" << 0u << 0x0103u << true << QStringList{"ContainReset", "UpDateRepair"};
     }
@@ -834,7 +838,7 @@ private slots:
                 return false;
             }
             if (stage == 1) {
-                ClickButton(w, "CloseButton"); // refused while pairing
+                ClickButton(w, "CloseButton");      // refused while pairing
                 QTest::keyClick(w, Qt::Key_Escape); // and so is Escape
                 closeRefused = w->isVisible() && g_MatchStarted;
                 stage = 2;

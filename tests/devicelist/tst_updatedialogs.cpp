@@ -9,8 +9,8 @@
 #include "GlobalState.h"
 #include "HIDUsb.h"
 #include "HIDUsbSim.h"
-#include "Match.h"
 #include "MacroIni.h"
+#include "Match.h"
 #include "PostMsg.h"
 #include "Progress.h"
 #include "SettingsState.h"
@@ -18,10 +18,10 @@
 #include "UpDateRepair.h"
 #include "UpDateWarning.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -32,16 +32,10 @@ class TestUpdateDialogs : public QObject
     Q_OBJECT
 
 private:
-    static QString Label(QWidget *w, const char *name = "label")
-    {
-        return w->findChild<QLabel *>(name)->text();
-    }
+    static QString Label(QWidget *w, const char *name = "label") { return w->findChild<QLabel *>(name)->text(); }
 
 private slots:
-    void initTestCase()
-    {
-        MacroIni::GetInstance()->SetValue("Language", "Language", "0");
-    }
+    void initTestCase() { MacroIni::GetInstance()->SetValue("Language", "Language", "0"); }
 
     void init() { OrvikTest::ResetAllState(); }
 
@@ -140,7 +134,7 @@ private slots:
     // (case ignored). A receiver on v1.2 shows which image was flashed.
     void repairImageChoice_data()
     {
-        QTest::addColumn<QStringList>("files");     // "name:version:model"
+        QTest::addColumn<QStringList>("files"); // "name:version:model"
         QTest::addColumn<QString>("currentVersion");
         QTest::addColumn<bool>("found");
         QTest::addColumn<int>("flashedVersion");
@@ -152,8 +146,8 @@ private slots:
             << QStringList{"a.bin:0x0104:OrvikR4K", "b.bin:0x0101:OrvikR4K"} << "" << true << 0x0101;
         QTest::newRow("images of another model do not count")
             << QStringList{"a.bin:0x0104:OrvikR1K"} << "v1.2" << false << 0x0102;
-        QTest::newRow("only the receiver's own version") << QStringList{"a.bin:0x0102:OrvikR4K"} << "v1.2" << false
-                                                        << 0x0102;
+        QTest::newRow("only the receiver's own version")
+            << QStringList{"a.bin:0x0102:OrvikR4K"} << "v1.2" << false << 0x0102;
     }
 
     void repairImageChoice()

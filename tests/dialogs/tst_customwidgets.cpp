@@ -97,7 +97,8 @@ private slots:
         combo.show();
         QVERIFY(QTest::qWaitForWindowExposed(&combo));
         int pressIndexAtActivation = -1;
-        connect(&combo, QOverload<int>::of(&QComboBox::activated), this, [&](int) { pressIndexAtActivation = combo.m_PressIndex; });
+        connect(&combo, QOverload<int>::of(&QComboBox::activated), this,
+                [&](int) { pressIndexAtActivation = combo.m_PressIndex; });
         QTest::mouseClick(&combo, Qt::LeftButton);
         combo.hidePopup();
         combo.setCurrentIndex(4);
@@ -129,9 +130,11 @@ private slots:
             o.editable = false;
             return o;
         }();
-        const QRect field = combo.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &combo);
+        const QRect field =
+            combo.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &combo);
         const int centre = (left + right) / 2;
-        QVERIFY2(qAbs(centre - field.center().x()) <= 4, qPrintable(QString("text centre %1, field centre %2").arg(centre).arg(field.center().x())));
+        QVERIFY2(qAbs(centre - field.center().x()) <= 4,
+                 qPrintable(QString("text centre %1, field centre %2").arg(centre).arg(field.center().x())));
 
         combo.setEditable(true);
         combo.grab(); // the editable path paints without trouble
@@ -144,7 +147,8 @@ private slots:
         button.resize(40, 40);
         QSignalSpy clicked(&button, &QAbstractButton::clicked);
         auto send = [&](QEvent::Type type, Qt::MouseButton b) {
-            QMouseEvent e(type, QPointF(10, 10), b, type == QEvent::MouseButtonRelease ? Qt::NoButton : b, Qt::NoModifier);
+            QMouseEvent e(type, QPointF(10, 10), b, type == QEvent::MouseButtonRelease ? Qt::NoButton : b,
+                          Qt::NoModifier);
             QCoreApplication::sendEvent(&button, &e);
         };
         // What a double click delivers: press, release, double click, release.
@@ -194,7 +198,11 @@ private slots:
         QVERIFY(refreshed.isEmpty());
 
         int count = 3;
-        mytoolButtonEnter::SetDeviceList([&] { return count; }, [&](int n) { refreshed << n; return true; });
+        mytoolButtonEnter::SetDeviceList([&] { return count; },
+                                         [&](int n) {
+                                             refreshed << n;
+                                             return true;
+                                         });
         QCoreApplication::sendEvent(&tile, &enter);
         QCOMPARE(refreshed, QList<int>{2});
         count = 2;

@@ -6,10 +6,10 @@
 
 #include "TestMain.h"
 
-#include "DialogsState.h"
-#include "DialogTestHelpers.h"
 #include "ConfigIni.h"
 #include "DialogSkeleton.h"
+#include "DialogTestHelpers.h"
+#include "DialogsState.h"
 #include "PostMsg.h"
 #include "Skin.h"
 #include "TestState.h"
@@ -38,16 +38,16 @@ private slots:
         QTest::addColumn<QSize>("dialogSize");
         QTest::addColumn<QPoint>("offset");
         QTest::addColumn<QPoint>("expected");
-        QTest::newRow("button page notice") << QPoint(100, 200) << QSize(800, 600) << QSize(300, 140) << QPoint(-50, -70)
-                                            << QPoint(300, 360);
+        QTest::newRow("button page notice")
+            << QPoint(100, 200) << QSize(800, 600) << QSize(300, 140) << QPoint(-50, -70) << QPoint(300, 360);
         QTest::newRow("dialog wider than opener lands left of it")
             << QPoint(0, 0) << QSize(200, 100) << QSize(300, 140) << QPoint(0, 0) << QPoint(-50, -20);
-        QTest::newRow("difference -1 gives 0") << QPoint(10, 10) << QSize(299, 139) << QSize(300, 140) << QPoint(0, 0)
-                                               << QPoint(10, 10);
+        QTest::newRow("difference -1 gives 0")
+            << QPoint(10, 10) << QSize(299, 139) << QSize(300, 140) << QPoint(0, 0) << QPoint(10, 10);
         QTest::newRow("difference -3 truncates toward zero")
             << QPoint(10, 10) << QSize(297, 137) << QSize(300, 140) << QPoint(0, 0) << QPoint(9, 9);
-        QTest::newRow("odd positive difference") << QPoint(0, 0) << QSize(301, 143) << QSize(300, 140) << QPoint(-100, -50)
-                                                 << QPoint(-100, -49);
+        QTest::newRow("odd positive difference")
+            << QPoint(0, 0) << QSize(301, 143) << QSize(300, 140) << QPoint(-100, -50) << QPoint(-100, -49);
     }
     void placement()
     {
@@ -110,29 +110,41 @@ private slots:
         QTest::addColumn<QPoint>("close");
         QTest::addColumn<QStringList>("buttons"); // object name@x,y
         const QRect full(0, 0, 300, 140);
-        QTest::newRow("QuestiondialogB") << "QuestiondialogB" << "QuestionB" << QRect(0, 0, 300, 130) << QRect(0, 30, 301, 60)
+        QTest::newRow("QuestiondialogB") << "QuestiondialogB"
+                                         << "QuestionB" << QRect(0, 0, 300, 130) << QRect(0, 30, 301, 60)
                                          << QPoint(275, 5) << QStringList();
-        QTest::newRow("LeftButtonOnly") << "LeftButtonOnly" << "ButtonOnly" << full << QRect(0, 19, 301, 91) << QPoint(275, 5)
+        QTest::newRow("LeftButtonOnly") << "LeftButtonOnly"
+                                        << "ButtonOnly" << full << QRect(0, 19, 301, 91) << QPoint(275, 5)
                                         << QStringList();
-        QTest::newRow("MakeMacro") << "MakeMacro" << "MakeMacroA" << full << QRect(6, 29, 291, 71) << QPoint(275, 5)
+        QTest::newRow("MakeMacro") << "MakeMacro"
+                                   << "MakeMacroA" << full << QRect(6, 29, 291, 71) << QPoint(275, 5)
                                    << QStringList{"NewHong@100,110"};
-        QTest::newRow("SameMacro") << "SameMacro" << "SameMacroA" << full << QRect(0, 30, 301, 71) << QPoint(275, 5)
+        QTest::newRow("SameMacro") << "SameMacro"
+                                   << "SameMacroA" << full << QRect(0, 30, 301, 71) << QPoint(275, 5)
                                    << QStringList{"NewHong@100,110"};
-        QTest::newRow("GroupMaxThree") << "GroupMaxThree" << "MaxThree" << full << QRect(0, 30, 301, 71) << QPoint(275, 5)
+        QTest::newRow("GroupMaxThree") << "GroupMaxThree"
+                                       << "MaxThree" << full << QRect(0, 30, 301, 71) << QPoint(275, 5)
                                        << QStringList{"NewHong@105,110"};
-        QTest::newRow("KeyNumberLimit") << "KeyNumberLimit" << "LimitA" << full << QRect(0, 30, 301, 71) << QPoint(275, 5)
+        QTest::newRow("KeyNumberLimit") << "KeyNumberLimit"
+                                        << "LimitA" << full << QRect(0, 30, 301, 71) << QPoint(275, 5)
                                         << QStringList{"NewHong@100,110"};
-        QTest::newRow("MouseOffLine") << "MouseOffLine" << "MouseOffLineA" << full << QRect(0, 20, 301, 71) << QPoint(275, 3)
+        QTest::newRow("MouseOffLine") << "MouseOffLine"
+                                      << "MouseOffLineA" << full << QRect(0, 20, 301, 71) << QPoint(275, 3)
                                       << QStringList{"NewHong@100,100"};
-        QTest::newRow("ContainReset") << "ContainReset" << "ContainResetA" << full << QRect(10, 30, 281, 71) << QPoint(275, 5)
+        QTest::newRow("ContainReset") << "ContainReset"
+                                      << "ContainResetA" << full << QRect(10, 30, 281, 71) << QPoint(275, 5)
                                       << QStringList{"OK@40,110", "Cancel@170,110"};
-        QTest::newRow("RePair") << "RePair" << "RePairA" << full << QRect(0, 30, 301, 71) << QPoint(275, 5)
+        QTest::newRow("RePair") << "RePair"
+                                << "RePairA" << full << QRect(0, 30, 301, 71) << QPoint(275, 5)
                                 << QStringList{"OK@40,110", "Cancel@180,110"};
-        QTest::newRow("DeleteConfirm") << "DeleteConfirm" << "DeleteConfirmA" << full << QRect(5, 30, 291, 71) << QPoint(275, 5)
+        QTest::newRow("DeleteConfirm") << "DeleteConfirm"
+                                       << "DeleteConfirmA" << full << QRect(5, 30, 291, 71) << QPoint(275, 5)
                                        << QStringList{"NewHong@100,110"};
-        QTest::newRow("ExeIsRun") << "ExeIsRun" << "DeleteConfirmA" << full << QRect(0, 30, 301, 71) << QPoint(275, 5)
+        QTest::newRow("ExeIsRun") << "ExeIsRun"
+                                  << "DeleteConfirmA" << full << QRect(0, 30, 301, 71) << QPoint(275, 5)
                                   << QStringList{"NewHong@100,110"};
-        QTest::newRow("InportFail") << "InportFail" << "InportFailA" << full << QRect(0, 30, 301, 71) << QPoint(275, 5)
+        QTest::newRow("InportFail") << "InportFail"
+                                    << "InportFailA" << full << QRect(0, 30, 301, 71) << QPoint(275, 5)
                                     << QStringList{"NewHong@100,110"};
     }
     void forms()
@@ -185,7 +197,9 @@ private slots:
             ok = dialog->findChild<QToolButton *>("OK");
         QVERIFY(ok);
         bool guard = true;
-        QCOMPARE(ExecWith(*dialog, [&] { QTest::mouseClick(ok, Qt::LeftButton); }, &guard), 0);
+        QCOMPARE(ExecWith(
+                     *dialog, [&] { QTest::mouseClick(ok, Qt::LeftButton); }, &guard),
+                 0);
         QVERIFY(!guard);
     }
 
@@ -214,17 +228,28 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("action");
         QTest::addColumn<bool>("ok");
-        QTest::newRow("ContainReset OK") << "ContainReset" << "OK" << true;
-        QTest::newRow("ContainReset Cancel") << "ContainReset" << "Cancel" << false;
-        QTest::newRow("ContainReset close") << "ContainReset" << "CloseButton" << false;
-        QTest::newRow("ContainReset Escape") << "ContainReset" << "Escape" << false;
-        QTest::newRow("RePair OK") << "RePair" << "OK" << true;
-        QTest::newRow("RePair Cancel") << "RePair" << "Cancel" << false;
-        QTest::newRow("RePair close") << "RePair" << "CloseButton" << false;
-        QTest::newRow("RePair Escape") << "RePair" << "Escape" << false;
-        QTest::newRow("DeleteConfirm OK") << "DeleteConfirm" << "NewHong" << true;
-        QTest::newRow("DeleteConfirm close") << "DeleteConfirm" << "CloseButton" << false;
-        QTest::newRow("DeleteConfirm Escape") << "DeleteConfirm" << "Escape" << false;
+        QTest::newRow("ContainReset OK") << "ContainReset"
+                                         << "OK" << true;
+        QTest::newRow("ContainReset Cancel") << "ContainReset"
+                                             << "Cancel" << false;
+        QTest::newRow("ContainReset close") << "ContainReset"
+                                            << "CloseButton" << false;
+        QTest::newRow("ContainReset Escape") << "ContainReset"
+                                             << "Escape" << false;
+        QTest::newRow("RePair OK") << "RePair"
+                                   << "OK" << true;
+        QTest::newRow("RePair Cancel") << "RePair"
+                                       << "Cancel" << false;
+        QTest::newRow("RePair close") << "RePair"
+                                      << "CloseButton" << false;
+        QTest::newRow("RePair Escape") << "RePair"
+                                       << "Escape" << false;
+        QTest::newRow("DeleteConfirm OK") << "DeleteConfirm"
+                                          << "NewHong" << true;
+        QTest::newRow("DeleteConfirm close") << "DeleteConfirm"
+                                             << "CloseButton" << false;
+        QTest::newRow("DeleteConfirm Escape") << "DeleteConfirm"
+                                              << "Escape" << false;
     }
     void answers()
     {
@@ -241,12 +266,15 @@ private slots:
         };
         QCOMPARE(answer(), false);
         bool guard = true;
-        const int result = ExecWith(*dialog, [&] {
-            if (action == "Escape")
-                QTest::keyClick(dialog.get(), Qt::Key_Escape);
-            else
-                Click(*dialog, action);
-        }, &guard);
+        const int result = ExecWith(
+            *dialog,
+            [&] {
+                if (action == "Escape")
+                    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+                else
+                    Click(*dialog, action);
+            },
+            &guard);
         QVERIFY(!guard);
         QCOMPARE(result, 0);
         QCOMPARE(answer(), ok);
@@ -285,28 +313,34 @@ private slots:
         }
         bool stillOpen = false;
         bool guard = false;
-        ExecWith(*dialog, [&] {
-            dialog->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-            // Focus on the cancel or close button: the shortcut works wherever the focus is.
-            dialog->findChild<QToolButton *>("CloseButton")->setFocus();
-            const Qt::KeyboardModifiers mods = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : dialog.get(), Qt::Key(key), mods);
-            if (closes) {
-                QTRY_VERIFY(!dialog->isVisible());
-            } else {
-                stillOpen = dialog->isVisible();
-                for (QToolButton *b : dialog->findChildren<QToolButton *>())
-                    QVERIFY2(b->shortcut().isEmpty() || b->shortcut() != QKeySequence(Qt::Key(key)), qPrintable(b->objectName()));
-                Click(*dialog, "CloseButton");
-            }
-        }, &guard);
+        ExecWith(
+            *dialog,
+            [&] {
+                dialog->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+                // Focus on the cancel or close button: the shortcut works wherever the focus is.
+                dialog->findChild<QToolButton *>("CloseButton")->setFocus();
+                const Qt::KeyboardModifiers mods = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : dialog.get(), Qt::Key(key),
+                                mods);
+                if (closes) {
+                    QTRY_VERIFY(!dialog->isVisible());
+                } else {
+                    stillOpen = dialog->isVisible();
+                    for (QToolButton *b : dialog->findChildren<QToolButton *>())
+                        QVERIFY2(b->shortcut().isEmpty() || b->shortcut() != QKeySequence(Qt::Key(key)),
+                                 qPrintable(b->objectName()));
+                    Click(*dialog, "CloseButton");
+                }
+            },
+            &guard);
         QVERIFY(!guard);
         if (!closes)
             QVERIFY(stillOpen);
-        const bool answer = qobject_cast<ContainReset *>(dialog.get()) ? qobject_cast<ContainReset *>(dialog.get())->m_Ok
-                          : qobject_cast<RePair *>(dialog.get())        ? qobject_cast<RePair *>(dialog.get())->m_Ok
-                                                                        : qobject_cast<DeleteConfirm *>(dialog.get())->m_Ok;
+        const bool answer = qobject_cast<ContainReset *>(dialog.get())
+            ? qobject_cast<ContainReset *>(dialog.get())->m_Ok
+            : qobject_cast<RePair *>(dialog.get()) ? qobject_cast<RePair *>(dialog.get())->m_Ok
+                                                   : qobject_cast<DeleteConfirm *>(dialog.get())->m_Ok;
         QCOMPARE(answer, closes);
     }
 
@@ -346,7 +380,8 @@ private slots:
         // A language change reloads with the index of that moment.
         g_MouseOffLineIndex = 1;
         PostMsg::GetInstance()->EmitChangeLanguage(5);
-        QCOMPARE(notice.findChild<QLabel *>("label")->text(), SectionTexts(5, "MouseOffLine", {"Timeout"}).value("Timeout"));
+        QCOMPARE(notice.findChild<QLabel *>("label")->text(),
+                 SectionTexts(5, "MouseOffLine", {"Timeout"}).value("Timeout"));
     }
 
     // The device's return closes every open offline notice, nested ones
@@ -358,13 +393,17 @@ private slots:
         int secondResult = -1;
         bool secondVisibleAfter = true;
         bool guard = true;
-        const int firstResult = ExecWith(first, [&] {
-            MouseOffLine second;
-            bool innerGuard = true;
-            secondResult = ExecWith(second, [] { PostMsg::GetInstance()->EmitCloseOffOnline(); }, &innerGuard);
-            QVERIFY(!innerGuard);
-            secondVisibleAfter = second.isVisible();
-        }, &guard);
+        const int firstResult = ExecWith(
+            first,
+            [&] {
+                MouseOffLine second;
+                bool innerGuard = true;
+                secondResult = ExecWith(
+                    second, [] { PostMsg::GetInstance()->EmitCloseOffOnline(); }, &innerGuard);
+                QVERIFY(!innerGuard);
+                secondVisibleAfter = second.isVisible();
+            },
+            &guard);
         QVERIFY(!guard);
         QCOMPARE(firstResult, 0);
         QCOMPARE(secondResult, 0);
@@ -423,8 +462,10 @@ private slots:
     {
         QTest::addColumn<QString>("line"); // the LabelColor line of Config.ini, "" for none
         QTest::addColumn<QString>("rgb");
-        QTest::newRow("three numbers") << "LabelColor=10,20,30" << "10,20,30";
-        QTest::newRow("four numbers: the first three") << "LabelColor=10,20,30,40" << "10,20,30";
+        QTest::newRow("three numbers") << "LabelColor=10,20,30"
+                                       << "10,20,30";
+        QTest::newRow("four numbers: the first three") << "LabelColor=10,20,30,40"
+                                                       << "10,20,30";
         QTest::newRow("two numbers") << "LabelColor=10,20" << Skin::DefaultRgb("LabelColor");
         QTest::newRow("one number") << "LabelColor=10" << Skin::DefaultRgb("LabelColor");
         QTest::newRow("empty") << "LabelColor=" << Skin::DefaultRgb("LabelColor");
@@ -467,15 +508,18 @@ private slots:
                      + "ConfirmClick.png); }");
         QCOMPARE(reset.findChild<QToolButton *>("CloseButton")->styleSheet(),
                  "QToolButton{border:0px;background-image: url(" + p
-                     + "Close.png);background-position:center;background-repeat:no-repeat;}QToolButton:hover{background-image: url("
+                     + "Close.png);background-position:center;background-repeat:no-repeat;}QToolButton:hover{"
+                       "background-image: url("
                      + p + "CloseHover.png);}QToolButton:pressed{background-image: url(" + p + "CloseClick.png);}");
-        QCOMPARE(reset.findChild<QFrame *>("ContainResetA")->styleSheet(),
-                 "#ContainResetA{border:0px;background-position:center;background-repeat:no-repeat;background-image: url(" + p
-                     + "BackGround.png);}");
+        QCOMPARE(
+            reset.findChild<QFrame *>("ContainResetA")->styleSheet(),
+            "#ContainResetA{border:0px;background-position:center;background-repeat:no-repeat;background-image: url("
+                + p + "BackGround.png);}");
         MouseOffLine notice;
-        QCOMPARE(notice.findChild<QFrame *>("MouseOffLineA")->styleSheet(),
-                 "#MouseOffLineA{border:0px;background-position:center;background-repeat:no-repeat;background-image: url(" + p
-                     + "BackGround.png); }");
+        QCOMPARE(
+            notice.findChild<QFrame *>("MouseOffLineA")->styleSheet(),
+            "#MouseOffLineA{border:0px;background-position:center;background-repeat:no-repeat;background-image: url("
+                + p + "BackGround.png); }");
         QVERIFY(notice.findChild<QToolButton *>("NewHong")->styleSheet().contains(p + "ConFirm.png"));
         QVERIFY(notice.findChild<QToolButton *>("NewHong")->styleSheet().contains(p + "ConFirmClick.png"));
     }
@@ -539,7 +583,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
         const QImage image = dialog->grab().toImage();
         QCOMPARE(image.size(), QSize(300, 140));
-        const QString file = OrvikTest::outputDir("screenshots") + QString("/%1-%2.png").arg(name, LanguageLoader::FileName(language).section('-', 1).section('.', 0, 0));
+        const QString file = OrvikTest::outputDir("screenshots")
+            + QString("/%1-%2.png").arg(name, LanguageLoader::FileName(language).section('-', 1).section('.', 0, 0));
         QVERIFY(image.save(file));
         // The background picture was drawn: the dialog is not one flat colour.
         QVERIFY(image.pixel(150, 70) != image.pixel(2, 2) || image.pixel(150, 2) != image.pixel(150, 70));

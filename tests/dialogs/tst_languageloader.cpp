@@ -103,8 +103,10 @@ private slots:
     {
         for (int index = 0; index < 6; ++index) {
             FakeWindow w;
-            QVERIFY2(w.LoadFile(LanguageLoader::FilePath(index), "NoSuchSection"), qPrintable(LanguageLoader::FileName(index)));
-            QVERIFY2(!w.reader->hasError(), qPrintable(LanguageLoader::FileName(index) + ": " + w.reader->errorString()));
+            QVERIFY2(w.LoadFile(LanguageLoader::FilePath(index), "NoSuchSection"),
+                     qPrintable(LanguageLoader::FileName(index)));
+            QVERIFY2(!w.reader->hasError(),
+                     qPrintable(LanguageLoader::FileName(index) + ": " + w.reader->errorString()));
         }
         LanguageReaderPtr reader;
         QVERIFY(LanguageLoader::LoadFile(LanguageLoader::NetFilePath(), "Profile", {"English"}, {}, reader));
@@ -119,38 +121,58 @@ private slots:
         QTest::addColumn<QString>("ok");
         QTest::addColumn<QString>("error");
 
-        QTest::newRow("own section")
-            << QByteArray("<Total><Win><label>L</label><OK>O</OK></Win></Total>") << "L" << "O" << "";
+        QTest::newRow("own section") << QByteArray("<Total><Win><label>L</label><OK>O</OK></Win></Total>") << "L"
+                                     << "O"
+                                     << "";
         QTest::newRow("root other than Total applies nothing")
-            << QByteArray("<Labels><Win><label>L</label></Win></Labels>") << "default label" << "default ok"
+            << QByteArray("<Labels><Win><label>L</label></Win></Labels>") << "default label"
+            << "default ok"
             << "Not a labels file";
         QTest::newRow("child of another section is not applied")
             << QByteArray("<Total><Other><label>X</label></Other><Win><OK>O</OK></Win></Total>") << "default label"
-            << "O" << "";
+            << "O"
+            << "";
         QTest::newRow("child inside an unknown element of the section is not applied")
             << QByteArray("<Total><Win><Box><label>X</label><Deep><OK>Y</OK></Deep></Box><OK>O</OK></Win></Total>")
-            << "default label" << "O" << "";
+            << "default label"
+            << "O"
+            << "";
         QTest::newRow("section after deeply nested other sections")
             << QByteArray("<Total><A><B><C><Win><label>X</label></Win></C></B></A><!-- c --><?pi x?>"
                           "<Win><label>L</label></Win></Total>")
-            << "L" << "default ok" << "";
+            << "L"
+            << "default ok"
+            << "";
         QTest::newRow("two sections of the same name: both read, the later wins")
             << QByteArray("<Total><Win><label>first</label><OK>O1</OK></Win><Win><label>second</label></Win></Total>")
-            << "second" << "O1" << "";
+            << "second"
+            << "O1"
+            << "";
         QTest::newRow("same child twice: the later wins")
-            << QByteArray("<Total><Win><label>a</label><label>b</label></Win></Total>") << "b" << "default ok" << "";
+            << QByteArray("<Total><Win><label>a</label><label>b</label></Win></Total>") << "b"
+            << "default ok"
+            << "";
         QTest::newRow("empty element sets an empty text")
-            << QByteArray("<Total><Win><label/><OK></OK></Win></Total>") << "" << "" << "";
+            << QByteArray("<Total><Win><label/><OK></OK></Win></Total>") << ""
+            << ""
+            << "";
         QTest::newRow("malformed XML keeps the texts before the fault")
-            << QByteArray("<Total><Win><label>L</label><OK>O</Win></Total>") << "L" << "default ok" << "*";
+            << QByteArray("<Total><Win><label>L</label><OK>O</Win></Total>") << "L"
+            << "default ok"
+            << "*";
         QTest::newRow("truncated file keeps the texts before the end")
-            << QByteArray("<Total><Win><label>L</label><OK>O") << "L" << "default ok" << "*";
+            << QByteArray("<Total><Win><label>L</label><OK>O") << "L"
+            << "default ok"
+            << "*";
         QTest::newRow("nested element in a text child stops the reading there")
-            << QByteArray("<Total><Win><label>L</label><OK>a<b>x</b></OK><label>after</label></Win></Total>")
-            << "L" << "default ok" << "*";
-        QTest::newRow("case matters")
-            << QByteArray("<Total><win><label>X</label></win><Win><Label>Y</Label><ok>Z</ok></Win></Total>")
-            << "default label" << "default ok" << "";
+            << QByteArray("<Total><Win><label>L</label><OK>a<b>x</b></OK><label>after</label></Win></Total>") << "L"
+            << "default ok"
+            << "*";
+        QTest::newRow("case matters") << QByteArray(
+            "<Total><win><label>X</label></win><Win><Label>Y</Label><ok>Z</ok></Win></Total>")
+                                      << "default label"
+                                      << "default ok"
+                                      << "";
     }
     void walk()
     {
@@ -228,9 +250,9 @@ private slots:
     void profileFileWithSeveralSections()
     {
         const QString path = Write("Net.xml",
-            "<Profile><Chinese><CompanyName>C</CompanyName></Chinese>"
-            "<English><CompanyName>E</CompanyName></English>"
-            "<Web><CompanyWeben>W</CompanyWeben></Web></Profile>");
+                                   "<Profile><Chinese><CompanyName>C</CompanyName></Chinese>"
+                                   "<English><CompanyName>E</CompanyName></English>"
+                                   "<Web><CompanyWeben>W</CompanyWeben></Web></Profile>");
         QString name, web;
         LanguageLoader::KeyTable keys;
         keys.insert("CompanyName", [&](const QString &t) { name = t; });

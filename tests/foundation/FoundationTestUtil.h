@@ -27,7 +27,9 @@ inline QByteArray bytesOf(const FlashDataMap &record)
     return QByteArray(reinterpret_cast<const char *>(&record), int(sizeof record));
 }
 
-inline void ignoreReports(unsigned char *, int, unsigned char *, int) {}
+inline void ignoreReports(unsigned char *, int, unsigned char *, int)
+{
+}
 
 // Plugs one mouse on a 4 kHz receiver, makes it the current device and opens
 // the connection, so ProtocolDataUpdate reaches it. Returns the simulator id.

@@ -30,7 +30,7 @@ struct SetterCase
 
 DPILevelEntry entry(quint8 a, quint8 b, quint8 c, quint8 d, quint8 e, quint8 f)
 {
-    return DPILevelEntry { a, b, c, d, e, f };
+    return DPILevelEntry{a, b, c, d, e, f};
 }
 
 KeyEventRecord keyEvents()
@@ -38,10 +38,10 @@ KeyEventRecord keyEvents()
     KeyEventRecord record;
     std::memset(&record, 0, sizeof record);
     record.EventCount = 4;
-    record.Events[0] = MacroEvent { 0, 0, 0x01, 10 };
-    record.Events[1] = MacroEvent { 0, 1, 0x06, 10 };
-    record.Events[2] = MacroEvent { 1, 1, 0x06, 10 };
-    record.Events[3] = MacroEvent { 1, 0, 0x01, 10 };
+    record.Events[0] = MacroEvent{0, 0, 0x01, 10};
+    record.Events[1] = MacroEvent{0, 1, 0x06, 10};
+    record.Events[2] = MacroEvent{1, 1, 0x06, 10};
+    record.Events[3] = MacroEvent{1, 0, 0x01, 10};
     return record;
 }
 
@@ -65,87 +65,116 @@ void put(Bytes b, int offset, std::initializer_list<int> values)
 const QVector<SetterCase> &setterCases()
 {
     static const QVector<SetterCase> cases = {
-        { "SetReportRate", [] { return SetReportRate(32); }, [](Bytes b) { b[0] = 32; } },
-        { "SetReportRate low 8 bits", [] { return SetReportRate(0x1208); }, [](Bytes b) { b[0] = 0x08; } },
-        { "SetCurrentDPI", [] { return SetCurrentDPI(5); }, [](Bytes b) { b[2] = 5; } },
-        { "SetLOD", [] { return SetLOD(2); }, [](Bytes b) { b[5] = 2; } },
-        { "SetDebounceTime", [] { return SetDebounceTime(15); }, [](Bytes b) { b[6] = 15; } },
-        { "SetMotionSync", [] { return SetMotionSync(1); }, [](Bytes b) { b[7] = 1; } },
-        { "SetStopCloseTime low 8 bits", [] { return SetStopCloseTime(300); }, [](Bytes b) { b[8] = 300 & 0xFF; } },
-        { "SetStraightLine", [] { return SetStraightLine(1); }, [](Bytes b) { b[9] = 1; } },
-        { "SetRippeControl", [] { return SetRippeControl(0); }, [](Bytes b) { b[10] = 0; } },
-        { "SetRippeControlB", [] { return SetRippeControlB(1); }, [](Bytes b) { b[11] = 1; } },
-        { "SetPerformance", [] { return SetPerformance(1); }, [](Bytes b) { b[12] = 1; } },
-        { "SetPerformanceOpen", [] { return SetPerformanceOpen(90); }, [](Bytes b) { b[13] = 90; } },
-        { "SetDPILevelCode level 7", [] { return SetDPILevelCode(7, 0x107, 0x207, 0x88); },
-          [](Bytes b) { put(b, 15 + 42, { 0x07, 0x07, 0x88 }); } },
-        { "SetDPIColor level 3", [] { return SetDPIColor(3, 255, 256 + 1, -1); },
-          [](Bytes b) { put(b, 18 + 18, { 255, 1, 255 }); } },
-        { "SetDPILevels distinct levels",
-          [] { return SetDPILevels(entry(1, 2, 3, 4, 5, 6), entry(7, 8, 9, 10, 11, 12), 4, 1, 3); },
-          [](Bytes b) {
-              put(b, 15 + 6, { 1, 2, 3, 4, 5, 6 });
-              put(b, 15 + 24, { 7, 8, 9, 10, 11, 12 });
-              b[2] = 3;
-              b[1] = 4;
-          } },
-        { "SetDPILevels same level keeps entry B",
-          [] { return SetDPILevels(entry(1, 2, 3, 4, 5, 6), entry(7, 8, 9, 10, 11, 12), 2, 2, 7); },
-          [](Bytes b) {
-              put(b, 15 + 12, { 7, 8, 9, 10, 11, 12 });
-              b[2] = 7;
-              b[1] = 8;
-          } },
-        { "SetDPILevels swapping entries of the record itself",
-          [] {
-              // The DPI editor passes entries copied out of the record; passing
-              // the live entries must give the same swap.
-              return SetDPILevels(g_FlashDataMap.DPILevel[0], g_FlashDataMap.DPILevel[1], 0, 1, 1);
-          },
-          [](Bytes b) {
-              quint8 level0[6], level1[6];
-              std::memcpy(level0, b + 15, 6);
-              std::memcpy(level1, b + 21, 6);
-              std::memcpy(b + 21, level0, 6);
-              std::memcpy(b + 15, level1, 6);
-              b[2] = 1;
-              b[1] = 2;
-          } },
-        { "SetLightEffect breathing", [] { return SetLightEffect(2); }, [](Bytes b) { b[66] = 1; b[63] = 2; } },
-        { "SetLightEffect off keeps the mode byte", [] { return SetLightEffect(0); }, [](Bytes b) { b[66] = 0; } },
-        { "SetLightEffect off then on",
-          [] { return SetLightEffect(0) && SetLightEffect(1); }, [](Bytes b) { b[66] = 1; b[63] = 1; } },
-        { "SetLightBrightness", [] { return SetLightBrightness(255); }, [](Bytes b) { b[64] = 255; } },
-        { "SetLightSpeed", [] { return SetLightSpeed(5); }, [](Bytes b) { b[65] = 5; } },
-        { "SetLampMode", [] { return SetLampMode(4); }, [](Bytes b) { b[73] = 1; b[67] = 4; } },
-        { "SetLampMode off keeps the mode byte", [] { return SetLampMode(0); }, [](Bytes b) { b[73] = 0; } },
-        { "SetLampColor", [] { return SetLampColor(10, 20, 30); }, [](Bytes b) { put(b, 68, { 10, 20, 30 }); } },
-        { "SetLampSpeed", [] { return SetLampSpeed(3); }, [](Bytes b) { b[71] = 3; } },
-        { "SetLampBrightness", [] { return SetLampBrightness(9); }, [](Bytes b) { b[72] = 9; } },
-        { "SetKeyFunction button 0", [] { return SetKeyFunction(0, 1, 16, 0); },
-          [](Bytes b) { put(b, 74, { 1, 16, 0 }); } },
-        { "SetKeyFunction button 15", [] { return SetKeyFunction(15, 10, 0x1FF, 2); },
-          [](Bytes b) { put(b, 74 + 45, { 10, 0xFF, 2 }); } },
-        { "SetKeyEvents button 5",
-          [] { return SetKeyEvents(5, KeyFunction { 5, 0, 0 }, keyEvents()); },
-          [](Bytes b) {
-              put(b, 74 + 15, { 5, 0, 0 });
-              const KeyEventRecord record = keyEvents();
-              std::memcpy(b + 124 + 52 * 5, &record, 52);
-          } },
-        { "SetKeyMacro button 15 ends at the last byte",
-          [] { return SetKeyMacro(15, KeyFunction { 6, 15, 2 }, macroRecord()); },
-          [](Bytes b) {
-              put(b, 74 + 45, { 6, 15, 2 });
-              const MacroRecord record = macroRecord();
-              std::memcpy(b + 956 + 592 * 15, &record, 592);
-          } },
-        { "SetKeyMacro button 0", [] { return SetKeyMacro(0, KeyFunction { 6, 0, 1 }, macroRecord()); },
-          [](Bytes b) {
-              put(b, 74, { 6, 0, 1 });
-              const MacroRecord record = macroRecord();
-              std::memcpy(b + 956, &record, 592);
-          } },
+        {"SetReportRate", [] { return SetReportRate(32); }, [](Bytes b) { b[0] = 32; }},
+        {"SetReportRate low 8 bits", [] { return SetReportRate(0x1208); }, [](Bytes b) { b[0] = 0x08; }},
+        {"SetCurrentDPI", [] { return SetCurrentDPI(5); }, [](Bytes b) { b[2] = 5; }},
+        {"SetLOD", [] { return SetLOD(2); }, [](Bytes b) { b[5] = 2; }},
+        {"SetDebounceTime", [] { return SetDebounceTime(15); }, [](Bytes b) { b[6] = 15; }},
+        {"SetMotionSync", [] { return SetMotionSync(1); }, [](Bytes b) { b[7] = 1; }},
+        {"SetStopCloseTime low 8 bits", [] { return SetStopCloseTime(300); }, [](Bytes b) { b[8] = 300 & 0xFF; }},
+        {"SetStraightLine", [] { return SetStraightLine(1); }, [](Bytes b) { b[9] = 1; }},
+        {"SetRippeControl", [] { return SetRippeControl(0); }, [](Bytes b) { b[10] = 0; }},
+        {"SetRippeControlB", [] { return SetRippeControlB(1); }, [](Bytes b) { b[11] = 1; }},
+        {"SetPerformance", [] { return SetPerformance(1); }, [](Bytes b) { b[12] = 1; }},
+        {"SetPerformanceOpen", [] { return SetPerformanceOpen(90); }, [](Bytes b) { b[13] = 90; }},
+        {"SetDPILevelCode level 7", [] { return SetDPILevelCode(7, 0x107, 0x207, 0x88); },
+         [](Bytes b) {
+             put(b, 15 + 42, {0x07, 0x07, 0x88});
+         }},
+        {"SetDPIColor level 3", [] { return SetDPIColor(3, 255, 256 + 1, -1); },
+         [](Bytes b) {
+             put(b, 18 + 18, {255, 1, 255});
+         }},
+        {"SetDPILevels distinct levels",
+         [] { return SetDPILevels(entry(1, 2, 3, 4, 5, 6), entry(7, 8, 9, 10, 11, 12), 4, 1, 3); },
+         [](Bytes b) {
+             put(b, 15 + 6, {1, 2, 3, 4, 5, 6});
+             put(b, 15 + 24, {7, 8, 9, 10, 11, 12});
+             b[2] = 3;
+             b[1] = 4;
+         }},
+        {"SetDPILevels same level keeps entry B",
+         [] { return SetDPILevels(entry(1, 2, 3, 4, 5, 6), entry(7, 8, 9, 10, 11, 12), 2, 2, 7); },
+         [](Bytes b) {
+             put(b, 15 + 12, {7, 8, 9, 10, 11, 12});
+             b[2] = 7;
+             b[1] = 8;
+         }},
+        {"SetDPILevels swapping entries of the record itself",
+         [] {
+             // The DPI editor passes entries copied out of the record; passing
+             // the live entries must give the same swap.
+             return SetDPILevels(g_FlashDataMap.DPILevel[0], g_FlashDataMap.DPILevel[1], 0, 1, 1);
+         },
+         [](Bytes b) {
+             quint8 level0[6], level1[6];
+             std::memcpy(level0, b + 15, 6);
+             std::memcpy(level1, b + 21, 6);
+             std::memcpy(b + 21, level0, 6);
+             std::memcpy(b + 15, level1, 6);
+             b[2] = 1;
+             b[1] = 2;
+         }},
+        {"SetLightEffect breathing", [] { return SetLightEffect(2); },
+         [](Bytes b) {
+             b[66] = 1;
+             b[63] = 2;
+         }},
+        {"SetLightEffect off keeps the mode byte", [] { return SetLightEffect(0); }, [](Bytes b) { b[66] = 0; }},
+        {"SetLightEffect off then on", [] { return SetLightEffect(0) && SetLightEffect(1); },
+         [](Bytes b) {
+             b[66] = 1;
+             b[63] = 1;
+         }},
+        {"SetLightBrightness", [] { return SetLightBrightness(255); }, [](Bytes b) { b[64] = 255; }},
+        {"SetLightSpeed", [] { return SetLightSpeed(5); }, [](Bytes b) { b[65] = 5; }},
+        {"SetLampMode", [] { return SetLampMode(4); },
+         [](Bytes b) {
+             b[73] = 1;
+             b[67] = 4;
+         }},
+        {"SetLampMode off keeps the mode byte", [] { return SetLampMode(0); }, [](Bytes b) { b[73] = 0; }},
+        {"SetLampColor", [] { return SetLampColor(10, 20, 30); },
+         [](Bytes b) {
+             put(b, 68, {10, 20, 30});
+         }},
+        {"SetLampSpeed", [] { return SetLampSpeed(3); }, [](Bytes b) { b[71] = 3; }},
+        {"SetLampBrightness", [] { return SetLampBrightness(9); }, [](Bytes b) { b[72] = 9; }},
+        {"SetKeyFunction button 0", [] { return SetKeyFunction(0, 1, 16, 0); },
+         [](Bytes b) {
+             put(b, 74, {1, 16, 0});
+         }},
+        {"SetKeyFunction button 15", [] { return SetKeyFunction(15, 10, 0x1FF, 2); },
+         [](Bytes b) {
+             put(b, 74 + 45, {10, 0xFF, 2});
+         }},
+        {"SetKeyEvents button 5",
+         [] {
+             return SetKeyEvents(5, KeyFunction{5, 0, 0}, keyEvents());
+         },
+         [](Bytes b) {
+             put(b, 74 + 15, {5, 0, 0});
+             const KeyEventRecord record = keyEvents();
+             std::memcpy(b + 124 + 52 * 5, &record, 52);
+         }},
+        {"SetKeyMacro button 15 ends at the last byte",
+         [] {
+             return SetKeyMacro(15, KeyFunction{6, 15, 2}, macroRecord());
+         },
+         [](Bytes b) {
+             put(b, 74 + 45, {6, 15, 2});
+             const MacroRecord record = macroRecord();
+             std::memcpy(b + 956 + 592 * 15, &record, 592);
+         }},
+        {"SetKeyMacro button 0",
+         [] {
+             return SetKeyMacro(0, KeyFunction{6, 0, 1}, macroRecord());
+         },
+         [](Bytes b) {
+             put(b, 74, {6, 0, 1});
+             const MacroRecord record = macroRecord();
+             std::memcpy(b + 956, &record, 592);
+         }},
     };
     return cases;
 }
@@ -328,7 +357,7 @@ private slots:
         const FlashDataMap readB = patternRecord(0x61, 5);
         FlashData::replace(readA);
 
-        std::atomic<bool> stop { false };
+        std::atomic<bool> stop{false};
         std::thread reader([&] {
             bool flip = false;
             while (!stop.load()) {

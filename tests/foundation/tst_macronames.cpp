@@ -72,13 +72,13 @@ private slots:
         const QString folder = root.path() + "/MacroPage";
         QVERIFY(QDir().mkpath(folder));
 
-        const QStringList good = { "Macro1", QString::fromUtf8("宏一"), " spaced " };
+        const QStringList good = {"Macro1", QString::fromUtf8("宏一"), " spaced "};
         for (const QString &name : good) {
             QFile file(MacroNames::FilePathIn(folder, name));
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("254\n");
         }
-        const QStringList bad = { "../outside", "..", ".hidden", "sub/inner" };
+        const QStringList bad = {"../outside", "..", ".hidden", "sub/inner"};
         for (const QString &name : bad) {
             const QString path = MacroNames::FilePathIn(folder, name);
             QVERIFY2(path.isEmpty(), qPrintable(name));
@@ -102,14 +102,22 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("listed");
 
-        QTest::newRow("macro file") << "Fire.ini" << "Fire" << true;
-        QTest::newRow("every .ini removed") << "a.ini.ini" << "a" << true;
-        QTest::newRow("inner .ini removed") << "a.inib.ini" << "ab" << true;
-        QTest::newRow("upper case kept") << "Fire.INI" << "Fire.INI" << true;
-        QTest::newRow("other extension") << "notes.txt" << "notes.txt" << true;
-        QTest::newRow("xml skipped") << "layout.xml" << "layout.xml" << false;
-        QTest::newRow("xml inside name") << "myxmlmacro.ini" << "myxmlmacro" << false;
-        QTest::newRow("XML upper case listed") << "myXMLmacro.ini" << "myXMLmacro" << true;
+        QTest::newRow("macro file") << "Fire.ini"
+                                    << "Fire" << true;
+        QTest::newRow("every .ini removed") << "a.ini.ini"
+                                            << "a" << true;
+        QTest::newRow("inner .ini removed") << "a.inib.ini"
+                                            << "ab" << true;
+        QTest::newRow("upper case kept") << "Fire.INI"
+                                         << "Fire.INI" << true;
+        QTest::newRow("other extension") << "notes.txt"
+                                         << "notes.txt" << true;
+        QTest::newRow("xml skipped") << "layout.xml"
+                                     << "layout.xml" << false;
+        QTest::newRow("xml inside name") << "myxmlmacro.ini"
+                                         << "myxmlmacro" << false;
+        QTest::newRow("XML upper case listed") << "myXMLmacro.ini"
+                                               << "myXMLmacro" << true;
     }
 
     void listing()

@@ -31,15 +31,18 @@ private slots:
     {
         // Two models; the second has no 2 kHz receiver name and its MID comes
         // first in a way a search by index would miss.
-        const QByteArray content = "[Option]\nCID=" + b64("26") + "\nDeviceTotal=2\n"
-            "[Drive1]\nMID=5\nSensor=" + b64("3395") + "\nMM=" + b64("M1") + "\nDM=" + b64("R1K")
-            + "\nD2M=" + b64("R2K") + "\nD4M=" + b64("R4K")
+        const QByteArray content = "[Option]\nCID=" + b64("26")
+            + "\nDeviceTotal=2\n"
+              "[Drive1]\nMID=5\nSensor="
+            + b64("3395") + "\nMM=" + b64("M1") + "\nDM=" + b64("R1K") + "\nD2M=" + b64("R2K") + "\nD4M=" + b64("R4K")
             + "\nKeyNumber=6\nKeyParam1=0x01,0x01,0x00\nKeyParam6=0x05,0x00,CD\n"
               "DPIRange=50,26000,50,0\nDPIMaxGrade=8\nDPIGrade=400,800\nDPIColor=255,0,0,0,255,0\n"
               "XIn1=2\nAdveanced=0,1\n"
-              "[Drive2]\nMID=6\nSensor=" + b64("S100") + "\nMM=" + b64("M2") + "\nDM=" + b64("Q1K")
-            + "\nD2M=\nD4M=" + b64("Q4K") + "\nKeyNumber=5\nAdveanced=-1,-1\n"
-              "[Drive3]\nMID=7\nMM=" + b64("beyond DeviceTotal") + "\n";
+              "[Drive2]\nMID=6\nSensor="
+            + b64("S100") + "\nMM=" + b64("M2") + "\nDM=" + b64("Q1K") + "\nD2M=\nD4M=" + b64("Q4K")
+            + "\nKeyNumber=5\nAdveanced=-1,-1\n"
+              "[Drive3]\nMID=7\nMM="
+            + b64("beyond DeviceTotal") + "\n";
         const QString path = m_Dir.path() + "/Config.ini";
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -61,12 +64,24 @@ private slots:
         QTest::addColumn<QString>("firstModelName");
         QTest::addColumn<QString>("secondModelName");
 
-        QTest::newRow("1 kHz") << 0 << 1 << "DM" << "R1K" << "Q1K";
-        QTest::newRow("2 kHz") << 4 << 2 << "D2M" << "R2K" << "";
-        QTest::newRow("4 kHz") << 1 << 4 << "D4M" << "R4K" << "Q4K";
-        QTest::newRow("cable 2") << 2 << 0 << "" << "" << "";
-        QTest::newRow("cable 3") << 3 << 0 << "" << "" << "";
-        QTest::newRow("cable 255") << 255 << 0 << "" << "" << "";
+        QTest::newRow("1 kHz") << 0 << 1 << "DM"
+                               << "R1K"
+                               << "Q1K";
+        QTest::newRow("2 kHz") << 4 << 2 << "D2M"
+                               << "R2K"
+                               << "";
+        QTest::newRow("4 kHz") << 1 << 4 << "D4M"
+                               << "R4K"
+                               << "Q4K";
+        QTest::newRow("cable 2") << 2 << 0 << ""
+                                 << ""
+                                 << "";
+        QTest::newRow("cable 3") << 3 << 0 << ""
+                                 << ""
+                                 << "";
+        QTest::newRow("cable 255") << 255 << 0 << ""
+                                   << ""
+                                   << "";
     }
 
     // One rule from receiver type to class to firmware key, for every model.
@@ -132,15 +147,15 @@ private slots:
         QCOMPARE(first.SensorName(), QString("3395"));
         QCOMPARE(first.MouseFirmwareName(), QString("M1"));
         QCOMPARE(first.KeyNumber(), 6);
-        QCOMPARE(first.KeyDefault(0), QStringList({ "0x01", "0x01", "0x00" }));
-        QCOMPARE(first.KeyDefault(5), QStringList({ "0x05", "0x00", "CD" }));
+        QCOMPARE(first.KeyDefault(0), QStringList({"0x01", "0x01", "0x00"}));
+        QCOMPARE(first.KeyDefault(5), QStringList({"0x05", "0x00", "CD"}));
         QCOMPARE(first.KeyDefault(2), QStringList());
-        QCOMPARE(first.DpiRange(), QStringList({ "50", "26000", "50", "0" }));
+        QCOMPARE(first.DpiRange(), QStringList({"50", "26000", "50", "0"}));
         QCOMPARE(first.DpiMaxGrade(), 8);
-        QCOMPARE(first.DpiGrades(), QStringList({ "400", "800" }));
-        QCOMPARE(first.DpiColors(), QStringList({ "255", "0", "0", "0", "255", "0" }));
+        QCOMPARE(first.DpiGrades(), QStringList({"400", "800"}));
+        QCOMPARE(first.DpiColors(), QStringList({"255", "0", "0", "0", "255", "0"}));
         QCOMPARE(first.XIn1(), 2);
-        QCOMPARE(first.Advanced(), QStringList({ "0", "1" }));
+        QCOMPARE(first.Advanced(), QStringList({"0", "1"}));
 
         const ModelInfo second = ModelInfo::OfIndex(1);
         QCOMPARE(second.ReceiverClass(), 0);
@@ -149,7 +164,7 @@ private slots:
         QCOMPARE(second.KeyNumber(), 5);
         QCOMPARE(second.DpiMaxGrade(), 0);
         QCOMPARE(second.XIn1(), 0);
-        QCOMPARE(second.Advanced(), QStringList({ "-1", "-1" }));
+        QCOMPARE(second.Advanced(), QStringList({"-1", "-1"}));
     }
 
     // A device of no known model carries the index DeviceTotal: it is not

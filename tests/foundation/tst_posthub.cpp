@@ -20,8 +20,8 @@ class PageProbe : public QObject
 {
     Q_OBJECT
 public:
-    std::atomic<int> resets { 0 };
-    std::atomic<bool> ranOnGuiThread { true };
+    std::atomic<int> resets{0};
+    std::atomic<bool> ranOnGuiThread{true};
     QByteArray record;
     DongleRGB *rgb = nullptr;
     int battery = -1;
@@ -70,7 +70,7 @@ private:
     template<typename Fn>
     static void runOnOtherThread(Fn fn)
     {
-        std::atomic<bool> done { false };
+        std::atomic<bool> done{false};
         std::thread thread([&] {
             fn();
             done = true;
@@ -89,22 +89,57 @@ private slots:
         QVERIFY(!hub->parent());
 
         const QStringList expected = {
-            "SigChangeMainDialog(int)", "SigChangeSize(int)", "SigUpDataConfigUI(int,int,bool)",
-            "SigUpDataLightUIButton(FlashDataMap)", "SigUpDataLightLight(FlashDataMap)",
-            "SigUpDataLightSensor(FlashDataMap)", "SigUpDataLightUIA(FlashDataMap)",
-            "SigUpDataSensorUIB(FlashDataMap)", "SigUpDataButtonUIC(FlashDataMap)",
-            "SigButtonToMacro(FlashDataMap,int)", "SigSelectMouseInfo(DeviceAllInfo)", "SigMouseOffLineo(int)",
-            "SigMainPageChange()", "SigSecondPageChange()", "SigUpPageLight()", "SigAddMacroButton()",
-            "SigDeleteMacroButton(QString)", "SigMacroDownLoadData(QString,int)", "SigUpDataMacro(QString,int)",
-            "SigUpDataParam(int)", "SigUpDataReportRate(int)", "SigUpDataDPI(int)",
-            "SigUpDataDPILed(FlashDataMap)", "SigTimerStop()", "SigButtonEnable(int)",
-            "SigLabelText(int,QString)", "SigLabelTextB(QString,QString)", "SigCloseUpdate()",
-            "SigProgress(int,int)", "SigBattery(bool,int,bool)", "SigAutoRepair(int)",
-            "SigAutoRepairProgress(int)", "SigChangeLanguage(int)", "SigLanguageSameA(int)",
-            "SigLanguageSameB(int)", "SigCloseOffOnline()", "SigSetMacroPage()", "SigStartRecord(int)",
-            "SigUpDateButton(bool)", "SigMacroRename(QString,QString)", "SigSetver(int)", "SigCloseProgress()",
-            "SigRGBValue(DongleRGB*)", "SigLongRangeMode(bool)", "SigForm()", "SigFormB()", "SigEnterKey()",
-            "SigFormReset()", "SigHideModel(int)", "SigContinue(int)", "SigMouseIndex(int)",
+            "SigChangeMainDialog(int)",
+            "SigChangeSize(int)",
+            "SigUpDataConfigUI(int,int,bool)",
+            "SigUpDataLightUIButton(FlashDataMap)",
+            "SigUpDataLightLight(FlashDataMap)",
+            "SigUpDataLightSensor(FlashDataMap)",
+            "SigUpDataLightUIA(FlashDataMap)",
+            "SigUpDataSensorUIB(FlashDataMap)",
+            "SigUpDataButtonUIC(FlashDataMap)",
+            "SigButtonToMacro(FlashDataMap,int)",
+            "SigSelectMouseInfo(DeviceAllInfo)",
+            "SigMouseOffLineo(int)",
+            "SigMainPageChange()",
+            "SigSecondPageChange()",
+            "SigUpPageLight()",
+            "SigAddMacroButton()",
+            "SigDeleteMacroButton(QString)",
+            "SigMacroDownLoadData(QString,int)",
+            "SigUpDataMacro(QString,int)",
+            "SigUpDataParam(int)",
+            "SigUpDataReportRate(int)",
+            "SigUpDataDPI(int)",
+            "SigUpDataDPILed(FlashDataMap)",
+            "SigTimerStop()",
+            "SigButtonEnable(int)",
+            "SigLabelText(int,QString)",
+            "SigLabelTextB(QString,QString)",
+            "SigCloseUpdate()",
+            "SigProgress(int,int)",
+            "SigBattery(bool,int,bool)",
+            "SigAutoRepair(int)",
+            "SigAutoRepairProgress(int)",
+            "SigChangeLanguage(int)",
+            "SigLanguageSameA(int)",
+            "SigLanguageSameB(int)",
+            "SigCloseOffOnline()",
+            "SigSetMacroPage()",
+            "SigStartRecord(int)",
+            "SigUpDateButton(bool)",
+            "SigMacroRename(QString,QString)",
+            "SigSetver(int)",
+            "SigCloseProgress()",
+            "SigRGBValue(DongleRGB*)",
+            "SigLongRangeMode(bool)",
+            "SigForm()",
+            "SigFormB()",
+            "SigEnterKey()",
+            "SigFormReset()",
+            "SigHideModel(int)",
+            "SigContinue(int)",
+            "SigMouseIndex(int)",
         };
         QCOMPARE(expected.size(), 51);
         const QMetaObject *meta = hub->metaObject();
@@ -124,7 +159,7 @@ private slots:
     void blockingEmissionWaitsForTheGuiThread()
     {
         PageProbe sensor, buttons, settings;
-        for (PageProbe *page : { &sensor, &buttons, &settings })
+        for (PageProbe *page : {&sensor, &buttons, &settings})
             QVERIFY(QObject::connect(PostMsg::GetInstance(), &PostMsg::SigFormReset, page, &PageProbe::SlotFormReset,
                                      Qt::BlockingQueuedConnection));
 
@@ -144,10 +179,10 @@ private slots:
         PageProbe page;
         QVERIFY(QObject::connect(PostMsg::GetInstance(), &PostMsg::SigUpDataLightSensor, &page,
                                  &PageProbe::SlotUpDataSenSorUISensor, Qt::BlockingQueuedConnection));
-        QVERIFY(QObject::connect(PostMsg::GetInstance(), &PostMsg::SigRGBValue, &page,
-                                 &PageProbe::SlotRGBValue, Qt::BlockingQueuedConnection));
-        QVERIFY(QObject::connect(PostMsg::GetInstance(), &PostMsg::SigBattery, &page,
-                                 &PageProbe::SlotBattery, Qt::BlockingQueuedConnection));
+        QVERIFY(QObject::connect(PostMsg::GetInstance(), &PostMsg::SigRGBValue, &page, &PageProbe::SlotRGBValue,
+                                 Qt::BlockingQueuedConnection));
+        QVERIFY(QObject::connect(PostMsg::GetInstance(), &PostMsg::SigBattery, &page, &PageProbe::SlotBattery,
+                                 Qt::BlockingQueuedConnection));
 
         const FlashDataMap record = patternRecord(0x30, 211);
         bool allSeen = false;

@@ -50,7 +50,7 @@ private slots:
     void firstUseFromTwoThreadsGivesOneObject()
     {
         QVERIFY(!g_ConfigIni && !g_MacroIni);
-        std::atomic<int> go { 0 };
+        std::atomic<int> go{0};
         ConfigIni *config[2] = {};
         MacroIni *macro[2] = {};
         std::vector<std::thread> threads;
@@ -77,10 +77,10 @@ private slots:
         QCOMPARE(ini->FilePath(), QCoreApplication::applicationDirPath() + "/usersetting/Config.ini");
         QVERIFY(QFile::exists(ini->FilePath()));
         QCOMPARE(ini->GetValue("Option", "VID"), QString("3554"));
-        QCOMPARE(ini->GetValueList("Option", "USB_PID"), QStringList { "F500" });
-        QCOMPARE(ini->GetValueList("Option", "Wireless_PID"), QStringList { "F501" });
-        QCOMPARE(ini->GetValueList("Option", "Wireless2_PID"), QStringList { "F502" });
-        QCOMPARE(ini->GetValueList("Option", "Wireless4_PID"), QStringList { "F503" });
+        QCOMPARE(ini->GetValueList("Option", "USB_PID"), QStringList{"F500"});
+        QCOMPARE(ini->GetValueList("Option", "Wireless_PID"), QStringList{"F501"});
+        QCOMPARE(ini->GetValueList("Option", "Wireless2_PID"), QStringList{"F502"});
+        QCOMPARE(ini->GetValueList("Option", "Wireless4_PID"), QStringList{"F503"});
         QCOMPARE(ini->GetValue("Option", "CID").toInt(), 0x1A);
         QCOMPARE(ini->GetValue("Option", "DeviceTotal").toInt(), 2);
         QCOMPARE(ini->GetValueList("Option", "LabelColor").size(), 3);
@@ -90,7 +90,7 @@ private slots:
         QCOMPARE(ini->GetValue("Drive2", "Sensor"), QString("S100"));
         QVERIFY(!ini->GetValue("Drive1", "D4M").isEmpty());
         QVERIFY(ini->GetValue("Drive2", "DM").isEmpty());
-        for (const QString group : { "Drive1", "Drive2" }) {
+        for (const QString group : {"Drive1", "Drive2"}) {
             QCOMPARE(ini->GetValueList(group, "DPIColor").size(), 24);
             QVERIFY(ini->GetValueList(group, "DPIGrade").size() >= 8);
             QCOMPARE(ini->GetValueList(group, "Adveanced").size(), 2);
@@ -105,18 +105,32 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QStringList>("list");
-        QTest::newRow("coded text loses line feeds and blanks")
-            << "Drive1" << "MM" << "12345678" << QStringList { "12345678" };
-        QTest::newRow("coded list decodes every item")
-            << "Option" << "Wireless4_PID" << "" << QStringList { "F503", "F5A3" };
-        QTest::newRow("coded key in any group") << "Other" << "VID" << "3554" << QStringList { "3554" };
-        QTest::newRow("plain text stays as it is") << "Drive1" << "XIn1" << "2" << QStringList { "2" };
-        QTest::newRow("plain list") << "Drive1" << "DPIRange" << ""
-                                    << QStringList { "50", "26000", "50", "0" };
-        QTest::newRow("key names are case-sensitive") << "Drive1" << "mm" << "MTIgMzQ=" << QStringList { "MTIgMzQ=" };
-        QTest::newRow("missing key") << "Drive1" << "KeyNumber" << "" << QStringList();
-        QTest::newRow("missing group") << "Drive9" << "MID" << "" << QStringList();
-        QTest::newRow("UTF-8 text") << "Drive1" << "Name" << QString::fromUtf8("鼠标") << QStringList { QString::fromUtf8("鼠标") };
+        QTest::newRow("coded text loses line feeds and blanks") << "Drive1"
+                                                                << "MM"
+                                                                << "12345678" << QStringList{"12345678"};
+        QTest::newRow("coded list decodes every item") << "Option"
+                                                       << "Wireless4_PID"
+                                                       << "" << QStringList{"F503", "F5A3"};
+        QTest::newRow("coded key in any group") << "Other"
+                                                << "VID"
+                                                << "3554" << QStringList{"3554"};
+        QTest::newRow("plain text stays as it is") << "Drive1"
+                                                   << "XIn1"
+                                                   << "2" << QStringList{"2"};
+        QTest::newRow("plain list") << "Drive1"
+                                    << "DPIRange"
+                                    << "" << QStringList{"50", "26000", "50", "0"};
+        QTest::newRow("key names are case-sensitive") << "Drive1"
+                                                      << "mm"
+                                                      << "MTIgMzQ=" << QStringList{"MTIgMzQ="};
+        QTest::newRow("missing key") << "Drive1"
+                                     << "KeyNumber"
+                                     << "" << QStringList();
+        QTest::newRow("missing group") << "Drive9"
+                                       << "MID"
+                                       << "" << QStringList();
+        QTest::newRow("UTF-8 text") << "Drive1"
+                                    << "Name" << QString::fromUtf8("鼠标") << QStringList{QString::fromUtf8("鼠标")};
     }
 
     void readsCodedAndPlainKeys()
@@ -204,12 +218,11 @@ private slots:
         QTest::newRow("binary junk") << junk << true << "";
         QTest::newRow("broken lines") << QByteArray("[Option\nVID\n=\n[[]]\n\\\\=\"\nDeviceTotal=\"2\n") << true << "";
         QTest::newRow("no model count") << QByteArray("[Option]\nVID=%%%%\nUSB_PID=,,,\n") << true << "DeviceTotal";
-        QTest::newRow("model count not a number") << QByteArray("[Option]\nVID=MzU1NA==\nDeviceTotal=two\n") << true
-                                                  << "not a number";
+        QTest::newRow("model count not a number")
+            << QByteArray("[Option]\nVID=MzU1NA==\nDeviceTotal=two\n") << true << "not a number";
         QTest::newRow("model count beyond the limit")
             << QByteArray("[Option]\nVID=MzU1NA==\nDeviceTotal=2147483647\n[Drive1]\nMID=5\n") << true << "1000";
-        QTest::newRow("good") << QByteArray("[Option]\nVID=MzU1NA==\nDeviceTotal=1\n[Drive1]\nMID=5\n") << true
-                              << "-";
+        QTest::newRow("good") << QByteArray("[Option]\nVID=MzU1NA==\nDeviceTotal=1\n[Drive1]\nMID=5\n") << true << "-";
     }
 
     void badConfigIsReportedOnce()
@@ -220,8 +233,8 @@ private slots:
         const QString path = exists ? writeConfig("reported.ini", content) : m_Dir.path() + "/none/Config.ini";
         static QStringList messages;
         messages.clear();
-        const QtMessageHandler previous = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext &, const QString &text) {
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
                 if (type == QtWarningMsg && text.contains("Config.ini"))
                     messages << text;
             });
@@ -250,13 +263,13 @@ private slots:
         QTest::addColumn<QByteArray>("total");
         QTest::addColumn<int>("modelTotal");
         QTest::addColumn<QList<int>>("groups");
-        QTest::newRow("as many as the file holds") << QByteArray("3") << 3 << QList<int> { 1, 2, 3 };
-        QTest::newRow("fewer") << QByteArray("2") << 2 << QList<int> { 1, 2 };
-        QTest::newRow("2147483647") << QByteArray("2147483647") << 1000 << QList<int> { 1, 2, 3, 1000 };
-        QTest::newRow("600000000") << QByteArray("600000000") << 1000 << QList<int> { 1, 2, 3, 1000 };
-        QTest::newRow("beyond 32 bits") << QByteArray("99999999999999") << 1000 << QList<int> { 1, 2, 3, 1000 };
-        QTest::newRow("negative") << QByteArray("-5") << 0 << QList<int> {};
-        QTest::newRow("not a number") << QByteArray("many") << 0 << QList<int> {};
+        QTest::newRow("as many as the file holds") << QByteArray("3") << 3 << QList<int>{1, 2, 3};
+        QTest::newRow("fewer") << QByteArray("2") << 2 << QList<int>{1, 2};
+        QTest::newRow("2147483647") << QByteArray("2147483647") << 1000 << QList<int>{1, 2, 3, 1000};
+        QTest::newRow("600000000") << QByteArray("600000000") << 1000 << QList<int>{1, 2, 3, 1000};
+        QTest::newRow("beyond 32 bits") << QByteArray("99999999999999") << 1000 << QList<int>{1, 2, 3, 1000};
+        QTest::newRow("negative") << QByteArray("-5") << 0 << QList<int>{};
+        QTest::newRow("not a number") << QByteArray("many") << 0 << QList<int>{};
     }
 
     void modelGroupsAreBounded()
@@ -268,9 +281,10 @@ private slots:
         // A file of its own per row: QSettings keeps what it read of a path and
         // re-reads it only when size or time stamp change, and "DeviceTotal=3"
         // and "=2" written within one tick differ in neither.
-        ini->Reload(writeConfig(QStringLiteral("groups-%1.ini").arg(QTest::currentDataTag()), "[Option]\nVID=MzU1NA==\nDeviceTotal=" + total
-                                                   + "\n[Drive1]\nMID=5\n[Drive3]\nMID=7\n[Drive2]\nMID=6\n"
-                                                     "[Drive02]\nMID=8\n[Drive1000]\nMID=9\n[Drive1001]\nMID=10\n"));
+        ini->Reload(writeConfig(QStringLiteral("groups-%1.ini").arg(QTest::currentDataTag()),
+                                "[Option]\nVID=MzU1NA==\nDeviceTotal=" + total
+                                    + "\n[Drive1]\nMID=5\n[Drive3]\nMID=7\n[Drive2]\nMID=6\n"
+                                      "[Drive02]\nMID=8\n[Drive1000]\nMID=9\n[Drive1001]\nMID=10\n"));
         QCOMPARE(ini->ModelTotal(), modelTotal);
         QList<int> expected = groups;
         if (modelTotal < 1000)
@@ -285,13 +299,12 @@ private slots:
     {
         ConfigIni *ini = ConfigIni::GetInstance();
         ini->Reload(QCoreApplication::applicationDirPath() + "/usersetting/Config.ini");
-        std::atomic<int> wrong { 0 };
+        std::atomic<int> wrong{0};
         std::vector<std::thread> threads;
         for (int t = 0; t < 4; ++t) {
             threads.emplace_back([&] {
                 for (int i = 0; i < 300; ++i) {
-                    if (ini->GetValue("Option", "VID") != "3554"
-                        || ini->GetValueList("Drive1", "DPIGrade").size() < 8)
+                    if (ini->GetValue("Option", "VID") != "3554" || ini->GetValueList("Drive1", "DPIGrade").size() < 8)
                         ++wrong;
                 }
             });
@@ -335,7 +348,8 @@ private slots:
         for (int t = 0; t < 4; ++t) {
             threads.emplace_back([ini, t] {
                 for (int i = 0; i < 25; ++i)
-                    ini->SetValue("Thread" + QString::number(t), "Key" + QString::number(i), QString::number(t * 100 + i));
+                    ini->SetValue("Thread" + QString::number(t), "Key" + QString::number(i),
+                                  QString::number(t * 100 + i));
             });
         }
         for (auto &t : threads)
@@ -347,8 +361,8 @@ private slots:
 
     void registryStoreRoundTripAcrossThreads()
     {
-        const QString expectedFile = QStandardPaths::writableLocation(QStandardPaths::ConfigLocation)
-                                     + "/Orvik SE/registry.ini";
+        const QString expectedFile =
+            QStandardPaths::writableLocation(QStandardPaths::ConfigLocation) + "/Orvik SE/registry.ini";
         QCOMPARE(RegistryStore::filePath(), expectedFile);
         QVERIFY(expectedFile.startsWith(QDir::homePath())); // the test's own home
         QCOMPARE(RegistryStore::mouseTestKey(), QString("Software/Orvik SE/Orvik SE/Mouse Drive Test"));
@@ -363,7 +377,8 @@ private slots:
         for (int t = 0; t < 4; ++t) {
             writers.emplace_back([key, t] {
                 for (int i = 0; i < 20; ++i)
-                    RegistryStore::setValue(key, QString("MouseVer%1_%2").arg(t).arg(i), QString("v%1.%2").arg(t).arg(i));
+                    RegistryStore::setValue(key, QString("MouseVer%1_%2").arg(t).arg(i),
+                                            QString("v%1.%2").arg(t).arg(i));
             });
         }
         for (int i = 0; i < 50; ++i)
@@ -391,7 +406,7 @@ private slots:
         QSettings disk(expectedFile, QSettings::IniFormat);
         QVERIFY(disk.contains("Software/Orvik SE/Orvik SE/Mouse Drive Test/UpdateFailInfo"));
         const QStringList configFiles = QDir(QFileInfo(expectedFile).path()).entryList(QDir::Files);
-        QCOMPARE(configFiles, QStringList { "registry.ini" });
+        QCOMPARE(configFiles, QStringList{"registry.ini"});
     }
 
     void userFolders()
@@ -400,8 +415,8 @@ private slots:
         QCOMPARE(UserPaths::userFolder(), root);
         QCOMPARE(UserPaths::macroIniFile(), root + "/Macro.ini");
         QVERIFY(UserPaths::createUserFolders());
-        for (const QString sub : { "/Log", "/Device_Info", "/Exception", "/usersetting", "/usersetting/MainPage",
-                                   "/usersetting/MacroPage", "/usersetting/SensorPage" })
+        for (const QString sub : {"/Log", "/Device_Info", "/Exception", "/usersetting", "/usersetting/MainPage",
+                                  "/usersetting/MacroPage", "/usersetting/SensorPage"})
             QVERIFY2(QDir(root + sub).exists(), qPrintable(sub));
         QCOMPARE(UserPaths::configIniFile(), QCoreApplication::applicationDirPath() + "/usersetting/Config.ini");
     }

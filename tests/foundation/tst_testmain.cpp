@@ -38,7 +38,7 @@ private slots:
         environment.insert("ORVIK_RUN_BROKEN_CONNECTION", "1");
         child.setProcessEnvironment(environment);
         child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(), { "brokenConnection" });
+        child.start(QCoreApplication::applicationFilePath(), {"brokenConnection"});
         QVERIFY(child.waitForFinished(120000));
         const QString output = QString::fromLocal8Bit(child.readAll());
         QVERIFY2(child.exitCode() != 0, qPrintable(output));

@@ -9,13 +9,13 @@
 
 #include <QEventLoop>
 #include <QFile>
-#include <mutex>
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <QSemaphore>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <mutex>
 
 #include <atomic>
 #include <cstring>
@@ -285,7 +285,8 @@ public:
 Page *g_page = nullptr;
 void pageCallback(unsigned char *header, int headerLength, unsigned char *data, int length)
 {
-    QMetaObject::invokeMethod(g_page, [] { g_page->apply(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        g_page, [] { g_page->apply(); }, Qt::BlockingQueuedConnection);
     collect(header, headerLength, data, length);
 }
 } // namespace
@@ -648,15 +649,14 @@ void TestHidUsb::devicesFile_data()
     QTest::addColumn<QByteArray>("json");
     QTest::addColumn<int>("devices");
     QTest::addColumn<QString>("fault");
-    QTest::newRow("receiver and its mouse on cable")
-        << QByteArray(R"({"devices": [
+    QTest::newRow("receiver and its mouse on cable") << QByteArray(R"({"devices": [
              {"name": "rx", "pid": "F503", "type": 1, "cid": "0x1A", "mid": 5, "mouse": "m", "online": false,
               "mouseVersion": "0x0203", "battery": 50, "charging": true},
              {"name": "cable", "pid": "F500", "type": 2, "cid": 26, "mid": 5, "mouse": "m",
               "mouseVersion": 1, "status": [1, 2, 3]}]})")
-        << 2 << QString();
-    QTest::newRow("plain array, boot mode entry") << QByteArray(R"([{"pid": "F500", "type": 2, "bootMode": true}])")
-                                                  << 1 << QString();
+                                                     << 2 << QString();
+    QTest::newRow("plain array, boot mode entry")
+        << QByteArray(R"([{"pid": "F500", "type": 2, "bootMode": true}])") << 1 << QString();
     QTest::newRow("empty list") << QByteArray(R"({"devices": []})") << 0 << QString();
     QTest::newRow("not JSON") << QByteArray("{devices: [") << 0 << QString("not valid JSON");
     QTest::newRow("unknown key") << QByteArray(R"([{"pid": "F500", "colour": 3}])") << 0 << QString("colour");
@@ -666,10 +666,8 @@ void TestHidUsb::devicesFile_data()
     // Far outside every integer type: refused as out of range, never converted first.
     QTest::newRow("battery beyond 64 bits")
         << QByteArray(R"([{"battery": 66666666666666666802}])") << 0 << QString("\"battery\"");
-    QTest::newRow("mid beyond 64 bits, negative")
-        << QByteArray(R"([{"mid": -1e300}])") << 0 << QString("\"mid\"");
-    QTest::newRow("same path twice") << QByteArray(R"([{"name": "a"}, {"name": "a"}])") << 0
-                                     << QString("same path");
+    QTest::newRow("mid beyond 64 bits, negative") << QByteArray(R"([{"mid": -1e300}])") << 0 << QString("\"mid\"");
+    QTest::newRow("same path twice") << QByteArray(R"([{"name": "a"}, {"name": "a"}])") << 0 << QString("same path");
     // Each fault the loader names; none of them may pass as a default value.
     QTest::newRow("no file") << QByteArray() << 0 << QString("cannot be opened");
     QTest::newRow("top level neither list nor devices")
@@ -680,14 +678,12 @@ void TestHidUsb::devicesFile_data()
     QTest::newRow("name of the wrong type") << QByteArray(R"([{"name": 5}])") << 0 << QString("\"name\"");
     QTest::newRow("online not a boolean") << QByteArray(R"([{"online": "yes"}])") << 0 << QString("\"online\"");
     QTest::newRow("fractional battery") << QByteArray(R"([{"battery": 50.5}])") << 0 << QString("\"battery\"");
-    QTest::newRow("version beyond 16 bits") << QByteArray(R"([{"mouseVersion": "0x10000"}])") << 0
-                                            << QString("\"mouseVersion\"");
-    QTest::newRow("identification never") << QByteArray(R"([{"identifyFrom": 0}])") << 0
-                                          << QString("\"identifyFrom\"");
-    QTest::newRow("lighting one byte short") << QByteArray(R"([{"dongleRgb": [1, 0, 0, 0, 0, 0, 0, 0, 0]}])") << 0
-                                             << QString("\"dongleRgb\"");
-    QTest::newRow("status byte beyond 255") << QByteArray(R"([{"status": [1, 2, 256]}])") << 0
-                                            << QString("\"status\"");
+    QTest::newRow("version beyond 16 bits")
+        << QByteArray(R"([{"mouseVersion": "0x10000"}])") << 0 << QString("\"mouseVersion\"");
+    QTest::newRow("identification never") << QByteArray(R"([{"identifyFrom": 0}])") << 0 << QString("\"identifyFrom\"");
+    QTest::newRow("lighting one byte short")
+        << QByteArray(R"([{"dongleRgb": [1, 0, 0, 0, 0, 0, 0, 0, 0]}])") << 0 << QString("\"dongleRgb\"");
+    QTest::newRow("status byte beyond 255") << QByteArray(R"([{"status": [1, 2, 256]}])") << 0 << QString("\"status\"");
 }
 
 void TestHidUsb::devicesFile()
@@ -784,10 +780,10 @@ void TestHidUsb::devicesFileVersions_data()
     QTest::addColumn<int>("notifications");
     QTest::addColumn<bool>("sameEntry");  // the first entry of both versions is one entry
     QTest::addColumn<bool>("recordKept"); // its mouse still holds the record stored before
-    QTest::newRow("another entry gone")
-        << QByteArray(R"([{"name": "a"}, {"name": "b"}])") << QByteArray(R"([{"name": "a"}])") << 1 << true << true;
-    QTest::newRow("another entry new")
-        << QByteArray(R"([{"name": "a"}])") << QByteArray(R"([{"name": "a"}, {"name": "b"}])") << 1 << true << true;
+    QTest::newRow("another entry gone") << QByteArray(R"([{"name": "a"}, {"name": "b"}])")
+                                        << QByteArray(R"([{"name": "a"}])") << 1 << true << true;
+    QTest::newRow("another entry new") << QByteArray(R"([{"name": "a"}])")
+                                       << QByteArray(R"([{"name": "a"}, {"name": "b"}])") << 1 << true << true;
     QTest::newRow("a boot-mode entry comes without notice")
         << QByteArray(R"([{"name": "a"}])") << QByteArray(R"([{"name": "a"}, {"name": "b", "bootMode": true}])") << 0
         << true << true;
@@ -812,8 +808,8 @@ void TestHidUsb::devicesFileVersions()
     // Each version is read at once by watching the file again, not by the poller.
     auto load = [&name](const QByteArray &json) {
         QSaveFile f(name);
-        return f.open(QIODevice::WriteOnly) && f.write(json) == json.size() && f.commit() &&
-               HIDUsbSim::watchDevicesFile(name);
+        return f.open(QIODevice::WriteOnly) && f.write(json) == json.size() && f.commit()
+            && HIDUsbSim::watchDevicesFile(name);
     };
     QVERIFY(load(before));
     const int first = HIDUsbSim::devices().first();
@@ -875,12 +871,12 @@ void TestHidUsb::pairing()
 void TestHidUsb::flash_data()
 {
     QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("failAt");      // -1: no requested failure
+    QTest::addColumn<int>("failAt"); // -1: no requested failure
     QTest::addColumn<bool>("withTarget");
     QTest::addColumn<int>("timeoutMs");
-    QTest::addColumn<int>("timeoutCap");  // 0: none
+    QTest::addColumn<int>("timeoutCap"); // 0: none
     QTest::addColumn<bool>("success");
-    QTest::addColumn<int>("maxPercent");  // highest progress report (-1: none)
+    QTest::addColumn<int>("maxPercent"); // highest progress report (-1: none)
     QTest::newRow("mouse on cable") << HIDUSB_FW_KIND_MOUSE << -1 << true << 10000 << 0 << true << 100;
     QTest::newRow("receiver") << HIDUSB_FW_KIND_RECEIVER << -1 << true << 10000 << 0 << true << 100;
     QTest::newRow("device fails at the end") << HIDUSB_FW_KIND_MOUSE << 100 << true << 10000 << 0 << false << 100;
@@ -888,8 +884,7 @@ void TestHidUsb::flash_data()
     QTest::newRow("device fails at once") << HIDUSB_FW_KIND_RECEIVER << 0 << true << 10000 << 0 << false << 0;
     QTest::newRow("no device for the image") << HIDUSB_FW_KIND_MOUSE << -1 << false << 10000 << 0 << false << -1;
     QTest::newRow("time-out") << HIDUSB_FW_KIND_RECEIVER << -1 << true << 30 << 0 << false << 30;
-    QTest::newRow("time-out capped by the test") << HIDUSB_FW_KIND_RECEIVER << -1 << true << 10000 << 30 << false
-                                                 << 30;
+    QTest::newRow("time-out capped by the test") << HIDUSB_FW_KIND_RECEIVER << -1 << true << 10000 << 30 << false << 30;
 }
 
 void TestHidUsb::flash()
@@ -914,7 +909,8 @@ void TestHidUsb::flash()
     const HIDUsbSim::DeviceSetup before = HIDUsbSim::setup(id);
 
     QByteArray buffer = image;
-    QCOMPARE(UsbUpgrade_Start(reinterpret_cast<const unsigned char *>(buffer.constData()), upgradeCollect, timeoutMs), 1);
+    QCOMPARE(UsbUpgrade_Start(reinterpret_cast<const unsigned char *>(buffer.constData()), upgradeCollect, timeoutMs),
+             1);
     // The library copied the image at the start: the caller's buffer may go.
     buffer.fill('\0');
     buffer.clear();

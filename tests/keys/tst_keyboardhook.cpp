@@ -20,7 +20,8 @@ namespace {
 // than HC_ACTION.
 constexpr int NotAction = 0x40000000;
 
-struct Call {
+struct Call
+{
     int vk;
     bool down;
     bool repeat;
@@ -34,12 +35,13 @@ typedef QVector<Call> CallList;
 Q_DECLARE_METATYPE(CallList)
 
 namespace QTest {
-template <>
+template<>
 char *toString(const CallList &calls)
 {
     QByteArray text;
     for (const Call &c : calls)
-        text += QByteArray("(") + QByteArray::number(c.vk, 16) + (c.down ? ",down" : ",up") + (c.repeat ? ",rep) " : ") ");
+        text +=
+            QByteArray("(") + QByteArray::number(c.vk, 16) + (c.down ? ",down" : ",up") + (c.repeat ? ",rep) " : ") ");
     return qstrdup(text.constData());
 }
 } // namespace QTest
@@ -92,10 +94,7 @@ private slots:
         m_Edit->setFocus();
     }
 
-    void cleanupTestCase()
-    {
-        delete m_Window;
-    }
+    void cleanupTestCase() { delete m_Window; }
 
     void init()
     {
@@ -219,10 +218,12 @@ private slots:
         QTest::newRow("held with auto-repeat")
             << QStringList{"p:41", "P:41", "P:41", "r:41"}
             << CallList{{0x41, true, false}, {0x41, true, true}, {0x41, true, true}, {0x41, false, false}};
-        QTest::newRow("overlap") << QStringList{"p:41", "p:42", "r:41", "r:42"}
-                                 << CallList{{0x41, true, false}, {0x42, true, false}, {0x41, false, false}, {0x42, false, false}};
-        QTest::newRow("tap twice") << QStringList{"p:41", "r:41", "p:41", "r:41"}
-                                   << CallList{{0x41, true, false}, {0x41, false, false}, {0x41, true, false}, {0x41, false, false}};
+        QTest::newRow("overlap") << QStringList{
+            "p:41", "p:42", "r:41",
+            "r:42"} << CallList{{0x41, true, false}, {0x42, true, false}, {0x41, false, false}, {0x42, false, false}};
+        QTest::newRow("tap twice") << QStringList{
+            "p:41", "r:41", "p:41",
+            "r:41"} << CallList{{0x41, true, false}, {0x41, false, false}, {0x41, true, false}, {0x41, false, false}};
     }
 
     void callbackSequences()
@@ -238,8 +239,10 @@ private slots:
             const quint32 keysym = quint32('a' + (vk - 0x41));
             if (e.startsWith("P")) {
                 // X11 reports a repeat as an auto-repeat release + press pair.
-                QVERIFY(!platform()->ProcessKeyEvent(keyEvent(QEvent::KeyRelease, qtKey, 38, keysym, Qt::NoModifier, true)));
-                QVERIFY(platform()->ProcessKeyEvent(keyEvent(QEvent::KeyPress, qtKey, 38, keysym, Qt::NoModifier, true)));
+                QVERIFY(!platform()->ProcessKeyEvent(
+                    keyEvent(QEvent::KeyRelease, qtKey, 38, keysym, Qt::NoModifier, true)));
+                QVERIFY(
+                    platform()->ProcessKeyEvent(keyEvent(QEvent::KeyPress, qtKey, 38, keysym, Qt::NoModifier, true)));
             } else {
                 const QEvent::Type type = e.startsWith("p") ? QEvent::KeyPress : QEvent::KeyRelease;
                 QVERIFY(platform()->ProcessKeyEvent(keyEvent(type, qtKey, 0, keysym)));
@@ -321,11 +324,14 @@ private slots:
             << CallList{{0x41, true, false}, {0x42, true, false}, {0x41, false, false}};
         // A hook code other than HC_ACTION changes nothing and reports the
         // stored flags with the event's own key code.
-        QTest::newRow("not an action")
-            << int(KeyboardHook::RecorderInstance)
-            << QVector<int>{down | 0x41, NotAction | up | 0x42, down | 0x41, up | 0x41}
-            << CallList{{0x41, true, false}, {0x42, true, false}, {0x41, true, true}, {0x41, false, false}};
-        QTest::newRow("unknown message") << int(KeyboardHook::RecorderInstance) << QVector<int>{down | 0x41, (0x200 << 16) | 0x41}
+        QTest::newRow("not an action") << int(KeyboardHook::RecorderInstance)
+                                       << QVector<int>{down | 0x41, NotAction | up | 0x42, down | 0x41, up | 0x41}
+                                       << CallList{{0x41, true, false},
+                                                   {0x42, true, false},
+                                                   {0x41, true, true},
+                                                   {0x41, false, false}};
+        QTest::newRow("unknown message") << int(KeyboardHook::RecorderInstance)
+                                         << QVector<int>{down | 0x41, (0x200 << 16) | 0x41}
                                          << CallList{{0x41, true, false}, {0x41, true, true}};
     }
 

@@ -25,19 +25,36 @@
 
 namespace {
 
-enum : int { VK_A = 0x41, VK_B = 0x42, VK_C = 0x43, VK_D = 0x44, VK_1 = 0x31, VK_F1 = 0x70,
-             VK_LSHIFT = 0xA0, VK_RETURN = 0x0D, VK_SPACE = 0x20, VK_ESC = 0x1B, VK_F12 = 0x7B,
-             VK_ADD = 0x6B };
+enum : int {
+    VK_A = 0x41,
+    VK_B = 0x42,
+    VK_C = 0x43,
+    VK_D = 0x44,
+    VK_1 = 0x31,
+    VK_F1 = 0x70,
+    VK_LSHIFT = 0xA0,
+    VK_RETURN = 0x0D,
+    VK_SPACE = 0x20,
+    VK_ESC = 0x1B,
+    VK_F12 = 0x7B,
+    VK_ADD = 0x6B
+};
 
-void press(int vk) { KeyHookPlatform::Instance()->InjectVirtualKey(vk, true); }
-void release(int vk) { KeyHookPlatform::Instance()->InjectVirtualKey(vk, false); }
+void press(int vk)
+{
+    KeyHookPlatform::Instance()->InjectVirtualKey(vk, true);
+}
+void release(int vk)
+{
+    KeyHookPlatform::Instance()->InjectVirtualKey(vk, false);
+}
 void tap(int vk)
 {
     press(vk);
     release(vk);
 }
 
-template <class T>
+template<class T>
 T *child(QWidget *dialog, const char *name)
 {
     T *widget = dialog->findChild<T *>(QString::fromLatin1(name));
@@ -78,10 +95,7 @@ class TestKeyDialogs : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        KeyHookPlatform::Instance()->ResetKeyState();
-    }
+    void init() { KeyHookPlatform::Instance()->ResetKeyState(); }
 
     void cleanup()
     {
@@ -112,7 +126,7 @@ private slots:
             QWidget *target = dialog->findChild<QWidget *>(QString::fromLatin1(widget));
             QVERIFY(target);
             const QString text = qobject_cast<QLabel *>(target) ? qobject_cast<QLabel *>(target)->text()
-                                                                 : qobject_cast<QToolButton *>(target)->text();
+                                                                : qobject_cast<QToolButton *>(target)->text();
             QVERIFY2(!text.isEmpty() && !text.contains(QString::fromUtf8("确")) && !text.startsWith("Please create"),
                      qPrintable(text));
             QVERIFY(dialog->grab().save(dir + "/" + file + "-" + suffix + ".png"));
@@ -171,8 +185,8 @@ private slots:
         QFETCH(QString, line);
         GroupKey dialog;
         showActive(&dialog);
-        const QHash<QString, int> vks{{"A", VK_A}, {"B", VK_B}, {"C", VK_C}, {"D", VK_D}, {"1", VK_1},
-                                      {"F1", VK_F1}, {"LShift", VK_LSHIFT}, {"Space", VK_SPACE}};
+        const QHash<QString, int> vks{{"A", VK_A}, {"B", VK_B},   {"C", VK_C},           {"D", VK_D},
+                                      {"1", VK_1}, {"F1", VK_F1}, {"LShift", VK_LSHIFT}, {"Space", VK_SPACE}};
         for (const QString &step : steps) {
             const QString key = step.section(':', -1);
             if (step.startsWith("wait:"))
@@ -404,9 +418,12 @@ private slots:
         QTest::addColumn<QString>("expected");
         const QString cjk = QString::fromUtf8("宏");
         const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // one character, two UTF-16 units
-        QTest::newRow("ab then space") << "ab " << "ab";
-        QTest::newRow("inner space stays") << "a b" << "a b";
-        QTest::newRow("space after inner space") << "a b " << "ab";
+        QTest::newRow("ab then space") << "ab "
+                                       << "ab";
+        QTest::newRow("inner space stays") << "a b"
+                                           << "a b";
+        QTest::newRow("space after inner space") << "a b "
+                                                 << "ab";
         QTest::newRow("30 ascii") << QString(30, 'x') << QString(30, 'x');
         QTest::newRow("31 ascii") << QString(31, 'x') << QString(30, 'x');
         QTest::newRow("10 cjk fit") << cjk.repeated(10) << cjk.repeated(10);
@@ -464,11 +481,21 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("name");
-        QTest::newRow("confirm") << "macro1" << "NewHong" << "macro1";
-        QTest::newRow("confirm empty") << "" << "NewHong" << "";
-        QTest::newRow("cancel") << "macro1" << "NewHong_2" << "";
-        QTest::newRow("close") << "macro1" << "CloseButton" << "";
-        QTest::newRow("escape") << "macro1" << "" << "";
+        QTest::newRow("confirm") << "macro1"
+                                 << "NewHong"
+                                 << "macro1";
+        QTest::newRow("confirm empty") << ""
+                                       << "NewHong"
+                                       << "";
+        QTest::newRow("cancel") << "macro1"
+                                << "NewHong_2"
+                                << "";
+        QTest::newRow("close") << "macro1"
+                               << "CloseButton"
+                               << "";
+        QTest::newRow("escape") << "macro1"
+                                << ""
+                                << "";
     }
 
     void questionDialogAnswers()

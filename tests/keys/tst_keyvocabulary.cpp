@@ -11,7 +11,8 @@
 
 namespace {
 
-struct Row {
+struct Row
+{
     const char *name;
     int vk;
     int kind;
@@ -34,19 +35,53 @@ QVector<Row> expectedRows()
     }
     rows.append({"0", 0x30, 1, 0x27});
     const Row fixed[] = {
-        {"Enter", 0x0D, 1, 0x28}, {"Esc", 0x1B, 1, 0x29}, {"BackSpace", 0x08, 1, 0x2A}, {"Tab", 0x09, 1, 0x2B},
-        {"Space", 0x20, 1, 0x2C}, {"-", 0xBD, 1, 0x2D}, {"=", 0xBB, 1, 0x2E}, {"[", 0xDB, 1, 0x2F},
-        {"]", 0xDD, 1, 0x30}, {"\\", 0xDC, 1, 0x31}, {";", 0xBA, 1, 0x33}, {"'", 0xDE, 1, 0x34},
-        {"`", 0xC0, 1, 0x35}, {",", 0xBC, 1, 0x36}, {".", 0xBE, 1, 0x37}, {"/", 0xBF, 1, 0x38},
-        {"CapsLock", 0x14, 1, 0x39}, {"Screen", 0x2C, 1, 0x46}, {"Scroll", 0x91, 1, 0x47},
-        {"Pause", 0x13, 1, 0x48}, {"Insert", 0x2D, 1, 0x49}, {"Home", 0x24, 1, 0x4A}, {"PgUp", 0x21, 1, 0x4B},
-        {"Del", 0x2E, 1, 0x4C}, {"End", 0x23, 1, 0x4D}, {"PgDn", 0x22, 1, 0x4E},
-        {"\xE2\x86\x92", 0x27, 1, 0x4F}, {"\xE2\x86\x90", 0x25, 1, 0x50}, {"\xE2\x86\x93", 0x28, 1, 0x51},
-        {"\xE2\x86\x91", 0x26, 1, 0x52}, {"NumLock", 0x90, 1, 0x53}, {"Num/", 0x6F, 1, 0x54},
-        {"Num*", 0x6A, 1, 0x55}, {"Num-", 0x6D, 1, 0x56}, {"Num+", 0x6B, 1, 0x57}, {"Num0", 0x60, 1, 0x62},
-        {"Num.", 0x6E, 1, 0x63}, {"APPs", 0x5D, 1, 0x65}, {"", 0x0C, 1, 0x00},
-        {"LCtrl", 0xA2, 0, 0x01}, {"LShift", 0xA0, 0, 0x02}, {"LAlt", 0xA4, 0, 0x04}, {"LWin", 0x5B, 0, 0x08},
-        {"RCtrl", 0xA3, 0, 0x10}, {"RShift", 0xA1, 0, 0x20}, {"RAlt", 0xA5, 0, 0x40}, {"RWin", 0x5C, 0, 0x80},
+        {"Enter", 0x0D, 1, 0x28},
+        {"Esc", 0x1B, 1, 0x29},
+        {"BackSpace", 0x08, 1, 0x2A},
+        {"Tab", 0x09, 1, 0x2B},
+        {"Space", 0x20, 1, 0x2C},
+        {"-", 0xBD, 1, 0x2D},
+        {"=", 0xBB, 1, 0x2E},
+        {"[", 0xDB, 1, 0x2F},
+        {"]", 0xDD, 1, 0x30},
+        {"\\", 0xDC, 1, 0x31},
+        {";", 0xBA, 1, 0x33},
+        {"'", 0xDE, 1, 0x34},
+        {"`", 0xC0, 1, 0x35},
+        {",", 0xBC, 1, 0x36},
+        {".", 0xBE, 1, 0x37},
+        {"/", 0xBF, 1, 0x38},
+        {"CapsLock", 0x14, 1, 0x39},
+        {"Screen", 0x2C, 1, 0x46},
+        {"Scroll", 0x91, 1, 0x47},
+        {"Pause", 0x13, 1, 0x48},
+        {"Insert", 0x2D, 1, 0x49},
+        {"Home", 0x24, 1, 0x4A},
+        {"PgUp", 0x21, 1, 0x4B},
+        {"Del", 0x2E, 1, 0x4C},
+        {"End", 0x23, 1, 0x4D},
+        {"PgDn", 0x22, 1, 0x4E},
+        {"\xE2\x86\x92", 0x27, 1, 0x4F},
+        {"\xE2\x86\x90", 0x25, 1, 0x50},
+        {"\xE2\x86\x93", 0x28, 1, 0x51},
+        {"\xE2\x86\x91", 0x26, 1, 0x52},
+        {"NumLock", 0x90, 1, 0x53},
+        {"Num/", 0x6F, 1, 0x54},
+        {"Num*", 0x6A, 1, 0x55},
+        {"Num-", 0x6D, 1, 0x56},
+        {"Num+", 0x6B, 1, 0x57},
+        {"Num0", 0x60, 1, 0x62},
+        {"Num.", 0x6E, 1, 0x63},
+        {"APPs", 0x5D, 1, 0x65},
+        {"", 0x0C, 1, 0x00},
+        {"LCtrl", 0xA2, 0, 0x01},
+        {"LShift", 0xA0, 0, 0x02},
+        {"LAlt", 0xA4, 0, 0x04},
+        {"LWin", 0x5B, 0, 0x08},
+        {"RCtrl", 0xA3, 0, 0x10},
+        {"RShift", 0xA1, 0, 0x20},
+        {"RAlt", 0xA5, 0, 0x40},
+        {"RWin", 0x5C, 0, 0x80},
     };
     for (const Row &row : fixed)
         rows.append(row);
@@ -258,22 +293,38 @@ private slots:
         QTest::addColumn<int>("vk");
         QTest::addColumn<QString>("addKeyName");
         QTest::addColumn<QString>("groupKeyName");
-        QTest::newRow("A") << 0x41 << "A" << "A";
-        QTest::newRow("Enter") << 0x0D << "Enter" << "Enter";
-        QTest::newRow("Space") << 0x20 << "" << "";
-        QTest::newRow("RAlt") << 0xA5 << "" << "";
-        QTest::newRow("LAlt") << 0xA4 << "LAlt" << "";
-        QTest::newRow("LShift") << 0xA0 << "LShift" << "";
-        QTest::newRow("RShift") << 0xA1 << "RShift" << "";
-        QTest::newRow("LCtrl") << 0xA2 << "LCtrl" << "";
-        QTest::newRow("RCtrl") << 0xA3 << "RCtrl" << "";
-        QTest::newRow("LWin") << 0x5B << "LWin" << "";
-        QTest::newRow("RWin") << 0x5C << "RWin" << "";
-        QTest::newRow("APPs") << 0x5D << "APPs" << "APPs";
-        QTest::newRow("clear") << 0x0C << "" << "";
-        QTest::newRow("unnamed") << 0x10 << "" << "";
-        QTest::newRow("F12") << 0x7B << "F12" << "F12";
-        QTest::newRow("Esc") << 0x1B << "Esc" << "Esc";
+        QTest::newRow("A") << 0x41 << "A"
+                           << "A";
+        QTest::newRow("Enter") << 0x0D << "Enter"
+                               << "Enter";
+        QTest::newRow("Space") << 0x20 << ""
+                               << "";
+        QTest::newRow("RAlt") << 0xA5 << ""
+                              << "";
+        QTest::newRow("LAlt") << 0xA4 << "LAlt"
+                              << "";
+        QTest::newRow("LShift") << 0xA0 << "LShift"
+                                << "";
+        QTest::newRow("RShift") << 0xA1 << "RShift"
+                                << "";
+        QTest::newRow("LCtrl") << 0xA2 << "LCtrl"
+                               << "";
+        QTest::newRow("RCtrl") << 0xA3 << "RCtrl"
+                               << "";
+        QTest::newRow("LWin") << 0x5B << "LWin"
+                              << "";
+        QTest::newRow("RWin") << 0x5C << "RWin"
+                              << "";
+        QTest::newRow("APPs") << 0x5D << "APPs"
+                              << "APPs";
+        QTest::newRow("clear") << 0x0C << ""
+                               << "";
+        QTest::newRow("unnamed") << 0x10 << ""
+                                 << "";
+        QTest::newRow("F12") << 0x7B << "F12"
+                             << "F12";
+        QTest::newRow("Esc") << 0x1B << "Esc"
+                             << "Esc";
     }
 
     void captureNaming()

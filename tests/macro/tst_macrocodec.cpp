@@ -19,8 +19,14 @@ Q_DECLARE_METATYPE(MacroRecordCodec::Row)
 
 namespace {
 
-Row Event(const QString &name, bool press) { return Row{name, press, -1, 0}; }
-Row Delay(const QString &text) { return Row{text, true, -1, 0}; }
+Row Event(const QString &name, bool press)
+{
+    return Row{name, press, -1, 0};
+}
+Row Delay(const QString &text)
+{
+    return Row{text, true, -1, 0};
+}
 
 QByteArray Bytes(const MacroRecord &record)
 {
@@ -39,7 +45,10 @@ QVector<Row> Alternating(int events)
     return rows;
 }
 
-bool AcceptName(const QString &name) { return MacroNames::IsValidName(name); }
+bool AcceptName(const QString &name)
+{
+    return MacroNames::IsValidName(name);
+}
 
 } // namespace
 
@@ -67,21 +76,36 @@ void TestMacroCodec::buildsEventsAndDelays_data()
     QTest::addColumn<QByteArray>("events"); // hex of the first events
     QTest::addColumn<int>("lastDelay");     // delay of the last event
 
-    QTest::newRow("A press, 10ms, A release")
-        << QVector<Row>{Event("A", true), Delay("10ms"), Event("A", false)} << 2
-        << QByteArray("00010400" "0a000000" "01010400" "00000000") << 0;
+    QTest::newRow("A press, 10ms, A release") << QVector<Row>{Event("A", true), Delay("10ms"), Event("A", false)} << 2
+                                              << QByteArray("00010400"
+                                                            "0a000000"
+                                                            "01010400"
+                                                            "00000000")
+                                              << 0;
     QTest::newRow("no rows") << QVector<Row>{} << 0 << QByteArray("0000000000000000") << 0;
     // A trailing delay makes no event of its own.
-    QTest::newRow("trailing delay")
-        << QVector<Row>{Event("A", true), Delay("10ms")} << 1
-        << QByteArray("00010400" "00000000" "00000000" "00000000") << 0;
+    QTest::newRow("trailing delay") << QVector<Row>{Event("A", true), Delay("10ms")} << 1
+                                    << QByteArray("00010400"
+                                                  "00000000"
+                                                  "00000000"
+                                                  "00000000")
+                                    << 0;
     QTest::newRow("1234ms and a text that is no number")
-        << QVector<Row>{Event("A", true), Delay("1234ms"), Event("B", true), Delay("xms"), Event("B", false)}
-        << 3 << QByteArray("00010400" "d2040000" "00010500" "00000000") << 0;
+        << QVector<Row>{Event("A", true), Delay("1234ms"), Event("B", true), Delay("xms"), Event("B", false)} << 3
+        << QByteArray("00010400"
+                      "d2040000"
+                      "00010500"
+                      "00000000")
+        << 0;
     // More than the record holds: cut to 70, the 70th without delay.
-    QTest::newRow("71 events") << Alternating(71) << 70 << QByteArray("00010400" "01000000") << 0;
+    QTest::newRow("71 events") << Alternating(71) << 70
+                               << QByteArray("00010400"
+                                             "01000000")
+                               << 0;
     QTest::newRow("70 events and a trailing delay") << (Alternating(70) << Delay("99ms")) << 70
-                                                    << QByteArray("00010400" "01000000") << 0;
+                                                    << QByteArray("00010400"
+                                                                  "01000000")
+                                                    << 0;
 }
 
 void TestMacroCodec::buildsEventsAndDelays()
@@ -113,8 +137,8 @@ void TestMacroCodec::nameIsCutAtACharacterBoundary_data()
     QTest::newRow("33-byte CJK name loses its last character") << cjk10 + QChar(0x5B8F) << cjk10;
     QTest::newRow("29 ASCII and a CJK character") << QString(29, 'a') + QChar(0x5B8F) << QString(29, 'a');
     QTest::newRow("40 ASCII") << QString(40, 'b') << QString(30, 'b');
-    QTest::newRow("emoji pair not split") << QString(28, 'c') + QString::fromUtf8("\xF0\x9F\x98\x80")
-                                           << QString(28, 'c');
+    QTest::newRow("emoji pair not split")
+        << QString(28, 'c') + QString::fromUtf8("\xF0\x9F\x98\x80") << QString(28, 'c');
 }
 
 void TestMacroCodec::nameIsCutAtACharacterBoundary()
@@ -248,10 +272,9 @@ void TestMacroCodec::exchangeRefusesDamagedFiles_data()
     QTest::newRow("count negative") << make("Varno", "X", "3", -1, three) << int(R::Damaged);
     QTest::newRow("name ../evil") << make("Varno", "../evil", "3", 3, three) << int(R::BadName);
     QTest::newRow("mode 0") << make("Varno", "X", "0", 3, three) << int(R::BadMode);
-    QTest::newRow("row with a line break") << make("Varno", "X", "3", 3, {"A\n0x04 1 0", "10ms", "A"})
-                                           << int(R::BadRow);
-    QTest::newRow("delay row that is no number") << make("Varno", "X", "3", 3, {"A", "farms", "A"})
-                                                 << int(R::BadRow);
+    QTest::newRow("row with a line break")
+        << make("Varno", "X", "3", 3, {"A\n0x04 1 0", "10ms", "A"}) << int(R::BadRow);
+    QTest::newRow("delay row that is no number") << make("Varno", "X", "3", 3, {"A", "farms", "A"}) << int(R::BadRow);
 }
 
 void TestMacroCodec::exchangeRefusesDamagedFiles()

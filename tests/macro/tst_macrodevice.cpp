@@ -12,8 +12,8 @@
 #include "ButtoninterfaceForm.h"
 #include "DataSetters.h"
 #include "Dialog.h"
-#include "DialogForm.h"
 #include "DialogChange.h"
+#include "DialogForm.h"
 #include "DialogMain.h"
 #include "GlobalState.h"
 #include "HIDUsbSim.h"
@@ -96,7 +96,11 @@ private slots:
 private:
     QListWidget *MacroList() const { return m_Page->findChild<QListWidget *>("listWidgetHong"); }
     QListWidget *RowList() const { return m_Page->findChild<QListWidget *>("listWidgetKey"); }
-    template<typename T> T *Child(const char *name) const { return m_Page->findChild<T *>(name); }
+    template<typename T>
+    T *Child(const char *name) const
+    {
+        return m_Page->findChild<T *>(name);
+    }
     void Invoke(const char *slot) { QVERIFY(QMetaObject::invokeMethod(m_Page, slot)); }
     void Select(const QString &name);
     void Front();
@@ -198,7 +202,9 @@ void TestMacroDevice::recordSaveAndDownload()
     QCOMPARE(record.left(4).toHex(), QByteArray("024d3100"));
     QCOMPARE(record.mid(4, 27), QByteArray(27, '\0'));
     QCOMPARE(int(record.at(31)), 2);
-    QCOMPARE(record.mid(32, 16).toHex(), QByteArray("0001040032000000" "0101040000000000"));
+    QCOMPARE(record.mid(32, 16).toHex(),
+             QByteArray("0001040032000000"
+                        "0101040000000000"));
     QCOMPARE(record.mid(48), QByteArray(592 - 48, '\0'));
 }
 
@@ -218,7 +224,9 @@ void TestMacroDevice::changedRowsReplaceTheDeviceRecord()
     QCOMPARE(HIDUsbSim::updateCount(m_Mouse), updates + 1);
     const QByteArray sent = HIDUsbSim::lastRecord(m_Mouse);
     QCOMPARE(sent.mid(74, 3).toHex(), QByteArray("060003"));
-    QCOMPARE(RecordOf(sent, 0).mid(32, 16).toHex(), QByteArray("0001040046000000" "0101040000000000"));
+    QCOMPARE(RecordOf(sent, 0).mid(32, 16).toHex(),
+             QByteArray("0001040046000000"
+                        "0101040000000000"));
 }
 
 void TestMacroDevice::offlineDownloadLeavesDeviceAlone()
@@ -261,12 +269,10 @@ void TestMacroDevice::recordingRows_data()
     // The last key seen is no held key: B pressed again is a real press.
     QTest::newRow("A down B down A up B up B down B up")
         << QStringList{"+41", "+42", "-41", "-42", "+42", "-42"}
-        << QStringList{"A/0", "50ms/0", "B/0", "50ms/0", "A/1", "50ms/0", "B/1", "50ms/0", "B/0", "50ms/0",
-                       "B/1"};
+        << QStringList{"A/0", "50ms/0", "B/0", "50ms/0", "A/1", "50ms/0", "B/1", "50ms/0", "B/0", "50ms/0", "B/1"};
     // The media key ends the delay before it and leaves the next key without one.
-    QTest::newRow("media key between letters")
-        << QStringList{"+41", "-41", "+B3", "-B3", "+42", "-42"}
-        << QStringList{"A/0", "50ms/0", "A/1", "50ms/0", "B/0", "50ms/0", "B/1"};
+    QTest::newRow("media key between letters") << QStringList{"+41", "-41", "+B3", "-B3", "+42", "-42"}
+                                               << QStringList{"A/0", "50ms/0", "A/1", "50ms/0", "B/0", "50ms/0", "B/1"};
     QTest::newRow("0x0C has the empty name") << QStringList{"+0C", "-0C"} << QStringList{"/0", "50ms/0", "/1"};
 }
 
@@ -519,7 +525,10 @@ void TestMacroDevice::bindingThroughTheButtonPage()
     QByteArray sent = HIDUsbSim::lastRecord(m_Mouse);
     QCOMPARE(sent.mid(74 + 3 * 2, 3).toHex(), QByteArray("060204"));
     QCOMPARE(RecordOf(sent, 2).left(5).toHex(), QByteArray("0442696e64"));
-    QCOMPARE(RecordOf(sent, 2).mid(31, 17).toHex(), QByteArray("02" "0001040032000000" "0101040000000000"));
+    QCOMPARE(RecordOf(sent, 2).mid(31, 17).toHex(),
+             QByteArray("02"
+                        "0001040032000000"
+                        "0101040000000000"));
     QVERIFY(form->BackKey->text().endsWith("Bind"));
 
     // Changed rows: after its wait the button page has the macro page send
@@ -535,7 +544,9 @@ void TestMacroDevice::bindingThroughTheButtonPage()
     QCOMPARE(downloads.count(), 1);
     QCOMPARE(downloads.at(0), (QVariantList{"Bind", 2}));
     sent = HIDUsbSim::lastRecord(m_Mouse);
-    QCOMPARE(RecordOf(sent, 2).mid(32, 16).toHex(), QByteArray("0001040046000000" "0101040000000000"));
+    QCOMPARE(RecordOf(sent, 2).mid(32, 16).toHex(),
+             QByteArray("0001040046000000"
+                        "0101040000000000"));
 
     // A full read of that record: the file becomes its mode line, then the
     // macro page appends the device's rows.

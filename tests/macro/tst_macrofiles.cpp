@@ -108,8 +108,8 @@ void TestMacroFiles::loadsEveryShape_data()
     QTest::addColumn<QString>("mode");
     QTest::addColumn<int>("count");
 
-    QTest::newRow("count 7") << QByteArray("7\n0x04 1 0\n10ms\n0x04 1 1\n")
-                             << QStringList{"A/0", "10ms/0", "A/1"} << "ReNumber" << 7;
+    QTest::newRow("count 7") << QByteArray("7\n0x04 1 0\n10ms\n0x04 1 1\n") << QStringList{"A/0", "10ms/0", "A/1"}
+                             << "ReNumber" << 7;
     QTest::newRow("count 300 reads as 1") << QByteArray("300\n0x04 1 0\n") << QStringList{"A/0"} << "ReNumber" << 1;
     QTest::newRow("count 0 reads as 1") << QByteArray("0\n") << QStringList{} << "ReNumber" << 1;
     QTest::newRow("254 until released") << QByteArray("254\n") << QStringList{} << "ReUntilLoose" << 5;
@@ -185,8 +185,8 @@ void TestMacroFiles::rowOperationsKeepTheShape_data()
     const QByteArray three("1\n0x04 1 0\n10ms\n0x05 1 0\n");
     const QByteArray one("1\n0x04 1 0\n");
     QTest::newRow("key into empty list") << QByteArray("1\n") << -1 << "key" << QStringList{"C/0"};
-    QTest::newRow("click into empty list") << QByteArray("1\n") << -1 << "click"
-                                           << QStringList{"Left button/0", "10ms/0", "Left button/1"};
+    QTest::newRow("click into empty list")
+        << QByteArray("1\n") << -1 << "click" << QStringList{"Left button/0", "10ms/0", "Left button/1"};
     QTest::newRow("key after the only row") << one << 0 << "key" << QStringList{"A/0", "10ms/0", "C/0"};
     QTest::newRow("click after the only row")
         << one << 0 << "click" << QStringList{"A/0", "10ms/0", "Left button/0", "10ms/0", "Left button/1"};
@@ -195,9 +195,9 @@ void TestMacroFiles::rowOperationsKeepTheShape_data()
     QTest::newRow("key after a delay") << three << 1 << "key" << QStringList{"A/0", "10ms/0", "C/0", "10ms/0", "B/0"};
     QTest::newRow("key with no current row")
         << three << -1 << "key" << QStringList{"A/0", "10ms/0", "B/0", "10ms/0", "C/0"};
-    QTest::newRow("click after a delay")
-        << three << 1 << "click"
-        << QStringList{"A/0", "10ms/0", "Left button/0", "10ms/0", "Left button/1", "10ms/0", "B/0"};
+    QTest::newRow("click after a delay") << three << 1 << "click"
+                                         << QStringList{"A/0",    "10ms/0", "Left button/0", "10ms/0", "Left button/1",
+                                                        "10ms/0", "B/0"};
     QTest::newRow("delay on the first row") << three << 0 << "delay" << QStringList{"A/0", "10ms/0", "B/0"};
     QTest::newRow("delay replaces a delay") << three << 1 << "delay" << QStringList{"A/0", "77ms/0", "B/0"};
     QTest::newRow("delay before an event") << three << 2 << "delay" << QStringList{"A/0", "77ms/0", "B/0"};

@@ -9,8 +9,8 @@
 #include "MacroTestHelpers.h"
 
 #include "Dialog.h"
-#include "DialogForm.h"
 #include "DialogChange.h"
+#include "DialogForm.h"
 #include "DialogMain.h"
 #include "ExeIsRun.h"
 #include "GlobalState.h"

@@ -49,7 +49,7 @@ public:
         , m_Combo(new QComboBox(this))
     {
         m_Combo->setObjectName("LOD");
-        m_Combo->addItems({ "1mm", "2mm" });
+        m_Combo->addItems({"1mm", "2mm"});
         QMetaObject::connectSlotsByName(this);
     }
     QComboBox *m_Combo;
@@ -59,7 +59,9 @@ private slots:
     void on_LOD_currentIndexChanged(int index) { m_LastAnswer = SendChange(index + 1); }
 };
 
-void ignoreReports(unsigned char *, int, unsigned char *, int) {}
+void ignoreReports(unsigned char *, int, unsigned char *, int)
+{
+}
 
 } // namespace
 

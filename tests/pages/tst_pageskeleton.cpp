@@ -69,8 +69,8 @@ QString wiredModeText(int index)
 template<typename T>
 T emitFromThread(const std::function<void()> &send, const std::function<T()> &seen)
 {
-    std::atomic<bool> done { false };
-    T result {};
+    std::atomic<bool> done{false};
+    T result{};
     std::thread sender([&] {
         send();
         result = seen();
@@ -112,8 +112,8 @@ class TestPageSkeleton : public QObject
 private slots:
     void fillGuard()
     {
-        std::atomic<int> filling { 0 };
-        std::atomic<int> acknowledged { 1 };
+        std::atomic<int> filling{0};
+        std::atomic<int> acknowledged{1};
         {
             const FillGuard fill(filling, &acknowledged);
             QCOMPARE(int(filling), 1);
@@ -178,15 +178,15 @@ private slots:
             },
             [] {
                 return g_SensorPageUpdated * 1000 + g_ButtonPageUpdated * 100 + g_SensorUiFilling * 10
-                       + g_ButtonPageUpdating;
+                    + g_ButtonPageUpdating;
             });
         QCOMPARE(seen, 1100);
         QCOMPARE(sensorRate(sensor), 1); // code 4: 250 Hz
         QCOMPARE(buttonDebounce(buttons), 5);
 
         // Partial updates over blocking connections too.
-        const int rate = emitFromThread<int>([hub] { hub->EmitUpDataReportRate(2); },
-                                             [&sensor] { return sensorRate(sensor); });
+        const int rate =
+            emitFromThread<int>([hub] { hub->EmitUpDataReportRate(2); }, [&sensor] { return sensorRate(sensor); });
         QCOMPARE(rate, 2); // code 2: 500 Hz
     }
 

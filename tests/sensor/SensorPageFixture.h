@@ -8,13 +8,13 @@
 
 #include "ConfigIni.h"
 #include "DeviceListState.h"
+#include "Dialog.h"
 #include "DialogChange.h"
 #include "DialogMain.h"
-#include "Dialog.h"
 #include "FlashDataMap.h"
-#include "HandOverHelpers.h"
 #include "GlobalState.h"
 #include "HIDUsbSim.h"
+#include "HandOverHelpers.h"
 #include "PostMsg.h"
 #include "UpDataParam.h"
 

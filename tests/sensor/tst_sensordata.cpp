@@ -62,7 +62,7 @@ void TestSensorData::codes_data()
     QTest::addColumn<bool>("table");
     QTest::addColumn<QString>("ranges");
     QTest::addColumn<int>("dpi");
-    QTest::addColumn<int>("code");  // low 8 bits, as stored
+    QTest::addColumn<int>("code"); // low 8 bits, as stored
     QTest::addColumn<int>("flags");
     QTest::addColumn<int>("shown");
     const QString two = "100,12800,100,12900,25600,100,22";
@@ -75,14 +75,14 @@ void TestSensorData::codes_data()
     QTest::newRow("mode 33, third range") << "X" << false << four << 10000 << 99 << 0x22 << 10000;
     QTest::newRow("mode 33, second range") << "X" << false << four << 5000 << 99 << 0x00 << 5000;
     QTest::newRow("mode 33, fourth range") << "X" << false << four << 20000 << 199 << 0x11 << 20000;
-    QTest::newRow("mode 11, at max[0]: factor 1") << "3395" << false << "50,16000,50,16100,32000,100,11" << 16000
-                                                 << 63 << 0x44 << 16000;
-    QTest::newRow("mode 11, above max[0]") << "X" << false << "50,16000,50,16100,32000,100,11" << 16100 << 160
-                                           << 0x11 << 16100;
+    QTest::newRow("mode 11, at max[0]: factor 1")
+        << "3395" << false << "50,16000,50,16100,32000,100,11" << 16000 << 63 << 0x44 << 16000;
+    QTest::newRow("mode 11, above max[0]")
+        << "X" << false << "50,16000,50,16100,32000,100,11" << 16100 << 160 << 0x11 << 16100;
     // "339" is inside the names of the 3395 table: the table path, where it
     // has no entry of its own.
-    QTest::newRow("model name inside another's table names") << "339" << true << "50,26000,50,0" << 800 << 16
-                                                             << 0x00 << 0;
+    QTest::newRow("model name inside another's table names")
+        << "339" << true << "50,26000,50,0" << 800 << 16 << 0x00 << 0;
 }
 
 void TestSensorData::codes()
@@ -231,13 +231,33 @@ void TestSensorData::everyModelValueRoundTrips()
 
 void TestSensorData::languageFilesCarryTheSection()
 {
-    const QSet<QString> children = {
-        "label_2",         "label_3",         "label_5",          "label_11",         "ModeSelectDes",
-        "label_12",        "LODDes",          "label_7",          "MotionSyncDes",    "Performance",
-        "FullPerformanceDes", "PerformanceOpen", "PerformanceOpen1", "PerformanceOpen2", "PerformanceOpen3",
-        "PerformanceOpen4", "PerformanceOpen5", "Model",           "Model1",           "Model2",
-        "label",           "RippleDes",       "label_6",          "FixLineDes",       "label_4",
-        "label_14",        "label_15"};
+    const QSet<QString> children = {"label_2",
+                                    "label_3",
+                                    "label_5",
+                                    "label_11",
+                                    "ModeSelectDes",
+                                    "label_12",
+                                    "LODDes",
+                                    "label_7",
+                                    "MotionSyncDes",
+                                    "Performance",
+                                    "FullPerformanceDes",
+                                    "PerformanceOpen",
+                                    "PerformanceOpen1",
+                                    "PerformanceOpen2",
+                                    "PerformanceOpen3",
+                                    "PerformanceOpen4",
+                                    "PerformanceOpen5",
+                                    "Model",
+                                    "Model1",
+                                    "Model2",
+                                    "label",
+                                    "RippleDes",
+                                    "label_6",
+                                    "FixLineDes",
+                                    "label_4",
+                                    "label_14",
+                                    "label_15"};
     QSet<QString> englishTexts;
     for (int index = 0; index <= 5; ++index) {
         QFile file(LanguageLoader::FilePath(index));

@@ -115,8 +115,7 @@ void TestSensorPage::firstReadShowsTheMouse()
         if (i < 4) {
             QCOMPARE(Level(i)->text(), QString(values[i]));
             const DPILevelEntry &e = record.DPILevel[i];
-            QCOMPARE(ui->frameDpi->LevelColor(i),
-                     QString("%1,%2,%3").arg(e.Red).arg(e.Green).arg(e.Blue));
+            QCOMPARE(ui->frameDpi->LevelColor(i), QString("%1,%2,%3").arg(e.Red).arg(e.Green).arg(e.Blue));
         }
     }
     QVERIFY(Level(1)->isChecked()); // byte 2 = 1
@@ -168,22 +167,36 @@ void TestSensorPage::optionEdits()
     const int before = Updates();
     Ui_SensorEffect *effect = ui->frameEffect->Form();
     switch (Edit(edit)) {
-    case Edit::Rate4000: ui->frameRate->RateButton(5)->click(); break;
-    case Edit::Lod2: ui->frameLOD->Combo()->setCurrentIndex(1); break;
-    case Edit::Ripple: ui->frame->SwitchButton()->click(); break;
-    case Edit::AngleSnap: ui->frame_4->SwitchButton()->click(); break;
-    case Edit::MotionSync: ui->frame_3->SwitchButton()->click(); break;
+    case Edit::Rate4000:
+        ui->frameRate->RateButton(5)->click();
+        break;
+    case Edit::Lod2:
+        ui->frameLOD->Combo()->setCurrentIndex(1);
+        break;
+    case Edit::Ripple:
+        ui->frame->SwitchButton()->click();
+        break;
+    case Edit::AngleSnap:
+        ui->frame_4->SwitchButton()->click();
+        break;
+    case Edit::MotionSync:
+        ui->frame_3->SwitchButton()->click();
+        break;
     case Edit::Performance:
         ui->Performance->click();
         QVERIFY(ui->PerformanceOpen->isEnabled());
         break;
-    case Edit::TwoMinutes: ui->PerformanceOpen->setCurrentIndex(2); break;
+    case Edit::TwoMinutes:
+        ui->PerformanceOpen->setCurrentIndex(2);
+        break;
     case Edit::Breathing:
         effect->Model->setCurrentIndex(2);
         QVERIFY(!effect->SpeedH->isHidden());
         QVERIFY(effect->LightH->isHidden());
         break;
-    case Edit::EffectOff: effect->Model->setCurrentIndex(0); break;
+    case Edit::EffectOff:
+        effect->Model->setCurrentIndex(0);
+        break;
     }
     QCOMPARE(Updates(), before + updates);
     const QByteArray sent = Sent();
@@ -241,8 +254,7 @@ void TestSensorPage::dpiValues_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("flags");
     QTest::newRow("sample range, 26000: code bits 8-9 in the flags") << QString() << 26000 << 7 << 0x88;
-    QTest::newRow("two ranges mode 22, 20000")
-        << QString("100,12800,100,12900,25600,100,22") << 20000 << 199 << 0x22;
+    QTest::newRow("two ranges mode 22, 20000") << QString("100,12800,100,12900,25600,100,22") << 20000 << 199 << 0x22;
     QTest::newRow("four ranges mode 33, 10000")
         << QString("50,3200,50,3250,6400,50,6500,12800,100,13000,26000,100,33") << 10000 << 99 << 0x22;
     QTest::newRow("four ranges mode 33, 5000")
@@ -301,9 +313,15 @@ void TestSensorPage::snapAndSteps()
     QCOMPARE(bar->spinBoxA->value(), start);
     const int before = Updates();
     switch (Step(step)) {
-    case Step::Slider: bar->horizontalSliderC->setValue(target); break;
-    case Step::Plus: bar->AddLevelA->click(); break;
-    case Step::Minus: bar->ReduceLevelA->click(); break;
+    case Step::Slider:
+        bar->horizontalSliderC->setValue(target);
+        break;
+    case Step::Plus:
+        bar->AddLevelA->click();
+        break;
+    case Step::Minus:
+        bar->ReduceLevelA->click();
+        break;
     }
     QCOMPARE(bar->spinBoxA->value(), shown);
     QCOMPARE(Level(0)->text(), QString::number(shown));
@@ -469,7 +487,7 @@ void TestSensorPage::gating()
         const ConfigOverride config("Drive1", "XIn1", "2");
         Refresh(BaseRecord());
         for (QWidget *w : std::initializer_list<QWidget *>{ui->label_5, ui->frameLOD, ui->Performance,
-                                                            ui->PerformanceOpen, ui->frame, ui->frame_3, ui->frame_4})
+                                                           ui->PerformanceOpen, ui->frame, ui->frame_3, ui->frame_4})
             QVERIFY(w->isHidden());
         QCOMPARE(ui->frameEffect->pos(), QPoint(80, 316));
         QCOMPARE(ui->TitleButton_3->pos(), QPoint(40, 323));

@@ -3,8 +3,8 @@
 // device list's repair button, and the repair dialog closed while its flash
 // goes on.
 
-#include "TestMain.h"
 #include "DeviceListScript.h"
+#include "TestMain.h"
 
 #include "ContainReset.h"
 #include "DeviceDiscovery.h"
@@ -14,8 +14,8 @@
 #include "GlobalState.h"
 #include "HIDUsb.h"
 #include "HIDUsbSim.h"
-#include "MacroIni.h"
 #include "LanguageLoader.h"
+#include "MacroIni.h"
 #include "PostMsg.h"
 #include "Progress.h"
 #include "SettingsState.h"
@@ -283,8 +283,8 @@ private slots:
         QTest::addColumn<QString>("recordAfter");
         QTest::newRow("no boot device") << kFailInfo4K << 0 << "No device waiting for the update was found" << false
                                         << kFailInfo4K;
-        QTest::newRow("two boot devices") << kFailInfo4K << 2 << "Please connect only one device to repair" << false
-                                          << kFailInfo4K;
+        QTest::newRow("two boot devices")
+            << kFailInfo4K << 2 << "Please connect only one device to repair" << false << kFailInfo4K;
         QTest::newRow("one boot device") << kFailInfo4K << 1 << "Update succeeded" << true << QString();
         QTest::newRow("three fields") << "1,2,3" << 1 << QString() << false << QString();
     }

@@ -33,7 +33,7 @@ struct PairingRun
 {
     bool dialogSeen = false;
     int mainPageActiveWhilePairing = -1;
-    QString lookAtEnd;      // the MatchButton's style sheet when the dialog was closed
+    QString lookAtEnd; // the MatchButton's style sheet when the dialog was closed
     bool closeRefusedWhilePairing = false;
     int mainPageActiveAtClose = -1;
 };
@@ -187,8 +187,8 @@ void TestPairing::pairingButtonPairsAndHandsTheDeviceBack()
     g_PairChosenDevice = true;
     g_ChosenDevice = DeviceAllInfo();
 
-    const PairingRun run = Pair([this] { Page()->findChild<QPushButton *>("pushButton_2")->click(); },
-                                "PairSuccess.png");
+    const PairingRun run =
+        Pair([this] { Page()->findChild<QPushButton *>("pushButton_2")->click(); }, "PairSuccess.png");
     QVERIFY(run.dialogSeen);
     QCOMPARE(run.mainPageActiveWhilePairing, 0);
     QVERIFY(run.closeRefusedWhilePairing);
@@ -238,8 +238,7 @@ void TestPairing::receiverFailureShowsFailureLook()
 {
     QVERIFY(HIDUsbSim::waitIdle());
     HIDUsbSim::failNextPairing();
-    const PairingRun run = Pair([this] { Page()->findChild<QPushButton *>("pushButton_2")->click(); },
-                                "PairFail.png");
+    const PairingRun run = Pair([this] { Page()->findChild<QPushButton *>("pushButton_2")->click(); }, "PairFail.png");
     QVERIFY(run.dialogSeen);
     QVERIFY(!run.lookAtEnd.isEmpty());
     QCOMPARE(g_MatchStatus.load(), 3);
@@ -255,8 +254,8 @@ void TestPairing::silentReceiverTimesOutAndMayBeClosed()
     Match::SetPairTimeout(2500);
     int statusAfterShortReport = -1;
     bool startedAfterShortReport = false;
-    const PairingRun run = Pair([this] { Page()->findChild<QPushButton *>("pushButton_2")->click(); },
-                                "PairFail.png", [&] {
+    const PairingRun run = Pair([this] { Page()->findChild<QPushButton *>("pushButton_2")->click(); }, "PairFail.png",
+                                [&] {
                                     // A pairing status report without its data byte is not an outcome.
                                     HIDUsbSim::injectReport(QByteArray("\x00\x06\x00\x00\x00", 5), QByteArray());
                                     HIDUsbSim::waitIdle();
@@ -282,8 +281,8 @@ void TestPairing::unpluggedReceiverFailsAndGivesTheReadPassBack()
     QVERIFY(HIDUsbSim::waitIdle());
     HIDUsbSim::setPairDuration(60000); // no outcome report before the receiver goes
     bool movedToCable = false;
-    const PairingRun run = Pair([this] { Page()->findChild<QPushButton *>("pushButton_2")->click(); },
-                                "PairFail.png", [&] {
+    const PairingRun run = Pair([this] { Page()->findChild<QPushButton *>("pushButton_2")->click(); }, "PairFail.png",
+                                [&] {
                                     // The user plugs the mouse's cable in and pulls the
                                     // receiver out: the main frame goes on with the cable.
                                     m_Cable = HIDUsbSim::plug(Cable());
@@ -342,8 +341,8 @@ void TestPairing::lostReceiverLeavesTheDeviceListItsOwn()
 
     HIDUsbSim::setPairDuration(60000);
     HIDUsbSim::clearCalls();
-    const PairingRun run = Pair([this] { Page()->findChild<QPushButton *>("pushButton_2")->click(); },
-                                "PairFail.png", [this] { HIDUsbSim::unplug(m_Receiver); });
+    const PairingRun run = Pair([this] { Page()->findChild<QPushButton *>("pushButton_2")->click(); }, "PairFail.png",
+                                [this] { HIDUsbSim::unplug(m_Receiver); });
     HIDUsbSim::setPairDuration(200);
     QVERIFY(run.dialogSeen);
     QVERIFY(!run.lookAtEnd.isEmpty());

@@ -30,8 +30,8 @@ private slots:
 
     void cleanup()
     {
-        RegistryStore::remove(RegistryStore::mouseTestKey(), "MouseVer" + ModelInfo::CidText()
-                                                                 + ModelInfo::OfIndex(0).MidText());
+        RegistryStore::remove(RegistryStore::mouseTestKey(),
+                              "MouseVer" + ModelInfo::CidText() + ModelInfo::OfIndex(0).MidText());
     }
 
     void firmwareFits_data()
@@ -44,8 +44,8 @@ private slots:
 
         QTest::newRow("no version, list") << false << true << "" << QStringList() << true;
         QTest::newRow("no version, shortcut") << false << false << "" << QStringList() << true;
-        QTest::newRow("list asks, OK") << true << true << "OK" << QStringList { "RePair" } << true;
-        QTest::newRow("list asks, Cancel") << true << true << "Cancel" << QStringList { "RePair" } << false;
+        QTest::newRow("list asks, OK") << true << true << "OK" << QStringList{"RePair"} << true;
+        QTest::newRow("list asks, Cancel") << true << true << "Cancel" << QStringList{"RePair"} << false;
         QTest::newRow("shortcut pairs at once") << true << false << "" << QStringList() << true;
     }
 

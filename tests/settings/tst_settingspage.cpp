@@ -8,7 +8,6 @@
 // The program runs from an application directory of its own, because it
 // rewrites the maker file Net.xml there.
 
-
 #include "SettingsFixture.h"
 
 #include "Autostart.h"
@@ -33,7 +32,6 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QUrl>
-
 
 using namespace SettingsFixture;
 
@@ -118,14 +116,22 @@ void TestSettingsPage::cleanup()
 
 void TestSettingsPage::pageIsBuiltFromItsOwnPictures()
 {
-    const QStringList names{
-        "FrameSetting", "scrollArea", "scrollAreaWidgetContents", "TitleButton_2", "label_2", "comboBox",
-        "TitleButton_3", "label_3", "label_4", "label_5", "label_6", "label_7", "Receive", "Mouse", "TitleButton_4",
-        "label_8", "pushButton_2", "TitleButton_5", "label_9", "label_10", "toolButton", "pushButton",
-        "TitleButton_6", "label_11", "textEdit", "label", "pushButton_4", "checkBox", "checkBox_2", "toolButton_2",
-        "label_12", "toolButton_3", "label_13", "TitleButton_7", "label_14", "ReUntil", "ReUntil_2", "ReUntil_3",
-        "textEdit_2", "textEdit_3", "textEdit_4", "line", "line_2", "line_3", "line_4", "line_5", "NewLabel",
-        "pushButton_3"};
+    const QStringList names{"FrameSetting",  "scrollArea",    "scrollAreaWidgetContents",
+                            "TitleButton_2", "label_2",       "comboBox",
+                            "TitleButton_3", "label_3",       "label_4",
+                            "label_5",       "label_6",       "label_7",
+                            "Receive",       "Mouse",         "TitleButton_4",
+                            "label_8",       "pushButton_2",  "TitleButton_5",
+                            "label_9",       "label_10",      "toolButton",
+                            "pushButton",    "TitleButton_6", "label_11",
+                            "textEdit",      "label",         "pushButton_4",
+                            "checkBox",      "checkBox_2",    "toolButton_2",
+                            "label_12",      "toolButton_3",  "label_13",
+                            "TitleButton_7", "label_14",      "ReUntil",
+                            "ReUntil_2",     "ReUntil_3",     "textEdit_2",
+                            "textEdit_3",    "textEdit_4",    "line",
+                            "line_2",        "line_3",        "line_4",
+                            "line_5",        "NewLabel",      "pushButton_3"};
     QCOMPARE(names.size(), 48);
     for (const QString &name : names)
         QVERIFY2(m_Page->findChild<QWidget *>(name), qPrintable(name));
@@ -246,8 +252,8 @@ void TestSettingsPage::longRangeSwitchAndResetKeepsReceiverState()
 int TestSettingsPage::CountNoticesWhile(const std::function<void()> &fn)
 {
     int notices = 0;
-    const QMetaObject::Connection counter
-        = connect(PostMsg::GetInstance(), &PostMsg::SigMouseOffLineo, this, [&notices](int) { ++notices; });
+    const QMetaObject::Connection counter =
+        connect(PostMsg::GetInstance(), &PostMsg::SigMouseOffLineo, this, [&notices](int) { ++notices; });
     WatchPtr watch = Watch([] {
         if (auto *notice = qobject_cast<MouseOffLine *>(QApplication::activeModalWidget()))
             notice->findChild<QToolButton *>("CloseButton")->click();
@@ -287,8 +293,10 @@ void TestSettingsPage::selectorStoresAndTellsTheDeviceList()
 {
     QStringList order;
     PostMsg *hub = PostMsg::GetInstance();
-    const auto c1 = connect(hub, &PostMsg::SigChangeLanguage, this, [&order](int i) { order << "change" + QString::number(i); });
-    const auto c2 = connect(hub, &PostMsg::SigLanguageSameA, this, [&order](int i) { order << "sameA" + QString::number(i); });
+    const auto c1 =
+        connect(hub, &PostMsg::SigChangeLanguage, this, [&order](int i) { order << "change" + QString::number(i); });
+    const auto c2 =
+        connect(hub, &PostMsg::SigLanguageSameA, this, [&order](int i) { order << "sameA" + QString::number(i); });
 
     QComboBox *selector = Child<QComboBox>("comboBox");
     selector->setCurrentIndex(3);
@@ -358,30 +366,33 @@ void TestSettingsPage::netFileSetsFooter_data()
     QTest::addColumn<QString>("link");
     const QString keep = "keep";
     QTest::newRow("English with only the maker")
-        << 0 << "<Profile><English><CompanyName>Maker EN</CompanyName></English></Profile>" << "Maker EN" << keep;
+        << 0 << "<Profile><English><CompanyName>Maker EN</CompanyName></English></Profile>"
+        << "Maker EN" << keep;
     QTest::newRow("Chinese element for index 2")
         << 2
         << "<Profile><English><CompanyName>EN</CompanyName><CompanyWeben>http://en</CompanyWeben></English>"
            "<Chinese><CompanyName>CN</CompanyName><CompanyWebcn>http://cn</CompanyWebcn></Chinese></Profile>"
-        << "CN" << "http://cn";
+        << "CN"
+        << "http://cn";
     QTest::newRow("Web element, Russian takes the English link")
-        << 3 << "<Profile><Web><CompanyWebcn>http://cn</CompanyWebcn><CompanyWeben>http://en</CompanyWeben></Web></Profile>"
+        << 3
+        << "<Profile><Web><CompanyWebcn>http://cn</CompanyWebcn><CompanyWeben>http://en</CompanyWeben></Web></Profile>"
         << keep << "http://en";
     QTest::newRow("Web element, Chinese takes the Chinese link")
-        << 1 << "<Profile><Web><CompanyWeben>http://en</CompanyWeben><CompanyWebcn>http://cn</CompanyWebcn></Web></Profile>"
+        << 1
+        << "<Profile><Web><CompanyWeben>http://en</CompanyWeben><CompanyWebcn>http://cn</CompanyWebcn></Web></Profile>"
         << keep << "http://cn";
     QTest::newRow("Japanese keeps the link")
         << 5
         << "<Profile><English><CompanyName>EN</CompanyName><CompanyWeben>http://en</CompanyWeben></English>"
            "<Web><CompanyWebcn>http://cn</CompanyWebcn></Web></Profile>"
         << "EN" << keep;
-    QTest::newRow("later element wins")
-        << 0
-        << "<Profile><Web><CompanyWeben>http://first</CompanyWeben></Web>"
-           "<English><CompanyWeben>http://last</CompanyWeben></English></Profile>"
-        << keep << "http://last";
-    QTest::newRow("not a maker file")
-        << 0 << "<Total><English><CompanyName>X</CompanyName></English></Total>" << keep << keep;
+    QTest::newRow("later element wins") << 0
+                                        << "<Profile><Web><CompanyWeben>http://first</CompanyWeben></Web>"
+                                           "<English><CompanyWeben>http://last</CompanyWeben></English></Profile>"
+                                        << keep << "http://last";
+    QTest::newRow("not a maker file") << 0 << "<Total><English><CompanyName>X</CompanyName></English></Total>" << keep
+                                      << keep;
 }
 
 void TestSettingsPage::netFileSetsFooter()

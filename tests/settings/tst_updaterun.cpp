@@ -23,7 +23,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-
 using namespace SettingsFixture;
 
 namespace {
@@ -59,17 +58,13 @@ class TestUpdateRun : public QObject
     QWidget *Child(const char *name) const { return m_Page->findChild<QWidget *>(name); }
     QString Label(const char *name) const { return LabelText(m_Page, name); }
 
-    void Start(const char *slot)
-    {
-        QVERIFY(QMetaObject::invokeMethod(m_Page, slot));
-    }
+    void Start(const char *slot) { QVERIFY(QMetaObject::invokeMethod(m_Page, slot)); }
 
     // Waits until the run has come to its step 4 (timers stopped, not busy).
     bool RunEnded()
     {
-        return QTest::qWaitFor([] { return !g_UpdateBusy && !g_MouseCheckTimer->isActive()
-                                           && !g_DongleCheckTimer->isActive(); },
-                               20000);
+        return QTest::qWaitFor(
+            [] { return !g_UpdateBusy && !g_MouseCheckTimer->isActive() && !g_DongleCheckTimer->isActive(); }, 20000);
     }
 
 private slots:
