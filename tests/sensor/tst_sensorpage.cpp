@@ -7,6 +7,7 @@
 
 #include "TestMain.h"
 
+#include "ClippedTexts.h"
 #include "SensorPageFixture.h"
 
 #include "Dialog.h"
@@ -61,6 +62,8 @@ private slots:
     void reportsSendNothing();
     void factoryView();
     void languageFive();
+    void captionsFit_data();
+    void captionsFit();
     void stylePicturesExist();
     void levelFile_data();
     void levelFile();
@@ -679,6 +682,21 @@ void TestSensorPage::languageFive()
     m_Window->grab().save(OrvikTest::outputDir("sensor") + "/02-japanese.png");
     PostMsg::GetInstance()->EmitChangeLanguage(0);
     QCOMPARE(ui->label_5->text(), QString("Sensor settings"));
+}
+
+void TestSensorPage::captionsFit_data()
+{
+    OrvikTest::LanguageRows();
+}
+
+// A caption wider than its fixed box loses its end (a Russian "Уровни DI").
+void TestSensorPage::captionsFit()
+{
+    QFETCH(int, language);
+    PostMsg::GetInstance()->EmitChangeLanguage(language);
+    const QStringList clipped = OrvikTest::ClippedTexts(m_Page);
+    PostMsg::GetInstance()->EmitChangeLanguage(0);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(", ")));
 }
 
 void TestSensorPage::stylePicturesExist()

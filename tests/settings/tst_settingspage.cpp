@@ -8,6 +8,7 @@
 // The program runs from an application directory of its own, because it
 // rewrites the maker file Net.xml there.
 
+#include "ClippedTexts.h"
 #include "SettingsFixture.h"
 
 #include "Autostart.h"
@@ -73,6 +74,8 @@ private slots:
     void autoStartThatCannotBeWrittenIsUndone();
     void mouseSettingsStartsTheDesktopTool();
     void webLinkOpensOnlyWebAddresses();
+    void captionsFit_data();
+    void captionsFit();
 
 private:
     template<typename T>
@@ -509,6 +512,27 @@ void TestSettingsPage::webLinkOpensOnlyWebAddresses()
         QDesktopServices::unsetUrlHandler(scheme);
     QCOMPARE(catcher.opened.size(), 1);
     QCOMPARE(catcher.opened.first(), QUrl("https://www.example.com/orvik%20se"));
+}
+
+void TestSettingsPage::captionsFit_data()
+{
+    OrvikTest::LanguageRows();
+}
+
+// The footer's web link is right aligned: a link wider than its button loses
+// its "https" (the Chinese one did).
+void TestSettingsPage::captionsFit()
+{
+    QFETCH(int, language);
+    // The footer's texts follow the stored choice, as after the user's pick.
+    const auto choose = [](int index) {
+        MacroIni::GetInstance()->SetValue("Language", "Language", QString::number(index));
+        PostMsg::GetInstance()->EmitChangeLanguage(index);
+    };
+    choose(language);
+    const QStringList clipped = OrvikTest::ClippedTexts(m_Page);
+    choose(0);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(", ")));
 }
 
 ORVIK_TEST_MAIN(TestSettingsPage)
