@@ -9,9 +9,34 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
 #include <unistd.h>
 
 namespace SingleInstance {
+
+namespace {
+
+// A segment's key is made from only the low bits of its key file's inode and
+// device, and a killed copy leaves its segment behind. Once that copy's key
+// file is gone, the file system hands the inode to a new file, so a fresh key
+// file can name a stale segment someone else left. Unattached, it is nobody's:
+// remove it. Returns true when one was removed.
+bool RemoveUnattachedSegment(const QString &keyFile)
+{
+    const key_t key = ::ftok(QFile::encodeName(keyFile).constData(), 'Q');
+    if (key == key_t(-1))
+        return false;
+    const int id = ::shmget(key, 0, 0);
+    if (id < 0)
+        return false;
+    struct shmid_ds info;
+    if (::shmctl(id, IPC_STAT, &info) != 0 || info.shm_nattch > 0)
+        return false;
+    return ::shmctl(id, IPC_RMID, nullptr) == 0;
+}
+
+} // namespace
 
 QSharedMemory &Memory()
 {
@@ -57,7 +82,10 @@ bool AnotherInstanceRuns()
         // detaching the last attachment removes it.
         memory.detach();
     }
-    memory.create(1, QSharedMemory::ReadWrite); // a failure still runs this copy as the first one
+    // A failure still runs this copy as the first one.
+    if (!memory.create(1, QSharedMemory::ReadWrite) && memory.error() == QSharedMemory::AlreadyExists
+        && lock == LockTaken && RemoveUnattachedSegment(memory.nativeKey()))
+        memory.create(1, QSharedMemory::ReadWrite);
     return false;
 }
 

@@ -117,24 +117,60 @@ void TouchFile(const QString &path, qint64 mtime)
     QVERIFY(SetModified(path, mtime));
 }
 
-bool SegmentOwnedByOther()
+struct SegmentState
 {
-    // Looks at the segment without attaching to it: an attach and detach
-    // from here can fall between the owner's making of the segment and its
-    // own attach, and the detach of the only attachment removes the segment
-    // under the owner's feet.
+    bool found = false;
+    qint64 creator = 0;
+    quint64 attachments = 0;
+};
+
+// Looks at the single-instance segment without attaching to it: an attach
+// and detach from here can fall between the owner's making of the segment
+// and its own attach, and the detach of the only attachment removes the
+// segment under the owner's feet.
+SegmentState Segment()
+{
+    SegmentState state;
     const QSharedMemory named(UserPaths::productName());
     const QString keyFile = named.nativeKey();
     if (!QFile::exists(keyFile))
-        return false;
+        return state;
     const key_t key = ::ftok(QFile::encodeName(keyFile).constData(), 'Q');
     if (key == key_t(-1))
-        return false;
+        return state;
     const int id = ::shmget(key, 0, 0);
-    if (id < 0)
-        return false;
     struct shmid_ds info;
-    return ::shmctl(id, IPC_STAT, &info) == 0 && info.shm_nattch > 0;
+    if (id < 0 || ::shmctl(id, IPC_STAT, &info) != 0)
+        return state;
+    state.found = true;
+    state.creator = info.shm_cpid;
+    state.attachments = info.shm_nattch;
+    return state;
+}
+
+// The key is made of a few bits of the key file's inode, so a segment some
+// other process left can sit at it: only one the copy made itself counts.
+bool SegmentOwnedBy(const QProcess &owner)
+{
+    const SegmentState state = Segment();
+    return state.found && state.creator == owner.processId() && state.attachments > 0;
+}
+
+// For a copy that did not come up: where it stands, what it said, and what
+// sits at the segment's key.
+QByteArray StartReport(QProcess &child)
+{
+    QByteArray report = "the copy is " + QByteArray(child.state() == QProcess::Running ? "running" : "not running");
+    if (child.state() == QProcess::Running) {
+        QFile wchan("/proc/" + QString::number(child.processId()) + "/wchan");
+        if (wchan.open(QIODevice::ReadOnly))
+            report += ", waiting in " + wchan.readAll();
+    }
+    const SegmentState segment = Segment();
+    report += segment.found ? "; a segment made by " + QByteArray::number(segment.creator) + " with "
+            + QByteArray::number(segment.attachments) + " attachments is at the key"
+                            : "; no segment at the key";
+    return report + "\nstdout:\n" + child.readAllStandardOutput() + "\nstderr:\n" + child.readAllStandardError();
 }
 
 } // namespace
@@ -163,7 +199,7 @@ private slots:
 private:
     QProcessEnvironment ChildEnvironment() const;
     // Starts the built utility and waits until it owns the single-instance
-    // segment.
+    // segment it made.
     void StartRunningCopy(QProcess &utility) const;
     QString m_Self;
 };
@@ -194,7 +230,8 @@ void TestStartup::StartRunningCopy(QProcess &utility) const
     utility.setProcessEnvironment(ChildEnvironment());
     utility.start(program, QStringList());
     QVERIFY(utility.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(SegmentOwnedByOther(), 30000);
+    // Generous: a loaded machine takes its time over a sanitizer build's start.
+    QTRY_VERIFY2_WITH_TIMEOUT(SegmentOwnedBy(utility), StartReport(utility).constData(), 60000);
 }
 
 void TestStartup::purgeOldFiles_data()
@@ -277,7 +314,7 @@ void TestStartup::secondStartShowsNoticeAndReturnsZero()
 
     // The first copy was not disturbed.
     QCOMPARE(first.state(), QProcess::Running);
-    QVERIFY(SegmentOwnedByOther());
+    QVERIFY(SegmentOwnedBy(first));
 
     first.kill();
     QVERIFY(first.waitForFinished(10000));
