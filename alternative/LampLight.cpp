@@ -3,6 +3,7 @@
 #include "LampLightForm.h"
 
 #include "DataSetters.h"
+#include "DeviceDiscovery.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
 #include "LightSkin.h"
@@ -162,8 +163,7 @@ bool LampLight::OnlineGuard()
 {
     if (!g_UiReady.load())
         return true;
-    const std::string path = g_DevicePath.get();
-    const bool online = (static_cast<unsigned>(UsbFinderC_GetDeviceOnLine(path.c_str())) & 0xFFu) != 0;
+    const bool online = DeviceDiscovery::SelectedIsOnline();
     if (!online && !g_LightUiFilling.load()) {
         PostMsg::GetInstance()->EmitMouseOffLineo(0);
         return false;

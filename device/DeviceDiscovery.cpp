@@ -204,4 +204,9 @@ bool IsOnline(const char *path)
     return (UsbFinderC_GetDeviceOnLine(path) & 0xFF) != 0;
 }
 
+bool SelectedIsOnline()
+{
+    return IsOnline(g_DevicePath.get().c_str());
+}
+
 } // namespace DeviceDiscovery

@@ -96,5 +96,7 @@ bool SameStatusBytes(const DeviceAllInfo &a, const DeviceAllInfo &b);
 // The online test: the low byte of UsbFinderC_GetDeviceOnLine's answer for
 // the device at path is not zero.
 bool IsOnline(const char *path);
+// The online test for the selected device (g_DevicePath).
+bool SelectedIsOnline();
 
 } // namespace DeviceDiscovery

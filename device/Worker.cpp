@@ -37,7 +37,7 @@ void Worker::run()
     if (!g_WorkerRunEnable)
         return;
     if (!g_DeviceOnline)
-        g_DeviceOnline = DeviceDiscovery::IsOnline(g_DevicePath.get().c_str());
+        g_DeviceOnline = DeviceDiscovery::SelectedIsOnline();
 
     const DeviceAllInfo current = g_CurrentDevice.get();
     const bool acts = g_MainPageActive == 1
@@ -93,7 +93,7 @@ void Worker::SlotCheckOnline()
             if (g_CurrentDevice.get().ReceiverType != 0)
                 g_OfflinePending = false;
         } else if (g_UpgradeIdle) {
-            g_DeviceOnline = DeviceDiscovery::IsOnline(g_DevicePath.get().c_str());
+            g_DeviceOnline = DeviceDiscovery::SelectedIsOnline();
             g_LastOnline = false;
             if (!g_DeviceOnline)
                 return;

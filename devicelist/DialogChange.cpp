@@ -139,7 +139,7 @@ QWidget *FindTileWidget(const QList<QWidget *> &list, const QString &name)
 bool AnswersOnline(const DeviceAllInfo &info)
 {
     const QByteArray path = info.Path.toLocal8Bit();
-    return (UsbFinderC_GetDeviceOnLine(path.constData()) & 0xFF) != 0;
+    return DeviceDiscovery::IsOnline(path.constData());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "Buttoninterface.h"
 
 #include "ContainReset.h"
+#include "DeviceDiscovery.h"
 #include "DialogSkeleton.h"
 #include "DialogsState.h"
 #include "ExportFail.h"
@@ -27,18 +28,12 @@ constexpr int kDialogDy = -65;
 
 const QString kFileFilter = QStringLiteral("File(*.bin)");
 
-// Reset and import need the mouse; a page that is filling is no excuse.
-bool DeviceAnswers()
-{
-    const std::string path = g_DevicePath.get();
-    return UsbFinderC_GetDeviceOnLine(path.c_str()) != 0;
-}
-
 } // namespace
 
 void Buttoninterface::on_Reset_clicked()
 {
-    if (!DeviceAnswers()) {
+    // Reset and import need the mouse; a page that is filling is no excuse.
+    if (!DeviceDiscovery::SelectedIsOnline()) {
         PostMsg::GetInstance()->EmitMouseOffLineo(0);
         return;
     }
@@ -74,7 +69,7 @@ void Buttoninterface::on_Reset_clicked()
 
 void Buttoninterface::on_ImportData_clicked()
 {
-    if (!DeviceAnswers()) {
+    if (!DeviceDiscovery::SelectedIsOnline()) {
         PostMsg::GetInstance()->EmitMouseOffLineo(0);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "ConfigIni.h"
 #include "DataSetters.h"
+#include "DeviceDiscovery.h"
 #include "DpiCode.h"
 #include "FlashDataMap.h"
 #include "GlobalState.h"
@@ -162,8 +163,7 @@ QPoint SensorDPI::IndicatorPosition(int level) const
 
 bool SensorDPI::DeviceAnswers()
 {
-    const std::string path = g_DevicePath.get();
-    return (static_cast<unsigned>(UsbFinderC_GetDeviceOnLine(path.c_str())) & 0xFFu) != 0;
+    return DeviceDiscovery::SelectedIsOnline();
 }
 
 bool SensorDPI::OfflineNotice()
