@@ -162,12 +162,28 @@ void TestShell::registryLanguageIndexIsHandedOverOnce()
     QCOMPARE(MacroIni::GetInstance()->GetValue("Language", "Language"), QString("4"));
     QVERIFY(!RegistryStore::contains(RegistryStore::languageKey(), "LanguageIndex"));
     // The pages were built in the handed-over language (Korean): the device
-    // list's texts and selector, and the settings page's wired-mode text.
+    // list's texts, a text of each page of the main frame, and the settings
+    // page's wired-mode text.
     DialogChange *list = m_Window->DeviceListPage();
-    QCOMPARE(list->findChild<QLabel *>("label_2")->text(), FileText(4, "DialogChange", "label_2"));
-    QCOMPARE(list->findChild<QLabel *>("label_3")->text(), FileText(4, "DialogChange", "label_3"));
-    QCOMPARE(g_WiredModeText, FileText(4, "FormSetting", "WiredMode"));
-    QVERIFY(FileText(4, "DialogChange", "label_2") != FileText(0, "DialogChange", "label_2"));
+    Dialog *frame = m_Window->MainFramePage();
+    const struct
+    {
+        QString shown;
+        const char *section;
+        const char *key;
+    } texts[] = {
+        {list->findChild<QLabel *>("label_2")->text(), "DialogChange", "label_2"},
+        {list->findChild<QLabel *>("label_3")->text(), "DialogChange", "label_3"},
+        {frame->ButtonPage()->findChild<QToolButton *>("Reset")->text(), "Buttoninterface", "Reset"},
+        {frame->SensorPage()->findChild<QLabel *>("label_5")->text(), "Sensor", "label_5"},
+        {frame->MacroPage()->findChild<QToolButton *>("NewHong")->text(), "Macro", "NewHong"},
+        {g_WiredModeText, "FormSetting", "WiredMode"},
+    };
+    for (const auto &t : texts) {
+        QCOMPARE(t.shown, FileText(4, t.section, t.key));
+        // Korean, not the English the forms are built with.
+        QVERIFY2(FileText(4, t.section, t.key) != FileText(0, t.section, t.key), t.key);
+    }
 }
 
 void TestShell::startsWithEmptyDeviceList()

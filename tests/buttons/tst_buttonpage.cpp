@@ -13,6 +13,7 @@
 #include "ConfigIni.h"
 #include "Dialog.h"
 #include "DialogChange.h"
+#include "DialogForm.h"
 #include "DialogMain.h"
 #include "DialogSkeleton.h"
 #include "DriverSensorFile.h"
@@ -76,6 +77,7 @@ private slots:
     void configurationChoice();
     void configurationChoiceOffline();
     void factoryState();
+    void offlineSelectionStartsFromTheFactoryState();
     void languageChangeEventKeepsTheConfiguration();
     void modelKeyCountsRunClean_data();
     void modelKeyCountsRunClean();
@@ -713,6 +715,64 @@ void TestButtonPage::factoryState()
     QTest::mousePress(ui->DPI_6, Qt::LeftButton);
     QCOMPARE(time, 10); // cached 1, kept within 10..255
     QCOMPARE(count, 0); // cached 0
+}
+
+void TestButtonPage::offlineSelectionStartsFromTheFactoryState()
+{
+    // The page shows another record than the factory one.
+    FlashDataMap shown = BaseRecord();
+    SetKey(shown, 0, 6, 0, 0);
+    SetKey(shown, 1, 4, 20, 1);
+    Refresh(shown);
+    // What the mouse holds, read once it answers again.
+    FlashDataMap stored = BaseRecord();
+    SetKey(stored, 1, 7, 0, 0);
+    stored.Debounce = 5;
+    HIDUsbSim::setStoredRecord(m_Mouse, Bytes(stored));
+
+    // Back to the list; the mouse goes away and no cache file is left.
+    m_Window->MainFramePage()->Form()->UpArrow->click();
+    QCOMPARE(m_Window->CurrentPage(), 0);
+    QVERIFY(QFile::remove(Worker::DeviceInfoFilePath(g_DeviceInfoName.get())));
+    HIDUsbSim::setOnline(m_Mouse, false);
+    const int before = HIDUsbSim::updateCount(m_Mouse);
+    int notices = 0;
+    UpDataParam *wait = m_Window->MainFramePage()->ApplyDialog();
+    WatchPtr watch = Watch([&] {
+        if (MouseOffLine *notice = qobject_cast<MouseOffLine *>(QApplication::activeModalWidget())) {
+            ++notices;
+            notice->close();
+        }
+    });
+
+    // The greyed tile: the main frame opens in the factory state, sends
+    // nothing and raises no notice.
+    QTRY_COMPARE(g_TileButtons.size(), 1);
+    static_cast<QToolButton *>(g_TileButtons.first())->click();
+    QCOMPARE(m_Window->CurrentPage(), 1);
+    // The pass hands the factory state over blocking, so it is waited for
+    // with the event loop running.
+    QTRY_COMPARE_WITH_TIMEOUT(ui->DebunceButton->Combo()->currentIndex(), 12, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(g_Worker.load()->isFinished(), 10000);
+    QVERIFY(HIDUsbSim::waitIdle());
+    QCOMPARE(m_Page->KeyTypes(), (QVector<int>{1, 1, 1, 1, 1, 2}));
+    QCOMPARE(m_Page->KeyParam1s(), (QVector<int>{1, 2, 4, 8, 16, 1}));
+    QCOMPARE(m_Page->KeyParam2s(), (QVector<int>{0, 0, 0, 0, 0, 0}));
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), before);
+
+    // The mouse answers again: the online check starts a read of it.
+    HIDUsbSim::clearCalls();
+    HIDUsbSim::setOnline(m_Mouse, true);
+    QTRY_VERIFY_WITH_TIMEOUT(HIDUsbSim::callCount("UsbServer_ReadAllFlashData") > 0, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(ui->DebunceButton->Combo()->currentIndex(), 5, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!wait->isVisible(), 20000);
+    QVERIFY(HIDUsbSim::waitIdle());
+    watch.reset();
+    QCOMPARE(HIDUsbSim::callCount("UsbServerC_Start("), 1);
+    QCOMPARE(HIDUsbSim::callCount("UsbServer_ReadAllFlashData"), 1);
+    QCOMPARE(ui->RightKey->text(), ui->DPI_2->text());
+    QCOMPARE(notices, 0);
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), before);
 }
 
 void TestButtonPage::languageChangeEventKeepsTheConfiguration()

@@ -1,5 +1,5 @@
 #pragma once
-// Shared pieces of the device-link tests: a Config.ini of the tests' own, a
+// Shared helpers of the device-link tests: a Config.ini of the tests' own, a
 // stand-in for the pages (slots connected to the hub exactly as the pages
 // connect theirs), and helpers that plug simulated mice and select one.
 
@@ -189,7 +189,7 @@ inline PageStandIn *startLink(QTemporaryDir &configDir, QObject *owner)
 }
 
 // Setup of one simulated entry of the sample models.
-inline HIDUsbSim::DeviceSetup receiverSpec(const QString &mouse = QString("m1"))
+inline HIDUsbSim::DeviceSetup receiverSetup(const QString &mouse = QString("m1"))
 {
     HIDUsbSim::DeviceSetup setup;
     setup.pid = "F503";
@@ -198,7 +198,7 @@ inline HIDUsbSim::DeviceSetup receiverSpec(const QString &mouse = QString("m1"))
     return setup;
 }
 
-inline HIDUsbSim::DeviceSetup cableSpec(const QString &mouse = QString("m1"))
+inline HIDUsbSim::DeviceSetup cableSetup(const QString &mouse = QString("m1"))
 {
     HIDUsbSim::DeviceSetup setup;
     setup.pid = "F500";

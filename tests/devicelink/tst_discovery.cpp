@@ -48,7 +48,7 @@ private slots:
         QFETCH(int, modelIndex);
         QFETCH(int, workerResult);
 
-        HIDUsbSim::DeviceSetup setup = receiverSpec();
+        HIDUsbSim::DeviceSetup setup = receiverSetup();
         setup.cid = quint8(cid);
         setup.mid = quint8(mid);
         setup.identifyFrom = identifyFrom;
@@ -76,10 +76,10 @@ private slots:
 
     void enumerationRecords()
     {
-        HIDUsbSim::DeviceSetup setup = receiverSpec();
+        HIDUsbSim::DeviceSetup setup = receiverSetup();
         setup.receiverVersion = 0x021A;
         const int receiver = HIDUsbSim::plug(setup);
-        const int cable = HIDUsbSim::plug(cableSpec("m2"));
+        const int cable = HIDUsbSim::plug(cableSetup("m2"));
         DeviceDiscovery::SearchForPicker();
         QCOMPARE(g_PickerDeviceList.size(), 2);
         // PID order of Config.ini: the cable's list comes first.
@@ -100,15 +100,15 @@ private slots:
     // on its cable (equal CID, MID and status bytes) becomes the current device.
     void receiverAndCableArePaired()
     {
-        const int receiver = HIDUsbSim::plug(receiverSpec("m1"));
-        HIDUsbSim::plug(cableSpec("other")); // another mouse's cable: not followed
+        const int receiver = HIDUsbSim::plug(receiverSetup("m1"));
+        HIDUsbSim::plug(cableSetup("other")); // another mouse's cable: not followed
         QVERIFY(selectDevice(receiver));
         QCOMPARE(QString::fromStdString(g_DevicePath.get()), HIDUsbSim::path(receiver));
         QVERIFY(!g_CurrentDevice.get().Wired);
 
         m_Pages->clear();
         HIDUsbSim::clearCalls();
-        const int cable = HIDUsbSim::plug(cableSpec("m1"));
+        const int cable = HIDUsbSim::plug(cableSetup("m1"));
         QTRY_COMPARE(g_CurrentDevice.get().Path, HIDUsbSim::path(cable));
         QVERIFY(settle());
         QVERIFY(g_CurrentDevice.get().Wired);
@@ -135,9 +135,9 @@ private slots:
     {
         QFETCH(bool, upgradeIdle);
         QFETCH(bool, otherDevice);
-        const int receiver = HIDUsbSim::plug(receiverSpec("m1"));
+        const int receiver = HIDUsbSim::plug(receiverSetup("m1"));
         if (otherDevice)
-            HIDUsbSim::plug(cableSpec("m2"));
+            HIDUsbSim::plug(cableSetup("m2"));
         QVERIFY(selectDevice(receiver));
         QVERIFY(!m_Pages->has("ChangeMainDialog(0)"));
         const QString selected = g_CurrentDevice.get().Path;
@@ -158,7 +158,7 @@ private slots:
     // no receiver update is offered and the receiver version text is empty.
     void cordedWithoutReceiverOffersNoUpdate()
     {
-        const int cable = HIDUsbSim::plug(cableSpec("m1"));
+        const int cable = HIDUsbSim::plug(cableSetup("m1"));
         QVERIFY(selectDevice(cable));
         g_DongleUpdatePending = true;
         m_Pages->clear();
@@ -172,7 +172,7 @@ private slots:
     // receiver update is no longer offered.
     void cordedVanishingDuringUpdateOffersNoReceiverUpdate()
     {
-        const int cable = HIDUsbSim::plug(cableSpec("m1"));
+        const int cable = HIDUsbSim::plug(cableSetup("m1"));
         QVERIFY(selectDevice(cable));
         const QString selected = g_CurrentDevice.get().Path;
         g_UpgradeIdle = false;
@@ -190,12 +190,12 @@ private slots:
 
     void cordedWithItsReceiverReportsReceiverVersion()
     {
-        HIDUsbSim::DeviceSetup setup = receiverSpec("m1");
+        HIDUsbSim::DeviceSetup setup = receiverSetup("m1");
         setup.receiverVersion = 0x0103;
         const int receiver = HIDUsbSim::plug(setup);
         QVERIFY(selectDevice(receiver));
         m_Pages->clear();
-        HIDUsbSim::plug(cableSpec("m1"));
+        HIDUsbSim::plug(cableSetup("m1"));
         QTRY_VERIFY(g_CurrentDevice.get().Wired);
         QVERIFY(settle());
         QVERIFY(m_Pages->has("LabelTextB(v1.3,)"));
@@ -217,7 +217,7 @@ private slots:
         const DeviceDiscovery::SearchIds ids = DeviceDiscovery::ReadSearchIds();
         QCOMPARE(ids.Pids, (QVector<QString>{"F500", "F501", "F502", "F503"}));
         QCOMPARE(ids.Vid, QString("3554"));
-        HIDUsbSim::plug(receiverSpec());
+        HIDUsbSim::plug(receiverSetup());
         HIDUsbSim::clearCalls();
         DeviceDiscovery::SearchForPicker();
         QVERIFY(g_PickerDeviceList.isEmpty());
@@ -241,7 +241,7 @@ private slots:
         file.close();
         ConfigIni::GetInstance()->Reload(file.fileName());
 
-        HIDUsbSim::DeviceSetup setup = receiverSpec();
+        HIDUsbSim::DeviceSetup setup = receiverSetup();
         setup.mid = 120;
         HIDUsbSim::plug(setup);
         setup.mid = 99;

@@ -150,7 +150,7 @@ private slots:
         QFETCH(QByteArray, patch);
         QFETCH(int, updates);
 
-        plugAndSelect(cable ? cableSpec() : receiverSpec());
+        plugAndSelect(cable ? cableSetup() : receiverSetup());
         const int updatesBefore = HIDUsbSim::updateCount(m_Id);
         inject(head, data);
 
@@ -168,7 +168,7 @@ private slots:
 
     void statusChangeWithoutFlags()
     {
-        plugAndSelect(receiverSpec());
+        plugAndSelect(receiverSetup());
         inject(header(10), bytesOf({0}));
         QVERIFY(HIDUsbSim::calls().filter(QRegularExpression("^UsbServer_Read")).isEmpty());
         QVERIFY(m_Pages->events.isEmpty());
@@ -178,7 +178,7 @@ private slots:
     // (SigSetver(0)) and in the registry under "MouseVer" + CID + MID texts.
     void versionReport()
     {
-        HIDUsbSim::DeviceSetup setup = receiverSpec();
+        HIDUsbSim::DeviceSetup setup = receiverSetup();
         setup.mouseVersion = 0x021A;
         plugAndSelect(setup);
         RegistryStore::remove(RegistryStore::mouseTestKey(), "MouseVer265");
@@ -194,7 +194,7 @@ private slots:
     // refreshes the pages in order with the record it read.
     void fullRead()
     {
-        HIDUsbSim::DeviceSetup setup = receiverSpec();
+        HIDUsbSim::DeviceSetup setup = receiverSetup();
         setup.longRange = true;
         plugAndSelect(setup);
         g_SensorPageUpdated = 1;
@@ -227,7 +227,7 @@ private slots:
     // and skips the receiver queries once.
     void resetThenFullRead()
     {
-        plugAndSelect(receiverSpec());
+        plugAndSelect(receiverSetup());
         inject(header(9), QByteArray());
 
         QCOMPARE(HIDUsbSim::callCount("UsbFinderC_Set4KDongleRGB"), 1);
@@ -264,7 +264,7 @@ private slots:
     // and the read after the reset clears every key-event record.
     void resetOfModelWithoutEntries()
     {
-        HIDUsbSim::DeviceSetup setup = cableSpec("m9");
+        HIDUsbSim::DeviceSetup setup = cableSetup("m9");
         setup.mid = 0x06;
         plugAndSelect(setup);
         QCOMPARE(g_CurrentDevice.get().ModelIndex, 1);
@@ -282,7 +282,7 @@ private slots:
     // A full read that the parser refuses leaves the record as it was.
     void refusedFullReadKeepsRecord()
     {
-        plugAndSelect(receiverSpec());
+        plugAndSelect(receiverSetup());
         inject(header(8), QByteArray(6912, '\0'));
         QCOMPARE(recordBytes(FlashData::snapshot()), recordBytes(m_Stored));
         QVERIFY(m_Pages->events.isEmpty());
@@ -293,7 +293,7 @@ private slots:
     // receiver queries, and the pass is no longer enabled.
     void refusedFullReadEndsResetFlags()
     {
-        plugAndSelect(receiverSpec());
+        plugAndSelect(receiverSetup());
         g_ResetKeyRecords = true;
         g_SkipDongleQuery = true;
         g_WorkerRunEnable = true;
@@ -314,7 +314,7 @@ private slots:
     // refreshed after it get the record with that change.
     void setterDuringBlockingRefresh()
     {
-        plugAndSelect(receiverSpec());
+        plugAndSelect(receiverSetup());
         SetterInsideRefresh setter;
         setter.deviceId = m_Id;
         connect(PostMsg::GetInstance(), &PostMsg::SigUpDataLightUIButton, &setter, &SetterInsideRefresh::SlotButton,
@@ -340,7 +340,7 @@ private slots:
     // record, only the device's record with the setters' own bytes.
     void fullReadRacingSetters()
     {
-        plugAndSelect(receiverSpec());
+        plugAndSelect(receiverSetup());
         const QByteArray stored = recordBytes(m_Stored);
         int sends = 0;
         for (int round = 0; round < 150; ++round) {

@@ -62,7 +62,7 @@ private slots:
 
     void deliveryInProgressIsWaitedFor()
     {
-        const int id = HIDUsbSim::plug(receiverSpec());
+        const int id = HIDUsbSim::plug(receiverSetup());
         const QByteArray path = HIDUsbSim::path(id).toLatin1();
         StartUsbChanged(&CountHotplug, 600);
         QCOMPARE(g_Hotplugs.load(), 1);
@@ -81,7 +81,7 @@ private slots:
         // Nothing starts any more: neither the queued report, nor new ones,
         // nor the hot-plug callback.
         UsbServer_ReadBatteryLevel();
-        HIDUsbSim::plug(receiverSpec("m2"));
+        HIDUsbSim::plug(receiverSetup("m2"));
         QVERIFY(HIDUsbSim::waitIdle());
         QCoreApplication::processEvents();
         QCOMPARE(g_Entered.load(), 1);
@@ -94,7 +94,7 @@ private slots:
     // served and finished before shutdown returns.
     void runningPassIsWaitedFor()
     {
-        const int id = HIDUsbSim::plug(receiverSpec());
+        const int id = HIDUsbSim::plug(receiverSetup());
         HIDUsbSim::setOnline(id, false);
         PostMsg::GetInstance()->EmitSelectMouseInfo(pickerEntry(id));
         g_MainPageActive = 1;

@@ -58,7 +58,7 @@ private slots:
     // Kept first: the worker was built a moment ago.
     void configurationSwitchThrottle()
     {
-        const int id = HIDUsbSim::plug(receiverSpec());
+        const int id = HIDUsbSim::plug(receiverSetup());
         QVERIFY(selectDevice(id));
 
         // An aged throttle lets one through and starts again. (Not measured
@@ -83,7 +83,7 @@ private slots:
 
     void statusChangeAsksForReads()
     {
-        const int id = HIDUsbSim::plug(receiverSpec());
+        const int id = HIDUsbSim::plug(receiverSetup());
         QVERIFY(selectDevice(id));
         HIDUsbSim::clearCalls();
         // flags 0 (DPI), 1 (rate), 3 (DPI LED), 5 (light bar), 6 (battery)
@@ -129,7 +129,7 @@ private slots:
         QFETCH(QString, expected);
         QFETCH(bool, connects);
 
-        HIDUsbSim::DeviceSetup setup = receiverSpec();
+        HIDUsbSim::DeviceSetup setup = receiverSetup();
         setup.online = online;
         const int id = HIDUsbSim::plug(setup);
         // The device's stored record and a different cached one.
@@ -203,7 +203,7 @@ private slots:
 
     void passNeedsMainFrame()
     {
-        const int id = HIDUsbSim::plug(receiverSpec());
+        const int id = HIDUsbSim::plug(receiverSetup());
         PostMsg::GetInstance()->EmitSelectMouseInfo(pickerEntry(id));
         g_MainPageActive = 0;
         g_WorkerRunEnable = true;
@@ -219,7 +219,7 @@ private slots:
     // and a requested re-read starts a pass.
     void checkOnlineClosesNoticeAndReReads()
     {
-        const int id = HIDUsbSim::plug(receiverSpec());
+        const int id = HIDUsbSim::plug(receiverSetup());
         QVERIFY(selectDevice(id));
         HIDUsbSim::setOnline(id, false);
         g_OfflinePending = true;
@@ -255,7 +255,7 @@ private slots:
     // the check itself starts the re-read, and the pages get its record.
     void offlineSelectionIsReadWhenBack()
     {
-        const int id = HIDUsbSim::plug(receiverSpec());
+        const int id = HIDUsbSim::plug(receiverSetup());
         const FlashDataMap stored = patternRecord(21);
         QVERIFY(HIDUsbSim::setStoredRecord(id, recordBytes(stored)));
         HIDUsbSim::setOnline(id, false);
@@ -404,7 +404,7 @@ private slots:
     // apply step writes the whole record again.
     void tornCacheFileIsRewritten()
     {
-        const int id = HIDUsbSim::plug(receiverSpec());
+        const int id = HIDUsbSim::plug(receiverSetup());
         const FlashDataMap stored = patternRecord(31);
         QVERIFY(HIDUsbSim::setStoredRecord(id, recordBytes(stored)));
         QVERIFY(selectDevice(id));

@@ -297,7 +297,7 @@ private slots:
         else
             HIDUsbSim::refuseNextUpdate();
 
-        QSignalSpy offline(PostMsg::GetInstance(), SIGNAL(SigMouseOffLineo(int)));
+        QSignalSpy offline(PostMsg::GetInstance(), &PostMsg::SigMouseOffLineo);
         QVERIFY(!c.call());
 
         QCOMPARE(offline.count(), 1);

@@ -50,6 +50,8 @@ private slots:
     void selectingALevelSendsOnlyTheLevel();
     void colourChoiceReachesTheMouse();
     void lowerCountSwapsTheCurrentLevel();
+    void refusedLevelCountRaisesTheNotice_data();
+    void refusedLevelCountRaisesTheNotice();
     void levelBeyondTheTableIsNeverWritten_data();
     void levelBeyondTheTableIsNeverWritten();
     void sliderChangeAfterEqualLevelIsSent();
@@ -382,6 +384,46 @@ void TestSensorPage::lowerCountSwapsTheCurrentLevel()
     QVERIFY(Level(2)->isChecked());
     QVERIFY(Level(3)->isHidden());
     QCOMPARE(bar->label_8->pos(), QPoint(209, 154));
+}
+
+void TestSensorPage::refusedLevelCountRaisesTheNotice_data()
+{
+    QTest::addColumn<bool>("goesOffline"); // false: the library refuses the record
+    QTest::newRow("refused") << false;
+    QTest::newRow("offline at the write") << true;
+}
+
+// The level count is written without a setter: a record the mouse did not
+// store is told as for an offline mouse, and the mouse keeps its count.
+void TestSensorPage::refusedLevelCountRaisesTheNotice()
+{
+    QFETCH(bool, goesOffline);
+    FlashDataMap record = BaseRecord();
+    record.CurrentDPI = 1; // stays within the new count: no swap, one write
+    HIDUsbSim::setStoredRecord(m_Mouse, Bytes(record));
+    Refresh(record);
+    const QByteArray stored = HIDUsbSim::storedRecord(m_Mouse);
+    const int before = Updates();
+    int notices = 0;
+    WatchPtr watch = Watch([&] {
+        if (MouseOffLine *notice = qobject_cast<MouseOffLine *>(QApplication::activeModalWidget())) {
+            ++notices;
+            notice->findChild<QToolButton *>("CloseButton")->click();
+        }
+    });
+    if (goesOffline)
+        HIDUsbSim::goOfflineAtNextUpdate();
+    else
+        HIDUsbSim::refuseNextUpdate();
+    bar->ChooseEvent->setCurrentIndex(2);
+    QTRY_COMPARE(notices, 1);
+    watch.reset();
+    QCOMPARE(Updates(), before);
+    QCOMPARE(HIDUsbSim::storedRecord(m_Mouse), stored);
+    // The notice asked for a re-read once the mouse is back; this test does not want one.
+    g_ReReadRequest = false;
+    g_OfflinePending = false;
+    HIDUsbSim::setOnline(m_Mouse, true);
 }
 
 void TestSensorPage::levelBeyondTheTableIsNeverWritten_data()
