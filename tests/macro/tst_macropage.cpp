@@ -23,8 +23,10 @@
 #include "SameMacro.h"
 #include "Startup.h"
 #include "UpDataParam.h"
+#include "UserPaths.h"
 
 #include <QComboBox>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QSignalSpy>
@@ -46,6 +48,7 @@ private slots:
     void acceptedNamesKeepTheirBytes_data();
     void acceptedNamesKeepTheirBytes();
     void insertedRowsSaveAsFileLines();
+    void picturesAreInstalled();
     void repeatModeAloneSendsModeUpdate();
     void mouseClickRowSurvivesLanguageSwitch();
     void modifyingRowsThroughTheDialogs();
@@ -259,6 +262,50 @@ void TestMacroPage::insertedRowsSaveAsFileLines()
     QCOMPARE(m_UpData->count(), 1);
     QCOMPARE(m_UpData->at(0), (QVariantList{"M1", 0}));
     QVERIFY(!SaveButton()->isEnabled());
+}
+
+// Every picture the page names is one of its own folder and installed: the
+// style sheets with Save in both looks, and the rows' icons.
+void TestMacroPage::picturesAreInstalled()
+{
+    Select("M1");
+    const QString folder = UserPaths::pictureFolder() + "Macro/";
+    const QRegularExpression url(QStringLiteral("url\\(([^)]*)\\)"));
+    QSet<QString> named;
+    auto collect = [&] {
+        QList<QWidget *> widgets = m_Page->findChildren<QWidget *>();
+        widgets << m_Page;
+        for (QWidget *w : widgets) {
+            QRegularExpressionMatchIterator match = url.globalMatch(w->styleSheet());
+            while (match.hasNext())
+                named.insert(match.next().captured(1).trimmed());
+        }
+    };
+    QVERIFY(!SaveButton()->isEnabled());
+    collect();
+    const QString idle = SaveButton()->styleSheet();
+    m_Page->findChild<QCheckBox *>("ReUntilLoose")->click();
+    QVERIFY(SaveButton()->isEnabled());
+    QVERIFY(SaveButton()->styleSheet() != idle);
+    collect();
+    m_Page->findChild<QCheckBox *>("ReNumber")->click();
+    SaveButton()->click(); // back to the file as it was
+    QCOMPARE(ReadFile(MacroFile("M1")), QByteArray("1\n0x04 1 0\n50ms\n0x04 1 1\n"));
+
+    for (const char *picture : {"ComboboxBack.png", "CheckBoxCheck.png", "Record.png", "Button.png"})
+        QVERIFY2(named.contains(folder + picture), picture);
+    QStringList missing;
+    for (const QString &path : named) {
+        if (!path.startsWith(folder) || QImageReader(path).size().isEmpty())
+            missing << path;
+    }
+    QCOMPARE(RowList()->count(), 3);
+    for (int i = 0; i < RowList()->count(); ++i) {
+        if (RowList()->item(i)->icon().availableSizes().isEmpty())
+            missing << "icon of row " + RowList()->item(i)->text();
+    }
+    missing.sort();
+    QVERIFY2(missing.isEmpty(), qPrintable("pictures named but not installed:\n" + missing.join("\n")));
 }
 
 void TestMacroPage::repeatModeAloneSendsModeUpdate()
