@@ -152,7 +152,13 @@ public:
 
         TitleButton_5 = titleMark(c, "TitleButton_5", 350);
         label_9 = newLabel(c, "label_9", QRect(70, 343, 301, 21), 11);
-        label_10 = newLabel(c, "label_10", QRect(70, 380, 351, 16), 11);
+        // The interface face's 11 pt line is 23 px, most of it above the
+        // baseline, and its ink 15 to 16 px: centred in the 16 px caption it
+        // loses its descenders, and no placement keeps all of it. At 9 pt, as
+        // the firmware captions above, sat on the caption's bottom, the ink of
+        // every language fits.
+        label_10 = newLabel(c, "label_10", QRect(70, 380, 351, 16), 9);
+        label_10->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
 
         toolButton = new QToolButton(c);
         toolButton->setObjectName(QStringLiteral("toolButton"));

@@ -17,6 +17,8 @@
 #include "PostMsg.h"
 
 #include <QButtonGroup>
+#include <QLayout>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTextCodec>
 
@@ -119,6 +121,52 @@ QStringList ComboNames(const QString &text)
 }
 
 const KeyFunction kKeyEventsFunction = {5, 0, 0};
+
+// The function menu scrolls 15 px per place of the function in the list. Its
+// rows are 22 px high and farther apart than that, so the scroll mostly stops
+// inside the top row, and the menu sitting 11 px above the frame shows that
+// row cut by the frame's top edge. The list goes back to where that row shows
+// whole, half the gap to the row before it above it (the first row: back to
+// the list's top); when that would push the wanted item out at the bottom, to
+// where the row's top meets the frame's edge; when neither keeps the wanted
+// item whole, it stays at the position asked for.
+void ScrollToWholeRow(QScrollArea *area, const QWidget *frame, int position, const QWidget *wanted)
+{
+    QScrollBar *bar = area->verticalScrollBar();
+    position = qBound(bar->minimum(), position, bar->maximum());
+    bar->setSliderPosition(position);
+    const QLayout *layout = area->widget() ? area->widget()->layout() : nullptr;
+    if (!layout)
+        return;
+    // The part of the viewport the frame shows, in viewport coordinates.
+    const QPoint origin = area->viewport()->mapTo(frame, QPoint(0, 0));
+    const QRect shown = (QRect(origin, area->viewport()->size()) & frame->rect()).translated(-origin);
+    if (shown.isEmpty())
+        return;
+    QList<QRect> rows;
+    for (int i = 0; i < layout->count(); ++i) {
+        const QWidget *item = layout->itemAt(i)->widget();
+        if (item && !item->isHidden())
+            rows << item->geometry();
+    }
+    const auto fits = [&shown](const QRect &row, int at) { return shown.contains(row.translated(0, -at)); };
+    for (int i = 0; i < rows.size(); ++i) {
+        const QRect &row = rows.at(i);
+        if (row.bottom() < position + shown.top())
+            continue; // scrolled out whole
+        if (row.top() >= position + shown.top())
+            return; // the top row shows whole
+        const int flush = row.top() - shown.top();
+        const int spaced = i == 0 ? bar->minimum() : flush - (row.top() - rows.at(i - 1).bottom() - 1) / 2;
+        for (const int at : {spaced, flush}) {
+            if (at >= bar->minimum() && (!wanted || fits(wanted->geometry(), at))) {
+                bar->setSliderPosition(at);
+                return;
+            }
+        }
+        return;
+    }
+}
 
 } // namespace
 
@@ -253,7 +301,7 @@ void Buttoninterface::OpenMenuAt(QToolButton *selector, int button, int type, in
         if (subItem)
             subItem->setChecked(true);
     }
-    ui->scrollArea_4->verticalScrollBar()->setSliderPosition(15 * m);
+    ScrollToWholeRow(ui->scrollArea_4, ui->groupBox, 15 * m, known ? mainItem : nullptr);
     if (mediaRow >= 0)
         ui->scrollArea_3->verticalScrollBar()->setSliderPosition(15 * mediaRow);
     else

@@ -13,6 +13,7 @@
 #include "MakeMacro.h"
 #include "MouseOffLine.h"
 #include "PostMsg.h"
+#include "Skin.h"
 #include "Startup.h"
 #include "TestMain.h"
 #include "UpDataParam.h"
@@ -37,6 +38,7 @@ private slots:
     void macroList();
     void bindingReachesTheMouse();
     void bindingOffline();
+    void macroLabelKeepsTheSelectorFont();
     void oversizedFileStaysInBounds();
     void refreshRewritesTheMacroFile();
     void refusedNamesTouchNoFile_data();
@@ -172,6 +174,47 @@ void TestButtonMacros::bindingReachesTheMouse()
     QCOMPARE(m_Page->KeyParam2s().at(1), 253);
     QCOMPARE(ui->stackedWidget->currentWidget(), ui->page);
     QCOMPARE(ui->stackedWidget_2->currentWidget(), ui->page_9);
+}
+
+// In Russian, where the function menu takes a smaller font, a selector
+// labelled through the macro binding must still draw like one labelled
+// through a function item: the page's selector font, in every selector.
+void TestButtonMacros::macroLabelKeepsTheSelectorFont()
+{
+    WriteFile(UserPaths::macroPageFolder() + "/m1.ini", "253\n0x04 1 0\n10ms\n0x04 1 1\n");
+    m_Page->SlotAddMacroButton();
+    PostMsg::GetInstance()->EmitChangeLanguage(3);
+    const QList<QToolButton *> selectors{ui->FireKey,    ui->RightKey, ui->BackKey,
+                                         ui->StartPause, ui->TopMusic, ui->BackMusic};
+    const auto fonts = [&selectors] {
+        QStringList drawn;
+        for (QToolButton *s : selectors) {
+            const QFontInfo info(s->font());
+            drawn << QString("%1 %2 %3pt %4px")
+                         .arg(s->objectName(), info.family())
+                         .arg(info.pointSizeF())
+                         .arg(info.pixelSize());
+        }
+        return drawn;
+    };
+
+    ui->RightKey->click();
+    ui->MidKey->click();
+    QCOMPARE(ui->RightKey->text(), ui->MidKey->text());
+    const QStringList afterFunction = fonts();
+
+    ui->RightKey->click();
+    ui->DPI_10->click();
+    QToolButton *macro = MacroButton("m1");
+    QVERIFY(macro);
+    macro->click();
+    QVERIFY(ui->RightKey->text().endsWith("m1"));
+    const QStringList afterMacro = fonts();
+    PostMsg::GetInstance()->EmitChangeLanguage(0);
+
+    QCOMPARE(afterMacro, afterFunction);
+    QCOMPARE(ui->RightKey->font(), ui->FireKey->font());
+    QCOMPARE(QFontInfo(ui->RightKey->font()).pointSizeF(), QFontInfo(Skin::Font(11)).pointSizeF());
 }
 
 void TestButtonMacros::bindingOffline()

@@ -69,6 +69,8 @@ private slots:
     void leftGuard();
     void pressesOnThePage();
     void reopening();
+    void menuOpensWithItsTopRowWhole_data();
+    void menuOpensWithItsTopRowWhole();
     void refreshShowsLabelsAndSendsNothing_data();
     void refreshShowsLabelsAndSendsNothing();
     void debouncePickReachesTheMouse();
@@ -513,8 +515,13 @@ void TestButtonPage::reopening()
     QCOMPARE(ui->stackedWidget_2->currentWidget(), ui->page_3);
     QVERIFY(ui->Player->isChecked());
     QVERIFY(ui->DPI_12->isChecked());
+    // Scrolled to the multimedia item: 15 px per place, back to where the
+    // top row shows whole (less than a row's pitch).
     QScrollBar *mainList = ui->scrollArea_4->verticalScrollBar();
-    QCOMPARE(mainList->sliderPosition(), qMin(240, mainList->maximum()));
+    const int asked = qMin(240, mainList->maximum());
+    const int pitch = ui->RightKey_3->y() - ui->LeftKey_3->y();
+    QVERIFY2(mainList->sliderPosition() <= asked && mainList->sliderPosition() > asked - pitch,
+             qPrintable(QString::number(mainList->sliderPosition())));
     QCOMPARE(ui->scrollArea_3->verticalScrollBar()->sliderPosition(), 0);
 
     ui->RightKey->click();
@@ -522,6 +529,69 @@ void TestButtonPage::reopening()
     QVERIFY(ui->DPI_4->isChecked());
     for (QAbstractButton *b : ui->page_8->findChildren<QAbstractButton *>())
         QVERIFY2(!b->isChecked(), qPrintable(b->objectName()));
+}
+
+void TestButtonPage::menuOpensWithItsTopRowWhole_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("param1");
+    QTest::addColumn<bool>("media");
+    QTest::addColumn<QString>("item");
+    QTest::newRow("right button") << 1 << 2 << false << "RightKey_3";
+    QTest::newRow("middle button") << 1 << 4 << false << "MidKey";
+    QTest::newRow("back") << 1 << 8 << false << "BackKey_2";
+    QTest::newRow("forward") << 1 << 16 << false << "ForWardKey";
+    QTest::newRow("rate switch") << 7 << 0 << false << "DPI_2";
+    QTest::newRow("fire key") << 4 << 0 << false << "DPI_6";
+    QTest::newRow("combination") << 5 << 0 << false << "DPI_8";
+    QTest::newRow("no function") << 0 << 0 << false << "DPI_5";
+    QTest::newRow("tilt") << 3 << 1 << false << "DPI_11";
+    QTest::newRow("scroll") << 11 << 1 << false << "DPI_13";
+    QTest::newRow("DPI switch") << 2 << 1 << false << "DPI_7";
+    QTest::newRow("DPI lock") << 10 << 15 << false << "DPI_4";
+    QTest::newRow("macro") << 6 << 1 << false << "DPI_10";
+    QTest::newRow("multimedia") << 5 << 0 << true << "DPI_12";
+}
+
+// The menu scrolls to the selector's function: the first row it shows lies
+// whole inside the frame (the menu sits above the frame's top edge), and so
+// does the function's own item.
+void TestButtonPage::menuOpensWithItsTopRowWhole()
+{
+    QFETCH(int, type);
+    QFETCH(int, param1);
+    QFETCH(bool, media);
+    QFETCH(QString, item);
+    FlashDataMap record = BaseRecord();
+    SetKey(record, 1, type, param1, 0);
+    if (media)
+        SetEvents(record, 1, {MacroEvent{0, 2, 0xCD, 10}, MacroEvent{1, 2, 0xCD, 10}});
+    else if (type == 5)
+        SetEvents(record, 1, {MacroEvent{0, 1, 0x04, 10}, MacroEvent{1, 1, 0x04, 10}});
+    Refresh(record);
+    ui->RightKey->click();
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_2);
+
+    QWidget *frame = ui->groupBox;
+    const auto inFrame = [frame](const QWidget *w) { return QRect(w->mapTo(frame, QPoint(0, 0)), w->size()); };
+    const QRect shown = inFrame(ui->scrollArea_4->viewport()) & frame->rect();
+    QVERIFY(!shown.isEmpty());
+    QRect top;
+    for (int i = 0; i < ui->verticalLayout_9->count() && top.isNull(); ++i) {
+        const QWidget *row = ui->verticalLayout_9->itemAt(i)->widget();
+        if (row && !row->isHidden() && inFrame(row).intersects(shown))
+            top = inFrame(row);
+    }
+    QVERIFY2(shown.contains(top),
+             qPrintable(QString("top row %1..%2, frame shows %3..%4")
+                            .arg(top.top())
+                            .arg(top.bottom())
+                            .arg(shown.top())
+                            .arg(shown.bottom())));
+    QWidget *wanted = m_Page->findChild<QWidget *>(item);
+    QVERIFY(wanted);
+    QVERIFY(static_cast<QAbstractButton *>(wanted)->isChecked());
+    QVERIFY(shown.contains(inFrame(wanted)));
 }
 
 void TestButtonPage::refreshShowsLabelsAndSendsNothing_data()

@@ -2,11 +2,15 @@
 // The captions of a window that are wider than their fixed boxes: a label,
 // check box or button whose text runs past its room loses its end (or, right
 // aligned, its start), which a translation longer than the form's own text
-// easily does.
+// easily does. A one-line label lower than its font's line may also lose the
+// ink above or below its box (descenders first, when it is centred).
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QStringList>
 #include <QStyle>
@@ -18,6 +22,52 @@
 #include "LanguageLoader.h"
 
 namespace OrvikTest {
+
+// Rows of a picture that hold ink: any pixel unlike the same pixel of the
+// blank picture.
+inline int InkRows(const QImage &picture, const QImage &blank)
+{
+    int first = -1;
+    int last = -1;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (picture.pixel(x, y) != blank.pixel(x, y)) {
+                if (first < 0)
+                    first = y;
+                last = y;
+                break;
+            }
+        }
+    }
+    return first < 0 ? 0 : last - first + 1;
+}
+
+// How many rows of its text's ink a one-line label loses at its top or
+// bottom: the label's own drawing (against itself without the text, so a
+// background picture is no ink) beside the text drawn with room to spare.
+inline int InkRowsCut(QLabel *label)
+{
+    const auto draw = [label](const QString &text) {
+        QImage picture(label->size(), QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::transparent);
+        const QString kept = label->text();
+        label->setText(text);
+        label->render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
+        label->setText(kept);
+        return picture;
+    };
+    const int drawn = InkRows(draw(label->text()), draw(QString()));
+    QImage free(label->width(), label->height() * 3, QImage::Format_ARGB32_Premultiplied);
+    free.fill(Qt::transparent);
+    QImage blank = free;
+    {
+        QPainter painter(&free);
+        painter.setFont(label->font());
+        painter.setPen(Qt::white);
+        painter.drawText(free.rect(), int(Qt::AlignLeft | Qt::AlignVCenter), label->text());
+    }
+    return InkRows(free, blank) - drawn;
+}
 
 // One line per clipped caption: object name, text, width needed and room.
 inline QStringList ClippedTexts(QWidget *root)
@@ -43,6 +93,26 @@ inline QStringList ClippedTexts(QWidget *root)
         if (button->icon().isNull())
             check(button, button->text(), button->contentsRect().width());
     return clipped;
+}
+
+// One line per one-line label of a window that loses ink at its top or bottom:
+// object name, text and the rows lost.
+inline QStringList CutInkTexts(QWidget *root)
+{
+    QStringList cut;
+    for (QLabel *label : root->findChildren<QLabel *>()) {
+        const QString text = label->text();
+        if (label->wordWrap() || text.isEmpty() || !label->isVisibleTo(root) || Qt::mightBeRichText(text)
+            || text.contains(QLatin1Char('\n')))
+            continue;
+        // Only a label lower than its font's line can lose ink this way.
+        if (label->contentsRect().height() >= QFontMetrics(label->font()).height())
+            continue;
+        const int rows = InkRowsCut(label);
+        if (rows > 0)
+            cut << QString("%1 \"%2\" loses %3 px of ink above or below").arg(label->objectName(), text).arg(rows);
+    }
+    return cut;
 }
 
 // One row per language file: column "language", the language index.
