@@ -33,7 +33,8 @@ int main(int argc, char *argv[])
         QFile file(bin.path() + QString("/image%1.bin").arg(i, 3, 10, QLatin1Char('0')));
         if (!file.open(QIODevice::WriteOnly))
             return 1;
-        file.write(HIDUsbSim::makeFirmwareImage(mouse ? 0xD2 : 0xD3, 0x1A, 0x05, version, model, 64 * 1024));
+        file.write(HIDUsbSim::makeFirmwareImage(mouse ? 0xD2 : 0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid,
+                                                version, model, 64 * 1024));
     }
     FirmwareImage::SetFolder(bin.path());
 
@@ -42,7 +43,8 @@ int main(int argc, char *argv[])
     for (int r = 0; r < rounds; ++r) {
         QElapsedTimer t;
         t.start();
-        found = FirmwareImage::FindFirmware(0xD2, "v1.5", "OrvikM1", 0x1A, 0x05);
+        found =
+            FirmwareImage::FindFirmware(0xD2, "v1.5", "OrvikM1", HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid);
         ms.push_back(t.nsecsElapsed() / 1e6);
     }
     std::sort(ms.begin(), ms.end());

@@ -146,7 +146,7 @@ void benchSensorPage(QApplication &app, int runs)
     Sensor page;
     page.show();
     FlashDataMap record;
-    const QByteArray factory = HIDUsbSim::factoryRecord(0x05);
+    const QByteArray factory = HIDUsbSim::factoryRecord(HIDUsbSim::sampleWirelessMid);
     std::memcpy(&record, factory.constData(), sizeof record);
     FlashData::replace(record);
     FlashDataMap alternate = record; // other levels, rate and effect on every other hand-over

@@ -36,14 +36,35 @@ void setControl(F f)
 
 namespace HIDUsbSim {
 
+QString sampleMidText(quint8 mid)
+{
+    return QString::number(mid);
+}
+
+QString sampleCacheFileName(quint8 mid)
+{
+    const auto hex = [](quint8 v) { return QString::number(v, 16).rightJustified(2, QLatin1Char('0')).toUpper(); };
+    return QStringLiteral("Device_CID%1_MID%2.bin").arg(hex(sampleCid), hex(mid));
+}
+
+QString sampleMouseVerKey(quint8 mid)
+{
+    return QStringLiteral("MouseVer") + QString::number(sampleCid) + sampleMidText(mid);
+}
+
+QString sampleFailInfo(int kind, int type, quint8 mid)
+{
+    return QStringLiteral("%1,%2,%3,%4").arg(kind).arg(type).arg(sampleCid).arg(mid);
+}
+
 DeviceSetup sampleReceiverMouse(const QString &name, const QString &mouse)
 {
     DeviceSetup setup;
     setup.name = name;
     setup.mouse = mouse;
     setup.pid = "F503";
-    setup.cid = 0x1A;
-    setup.mid = 0x05;
+    setup.cid = sampleCid;
+    setup.mid = sampleWirelessMid;
     setup.receiverType = 1;
     setup.receiverVersion = 0x0102;
     setup.mouseVersion = 0x0105;
@@ -56,8 +77,8 @@ DeviceSetup sampleCordedMouse(const QString &name, const QString &mouse)
     setup.name = name;
     setup.mouse = mouse;
     setup.pid = "F500";
-    setup.cid = 0x1A;
-    setup.mid = 0x06;
+    setup.cid = sampleCid;
+    setup.mid = sampleCordedMid;
     setup.receiverType = 2;
     return setup;
 }

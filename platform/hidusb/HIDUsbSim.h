@@ -19,6 +19,25 @@
 
 namespace HIDUsbSim {
 
+// Identification of the sample models of Config.ini: the CID of "Option" and
+// the "MID" of "Drive1" (wireless) and "Drive2" (corded). The built-in mice,
+// the bench programs and the tests take them from here, so the data file and
+// the simulated mice cannot drift apart.
+constexpr quint8 sampleCid = 0x1A;
+constexpr quint8 sampleWirelessMid = 0x05;
+constexpr quint8 sampleCordedMid = 0x06;
+
+// The utility's own texts for a sample model: the "MID" value as Config.ini
+// writes it ("5"), the name of its device cache file
+// ("Device_CID1A_MID05.bin") and its firmware version key in the registry
+// ("MouseVer" + CID text + MID text, "MouseVer265").
+QString sampleMidText(quint8 mid = sampleWirelessMid);
+QString sampleCacheFileName(quint8 mid = sampleWirelessMid);
+QString sampleMouseVerKey(quint8 mid = sampleWirelessMid);
+// A firmware update failure of a sample model as the registry keeps it:
+// "kind,type,CID,MID" in decimal ("211,4,26,5").
+QString sampleFailInfo(int kind, int type, quint8 mid = sampleWirelessMid);
+
 // Description of one simulated enumeration entry.
 struct DeviceSetup
 {
@@ -26,8 +45,8 @@ struct DeviceSetup
     QString path;         // explicit HID path; empty: built from vid, pid and name
     QString vid = "3554"; // hexadecimal texts, as enumerated
     QString pid = "F503";
-    quint8 cid = 0x1A;
-    quint8 mid = 0x05;
+    quint8 cid = sampleCid;
+    quint8 mid = sampleWirelessMid;
     quint8 receiverType = 1;          // 0 1 kHz, 4 2 kHz, 1 4 kHz receiver; other (2) the mouse on cable
     bool online = true;               // the mouse answers through this entry
     QByteArray statusBytes;           // 3 bytes; empty: the mouse's own (shared by twins)
@@ -44,11 +63,11 @@ struct DeviceSetup
 
 // The sample models of Config.ini as the simulator builds them when no
 // devices file is named, so tests plug the same mice the utility starts with.
-// A wireless mouse of model Drive1 (MID 0x05) on a 4 kHz receiver (PID
+// A wireless mouse of model Drive1 (sampleWirelessMid) on a 4 kHz receiver (PID
 // "F503", type 1), online, firmware of the defaults.
 DeviceSetup sampleReceiverMouse(const QString &name = QStringLiteral("receiver4k"),
                                 const QString &mouse = QStringLiteral("wireless"));
-// A corded mouse of model Drive2 (MID 0x06) on its 1 kHz cable (PID "F500",
+// A corded mouse of model Drive2 (sampleCordedMid) on its 1 kHz cable (PID "F500",
 // type 2). The built-in one also carries firmware 0x0110 and a full battery.
 DeviceSetup sampleCordedMouse(const QString &name = QStringLiteral("corded"),
                               const QString &mouse = QStringLiteral("corded"));
@@ -119,7 +138,7 @@ int updateCount(int id);                          // successful ProtocolDataUpda
 QByteArray storedRecord(int id, int config = -1); // -1: the active configuration
 bool setStoredRecord(int id, const QByteArray &record, int config = -1);
 int activeConfig(int id);
-QByteArray factoryRecord(int mid = 0x05); // what a factory reset restores for this model
+QByteArray factoryRecord(int mid = sampleWirelessMid); // what a factory reset restores for this model
 QByteArray dongleRgb(int id);
 bool longRange(int id);
 

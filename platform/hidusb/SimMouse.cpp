@@ -1,5 +1,7 @@
 #include "SimMouse.h"
 
+#include "HIDUsbSim.h"
+
 #include <QtEndian>
 
 #include <cstddef>
@@ -148,11 +150,11 @@ QByteArray SimMouse::factoryRecord(quint8 mid)
     b[6] = 4;  // debounce selector item
     b[8] = 6;  // lights off after 60 s
     b[13] = 6; // full performance 1 min
-    // DPI codes: the sample corded model (MID 6) has a sensor counting in
+    // DPI codes: the sample corded model (Drive2) has a sensor counting in
     // steps of 100 DPI, the others in steps of 50; code = DPI / step - 1.
     static const int dpi50[8] = {400, 800, 1600, 3200, 5000, 6400, 8000, 10000};
     static const int dpi100[8] = {400, 800, 1200, 1600, 2400, 3200, 4800, 6400};
-    const bool coarse = mid == 0x06;
+    const bool coarse = mid == HIDUsbSim::sampleCordedMid;
     static const unsigned char colour[8][3] = {{255, 0, 0},   {0, 255, 0},   {0, 0, 255},     {255, 255, 0},
                                                {0, 255, 255}, {255, 0, 255}, {255, 255, 255}, {255, 128, 0}};
     for (std::ptrdiff_t i = 0; i < 8; ++i) {

@@ -38,7 +38,7 @@
 
 namespace {
 
-// The sample wireless model: CID 26 ("Option"), MID 5, its images named
+// The sample wireless model: CID 26 ("Option"), sampleWirelessMid, its images named
 // after the model keys MM, DM and D4M.
 const char *const kMouseModel = "OrvikM1";
 const char *const kReceiver1KModel = "OrvikR1K";
@@ -116,7 +116,8 @@ class TestLanSetting : public QObject
     {
         QFile image(m_Bin.path() + "/" + file);
         QVERIFY(image.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        image.write(HIDUsbSim::makeFirmwareImage(quint8(kind), 0x1A, 0x05, version, model));
+        image.write(HIDUsbSim::makeFirmwareImage(quint8(kind), HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid,
+                                                 version, model));
     }
 
     // A dialog whose checks step every 20 ms, shown as the opener shows it.
@@ -272,7 +273,7 @@ private slots:
         QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 1);
         QCOMPARE(g_LanDongleState.load(), 3);
         QCOMPARE(g_LanUpdateKind.load(), 211);
-        QCOMPARE(UpdateRegistry::FailInfoText(), QString("211,4,26,5"));
+        QCOMPARE(UpdateRegistry::FailInfoText(), HIDUsbSim::sampleFailInfo(211, 4));
         QCOMPARE(closeUpdate.count(), 1);
         QCOMPARE(labelText.count(), 0);
         QCOMPARE(Text(dialog.get(), "Receive"), QString("Update failed"));
@@ -296,7 +297,8 @@ private slots:
         QVERIFY(RunCheck(dialog.get(), "Receive"));
         QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 1);
         QCOMPARE(HIDUsbSim::lastFlashedImage(),
-                 HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, 0x0105, kReceiver4KModel));
+                 HIDUsbSim::makeFirmwareImage(0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0105,
+                                              kReceiver4KModel));
         QCOMPARE(g_LanDongleState.load(), 2);
         QVERIFY(!UpdateRegistry::HasFailInfo());
         QCOMPARE(closeUpdate.count(), 1);
@@ -328,20 +330,24 @@ private slots:
         QFETCH(QList<int>, versions);
         QFETCH(int, chosen);
         PutImage("page.bin", 0xD2, 0x0101, "PageModel");
-        QVERIFY(FirmwareImage::FindFirmware(0xD2, QString(), "PageModel", 0x1A, 0x05));
+        QVERIFY(FirmwareImage::FindFirmware(0xD2, QString(), "PageModel", HIDUsbSim::sampleCid,
+                                            HIDUsbSim::sampleWirelessMid));
         const QByteArray pageImage = FirmwareImage::ChosenImage();
         const QStringList files{"a.bin", "b.bin"};
         for (int i = 0; i < files.size(); ++i)
             PutImage(files.at(i), 0xD2, quint32(versions.at(i)), kMouseModel);
 
         g_LanFirmwareImage = {"stale"};
-        QCOMPARE(LanSetting::FindFirmware(0xD2, current, kMouseModel, 0x1A, 0x05), chosen >= 0);
+        QCOMPARE(
+            LanSetting::FindFirmware(0xD2, current, kMouseModel, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid),
+            chosen >= 0);
         if (chosen < 0)
             QVERIFY(g_LanFirmwareImage.isEmpty());
         else
-            QCOMPARE(g_LanFirmwareImage,
-                     QList<QByteArray>{
-                         HIDUsbSim::makeFirmwareImage(0xD2, 0x1A, 0x05, quint32(versions.at(chosen)), kMouseModel)});
+            QCOMPARE(
+                g_LanFirmwareImage,
+                QList<QByteArray>{HIDUsbSim::makeFirmwareImage(0xD2, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid,
+                                                               quint32(versions.at(chosen)), kMouseModel)});
         QCOMPARE(FirmwareImage::ChosenImage(), pageImage);
     }
 

@@ -100,7 +100,7 @@ QByteArray Bytes(const FlashDataMap &record)
     return QByteArray(reinterpret_cast<const char *>(&record), int(sizeof record));
 }
 
-const char *const kCacheName = "Device_CID1A_MID05.bin";
+const QString kCacheName = HIDUsbSim::sampleCacheFileName();
 
 // A text of the installed language file of index.
 QString FileText(int index, const QString &section, const QString &key)

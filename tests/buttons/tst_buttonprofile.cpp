@@ -223,7 +223,7 @@ void TestButtonProfile::resetRestoresTheFactoryRecord()
     QVERIFY(update >= 0);
     QVERIFY2(clear > update, qPrintable(calls.join('\n')));
     QVERIFY2(indexOf("UsbServer_ReadAllFlashData", clear) > clear, qPrintable(calls.join('\n')));
-    QCOMPARE(HIDUsbSim::storedRecord(m_Mouse), HIDUsbSim::factoryRecord(0x05));
+    QCOMPARE(HIDUsbSim::storedRecord(m_Mouse), HIDUsbSim::factoryRecord(HIDUsbSim::sampleWirelessMid));
 
     const QToolButton *factoryItems[5] = {ui->LeftKey_3, ui->RightKey_3, ui->MidKey, ui->BackKey_2, ui->ForWardKey};
     for (int b = 0; b < 5; ++b)

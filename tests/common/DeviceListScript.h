@@ -20,7 +20,7 @@
 namespace OrvikTest {
 
 // A receiver (or, with a corded type, a cable) of the sample vendor.
-inline HIDUsbSim::DeviceSetup Receiver(const QString &pid, quint8 type, quint8 mid = 0x05,
+inline HIDUsbSim::DeviceSetup Receiver(const QString &pid, quint8 type, quint8 mid = HIDUsbSim::sampleWirelessMid,
                                        const QString &mouse = QString(), bool online = true, bool boot = false)
 {
     HIDUsbSim::DeviceSetup setup;

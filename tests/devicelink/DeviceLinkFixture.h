@@ -21,9 +21,9 @@
 
 namespace DeviceLinkTest {
 
-// Model 1 (MID 5): receiver and cable; buttons 2 and 5 default to key
+// Model 1 (the sample wireless MID): receiver and cable; buttons 2 and 5 default to key
 // sequences; long range offered (default off) and receiver lighting (mode 1).
-// Model 2 (MID 6): lacks "Adveanced" and every "KeyParam" entry.
+// Model 2 (the sample corded MID): lacks "Adveanced" and every "KeyParam" entry.
 inline QByteArray configIniText()
 {
     auto b64 = [](const char *text) { return QByteArray(text).toBase64(); };
@@ -37,7 +37,7 @@ inline QByteArray configIniText()
     ini += "Wireless4_PID=" + b64("F503") + "\n";
     ini += "CID=" + b64("26") + "\n";
     ini += "DeviceTotal=2\nShowBatteryValue=1\n";
-    ini += "[Drive1]\nMID=5\n";
+    ini += "[Drive1]\nMID=" + HIDUsbSim::sampleMidText().toLatin1() + "\n";
     ini += "MM=" + b64("TestMouse") + "\n";
     ini += "DM=" + b64("TestR1K") + "\n";
     ini += "D2M=" + b64("TestR2K") + "\n";
@@ -50,7 +50,8 @@ inline QByteArray configIniText()
     ini += "KeyParam5=0x05,0x01,0x04,0x06\n";
     ini += "KeyParam6=0x02,0x01,0x00\n";
     ini += "Adveanced=0,1\n";
-    ini += "[Drive2]\nMID=6\nMM=" + b64("TestCorded") + "\nKeyNumber=5\n";
+    ini += "[Drive2]\nMID=" + HIDUsbSim::sampleMidText(HIDUsbSim::sampleCordedMid).toLatin1()
+        + "\nMM=" + b64("TestCorded") + "\nKeyNumber=5\n";
     return ini;
 }
 

@@ -32,13 +32,17 @@ private slots:
         QTest::addColumn<int>("mid");
         QTest::addColumn<int>("modelIndex");
         QTest::addColumn<int>("workerResult");
-        QTest::newRow("answers at once") << 1 << 0x1A << 0x05 << 0 << 1;
-        QTest::newRow("answers from the 9th ask") << 9 << 0x1A << 0x05 << 0 << 1;
-        QTest::newRow("answers only from the 10th ask") << 10 << 0x1A << 0x05 << 2 << 0;
-        QTest::newRow("never answers") << 11 << 0x1A << 0x05 << 2 << 0;
-        QTest::newRow("second model") << 1 << 0x1A << 0x06 << 1 << 1;
-        QTest::newRow("CID of ours, MID of no model") << 1 << 0x1A << 0x33 << 2 << 2;
-        QTest::newRow("foreign CID") << 1 << 0x2B << 0x05 << 2 << 3;
+        QTest::newRow("answers at once") << 1 << int(HIDUsbSim::sampleCid) << int(HIDUsbSim::sampleWirelessMid) << 0
+                                         << 1;
+        QTest::newRow("answers from the 9th ask")
+            << 9 << int(HIDUsbSim::sampleCid) << int(HIDUsbSim::sampleWirelessMid) << 0 << 1;
+        QTest::newRow("answers only from the 10th ask")
+            << 10 << int(HIDUsbSim::sampleCid) << int(HIDUsbSim::sampleWirelessMid) << 2 << 0;
+        QTest::newRow("never answers") << 11 << int(HIDUsbSim::sampleCid) << int(HIDUsbSim::sampleWirelessMid) << 2
+                                       << 0;
+        QTest::newRow("second model") << 1 << int(HIDUsbSim::sampleCid) << int(HIDUsbSim::sampleCordedMid) << 1 << 1;
+        QTest::newRow("CID of ours, MID of no model") << 1 << int(HIDUsbSim::sampleCid) << 0x33 << 2 << 2;
+        QTest::newRow("foreign CID") << 1 << 0x2B << int(HIDUsbSim::sampleWirelessMid) << 2 << 3;
     }
     void identification()
     {

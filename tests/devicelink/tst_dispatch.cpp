@@ -181,13 +181,14 @@ private slots:
         HIDUsbSim::DeviceSetup setup = receiverSetup();
         setup.mouseVersion = 0x021A;
         plugAndSelect(setup);
-        RegistryStore::remove(RegistryStore::mouseTestKey(), "MouseVer265");
+        RegistryStore::remove(RegistryStore::mouseTestKey(), HIDUsbSim::sampleMouseVerKey());
         g_CurrentDevice.update([](DeviceAllInfo &device) { device.MouseVersion.clear(); });
 
         inject(header(18), bytesOf({2, 0x1A}));
         QCOMPARE(g_CurrentDevice.get().MouseVersion, QString("v2.1a"));
         QCOMPARE(m_Pages->events, QStringList() << "Setver(0)");
-        QCOMPARE(RegistryStore::value(RegistryStore::mouseTestKey(), "MouseVer265").toString(), QString("v2.1a"));
+        QCOMPARE(RegistryStore::value(RegistryStore::mouseTestKey(), HIDUsbSim::sampleMouseVerKey()).toString(),
+                 QString("v2.1a"));
     }
 
     // The full read asks for the follow-up reads and the receiver state, and
@@ -218,7 +219,7 @@ private slots:
         QCOMPARE(refresh.join(' '), QString("RGB(1) LongRange(1) Button Light Sensor Form"));
         QCOMPARE(recordBytes(m_Pages->records.at(0)), recordBytes(next));
         QVERIFY(g_LastRunOnline);
-        QCOMPARE(g_DeviceInfoNameRead.get(), QString("Device_CID1A_MID05.bin"));
+        QCOMPARE(g_DeviceInfoNameRead.get(), HIDUsbSim::sampleCacheFileName());
     }
 
     // A reset report sets the receiver defaults of the model and reads again;
@@ -265,7 +266,7 @@ private slots:
     void resetOfModelWithoutEntries()
     {
         HIDUsbSim::DeviceSetup setup = cableSetup("m9");
-        setup.mid = 0x06;
+        setup.mid = HIDUsbSim::sampleCordedMid;
         plugAndSelect(setup);
         QCOMPARE(g_CurrentDevice.get().ModelIndex, 1);
         inject(header(9), QByteArray());

@@ -11,7 +11,8 @@ using namespace DeviceLinkTest;
 namespace {
 
 // versionWord: byte 0 minor, the rest major.
-QByteArray image(int kind, quint32 versionWord, const QByteArray &model, int cid = 0x1A, int mid = 0x05)
+QByteArray image(int kind, quint32 versionWord, const QByteArray &model, int cid = HIDUsbSim::sampleCid,
+                 int mid = HIDUsbSim::sampleWirelessMid)
 {
     return HIDUsbSim::makeFirmwareImage(quint8(kind), quint8(cid), quint8(mid), versionWord, model, 64);
 }
@@ -37,7 +38,7 @@ private slots:
     {
         useTestConfig(m_ConfigDir);
         DeviceAllInfo device;
-        device.ModelIndex = 0; // "Drive1": MM TestMouse, D4M TestR4K, CID 26, MID 5
+        device.ModelIndex = 0; // "Drive1": MM TestMouse, D4M TestR4K, CID 26, the sample wireless MID
         g_CurrentDevice.set(device);
     }
     void init()
@@ -132,16 +133,21 @@ private slots:
         QList<QByteArray> images;
         for (int i = 0; i < names.size(); ++i) {
             // Payload sizes tell equal versions apart.
-            images << HIDUsbSim::makeFirmwareImage(0xD2, 0x1A, 0x05, quint32(versions.at(i)), "TestMouse", 64 + i);
+            images << HIDUsbSim::makeFirmwareImage(0xD2, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid,
+                                                   quint32(versions.at(i)), "TestMouse", 64 + i);
             put(names.at(i), images.last());
         }
         put("other-model.bin", image(0xD2, 0x0900, "TestMouse "));
         put("Short.bin", image(0xD2, 0x0900, "TestMouse").left(727));
 
         const bool found = chosen >= 0;
-        QCOMPARE(FirmwareImage::FindFirmware(0xD2, current, "TestMouse", 0x1A, 0x05), found);
+        QCOMPARE(
+            FirmwareImage::FindFirmware(0xD2, current, "TestMouse", HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid),
+            found);
         QCOMPARE(FirmwareImage::ChosenImage(), found ? images.at(chosen) : QByteArray());
-        QCOMPARE(FirmwareImage::CheckFirmware(0xD2, current, "TestMouse", 0x1A, 0x05), found && !current.isEmpty());
+        QCOMPARE(FirmwareImage::CheckFirmware(0xD2, current, "TestMouse", HIDUsbSim::sampleCid,
+                                              HIDUsbSim::sampleWirelessMid),
+                 found && !current.isEmpty());
     }
 
     // One file the search cannot open ends nothing: the images after it in
@@ -151,9 +157,11 @@ private slots:
         put("b.bin", image(0xD2, 0x0105, "TestMouse"));
         if (!putUnreadable("a.bin"))
             QSKIP("no way to make an unreadable file here");
-        QVERIFY(FirmwareImage::FindFirmware(0xD2, "v1.2", "TestMouse", 0x1A, 0x05));
+        QVERIFY(
+            FirmwareImage::FindFirmware(0xD2, "v1.2", "TestMouse", HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid));
         QCOMPARE(FirmwareImage::ChosenImage(), image(0xD2, 0x0105, "TestMouse"));
-        QVERIFY(FirmwareImage::CheckFirmware(0xD2, "v1.2", "TestMouse", 0x1A, 0x05));
+        QVERIFY(FirmwareImage::CheckFirmware(0xD2, "v1.2", "TestMouse", HIDUsbSim::sampleCid,
+                                             HIDUsbSim::sampleWirelessMid));
     }
 
     void versionTexts_data()
@@ -231,7 +239,8 @@ private slots:
     void noFolder()
     {
         FirmwareImage::SetFolder(m_Bin->path() + "/missing");
-        QVERIFY(!FirmwareImage::FindFirmware(0xD2, QString(), "TestMouse", 0x1A, 0x05));
+        QVERIFY(!FirmwareImage::FindFirmware(0xD2, QString(), "TestMouse", HIDUsbSim::sampleCid,
+                                             HIDUsbSim::sampleWirelessMid));
         QVERIFY(!FirmwareImage::HasChosenImage());
     }
 };

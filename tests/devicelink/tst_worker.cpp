@@ -137,7 +137,8 @@ private slots:
         const FlashDataMap cached = patternRecord(9);
         HIDUsbSim::setStoredRecord(id, recordBytes(stored));
         if (cacheFile)
-            Worker::WriteDeviceInfoFile(Worker::DeviceInfoFileName(0x1A, 0x05), cached);
+            Worker::WriteDeviceInfoFile(Worker::DeviceInfoFileName(HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid),
+                                        cached);
         const FlashDataMap before = patternRecord(20);
         FlashData::replace(before);
 
@@ -181,7 +182,7 @@ private slots:
                 QCOMPARE(recordBytes(FlashData::snapshot()), recordBytes(stored));
                 QVERIFY(m_Pages->has("Button"));
                 QVERIFY(g_LastRunOnline);
-                QCOMPARE(g_DeviceInfoNameRead.get(), QString("Device_CID1A_MID05.bin"));
+                QCOMPARE(g_DeviceInfoNameRead.get(), HIDUsbSim::sampleCacheFileName());
             } else {
                 QVERIFY(m_Pages->events.isEmpty());
                 QCOMPARE(g_LastRunOnline.load(), g_DeviceOnline.load());
@@ -314,18 +315,18 @@ private slots:
 
     void cacheFileLayout()
     {
-        QCOMPARE(Worker::DeviceInfoFileName(0x1A, 0x05), QString("Device_CID1A_MID05.bin"));
+        QCOMPARE(Worker::DeviceInfoFileName(0x1A, 0x05), QString(HIDUsbSim::sampleCacheFileName()));
         QCOMPARE(Worker::DeviceInfoFileName(0x03, 0xC2), QString("Device_CID03_MIDC2.bin"));
 
         DeviceAllInfo device;
         device.CID = 0x1A;
-        device.MID = 0x05;
+        device.MID = HIDUsbSim::sampleWirelessMid;
         m_Worker->SlotSelectMouseInfo(device);
-        QCOMPARE(g_DeviceInfoName.get(), QString("Device_CID1A_MID05.bin"));
+        QCOMPARE(g_DeviceInfoName.get(), HIDUsbSim::sampleCacheFileName());
 
         const FlashDataMap record = patternRecord(5);
         Worker::WriteDeviceInfoFile(g_DeviceInfoName.get(), record);
-        QFile file(UserPaths::deviceInfoFolder() + "/Device_CID1A_MID05.bin");
+        QFile file(UserPaths::deviceInfoFolder() + "/" + HIDUsbSim::sampleCacheFileName());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray content = file.readAll();
         QCOMPARE(content.size(), 10432);
@@ -374,7 +375,7 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(bool, readable);
         QFETCH(int, covered);
-        QFile file(UserPaths::deviceInfoFolder() + "/Device_CID1A_MID05.bin");
+        QFile file(UserPaths::deviceInfoFolder() + "/" + HIDUsbSim::sampleCacheFileName());
         QDir().mkpath(UserPaths::deviceInfoFolder());
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(content);
@@ -388,7 +389,7 @@ private slots:
             char after[64];
         } area;
         std::memset(&area, 0x33, sizeof area);
-        QCOMPARE(Worker::ReadDeviceInfoFile("Device_CID1A_MID05.bin", &area.record), readable);
+        QCOMPARE(Worker::ReadDeviceInfoFile(HIDUsbSim::sampleCacheFileName(), &area.record), readable);
         const QByteArray bytes = recordBytes(area.record);
         if (readable) {
             QCOMPARE(bytes.left(covered), QByteArray(covered, char(0x5A)));
@@ -433,8 +434,8 @@ private slots:
     void failedCacheWriteKeepsOldFile()
     {
         const FlashDataMap old = patternRecord(41);
-        QVERIFY(Worker::WriteDeviceInfoFile("Device_CID1A_MID05.bin", old));
-        const QString path = UserPaths::deviceInfoFolder() + "/Device_CID1A_MID05.bin";
+        QVERIFY(Worker::WriteDeviceInfoFile(HIDUsbSim::sampleCacheFileName(), old));
+        const QString path = UserPaths::deviceInfoFolder() + "/" + HIDUsbSim::sampleCacheFileName();
 
         struct rlimit saved;
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -444,17 +445,18 @@ private slots:
         struct rlimit small = saved;
         small.rlim_cur = 5000;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const bool written = Worker::WriteDeviceInfoFile("Device_CID1A_MID05.bin", patternRecord(42));
+        const bool written = Worker::WriteDeviceInfoFile(HIDUsbSim::sampleCacheFileName(), patternRecord(42));
         setrlimit(RLIMIT_FSIZE, &saved);
         sigaction(SIGXFSZ, &previous, nullptr);
 
         QVERIFY(!written);
         QCOMPARE(QFileInfo(path).size(), qint64(10432));
         FlashDataMap back;
-        QVERIFY(Worker::ReadDeviceInfoFile("Device_CID1A_MID05.bin", &back));
+        QVERIFY(Worker::ReadDeviceInfoFile(HIDUsbSim::sampleCacheFileName(), &back));
         QCOMPARE(recordBytes(back), recordBytes(old));
         // No leftover of the failed attempt beside it.
-        QCOMPARE(QDir(UserPaths::deviceInfoFolder()).entryList(QDir::Files), QStringList{"Device_CID1A_MID05.bin"});
+        QCOMPARE(QDir(UserPaths::deviceInfoFolder()).entryList(QDir::Files),
+                 QStringList{HIDUsbSim::sampleCacheFileName()});
     }
 };
 

@@ -48,9 +48,9 @@ Q_DECLARE_METATYPE(DeviceSetup)
 
 namespace {
 
-const char *const kMouseVer = "MouseVer265"; // "MouseVer" + CID text 26 + MID text 5 of model 1
+const QString kMouseVer = HIDUsbSim::sampleMouseVerKey(); // "MouseVer" + CID text + MID text of model 1
 
-DeviceSetup Corded(quint8 mid = 0x05, const QString &mouse = QString())
+DeviceSetup Corded(quint8 mid = HIDUsbSim::sampleWirelessMid, const QString &mouse = QString())
 {
     return Receiver("F500", 2, mid, mouse);
 }
@@ -214,21 +214,23 @@ private slots:
         QTest::addColumn<bool>("offlineShown");
         QTest::addColumn<bool>("linkShown");
 
-        QTest::newRow("4 kHz receiver, mouse online") << "F503" << 1 << 5 << true << "OnLine0.png"
-                                                      << "4KHz.png"
-                                                      << "OnLineWifi.png" << false << true;
-        QTest::newRow("1 kHz receiver") << "F501" << 0 << 5 << true << "OnLine0.png"
+        QTest::newRow("4 kHz receiver, mouse online")
+            << "F503" << 1 << int(HIDUsbSim::sampleWirelessMid) << true << "OnLine0.png"
+            << "4KHz.png"
+            << "OnLineWifi.png" << false << true;
+        QTest::newRow("1 kHz receiver") << "F501" << 0 << int(HIDUsbSim::sampleWirelessMid) << true << "OnLine0.png"
                                         << "1KHz.png"
                                         << "OnLineWifi.png" << false << true;
-        QTest::newRow("2 kHz receiver") << "F502" << 4 << 5 << true << "OnLine0.png"
+        QTest::newRow("2 kHz receiver") << "F502" << 4 << int(HIDUsbSim::sampleWirelessMid) << true << "OnLine0.png"
                                         << "2KHz.png"
                                         << "OnLineWifi.png" << false << true;
-        QTest::newRow("mouse on cable") << "F500" << 2 << 6 << true << "OnLine0.png"
+        QTest::newRow("mouse on cable") << "F500" << 2 << int(HIDUsbSim::sampleCordedMid) << true << "OnLine0.png"
                                         << ""
                                         << "OnLineUsb.png" << false << true;
-        QTest::newRow("receiver, mouse offline") << "F503" << 1 << 5 << false << "DisOnlin0.png"
-                                                 << "4KHz.png"
-                                                 << "OnLineWifi.png" << true << false;
+        QTest::newRow("receiver, mouse offline")
+            << "F503" << 1 << int(HIDUsbSim::sampleWirelessMid) << false << "DisOnlin0.png"
+            << "4KHz.png"
+            << "OnLineWifi.png" << true << false;
         QTest::newRow("unknown model") << "F503" << 1 << 0x33 << true << "Unknow.png"
                                        << "4KHz.png"
                                        << "OnLineWifi.png" << false << true;
@@ -290,7 +292,7 @@ private slots:
 
     void cableAndOwnReceiverGiveOneTile()
     {
-        Rebuild({Receiver("F503", 1, 0x05, "m1"), Corded(0x05, "m1")});
+        Rebuild({Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, "m1"), Corded(HIDUsbSim::sampleWirelessMid, "m1")});
         QCOMPARE(g_PickerDeviceList.size(), 1);
         QVERIFY(g_PickerDeviceList.first().Wired);
         QCOMPARE(g_TileButtons.size(), 1);
@@ -407,17 +409,23 @@ private slots:
         QTest::addColumn<int>("tiles");
         QTest::addColumn<int>("icons");
         QTest::newRow("two 4 kHz receivers of one model")
-            << QList<DeviceSetup>{Receiver("F503", 1, 5, "a"), Receiver("F503", 1, 5, "b")} << true << 0 << 0;
+            << QList<DeviceSetup>{Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, "a"),
+                                  Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, "b")}
+            << true << 0 << 0;
         QTest::newRow("two corded mice of one model")
-            << QList<DeviceSetup>{Corded(6, "a"), Corded(6, "b")} << true << 0 << 0;
+            << QList<DeviceSetup>{Corded(6, "a"), Corded(HIDUsbSim::sampleCordedMid, "b")} << true << 0 << 0;
         QTest::newRow("two devices of no known model")
             << QList<DeviceSetup>{Receiver("F503", 1, 0x40, "a"), Receiver("F503", 1, 0x41, "b")} << false << 2 << 2;
         QTest::newRow("one model on two receiver classes")
-            << QList<DeviceSetup>{Receiver("F501", 0, 5, "a"), Receiver("F503", 1, 5, "b")} << false << 2 << 2;
+            << QList<DeviceSetup>{Receiver("F501", 0, HIDUsbSim::sampleWirelessMid, "a"),
+                                  Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, "b")}
+            << false << 2 << 2;
         // A receiver type behind a product ID of no receiver list: neither
         // counted nor marked with a class.
         QTest::newRow("receivers under the cable's product ID")
-            << QList<DeviceSetup>{Receiver("F500", 1, 5, "a"), Receiver("F500", 1, 5, "b")} << false << 2 << 0;
+            << QList<DeviceSetup>{Receiver("F500", 1, HIDUsbSim::sampleWirelessMid, "a"),
+                                  Receiver("F500", 1, HIDUsbSim::sampleWirelessMid, "b")}
+            << false << 2 << 0;
     }
 
     void duplicates()
@@ -539,7 +547,7 @@ private slots:
         QFETCH(bool, offline);
         QFETCH(bool, binFolder);
         if (receiverImage)
-            WriteImage("r4k.bin", 0xD3, 5, 0x0103, "OrvikR4K"); // receiver is v1.2
+            WriteImage("r4k.bin", 0xD3, HIDUsbSim::sampleWirelessMid, 0x0103, "OrvikR4K"); // receiver is v1.2
         if (!binFolder)
             QVERIFY(QDir(BinFolder()).removeRecursively());
         DeviceSetup setup = Receiver("F503", 1);
@@ -588,8 +596,9 @@ private slots:
         QVERIFY(in.open(QIODevice::ReadOnly));
         QByteArray text = in.readAll();
         in.close();
-        QVERIFY(text.contains("[Drive1]\nMID=5\n"));
-        text.replace("[Drive1]\nMID=5\n", "[Drive1]\nMID=" + QByteArray::number(mid) + "\n");
+        const QByteArray sample = "[Drive1]\nMID=" + HIDUsbSim::sampleMidText().toLatin1() + "\n";
+        QVERIFY(text.contains(sample));
+        text.replace(sample, "[Drive1]\nMID=" + QByteArray::number(mid) + "\n");
         const QString changed = QDir::tempPath() + "/Config-mid.ini";
         QFile out(changed);
         QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -640,7 +649,8 @@ private slots:
         QFETCH(bool, online1);
         QFETCH(bool, selected);
         QFETCH(QList<int>, asked);
-        Rebuild({Receiver("F501", 0, 5, "a", online0), Receiver("F503", 1, 5, "b", online1)});
+        Rebuild({Receiver("F501", 0, HIDUsbSim::sampleWirelessMid, "a", online0),
+                 Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, "b", online1)});
         QCOMPARE(g_PickerDeviceList.size(), 2);
         const QStringList paths{g_PickerDeviceList.at(0).Path, g_PickerDeviceList.at(1).Path};
 
@@ -747,12 +757,14 @@ private slots:
         if (!mouseVer.isEmpty())
             RegistryStore::setValue(RegistryStore::mouseTestKey(), kMouseVer, mouseVer);
         if (mouseImage)
-            WriteImage("m1.bin", 0xD2, 5, mouseImage, "OrvikM1");
+            WriteImage("m1.bin", 0xD2, HIDUsbSim::sampleWirelessMid, mouseImage, "OrvikM1");
         if (receiverImage)
-            WriteImage("r1k.bin", 0xD3, 5, receiverImage, "OrvikR1K"); // clicked receiver is v1.2, 1 kHz
+            WriteImage("r1k.bin", 0xD3, HIDUsbSim::sampleWirelessMid, receiverImage,
+                       "OrvikR1K"); // clicked receiver is v1.2, 1 kHz
         g_WiredModeText = "Connect the mouse by cable to update it";
 
-        Rebuild({Receiver("F501", 0, 5, "a", false), Receiver("F503", 1, 5, "b", true)});
+        Rebuild({Receiver("F501", 0, HIDUsbSim::sampleWirelessMid, "a", false),
+                 Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, "b", true)});
         QCOMPARE(g_TileButtons.size(), 2);
         QCOMPARE(g_PickerDeviceList.at(0).PID, QString("F501"));
         const QString clickedPath = g_PickerDeviceList.at(0).Path;
@@ -874,8 +886,8 @@ private slots:
     void twinRuleNeedsExactlyTwoEntries()
     {
         // With a third entry the clicked offline receiver is selected as usual.
-        Rebuild({Receiver("F501", 0, 5, "a", false), Receiver("F503", 1, 5, "b", true),
-                 Receiver("F502", 4, 0x33, "c", true)});
+        Rebuild({Receiver("F501", 0, HIDUsbSim::sampleWirelessMid, "a", false),
+                 Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, "b", true), Receiver("F502", 4, 0x33, "c", true)});
         QCOMPARE(g_PickerDeviceList.size(), 3);
         HubRecorder hub;
         ModalScript script;
@@ -887,7 +899,7 @@ private slots:
     void repairButton()
     {
         // A recorded failed update shows the Repair button at the next search.
-        RegistryStore::setValue(RegistryStore::mouseTestKey(), "UpdateFailInfo", "211,4,26,5");
+        RegistryStore::setValue(RegistryStore::mouseTestKey(), "UpdateFailInfo", HIDUsbSim::sampleFailInfo(211, 4));
         Rebuild({});
         QWidget *repair = PageWidget("Repair");
         QLabel *label2 = qobject_cast<QLabel *>(PageWidget("label_2"));
@@ -903,7 +915,7 @@ private slots:
             QCOMPARE(script.seen, QStringList{"UpDateRepair"});
         }
         QCOMPARE(RegistryStore::value(RegistryStore::mouseTestKey(), "UpdateFailInfo").toString(),
-                 QString("211,4,26,5"));
+                 HIDUsbSim::sampleFailInfo(211, 4));
 
         PostMsg::GetInstance()->EmitUpDateButton(true);
         QVERIFY(!repair->isVisible());
@@ -928,8 +940,8 @@ private slots:
     void repairFlashesTheRecordedUpdate()
     {
         QFETCH(bool, fail);
-        RegistryStore::setValue(RegistryStore::mouseTestKey(), "UpdateFailInfo", "211,4,26,5");
-        WriteImage("r4k.bin", 0xD3, 5, 0x0103, "OrvikR4K");
+        RegistryStore::setValue(RegistryStore::mouseTestKey(), "UpdateFailInfo", HIDUsbSim::sampleFailInfo(211, 4));
+        WriteImage("r4k.bin", 0xD3, HIDUsbSim::sampleWirelessMid, 0x0103, "OrvikR4K");
         DeviceSetup boot = Receiver("F503", 1);
         boot.bootMode = true;
         Rebuild({boot});
@@ -959,7 +971,7 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(repairButton->isVisible(), fail);
         QCOMPARE(RegistryStore::value(RegistryStore::mouseTestKey(), "UpdateFailInfo").toString(),
-                 fail ? QString("211,4,26,5") : QString());
+                 fail ? HIDUsbSim::sampleFailInfo(211, 4) : QString());
         QVERIFY(g_UpgradeIdle.load());
     }
 
@@ -1052,7 +1064,7 @@ private slots:
         RegistryStore::setValue(RegistryStore::mouseTestKey(), "UpdateFailInfo", "211,4,26,51");
         DialogChange *page = new DialogChange(nullptr);
         page->show();
-        Rebuild({Receiver("F503", 1, 0x33), Receiver("F501", 0, 5, "known")});
+        Rebuild({Receiver("F503", 1, 0x33), Receiver("F501", 0, HIDUsbSim::sampleWirelessMid, "known")});
         QCOMPARE(g_PickerDeviceList.size(), 2);
         QCOMPARE(g_TileButtons.size(), 2);
         const int unknown = g_PickerDeviceList.first().ModelIndex == 0 ? 1 : 0;
@@ -1075,7 +1087,9 @@ private slots:
     void screenshot()
     {
         m_Page->findChild<QComboBox *>("comboBox")->setCurrentIndex(0);
-        QList<DeviceSetup> setups{Receiver("F503", 1, 5, "a"), Corded(6, "b"), Receiver("F502", 4, 5, "c", false)};
+        QList<DeviceSetup> setups{Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, "a"),
+                                  Corded(HIDUsbSim::sampleCordedMid, "b"),
+                                  Receiver("F502", 4, HIDUsbSim::sampleWirelessMid, "c", false)};
         Rebuild(setups);
         QCOMPARE(g_TileButtons.size(), 3);
         const QString dir = OrvikTest::outputDir("screenshots");

@@ -162,7 +162,8 @@ private slots:
             const QStringList f = file.split(':');
             QFile out(bin.path() + "/" + f.at(0));
             QVERIFY(out.open(QIODevice::WriteOnly));
-            out.write(HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, f.at(1).toUInt(nullptr, 16), f.at(2).toLatin1()));
+            out.write(HIDUsbSim::makeFirmwareImage(0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid,
+                                                   f.at(1).toUInt(nullptr, 16), f.at(2).toLatin1()));
         }
         HIDUsbSim::reset();
         HIDUsbSim::setFlashDuration(50);
@@ -170,7 +171,8 @@ private slots:
 
         {
             UpDateRepair repair;
-            const bool result = repair.FindFirmware(0xD3, currentVersion, "OrvikR4K", 0x1A, 0x05);
+            const bool result = repair.FindFirmware(0xD3, currentVersion, "OrvikR4K", HIDUsbSim::sampleCid,
+                                                    HIDUsbSim::sampleWirelessMid);
             QCOMPARE(result, found);
             if (result)
                 repair.StartRepair(0);

@@ -4,6 +4,7 @@
 #include "TestMain.h"
 
 #include "ConfigIni.h"
+#include "HIDUsbSim.h"
 #include "MacroIni.h"
 #include "RegistryStore.h"
 #include "UserPaths.h"
@@ -84,8 +85,8 @@ private slots:
         QCOMPARE(ini->GetValue("Option", "CID").toInt(), 0x1A);
         QCOMPARE(ini->GetValue("Option", "DeviceTotal").toInt(), 2);
         QCOMPARE(ini->GetValueList("Option", "LabelColor").size(), 3);
-        QCOMPARE(ini->GetValue("Drive1", "MID").toInt(), 0x05);
-        QCOMPARE(ini->GetValue("Drive2", "MID").toInt(), 0x06);
+        QCOMPARE(ini->GetValue("Drive1", "MID").toInt(), int(HIDUsbSim::sampleWirelessMid));
+        QCOMPARE(ini->GetValue("Drive2", "MID").toInt(), int(HIDUsbSim::sampleCordedMid));
         QCOMPARE(ini->GetValue("Drive1", "Sensor"), QString("3395"));
         QCOMPARE(ini->GetValue("Drive2", "Sensor"), QString("S100"));
         QVERIFY(!ini->GetValue("Drive1", "D4M").isEmpty());

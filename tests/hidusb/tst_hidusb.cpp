@@ -905,7 +905,9 @@ void TestHidUsb::flash()
     HIDUsbSim::setFlashTimeoutCap(timeoutCap);
     if (failAt >= 0)
         HIDUsbSim::failNextFlashAt(failAt);
-    const QByteArray image = HIDUsbSim::makeFirmwareImage(quint8(kind), 0x1A, mouse ? 0x06 : 0x05, 0x0312, "MODEL");
+    const QByteArray image = HIDUsbSim::makeFirmwareImage(
+        quint8(kind), HIDUsbSim::sampleCid, mouse ? HIDUsbSim::sampleCordedMid : HIDUsbSim::sampleWirelessMid, 0x0312,
+        "MODEL");
     const HIDUsbSim::DeviceSetup before = HIDUsbSim::setup(id);
 
     QByteArray buffer = image;
@@ -968,7 +970,8 @@ void TestHidUsb::flashLeavesEnumeration()
         HIDUsbSim::failNextFlashAt(50);
     StartUsbChanged(hotplugA, 600);
     QCOMPARE(g_hotplugA, 1);
-    const QByteArray image = HIDUsbSim::makeFirmwareImage(HIDUSB_FW_KIND_RECEIVER, 0x1A, 0x05, 0x0207, "MODEL");
+    const QByteArray image = HIDUsbSim::makeFirmwareImage(HIDUSB_FW_KIND_RECEIVER, HIDUsbSim::sampleCid,
+                                                          HIDUsbSim::sampleWirelessMid, 0x0207, "MODEL");
     UsbUpgrade_Start(reinterpret_cast<const unsigned char *>(image.constData()), upgradeCollect, 10000);
     int count = 5;
     UsbFinderC_FindHidDevicesByDefaultDeviceId("3554", "F503", &count);
@@ -991,7 +994,8 @@ void TestHidUsb::repairAfterFailedFlash()
 {
     const int id = HIDUsbSim::plug(cordedSetup());
     HIDUsbSim::setFlashDuration(20);
-    const QByteArray image = HIDUsbSim::makeFirmwareImage(HIDUSB_FW_KIND_MOUSE, 0x1A, 0x06, 0x0400, "MODEL");
+    const QByteArray image = HIDUsbSim::makeFirmwareImage(HIDUSB_FW_KIND_MOUSE, HIDUsbSim::sampleCid,
+                                                          HIDUsbSim::sampleCordedMid, 0x0400, "MODEL");
     const auto *img = reinterpret_cast<const unsigned char *>(image.constData());
     StartUsbChanged(hotplugA, 600);
     HIDUsbSim::failNextFlash();

@@ -27,7 +27,7 @@ private slots:
     void highRateReportNeverReachesThePage();
 
 private:
-    FlashDataMap BaseRecord() const { return RecordOf(HIDUsbSim::factoryRecord(0x06)); }
+    FlashDataMap BaseRecord() const { return RecordOf(HIDUsbSim::factoryRecord(HIDUsbSim::sampleCordedMid)); }
     int Updates() const { return HIDUsbSim::updateCount(m_Mouse); }
 
     DialogMain *m_Window = nullptr;

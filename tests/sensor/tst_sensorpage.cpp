@@ -71,7 +71,7 @@ private slots:
     void levelFile();
 
 private:
-    FlashDataMap BaseRecord() const { return RecordOf(HIDUsbSim::factoryRecord(0x05)); }
+    FlashDataMap BaseRecord() const { return RecordOf(HIDUsbSim::factoryRecord(HIDUsbSim::sampleWirelessMid)); }
     void Refresh(const FlashDataMap &record) { FullReadRefresh(record); }
     QByteArray Sent() const { return HIDUsbSim::lastRecord(m_Mouse); }
     int Updates() const { return HIDUsbSim::updateCount(m_Mouse); }

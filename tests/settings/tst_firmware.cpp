@@ -48,9 +48,9 @@ using OrvikTest::Receiver;
 
 namespace {
 
-// The sample Config.ini's first model: CID 26, MID 5, 4 kHz receiver image
+// The sample Config.ini's first model: CID 26, the sample wireless MID, 4 kHz receiver image
 // name "OrvikR4K".
-const QString kFailInfo4K = QStringLiteral("211,4,26,5");
+const QString kFailInfo4K = HIDUsbSim::sampleFailInfo(211, 4);
 
 QString Text(QWidget *dialog, const char *name)
 {
@@ -145,7 +145,7 @@ private slots:
         m_Bin.reset(new QTemporaryDir);
         FirmwareImage::SetFolder(m_Bin->path());
         UpdateRegistry::RemoveFailInfo();
-        UpdateRegistry::SetMouseVersion("26", "5", QString());
+        UpdateRegistry::SetMouseVersion("26", HIDUsbSim::sampleMidText(), QString());
     }
 
     void cleanup()
@@ -172,12 +172,17 @@ private slots:
     {
         QFETCH(int, failAt);
         const bool fail = failAt >= 0;
-        UpdateRegistry::SetMouseVersion("26", "5", "v1.5");
-        PutImage("r4k.bin", HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, 0x0103, "OrvikR4K"));
-        PutImage("r4k-old.bin", HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, 0x0101, "OrvikR4K"));
+        UpdateRegistry::SetMouseVersion("26", HIDUsbSim::sampleMidText(), "v1.5");
+        PutImage(
+            "r4k.bin",
+            HIDUsbSim::makeFirmwareImage(0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0103, "OrvikR4K"));
+        PutImage(
+            "r4k-old.bin",
+            HIDUsbSim::makeFirmwareImage(0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0101, "OrvikR4K"));
         // The clicked 4 kHz receiver (v1.2) lost its mouse, which answers
         // through its twin: the click runs the check before pairing.
-        const QList<int> ids = Rebuild({Receiver("F503", 1, 0x05, "a", false), Receiver("F501", 0, 0x05, "b", true)});
+        const QList<int> ids = Rebuild({Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, "a", false),
+                                        Receiver("F501", 0, HIDUsbSim::sampleWirelessMid, "b", true)});
         QCOMPARE(g_TileButtons.size(), 2);
         const int clicked = g_PickerDeviceList.at(0).PID == "F503" ? 0 : 1;
         QCOMPARE(g_PickerDeviceList.at(clicked).PID, QString("F503"));
@@ -193,7 +198,9 @@ private slots:
             QTest::mouseClick(Tile(clicked), Qt::LeftButton);
             QCOMPARE(script.seen, (QStringList{"ContainReset", "UpDateRepair"}));
             QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 1);
-            QCOMPARE(HIDUsbSim::lastFlashedImage(), HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, 0x0103, "OrvikR4K"));
+            QCOMPARE(HIDUsbSim::lastFlashedImage(),
+                     HIDUsbSim::makeFirmwareImage(0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0103,
+                                                  "OrvikR4K"));
         }
         for (const QList<QVariant> &report : progress)
             highest = qMax(highest, report.first().toInt());
@@ -251,11 +258,13 @@ private slots:
     {
         QFETCH(int, offset);
         QFETCH(QByteArray, bytes);
-        UpdateRegistry::SetMouseVersion("26", "5", "v1.5");
-        QByteArray image = HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, 0x0103, "OrvikR4K");
+        UpdateRegistry::SetMouseVersion("26", HIDUsbSim::sampleMidText(), "v1.5");
+        QByteArray image =
+            HIDUsbSim::makeFirmwareImage(0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0103, "OrvikR4K");
         image.replace(offset, bytes.size(), bytes);
         PutImage("r4k.bin", image);
-        const QList<int> ids = Rebuild({Receiver("F503", 1, 0x05, "a", false), Receiver("F501", 0, 0x05, "b", true)});
+        const QList<int> ids = Rebuild({Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, "a", false),
+                                        Receiver("F501", 0, HIDUsbSim::sampleWirelessMid, "b", true)});
         const int clicked = g_PickerDeviceList.at(0).PID == "F503" ? 0 : 1;
         QCOMPARE(g_PickerDeviceList.at(clicked).PID, QString("F503"));
 
@@ -296,11 +305,13 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, flashed);
         QFETCH(QString, recordAfter);
-        PutImage("r4k.bin", HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, 0x0103, "OrvikR4K"));
+        PutImage(
+            "r4k.bin",
+            HIDUsbSim::makeFirmwareImage(0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0103, "OrvikR4K"));
         UpdateRegistry::SetFailInfoFields(record.split(','));
         QList<DeviceSetup> setups;
         for (int i = 0; i < bootDevices; ++i)
-            setups << Receiver("F503", 1, 0x05, QString(), true, true);
+            setups << Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, QString(), true, true);
         Rebuild(setups);
         QVERIFY(RepairButton()->isVisible());
 
@@ -338,9 +349,11 @@ private slots:
     void repairClosedBeforeFirstReport()
     {
         QFETCH(bool, fail);
-        PutImage("r4k.bin", HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, 0x0103, "OrvikR4K"));
+        PutImage(
+            "r4k.bin",
+            HIDUsbSim::makeFirmwareImage(0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0103, "OrvikR4K"));
         UpdateRegistry::SetFailInfoFields(kFailInfo4K.split(','));
-        const QList<int> ids = Rebuild({Receiver("F503", 1, 0x05, QString(), true, true)});
+        const QList<int> ids = Rebuild({Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, QString(), true, true)});
         HIDUsbSim::setFlashDuration(300);
         if (fail)
             HIDUsbSim::failNextFlash();

@@ -88,7 +88,8 @@ private slots:
         QFile::remove(m_Bin.path() + "/mouse.bin");
         QFile image(m_Bin.path() + "/mouse.bin");
         QVERIFY(image.open(QIODevice::WriteOnly));
-        image.write(HIDUsbSim::makeFirmwareImage(0xD2, 0x1A, 0x05, kNewMouseVersion, "OrvikM1"));
+        image.write(HIDUsbSim::makeFirmwareImage(0xD2, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid,
+                                                 kNewMouseVersion, "OrvikM1"));
         image.close();
         // Short ticks for the step machine; one row puts back the real second.
         g_MouseCheckTimer->setInterval(20);
@@ -143,7 +144,8 @@ private slots:
         {
             QFile image(m_Bin.path() + "/mouse.bin");
             QVERIFY(image.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            image.write(HIDUsbSim::makeFirmwareImage(0xD2, 0x1A, 0x05, version, "OrvikM1"));
+            image.write(HIDUsbSim::makeFirmwareImage(0xD2, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, version,
+                                                     "OrvikM1"));
         }
         const QString versionText = FirmwareImage::VersionText(version);
         const QString before = Label("label_7");
@@ -165,7 +167,9 @@ private slots:
         watch.reset();
 
         QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 1);
-        QCOMPARE(HIDUsbSim::lastFlashedImage(), HIDUsbSim::makeFirmwareImage(0xD2, 0x1A, 0x05, version, "OrvikM1"));
+        QCOMPARE(
+            HIDUsbSim::lastFlashedImage(),
+            HIDUsbSim::makeFirmwareImage(0xD2, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, version, "OrvikM1"));
         QCOMPARE(g_MouseUpdateState.load(), 2);
         QVERIFY(g_UpgradeIdle.load());
         QVERIFY(Child("Mouse")->isEnabled());
@@ -180,7 +184,7 @@ private slots:
         QVERIFY(!percents.isEmpty());
         QCOMPARE(percents.last(), 100);
         QVERIFY(std::is_sorted(percents.begin(), percents.end()));
-        QCOMPARE(UpdateRegistry::MouseVersion("26", "5"), versionText);
+        QCOMPARE(UpdateRegistry::MouseVersion("26", HIDUsbSim::sampleMidText()), versionText);
         QCOMPARE(Label("label_7"), versionText);
         QVERIFY(before != versionText);
         QCOMPARE(HIDUsbSim::setup(m_Cable).mouseVersion, quint16(version));
@@ -262,14 +266,15 @@ private slots:
         {
             QFile image(m_Bin.path() + "/mouse.bin");
             QVERIFY(image.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            image.write(HIDUsbSim::makeFirmwareImage(0xD2, 0x1A, 0x05, 0x0200, "OrvikM1"));
+            image.write(HIDUsbSim::makeFirmwareImage(0xD2, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0200,
+                                                     "OrvikM1"));
         }
         HIDUsbSim::failNextFlashAt(30);
         g_MouseUpdatePending = true;
         Start("on_Mouse_clicked");
         QVERIFY(RunEnded());
         QCOMPARE(g_MouseUpdateState.load(), 3);
-        QCOMPARE(UpdateRegistry::FailInfoText(), QString("210,0,26,5"));
+        QCOMPARE(UpdateRegistry::FailInfoText(), HIDUsbSim::sampleFailInfo(210, 0));
         QVERIFY(!g_MouseUpdatePending);
         Progress *dialog = Visible<Progress>();
         QVERIFY(dialog);
