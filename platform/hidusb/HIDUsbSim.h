@@ -22,20 +22,22 @@ namespace HIDUsbSim {
 // Identification of the sample models of Config.ini: the CID of "Option" and
 // the "MID" of "Drive1" (wireless) and "Drive2" (corded). The built-in mice,
 // the bench programs and the tests take them from here, so the data file and
-// the simulated mice cannot drift apart.
+// the simulated mice cannot drift apart. MIDs 1 and 2 are the models the
+// device list tells the button page about (mouse 0 and 1), so a selected
+// sample mouse shows its mouse picture there.
 constexpr quint8 sampleCid = 0x1A;
-constexpr quint8 sampleWirelessMid = 0x05;
-constexpr quint8 sampleCordedMid = 0x06;
+constexpr quint8 sampleWirelessMid = 0x01;
+constexpr quint8 sampleCordedMid = 0x02;
 
 // The utility's own texts for a sample model: the "MID" value as Config.ini
-// writes it ("5"), the name of its device cache file
-// ("Device_CID1A_MID05.bin") and its firmware version key in the registry
-// ("MouseVer" + CID text + MID text, "MouseVer265").
+// writes it ("1"), the name of its device cache file
+// ("Device_CID1A_MID01.bin") and its firmware version key in the registry
+// ("MouseVer" + CID text + MID text, "MouseVer261").
 QString sampleMidText(quint8 mid = sampleWirelessMid);
 QString sampleCacheFileName(quint8 mid = sampleWirelessMid);
 QString sampleMouseVerKey(quint8 mid = sampleWirelessMid);
 // A firmware update failure of a sample model as the registry keeps it:
-// "kind,type,CID,MID" in decimal ("211,4,26,5").
+// "kind,type,CID,MID" in decimal ("211,4,26,1").
 QString sampleFailInfo(int kind, int type, quint8 mid = sampleWirelessMid);
 
 // Description of one simulated enumeration entry.

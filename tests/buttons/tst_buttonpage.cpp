@@ -83,6 +83,8 @@ private slots:
     void languageChangeEventKeepsTheConfiguration();
     void modelKeyCountsRunClean_data();
     void modelKeyCountsRunClean();
+    void sampleMiceShowTheirMousePicture_data();
+    void sampleMiceShowTheirMousePicture();
 
 private:
     QToolButton *Button(const QString &name) const
@@ -917,6 +919,41 @@ void TestButtonPage::modelKeyCountsRunClean()
     watch.reset();
     QCOMPARE(m_Page->KeyTypes().size(), cached);
     ConfigIni::GetInstance()->Reload(original);
+}
+
+void TestButtonPage::sampleMiceShowTheirMousePicture_data()
+{
+    QTest::addColumn<bool>("corded");
+    QTest::addColumn<int>("modelIndex");
+    QTest::newRow("wireless Drive1") << false << 0;
+    QTest::newRow("corded Drive2") << true << 1;
+}
+
+void TestButtonPage::sampleMiceShowTheirMousePicture()
+{
+    // Last of this program: it leaves the page on another mouse.
+    QFETCH(bool, corded);
+    QFETCH(int, modelIndex);
+    // Back to the device list, the picture gone, the next sample mouse in.
+    m_Window->MainFramePage()->findChild<QToolButton *>("UpArrow")->click();
+    QCOMPARE(m_Window->CurrentPage(), 0);
+    ui->widget->setStyleSheet(QString());
+    const QImage bare = ui->widget->grab().toImage();
+    QVERIFY(HIDUsbSim::unplug(m_Mouse));
+    m_Mouse = HIDUsbSim::plug(corded ? HIDUsbSim::sampleCordedMouse("cable3", "m3")
+                                     : HIDUsbSim::sampleReceiverMouse("rx2", "m2"));
+
+    // A user's click on its tile, once the list shows it.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        g_PickerDeviceList.size() == 1 && g_PickerDeviceList.first().Path == HIDUsbSim::path(m_Mouse), 10000);
+    QVERIFY(SelectOnlyTile(m_Window));
+    QVERIFY(HIDUsbSim::waitIdle());
+    QCOMPARE(g_CurrentDevice.get().ModelIndex, modelIndex);
+    const QString picture = UserPaths::pictureFolder() + "Buttoninterface/mouse0.png";
+    QVERIFY(QFile::exists(picture));
+    QVERIFY2(ui->widget->styleSheet().contains("url(" + picture + ")"), qPrintable(ui->widget->styleSheet()));
+    // Drawn, not only named.
+    QVERIFY(ui->widget->grab().toImage() != bare);
 }
 
 ORVIK_TEST_MAIN(TestButtonPage)

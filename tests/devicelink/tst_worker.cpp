@@ -315,7 +315,9 @@ private slots:
 
     void cacheFileLayout()
     {
-        QCOMPARE(Worker::DeviceInfoFileName(0x1A, 0x05), QString(HIDUsbSim::sampleCacheFileName()));
+        QCOMPARE(Worker::DeviceInfoFileName(0x1A, 0x05), QString("Device_CID1A_MID05.bin"));
+        QCOMPARE(Worker::DeviceInfoFileName(HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid),
+                 HIDUsbSim::sampleCacheFileName());
         QCOMPARE(Worker::DeviceInfoFileName(0x03, 0xC2), QString("Device_CID03_MIDC2.bin"));
 
         DeviceAllInfo device;

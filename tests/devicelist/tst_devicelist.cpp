@@ -413,7 +413,8 @@ private slots:
                                   Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, "b")}
             << true << 0 << 0;
         QTest::newRow("two corded mice of one model")
-            << QList<DeviceSetup>{Corded(6, "a"), Corded(HIDUsbSim::sampleCordedMid, "b")} << true << 0 << 0;
+            << QList<DeviceSetup>{Corded(HIDUsbSim::sampleCordedMid, "a"), Corded(HIDUsbSim::sampleCordedMid, "b")}
+            << true << 0 << 0;
         QTest::newRow("two devices of no known model")
             << QList<DeviceSetup>{Receiver("F503", 1, 0x40, "a"), Receiver("F503", 1, 0x41, "b")} << false << 2 << 2;
         QTest::newRow("one model on two receiver classes")
@@ -568,7 +569,7 @@ private slots:
 
         QVERIFY(script.seen.isEmpty());
         QCOMPARE(hub.events,
-                 (QStringList{"Setver(6)", "SelectMouseInfo(" + path + ")",
+                 (QStringList{"Setver(6)", "MouseIndex(0)", "SelectMouseInfo(" + path + ")",
                               "LabelTextB(v1.2," + QString(receiverImage ? "true" : "") + ")", "ChangeMainDialog(1)"}));
         QCOMPARE(g_DongleUpdatePending.load(), binFolder ? receiverImage : true);
         QCOMPARE(g_MainPageActive.load(), 1);
@@ -799,7 +800,7 @@ private slots:
         QTest::mouseClick(TileButton(0), Qt::LeftButton);
 
         QCOMPARE(script.seen, dialogs);
-        QCOMPARE(hub.events, QStringList{"Setver(6)"}); // nothing is selected
+        QCOMPARE(hub.events, (QStringList{"Setver(6)", "MouseIndex(0)"})); // nothing is selected
         QCOMPARE(g_MainPageActive.load(), 0);
         QCOMPARE(pairsClicked, dialogs.contains("Match"));
         if (dialogs.contains("UpDateWarning"))

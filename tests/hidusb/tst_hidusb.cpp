@@ -530,8 +530,9 @@ void TestHidUsb::twinEntriesShareOneMouse()
     cable.mouse = "m";
     const int r = HIDUsbSim::plug(rx);
     const int c = HIDUsbSim::plug(cable);
+    const char identity[3] = {char(HIDUsbSim::sampleCid), char(HIDUsbSim::sampleWirelessMid), 2};
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(UsbFinderC_GetDeviceInfo(pathOf(c).constData())), 3),
-             QByteArray::fromHex("1a0502"));
+             QByteArray(identity, 3));
     QCOMPARE(HIDUsbSim::setup(r).statusBytes, HIDUsbSim::setup(c).statusBytes);
     QVERIFY(HIDUsbSim::setup(r).statusBytes != QByteArray(3, '\0'));
 
@@ -634,10 +635,11 @@ void TestHidUsb::identificationFromKthAsk()
     s.identifyFrom = k;
     const int id = HIDUsbSim::plug(s);
     const QByteArray p = pathOf(id);
+    const char identity[3] = {char(HIDUsbSim::sampleCid), char(HIDUsbSim::sampleCordedMid), 2};
     for (int ask = 1; ask <= 10; ++ask) {
         const unsigned char *info = UsbFinderC_GetDeviceInfo(p.constData());
         const QByteArray got(reinterpret_cast<const char *>(info), 3);
-        QCOMPARE(got, ask < k ? QByteArray(3, '\0') : QByteArray::fromHex("1a0602"));
+        QCOMPARE(got, ask < k ? QByteArray(3, '\0') : QByteArray(identity, 3));
     }
     QCOMPARE(HIDUsbSim::identifyAsks(id), 10);
     const unsigned char *unknown = UsbFinderC_GetDeviceInfo("no such path");
