@@ -1,5 +1,5 @@
 #pragma once
-// Shared pieces of the device-link tests: a Config.ini of the tests' own, a
+// Shared helpers of the device-link tests: a Config.ini of the tests' own, a
 // stand-in for the pages (slots connected to the hub exactly as the pages
 // connect theirs), and helpers that plug simulated mice and select one.
 

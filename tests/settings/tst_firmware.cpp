@@ -238,13 +238,15 @@ private slots:
     // The search reads only the version, kind and model fields, so a copy
     // whose magic or length is damaged is still chosen; the library refuses
     // it at the flash, and the run ends as a failure with the receiver
-    // untouched.
+    // untouched. A file shorter than its length field is handed over as no
+    // image: the library would read past its end (the sanitizers watch).
     void damagedImageIsRefusedAtTheFlash_data()
     {
         QTest::addColumn<int>("offset");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("bad magic") << int(HIDUSB_FW_OFFSET_MAGIC) << QByteArray("XXXX");
         QTest::newRow("bad length") << int(HIDUSB_FW_OFFSET_LENGTH) << QByteArray("\x10\x00\x00\x00", 4);
+        QTest::newRow("length beyond the file") << int(HIDUSB_FW_OFFSET_LENGTH) << QByteArray("\x00\x00\x01\x00", 4);
     }
 
     void damagedImageIsRefusedAtTheFlash()
