@@ -203,6 +203,7 @@ void TestMacroDevice::startWithoutMacroShowsNotice()
     DialogAnswers answers({Confirm()});
     Child<QPushButton>("StartRecord")->click();
     QCOMPARE(answers.seen, QStringList{"ExeIsRun"});
+    QCOMPARE(answers.texts, QStringList{"Please select a macro first"});
     QVERIFY(!g_MacroRecording);
     QVERIFY(!KeyboardHook::IsInstalled(KeyboardHook::RecorderInstance));
     QCOMPARE(m_StartRecord->count(), 0);
@@ -537,6 +538,7 @@ void TestMacroDevice::deviceRecordBecomesMacroFile()
     record.Events[2] = MacroEvent{1, KeyKindKey, 0x04, 99};
     MacroList()->setCurrentRow(-1);
     QSignalSpy handed(PostMsg::GetInstance(), &PostMsg::SigButtonToMacro);
+    QSignalSpy added(PostMsg::GetInstance(), &PostMsg::SigAddMacroButton);
     FullRead(map);
     QCOMPARE(handed.count(), 1);
     QCOMPARE(handed.at(0).at(1).toInt(), 1);
@@ -544,6 +546,7 @@ void TestMacroDevice::deviceRecordBecomesMacroFile()
     QCOMPARE(MacroList()->findItems("X", Qt::MatchExactly).size(), 1);
     QCOMPARE(MacroList()->currentRow(), -1);
     QCOMPARE(RowList()->count(), 0);
+    QCOMPARE(added.count(), 1);
     // The mouse's own record again, for the steps after this one.
     FullRead(before);
 }
