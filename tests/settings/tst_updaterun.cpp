@@ -120,15 +120,19 @@ private slots:
     // with the receiver update (here: no receiver, told in the notice). With
     // the real one-second tick a 200 ms flash ends before the run's second
     // tick: the run must still end. A mouse that leaves the enumeration for
-    // its flash does not send the window back to the device list.
+    // its flash does not send the window back to the device list. A search
+    // while the flash runs (the device list's or the worker's) chooses
+    // another image: the success still names the image flashed.
     void mouseUpdate_data()
     {
         QTest::addColumn<int>("tickMs");
         QTest::addColumn<int>("flashMs");
         QTest::addColumn<bool>("leaves");
-        QTest::newRow("short ticks") << 20 << 150 << false;
-        QTest::newRow("flash ends before the second tick") << 1000 << 200 << false;
-        QTest::newRow("the mouse leaves the enumeration") << 20 << 400 << true;
+        QTest::addColumn<bool>("searchWhileFlashing");
+        QTest::newRow("short ticks") << 20 << 150 << false << false;
+        QTest::newRow("flash ends before the second tick") << 1000 << 200 << false << false;
+        QTest::newRow("the mouse leaves the enumeration") << 20 << 400 << true << false;
+        QTest::newRow("another image chosen while flashing") << 20 << 1500 << false << true;
     }
 
     void mouseUpdate()
@@ -136,6 +140,7 @@ private slots:
         QFETCH(int, tickMs);
         QFETCH(int, flashMs);
         QFETCH(bool, leaves);
+        QFETCH(bool, searchWhileFlashing);
         g_MouseCheckTimer->setInterval(tickMs);
         HIDUsbSim::setFlashDuration(flashMs);
         HIDUsbSim::setFlashLeavesEnumeration(leaves);
@@ -162,6 +167,16 @@ private slots:
         QVERIFY(g_UpdateBusy);
         QVERIFY(!g_UpgradeIdle.load());
         QVERIFY(QTest::qWaitFor([] { return Visible<Progress>() != nullptr; }, 10000));
+        if (searchWhileFlashing) {
+            {
+                QFile other(m_Bin.path() + "/other.bin");
+                QVERIFY(other.open(QIODevice::WriteOnly));
+                other.write(HIDUsbSim::makeFirmwareImage(0xD2, 0x1A, 0x05, 0x0300, "OrvikOther"));
+            }
+            QVERIFY(FirmwareImage::FindFirmware(0xD2, QString(), "OrvikOther", 0x1A, 0x05));
+            QCOMPARE(g_MouseUpdateState.load(), 1); // the flash still runs
+            QFile::remove(m_Bin.path() + "/other.bin");
+        }
         QVERIFY(RunEnded());
         watch.reset();
 
@@ -265,7 +280,7 @@ private slots:
     void receiverUpdate()
     {
         const QByteArray receiverImage = HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, 0x0103, "OrvikR4K");
-        const QByteArray mouseImage = HIDUsbSim::makeFirmwareImage(0xD2, 0x1A, 0x05, 0x0109, "OrvikM1");
+        const QByteArray mouseImage = HIDUsbSim::makeFirmwareImage(0xD2, 0x1A, 0x05, 0x0110, "OrvikM1");
         for (const auto &file :
              {qMakePair(QString("receiver.bin"), receiverImage), qMakePair(QString("mouse.bin"), mouseImage)}) {
             QFile image(m_Bin.path() + "/" + file.first);
@@ -306,8 +321,8 @@ private slots:
         QVERIFY(QTest::qWaitFor([] { return HIDUsbSim::callCount("UsbUpgrade_Start") == 1; }, 10000));
         QVERIFY(RunEnded());
         QCOMPARE(HIDUsbSim::lastFlashedImage(), mouseImage);
-        QCOMPARE(int(HIDUsbSim::setup(m_Cable).mouseVersion), 0x0109);
-        QCOMPARE(Label("label_7"), QString("v1.9"));
+        QCOMPARE(int(HIDUsbSim::setup(m_Cable).mouseVersion), 0x0110);
+        QCOMPARE(Label("label_7"), QString("v1.10"));
         QCOMPARE(int(HIDUsbSim::setup(receiver).receiverVersion), 0x0103);
 
         QFile::remove(m_Bin.path() + "/receiver.bin");
