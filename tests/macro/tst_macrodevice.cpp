@@ -38,12 +38,14 @@ using namespace MacroTest;
 
 namespace {
 
-// Chooses a file in the page's file dialog.
-DialogAnswers::Answer ChooseFile(const QString &path)
+// Chooses a file in the page's file dialog: "FileSave" for the export,
+// "SelectFile" for the import.
+DialogAnswers::Answer ChooseFile(const QString &path, const QString &caption)
 {
-    return [path](QDialog *dialog) {
+    return [path, caption](QDialog *dialog) {
         auto *files = qobject_cast<QFileDialog *>(dialog);
         QVERIFY(files);
+        QCOMPARE(files->windowTitle(), caption);
         QCOMPARE(files->directory().absolutePath(), QDir(QDir::homePath()).absolutePath());
         QCOMPARE(files->nameFilters(), QStringList{"File(*.ini)"});
         files->selectFile(path);
@@ -429,7 +431,7 @@ void TestMacroDevice::exportThenImport()
     Select("M1"); // mode 3 from its file, rows A, 70ms, A
     const QString exported = QDir::homePath() + "/M1-export.ini";
     {
-        DialogAnswers answers({ChooseFile(exported)});
+        DialogAnswers answers({ChooseFile(exported, "FileSave")});
         Invoke("ExPortMacro");
         QVERIFY(answers.allUsed());
     }
@@ -448,7 +450,7 @@ void TestMacroDevice::exportThenImport()
     Child<QToolButton>("Save")->click(); // no macro selected: only the look changes
     m_UpData->clear();
     {
-        DialogAnswers answers({ChooseFile(exported)});
+        DialogAnswers answers({ChooseFile(exported, "SelectFile")});
         Invoke("InPortMacro");
         QVERIFY(answers.allUsed());
     }
@@ -498,7 +500,7 @@ void TestMacroDevice::damagedImportsChangeNothing()
     const QStringList filesBefore = QDir(MacroFolder()).entryList(QDir::Files);
     const QStringList rowsBefore = Rows(RowList());
     {
-        DialogAnswers answers({ChooseFile(path)});
+        DialogAnswers answers({ChooseFile(path, "SelectFile")});
         Invoke("InPortMacro");
         QVERIFY(answers.allUsed());
         QCOMPARE(answers.unexpected, 0);
@@ -512,7 +514,7 @@ void TestMacroDevice::damagedImportsChangeNothing()
 void TestMacroDevice::importClashShowsSameMacro()
 {
     const int before = MacroList()->count();
-    DialogAnswers answers({ChooseFile(QDir::homePath() + "/M1-export.ini"), Confirm()});
+    DialogAnswers answers({ChooseFile(QDir::homePath() + "/M1-export.ini", "SelectFile"), Confirm()});
     Invoke("InPortMacro");
     QCOMPARE(answers.seen, (QStringList{"QFileDialog", "SameMacro"}));
     QCOMPARE(MacroList()->count(), before);
