@@ -9,6 +9,7 @@
 #include "DeleteConfirm.h"
 #include "DialogMain.h"
 #include "ExeIsRun.h"
+#include "FindNewVer.h"
 #include "FireKey.h"
 #include "GroupKey.h"
 #include "GroupMaxThree.h"
@@ -27,6 +28,7 @@
 #include "RePair.h"
 #include "SameMacro.h"
 #include "Startup.h"
+#include "UpDateRepair.h"
 #include "addKey.h"
 
 #include <QFile>
@@ -155,10 +157,15 @@ void TestLanguageFiles::everyKeyReadIsInEveryFile()
         SameMacro p;
         addKey q;
         LanSetting r;
+        // Built on demand (the repair) or by no window yet.
+        UpDateRepair s;
+        FindNewVer t;
     }
     const QMap<QString, QSet<QString>> read = LanguageLoader::RequestedKeys();
     QVERIFY(read.contains("SameMacro"));
     QVERIFY(read.contains("DialogChange"));
+    for (const char *section : {"AutoRepair", "NewVer"})
+        QVERIFY2(read.contains(section), section);
 
     QStringList missing;
     for (int index = 0; index < 6; ++index) {
