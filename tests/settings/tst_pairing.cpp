@@ -13,6 +13,7 @@
 #include "ConfigIni.h"
 #include "DeviceDiscovery.h"
 #include "DeviceListState.h"
+#include "DialogSkeleton.h"
 #include "GlobalState.h"
 #include "Match.h"
 #include "SettingsState.h"
@@ -32,6 +33,8 @@ namespace {
 struct PairingRun
 {
     bool dialogSeen = false;
+    QPoint placedAt; // where the dialog stood when first seen
+    QSize size;
     int mainPageActiveWhilePairing = -1;
     QString lookAtEnd; // the MatchButton's style sheet when the dialog was closed
     QString textAtEnd; // and its text
@@ -119,6 +122,8 @@ PairingRun TestPairing::Pair(const std::function<void()> &open, const QString &o
         QPushButton *button = MatchButton(match);
         if (!run.dialogSeen) {
             run.dialogSeen = true;
+            run.placedAt = match->pos();
+            run.size = match->size();
             sinceSeen.start();
         }
         if (!started) {
@@ -192,6 +197,9 @@ void TestPairing::pairingButtonPairsAndHandsTheDeviceBack()
     const PairingRun run =
         Pair([this] { Page()->findChild<QPushButton *>("pushButton_2")->click(); }, "PairSuccess.png");
     QVERIFY(run.dialogSeen);
+    // Placed over the settings page.
+    QCOMPARE(run.placedAt,
+             DialogSkeleton::CentredPosition(Page()->mapToGlobal(QPoint(0, 0)), Page()->size(), run.size, -70, -30));
     QCOMPARE(run.mainPageActiveWhilePairing, 0);
     QVERIFY(run.closeRefusedWhilePairing);
     QVERIFY(!run.lookAtEnd.isEmpty());

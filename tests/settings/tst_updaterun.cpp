@@ -10,6 +10,7 @@
 #include "SettingsFixture.h"
 
 #include "DeviceDiscovery.h"
+#include "DialogSkeleton.h"
 #include "FirmwareImage.h"
 #include "FormSettingForm.h"
 #include "GlobalState.h"
@@ -187,6 +188,9 @@ private slots:
         QVERIFY(Child("Mouse")->isEnabled());
         Progress *dialog = Visible<Progress>();
         QVERIFY(dialog);
+        QCOMPARE(dialog->pos(),
+                 DialogSkeleton::CentredPosition(m_Page->mapToGlobal(QPoint(0, 0)), m_Page->size(), dialog->size(), -75,
+                                                 -65));
         QTRY_COMPARE(LabelText(dialog, "label"), QString("Update succeeded"));
         QCOMPARE(dialog->findChild<QProgressBar *>("progressBar_2")->value(), 100);
         QList<int> percents;
