@@ -74,6 +74,8 @@ private slots:
     void autoStartThatCannotBeWrittenIsUndone();
     void mouseSettingsStartsTheDesktopTool();
     void webLinkOpensOnlyWebAddresses();
+    void receiverVersionLooks_data();
+    void receiverVersionLooks();
     void captionsFit_data();
     void captionsFit();
 
@@ -512,6 +514,34 @@ void TestSettingsPage::webLinkOpensOnlyWebAddresses()
         QDesktopServices::unsetUrlHandler(scheme);
     QCOMPARE(catcher.opened.size(), 1);
     QCOMPARE(catcher.opened.first(), QUrl("https://www.example.com/orvik%20se"));
+}
+
+// The device list's click and the worker's hot-plug callback hand the
+// receiver's version and whether a newer receiver image waits: the (hidden)
+// update button takes the waiting look only for "true".
+void TestSettingsPage::receiverVersionLooks_data()
+{
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("newer image") << "true"
+                                 << "WaitUpdate.png";
+    QTest::newRow("none") << ""
+                          << "Confirm.png";
+    QTest::newRow("any other text") << "1"
+                                    << "Confirm.png";
+}
+
+void TestSettingsPage::receiverVersionLooks()
+{
+    QFETCH(QString, offered);
+    QFETCH(QString, picture);
+    const QString before = Child<QLabel>("label_5")->text();
+    m_Page->SlotLabelTextB("v9.1", offered);
+    QCOMPARE(Child<QLabel>("label_5")->text(), QString("v9.1"));
+    const QString sheet = Child<QWidget>("Receive")->styleSheet();
+    QVERIFY2(sheet.contains(UserPaths::pictureFolder() + "FormSetting/" + picture), qPrintable(sheet));
+    QCOMPARE(sheet.contains("WaitUpdate.png"), picture == "WaitUpdate.png");
+    m_Page->SlotLabelTextB(before, QString());
 }
 
 void TestSettingsPage::captionsFit_data()
