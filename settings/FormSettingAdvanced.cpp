@@ -7,6 +7,7 @@
 #include "FormSetting.h"
 #include "FormSettingForm.h"
 
+#include "DeviceDiscovery.h"
 #include "FlashDataMap.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
@@ -28,7 +29,7 @@ bool IsReceiverType(uchar type)
 // Asks the receiver before a write; offline, the user is told.
 bool ReceiverAnswers()
 {
-    if (UsbFinderC_GetDeviceOnLine(g_DevicePath.get().c_str()))
+    if (DeviceDiscovery::SelectedIsOnline())
         return true;
     PostMsg::GetInstance()->EmitMouseOffLineo(0);
     return false;
