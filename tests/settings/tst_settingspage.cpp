@@ -64,6 +64,7 @@ private slots:
     void readReportsDoNotEchoToTheReceiver();
     void ledReportShowsTallLayoutAndClickSendsMode();
     void longRangeSwitchAndResetKeepsReceiverState();
+    void appliedImportShowsNoHiddenSection();
     void offlineLedClickShowsOneNotice_data();
     void offlineLedClickShowsOneNotice();
     void selectorStoresAndTellsTheDeviceList();
@@ -267,6 +268,24 @@ int TestSettingsPage::CountNoticesWhile(const std::function<void()> &fn)
     QTest::qWait(100); // a queued second notice would show by now
     disconnect(counter);
     return notices;
+}
+
+void TestSettingsPage::appliedImportShowsNoHiddenSection()
+{
+    QVERIFY(HIDUsbSim::waitIdle());
+    QVERIFY(FromHelperThread([] { PostMsg::GetInstance()->EmitFormReset(); }));
+    QVERIFY(!LongRangeVisible());
+    // The model offers long range, yet an applied import only hides.
+    PostMsg::GetInstance()->EmitFormB();
+    QVERIFY(!LongRangeVisible());
+    QVERIFY(!LedSectionVisible());
+    QCOMPARE(Contents()->maximumHeight(), FormSetting::CompactHeight);
+    // A newly selected mouse shows what its model offers.
+    QVERIFY(FromHelperThread([] { PostMsg::GetInstance()->EmitForm(); }));
+    QVERIFY(LongRangeVisible());
+    QVERIFY(!LedSectionVisible());
+    QCOMPARE(Contents()->maximumHeight(), FormSetting::CompactHeight);
+    QVERIFY(HIDUsbSim::waitIdle());
 }
 
 void TestSettingsPage::offlineLedClickShowsOneNotice_data()
