@@ -120,6 +120,10 @@ private:
     void ShowLongRangeSection(bool show);
     void ShowLedSection(bool show);
     void ApplyLayout(bool tall);
+    // What the current mouse does not offer is hidden; showLongRange also
+    // shows the long-range section when it is offered (a new mouse, not an
+    // applied import). A receiver and a cable keep the compact layout.
+    void ShowOfferedSections(bool showLongRange);
     void SendLedMode(int mode, bool checked);
     // Sets a box without running its handler: what the receiver or a reset
     // reports is display only and must not echo back to the receiver.

@@ -6,12 +6,12 @@
 
 #include "ButtoninterfaceForm.h"
 #include "DataSetters.h"
+#include "DeviceDiscovery.h"
 #include "DialogSkeleton.h"
 #include "DriverSensorFile.h"
 #include "FireKey.h"
 #include "GlobalState.h"
 #include "GroupKey.h"
-#include "HIDUsb.h"
 #include "KeyVocabulary.h"
 #include "MacroNames.h"
 #include "PostMsg.h"
@@ -423,8 +423,7 @@ BUTTON_PAGE_ITEM_SLOT(VolumeUp_21)
 
 void Buttoninterface::on_DPI_6_clicked()
 {
-    const std::string path = g_DevicePath.get();
-    if (!UsbFinderC_GetDeviceOnLine(path.c_str()) && !g_ButtonPageUpdating.load()) {
+    if (!DeviceDiscovery::SelectedIsOnline() && !g_ButtonPageUpdating.load()) {
         ui->stackedWidget->setCurrentWidget(ui->page);
         ui->stackedWidget_2->setCurrentWidget(ui->page_9);
         return;

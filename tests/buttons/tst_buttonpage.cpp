@@ -62,6 +62,8 @@ private slots:
     void assignments_data();
     void assignments();
     void fireKeyTakesTheDialogsValues();
+    void fireKeyOfflineOpensNothing_data();
+    void fireKeyOfflineOpensNothing();
     void combinations_data();
     void combinations();
     void longCombinationsStayInTheRecord();
@@ -77,6 +79,7 @@ private slots:
     void configurationListRows_data();
     void configurationListRows();
     void configurationChoice();
+    void configurationChoiceOffline_data();
     void configurationChoiceOffline();
     void factoryState();
     void offlineSelectionStartsFromTheFactoryState();
@@ -134,6 +137,7 @@ void TestButtonPage::init()
 {
     QVERIFY(HIDUsbSim::waitIdle());
     HIDUsbSim::setOnline(m_Mouse, true);
+    HIDUsbSim::setOnlineAnswerHighBits(0);
     // The mouse holds what the page shows, so a re-read changes nothing.
     HIDUsbSim::setStoredRecord(m_Mouse, Bytes(BaseRecord()));
     Refresh(BaseRecord());
@@ -320,6 +324,55 @@ void TestButtonPage::fireKeyTakesTheDialogsValues()
     QCOMPARE(m_Page->KeyParam1s().at(1), 20);
     QCOMPARE(m_Page->KeyParam2s().at(1), 0);
     QCOMPARE(ui->stackedWidget->currentWidget(), ui->page);
+}
+
+namespace {
+
+// Only the low byte of the library's online answer counts: an answer with
+// higher bits set and a zero low byte is an offline mouse.
+void OfflineAnswerRows()
+{
+    QTest::addColumn<int>("highBits");
+    QTest::newRow("answer 0") << 0;
+    QTest::newRow("answer 0x100") << 0x100;
+}
+
+} // namespace
+
+void TestButtonPage::fireKeyOfflineOpensNothing_data()
+{
+    OfflineAnswerRows();
+}
+
+void TestButtonPage::fireKeyOfflineOpensNothing()
+{
+    QFETCH(int, highBits);
+    ui->RightKey->click();
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_2);
+    const QString labelBefore = ui->RightKey->text();
+    const int before = HIDUsbSim::updateCount(m_Mouse);
+    HIDUsbSim::setOnline(m_Mouse, false);
+    HIDUsbSim::setOnlineAnswerHighBits(highBits);
+    int notices = 0;
+    const QMetaObject::Connection counter =
+        connect(PostMsg::GetInstance(), &PostMsg::SigMouseOffLineo, this, [&notices](int) { ++notices; });
+    bool dialogSeen = false;
+    WatchPtr watch = Watch([&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            dialogSeen = dialogSeen || qobject_cast<FireKey *>(modal);
+            modal->close();
+        }
+    });
+    QTest::mousePress(ui->DPI_6, Qt::LeftButton);
+    watch.reset();
+    disconnect(counter);
+    // The menu closes quietly: no dialog, no notice, nothing written.
+    QVERIFY(!dialogSeen);
+    QCOMPARE(notices, 0);
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), before);
+    QCOMPARE(ui->RightKey->text(), labelBefore);
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page);
+    QCOMPARE(ui->stackedWidget_2->currentWidget(), ui->page_9);
 }
 
 void TestButtonPage::combinations_data()
@@ -719,8 +772,14 @@ void TestButtonPage::configurationChoice()
     QCOMPARE(ui->ProjectChoose->currentIndex(), 2);
 }
 
+void TestButtonPage::configurationChoiceOffline_data()
+{
+    OfflineAnswerRows();
+}
+
 void TestButtonPage::configurationChoiceOffline()
 {
+    QFETCH(int, highBits);
     QCOMPARE(ui->ProjectChoose->count(), 4);
     ui->ProjectChoose->setCurrentIndex(1);
     QTest::mouseClick(ui->ProjectChoose, Qt::LeftButton); // remembers the press index
@@ -728,6 +787,7 @@ void TestButtonPage::configurationChoiceOffline()
         popup->close();
     QCOMPARE(ui->ProjectChoose->m_PressIndex, 1);
     HIDUsbSim::setOnline(m_Mouse, false);
+    HIDUsbSim::setOnlineAnswerHighBits(highBits);
     HIDUsbSim::clearCalls();
     bool noticeSeen = false;
     bool waitShown = false;

@@ -482,7 +482,14 @@ void TestHidUsb::offlineMouseAnswersNothing()
     const unsigned char *info = UsbFinderC_GetDeviceInfo(p.constData());
     QCOMPARE(int(info[0]), 0x1A);
 
+    // Bits above the low byte of the online answer say nothing about the mouse.
+    HIDUsbSim::setOnlineAnswerHighBits(0x1FF);
+    QCOMPARE(UsbFinderC_GetDeviceOnLine(p.constData()), 0x100);
+
     HIDUsbSim::setOnline(id, true);
+    QCOMPARE(UsbFinderC_GetDeviceOnLine(p.constData()), 0x101);
+    HIDUsbSim::setOnlineAnswerHighBits(0);
+    QCOMPARE(UsbFinderC_GetDeviceOnLine(p.constData()), 1);
     QCOMPARE(UsbFinderC_GetDeviceOnLineWithUsbAddress(p.constData(), address), 1);
     QCOMPARE(UsbServer_ReadAllFlashData(), 1);
     QVERIFY(HIDUsbSim::waitIdle());
