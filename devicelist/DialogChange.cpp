@@ -682,6 +682,7 @@ void DialogChange::PlaceDialog(QWidget *dialog, int dx, int dy) const
 
 void DialogChange::slotButtonClicked()
 {
+    emit TileClicked();
     ClickScope scope;
     PostMsg *hub = PostMsg::GetInstance();
 

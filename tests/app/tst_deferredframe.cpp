@@ -1,0 +1,145 @@
+// The main frame is built after the top-level window's first paint: not
+// before it, then without any input; and a mouse selected before that build
+// has run (the click builds it) still reaches the worker, which reads it.
+
+#include "TestMain.h"
+
+#include "DeviceListState.h"
+#include "Dialog.h"
+#include "DialogMain.h"
+#include "GlobalState.h"
+#include "HIDUsbSim.h"
+#include "PostMsg.h"
+#include "Startup.h"
+#include "TestState.h"
+#include "UpDataParam.h"
+
+#include <QPointer>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+
+namespace {
+
+// Calls atPaint at the window's first paint event and afterFlush from a zero
+// timer posted there, which runs once the painted window has been flushed
+// and before anything the window posts from its own paint handler (an event
+// filter sees the event before the window does).
+class FirstPaintProbe : public QObject
+{
+public:
+    FirstPaintProbe(QWidget *window, std::function<void()> atPaint, std::function<void()> afterFlush)
+        : QObject(window)
+        , m_AtPaint(std::move(atPaint))
+        , m_AfterFlush(std::move(afterFlush))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            m_AtPaint();
+            QTimer::singleShot(0, this, m_AfterFlush);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_AtPaint;
+    std::function<void()> m_AfterFlush;
+};
+
+} // namespace
+
+class TestDeferredFrame : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void builtAfterTheFirstPaintWithoutInput();
+    void selectionBeforeTheBuildReachesTheWorker();
+};
+
+void TestDeferredFrame::init()
+{
+    OrvikTest::ResetAllState();
+    Startup::PrepareUserFolders();
+    HIDUsbSim::reset();
+}
+
+void TestDeferredFrame::builtAfterTheFirstPaintWithoutInput()
+{
+    QPointer<DialogMain> window = new DialogMain;
+    QVERIFY(!window->MainFrameBuilt());
+    QVERIFY(!g_Worker.load());
+    int builtAtPaint = -1;
+    int builtAfterFlush = -1;
+    new FirstPaintProbe(
+        window, [&] { builtAtPaint = window->MainFrameBuilt(); },
+        [&] { builtAfterFlush = window->MainFrameBuilt(); });
+
+    window->show();
+    QTRY_VERIFY(builtAfterFlush != -1);
+    QCOMPARE(builtAtPaint, 0);
+    QCOMPARE(builtAfterFlush, 0);
+    QTRY_VERIFY(window->MainFrameBuilt());
+
+    // Built behind the device list, with the button page's worker.
+    QVERIFY(g_Worker.load());
+    QCOMPARE(window->CurrentPage(), 0);
+    QVERIFY(!window->MainFramePage()->isVisible());
+    QCOMPARE(window->findChild<QStackedWidget *>("stackedWidgetMain")->count(), 2);
+
+    // The next test needs a window whose frame is not built yet.
+    delete window;
+    QVERIFY(!g_Worker.load());
+}
+
+void TestDeferredFrame::selectionBeforeTheBuildReachesTheWorker()
+{
+    const int mouse = HIDUsbSim::plug(HIDUsbSim::sampleReceiverMouse("rx", "m1"));
+    QVERIFY(mouse > 0);
+    DialogMain *window = new DialogMain; // lives until the process ends, as in the utility
+    QTRY_COMPARE(g_TileButtons.size(), 1);
+    QVERIFY(!window->MainFrameBuilt());
+
+    // The worker must exist when the selection goes out through the hub.
+    bool workerAtSelection = false;
+    const QMetaObject::Connection selection = connect(PostMsg::GetInstance(), &PostMsg::SigSelectMouseInfo, this,
+                                                      [&] { workerAtSelection = g_Worker.load() != nullptr; });
+    int builtAtClick = -1;
+    bool clicked = false;
+    HIDUsbSim::clearCalls();
+    new FirstPaintProbe(
+        window, [] {},
+        [&] {
+            builtAtClick = window->MainFrameBuilt();
+            clicked = true;
+            static_cast<QToolButton *>(g_TileButtons.first())->click();
+        });
+
+    window->show();
+    QTRY_VERIFY(clicked);
+    disconnect(selection);
+    QCOMPARE(builtAtClick, 0);
+    QVERIFY(workerAtSelection);
+
+    // The first read runs behind the wait dialog and reaches the mouse.
+    UpDataParam *wait = window->MainFramePage()->ApplyDialog();
+    QTRY_VERIFY_WITH_TIMEOUT(HIDUsbSim::callCount("UsbServer_ReadAllFlashData") > 0, 20000);
+    QVERIFY(HIDUsbSim::callCount("UsbServerC_Start") > 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!wait->isVisible(), 20000);
+    QCOMPARE(window->CurrentPage(), 1);
+    QVERIFY(HIDUsbSim::waitIdle());
+    // The build posted from the first paint found the frame already there.
+    QCOMPARE(window->findChild<QStackedWidget *>("stackedWidgetMain")->count(), 2);
+}
+
+ORVIK_TEST_MAIN(TestDeferredFrame)
+#include "tst_deferredframe.moc"
