@@ -172,8 +172,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? qMax(1, atoi(argv[1])) : 5;
     const QString minimal = QCoreApplication::applicationDirPath() + "/bench_minimal_program";
-    std::vector<double> appShown, minShown, appCpu, minCpu, appRss, minRss, appRead, appBuilt, appCpuBuilt,
-        appRssBuilt;
+    std::vector<double> appShown, minShown, appCpu, minCpu, appRss, minRss, appRead, appBuilt, appCpuBuilt, appRssBuilt;
     for (int i = 0; i < runs; ++i) {
         const Sample a = RunChild(QCoreApplication::applicationFilePath(), {"--child", "utility"});
         const Sample m = RunChild(minimal, {});
