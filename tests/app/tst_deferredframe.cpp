@@ -6,13 +6,19 @@
 
 #include "DeviceListState.h"
 #include "Dialog.h"
+#include "DialogChange.h"
 #include "DialogMain.h"
+#include "FormSetting.h"
 #include "GlobalState.h"
 #include "HIDUsbSim.h"
+#include "LanguageFileTexts.h"
+#include "MacroIni.h"
+#include "SettingsState.h"
 #include "Startup.h"
 #include "TestState.h"
 #include "UpDataParam.h"
 
+#include <QComboBox>
 #include <QPointer>
 #include <QStackedWidget>
 #include <QTimer>
@@ -62,6 +68,7 @@ class TestDeferredFrame : public QObject
 private slots:
     void init();
     void builtAfterTheFirstPaintWithoutInput();
+    void languageChosenBeforeTheBuild();
     void selectionBeforeTheBuildReachesTheWorker();
 };
 
@@ -97,6 +104,30 @@ void TestDeferredFrame::builtAfterTheFirstPaintWithoutInput()
     // The next test needs a window whose frame is not built yet.
     delete window;
     QVERIFY(!g_Worker.load());
+}
+
+void TestDeferredFrame::languageChosenBeforeTheBuild()
+{
+    // Chosen on the device list before the main frame exists: the list
+    // stores it first, so the pages read it when they are built.
+    MacroIni::GetInstance()->SetValue("Language", "Language", "0");
+    QPointer<DialogMain> window = new DialogMain;
+    QComboBox *language = window->DeviceListPage()->findChild<QComboBox *>("comboBox");
+    QVERIFY(language);
+    QVERIFY(QMetaObject::invokeMethod(language, "activated", Q_ARG(int, 1)));
+    QVERIFY(!window->MainFrameBuilt());
+
+    window->show();
+    QTRY_VERIFY(window->MainFrameBuilt());
+    const QString chinese = OrvikTest::SectionTexts(1, "FormSetting").value("WiredMode");
+    QVERIFY(!chinese.isEmpty());
+    QCOMPARE(g_WiredModeText, chinese);
+    QComboBox *settingsLanguage = window->MainFramePage()->SettingPage()->findChild<QComboBox *>("comboBox");
+    QVERIFY(settingsLanguage);
+    QCOMPARE(settingsLanguage->currentIndex(), 1);
+
+    delete window;
+    MacroIni::GetInstance()->SetValue("Language", "Language", "0");
 }
 
 void TestDeferredFrame::selectionBeforeTheBuildReachesTheWorker()
