@@ -1,5 +1,6 @@
 // The main frame is built after the top-level window's first paint: not
-// before it, then without any input; and a mouse selected before that build
+// before it, then without any input; a language chosen on the device list
+// before that build reaches the pages; and a mouse selected before that build
 // has run (the click builds it) still reaches the worker, which reads it.
 
 #include "TestMain.h"
