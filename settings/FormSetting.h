@@ -48,6 +48,9 @@ public:
     // Opens a maker's web link of Net.xml on the desktop: http and https
     // addresses only. False when the text is none or was not opened.
     static bool OpenWebLink(const QString &text);
+    // Stores a language the user picked on a settings selector and tells
+    // every window, then the device list's selector (which follows it).
+    static void PickLanguage(int index);
 
     // The update run: one step of the step machine (once a second per
     // running row), the end of a row's run, and the library's callback.
