@@ -8,7 +8,6 @@
 #include "FormSetting.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
-#include "MacroIni.h"
 #include "Match.h"
 #include "ModelInfo.h"
 #include "PostMsg.h"
@@ -202,10 +201,7 @@ void LanSetting::onAfterUpdateTimer()
 
 void LanSetting::on_comboBox_activated(int index)
 {
-    MacroIni::GetInstance()->SetValue(QStringLiteral("Language"), QStringLiteral("Language"), QString::number(index));
-    PostMsg *hub = PostMsg::GetInstance();
-    hub->EmitChangeLanguage(index);
-    hub->EmitLanguageSameA(index);
+    FormSetting::PickLanguage(index);
 }
 
 void LanSetting::SlotLanguageSameB(int index)

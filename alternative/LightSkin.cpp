@@ -18,34 +18,11 @@ QString SensorFolder()
     return UserPaths::pictureFolder() + QStringLiteral("Sensor/");
 }
 
-QString ComboSheet(const QString &folder)
-{
-    const QString text = Skin::Rgb(QStringLiteral("ComboxTextColor"));
-    return QStringLiteral("QComboBox{border: 1px solid gray; color: rgb(") + text
-        + QStringLiteral("); border-image: url(") + folder + QStringLiteral("ComboboxBack.png")
-        + QStringLiteral(");}QComboBox::drop-down:button{border-radius:5px; background:rgb(")
-        + Skin::Rgb(QStringLiteral("ComboxBackGroundColor")) + QStringLiteral(");} QComboBox::down-arrow{image: url(")
-        + folder + QStringLiteral("Menu.png") + QStringLiteral("); right: 8px; }QComboBox::down-arrow:on{ image: url(")
-        + folder + QStringLiteral("MenuClicked.png")
-        + QStringLiteral(");}QComboBox QAbstractItemView::item{height:25px;}QComboBox QAbstractItemView "
-                         "{outline: 0px solid gray; border: 1px  solid gray;color: rgb(")
-        + text + QStringLiteral("); border-image: url(") + folder + QStringLiteral("ComboboxTextBack.png")
-        + QStringLiteral(");selection-background-color: rgb(") + Skin::Rgb(QStringLiteral("ComboxSelectColor"))
-        + QStringLiteral("); }");
-}
-
-QString ListSheet()
-{
-    const QString select = Skin::Rgb(QStringLiteral("ComboxSelectColor"));
-    return QStringLiteral("QListView::item:selected{background-color: rgb(") + select
-        + QStringLiteral(");}QListView::item:hover{background-color: rgb(") + select + QStringLiteral(");}");
-}
-
 void ApplyCombo(QComboBox *combo, const QString &folder)
 {
-    combo->setStyleSheet(ComboSheet(folder));
+    combo->setStyleSheet(Skin::ComboSheet(folder, false));
     auto *view = new QListView;
-    view->setStyleSheet(ListSheet());
+    view->setStyleSheet(Skin::ComboListSheet());
     combo->setMaxVisibleItems(5);
     combo->setView(view); // the combo takes the view over and deletes it
 }

@@ -97,8 +97,7 @@ void SensorEffectB::SetBrightnessText(QString text)
 
 void SensorEffectB::ChangeMode(int index)
 {
-    // An emptied combo reports -1, which would reach the mouse as mode 0xFF.
-    if (index < 0 || index > 2)
+    if (!SensorEffect::IsMode(index))
         return;
     ShowRows(index);
     if (SensorEffect::MaySend())

@@ -2,7 +2,6 @@
 #include "DialogForm.h"
 
 #include "Buttoninterface.h"
-#include "CrashHandler.h"
 #include "DialogMain.h"
 #include "FlashDataMap.h"
 #include "FormSetting.h"
@@ -94,9 +93,6 @@ Dialog::Dialog(QWidget *parent)
     setWindowFlags(Qt::WindowFlags(0x6800));
     setFixedSize(width(), height());
 
-    m_ExceptionDumper = new ExceptionDumper;
-    m_ExceptionDumper->InstallExceptionFilter();
-
     ui->stackedWidgetDialog->setCurrentWidget(m_ButtonPage);
 
     PostMsg *hub = PostMsg::GetInstance();
@@ -116,8 +112,6 @@ Dialog::~Dialog()
     delete m_SensorPage;
     delete m_MacroPage;
     delete m_SettingPage;
-    // The fatal-signal handler keeps no pointer to it: it stays installed.
-    delete m_ExceptionDumper;
     delete ui;
 }
 

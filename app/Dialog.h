@@ -16,7 +16,6 @@ class Macro;
 class Sensor;
 class FormSetting;
 class UpDataParam;
-class ExceptionDumper;
 class Ui_Dialog;
 
 class Dialog : public QWidget
@@ -70,6 +69,5 @@ private:
     Sensor *m_SensorPage = nullptr;
     FormSetting *m_SettingPage = nullptr;
     UpDataParam *m_UpDataParam = nullptr;
-    ExceptionDumper *m_ExceptionDumper = nullptr;
     QString m_PicturePath;
 };

@@ -1,6 +1,7 @@
 #include "DialogMain.h"
 #include "DialogMainForm.h"
 
+#include "CrashHandler.h"
 #include "DeviceDiscovery.h"
 #include "DeviceListState.h"
 #include "Dialog.h"
@@ -31,6 +32,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWindowStateChangeEvent>
 
 #include <cstdio>
@@ -49,10 +51,14 @@ DialogMain::DialogMain(QWidget *parent)
     ui = new Ui_DialogMain;
     ui->setupUi(this);
 
+    // A crash while the main frame is still unbuilt leaves a report too.
+    m_ExceptionDumper = new ExceptionDumper;
+    m_ExceptionDumper->InstallExceptionFilter();
+
     connect(PostMsg::GetInstance(), &PostMsg::SigChangeLanguage, this, &DialogMain::SlotChangeLanguage);
 
     // A language index left in the registry (by an installer) is handed over
-    // once; the pages built below read it from Macro.ini.
+    // once; the pages read it from Macro.ini when they are built.
     const int handedOver = RegistryStore::value(RegistryStore::languageKey(), "LanguageIndex", 0).toInt();
     if (handedOver != 0) {
         MacroIni::GetInstance()->SetValue("Language", "Language", QString::number(handedOver));
@@ -63,10 +69,15 @@ DialogMain::DialogMain(QWidget *parent)
     m_PicturePath = UserPaths::pictureFolder() + "Dialog/";
 
     m_DeviceList = new DialogChange(this);
-    m_MainFrame = new Dialog(this);
     ui->stackedWidgetMain->addWidget(m_DeviceList);
-    ui->stackedWidgetMain->addWidget(m_MainFrame);
     ui->stackedWidgetMain->setCurrentWidget(m_DeviceList);
+    // A click on a tile sends the selection to the worker, the settings page
+    // and the button page through the hub before it switches to the main
+    // frame. Built from a slot of one of those hub signals, the pages would
+    // miss that very emission (a connection made while a signal is being
+    // sent is not called for it), so the frame is built on the list's own
+    // signal, which comes before any of them.
+    connect(m_DeviceList, &DialogChange::TileClicked, this, &DialogMain::MainFramePage);
 
     setWindowFlags(Qt::WindowFlags(0x6800));
     setFixedSize(width(), height());
@@ -89,7 +100,31 @@ DialogMain::~DialogMain()
 {
     delete m_DeviceList;
     delete m_MainFrame;
+    delete m_TrayIcon; // made without a parent
+    // The fatal-signal handler keeps no pointer to it: it stays installed.
+    delete m_ExceptionDumper;
     delete ui;
+}
+
+Dialog *DialogMain::MainFramePage()
+{
+    if (!m_MainFrame) {
+        m_MainFrame = new Dialog(this);
+        ui->stackedWidgetMain->addWidget(m_MainFrame);
+    }
+    return m_MainFrame;
+}
+
+void DialogMain::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    if (m_MainFrame || m_MainFrameBuildPosted)
+        return;
+    // Posted from the first paint, the build runs once the painted window has
+    // been flushed: the device list is on screen first, and the frame is
+    // ready long before a user can pick a mouse.
+    m_MainFrameBuildPosted = true;
+    QTimer::singleShot(0, this, &DialogMain::MainFramePage);
 }
 
 int DialogMain::CurrentPage() const
@@ -119,7 +154,7 @@ void DialogMain::SlotChangeMainDialog(int index)
 {
     g_UiReady = true;
     if (index == 1) {
-        ui->stackedWidgetMain->setCurrentWidget(m_MainFrame);
+        ui->stackedWidgetMain->setCurrentWidget(MainFramePage());
         StartUsbChanged(Worker::UsbChangedCallBack, 600);
     } else if (index == 0) {
         ui->stackedWidgetMain->setCurrentWidget(m_DeviceList);
@@ -302,6 +337,9 @@ void DialogMain::RunPairing(bool useChosenDevice)
 
 void DialogMain::PairingShortcut()
 {
+    // The pairing reads the settings page's texts and its data callback
+    // hands records to the pages.
+    MainFramePage();
     if (ui->stackedWidgetMain->currentIndex() != 0) {
         RunPairing(true);
         return;

@@ -3,6 +3,11 @@
 // list (page 0) and the main frame (page 1). It moves the hot-plug watch with
 // the pages, hides to the tray icon and comes back, closes the program, shows
 // the offline notice, can be dragged, and answers Space, Return and Enter.
+//
+// The main frame is not on screen at start, so it is built after the window's
+// first paint has reached the screen, or at once by MainFramePage() wherever
+// something needs its pages (their hub connections, the button page's worker,
+// the settings page's texts) earlier: a tile's click, the Space key's pairing.
 
 #include <QDialog>
 #include <QPoint>
@@ -16,7 +21,9 @@ class QMenu;
 class QEvent;
 class QKeyEvent;
 class QMouseEvent;
+class QPaintEvent;
 class DialogChange;
+class ExceptionDumper;
 class Dialog;
 class Ui_DialogMain;
 
@@ -31,9 +38,13 @@ public:
     // Processes events until ms milliseconds have passed.
     static void DelayMs(int ms);
 
+    // The main frame, built now if it has not been built yet. Every use of
+    // the main frame goes through here.
+    Dialog *MainFramePage();
+    bool MainFrameBuilt() const { return m_MainFrame != nullptr; }
+
     // Pages, tray and state, for tests.
     DialogChange *DeviceListPage() const { return m_DeviceList; }
-    Dialog *MainFramePage() const { return m_MainFrame; }
     QSystemTrayIcon *TrayIcon() const { return m_TrayIcon; }
     QMenu *TrayMenu() const { return m_TrayMenu; }
     int CurrentPage() const;
@@ -57,6 +68,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void CreateTrayActions();
@@ -78,6 +90,8 @@ private:
     DialogChange *m_DeviceList = nullptr;
     QString m_PicturePath;
     Dialog *m_MainFrame = nullptr;
+    bool m_MainFrameBuildPosted = false;
+    ExceptionDumper *m_ExceptionDumper = nullptr;
     LanguageReaderPtr m_Reader;
     QString m_MainFormText;
     QString m_ExitText;

@@ -1,7 +1,7 @@
 #include "DataSetters.h"
 
+#include "DeviceDiscovery.h"
 #include "GlobalState.h"
-#include "HIDUsb.h"
 #include "PostMsg.h"
 
 namespace {
@@ -22,8 +22,7 @@ void requestOfflineNotice()
 // Steps 1 and 3 of every setter: the online test, and the notice when offline.
 bool deviceOnline()
 {
-    const std::string path = g_DevicePath.get();
-    const bool online = (static_cast<unsigned>(UsbFinderC_GetDeviceOnLine(path.c_str())) & 0xFFu) != 0;
+    const bool online = DeviceDiscovery::SelectedIsOnline();
     if (!online)
         requestOfflineNotice();
     return online;

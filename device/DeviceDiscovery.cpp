@@ -156,13 +156,11 @@ bool RefreshPickerEntry(int index, bool identify)
         return false;
     DeviceAllInfo entry = g_PickerDeviceList.at(index);
     entry.Online = false;
-    const QByteArray path = entry.Path.toLatin1();
-    std::memset(g_PickerAddressBuffer, 0, sizeof g_PickerAddressBuffer);
-    UsbFinderC_GetDeviceOnLineWithUsbAddress(path.constData(), g_PickerAddressBuffer);
+    const AddressAnswer answer = AskWithAddress(entry.Path.toLatin1(), g_PickerAddressBuffer);
     if (identify)
         IdentifyForPicker(entry);
-    entry.Online = g_PickerAddressBuffer[6] == 1;
-    entry.StatusBytes = statusBytesOf(g_PickerAddressBuffer);
+    entry.Online = answer.online;
+    entry.StatusBytes = answer.statusBytes;
     g_PickerDeviceList[index] = entry;
     return g_PickerAddressBuffer[7] != 0 || g_PickerAddressBuffer[8] != 0 || g_PickerAddressBuffer[9] != 0;
 }
@@ -207,6 +205,16 @@ bool IsOnline(const char *path)
 bool SelectedIsOnline()
 {
     return IsOnline(g_DevicePath.get().c_str());
+}
+
+AddressAnswer AskWithAddress(const QByteArray &path, unsigned char *buffer10)
+{
+    std::memset(buffer10, 0, 10);
+    UsbFinderC_GetDeviceOnLineWithUsbAddress(path.constData(), buffer10);
+    AddressAnswer answer;
+    answer.online = buffer10[6] == 1;
+    answer.statusBytes = statusBytesOf(buffer10);
+    return answer;
 }
 
 } // namespace DeviceDiscovery

@@ -99,4 +99,14 @@ bool IsOnline(const char *path);
 // The online test for the selected device (g_DevicePath).
 bool SelectedIsOnline();
 
+// The other online answer, with the mouse's status bytes:
+// UsbFinderC_GetDeviceOnLineWithUsbAddress into the caller's 10-byte answer
+// buffer (zeroed first); online is byte 6 = 1, the status bytes are 7 to 9.
+struct AddressAnswer
+{
+    bool online = false;
+    QList<char> statusBytes;
+};
+AddressAnswer AskWithAddress(const QByteArray &path, unsigned char *buffer10);
+
 } // namespace DeviceDiscovery

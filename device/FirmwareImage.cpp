@@ -15,6 +15,7 @@
 namespace {
 
 // The header layout is the library's (HIDUsb.h): it reads the same images.
+constexpr int OffsetLength = HIDUSB_FW_OFFSET_LENGTH;
 constexpr int OffsetVersion = HIDUSB_FW_OFFSET_VERSION;
 constexpr int OffsetKind = HIDUSB_FW_OFFSET_KIND;
 constexpr int OffsetCid = HIDUSB_FW_OFFSET_CID;
@@ -193,9 +194,24 @@ bool HasChosenImage()
     return !g_FirmwareImage.isEmpty();
 }
 
+bool IsWhole(const QByteArray &image)
+{
+    if (image.size() < HeaderSize)
+        return false;
+    const quint32 declared =
+        qFromLittleEndian<quint32>(reinterpret_cast<const uchar *>(image.constData()) + OffsetLength);
+    return declared <= quint32(image.size());
+}
+
 const unsigned char *HoldForFlash(const QByteArray &image)
 {
     std::lock_guard<std::mutex> guard(g_ImageMutex);
+    if (!IsWhole(image)) {
+        // A cut file is never handed over: no image is, and the flash ends
+        // as a failure before anything reaches the device.
+        g_FlashingImage.clear();
+        return nullptr;
+    }
     g_FlashingImage = image;
     return reinterpret_cast<const unsigned char *>(g_FlashingImage.constData());
 }

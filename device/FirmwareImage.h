@@ -88,8 +88,14 @@ bool HasChosenImage();
 // The image a flash was started with, held until the next flash starts: the
 // library may read the buffer until its end report, whatever happens to the
 // dialog or the search slot that chose it meanwhile. Returns the bytes to
-// hand to UsbUpgrade_Start.
+// hand to UsbUpgrade_Start; null for an image shorter than its header's
+// length field, which the library answers as an invalid image (one failure
+// end report).
 const unsigned char *HoldForFlash(const QByteArray &image);
+// True when the buffer holds at least the bytes its header's length field
+// names: the library is handed the start of the image only and takes its size
+// from that field, so a file cut short would have it read past the buffer.
+bool IsWhole(const QByteArray &image);
 // The version text of the held image (empty when none or no header); what a
 // success report stands for.
 QString HeldVersionText();

@@ -2,14 +2,11 @@
 
 #include "DeviceDiscovery.h"
 #include "FirmwareImage.h"
-#include "HIDUsb.h"
 #include "ModelInfo.h"
 #include "PostMsg.h"
 #include "Worker.h"
 
 #include <QDir>
-
-#include <cstring>
 
 void MainFrameDiscovery::SelectDevice(DeviceAllInfo info)
 {
@@ -33,11 +30,9 @@ int MainFrameDiscovery::IdentifyDevice(DeviceAllInfo &info, const QByteArray &pa
         info.Online = DeviceDiscovery::IsOnline(path.constData());
         return result;
     }
-    std::memset(g_UsbAddressBuffer, 0, sizeof g_UsbAddressBuffer);
-    UsbFinderC_GetDeviceOnLineWithUsbAddress(path.constData(), g_UsbAddressBuffer);
-    info.Online = g_UsbAddressBuffer[6] == 1;
-    info.StatusBytes = QList<char>() << char(g_UsbAddressBuffer[7]) << char(g_UsbAddressBuffer[8])
-                                     << char(g_UsbAddressBuffer[9]);
+    const DeviceDiscovery::AddressAnswer answer = DeviceDiscovery::AskWithAddress(path, g_UsbAddressBuffer);
+    info.Online = answer.online;
+    info.StatusBytes = answer.statusBytes;
     if (info.Path == current.Path) {
         g_CurrentDevice.update([&](DeviceAllInfo &device) {
             const QString mouseVersion = device.MouseVersion;

@@ -38,6 +38,11 @@ public:
     // The Repair button and label_2 always change together.
     void SetRepairShown(bool shown);
 
+signals:
+    // Sent first when a tile is clicked, before anything of the selection
+    // goes out through the hub.
+    void TileClicked();
+
 public slots:
     void ChangeDialogLanguage(int index);
     void slotButtonClicked();

@@ -103,9 +103,6 @@ void FormSetting::ApplySkin()
 {
     const QString L = Skin::Rgb("LabelColor");
     const QString B = Skin::Rgb("ButtonColor");
-    const QString S = Skin::Rgb("ComboxSelectColor");
-    const QString T = Skin::Rgb("ComboxTextColor");
-    const QString G = Skin::Rgb("ComboxBackGroundColor");
     const QString &P = m_PicturePath;
     buttonColor = B;
 
@@ -128,15 +125,7 @@ void FormSetting::ApplySkin()
                               ui->TitleButton_6, ui->TitleButton_7})
         mark->setStyleSheet("#" + mark->objectName() + "{border-image: url(" + P + "Title.png" + ");}");
     ui->toolButton->setStyleSheet("#toolButton{border-image: url(" + P + "Mouse.png" + ");}");
-    ui->comboBox->setStyleSheet(
-        "QComboBox{border: 1px solid gray; color: rgb(" + T + "); border-image: url(" + P + "ComboboxBack.png"
-        + ");}QComboBox::drop-down:button{border-radius:5px; background:rgb(" + G
-        + ");} QComboBox::down-arrow{image: url(" + P + "Menu.png"
-        + "); right: 8px; }QComboBox::down-arrow:on{ image: url(" + P + "MenuClicked.png"
-        + ");}QComboBox QAbstractItemView::item{height:25px;}QComboBox QAbstractItemView "
-          "{outline: 0px solid gray; border: 1px  solid gray;color: rgb("
-        + T + "); border-image: url(" + P + "ComboboxTextBack.png" + ");selection-background-color: rgb(" + S
-        + "); }QComboBox:disabled{color: rgb(0, 0, 0);}");
+    ui->comboBox->setStyleSheet(Skin::ComboSheet(P, true));
     for (QCheckBox *box : {ui->checkBox, ui->checkBox_2}) {
         const QString id = "#" + box->objectName();
         box->setStyleSheet(id + "{color: rgb(255, 255, 255);}" + id + "::indicator:unchecked{image: url(" + P
@@ -169,8 +158,7 @@ void FormSetting::ApplySkin()
     ui->scrollAreaWidgetContents->setStyleSheet("background-color:transparent;border:none;");
 
     auto *view = new QListView(ui->comboBox);
-    view->setStyleSheet("QListView::item:selected{background-color: rgb(" + S
-                        + ");}QListView::item:hover{background-color: rgb(" + S + ");}");
+    view->setStyleSheet(Skin::ComboListSheet());
     ui->comboBox->setView(view);
     ui->comboBox->setMaxVisibleItems(5);
 }

@@ -48,6 +48,9 @@ public:
     // Opens a maker's web link of Net.xml on the desktop: http and https
     // addresses only. False when the text is none or was not opened.
     static bool OpenWebLink(const QString &text);
+    // Stores a language the user picked on a settings selector and tells
+    // every window, then the device list's selector (which follows it).
+    static void PickLanguage(int index);
 
     // The update run: one step of the step machine (once a second per
     // running row), the end of a row's run, and the library's callback.
@@ -120,6 +123,10 @@ private:
     void ShowLongRangeSection(bool show);
     void ShowLedSection(bool show);
     void ApplyLayout(bool tall);
+    // What the current mouse does not offer is hidden; showLongRange also
+    // shows the long-range section when it is offered (a new mouse, not an
+    // applied import). A receiver and a cable keep the compact layout.
+    void ShowOfferedSections(bool showLongRange);
     void SendLedMode(int mode, bool checked);
     // Sets a box without running its handler: what the receiver or a reset
     // reports is display only and must not echo back to the receiver.

@@ -7,6 +7,7 @@
 #include "FormSetting.h"
 #include "FormSettingForm.h"
 
+#include "DeviceDiscovery.h"
 #include "FlashDataMap.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
@@ -28,7 +29,7 @@ bool IsReceiverType(uchar type)
 // Asks the receiver before a write; offline, the user is told.
 bool ReceiverAnswers()
 {
-    if (UsbFinderC_GetDeviceOnLine(g_DevicePath.get().c_str()))
+    if (DeviceDiscovery::SelectedIsOnline())
         return true;
     PostMsg::GetInstance()->EmitMouseOffLineo(0);
     return false;
@@ -77,31 +78,25 @@ void FormSetting::SetCheckedQuietly(QCheckBox *box, bool checked)
 
 void FormSetting::SlotForm()
 {
-    const QStringList items = AdvancedItems();
-    const DeviceAllInfo device = g_CurrentDevice.get();
-    if (items.at(1) == kNotOffered)
-        ShowLedSection(false);
-    ShowLongRangeSection(items.at(0) != kNotOffered);
-    if (IsReceiverType(device.ReceiverType)) {
-        ShowLedSection(false);
-        ApplyLayout(false);
-    }
-    if (device.Wired) {
-        ShowLongRangeSection(false);
-        ShowLedSection(false);
-        ApplyLayout(false);
-    }
+    ShowOfferedSections(true);
 }
 
 void FormSetting::SlotFormB()
+{
+    // An applied import shows nothing new: it only hides what is not offered.
+    ShowOfferedSections(false);
+}
+
+void FormSetting::ShowOfferedSections(bool showLongRange)
 {
     const QStringList items = AdvancedItems();
     const DeviceAllInfo device = g_CurrentDevice.get();
     if (items.at(1) == kNotOffered)
         ShowLedSection(false);
-    // An applied import shows nothing new: it only hides what is not offered.
     if (items.at(0) == kNotOffered)
         ShowLongRangeSection(false);
+    else if (showLongRange)
+        ShowLongRangeSection(true);
     if (IsReceiverType(device.ReceiverType)) {
         ShowLedSection(false);
         ApplyLayout(false);

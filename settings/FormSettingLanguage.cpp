@@ -12,6 +12,11 @@
 
 void FormSetting::on_comboBox_activated(int index)
 {
+    PickLanguage(index);
+}
+
+void FormSetting::PickLanguage(int index)
+{
     MacroIni::GetInstance()->SetValue("Language", "Language", QString::number(index));
     PostMsg *hub = PostMsg::GetInstance();
     hub->EmitChangeLanguage(index);

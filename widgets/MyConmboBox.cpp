@@ -14,6 +14,21 @@ MyConmboBox::MyConmboBox(QWidget *parent)
 
 MyConmboBox::~MyConmboBox() = default;
 
+void MyConmboBox::SetBeforeFirstPopup(std::function<void()> prepare)
+{
+    m_BeforeFirstPopup = std::move(prepare);
+}
+
+void MyConmboBox::showPopup()
+{
+    if (m_BeforeFirstPopup) {
+        const std::function<void()> prepare = std::move(m_BeforeFirstPopup);
+        m_BeforeFirstPopup = nullptr;
+        prepare();
+    }
+    QComboBox::showPopup();
+}
+
 void MyConmboBox::mousePressEvent(QMouseEvent *event)
 {
     m_PressIndex = currentIndex();

@@ -4,6 +4,8 @@
 
 #include <QComboBox>
 
+#include <functional>
+
 class MyConmboBox : public QComboBox
 {
 public:
@@ -13,7 +15,16 @@ public:
     // The current index at the last mouse press.
     int m_PressIndex;
 
+    // Runs prepare once, right before the popup first opens (however it is
+    // opened): a selector can make and style its popup's view then instead
+    // of while its window starts.
+    void SetBeforeFirstPopup(std::function<void()> prepare);
+    void showPopup() override;
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    std::function<void()> m_BeforeFirstPopup;
 };

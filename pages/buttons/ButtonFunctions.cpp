@@ -6,12 +6,12 @@
 
 #include "ButtoninterfaceForm.h"
 #include "DataSetters.h"
+#include "DeviceDiscovery.h"
 #include "DialogSkeleton.h"
 #include "DriverSensorFile.h"
 #include "FireKey.h"
 #include "GlobalState.h"
 #include "GroupKey.h"
-#include "HIDUsb.h"
 #include "KeyVocabulary.h"
 #include "MacroNames.h"
 #include "PostMsg.h"
@@ -129,14 +129,16 @@ const KeyFunction kKeyEventsFunction = {5, 0, 0};
 // whole, half the gap to the row before it above it (the first row: back to
 // the list's top); when that would push the wanted item out at the bottom, to
 // where the row's top meets the frame's edge; when neither keeps the wanted
-// item whole, it stays at the position asked for.
+// item whole, it stays at the position asked for. The sub-menus' lists sit
+// beside it at the same height and are placed the same way; a list not on
+// screen has no row placement to go by and keeps the position asked for.
 void ScrollToWholeRow(QScrollArea *area, const QWidget *frame, int position, const QWidget *wanted)
 {
     QScrollBar *bar = area->verticalScrollBar();
     position = qBound(bar->minimum(), position, bar->maximum());
     bar->setSliderPosition(position);
     const QLayout *layout = area->widget() ? area->widget()->layout() : nullptr;
-    if (!layout)
+    if (!layout || !area->isVisible())
         return;
     // The part of the viewport the frame shows, in viewport coordinates.
     const QPoint origin = area->viewport()->mapTo(frame, QPoint(0, 0));
@@ -180,6 +182,7 @@ void Buttoninterface::OpenMenuAt(QToolButton *selector, int button, int type, in
     int m = 0;
     int mediaRow = -1; // multimedia list row (type 5)
     int lockRow = 0;   // DPI lock list row
+    int macroRow = 0;  // macro list row of the bound macro (1 on)
     bool known = true;
     auto pick = [](int value, std::initializer_list<std::pair<int, QToolButton *>> table) -> QToolButton * {
         for (const auto &entry : table)
@@ -249,7 +252,8 @@ void Buttoninterface::OpenMenuAt(QToolButton *selector, int button, int type, in
         for (int k = 0; k < m_MacroButtons.size(); ++k) {
             if (m_MacroPrefix + m_MacroButtons.at(k)->text() == label) {
                 m_MacroButtons.at(k)->setChecked(true);
-                ui->scrollArea_7->verticalScrollBar()->setSliderPosition(15 * (k + 1));
+                subItem = m_MacroButtons.at(k);
+                macroRow = k + 1;
             }
         }
         break;
@@ -302,10 +306,12 @@ void Buttoninterface::OpenMenuAt(QToolButton *selector, int button, int type, in
             subItem->setChecked(true);
     }
     ScrollToWholeRow(ui->scrollArea_4, ui->groupBox, 15 * m, known ? mainItem : nullptr);
+    if (macroRow > 0)
+        ScrollToWholeRow(ui->scrollArea_7, ui->groupBox, 15 * macroRow, subItem);
     if (mediaRow >= 0)
-        ui->scrollArea_3->verticalScrollBar()->setSliderPosition(15 * mediaRow);
+        ScrollToWholeRow(ui->scrollArea_3, ui->groupBox, 15 * mediaRow, subItem);
     else
-        ui->scrollArea_10->verticalScrollBar()->setSliderPosition(15 * lockRow);
+        ScrollToWholeRow(ui->scrollArea_10, ui->groupBox, 15 * lockRow, subItem);
 }
 
 // ---- the items
@@ -423,8 +429,7 @@ BUTTON_PAGE_ITEM_SLOT(VolumeUp_21)
 
 void Buttoninterface::on_DPI_6_clicked()
 {
-    const std::string path = g_DevicePath.get();
-    if (!UsbFinderC_GetDeviceOnLine(path.c_str()) && !g_ButtonPageUpdating.load()) {
+    if (!DeviceDiscovery::SelectedIsOnline() && !g_ButtonPageUpdating.load()) {
         ui->stackedWidget->setCurrentWidget(ui->page);
         ui->stackedWidget_2->setCurrentWidget(ui->page_9);
         return;

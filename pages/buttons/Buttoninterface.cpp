@@ -3,6 +3,7 @@
 #include "ButtoninterfaceForm.h"
 #include "ConfigIni.h"
 #include "DataSetters.h"
+#include "DeviceDiscovery.h"
 #include "DialogSkeleton.h"
 #include "DriverSensorFile.h"
 #include "GlobalState.h"
@@ -594,8 +595,7 @@ void Buttoninterface::SlotUpDataConfigUI(int ToTalItem, int SelectIndex, bool It
 
 void Buttoninterface::on_ProjectChoose_activated(int index)
 {
-    const std::string path = g_DevicePath.get();
-    if (UsbFinderC_GetDeviceOnLine(path.c_str()) || g_ButtonPageUpdating.load()) {
+    if (DeviceDiscovery::SelectedIsOnline() || g_ButtonPageUpdating.load()) {
         // The device reports the switch; its record reaches the page through the hub.
         UsbServer_SetCurrentConfig(static_cast<unsigned char>(index));
         return;

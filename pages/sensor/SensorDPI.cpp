@@ -58,7 +58,6 @@ SensorDPI::SensorDPI(QWidget *parent)
     ui->setupUi(this);
     pictureDir = OptionWidget::PictureFolder();
     const QString &d = pictureDir;
-    const QString s = Skin::Rgb("ComboxSelectColor");
     const QString l = Skin::Rgb("LabelColor");
     for (int i = 0; i < 8; ++i) {
         indicatorPositions[i] = kIndicatorPositions[i];
@@ -86,8 +85,7 @@ SensorDPI::SensorDPI(QWidget *parent)
         + d + "LevelHover.png" + ");}");
     ui->ChooseEvent->setStyleSheet(Skin::ComboSheet(d, false));
     QListView *view = new QListView;
-    view->setStyleSheet("QListView::item:selected{background-color: rgb(" + s
-                        + ");}QListView::item:hover{background-color: rgb(" + s + ");}");
+    view->setStyleSheet(Skin::ComboListSheet());
     ui->ChooseEvent->setMaxVisibleItems(5);
     ui->ChooseEvent->setView(view);
 

@@ -69,9 +69,14 @@ QString SensorEffect::NumberBoxSheet()
     return "QSpinBox{color: rgb(" + Skin::Rgb("LabelColor") + ";);background-color: transparent;border: 0px;}";
 }
 
+bool SensorEffect::IsMode(int mode)
+{
+    return mode >= 0 && mode <= 2;
+}
+
 void SensorEffect::ShowRows(const Rows &rows, int mode)
 {
-    if (mode < 0 || mode > 2)
+    if (!IsMode(mode))
         return;
     const bool speed = mode == 2;
     const bool light = mode == 1;
@@ -136,6 +141,8 @@ void SensorEffect::SetBrightnessLabelText(QString text)
 
 void SensorEffect::on_Model_currentIndexChanged(int index)
 {
+    if (!IsMode(index))
+        return;
     ApplyVisibility(index);
     if (MaySend())
         SetLightEffect(index);

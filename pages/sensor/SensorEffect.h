@@ -39,6 +39,9 @@ public:
     // The effect controls send only while the pages may send and the sensor
     // page is not filling them.
     static bool MaySend();
+    // The modes the mouse knows: 0 off, 1 steady, 2 breathing. An emptied
+    // combo reports -1, which SetLightEffect would store as mode 0xFF.
+    static bool IsMode(int mode);
     // The number boxes' rule: LabelColor on transparent, no border.
     static QString NumberBoxSheet();
 

@@ -144,7 +144,9 @@ int UsbFinderC_GetUsbDeviceAttribute(const char *path, unsigned char *attribute1
 int UsbFinderC_GetDeviceOnLine(const char *path)
 {
     logCall("UsbFinderC_GetDeviceOnLine", {text(path)});
-    return bus().onEntry(pathOf(path), [](SimBus::Scope &s) { return answers(s.device) ? 1 : 0; });
+    return bus().onEntry(pathOf(path), [](SimBus::Scope &s) {
+        return (answers(s.device) ? 1 : 0) | (s.controls.onlineAnswerHighBits & ~0xFF);
+    });
 }
 
 int UsbFinderC_GetDeviceOnLineWithUsbAddress(const char *path, unsigned char *buffer10)

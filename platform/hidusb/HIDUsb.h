@@ -211,8 +211,10 @@ HIDUSB_API int UsbUpgradeC_FindBootDevices(const unsigned char *image, int *coun
  * Progress reports follow over a few seconds and exactly one end report; the
  * end is a failure when there is no target, the image is invalid, the target
  * disappears, or timeoutMs passes first. The library reads what it needs of
- * the image during the call (its length field tells the size); the buffer may
- * go afterwards. Returns 1 (an end report follows in every case). */
+ * the image during the call (its length field tells the size: the caller
+ * hands at least that many bytes, as the library cannot see the buffer's
+ * end); the buffer may go afterwards. A null image is an invalid one.
+ * Returns 1 (an end report follows in every case). */
 HIDUSB_API int UsbUpgrade_Start(const unsigned char *image, HIDUsbUpgradeCallback callback, int timeoutMs);
 
 #ifdef __cplusplus

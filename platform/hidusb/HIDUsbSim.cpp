@@ -193,6 +193,11 @@ void goOfflineAtNextUpdate()
     setControl([](SimControls &c) { c.offlineAtNextUpdate = true; });
 }
 
+void setOnlineAnswerHighBits(int bits)
+{
+    setControl([bits](SimControls &c) { c.onlineAnswerHighBits = bits & ~0xFF; });
+}
+
 void setFlashDuration(int ms)
 {
     setControl([ms](SimControls &c) { c.flashDurationMs = qMax(0, ms); });

@@ -128,6 +128,10 @@ void setPairingSilent(bool silent);
 // stays offline until setOnline).
 void refuseNextUpdate();
 void goOfflineAtNextUpdate();
+// UsbFinderC_GetDeviceOnLine answers with these bits set above its low byte
+// (bits of the low byte are ignored), online or not, until set to 0 again or
+// reset: the answer of a library that uses the higher bytes for more.
+void setOnlineAnswerHighBits(int bits);
 // Duration of a whole flash and of a pairing (ms); delay of every report (ms).
 void setFlashDuration(int ms);
 void setPairDuration(int ms);

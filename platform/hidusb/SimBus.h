@@ -53,6 +53,9 @@ struct SimControls
     // the connection's mouse goes offline just before it.
     bool refuseNextUpdate = false;
     bool offlineAtNextUpdate = false;
+    // Bits above the low byte that UsbFinderC_GetDeviceOnLine adds to its
+    // answer (only the low byte says online; a caller must not look further).
+    int onlineAnswerHighBits = 0;
 };
 
 class SimBus

@@ -139,8 +139,9 @@ void TestLanguageFiles::initTestCase()
 void TestLanguageFiles::everyKeyReadIsInEveryFile()
 {
     // Every window that has texts, built once: the top-level window builds
-    // the device list, the main frame and its pages; then each small dialog.
-    new DialogMain; // lives until the process ends, as in the utility
+    // the device list, the main frame (asked for at once, not after a first
+    // paint) and its pages; then each small dialog.
+    (new DialogMain)->MainFramePage(); // lives until the process ends, as in the utility
     {
         AddDelayTime a;
         ContainReset b;
@@ -197,7 +198,7 @@ void TestLanguageFiles::buttonSectionIsWholeAndTranslated()
     // the export notice's text (read by the export, which runs later); every
     // text translated, and the macro prefix the macro page's own.
     if (!LanguageLoader::RequestedKeys().contains("Buttoninterface"))
-        new DialogMain; // lives until the process ends, as in the utility
+        (new DialogMain)->MainFramePage(); // lives until the process ends, as in the utility
     QSet<QString> expected = LanguageLoader::RequestedKeys().value("Buttoninterface");
     expected.insert("ExportFail");              // read by the export notice, built when an export fails
     QCOMPARE(expected.size(), 53 + 3 + 20 + 1); // widgets, label_3 and the prefixes, debounce items

@@ -155,6 +155,8 @@ void TestShell::initTestCase()
     m_Window = new DialogMain; // lives until the process ends, as in the utility
     m_Window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_Window));
+    // The main frame and its pages come after the first paint, with no input.
+    QTRY_VERIFY(m_Window->MainFrameBuilt());
 }
 
 void TestShell::registryLanguageIndexIsHandedOverOnce()

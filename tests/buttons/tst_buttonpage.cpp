@@ -62,6 +62,8 @@ private slots:
     void assignments_data();
     void assignments();
     void fireKeyTakesTheDialogsValues();
+    void fireKeyOfflineOpensNothing_data();
+    void fireKeyOfflineOpensNothing();
     void combinations_data();
     void combinations();
     void longCombinationsStayInTheRecord();
@@ -77,6 +79,7 @@ private slots:
     void configurationListRows_data();
     void configurationListRows();
     void configurationChoice();
+    void configurationChoiceOffline_data();
     void configurationChoiceOffline();
     void factoryState();
     void offlineSelectionStartsFromTheFactoryState();
@@ -136,6 +139,7 @@ void TestButtonPage::init()
 {
     QVERIFY(HIDUsbSim::waitIdle());
     HIDUsbSim::setOnline(m_Mouse, true);
+    HIDUsbSim::setOnlineAnswerHighBits(0);
     // The mouse holds what the page shows, so a re-read changes nothing.
     HIDUsbSim::setStoredRecord(m_Mouse, Bytes(BaseRecord()));
     Refresh(BaseRecord());
@@ -322,6 +326,55 @@ void TestButtonPage::fireKeyTakesTheDialogsValues()
     QCOMPARE(m_Page->KeyParam1s().at(1), 20);
     QCOMPARE(m_Page->KeyParam2s().at(1), 0);
     QCOMPARE(ui->stackedWidget->currentWidget(), ui->page);
+}
+
+namespace {
+
+// Only the low byte of the library's online answer counts: an answer with
+// higher bits set and a zero low byte is an offline mouse.
+void OfflineAnswerRows()
+{
+    QTest::addColumn<int>("highBits");
+    QTest::newRow("answer 0") << 0;
+    QTest::newRow("answer 0x100") << 0x100;
+}
+
+} // namespace
+
+void TestButtonPage::fireKeyOfflineOpensNothing_data()
+{
+    OfflineAnswerRows();
+}
+
+void TestButtonPage::fireKeyOfflineOpensNothing()
+{
+    QFETCH(int, highBits);
+    ui->RightKey->click();
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_2);
+    const QString labelBefore = ui->RightKey->text();
+    const int before = HIDUsbSim::updateCount(m_Mouse);
+    HIDUsbSim::setOnline(m_Mouse, false);
+    HIDUsbSim::setOnlineAnswerHighBits(highBits);
+    int notices = 0;
+    const QMetaObject::Connection counter =
+        connect(PostMsg::GetInstance(), &PostMsg::SigMouseOffLineo, this, [&notices](int) { ++notices; });
+    bool dialogSeen = false;
+    WatchPtr watch = Watch([&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            dialogSeen = dialogSeen || qobject_cast<FireKey *>(modal);
+            modal->close();
+        }
+    });
+    QTest::mousePress(ui->DPI_6, Qt::LeftButton);
+    watch.reset();
+    disconnect(counter);
+    // The menu closes quietly: no dialog, no notice, nothing written.
+    QVERIFY(!dialogSeen);
+    QCOMPARE(notices, 0);
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), before);
+    QCOMPARE(ui->RightKey->text(), labelBefore);
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page);
+    QCOMPARE(ui->stackedWidget_2->currentWidget(), ui->page_9);
 }
 
 void TestButtonPage::combinations_data()
@@ -537,22 +590,32 @@ void TestButtonPage::menuOpensWithItsTopRowWhole_data()
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("param1");
-    QTest::addColumn<bool>("media");
+    QTest::addColumn<int>("media"); // the consumer usage of the key record; 0: none
     QTest::addColumn<QString>("item");
-    QTest::newRow("right button") << 1 << 2 << false << "RightKey_3";
-    QTest::newRow("middle button") << 1 << 4 << false << "MidKey";
-    QTest::newRow("back") << 1 << 8 << false << "BackKey_2";
-    QTest::newRow("forward") << 1 << 16 << false << "ForWardKey";
-    QTest::newRow("rate switch") << 7 << 0 << false << "DPI_2";
-    QTest::newRow("fire key") << 4 << 0 << false << "DPI_6";
-    QTest::newRow("combination") << 5 << 0 << false << "DPI_8";
-    QTest::newRow("no function") << 0 << 0 << false << "DPI_5";
-    QTest::newRow("tilt") << 3 << 1 << false << "DPI_11";
-    QTest::newRow("scroll") << 11 << 1 << false << "DPI_13";
-    QTest::newRow("DPI switch") << 2 << 1 << false << "DPI_7";
-    QTest::newRow("DPI lock") << 10 << 15 << false << "DPI_4";
-    QTest::newRow("macro") << 6 << 1 << false << "DPI_10";
-    QTest::newRow("multimedia") << 5 << 0 << true << "DPI_12";
+    QTest::addColumn<QString>("subList"); // the sub-menu's list; empty: none checked
+    QTest::addColumn<QString>("subItem");
+    const QString none;
+    QTest::newRow("right button") << 1 << 2 << 0 << "RightKey_3" << none << none;
+    QTest::newRow("middle button") << 1 << 4 << 0 << "MidKey" << none << none;
+    QTest::newRow("back") << 1 << 8 << 0 << "BackKey_2" << none << none;
+    QTest::newRow("forward") << 1 << 16 << 0 << "ForWardKey" << none << none;
+    QTest::newRow("rate switch") << 7 << 0 << 0 << "DPI_2" << none << none;
+    QTest::newRow("fire key") << 4 << 0 << 0 << "DPI_6" << none << none;
+    QTest::newRow("combination") << 5 << 0 << 0 << "DPI_8" << none << none;
+    QTest::newRow("no function") << 0 << 0 << 0 << "DPI_5" << none << none;
+    QTest::newRow("tilt") << 3 << 1 << 0 << "DPI_11" << none << none;
+    QTest::newRow("scroll") << 11 << 1 << 0 << "DPI_13" << none << none;
+    QTest::newRow("DPI switch") << 2 << 1 << 0 << "DPI_7" << none << none;
+    QTest::newRow("DPI lock") << 10 << 15 << 0 << "DPI_4"
+                              << "scrollArea_10"
+                              << "VolumeUp_22";
+    QTest::newRow("macro") << 6 << 1 << 0 << "DPI_10" << none << none;
+    QTest::newRow("multimedia") << 5 << 0 << 0xCD << "DPI_12"
+                                << "scrollArea_3"
+                                << "StartPause_2";
+    QTest::newRow("multimedia, far down") << 5 << 0 << 0x226 << "DPI_12"
+                                          << "scrollArea_3"
+                                          << "VolumeDown_12";
 }
 
 // The menu scrolls to the selector's function: the first row it shows lies
@@ -562,12 +625,14 @@ void TestButtonPage::menuOpensWithItsTopRowWhole()
 {
     QFETCH(int, type);
     QFETCH(int, param1);
-    QFETCH(bool, media);
+    QFETCH(int, media);
     QFETCH(QString, item);
+    QFETCH(QString, subList);
+    QFETCH(QString, subItem);
     FlashDataMap record = BaseRecord();
     SetKey(record, 1, type, param1, 0);
     if (media)
-        SetEvents(record, 1, {MacroEvent{0, 2, 0xCD, 10}, MacroEvent{1, 2, 0xCD, 10}});
+        SetEvents(record, 1, {MacroEvent{0, 2, quint16(media), 10}, MacroEvent{1, 2, quint16(media), 10}});
     else if (type == 5)
         SetEvents(record, 1, {MacroEvent{0, 1, 0x04, 10}, MacroEvent{1, 1, 0x04, 10}});
     Refresh(record);
@@ -576,24 +641,39 @@ void TestButtonPage::menuOpensWithItsTopRowWhole()
 
     QWidget *frame = ui->groupBox;
     const auto inFrame = [frame](const QWidget *w) { return QRect(w->mapTo(frame, QPoint(0, 0)), w->size()); };
-    const QRect shown = inFrame(ui->scrollArea_4->viewport()) & frame->rect();
-    QVERIFY(!shown.isEmpty());
-    QRect top;
-    for (int i = 0; i < ui->verticalLayout_9->count() && top.isNull(); ++i) {
-        const QWidget *row = ui->verticalLayout_9->itemAt(i)->widget();
-        if (row && !row->isHidden() && inFrame(row).intersects(shown))
-            top = inFrame(row);
+    // The list's first row the frame shows, and the checked item, lie whole
+    // inside the frame.
+    const auto check = [&](const QScrollArea *list, const QString &name) -> QString {
+        const QRect shown = inFrame(list->viewport()) & frame->rect();
+        if (shown.isEmpty())
+            return list->objectName() + " not shown";
+        const QLayout *layout = list->widget()->layout();
+        QRect top;
+        for (int i = 0; i < layout->count() && top.isNull(); ++i) {
+            const QWidget *row = layout->itemAt(i)->widget();
+            if (row && !row->isHidden() && inFrame(row).intersects(shown))
+                top = inFrame(row);
+        }
+        if (!shown.contains(top))
+            return QString("%1: top row %2..%3, frame shows %4..%5")
+                .arg(list->objectName())
+                .arg(top.top())
+                .arg(top.bottom())
+                .arg(shown.top())
+                .arg(shown.bottom());
+        const auto *wanted = m_Page->findChild<QAbstractButton *>(name);
+        if (!wanted || !wanted->isChecked())
+            return name + " not checked";
+        if (!shown.contains(inFrame(wanted)))
+            return name + " not whole in the frame";
+        return QString();
+    };
+    QString fault = check(ui->scrollArea_4, item);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    if (!subList.isEmpty()) {
+        fault = check(m_Page->findChild<QScrollArea *>(subList), subItem);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
-    QVERIFY2(shown.contains(top),
-             qPrintable(QString("top row %1..%2, frame shows %3..%4")
-                            .arg(top.top())
-                            .arg(top.bottom())
-                            .arg(shown.top())
-                            .arg(shown.bottom())));
-    QWidget *wanted = m_Page->findChild<QWidget *>(item);
-    QVERIFY(wanted);
-    QVERIFY(static_cast<QAbstractButton *>(wanted)->isChecked());
-    QVERIFY(shown.contains(inFrame(wanted)));
 }
 
 void TestButtonPage::refreshShowsLabelsAndSendsNothing_data()
@@ -721,8 +801,14 @@ void TestButtonPage::configurationChoice()
     QCOMPARE(ui->ProjectChoose->currentIndex(), 2);
 }
 
+void TestButtonPage::configurationChoiceOffline_data()
+{
+    OfflineAnswerRows();
+}
+
 void TestButtonPage::configurationChoiceOffline()
 {
+    QFETCH(int, highBits);
     QCOMPARE(ui->ProjectChoose->count(), 4);
     ui->ProjectChoose->setCurrentIndex(1);
     QTest::mouseClick(ui->ProjectChoose, Qt::LeftButton); // remembers the press index
@@ -730,6 +816,7 @@ void TestButtonPage::configurationChoiceOffline()
         popup->close();
     QCOMPARE(ui->ProjectChoose->m_PressIndex, 1);
     HIDUsbSim::setOnline(m_Mouse, false);
+    HIDUsbSim::setOnlineAnswerHighBits(highBits);
     HIDUsbSim::clearCalls();
     bool noticeSeen = false;
     bool waitShown = false;

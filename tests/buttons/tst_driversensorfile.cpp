@@ -4,7 +4,6 @@
 #include "TestMain.h"
 
 #include "DriverSensorFile.h"
-#include "KeyVocabulary.h"
 
 class TestDriverSensorFile : public QObject
 {
@@ -17,8 +16,6 @@ private slots:
     void tableNameDpi_data();
     void tableNameDpi();
     void readOnceFromTheApplicationFolder();
-    void comboVocabularyBothWays_data();
-    void comboVocabularyBothWays();
 };
 
 using Entries = QList<QPair<QString, int>>;
@@ -115,44 +112,6 @@ void TestDriverSensorFile::readOnceFromTheApplicationFolder()
     QCOMPARE(first.values.at(at), 7);
     QVERIFY(DriverSensorFile::HasEntriesFor(first, "S100"));
     QVERIFY(!DriverSensorFile::HasEntriesFor(first, "3395"));
-}
-
-void TestDriverSensorFile::comboVocabularyBothWays_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("code");
-    QTest::newRow("Ctrl") << "Ctrl" << 0 << 0x01;
-    QTest::newRow("Shift") << "Shift" << 0 << 0x02;
-    QTest::newRow("Alt") << "Alt" << 0 << 0x04;
-    QTest::newRow("Win") << "Win" << 0 << 0x08;
-    QTest::newRow("A") << "A" << 1 << 0x04;
-    QTest::newRow("3") << "3" << 1 << 0x20;
-    QTest::newRow("F1") << "F1" << 1 << 0x3A;
-    QTest::newRow("F7") << "F7" << 1 << 0x40;
-    QTest::newRow("F12") << "F12" << 1 << 0x45;
-    QTest::newRow("Num+") << "Num+" << 1 << 0x57;
-    QTest::newRow("Num3") << "Num3" << 1 << 0x5B;
-    QTest::newRow("empty") << "" << 1 << 0x00;
-}
-
-void TestDriverSensorFile::comboVocabularyBothWays()
-{
-    QFETCH(QString, name);
-    QFETCH(int, kind);
-    QFETCH(int, code);
-    int gotKind = -1;
-    int gotCode = -1;
-    QVERIFY(LookupComboKeyName(name, &gotKind, &gotCode));
-    QCOMPARE(gotKind, kind);
-    QCOMPARE(gotCode, code);
-    QCOMPARE(ComboCodeToKeyName(code, kind), name);
-    // The sided names are not part of the combination view.
-    QVERIFY(!LookupComboKeyName("LCtrl", nullptr, nullptr));
-    QCOMPARE(ComboCodeToKeyName(0x10, 0), QString("Ctrl"));
-    QCOMPARE(ComboCodeToKeyName(0x80, 1), QString("Win"));
-    QCOMPARE(ComboCodeToKeyName(0x58, 1), QString("Enter"));
-    QCOMPARE(ComboCodeToKeyName(0x04, 2), QString());
 }
 
 ORVIK_TEST_MAIN(TestDriverSensorFile)

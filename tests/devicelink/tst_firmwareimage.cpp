@@ -6,6 +6,8 @@
 #include "FirmwareImage.h"
 #include "GlobalState.h"
 
+#include <QtEndian>
+
 using namespace DeviceLinkTest;
 
 namespace {
@@ -234,6 +236,42 @@ private slots:
             QVERIFY(QFile::remove(m_Bin->path() + "/" + availableFor + ".bin"));
             QVERIFY(!FirmwareImage::IsUpdateAvailable(kind, version, receiverClass));
         }
+    }
+
+    // The library is handed the start of the image only and reads its
+    // header's length of bytes: a file shorter than that is handed over as
+    // no image, and nothing of it is held for the success report.
+    void holdForFlash_data()
+    {
+        QTest::addColumn<int>("lengthChange"); // added to the length field
+        QTest::addColumn<int>("fileChange");   // bytes added to (or cut from) the file
+        QTest::addColumn<bool>("handed");
+        QTest::newRow("whole") << 0 << 0 << true;
+        QTest::newRow("file longer than its length field") << 0 << 16 << true;
+        QTest::newRow("length field one beyond the file") << 1 << 0 << false;
+        QTest::newRow("file cut short") << 0 << -100 << false;
+        QTest::newRow("length field of 4 GiB") << -1 - 728 - 64 << 0 << false;
+    }
+    void holdForFlash()
+    {
+        QFETCH(int, lengthChange);
+        QFETCH(int, fileChange);
+        QFETCH(bool, handed);
+        QByteArray file = image(0xD2, 0x0312, "TestMouse");
+        const quint32 length = qFromLittleEndian<quint32>(file.constData() + HIDUSB_FW_OFFSET_LENGTH);
+        qToLittleEndian<quint32>(length + quint32(lengthChange), file.data() + HIDUSB_FW_OFFSET_LENGTH);
+        if (fileChange > 0)
+            file.append(QByteArray(fileChange, 'x'));
+        else
+            file.chop(-fileChange);
+        QCOMPARE(FirmwareImage::IsWhole(file), handed);
+        // A whole image held before: a refused one replaces it.
+        FirmwareImage::HoldForFlash(image(0xD2, 0x0105, "TestMouse"));
+        const unsigned char *held = FirmwareImage::HoldForFlash(file);
+        QCOMPARE(held != nullptr, handed);
+        if (handed)
+            QCOMPARE(QByteArray(reinterpret_cast<const char *>(held), file.size()), file);
+        QCOMPARE(FirmwareImage::HeldVersionText(), handed ? QString("v3.12") : QString());
     }
 
     void noFolder()

@@ -9,6 +9,7 @@
 #include "MyToolButton.h"
 #include "mytoolButtonEnter.h"
 
+#include <QListView>
 #include <QSignalSpy>
 
 namespace {
@@ -105,6 +106,50 @@ private slots:
         emit combo.activated(4);
         QCOMPARE(pressIndexAtActivation, 2);
         QCOMPARE(combo.currentIndex(), 4);
+    }
+
+    // The popup's preparation runs once, before the popup first shows, however
+    // the popup is opened; the view it sets is the one that shows.
+    void comboPreparesItsFirstPopup_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("click") << "click";
+        QTest::newRow("F4 key") << "key";
+        QTest::newRow("showPopup") << "call";
+    }
+
+    void comboPreparesItsFirstPopup()
+    {
+        QFETCH(QString, how);
+        MyConmboBox combo(nullptr);
+        combo.addItems({"a", "b", "c"});
+        combo.resize(120, 24);
+        int prepared = 0;
+        bool popupShownAtPrepare = true;
+        QListView *made = nullptr;
+        combo.SetBeforeFirstPopup([&] {
+            ++prepared;
+            popupShownAtPrepare = combo.view()->window()->isVisible();
+            made = new QListView(&combo);
+            combo.setView(made);
+        });
+        combo.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&combo));
+        QCOMPARE(prepared, 0);
+        for (int round = 0; round < 2; ++round) {
+            if (how == "click")
+                QTest::mouseClick(&combo, Qt::LeftButton);
+            else if (how == "key")
+                QTest::keyClick(&combo, Qt::Key_F4);
+            else
+                combo.showPopup();
+            QTRY_VERIFY(combo.view()->isVisible());
+            combo.hidePopup();
+            QTRY_VERIFY(!combo.view()->window()->isVisible());
+        }
+        QCOMPARE(prepared, 1);
+        QVERIFY(!popupShownAtPrepare);
+        QCOMPARE(combo.view(), static_cast<QAbstractItemView *>(made));
     }
 
     // The non-editable box draws its current text centred in the edit field,

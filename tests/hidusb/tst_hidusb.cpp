@@ -482,7 +482,14 @@ void TestHidUsb::offlineMouseAnswersNothing()
     const unsigned char *info = UsbFinderC_GetDeviceInfo(p.constData());
     QCOMPARE(int(info[0]), 0x1A);
 
+    // Bits above the low byte of the online answer say nothing about the mouse.
+    HIDUsbSim::setOnlineAnswerHighBits(0x1FF);
+    QCOMPARE(UsbFinderC_GetDeviceOnLine(p.constData()), 0x100);
+
     HIDUsbSim::setOnline(id, true);
+    QCOMPARE(UsbFinderC_GetDeviceOnLine(p.constData()), 0x101);
+    HIDUsbSim::setOnlineAnswerHighBits(0);
+    QCOMPARE(UsbFinderC_GetDeviceOnLine(p.constData()), 1);
     QCOMPARE(UsbFinderC_GetDeviceOnLineWithUsbAddress(p.constData(), address), 1);
     QCOMPARE(UsbServer_ReadAllFlashData(), 1);
     QVERIFY(HIDUsbSim::waitIdle());
@@ -879,14 +886,20 @@ void TestHidUsb::flash_data()
     QTest::addColumn<int>("timeoutCap"); // 0: none
     QTest::addColumn<bool>("success");
     QTest::addColumn<int>("maxPercent"); // highest progress report (-1: none)
-    QTest::newRow("mouse on cable") << HIDUSB_FW_KIND_MOUSE << -1 << true << 10000 << 0 << true << 100;
-    QTest::newRow("receiver") << HIDUSB_FW_KIND_RECEIVER << -1 << true << 10000 << 0 << true << 100;
-    QTest::newRow("device fails at the end") << HIDUSB_FW_KIND_MOUSE << 100 << true << 10000 << 0 << false << 100;
-    QTest::newRow("device fails at 40%") << HIDUSB_FW_KIND_RECEIVER << 40 << true << 10000 << 0 << false << 40;
-    QTest::newRow("device fails at once") << HIDUSB_FW_KIND_RECEIVER << 0 << true << 10000 << 0 << false << 0;
-    QTest::newRow("no device for the image") << HIDUSB_FW_KIND_MOUSE << -1 << false << 10000 << 0 << false << -1;
-    QTest::newRow("time-out") << HIDUSB_FW_KIND_RECEIVER << -1 << true << 30 << 0 << false << 30;
-    QTest::newRow("time-out capped by the test") << HIDUSB_FW_KIND_RECEIVER << -1 << true << 10000 << 30 << false << 30;
+    QTest::addColumn<bool>("handed");    // false: the caller hands no image (null)
+    QTest::newRow("mouse on cable") << HIDUSB_FW_KIND_MOUSE << -1 << true << 10000 << 0 << true << 100 << true;
+    QTest::newRow("receiver") << HIDUSB_FW_KIND_RECEIVER << -1 << true << 10000 << 0 << true << 100 << true;
+    QTest::newRow("device fails at the end")
+        << HIDUSB_FW_KIND_MOUSE << 100 << true << 10000 << 0 << false << 100 << true;
+    QTest::newRow("device fails at 40%") << HIDUSB_FW_KIND_RECEIVER << 40 << true << 10000 << 0 << false << 40 << true;
+    QTest::newRow("device fails at once") << HIDUSB_FW_KIND_RECEIVER << 0 << true << 10000 << 0 << false << 0 << true;
+    QTest::newRow("no device for the image")
+        << HIDUSB_FW_KIND_MOUSE << -1 << false << 10000 << 0 << false << -1 << true;
+    QTest::newRow("time-out") << HIDUSB_FW_KIND_RECEIVER << -1 << true << 30 << 0 << false << 30 << true;
+    QTest::newRow("time-out capped by the test")
+        << HIDUSB_FW_KIND_RECEIVER << -1 << true << 10000 << 30 << false << 30 << true;
+    // The utility hands a file shorter than its length field as no image.
+    QTest::newRow("no image") << HIDUSB_FW_KIND_RECEIVER << -1 << true << 10000 << 0 << false << -1 << false;
 }
 
 void TestHidUsb::flash()
@@ -898,6 +911,7 @@ void TestHidUsb::flash()
     QFETCH(int, timeoutCap);
     QFETCH(bool, success);
     QFETCH(int, maxPercent);
+    QFETCH(bool, handed);
     const bool mouse = kind == HIDUSB_FW_KIND_MOUSE;
     HIDUsbSim::DeviceSetup s = mouse ? cordedSetup() : receiverSetup();
     if (!withTarget)
@@ -913,12 +927,13 @@ void TestHidUsb::flash()
     const HIDUsbSim::DeviceSetup before = HIDUsbSim::setup(id);
 
     QByteArray buffer = image;
-    QCOMPARE(UsbUpgrade_Start(reinterpret_cast<const unsigned char *>(buffer.constData()), upgradeCollect, timeoutMs),
+    QCOMPARE(UsbUpgrade_Start(handed ? reinterpret_cast<const unsigned char *>(buffer.constData()) : nullptr,
+                              upgradeCollect, timeoutMs),
              1);
     // The library copied the image at the start: the caller's buffer may go.
     buffer.fill('\0');
     buffer.clear();
-    QCOMPARE(HIDUsbSim::lastFlashedImage(), image);
+    QCOMPARE(HIDUsbSim::lastFlashedImage(), handed ? image : QByteArray());
     QVERIFY(HIDUsbSim::waitIdle(5000));
     const QList<QByteArray> got = upgradeReports();
     QVERIFY(!got.isEmpty());
@@ -946,10 +961,11 @@ void TestHidUsb::flash()
     const quint16 version = mouse ? after.mouseVersion : after.receiverVersion;
     const quint16 old = mouse ? before.mouseVersion : before.receiverVersion;
     QCOMPARE(version, success ? quint16(0x0312) : old);
-    QCOMPARE(after.bootMode, withTarget && !success);
+    const bool flashed = withTarget && handed;
+    QCOMPARE(after.bootMode, flashed && !success);
     int boot = -1;
     QCOMPARE(UsbUpgradeC_FindBootDevices(reinterpret_cast<const unsigned char *>(image.constData()), &boot), 1);
-    QCOMPARE(boot, withTarget && !success ? 1 : 0);
+    QCOMPARE(boot, flashed && !success ? 1 : 0);
 }
 
 // With the opt-in switch a connected receiver restarts into its boot loader

@@ -1,5 +1,8 @@
-// The key vocabulary, both ways, for every name; the kind-dependent codes;
-// the lookup order around the mouse-button names; the capture dialogs' naming.
+// The key vocabulary by what must hold of it: every name maps to its codes and
+// back, a code that a reader looks up names one key, the key ranges and the
+// rows that are easy to get wrong; the kind-dependent codes; the lookup order
+// around the mouse-button names; the combination view of the button page; the
+// capture dialogs' naming.
 
 #include "TestMain.h"
 
@@ -7,93 +10,43 @@
 #include "KeyVocabulary.h"
 #include "TestState.h"
 
+#include <QMap>
+#include <QRegularExpression>
+#include <QSet>
+
 #include <cstring>
 
 namespace {
 
-struct Row
+// Virtual keys beyond the Windows range name nothing; asking up to here
+// covers every key the hook can report.
+constexpr int kLastVirtualKey = 0x1FF;
+
+struct KindCode
 {
-    const char *name;
-    int vk;
-    int kind;
-    int code;
+    int kind = -1;
+    int code = -1;
 };
 
-// The vocabulary as the macro files and the device know it, written out here
-// independently of the product's table.
-QVector<Row> expectedRows()
+KindCode Lookup(const QString &name)
 {
-    QVector<Row> rows;
-    static QByteArray letters[26], digits[10], fkeys[12], numkeys[10];
-    for (int i = 0; i < 26; ++i) {
-        letters[i] = QByteArray(1, char('A' + i));
-        rows.append({letters[i].constData(), 0x41 + i, 1, 0x04 + i});
+    KindCode found;
+    if (!LookupKeyName(name, &found.kind, &found.code))
+        return KindCode();
+    return found;
+}
+
+// The names the hook's virtual keys give, each with its virtual keys.
+QMap<QString, QList<int>> NamesByVirtualKey()
+{
+    QMap<QString, QList<int>> names;
+    for (int vk = 0; vk <= kLastVirtualKey; ++vk) {
+        bool hasName = false;
+        const QString name = VirtualKeyToKeyName(vk, &hasName);
+        if (hasName)
+            names[name] << vk;
     }
-    for (int i = 1; i <= 9; ++i) {
-        digits[i] = QByteArray::number(i);
-        rows.append({digits[i].constData(), 0x30 + i, 1, 0x1E + i - 1});
-    }
-    rows.append({"0", 0x30, 1, 0x27});
-    const Row fixed[] = {
-        {"Enter", 0x0D, 1, 0x28},
-        {"Esc", 0x1B, 1, 0x29},
-        {"BackSpace", 0x08, 1, 0x2A},
-        {"Tab", 0x09, 1, 0x2B},
-        {"Space", 0x20, 1, 0x2C},
-        {"-", 0xBD, 1, 0x2D},
-        {"=", 0xBB, 1, 0x2E},
-        {"[", 0xDB, 1, 0x2F},
-        {"]", 0xDD, 1, 0x30},
-        {"\\", 0xDC, 1, 0x31},
-        {";", 0xBA, 1, 0x33},
-        {"'", 0xDE, 1, 0x34},
-        {"`", 0xC0, 1, 0x35},
-        {",", 0xBC, 1, 0x36},
-        {".", 0xBE, 1, 0x37},
-        {"/", 0xBF, 1, 0x38},
-        {"CapsLock", 0x14, 1, 0x39},
-        {"Screen", 0x2C, 1, 0x46},
-        {"Scroll", 0x91, 1, 0x47},
-        {"Pause", 0x13, 1, 0x48},
-        {"Insert", 0x2D, 1, 0x49},
-        {"Home", 0x24, 1, 0x4A},
-        {"PgUp", 0x21, 1, 0x4B},
-        {"Del", 0x2E, 1, 0x4C},
-        {"End", 0x23, 1, 0x4D},
-        {"PgDn", 0x22, 1, 0x4E},
-        {"\xE2\x86\x92", 0x27, 1, 0x4F},
-        {"\xE2\x86\x90", 0x25, 1, 0x50},
-        {"\xE2\x86\x93", 0x28, 1, 0x51},
-        {"\xE2\x86\x91", 0x26, 1, 0x52},
-        {"NumLock", 0x90, 1, 0x53},
-        {"Num/", 0x6F, 1, 0x54},
-        {"Num*", 0x6A, 1, 0x55},
-        {"Num-", 0x6D, 1, 0x56},
-        {"Num+", 0x6B, 1, 0x57},
-        {"Num0", 0x60, 1, 0x62},
-        {"Num.", 0x6E, 1, 0x63},
-        {"APPs", 0x5D, 1, 0x65},
-        {"", 0x0C, 1, 0x00},
-        {"LCtrl", 0xA2, 0, 0x01},
-        {"LShift", 0xA0, 0, 0x02},
-        {"LAlt", 0xA4, 0, 0x04},
-        {"LWin", 0x5B, 0, 0x08},
-        {"RCtrl", 0xA3, 0, 0x10},
-        {"RShift", 0xA1, 0, 0x20},
-        {"RAlt", 0xA5, 0, 0x40},
-        {"RWin", 0x5C, 0, 0x80},
-    };
-    for (const Row &row : fixed)
-        rows.append(row);
-    for (int i = 1; i <= 12; ++i) {
-        fkeys[i - 1] = "F" + QByteArray::number(i);
-        rows.append({fkeys[i - 1].constData(), 0x70 + i - 1, 1, 0x3A + i - 1});
-    }
-    for (int i = 1; i <= 9; ++i) {
-        numkeys[i] = "Num" + QByteArray::number(i);
-        rows.append({numkeys[i].constData(), 0x60 + i, 1, 0x59 + i - 1});
-    }
-    return rows;
+    return names;
 }
 
 } // namespace
@@ -105,50 +58,141 @@ class TestKeyVocabulary : public QObject
 private slots:
     void init() { OrvikTest::ResetAllState(); }
 
-    void everyName_data()
+    // 104 different names; the function keys last, in order, as the lookups
+    // try them after the mouse-button names.
+    void vocabularyShape()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("vk");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("code");
-        for (const Row &row : expectedRows())
-            QTest::newRow(row.name[0] ? row.name : "(empty)")
-                << QString::fromUtf8(row.name) << row.vk << row.kind << row.code;
+        const QStringList names = AllKeyNames();
+        QCOMPARE(names.size(), 104);
+        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 104);
+        for (int i = 0; i < 12; ++i)
+            QCOMPARE(names.at(92 + i), "F" + QString::number(i + 1));
+        QVERIFY(names.contains(QString()));
     }
 
-    // Every name both ways: virtual key, file pair, device code.
-    void everyName()
+    void everyNameBothWays_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const QString &name : AllKeyNames())
+            QTest::newRow(name.isEmpty() ? "(empty)" : qPrintable(name)) << name;
+    }
+
+    // Every name to its virtual key, file pair and device event, and each of
+    // them back to the same name.
+    void everyNameBothWays()
     {
         QFETCH(QString, name);
-        QFETCH(int, vk);
-        QFETCH(int, kind);
-        QFETCH(int, code);
+        const KindCode key = Lookup(name);
+        QVERIFY(key.kind == KeyKindKey || key.kind == KeyKindModifier);
+        QVERIFY(key.code >= 0 && key.code <= 0xFF); // the high byte of a device code stays 0
 
-        bool hasName = false;
-        QCOMPARE(VirtualKeyToKeyName(vk, &hasName), name);
-        QVERIFY(hasName);
+        const QList<int> virtualKeys = NamesByVirtualKey().value(name);
+        QCOMPARE(virtualKeys.size(), 1);
 
         const QStringList pair = KeyNameToFileCode(name);
-        const QString codeText = "0x" + QString::number(code, 16).rightJustified(2, '0').toUpper();
-        QCOMPARE(pair, (QStringList{codeText, QString::number(kind)}));
+        QCOMPARE(pair.size(), 2);
+        QVERIFY2(QRegularExpression("^0x[0-9A-F]{2}$").match(pair.at(0)).hasMatch(), qPrintable(pair.at(0)));
+        QCOMPARE(pair.at(0).mid(2).toInt(nullptr, 16), key.code);
+        QCOMPARE(pair.at(1), QString::number(key.kind));
         QCOMPARE(CodeToKeyName(pair.at(0), pair.at(1).toInt()), name);
 
         uint8_t record[KeyVocabularyMacroRecordSize];
         std::memset(record, 0xEE, sizeof record);
         const int k = 69;
         KeyNameToDeviceCode(name, k, record);
-        QCOMPARE(int(record[33 + 8 * k]), kind);
-        QCOMPARE(int(record[34 + 8 * k]) | (int(record[35 + 8 * k]) << 8), code);
+        QCOMPARE(int(record[33 + 8 * k]), key.kind);
+        QCOMPARE(int(record[34 + 8 * k]) | (int(record[35 + 8 * k]) << 8), key.code);
         QCOMPARE(int(record[32 + 8 * k]), 0xEE); // state untouched
         QCOMPARE(int(record[36 + 8 * k]), 0xEE); // delay untouched
-        QCOMPARE(DeviceCodeToKeyName(code, kind), name);
+        QCOMPARE(DeviceCodeToKeyName(key.code, key.kind), name);
     }
 
-    void vocabularySize()
+    // What a reader finds by code must be one key: one name per kind and code,
+    // the eight modifiers on the eight bits of the modifier byte, and no name
+    // on the usages that are only read back (0x58) or not used (0x32, 0x64).
+    void codesUnique()
     {
-        const QStringList names = AllKeyNames();
-        QCOMPARE(names.size(), 104);
-        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 104);
+        QSet<int> keyCodes;
+        QList<int> modifierBits;
+        for (const QString &name : AllKeyNames()) {
+            const KindCode key = Lookup(name);
+            if (key.kind == KeyKindModifier) {
+                modifierBits << key.code;
+                continue;
+            }
+            QVERIFY2(!keyCodes.contains(key.code), qPrintable(name));
+            keyCodes << key.code;
+        }
+        QCOMPARE(keyCodes.size(), 96);
+        // Together the keys fill the usages 0x04 to 0x65 but for those three,
+        // and the empty name has 0x00.
+        QSet<int> usages{0x00};
+        for (int usage = 0x04; usage <= 0x65; ++usage)
+            usages << usage;
+        usages -= QSet<int>{0x32, 0x58, 0x64};
+        QCOMPARE(keyCodes, usages);
+        std::sort(modifierBits.begin(), modifierBits.end());
+        QCOMPARE(modifierBits, (QList<int>{0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80}));
+        // Only the vocabulary's names come from virtual keys, one key each.
+        const QMap<QString, QList<int>> byVirtualKey = NamesByVirtualKey();
+        QCOMPARE(byVirtualKey.size(), 104);
+        for (auto it = byVirtualKey.cbegin(); it != byVirtualKey.cend(); ++it)
+            QVERIFY2(AllKeyNames().contains(it.key()), qPrintable(it.key()));
+    }
+
+    // The ranges of the key table and single rows where a copy goes wrong
+    // (around the unused usage 0x32, the arrows, the keypad, the modifier that
+    // the capture dialogs do not name), with their first virtual key and code;
+    // each further name of a range adds one to both.
+    void keyRows_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<int>("vk");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("code");
+        QStringList letters, digits, functionKeys, keypad;
+        for (char c = 'A'; c <= 'Z'; ++c)
+            letters << QString(QChar(c));
+        for (int i = 1; i <= 9; ++i)
+            digits << QString::number(i);
+        for (int i = 1; i <= 12; ++i)
+            functionKeys << "F" + QString::number(i);
+        for (int i = 1; i <= 9; ++i)
+            keypad << "Num" + QString::number(i);
+        QTest::newRow("A-Z") << letters << 0x41 << 1 << 0x04;
+        QTest::newRow("1-9") << digits << 0x31 << 1 << 0x1E;
+        QTest::newRow("0") << QStringList{"0"} << 0x30 << 1 << 0x27;
+        QTest::newRow("Enter") << QStringList{"Enter"} << 0x0D << 1 << 0x28;
+        QTest::newRow("Space") << QStringList{"Space"} << 0x20 << 1 << 0x2C;
+        QTest::newRow("before 0x32") << QStringList{"\\"} << 0xDC << 1 << 0x31;
+        QTest::newRow("after 0x32") << QStringList{";"} << 0xBA << 1 << 0x33;
+        QTest::newRow("CapsLock") << QStringList{"CapsLock"} << 0x14 << 1 << 0x39;
+        QTest::newRow("F1-F12") << functionKeys << 0x70 << 1 << 0x3A;
+        QTest::newRow("Screen") << QStringList{"Screen"} << 0x2C << 1 << 0x46;
+        QTest::newRow("right arrow") << QStringList{QString::fromUtf8("\xE2\x86\x92")} << 0x27 << 1 << 0x4F;
+        QTest::newRow("up arrow") << QStringList{QString::fromUtf8("\xE2\x86\x91")} << 0x26 << 1 << 0x52;
+        QTest::newRow("NumLock") << QStringList{"NumLock"} << 0x90 << 1 << 0x53;
+        QTest::newRow("Num+") << QStringList{"Num+"} << 0x6B << 1 << 0x57;
+        QTest::newRow("Num1-Num9") << keypad << 0x61 << 1 << 0x59;
+        QTest::newRow("Num0") << QStringList{"Num0"} << 0x60 << 1 << 0x62;
+        QTest::newRow("Num.") << QStringList{"Num."} << 0x6E << 1 << 0x63;
+        QTest::newRow("APPs") << QStringList{"APPs"} << 0x5D << 1 << 0x65;
+        QTest::newRow("empty name") << QStringList{QString()} << 0x0C << 1 << 0x00;
+        QTest::newRow("RAlt") << QStringList{"RAlt"} << 0xA5 << 0 << 0x40;
+    }
+
+    void keyRows()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(int, vk);
+        QFETCH(int, kind);
+        QFETCH(int, code);
+        for (int i = 0; i < names.size(); ++i) {
+            QCOMPARE(VirtualKeyToKeyName(vk + i), names.at(i));
+            const KindCode key = Lookup(names.at(i));
+            QCOMPARE(key.kind, kind);
+            QCOMPARE(key.code, code + i);
+        }
     }
 
     void unnamedVirtualKeys_data()
@@ -235,6 +279,7 @@ private slots:
     {
         QVERIFY(KeyNameToFileCode(QStringLiteral("Ctrl")).isEmpty());
         QVERIFY(KeyNameToFileCode(QStringLiteral("a")).isEmpty()); // case matters
+        QVERIFY(!LookupKeyName(QStringLiteral("F13"), nullptr, nullptr));
 
         uint8_t record[KeyVocabularyMacroRecordSize] = {};
         record[34 + 8 * 3] = 0x12;
@@ -286,6 +331,96 @@ private slots:
         // While the mouse names are empty, the empty name is the key 0x00.
         g_MouseButtonNames[MouseButtonLeft].clear();
         QCOMPARE(KeyNameToFileCode(QString()), (QStringList{"0x00", "1"}));
+    }
+
+    void comboViewBothWays_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("code");
+        QTest::newRow("Ctrl") << "Ctrl" << 0 << 0x01;
+        QTest::newRow("Shift") << "Shift" << 0 << 0x02;
+        QTest::newRow("Alt") << "Alt" << 0 << 0x04;
+        QTest::newRow("Win") << "Win" << 0 << 0x08;
+        QTest::newRow("A") << "A" << 1 << 0x04;
+        QTest::newRow("3") << "3" << 1 << 0x20;
+        QTest::newRow("F1") << "F1" << 1 << 0x3A;
+        QTest::newRow("F7") << "F7" << 1 << 0x40;
+        QTest::newRow("F12") << "F12" << 1 << 0x45;
+        QTest::newRow("Num+") << "Num+" << 1 << 0x57;
+        QTest::newRow("Num3") << "Num3" << 1 << 0x5B;
+        QTest::newRow("empty") << "" << 1 << 0x00;
+    }
+
+    // The four generic modifiers on the left-hand masks, and the keys a
+    // combination used to lose: F1..F12 and "Num+" as one key.
+    void comboViewBothWays()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, kind);
+        QFETCH(int, code);
+        int gotKind = -1;
+        int gotCode = -1;
+        QVERIFY(LookupComboKeyName(name, &gotKind, &gotCode));
+        QCOMPARE(gotKind, kind);
+        QCOMPARE(gotCode, code);
+        QCOMPARE(ComboCodeToKeyName(code, kind), name);
+    }
+
+    // Every keyboard key of the vocabulary is in the combination view with its
+    // own code, both ways; the sided modifiers and the mouse buttons are not.
+    void comboViewHoldsTheKeys()
+    {
+        const QStringList mouseNames{"Left", "Right", "Middle", "Back", "Forward"};
+        for (int i = 0; i < MouseButtonCount; ++i)
+            g_MouseButtonNames[i] = mouseNames.at(i);
+        for (const QString &name : AllKeyNames()) {
+            const KindCode key = Lookup(name);
+            int kind = -1;
+            int code = -1;
+            const bool inView = LookupComboKeyName(name, &kind, &code);
+            if (key.kind == KeyKindModifier) {
+                QVERIFY2(!inView, qPrintable(name));
+                continue;
+            }
+            QVERIFY2(inView, qPrintable(name));
+            QCOMPARE(kind, key.kind);
+            QCOMPARE(code, key.code);
+            QCOMPARE(ComboCodeToKeyName(code, kind), name);
+        }
+        for (const QString &name : mouseNames)
+            QVERIFY2(!LookupComboKeyName(name, nullptr, nullptr), qPrintable(name));
+        QVERIFY(!LookupComboKeyName("ctrl", nullptr, nullptr));
+        QVERIFY(!LookupComboKeyName("Num", nullptr, nullptr));
+    }
+
+    void comboCodes_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("01 any kind") << 0x01 << 1 << "Ctrl";
+        QTest::newRow("02 any kind") << 0x02 << 1 << "Shift";
+        QTest::newRow("04 other") << 0x04 << 2 << "";
+        QTest::newRow("08 other") << 0x08 << 2 << "";
+        QTest::newRow("10 modifier") << 0x10 << 0 << "Ctrl";
+        QTest::newRow("10 other") << 0x10 << 2 << "";
+        QTest::newRow("20 modifier") << 0x20 << 0 << "Shift";
+        QTest::newRow("40 modifier") << 0x40 << 0 << "Alt";
+        QTest::newRow("80 any kind") << 0x80 << 1 << "Win";
+        QTest::newRow("keypad Enter") << 0x58 << 1 << "Enter";
+        QTest::newRow("32 unused") << 0x32 << 1 << "";
+        QTest::newRow("beyond") << 0xE0 << 1 << "";
+    }
+
+    // Reading a combination back: the right-hand masks read as the generic
+    // names; the kind decides only for the codes a key and a modifier share.
+    void comboCodes()
+    {
+        QFETCH(int, code);
+        QFETCH(int, kind);
+        QFETCH(QString, name);
+        QCOMPARE(ComboCodeToKeyName(code, kind), name);
     }
 
     void captureNaming_data()

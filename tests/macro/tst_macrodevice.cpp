@@ -10,13 +10,13 @@
 
 #include "Buttoninterface.h"
 #include "ButtoninterfaceForm.h"
-#include "DataSetters.h"
 #include "Dialog.h"
 #include "DialogChange.h"
 #include "DialogForm.h"
 #include "DialogMain.h"
 #include "GlobalState.h"
 #include "HIDUsbSim.h"
+#include "HandOverHelpers.h"
 #include "KeyHookPlatform.h"
 #include "KeyVocabulary.h"
 #include "KeyboardHook.h"
@@ -33,19 +33,19 @@
 #include <QFileDialog>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QThread>
-#include <memory>
 
 using namespace MacroTest;
 
 namespace {
 
-// Chooses a file in the page's file dialog.
-DialogAnswers::Answer ChooseFile(const QString &path)
+// Chooses a file in the page's file dialog: "FileSave" for the export,
+// "SelectFile" for the import.
+DialogAnswers::Answer ChooseFile(const QString &path, const QString &caption)
 {
-    return [path](QDialog *dialog) {
+    return [path, caption](QDialog *dialog) {
         auto *files = qobject_cast<QFileDialog *>(dialog);
         QVERIFY(files);
+        QCOMPARE(files->windowTitle(), caption);
         QCOMPARE(files->directory().absolutePath(), QDir(QDir::homePath()).absolutePath());
         QCOMPARE(files->nameFilters(), QStringList{"File(*.ini)"});
         files->selectFile(path);
@@ -105,6 +105,13 @@ private:
     void Select(const QString &name);
     void Front();
     void Record(const QStringList &events);
+    // The button page's macro item of that name (null when none).
+    QToolButton *MacroItem(const QString &name) const;
+    // A full read's refresh of the button page with this record, from a
+    // helper thread as the data callback makes it.
+    void FullRead(const FlashDataMap &record);
+    // Waits until the read that follows the mouse's return has ended.
+    void WaitForTheReadToEnd();
 
     DialogMain *m_Window = nullptr;
     Macro *m_Page = nullptr;
@@ -161,12 +168,44 @@ void TestMacroDevice::Record(const QStringList &events)
     Child<QPushButton>("StopRecord")->click();
 }
 
+QToolButton *TestMacroDevice::MacroItem(const QString &name) const
+{
+    for (QToolButton *b : m_Window->MainFramePage()->ButtonPage()->MacroButtons())
+        if (b->isEnabled() && b->text() == name)
+            return b;
+    return nullptr;
+}
+
+void TestMacroDevice::FullRead(const FlashDataMap &record)
+{
+    FlashData::replace(record);
+    QVERIFY(OrvikTest::FromHelperThread([record] {
+        g_ButtonPageUpdated = 0;
+        PostMsg::GetInstance()->EmitUpDataLightUIButton(record);
+    }));
+}
+
+void TestMacroDevice::WaitForTheReadToEnd()
+{
+    // The 1300 ms check sees the mouse back and starts a pass, whose wait
+    // dialog comes through the event queue after the pass; on a busy machine
+    // all of that may still lie ahead here, and the read's refresh would land
+    // in the middle of the next step.
+    QTRY_VERIFY_WITH_TIMEOUT(!g_OfflinePending, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!g_Worker.load()->isRunning(), 10000);
+    QCoreApplication::processEvents(); // a queued wait dialog runs to its end in here
+    QVERIFY(HIDUsbSim::waitIdle());
+    UpDataParam *wait = m_Window->MainFramePage()->ApplyDialog();
+    QTRY_VERIFY_WITH_TIMEOUT(!wait->isVisible(), 20000);
+}
+
 void TestMacroDevice::startWithoutMacroShowsNotice()
 {
     MacroList()->setCurrentRow(-1);
     DialogAnswers answers({Confirm()});
     Child<QPushButton>("StartRecord")->click();
     QCOMPARE(answers.seen, QStringList{"ExeIsRun"});
+    QCOMPARE(answers.texts, QStringList{"Please select a macro first"});
     QVERIFY(!g_MacroRecording);
     QVERIFY(!KeyboardHook::IsInstalled(KeyboardHook::RecorderInstance));
     QCOMPARE(m_StartRecord->count(), 0);
@@ -192,10 +231,22 @@ void TestMacroDevice::recordSaveAndDownload()
     QCOMPARE(m_UpData->count(), 2);
     QCOMPARE(m_UpData->at(0), (QVariantList{"M1", 0}));
 
-    // What the button page does when it binds M1 to button 0: the function
-    // first, then (after its wait) the request for the record.
-    QVERIFY(SetKeyFunction(0, 6, 0, 3));
-    PostMsg::GetInstance()->EmitMacroDownLoadData("M1", 0);
+    // Bind M1 to button 0 on the button page. Button 0 holds the mouse's
+    // only Left click, which must stay: button 1 takes it first.
+    Buttoninterface *buttons = m_Window->MainFramePage()->ButtonPage();
+    Ui_Buttoninterface *form = buttons->Form();
+    buttons->SlotAddMacroButton();
+    form->RightKey->click();
+    form->LeftKey_3->click();
+    QCOMPARE(HIDUsbSim::lastRecord(m_Mouse).mid(77, 3).toHex(), QByteArray("010100"));
+    form->FireKey->click();
+    form->DPI_10->click();
+    QToolButton *item = MacroItem("M1");
+    QVERIFY(item);
+    const int updates = HIDUsbSim::updateCount(m_Mouse);
+    item->click();
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), updates + 1);
+    QVERIFY(form->FireKey->text().endsWith("M1"));
     const QByteArray sent = HIDUsbSim::lastRecord(m_Mouse);
     QCOMPARE(sent.mid(74, 3).toHex(), QByteArray("060003"));
     const QByteArray record = RecordOf(sent, 0);
@@ -216,17 +267,47 @@ void TestMacroDevice::changedRowsReplaceTheDeviceRecord()
         DialogAnswers answers({EnterDelay(70)});
         Invoke("on_Amend_clicked");
     }
+    // M1 is bound to button 0: after its wait the button page has the new
+    // record sent, within the Save.
+    const int updates = HIDUsbSim::updateCount(m_Mouse);
+    QSignalSpy downloads(PostMsg::GetInstance(), &PostMsg::SigMacroDownLoadData);
     Child<QToolButton>("Save")->click();
     QCOMPARE(m_UpData->count(), 1);
-    const int updates = HIDUsbSim::updateCount(m_Mouse);
-    // The button page's name may carry trailing NULs.
-    PostMsg::GetInstance()->EmitMacroDownLoadData(QString("M1") + QChar(0) + QChar(0), 0);
+    QCOMPARE(downloads.count(), 1);
+    QCOMPARE(downloads.at(0), (QVariantList{"M1", 0}));
     QCOMPARE(HIDUsbSim::updateCount(m_Mouse), updates + 1);
     const QByteArray sent = HIDUsbSim::lastRecord(m_Mouse);
     QCOMPARE(sent.mid(74, 3).toHex(), QByteArray("060003"));
-    QCOMPARE(RecordOf(sent, 0).mid(32, 16).toHex(),
-             QByteArray("0001040046000000"
+    QCOMPARE(RecordOf(sent, 0).mid(31, 17).toHex(),
+             QByteArray("02"
+                        "0001040046000000"
                         "0101040000000000"));
+    // The button page's name may carry trailing NULs.
+    PostMsg::GetInstance()->EmitMacroDownLoadData(QString("M1") + QChar(0) + QChar(0), 0);
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), updates + 2);
+    QCOMPARE(HIDUsbSim::lastRecord(m_Mouse), sent);
+
+    // Offline: the same Save brings the offline notice after the wait, and
+    // the mouse keeps its record.
+    RowList()->setCurrentRow(1);
+    {
+        DialogAnswers answers({EnterDelay(90)});
+        Invoke("on_Amend_clicked");
+    }
+    QVERIFY(HIDUsbSim::setOnline(m_Mouse, false));
+    {
+        DialogAnswers answers({Confirm()});
+        Child<QToolButton>("Save")->click();
+        QTRY_COMPARE(answers.seen, QStringList{"MouseOffLine"});
+    }
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), updates + 2);
+    QCOMPARE(HIDUsbSim::lastRecord(m_Mouse), sent);
+    QCOMPARE(ReadFile(MacroFile("M1")), QByteArray("3\n0x04 1 0\n90ms\n0x04 1 1\n"));
+    // Back online, the read that follows rewrites M1's file from the
+    // mouse's record.
+    QVERIFY(HIDUsbSim::setOnline(m_Mouse, true));
+    WaitForTheReadToEnd();
+    QTRY_COMPARE(ReadFile(MacroFile("M1")), QByteArray("3\n0x04 1 0\n70ms\n0x04 1 1\n"));
 }
 
 void TestMacroDevice::offlineDownloadLeavesDeviceAlone()
@@ -350,7 +431,7 @@ void TestMacroDevice::exportThenImport()
     Select("M1"); // mode 3 from its file, rows A, 70ms, A
     const QString exported = QDir::homePath() + "/M1-export.ini";
     {
-        DialogAnswers answers({ChooseFile(exported)});
+        DialogAnswers answers({ChooseFile(exported, "FileSave")});
         Invoke("ExPortMacro");
         QVERIFY(answers.allUsed());
     }
@@ -369,7 +450,7 @@ void TestMacroDevice::exportThenImport()
     Child<QToolButton>("Save")->click(); // no macro selected: only the look changes
     m_UpData->clear();
     {
-        DialogAnswers answers({ChooseFile(exported)});
+        DialogAnswers answers({ChooseFile(exported, "SelectFile")});
         Invoke("InPortMacro");
         QVERIFY(answers.allUsed());
     }
@@ -419,7 +500,7 @@ void TestMacroDevice::damagedImportsChangeNothing()
     const QStringList filesBefore = QDir(MacroFolder()).entryList(QDir::Files);
     const QStringList rowsBefore = Rows(RowList());
     {
-        DialogAnswers answers({ChooseFile(path)});
+        DialogAnswers answers({ChooseFile(path, "SelectFile")});
         Invoke("InPortMacro");
         QVERIFY(answers.allUsed());
         QCOMPARE(answers.unexpected, 0);
@@ -433,7 +514,7 @@ void TestMacroDevice::damagedImportsChangeNothing()
 void TestMacroDevice::importClashShowsSameMacro()
 {
     const int before = MacroList()->count();
-    DialogAnswers answers({ChooseFile(QDir::homePath() + "/M1-export.ini"), Confirm()});
+    DialogAnswers answers({ChooseFile(QDir::homePath() + "/M1-export.ini", "SelectFile"), Confirm()});
     Invoke("InPortMacro");
     QCOMPARE(answers.seen, (QStringList{"QFileDialog", "SameMacro"}));
     QCOMPARE(MacroList()->count(), before);
@@ -441,26 +522,35 @@ void TestMacroDevice::importClashShowsSameMacro()
 
 void TestMacroDevice::deviceRecordBecomesMacroFile()
 {
-    // The button page's full read: it rewrites the bound macro's file to its
-    // mode line, then hands over the device's record.
-    WriteFile(MacroFile("X"), "5\n0x05 1 0\n10ms\n0x05 1 1\n");
-    FlashDataMap map = FlashData::zeroRecord();
+    // A full read with button 1 bound to "X", a macro this computer does not
+    // list: the button page rewrites X's file to its mode line, then the
+    // macro page appends the device's rows. The last event's delay is not
+    // written.
+    QVERIFY(MacroList()->findItems("X", Qt::MatchExactly).isEmpty());
+    const FlashDataMap before = FlashData::snapshot();
+    FlashDataMap map = before;
+    map.Keys[1] = KeyFunction{6, 1, 5};
     MacroRecord &record = map.Macros[1];
+    std::memset(&record, 0, sizeof record);
     record.NameLength = 1;
     record.Name[0] = 'X';
     record.EventCount = 3;
     record.Events[0] = MacroEvent{0, KeyKindModifier, 0x02, 20};
     record.Events[1] = MacroEvent{0, KeyKindKey, 0x04, 30};
     record.Events[2] = MacroEvent{1, KeyKindKey, 0x04, 99};
-    WriteFile(MacroFile("X"), "5\n");
     MacroList()->setCurrentRow(-1);
+    QSignalSpy handed(PostMsg::GetInstance(), &PostMsg::SigButtonToMacro);
     QSignalSpy added(PostMsg::GetInstance(), &PostMsg::SigAddMacroButton);
-    PostMsg::GetInstance()->EmitButtonToMacro(map, 1);
+    FullRead(map);
+    QCOMPARE(handed.count(), 1);
+    QCOMPARE(handed.at(0).at(1).toInt(), 1);
     QCOMPARE(ReadFile(MacroFile("X")), QByteArray("5\n0x02 0 0\n20ms\n0x04 1 0\n30ms\n0x04 1 1\n"));
     QCOMPARE(MacroList()->findItems("X", Qt::MatchExactly).size(), 1);
     QCOMPARE(MacroList()->currentRow(), -1);
     QCOMPARE(RowList()->count(), 0);
     QCOMPARE(added.count(), 1);
+    // The mouse's own record again, for the steps after this one.
+    FullRead(before);
 }
 
 void TestMacroDevice::deviceNameOutsideTheFolderWritesNothing()
@@ -478,6 +568,22 @@ void TestMacroDevice::deviceNameOutsideTheFolderWritesNothing()
         record.Events[0] = MacroEvent{0, KeyKindKey, 0x04, 0};
         PostMsg::GetInstance()->EmitButtonToMacro(map, 2);
     }
+    // The same names through a full read: the button page writes no mode
+    // line for them and hands nothing over.
+    const FlashDataMap before = FlashData::snapshot();
+    map = before;
+    map.Keys[2] = KeyFunction{6, 2, 5};
+    MacroRecord &record = map.Macros[2];
+    std::memset(&record, 0, sizeof record);
+    record.NameLength = 7;
+    std::memcpy(record.Name, "../evil", 7);
+    record.EventCount = 1;
+    record.Events[0] = MacroEvent{0, KeyKindKey, 0x04, 0};
+    QSignalSpy handed(PostMsg::GetInstance(), &PostMsg::SigButtonToMacro);
+    FullRead(map);
+    QCOMPARE(handed.count(), 0);
+    FullRead(before);
+
     QCOMPARE(MacroList()->count(), listed);
     QCOMPARE(added.count(), 0);
     QCOMPARE(QDir(MacroFolder()).entryList(QDir::Files), filesBefore);
@@ -488,17 +594,8 @@ void TestMacroDevice::deviceNameOutsideTheFolderWritesNothing()
 
 void TestMacroDevice::bindingThroughTheButtonPage()
 {
-    // The mouse came back in the step before: let its read end first. The
-    // 1300 ms check sees it back and starts a pass, whose wait dialog comes
-    // through the event queue after the pass; on a busy machine all of that
-    // may still lie ahead here, and the read's refresh would land in the
-    // middle of this test.
-    QTRY_VERIFY_WITH_TIMEOUT(!g_OfflinePending, 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(!g_Worker.load()->isRunning(), 10000);
-    QCoreApplication::processEvents(); // a queued wait dialog runs to its end in here
-    QVERIFY(HIDUsbSim::waitIdle());
-    UpDataParam *wait = m_Window->MainFramePage()->ApplyDialog();
-    QTRY_VERIFY_WITH_TIMEOUT(!wait->isVisible(), 20000);
+    // The mouse came back in the step before: let its read end first.
+    WaitForTheReadToEnd();
     Buttoninterface *buttons = m_Window->MainFramePage()->ButtonPage();
     Ui_Buttoninterface *form = buttons->Form();
 
@@ -516,10 +613,7 @@ void TestMacroDevice::bindingThroughTheButtonPage()
     buttons->SlotAddMacroButton();
     form->BackKey->click();
     form->DPI_10->click();
-    QToolButton *item = nullptr;
-    for (QToolButton *b : buttons->MacroButtons())
-        if (b->isEnabled() && b->text() == "Bind")
-            item = b;
+    QToolButton *item = MacroItem("Bind");
     QVERIFY(item);
     item->click();
     QByteArray sent = HIDUsbSim::lastRecord(m_Mouse);
@@ -551,17 +645,9 @@ void TestMacroDevice::bindingThroughTheButtonPage()
     // A full read of that record: the file becomes its mode line, then the
     // macro page appends the device's rows.
     WriteFile(MacroFile("Bind"), "9\nrubbish\n");
-    FlashDataMap record = FlashData::snapshot();
     QSignalSpy handed(PostMsg::GetInstance(), &PostMsg::SigButtonToMacro);
-    FlashData::replace(record);
-    std::unique_ptr<QThread> reader(QThread::create([record] {
-        g_ButtonPageUpdated = 0;
-        PostMsg::GetInstance()->EmitUpDataLightUIButton(record);
-    }));
-    reader->start();
-    while (!reader->wait(5))
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    // Button 0 still holds M1 from the steps above: one hand-over per bound button.
+    FullRead(FlashData::snapshot());
+    // One hand-over per bound button.
     int forBind = 0;
     for (const QList<QVariant> &args : handed)
         forBind += args.at(1).toInt() == 2 ? 1 : 0;

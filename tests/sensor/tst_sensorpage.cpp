@@ -144,7 +144,18 @@ void TestSensorPage::firstReadShowsTheMouse()
     m_Window->grab().save(OrvikTest::outputDir("sensor") + "/01-first-read.png");
 }
 
-enum class Edit { Rate4000, Lod2, Ripple, AngleSnap, MotionSync, Performance, TwoMinutes, Breathing, EffectOff };
+enum class Edit {
+    Rate4000,
+    Lod2,
+    Ripple,
+    AngleSnap,
+    MotionSync,
+    Performance,
+    TwoMinutes,
+    Breathing,
+    EffectOff,
+    EffectEmptied
+};
 
 void TestSensorPage::optionEdits_data()
 {
@@ -161,6 +172,8 @@ void TestSensorPage::optionEdits_data()
     QTest::newRow("2 min") << int(Edit::TwoMinutes) << QList<int>{13} << QList<int>{12} << 1;
     QTest::newRow("breathing") << int(Edit::Breathing) << QList<int>{66, 63} << QList<int>{1, 2} << 1;
     QTest::newRow("effect off keeps the mode") << int(Edit::EffectOff) << QList<int>{66, 63} << QList<int>{0, 1} << 1;
+    // An emptied mode combo reports -1: no mode of the mouse, nothing sent.
+    QTest::newRow("no effect mode") << int(Edit::EffectEmptied) << QList<int>() << QList<int>() << 0;
 }
 
 void TestSensorPage::optionEdits()
@@ -201,6 +214,11 @@ void TestSensorPage::optionEdits()
         break;
     case Edit::EffectOff:
         effect->Model->setCurrentIndex(0);
+        break;
+    case Edit::EffectEmptied:
+        effect->Model->setCurrentIndex(-1);
+        QCOMPARE(effect->Model->currentIndex(), -1);
+        QVERIFY(!effect->LightH->isHidden()); // the rows of steady stay
         break;
     }
     QCOMPARE(Updates(), before + updates);

@@ -81,15 +81,18 @@ ModalScript::Step ConfirmContainReset()
 }
 
 // The repair dialog's end: its confirm button once the flash has reported
-// its end (or at once when it refused to flash).
-ModalScript::Step AnswerRepair(QString *shownText)
+// its end (or at once when it refused to flash). Its text and, when asked,
+// the percentage its spin box shows then.
+ModalScript::Step AnswerRepair(QString *shownText, int *shownPercent = nullptr)
 {
-    return [shownText](QWidget *w) {
+    return [shownText, shownPercent](QWidget *w) {
         if (!qobject_cast<UpDateRepair *>(w))
             return false;
         if (!w->findChild<QWidget *>("NewHong")->isVisible() || g_RepairRunning)
             return false;
         *shownText = Text(w, "ToolText");
+        if (shownPercent)
+            *shownPercent = w->findChild<QSpinBox *>("spinBox")->value();
         Click(w, "NewHong");
         return true;
     };
@@ -192,8 +195,9 @@ private slots:
         int highest = -1;
         QSignalSpy progress(PostMsg::GetInstance(), &PostMsg::SigAutoRepairProgress);
         QString endText;
+        int endPercent = -1;
         {
-            ModalScript script({ConfirmContainReset(), AnswerRepair(&endText)});
+            ModalScript script({ConfirmContainReset(), AnswerRepair(&endText, &endPercent)});
             HIDUsbSim::clearCalls();
             QTest::mouseClick(Tile(clicked), Qt::LeftButton);
             QCOMPARE(script.seen, (QStringList{"ContainReset", "UpDateRepair"}));
@@ -208,6 +212,7 @@ private slots:
 
         if (!fail) {
             QCOMPARE(highest, 100);
+            QCOMPARE(endPercent, 100);
             QCOMPARE(endText, QString("Update succeeded"));
             QVERIFY(!UpdateRegistry::HasFailInfo());
             QCOMPARE(int(HIDUsbSim::setup(ids.at(0)).receiverVersion), 0x0103);
@@ -217,6 +222,7 @@ private slots:
         }
 
         QVERIFY(highest <= failAt);
+        QVERIFY(endPercent >= 0 && endPercent <= failAt);
         QCOMPARE(endText, QString("Update failed"));
         QCOMPARE(UpdateRegistry::FailInfoText(), kFailInfo4K);
         QVERIFY(RepairButton()->isVisible());
@@ -245,13 +251,15 @@ private slots:
     // The search reads only the version, kind and model fields, so a copy
     // whose magic or length is damaged is still chosen; the library refuses
     // it at the flash, and the run ends as a failure with the receiver
-    // untouched.
+    // untouched. A file shorter than its length field is handed over as no
+    // image: the library would read past its end (the sanitizers watch).
     void damagedImageIsRefusedAtTheFlash_data()
     {
         QTest::addColumn<int>("offset");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("bad magic") << int(HIDUSB_FW_OFFSET_MAGIC) << QByteArray("XXXX");
         QTest::newRow("bad length") << int(HIDUSB_FW_OFFSET_LENGTH) << QByteArray("\x10\x00\x00\x00", 4);
+        QTest::newRow("length beyond the file") << int(HIDUSB_FW_OFFSET_LENGTH) << QByteArray("\x00\x00\x01\x00", 4);
     }
 
     void damagedImageIsRefusedAtTheFlash()

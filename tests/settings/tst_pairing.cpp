@@ -13,6 +13,7 @@
 #include "ConfigIni.h"
 #include "DeviceDiscovery.h"
 #include "DeviceListState.h"
+#include "DialogSkeleton.h"
 #include "GlobalState.h"
 #include "Match.h"
 #include "SettingsState.h"
@@ -32,8 +33,11 @@ namespace {
 struct PairingRun
 {
     bool dialogSeen = false;
+    QPoint placedAt; // where the dialog stood when first seen
+    QSize size;
     int mainPageActiveWhilePairing = -1;
     QString lookAtEnd; // the MatchButton's style sheet when the dialog was closed
+    QString textAtEnd; // and its text
     bool closeRefusedWhilePairing = false;
     int mainPageActiveAtClose = -1;
 };
@@ -118,6 +122,8 @@ PairingRun TestPairing::Pair(const std::function<void()> &open, const QString &o
         QPushButton *button = MatchButton(match);
         if (!run.dialogSeen) {
             run.dialogSeen = true;
+            run.placedAt = match->pos();
+            run.size = match->size();
             sinceSeen.start();
         }
         if (!started) {
@@ -138,6 +144,7 @@ PairingRun TestPairing::Pair(const std::function<void()> &open, const QString &o
         }
         if (button->styleSheet().contains(outcomePicture)) {
             run.lookAtEnd = button->styleSheet();
+            run.textAtEnd = button->text();
             run.mainPageActiveAtClose = g_MainPageActive;
             match->findChild<QToolButton *>("CloseButton")->click();
         }
@@ -190,9 +197,13 @@ void TestPairing::pairingButtonPairsAndHandsTheDeviceBack()
     const PairingRun run =
         Pair([this] { Page()->findChild<QPushButton *>("pushButton_2")->click(); }, "PairSuccess.png");
     QVERIFY(run.dialogSeen);
+    // Placed over the settings page.
+    QCOMPARE(run.placedAt,
+             DialogSkeleton::CentredPosition(Page()->mapToGlobal(QPoint(0, 0)), Page()->size(), run.size, -70, -30));
     QCOMPARE(run.mainPageActiveWhilePairing, 0);
     QVERIFY(run.closeRefusedWhilePairing);
     QVERIFY(!run.lookAtEnd.isEmpty());
+    QCOMPARE(run.textAtEnd, QString("Paired"));
     QCOMPARE(run.mainPageActiveAtClose, 1);
     QCOMPARE(int(g_MainPageActive), 1);
     QCOMPARE(g_MatchStatus.load(), 2);
@@ -220,10 +231,13 @@ void TestPairing::spacePairsAndHandsTheDeviceBack()
     const PairingRun run = Pair([this] { QTest::keyClick(m_Window, Qt::Key_Space); }, "PairSuccess.png");
     QVERIFY(run.dialogSeen);
     QCOMPARE(run.mainPageActiveWhilePairing, 0);
+    QCOMPARE(run.textAtEnd, QString("Paired"));
     QCOMPARE(run.mainPageActiveAtClose, 1);
     QCOMPARE(int(g_MainPageActive), 1);
 
     const QStringList calls = HIDUsbSim::calls();
+    const QString cid = ConfigIni::GetInstance()->GetValue("Option", "CID");
+    QVERIFY2(IndexOfCall(calls, "UsbServer_EnterDonglePairOnlyCid(" + cid + ")") >= 0, qPrintable(calls.join("\n")));
     const int enter = IndexOfCall(calls, "UsbServer_EnterDonglePairOnlyCid(");
     const int closeHotplug = IndexOfCall(calls, "StartUsbChanged(callback, 600)", enter);
     const int reopen = IndexOfCall(calls, "UsbServerC_Start(" + path + ", " + path + ", callback)", closeHotplug);
@@ -241,6 +255,7 @@ void TestPairing::receiverFailureShowsFailureLook()
     const PairingRun run = Pair([this] { Page()->findChild<QPushButton *>("pushButton_2")->click(); }, "PairFail.png");
     QVERIFY(run.dialogSeen);
     QVERIFY(!run.lookAtEnd.isEmpty());
+    QCOMPARE(run.textAtEnd, QString("Pairing failed"));
     QCOMPARE(g_MatchStatus.load(), 3);
     QCOMPARE(run.mainPageActiveAtClose, 1);
     QCOMPARE(int(g_MainPageActive), 1);

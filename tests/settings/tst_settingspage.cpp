@@ -64,6 +64,8 @@ private slots:
     void readReportsDoNotEchoToTheReceiver();
     void ledReportShowsTallLayoutAndClickSendsMode();
     void longRangeSwitchAndResetKeepsReceiverState();
+    void appliedImportShowsNoHiddenSection();
+    void offlineLedClickShowsOneNotice_data();
     void offlineLedClickShowsOneNotice();
     void selectorStoresAndTellsTheDeviceList();
     void languageIndexPlacesRows_data();
@@ -74,6 +76,8 @@ private slots:
     void autoStartThatCannotBeWrittenIsUndone();
     void mouseSettingsStartsTheDesktopTool();
     void webLinkOpensOnlyWebAddresses();
+    void receiverVersionLooks_data();
+    void receiverVersionLooks();
     void captionsFit_data();
     void captionsFit();
 
@@ -115,6 +119,7 @@ void TestSettingsPage::cleanup()
 {
     // Every row leaves the stored language English.
     MacroIni::GetInstance()->SetValue("Language", "Language", "0");
+    HIDUsbSim::setOnlineAnswerHighBits(0);
 }
 
 void TestSettingsPage::pageIsBuiltFromItsOwnPictures()
@@ -267,8 +272,36 @@ int TestSettingsPage::CountNoticesWhile(const std::function<void()> &fn)
     return notices;
 }
 
+void TestSettingsPage::appliedImportShowsNoHiddenSection()
+{
+    QVERIFY(HIDUsbSim::waitIdle());
+    QVERIFY(FromHelperThread([] { PostMsg::GetInstance()->EmitFormReset(); }));
+    QVERIFY(!LongRangeVisible());
+    // The model offers long range, yet an applied import only hides.
+    PostMsg::GetInstance()->EmitFormB();
+    QVERIFY(!LongRangeVisible());
+    QVERIFY(!LedSectionVisible());
+    QCOMPARE(Contents()->maximumHeight(), FormSetting::CompactHeight);
+    // A newly selected mouse shows what its model offers.
+    QVERIFY(FromHelperThread([] { PostMsg::GetInstance()->EmitForm(); }));
+    QVERIFY(LongRangeVisible());
+    QVERIFY(!LedSectionVisible());
+    QCOMPARE(Contents()->maximumHeight(), FormSetting::CompactHeight);
+    QVERIFY(HIDUsbSim::waitIdle());
+}
+
+void TestSettingsPage::offlineLedClickShowsOneNotice_data()
+{
+    // Only the low byte of the library's online answer counts: an answer with
+    // higher bits set and a zero low byte is an offline receiver mouse.
+    QTest::addColumn<int>("highBits");
+    QTest::newRow("answer 0") << 0;
+    QTest::newRow("answer 0x100") << 0x100;
+}
+
 void TestSettingsPage::offlineLedClickShowsOneNotice()
 {
+    QFETCH(int, highBits);
     QVERIFY(HIDUsbSim::waitIdle());
     QVERIFY(HIDUsbSim::injectReport(QByteArray("\x00\x15\x00\x00\x00", 5), kReceiverLighting));
     QVERIFY(HIDUsbSim::waitIdle());
@@ -276,6 +309,7 @@ void TestSettingsPage::offlineLedClickShowsOneNotice()
     QVERIFY(Child<QCheckBox>("ReUntil_3")->isChecked());
 
     HIDUsbSim::setOnline(m_Receiver, false);
+    HIDUsbSim::setOnlineAnswerHighBits(highBits);
     HIDUsbSim::clearCalls();
     const int notices = CountNoticesWhile(
         [this] { QTest::mouseClick(Child<QCheckBox>("ReUntil"), Qt::LeftButton, {}, QPoint(8, 15)); });
@@ -512,6 +546,34 @@ void TestSettingsPage::webLinkOpensOnlyWebAddresses()
         QDesktopServices::unsetUrlHandler(scheme);
     QCOMPARE(catcher.opened.size(), 1);
     QCOMPARE(catcher.opened.first(), QUrl("https://www.example.com/orvik%20se"));
+}
+
+// The device list's click and the worker's hot-plug callback hand the
+// receiver's version and whether a newer receiver image waits: the (hidden)
+// update button takes the waiting look only for "true".
+void TestSettingsPage::receiverVersionLooks_data()
+{
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("newer image") << "true"
+                                 << "WaitUpdate.png";
+    QTest::newRow("none") << ""
+                          << "Confirm.png";
+    QTest::newRow("any other text") << "1"
+                                    << "Confirm.png";
+}
+
+void TestSettingsPage::receiverVersionLooks()
+{
+    QFETCH(QString, offered);
+    QFETCH(QString, picture);
+    const QString before = Child<QLabel>("label_5")->text();
+    m_Page->SlotLabelTextB("v9.1", offered);
+    QCOMPARE(Child<QLabel>("label_5")->text(), QString("v9.1"));
+    const QString sheet = Child<QWidget>("Receive")->styleSheet();
+    QVERIFY2(sheet.contains(UserPaths::pictureFolder() + "FormSetting/" + picture), qPrintable(sheet));
+    QCOMPARE(sheet.contains("WaitUpdate.png"), picture == "WaitUpdate.png");
+    m_Page->SlotLabelTextB(before, QString());
 }
 
 void TestSettingsPage::captionsFit_data()

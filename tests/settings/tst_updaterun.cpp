@@ -4,11 +4,13 @@
 // button's slot: progress, success, the recorded version, the chaining to
 // the receiver, the device-test hints, an end report that comes before the
 // second tick, a failure, and a mouse that leaves the enumeration while it
-// is flashed.
+// is flashed; and the receiver's row with its receiver plugged beside the
+// cable.
 
 #include "SettingsFixture.h"
 
 #include "DeviceDiscovery.h"
+#include "DialogSkeleton.h"
 #include "FirmwareImage.h"
 #include "FormSettingForm.h"
 #include "GlobalState.h"
@@ -120,15 +122,19 @@ private slots:
     // with the receiver update (here: no receiver, told in the notice). With
     // the real one-second tick a 200 ms flash ends before the run's second
     // tick: the run must still end. A mouse that leaves the enumeration for
-    // its flash does not send the window back to the device list.
+    // its flash does not send the window back to the device list. A search
+    // while the flash runs (the device list's or the worker's) chooses
+    // another image: the success still names the image flashed.
     void mouseUpdate_data()
     {
         QTest::addColumn<int>("tickMs");
         QTest::addColumn<int>("flashMs");
         QTest::addColumn<bool>("leaves");
-        QTest::newRow("short ticks") << 20 << 150 << false;
-        QTest::newRow("flash ends before the second tick") << 1000 << 200 << false;
-        QTest::newRow("the mouse leaves the enumeration") << 20 << 400 << true;
+        QTest::addColumn<bool>("searchWhileFlashing");
+        QTest::newRow("short ticks") << 20 << 150 << false << false;
+        QTest::newRow("flash ends before the second tick") << 1000 << 200 << false << false;
+        QTest::newRow("the mouse leaves the enumeration") << 20 << 400 << true << false;
+        QTest::newRow("another image chosen while flashing") << 20 << 1500 << false << true;
     }
 
     void mouseUpdate()
@@ -136,6 +142,7 @@ private slots:
         QFETCH(int, tickMs);
         QFETCH(int, flashMs);
         QFETCH(bool, leaves);
+        QFETCH(bool, searchWhileFlashing);
         g_MouseCheckTimer->setInterval(tickMs);
         HIDUsbSim::setFlashDuration(flashMs);
         HIDUsbSim::setFlashLeavesEnumeration(leaves);
@@ -163,6 +170,16 @@ private slots:
         QVERIFY(g_UpdateBusy);
         QVERIFY(!g_UpgradeIdle.load());
         QVERIFY(QTest::qWaitFor([] { return Visible<Progress>() != nullptr; }, 10000));
+        if (searchWhileFlashing) {
+            {
+                QFile other(m_Bin.path() + "/other.bin");
+                QVERIFY(other.open(QIODevice::WriteOnly));
+                other.write(HIDUsbSim::makeFirmwareImage(0xD2, 0x1A, 0x05, 0x0300, "OrvikOther"));
+            }
+            QVERIFY(FirmwareImage::FindFirmware(0xD2, QString(), "OrvikOther", 0x1A, 0x05));
+            QCOMPARE(g_MouseUpdateState.load(), 1); // the flash still runs
+            QFile::remove(m_Bin.path() + "/other.bin");
+        }
         QVERIFY(RunEnded());
         watch.reset();
 
@@ -175,6 +192,9 @@ private slots:
         QVERIFY(Child("Mouse")->isEnabled());
         Progress *dialog = Visible<Progress>();
         QVERIFY(dialog);
+        QCOMPARE(dialog->pos(),
+                 DialogSkeleton::CentredPosition(m_Page->mapToGlobal(QPoint(0, 0)), m_Page->size(), dialog->size(), -75,
+                                                 -65));
         QTRY_COMPARE(LabelText(dialog, "label"), QString("Update succeeded"));
         QCOMPARE(dialog->findChild<QProgressBar *>("progressBar_2")->value(), 100);
         QList<int> percents;
@@ -257,6 +277,66 @@ private slots:
         PostMsg::GetInstance()->EmitSetver(4);
         QVERIFY(button->text() != upToDate);
         QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 0);
+    }
+
+    // The receiver's row with the mouse on its cable and its receiver
+    // plugged beside it: the 4 kHz receiver's own version is compared with
+    // the "D4M" image, the progress dialog follows the flash, success is
+    // shown, the receiver takes the image's version and so does the version
+    // label; closing the dialog goes on with a mouse update that waits
+    // behind this one.
+    void receiverUpdate()
+    {
+        const QByteArray receiverImage = HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, 0x0103, "OrvikR4K");
+        const QByteArray mouseImage = HIDUsbSim::makeFirmwareImage(0xD2, 0x1A, 0x05, 0x0110, "OrvikM1");
+        for (const auto &file :
+             {qMakePair(QString("receiver.bin"), receiverImage), qMakePair(QString("mouse.bin"), mouseImage)}) {
+            QFile image(m_Bin.path() + "/" + file.first);
+            QVERIFY(image.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            image.write(file.second);
+        }
+        const int receiver = HIDUsbSim::plug(Receiver());
+        QVERIFY(QTest::qWaitFor([] { return g_DeviceList.size() == 2; }, 10000));
+        QVERIFY(HIDUsbSim::waitIdle());
+        QVERIFY(g_CurrentDevice.get().Wired); // the page stays on the cable
+        PostMsg::GetInstance()->EmitSetver(0);
+        QCOMPARE(Label("label_5"), QString("v1.2"));
+
+        QSignalSpy progress(PostMsg::GetInstance(), &PostMsg::SigProgress);
+        HIDUsbSim::clearCalls();
+        Start("on_Receive_clicked");
+        QVERIFY(!Child("Receive")->isEnabled());
+        QVERIFY(QTest::qWaitFor([] { return Visible<Progress>() != nullptr; }, 10000));
+        QVERIFY(RunEnded());
+
+        QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 1);
+        QCOMPARE(HIDUsbSim::lastFlashedImage(), receiverImage);
+        QCOMPARE(int(HIDUsbSim::setup(receiver).receiverVersion), 0x0103);
+        Progress *dialog = Visible<Progress>();
+        QVERIFY(dialog);
+        QTRY_COMPARE(LabelText(dialog, "label"), QString("Update succeeded"));
+        QCOMPARE(dialog->findChild<QProgressBar *>("progressBar_2")->value(), 100);
+        QVERIFY(!progress.isEmpty());
+        QCOMPARE(progress.last().at(1).toInt(), 2);
+        QCOMPARE(Label("label_5"), QString("v1.3"));
+        QVERIFY(!UpdateRegistry::HasFailInfo());
+        QVERIFY(g_UpgradeIdle.load());
+        QVERIFY(Child("Receive")->isEnabled());
+
+        g_MouseUpdatePending = true;
+        HIDUsbSim::clearCalls();
+        dialog->findChild<QAbstractButton *>("NewHong")->click();
+        QVERIFY(QTest::qWaitFor([] { return HIDUsbSim::callCount("UsbUpgrade_Start") == 1; }, 10000));
+        QVERIFY(RunEnded());
+        QCOMPARE(HIDUsbSim::lastFlashedImage(), mouseImage);
+        QCOMPARE(int(HIDUsbSim::setup(m_Cable).mouseVersion), 0x0110);
+        QCOMPARE(Label("label_7"), QString("v1.10"));
+        QCOMPARE(int(HIDUsbSim::setup(receiver).receiverVersion), 0x0103);
+
+        QFile::remove(m_Bin.path() + "/receiver.bin");
+        HIDUsbSim::unplug(receiver);
+        QVERIFY(QTest::qWaitFor([] { return g_DeviceList.size() == 1; }, 10000));
+        QVERIFY(g_CurrentDevice.get().Wired);
     }
 
     // A failed flash: the failure text, the record for the repair, the

@@ -1,0 +1,173 @@
+// The main frame is built after the top-level window's first paint: not
+// before it, then without any input; a language chosen on the device list
+// before that build reaches the pages; and a mouse selected before that build
+// has run (the click builds it) still reaches the worker, which reads it.
+
+#include "TestMain.h"
+
+#include "DeviceListState.h"
+#include "Dialog.h"
+#include "DialogChange.h"
+#include "DialogMain.h"
+#include "FormSetting.h"
+#include "GlobalState.h"
+#include "HIDUsbSim.h"
+#include "LanguageFileTexts.h"
+#include "MacroIni.h"
+#include "SettingsState.h"
+#include "Startup.h"
+#include "TestState.h"
+#include "UpDataParam.h"
+
+#include <QComboBox>
+#include <QPointer>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+
+namespace {
+
+// Calls atPaint at the window's first paint event and afterFlush from a zero
+// timer posted there, which runs once the painted window has been flushed
+// and before anything the window posts from its own paint handler (an event
+// filter sees the event before the window does). Owned by the test function,
+// so it never calls into a function that has already returned.
+class FirstPaintProbe : public QObject
+{
+public:
+    FirstPaintProbe(QWidget *window, std::function<void()> atPaint, std::function<void()> afterFlush)
+        : m_AtPaint(std::move(atPaint))
+        , m_AfterFlush(std::move(afterFlush))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            m_AtPaint();
+            QTimer::singleShot(0, this, m_AfterFlush);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_AtPaint;
+    std::function<void()> m_AfterFlush;
+};
+
+} // namespace
+
+class TestDeferredFrame : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void builtAfterTheFirstPaintWithoutInput();
+    void languageChosenBeforeTheBuild();
+    void selectionBeforeTheBuildReachesTheWorker();
+};
+
+void TestDeferredFrame::init()
+{
+    OrvikTest::ResetAllState();
+    Startup::PrepareUserFolders();
+    HIDUsbSim::reset();
+}
+
+void TestDeferredFrame::builtAfterTheFirstPaintWithoutInput()
+{
+    QPointer<DialogMain> window = new DialogMain;
+    QVERIFY(!window->MainFrameBuilt());
+    QVERIFY(!g_Worker.load());
+    int builtAtPaint = -1;
+    int builtAfterFlush = -1;
+    FirstPaintProbe probe(
+        window, [&] { builtAtPaint = window->MainFrameBuilt(); }, [&] { builtAfterFlush = window->MainFrameBuilt(); });
+
+    window->show();
+    QTRY_VERIFY(builtAfterFlush != -1);
+    QCOMPARE(builtAtPaint, 0);
+    QCOMPARE(builtAfterFlush, 0);
+    QTRY_VERIFY(window->MainFrameBuilt());
+
+    // Built behind the device list, with the button page's worker.
+    QVERIFY(g_Worker.load());
+    QCOMPARE(window->CurrentPage(), 0);
+    QVERIFY(!window->MainFramePage()->isVisible());
+    QCOMPARE(window->findChild<QStackedWidget *>("stackedWidgetMain")->count(), 2);
+
+    // The next test needs a window whose frame is not built yet.
+    delete window;
+    QVERIFY(!g_Worker.load());
+}
+
+void TestDeferredFrame::languageChosenBeforeTheBuild()
+{
+    // Chosen on the device list before the main frame exists: the list
+    // stores it first, so the pages read it when they are built.
+    MacroIni::GetInstance()->SetValue("Language", "Language", "0");
+    QPointer<DialogMain> window = new DialogMain;
+    QComboBox *language = window->DeviceListPage()->findChild<QComboBox *>("comboBox");
+    QVERIFY(language);
+    QVERIFY(QMetaObject::invokeMethod(language, "activated", Q_ARG(int, 1)));
+    QVERIFY(!window->MainFrameBuilt());
+
+    window->show();
+    QTRY_VERIFY(window->MainFrameBuilt());
+    const QString chinese = OrvikTest::SectionTexts(1, "FormSetting").value("WiredMode");
+    QVERIFY(!chinese.isEmpty());
+    QCOMPARE(g_WiredModeText, chinese);
+    QComboBox *settingsLanguage = window->MainFramePage()->SettingPage()->findChild<QComboBox *>("comboBox");
+    QVERIFY(settingsLanguage);
+    QCOMPARE(settingsLanguage->currentIndex(), 1);
+
+    delete window;
+    MacroIni::GetInstance()->SetValue("Language", "Language", "0");
+}
+
+void TestDeferredFrame::selectionBeforeTheBuildReachesTheWorker()
+{
+    const int mouse = HIDUsbSim::plug(HIDUsbSim::sampleReceiverMouse("rx", "m1"));
+    QVERIFY(mouse > 0);
+    DialogMain *window = new DialogMain; // lives until the process ends, as in the utility
+    QTRY_COMPARE(g_TileButtons.size(), 1);
+    QVERIFY(!window->MainFrameBuilt());
+
+    int builtAtClick = -1;
+    bool clicked = false;
+    const QString selected = g_PickerDeviceList.first().Path;
+    HIDUsbSim::clearCalls();
+    FirstPaintProbe probe(
+        window, [] {},
+        [&] {
+            builtAtClick = window->MainFrameBuilt();
+            clicked = true;
+            static_cast<QToolButton *>(g_TileButtons.first())->click();
+        });
+
+    window->show();
+    QTRY_VERIFY(clicked);
+    QCOMPARE(builtAtClick, 0);
+    // The worker, made by the button page the click built, took the selection.
+    QVERIFY(!selected.isEmpty());
+    QCOMPARE(g_CurrentDevice.get().Path, selected);
+
+    // The first read runs behind the wait dialog and reaches the mouse.
+    UpDataParam *wait = window->MainFramePage()->ApplyDialog();
+    QTRY_VERIFY_WITH_TIMEOUT(HIDUsbSim::callCount("UsbServer_ReadAllFlashData") > 0, 20000);
+    QVERIFY(HIDUsbSim::callCount("UsbServerC_Start") > 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!wait->isVisible(), 20000);
+    QCOMPARE(window->CurrentPage(), 1);
+    QVERIFY(HIDUsbSim::waitIdle());
+    // The build posted from the first paint found the frame already there.
+    QCOMPARE(window->findChild<QStackedWidget *>("stackedWidgetMain")->count(), 2);
+}
+
+ORVIK_TEST_MAIN(TestDeferredFrame)
+#include "tst_deferredframe.moc"
