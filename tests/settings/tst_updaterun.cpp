@@ -174,9 +174,11 @@ private slots:
             {
                 QFile other(m_Bin.path() + "/other.bin");
                 QVERIFY(other.open(QIODevice::WriteOnly));
-                other.write(HIDUsbSim::makeFirmwareImage(0xD2, 0x1A, 0x05, 0x0300, "OrvikOther"));
+                other.write(HIDUsbSim::makeFirmwareImage(0xD2, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid,
+                                                         0x0300, "OrvikOther"));
             }
-            QVERIFY(FirmwareImage::FindFirmware(0xD2, QString(), "OrvikOther", 0x1A, 0x05));
+            QVERIFY(FirmwareImage::FindFirmware(0xD2, QString(), "OrvikOther", HIDUsbSim::sampleCid,
+                                                HIDUsbSim::sampleWirelessMid));
             QCOMPARE(g_MouseUpdateState.load(), 1); // the flash still runs
             QFile::remove(m_Bin.path() + "/other.bin");
         }
@@ -287,8 +289,10 @@ private slots:
     // behind this one.
     void receiverUpdate()
     {
-        const QByteArray receiverImage = HIDUsbSim::makeFirmwareImage(0xD3, 0x1A, 0x05, 0x0103, "OrvikR4K");
-        const QByteArray mouseImage = HIDUsbSim::makeFirmwareImage(0xD2, 0x1A, 0x05, 0x0110, "OrvikM1");
+        const QByteArray receiverImage =
+            HIDUsbSim::makeFirmwareImage(0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0103, "OrvikR4K");
+        const QByteArray mouseImage =
+            HIDUsbSim::makeFirmwareImage(0xD2, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0110, "OrvikM1");
         for (const auto &file :
              {qMakePair(QString("receiver.bin"), receiverImage), qMakePair(QString("mouse.bin"), mouseImage)}) {
             QFile image(m_Bin.path() + "/" + file.first);
