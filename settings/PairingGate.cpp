@@ -4,6 +4,7 @@
 #include "DialogSkeleton.h"
 #include "FirmwareImage.h"
 #include "FormSetting.h"
+#include "GlobalState.h"
 #include "ModelInfo.h"
 #include "RePair.h"
 #include "SettingsState.h"
@@ -16,6 +17,11 @@ namespace PairingGate {
 void Run(const DeviceAllInfo &device, QWidget *opener, const QString &mouseIsNewText, bool askBeforePairing,
          const std::function<void()> &pair)
 {
+    // Nothing opens over a flash that still runs (a repair dialog closed
+    // before its first report): pairing then would disturb it.
+    if (!g_UpgradeIdle)
+        return;
+
     const ModelInfo model(device);
     const QString cidText = ModelInfo::CidText();
     const QString midText = model.MidText();
@@ -30,16 +36,15 @@ void Run(const DeviceAllInfo &device, QWidget *opener, const QString &mouseIsNew
     const bool mouseNewer =
         FormSetting::FindFirmware(FirmwareImage::KindMouse, mouseVersion, model.MouseFirmwareName(), cid, mid);
 
-    // Building the repair dialog also runs its repair of a recorded failed update.
-    UpDateRepair repair;
-    DialogSkeleton::MoveOver(&repair, opener, 0, 0);
-
     // The receiver's "DM" image is looked for even when the model names none.
+    // Only the search: the repair dialog is built where it is shown, since
+    // building it also repairs a recorded failed update, and that flash
+    // must run under its own window, never behind another dialog.
     const QString receiverName = model.ReceiverFirmwareName();
     bool receiverNewer = false;
     if (model.ReceiverClass() == 1 || !receiverName.isEmpty())
-        receiverNewer =
-            repair.FindFirmware(FirmwareImage::KindReceiver, device.ReceiverVersion, receiverName, cid, mid);
+        receiverNewer = FirmwareImage::SearchImage(FirmwareImage::KindReceiver, device.ReceiverVersion, receiverName,
+                                                   cid, mid, nullptr);
 
     if (receiverNewer && !mouseNewer) {
         ContainReset question;
@@ -47,7 +52,10 @@ void Run(const DeviceAllInfo &device, QWidget *opener, const QString &mouseIsNew
         DialogSkeleton::MoveOver(&question, opener, -20, 0);
         question.exec();
         if (question.m_Ok) {
-            repair.StartRepair(0);
+            UpDateRepair repair;
+            DialogSkeleton::MoveOver(&repair, opener, 0, 0);
+            if (repair.FindFirmware(FirmwareImage::KindReceiver, device.ReceiverVersion, receiverName, cid, mid))
+                repair.StartRepair(0);
             repair.exec();
         }
     } else if (!receiverNewer && mouseNewer) {

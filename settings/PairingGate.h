@@ -7,15 +7,17 @@
 // reads the mouse firmware version last seen for the model (registry value
 // "MouseVer" + CID + MID):
 //  - none seen yet: pair at once;
-//  - otherwise it looks for newer images of both (building the repair dialog,
-//    which also repairs a recorded failed update on the way):
+//  - otherwise it looks for newer images of both (the shared search: newer
+//    than the device's version, the highest wins; nothing is flashed):
 //      only the receiver's is newer: ask with mouseIsNewText (ContainReset)
-//        and, on OK, flash the receiver through the repair dialog;
+//        and, on OK, flash the receiver through the repair dialog, built and
+//        shown there (building it also repairs a recorded failed update);
 //      only the mouse's is newer: tell that the mouse needs its cable
 //        (UpDateWarning with the settings page's "WiredMode" text);
 //      both or neither: pair, after asking with RePair when askBeforePairing.
 // Every dialog is centred over opener (the repair dialog and the RePair
-// question as they are, the other two moved 20 pixels left).
+// question as they are, the other two moved 20 pixels left). While a flash
+// runs (g_UpgradeIdle clear) the gate opens nothing.
 
 #include "DeviceAllInfo.h"
 
