@@ -617,12 +617,15 @@ void LanSetting::UpgradeCallBack(unsigned char *report)
     g_LanDongleState.compare_exchange_strong(updating, 3);
     updating = 1;
     g_LanMouseState.compare_exchange_strong(updating, 3);
-    UpdateRegistry::FailInfo info;
-    info.Kind = g_LanUpdateKind;
-    info.ReceiverClass = g_LanDongleClass;
-    info.CID = g_LanUpdateCID;
-    info.MID = g_LanUpdateMID;
-    UpdateRegistry::SetFailInfo(info);
+    // A flash handed no image never reached the device: nothing to repair.
+    if (FirmwareImage::HoldsImage()) {
+        UpdateRegistry::FailInfo info;
+        info.Kind = g_LanUpdateKind;
+        info.ReceiverClass = g_LanDongleClass;
+        info.CID = g_LanUpdateCID;
+        info.MID = g_LanUpdateMID;
+        UpdateRegistry::SetFailInfo(info);
+    }
     hub->EmitCloseUpdate();
 }
 

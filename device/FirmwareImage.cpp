@@ -10,11 +10,13 @@
 #include <QFileInfo>
 #include <QtEndian>
 
+#include <cstring>
 #include <mutex>
 
 namespace {
 
 // The header layout is the library's (HIDUsb.h): it reads the same images.
+constexpr int OffsetMagic = HIDUSB_FW_OFFSET_MAGIC;
 constexpr int OffsetLength = HIDUSB_FW_OFFSET_LENGTH;
 constexpr int OffsetVersion = HIDUSB_FW_OFFSET_VERSION;
 constexpr int OffsetKind = HIDUSB_FW_OFFSET_KIND;
@@ -63,6 +65,8 @@ bool ParseHeader(const QByteArray &image, Header *header)
     if (image.size() < HeaderSize || !header)
         return false;
     const uchar *bytes = reinterpret_cast<const uchar *>(image.constData());
+    header->Magic = std::memcmp(bytes + OffsetMagic, HIDUSB_FW_MAGIC, 4) == 0;
+    header->Length = qFromLittleEndian<quint32>(bytes + OffsetLength);
     header->Version = qFromLittleEndian<quint32>(bytes + OffsetVersion);
     header->Kind = bytes[OffsetKind];
     header->CID = bytes[OffsetCid];
@@ -123,8 +127,8 @@ bool ForEachMatchingImage(int kind, const QString &modelName, int cid, int mid,
         const QByteArray image = file.readAll();
         file.close();
         Header header;
-        if (!ParseHeader(image, &header))
-            continue;
+        if (!ParseHeader(image, &header) || !IsWhole(header, image.size()))
+            continue; // damaged or cut short: the library would refuse it
         if (header.Kind != (kind & 0xFF) || header.CID != (cid & 0xFF) || header.MID != (mid & 0xFF)
             || header.ModelName != modelName)
             continue;
@@ -194,26 +198,34 @@ bool HasChosenImage()
     return !g_FirmwareImage.isEmpty();
 }
 
+bool IsWhole(const Header &header, qint64 fileSize)
+{
+    return header.Magic && header.Length >= quint32(HeaderSize) && qint64(header.Length) <= fileSize;
+}
+
 bool IsWhole(const QByteArray &image)
 {
-    if (image.size() < HeaderSize)
-        return false;
-    const quint32 declared =
-        qFromLittleEndian<quint32>(reinterpret_cast<const uchar *>(image.constData()) + OffsetLength);
-    return declared <= quint32(image.size());
+    Header header;
+    return ParseHeader(image, &header) && IsWhole(header, image.size());
 }
 
 const unsigned char *HoldForFlash(const QByteArray &image)
 {
     std::lock_guard<std::mutex> guard(g_ImageMutex);
     if (!IsWhole(image)) {
-        // A cut file is never handed over: no image is, and the flash ends
-        // as a failure before anything reaches the device.
+        // A damaged or cut file is never handed over: no image is, and the
+        // flash ends as a failure before anything reaches the device.
         g_FlashingImage.clear();
         return nullptr;
     }
     g_FlashingImage = image;
     return reinterpret_cast<const unsigned char *>(g_FlashingImage.constData());
+}
+
+bool HoldsImage()
+{
+    std::lock_guard<std::mutex> guard(g_ImageMutex);
+    return !g_FlashingImage.isEmpty();
 }
 
 QString HeldVersionText()

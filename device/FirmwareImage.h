@@ -6,8 +6,9 @@
 // header: version word (offset 16, u32 little-endian: byte 16 minor, bits
 // 8..31 major), kind (20: 0xD2 mouse, 0xD3 receiver), CID (21), MID (22) and
 // the model name (87, 64 bytes, 8-bit text up to the first zero byte).
-// A file shorter than the header, or one that cannot be opened, is passed
-// over: one bad file must not hide the good ones beside it.
+// A file that cannot be opened, or one that is no whole image (see IsWhole),
+// is passed over by every search: one bad file must not hide the good ones
+// beside it, and a damaged copy must never be offered or flashed.
 //
 // Versions compare as numbers, major first, then minor: the version word
 // orders that way by itself (the minor is its low byte), and a version text
@@ -36,6 +37,8 @@ constexpr int KindReceiver = HIDUSB_FW_KIND_RECEIVER;
 
 struct Header
 {
+    bool Magic = false; // the first four bytes are HIDUSB_FW_MAGIC
+    quint32 Length = 0; // the image's own length, header included
     quint32 Version = 0;
     int Kind = 0;
     int CID = 0;
@@ -58,8 +61,8 @@ void SetFolder(const QString &folder);
 
 // Walks the images of Folder() in name order (case ignored) and hands each
 // one whose header fits kind, model name, CID and MID to visit, with its
-// version word. Files that cannot be opened or are shorter than the header
-// are skipped. Returns false when the folder does not exist, else true.
+// version word. Files that cannot be opened or are no whole image are
+// skipped. Returns false when the folder does not exist, else true.
 bool ForEachMatchingImage(int kind, const QString &modelName, int cid, int mid,
                           const std::function<void(const QByteArray &image, quint32 versionWord)> &visit);
 
@@ -67,7 +70,8 @@ bool ForEachMatchingImage(int kind, const QString &modelName, int cid, int mid,
 // newer than version (any version when it is empty or unreadable). Older and
 // equal images are passed over; of the rest the highest version wins, and of
 // equal ones the last in name order. The chosen image is kept as
-// ChosenImage().
+// ChosenImage(). This is the one choice of image: every offer of an update
+// and the repair make it through here (or SearchImage, CheckFirmware).
 bool FindFirmware(int kind, QString version, QString modelName, int cid, int mid);
 // The same search handing the chosen image to *chosen (emptied first, left
 // empty when none was chosen) instead of keeping it, for a window that keeps
@@ -88,16 +92,23 @@ bool HasChosenImage();
 // The image a flash was started with, held until the next flash starts: the
 // library may read the buffer until its end report, whatever happens to the
 // dialog or the search slot that chose it meanwhile. Returns the bytes to
-// hand to UsbUpgrade_Start; null for an image shorter than its header's
-// length field, which the library answers as an invalid image (one failure
-// end report).
+// hand to UsbUpgrade_Start; null for an image that is not whole (IsWhole),
+// which the library answers as an invalid image (one failure end report).
 const unsigned char *HoldForFlash(const QByteArray &image);
-// True when the buffer holds at least the bytes its header's length field
-// names: the library is handed the start of the image only and takes its size
-// from that field, so a file cut short would have it read past the buffer.
+// True for a whole image: it carries the magic, its length field covers at
+// least the header, and the buffer holds at least the bytes that field names.
+// The library is handed the start of the image only and takes its size from
+// that field, so a file cut short would have it read past the buffer; it
+// refuses a bad magic or length before it touches any device.
 bool IsWhole(const QByteArray &image);
+// The same test on a parsed header and the size of its file.
+bool IsWhole(const Header &header, qint64 fileSize);
 // The version text of the held image (empty when none or no header); what a
 // success report stands for.
 QString HeldVersionText();
+// False when the flash started last was handed no image (HoldForFlash refused
+// it): the library then ends it as a failure before it reaches any device,
+// so there is nothing to repair afterwards.
+bool HoldsImage();
 
 } // namespace FirmwareImage

@@ -396,6 +396,10 @@ void FormSetting::UpgradeCallBack(unsigned char *report)
     if (g_MouseUpdateState == 1)
         g_MouseUpdateState = 3;
     hub->EmitProgress(0, 1);
+    // A flash handed no image never reached the device: the failure is
+    // shown, but nothing waits for a repair.
+    if (!FirmwareImage::HoldsImage())
+        return;
     UpdateRegistry::FailInfo info;
     info.Kind = g_UpdateKind;
     info.ReceiverClass = g_UpdateDongleClass;

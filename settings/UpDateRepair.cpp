@@ -192,6 +192,12 @@ void UpDateRepair::UpgradeCallBack(unsigned char *report)
             UpdateRegistry::RemoveFailInfo();
         } else {
             hub->EmitAutoRepair(1);
+            // A flash handed no image never reached the device: nothing
+            // waits for a repair, so the record stays as it was.
+            if (!FirmwareImage::HoldsImage()) {
+                hub->EmitUpDateButton(!UpdateRegistry::HasFailInfo());
+                return;
+            }
             hub->EmitUpDateButton(false);
             const QStringList fields = RepairFailInfo();
             if (fields.size() == 4)

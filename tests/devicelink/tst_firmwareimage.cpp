@@ -152,6 +152,60 @@ private slots:
                  found && !current.isEmpty());
     }
 
+    // Only whole images are offered or flashed: a copy cut short of its
+    // length field, one with a bad magic or a length field below the header
+    // is passed over, by the search that keeps its image, the one that hands
+    // it over and the check alike; a whole image beside it is still found.
+    void damagedImagesArePassedOver_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<int>("wholeVersion"); // a whole image beside the damaged v1.9 one; 0: none
+        QTest::addColumn<bool>("found");
+        for (const char *damage : {"100 bytes short", "bad magic", "length field below the header"}) {
+            QTest::addRow("%s, alone, no version", damage) << damage << "" << 0 << false;
+            QTest::addRow("%s, alone, newer than the device", damage) << damage << "v1.2" << 0 << false;
+            QTest::addRow("%s, beside a whole older one, no version", damage) << damage << "" << 0x0101 << true;
+            QTest::addRow("%s, beside a whole older one, newer than the device", damage)
+                << damage << "v1.2" << 0x0101 << false;
+        }
+    }
+    void damagedImagesArePassedOver()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, current);
+        QFETCH(int, wholeVersion);
+        QFETCH(bool, found);
+        // Long enough that the cut copy still holds its whole header.
+        QByteArray damaged = HIDUsbSim::makeFirmwareImage(0xD2, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid,
+                                                          0x0109, "TestMouse", 1024);
+        if (damage == "100 bytes short")
+            damaged.chop(100);
+        else if (damage == "bad magic")
+            damaged.replace(HIDUSB_FW_OFFSET_MAGIC, 4, "XXXX");
+        else
+            qToLittleEndian<quint32>(HIDUSB_FW_HEADER_SIZE - 1, damaged.data() + HIDUSB_FW_OFFSET_LENGTH);
+        QVERIFY(!FirmwareImage::IsWhole(damaged));
+        const QByteArray whole = image(0xD2, quint32(wholeVersion), "TestMouse");
+        // The damaged file comes last in name order and is the newest.
+        put("z-damaged.bin", damaged);
+        if (wholeVersion)
+            put("a-whole.bin", whole);
+
+        QCOMPARE(
+            FirmwareImage::FindFirmware(0xD2, current, "TestMouse", HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid),
+            found);
+        QCOMPARE(FirmwareImage::ChosenImage(), found ? whole : QByteArray());
+        QByteArray handed("stale");
+        QCOMPARE(FirmwareImage::SearchImage(0xD2, current, "TestMouse", HIDUsbSim::sampleCid,
+                                            HIDUsbSim::sampleWirelessMid, &handed),
+                 found);
+        QCOMPARE(handed, found ? whole : QByteArray());
+        QCOMPARE(FirmwareImage::CheckFirmware(0xD2, current, "TestMouse", HIDUsbSim::sampleCid,
+                                              HIDUsbSim::sampleWirelessMid),
+                 found && !current.isEmpty());
+    }
+
     // One file the search cannot open ends nothing: the images after it in
     // name order are still found.
     void unreadableFileIsSkipped()
@@ -245,21 +299,27 @@ private slots:
     {
         QTest::addColumn<int>("lengthChange"); // added to the length field
         QTest::addColumn<int>("fileChange");   // bytes added to (or cut from) the file
+        QTest::addColumn<bool>("badMagic");
         QTest::addColumn<bool>("handed");
-        QTest::newRow("whole") << 0 << 0 << true;
-        QTest::newRow("file longer than its length field") << 0 << 16 << true;
-        QTest::newRow("length field one beyond the file") << 1 << 0 << false;
-        QTest::newRow("file cut short") << 0 << -100 << false;
-        QTest::newRow("length field of 4 GiB") << -1 - 728 - 64 << 0 << false;
+        QTest::newRow("whole") << 0 << 0 << false << true;
+        QTest::newRow("file longer than its length field") << 0 << 16 << false << true;
+        QTest::newRow("length field one beyond the file") << 1 << 0 << false << false;
+        QTest::newRow("file cut short") << 0 << -100 << false << false;
+        QTest::newRow("length field of 4 GiB") << -1 - 728 - 64 << 0 << false << false;
+        QTest::newRow("length field below the header") << -64 - 1 << 0 << false << false;
+        QTest::newRow("bad magic") << 0 << 0 << true << false;
     }
     void holdForFlash()
     {
         QFETCH(int, lengthChange);
         QFETCH(int, fileChange);
+        QFETCH(bool, badMagic);
         QFETCH(bool, handed);
         QByteArray file = image(0xD2, 0x0312, "TestMouse");
         const quint32 length = qFromLittleEndian<quint32>(file.constData() + HIDUSB_FW_OFFSET_LENGTH);
         qToLittleEndian<quint32>(length + quint32(lengthChange), file.data() + HIDUSB_FW_OFFSET_LENGTH);
+        if (badMagic)
+            file.replace(HIDUSB_FW_OFFSET_MAGIC, 4, "XXXX");
         if (fileChange > 0)
             file.append(QByteArray(fileChange, 'x'));
         else
@@ -272,6 +332,7 @@ private slots:
         if (handed)
             QCOMPARE(QByteArray(reinterpret_cast<const char *>(held), file.size()), file);
         QCOMPARE(FirmwareImage::HeldVersionText(), handed ? QString("v3.12") : QString());
+        QCOMPARE(FirmwareImage::HoldsImage(), handed);
     }
 
     void noFolder()

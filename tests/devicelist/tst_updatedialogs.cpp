@@ -17,6 +17,7 @@
 #include "TestState.h"
 #include "UpDateRepair.h"
 #include "UpDateWarning.h"
+#include "UpdateRegistry.h"
 
 #include <QFile>
 #include <QLabel>
@@ -182,6 +183,61 @@ private slots:
         FirmwareImage::SetFolder(QString());
         QCOMPARE(int(HIDUsbSim::setup(id).receiverVersion), flashedVersion);
         QVERIFY(g_UpgradeIdle.load());
+    }
+
+    // A flash the library refused before it touched the device (it was
+    // handed no image: the file was cut short) ends as a failure, but
+    // records no failed update, and the device list is told to keep its
+    // repair button as the record stands; a flash that failed on the device
+    // is recorded. For the settings page's run and the repair dialog alike.
+    void refusedFlashRecordsNothing_data()
+    {
+        QTest::addColumn<bool>("repairDialog");
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("update run, flash failed") << false << false;
+        QTest::newRow("update run, image refused") << false << true;
+        QTest::newRow("repair, flash failed") << true << false;
+        QTest::newRow("repair, image refused") << true << true;
+    }
+
+    void refusedFlashRecordsNothing()
+    {
+        QFETCH(bool, repairDialog);
+        QFETCH(bool, cut);
+        UpdateRegistry::RemoveFailInfo();
+        HIDUsbSim::reset();
+        HIDUsbSim::setFlashDuration(50);
+        const int id = HIDUsbSim::plug(HIDUsbSim::sampleReceiverMouse(QString(), QString()));
+        QByteArray image =
+            HIDUsbSim::makeFirmwareImage(0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0103, "OrvikR4K");
+        if (cut)
+            image.chop(100);
+        else
+            HIDUsbSim::failNextFlash();
+        // What the repair dialog stores for the flash it starts.
+        SetRepairFailInfo(HIDUsbSim::sampleFailInfo(211, 4).split(','));
+
+        QSignalSpy progress(PostMsg::GetInstance(), &PostMsg::SigProgress);
+        QSignalSpy outcome(PostMsg::GetInstance(), &PostMsg::SigAutoRepair);
+        QSignalSpy button(PostMsg::GetInstance(), &PostMsg::SigUpDateButton);
+        UsbUpgrade_Start(FirmwareImage::HoldForFlash(image),
+                         repairDialog ? &UpDateRepair::UpgradeCallBack : &FormSetting::UpgradeCallBack, 10000);
+        QVERIFY(HIDUsbSim::waitIdle());
+
+        QCOMPARE(HIDUsbSim::lastFlashedImage().isEmpty(), cut);
+        QCOMPARE(int(HIDUsbSim::setup(id).receiverVersion), 0x0102);
+        QCOMPARE(UpdateRegistry::HasFailInfo(), !cut);
+        if (repairDialog) {
+            QCOMPARE(outcome.count(), 1);
+            QCOMPARE(outcome.first().first().toInt(), 1);
+            QCOMPARE(button.count(), 1);
+            QCOMPARE(button.first().first().toBool(), cut); // hidden while nothing is recorded
+        } else {
+            QVERIFY(!progress.isEmpty());
+            QCOMPARE(progress.last().at(1).toInt(), 1); // the failure shown
+        }
+        UpdateRegistry::RemoveFailInfo();
+        SetRepairFailInfo(QStringList());
     }
 
     // A pairing started from the main frame holds the worker back

@@ -62,6 +62,20 @@ void Click(QWidget *dialog, const char *name)
     dialog->findChild<QAbstractButton *>(name)->click();
 }
 
+// A receiver image of the first model that is not whole.
+QByteArray Damaged(const QString &damage, quint32 version)
+{
+    QByteArray image =
+        HIDUsbSim::makeFirmwareImage(0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, version, "OrvikR4K");
+    if (damage == "100 bytes short")
+        image.chop(100);
+    else if (damage == "bad magic")
+        image.replace(HIDUSB_FW_OFFSET_MAGIC, 4, "XXXX");
+    else
+        image.replace(HIDUSB_FW_OFFSET_LENGTH, 4, QByteArray("\x10\x00\x00\x00", 4));
+    return image;
+}
+
 bool Enumerated(const QString &pid)
 {
     int count = 5;
@@ -248,44 +262,110 @@ private slots:
         QCOMPARE(int(HIDUsbSim::setup(ids.at(0)).receiverVersion), 0x0103);
     }
 
-    // The search reads only the version, kind and model fields, so a copy
-    // whose magic or length is damaged is still chosen; the library refuses
-    // it at the flash, and the run ends as a failure with the receiver
-    // untouched. A file shorter than its length field is handed over as no
-    // image: the library would read past its end (the sanitizers watch).
-    void damagedImageIsRefusedAtTheFlash_data()
+    // An image that is not whole (cut 100 bytes short of its length field,
+    // a bad magic, a length field below the header) is never offered: the
+    // click on a receiver without its mouse, with the receiver's newest file
+    // damaged, only asks to pair again, whether the file lies alone or
+    // beside a whole older image. Nothing is flashed, no failed update is
+    // recorded and the device list offers no repair.
+    void damagedReceiverImageIsNoUpdate_data()
     {
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("bad magic") << int(HIDUSB_FW_OFFSET_MAGIC) << QByteArray("XXXX");
-        QTest::newRow("bad length") << int(HIDUSB_FW_OFFSET_LENGTH) << QByteArray("\x10\x00\x00\x00", 4);
-        QTest::newRow("length beyond the file") << int(HIDUSB_FW_OFFSET_LENGTH) << QByteArray("\x00\x00\x01\x00", 4);
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<bool>("besideOlder");
+        for (const char *damage : {"100 bytes short", "bad magic", "length field below the header"}) {
+            QTest::addRow("%s, alone", damage) << damage << false;
+            QTest::addRow("%s, beside a whole older one", damage) << damage << true;
+        }
     }
 
-    void damagedImageIsRefusedAtTheFlash()
+    void damagedReceiverImageIsNoUpdate()
     {
-        QFETCH(int, offset);
-        QFETCH(QByteArray, bytes);
+        QFETCH(QString, damage);
+        QFETCH(bool, besideOlder);
         UpdateRegistry::SetMouseVersion("26", HIDUsbSim::sampleMidText(), "v1.5");
-        QByteArray image =
-            HIDUsbSim::makeFirmwareImage(0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0103, "OrvikR4K");
-        image.replace(offset, bytes.size(), bytes);
-        PutImage("r4k.bin", image);
+        PutImage("z-r4k.bin", Damaged(damage, 0x0103));
+        if (besideOlder)
+            PutImage("a-r4k.bin",
+                     HIDUsbSim::makeFirmwareImage(0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0101,
+                                                  "OrvikR4K"));
         const QList<int> ids = Rebuild({Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, "a", false),
                                         Receiver("F501", 0, HIDUsbSim::sampleWirelessMid, "b", true)});
         const int clicked = g_PickerDeviceList.at(0).PID == "F503" ? 0 : 1;
         QCOMPARE(g_PickerDeviceList.at(clicked).PID, QString("F503"));
+        QVERIFY(!RepairButton()->isVisible());
 
-        QString endText;
-        ModalScript script({ConfirmContainReset(), AnswerRepair(&endText)});
+        // Whatever comes is answered as a user who wants the update would.
+        ModalScript::Step answer = [](QWidget *w) {
+            if (w->findChild<QAbstractButton *>("OK"))
+                Click(w, qobject_cast<ContainReset *>(w) ? "OK" : "Cancel");
+            else if (!qobject_cast<UpDateRepair *>(w)
+                     || (w->findChild<QWidget *>("NewHong")->isVisible() && !g_RepairRunning))
+                w->close();
+            else
+                return false;
+            return true;
+        };
+        ModalScript script({answer, answer});
         HIDUsbSim::clearCalls();
         QTest::mouseClick(Tile(clicked), Qt::LeftButton);
-        QCOMPARE(script.seen, (QStringList{"ContainReset", "UpDateRepair"}));
-        QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 1);
-        QCOMPARE(endText, QString("Update failed"));
-        QVERIFY(HIDUsbSim::lastFlashedImage().isEmpty());
+        QVERIFY(HIDUsbSim::waitIdle());
+        QCoreApplication::processEvents();
+        QCOMPARE(script.seen, QStringList{"RePair"});
+        QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 0);
+        QVERIFY(!UpdateRegistry::HasFailInfo());
+        QVERIFY(!RepairButton()->isVisible());
         QCOMPARE(int(HIDUsbSim::setup(ids.at(0)).receiverVersion), 0x0102);
         QVERIFY(g_UpgradeIdle.load());
+    }
+
+    // The repair of a receiver waiting in boot mode passes over a damaged
+    // image too: beside a whole older one it flashes that one (a device in
+    // boot mode takes any version) and the record goes; alone there is
+    // nothing to flash and the record of the failed update stays.
+    void repairPassesOverDamagedImage_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<bool>("besideOlder");
+        for (const char *damage : {"100 bytes short", "bad magic", "length field below the header"}) {
+            QTest::addRow("%s, alone", damage) << damage << false;
+            QTest::addRow("%s, beside a whole older one", damage) << damage << true;
+        }
+    }
+
+    void repairPassesOverDamagedImage()
+    {
+        QFETCH(QString, damage);
+        QFETCH(bool, besideOlder);
+        const QByteArray older =
+            HIDUsbSim::makeFirmwareImage(0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0101, "OrvikR4K");
+        PutImage("z-r4k.bin", Damaged(damage, 0x0103));
+        if (besideOlder)
+            PutImage("a-r4k.bin", older);
+        UpdateRegistry::SetFailInfoFields(kFailInfo4K.split(','));
+        const QList<int> ids = Rebuild({Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, QString(), true, true)});
+        QVERIFY(RepairButton()->isVisible());
+
+        QString shown;
+        // With nothing to flash the dialog only shows its idle text.
+        const ModalScript::Step idle = [&](QWidget *w) {
+            shown = Text(w, "ToolText");
+            Click(w, "CloseButton");
+            return true;
+        };
+        ModalScript script({besideOlder ? AnswerRepair(&shown) : idle});
+        HIDUsbSim::clearCalls();
+        qobject_cast<QAbstractButton *>(RepairButton())->click();
+        QVERIFY(HIDUsbSim::waitIdle());
+        QCoreApplication::processEvents();
+        QCOMPARE(script.seen, QStringList{"UpDateRepair"});
+        QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), besideOlder ? 1 : 0);
+        QCOMPARE(shown, besideOlder ? QString("Update succeeded") : QString("Firmware repair"));
+        if (besideOlder)
+            QCOMPARE(HIDUsbSim::lastFlashedImage(), older);
+        QCOMPARE(HIDUsbSim::setup(ids.at(0)).bootMode, !besideOlder);
+        QCOMPARE(int(HIDUsbSim::setup(ids.at(0)).receiverVersion), besideOlder ? 0x0101 : 0x0102);
+        QCOMPARE(UpdateRegistry::FailInfoText(), besideOlder ? QString() : kFailInfo4K);
+        QCOMPARE(RepairButton()->isVisible(), !besideOlder);
     }
 
     // The repair flashes only when exactly one device waits in boot mode;

@@ -281,6 +281,59 @@ private slots:
         QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 0);
     }
 
+    // An image that is not whole is no update, however new its header says
+    // it is: with only a cut copy, or one beside a whole older image, the
+    // row is up to date, nothing is flashed and no failed update is
+    // recorded.
+    void damagedImageIsNoUpdate_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<bool>("besideOlder");
+        for (const char *damage : {"100 bytes short", "bad magic"}) {
+            QTest::addRow("%s, alone", damage) << damage << false;
+            QTest::addRow("%s, beside a whole older one", damage) << damage << true;
+        }
+    }
+
+    void damagedImageIsNoUpdate()
+    {
+        QFETCH(QString, damage);
+        QFETCH(bool, besideOlder);
+        QVERIFY(QFile::remove(m_Bin.path() + "/mouse.bin"));
+        QByteArray damaged =
+            HIDUsbSim::makeFirmwareImage(0xD2, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0300, "OrvikM1");
+        if (damage == "100 bytes short")
+            damaged.chop(100);
+        else
+            damaged.replace(HIDUSB_FW_OFFSET_MAGIC, 4, "XXXX");
+        QList<QPair<QString, QByteArray>> files{{"z-damaged.bin", damaged}};
+        if (besideOlder)
+            files << qMakePair(QString("a-older.bin"),
+                               HIDUsbSim::makeFirmwareImage(0xD2, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid,
+                                                            0x0101, "OrvikM1"));
+        for (const auto &file : files) {
+            QFile image(m_Bin.path() + "/" + file.first);
+            QVERIFY(image.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            image.write(file.second);
+        }
+        const int mouseVersion = HIDUsbSim::setup(m_Cable).mouseVersion;
+
+        HIDUsbSim::clearCalls();
+        Start("on_Mouse_clicked");
+        const bool ended = RunEnded();
+        for (const auto &file : files)
+            QFile::remove(m_Bin.path() + "/" + file.first);
+        QVERIFY(ended);
+        QCOMPARE(g_MouseUpdateState.load(), 4);
+        QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 0);
+        QVERIFY(!Visible<Progress>());
+        QVERIFY(!UpdateRegistry::HasFailInfo());
+        QCOMPARE(int(HIDUsbSim::setup(m_Cable).mouseVersion), mouseVersion);
+        QVERIFY(!HIDUsbSim::setup(m_Cable).bootMode);
+        QVERIFY(g_UpgradeIdle.load());
+        PostMsg::GetInstance()->EmitSetver(4);
+    }
+
     // The receiver's row with the mouse on its cable and its receiver
     // plugged beside it: the 4 kHz receiver's own version is compared with
     // the "D4M" image, the progress dialog follows the flash, success is
