@@ -76,39 +76,30 @@ bool UpDateRepair::FindFirmware(int kind, QString currentVersion, QString modelN
 {
     m_Images.clear();
     m_FoundInfo.clear();
-    // Any other version qualifies, older ones too; the last one in name
-    // order is kept. Versions compare as numbers (an empty or unreadable
-    // current version takes any image).
-    quint32 current = 0;
-    const bool anyVersion = currentVersion.isEmpty() || !FirmwareImage::ParseVersionText(currentVersion, &current);
-    bool found = false;
-    const bool read =
-        FirmwareImage::ForEachMatchingImage(kind, modelName, cid, mid, [&](const QByteArray &image, quint32 version) {
-            if (!anyVersion && version == current)
-                return;
-            m_Images = QList<QByteArray>() << image;
-            found = true;
-        });
-    if (!read)
+    // The search every update offer makes: an update (the receiver's
+    // version given) is only ever a newer image, the highest there is; the
+    // repair of a device in boot mode (no version to compare) takes the
+    // highest whole image of its kind, whatever its version.
+    QByteArray image;
+    if (!FirmwareImage::SearchImage(kind, currentVersion, modelName, cid, mid, &image))
         return false;
-    if (found) {
-        // Remember what this image repairs, so a failed flash is recorded as
-        // the update it really was.
-        int receiverClass = 0;
-        const int index = ModelInfo::IndexOfMid(mid);
-        if (kind == FirmwareImage::KindReceiver && index >= 0) {
-            const ModelInfo model = ModelInfo::OfIndex(index);
-            for (int candidate : ModelInfo::ReceiverClasses()) {
-                if (model.Text(ModelInfo::ReceiverFirmwareKeyOf(candidate)) == modelName) {
-                    receiverClass = candidate;
-                    break;
-                }
+    m_Images << image;
+    // Remember what this image repairs, so a failed flash is recorded as
+    // the update it really was.
+    int receiverClass = 0;
+    const int index = ModelInfo::IndexOfMid(mid);
+    if (kind == FirmwareImage::KindReceiver && index >= 0) {
+        const ModelInfo model = ModelInfo::OfIndex(index);
+        for (int candidate : ModelInfo::ReceiverClasses()) {
+            if (model.Text(ModelInfo::ReceiverFirmwareKeyOf(candidate)) == modelName) {
+                receiverClass = candidate;
+                break;
             }
         }
-        m_FoundInfo = QStringList() << QString::number(kind) << QString::number(receiverClass) << QString::number(cid)
-                                    << QString::number(mid);
     }
-    return found;
+    m_FoundInfo = QStringList() << QString::number(kind) << QString::number(receiverClass) << QString::number(cid)
+                                << QString::number(mid);
+    return true;
 }
 
 void UpDateRepair::StartRepair(int value)

@@ -29,8 +29,9 @@ public:
     explicit UpDateRepair(QWidget *parent = nullptr);
     ~UpDateRepair() override;
 
-    // Looks for an image of kind, model name, CID and MID whose version
-    // differs from currentVersion (any version when it is empty) and keeps it.
+    // Looks for the image of kind, model name, CID and MID that the shared
+    // search chooses (newer than currentVersion, the highest; any version
+    // when it is empty) and keeps it.
     bool FindFirmware(int kind, QString currentVersion, QString modelName, int cid, int mid);
     // Automatic mode: flashes the image the last FindFirmware of this dialog kept.
     void StartRepair(int value);

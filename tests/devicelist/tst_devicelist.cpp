@@ -732,19 +732,31 @@ private slots:
         QTest::addColumn<quint32>("receiverImage"); // 0: none
         QTest::addColumn<bool>("confirm");
         QTest::addColumn<QStringList>("dialogs");
+        QTest::addColumn<bool>("mouseInBootMode"); // a failed mouse update: recorded, the mouse in boot mode
 
-        QTest::newRow("no mouse version") << "" << 0u << 0u << false << QStringList{"Match"};
-        QTest::newRow("nothing newer, re-pair declined") << "v1.5" << 0u << 0u << false << QStringList{"RePair"};
+        QTest::newRow("no mouse version") << "" << 0u << 0u << false << QStringList{"Match"} << false;
+        QTest::newRow("nothing newer, re-pair declined")
+            << "v1.5" << 0u << 0u << false << QStringList{"RePair"} << false;
         QTest::newRow("nothing newer, re-pair accepted")
-            << "v1.5" << 0u << 0u << true << QStringList{"RePair", "Match"};
-        QTest::newRow("both newer") << "v1.5" << 0x0106u << 0x0103u << false << QStringList{"RePair"};
+            << "v1.5" << 0u << 0u << true << QStringList{"RePair", "Match"} << false;
+        QTest::newRow("both newer") << "v1.5" << 0x0106u << 0x0103u << false << QStringList{"RePair"} << false;
         QTest::newRow("mouse image only: cable needed")
-            << "v1.5" << 0x0106u << 0u << false << QStringList{"UpDateWarning"};
-        QTest::newRow("mouse image older: re-pair") << "v1.5" << 0x0104u << 0u << false << QStringList{"RePair"};
+            << "v1.5" << 0x0106u << 0u << false << QStringList{"UpDateWarning"} << false;
+        QTest::newRow("mouse image older: re-pair")
+            << "v1.5" << 0x0104u << 0u << false << QStringList{"RePair"} << false;
         QTest::newRow("receiver image only, declined")
-            << "v1.5" << 0u << 0x0103u << false << QStringList{"ContainReset"};
+            << "v1.5" << 0u << 0x0103u << false << QStringList{"ContainReset"} << false;
         QTest::newRow("receiver image only, updated")
-            << "v1.5" << 0u << 0x0103u << true << QStringList{"ContainReset", "UpDateRepair"};
+            << "v1.5" << 0u << 0x0103u << true << QStringList{"ContainReset", "UpDateRepair"} << false;
+        // Only a newer receiver image is offered; an older one is no update.
+        QTest::newRow("receiver image older: re-pair")
+            << "v1.5" << 0u << 0x0101u << false << QStringList{"RePair"} << false;
+        // The check only searches: the mouse waits for its repair, nothing
+        // is flashed behind the notice.
+        QTest::newRow("after a failed mouse update: cable needed, nothing flashed")
+            << "v1.5" << 0x0106u << 0u << false << QStringList{"UpDateWarning"} << true;
+        QTest::newRow("after a failed mouse update: re-pair, nothing flashed")
+            << "v1.5" << 0x0106u << 0x0103u << true << QStringList{"RePair", "Match"} << true;
     }
 
     void pairingCheck()
@@ -754,6 +766,7 @@ private slots:
         QFETCH(quint32, receiverImage);
         QFETCH(bool, confirm);
         QFETCH(QStringList, dialogs);
+        QFETCH(bool, mouseInBootMode);
 
         if (!mouseVer.isEmpty())
             RegistryStore::setValue(RegistryStore::mouseTestKey(), kMouseVer, mouseVer);
@@ -764,8 +777,13 @@ private slots:
                        "OrvikR1K"); // clicked receiver is v1.2, 1 kHz
         g_WiredModeText = "Connect the mouse by cable to update it";
 
-        Rebuild({Receiver("F501", 0, HIDUsbSim::sampleWirelessMid, "a", false),
-                 Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, "b", true)});
+        QList<DeviceSetup> setups{Receiver("F501", 0, HIDUsbSim::sampleWirelessMid, "a", false),
+                                  Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, "b", true)};
+        if (mouseInBootMode) {
+            RegistryStore::setValue(RegistryStore::mouseTestKey(), "UpdateFailInfo", HIDUsbSim::sampleFailInfo(210, 0));
+            setups << Receiver("F500", 2, HIDUsbSim::sampleWirelessMid, "boot", true, true);
+        }
+        const QList<int> ids = Rebuild(setups);
         QCOMPARE(g_TileButtons.size(), 2);
         QCOMPARE(g_PickerDeviceList.at(0).PID, QString("F501"));
         const QString clickedPath = g_PickerDeviceList.at(0).Path;
@@ -808,6 +826,12 @@ private slots:
         if (dialogs.contains("ContainReset"))
             QCOMPARE(questionText, g_MouseIsNewTipsText);
         QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start") > 0, dialogs.contains("UpDateRepair"));
+        if (mouseInBootMode) {
+            QVERIFY(HIDUsbSim::waitIdle());
+            QVERIFY(HIDUsbSim::setup(ids.at(2)).bootMode);
+            QCOMPARE(RegistryStore::value(RegistryStore::mouseTestKey(), "UpdateFailInfo").toString(),
+                     HIDUsbSim::sampleFailInfo(210, 0));
+        }
         if (dialogs.contains("UpDateRepair")) {
             bool flashed = false;
             for (int id : HIDUsbSim::devices())

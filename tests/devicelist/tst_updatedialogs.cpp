@@ -130,21 +130,24 @@ private slots:
         QCOMPARE(progress.findChild<QProgressBar *>("progressBar_2")->value(), 0);
     }
 
-    // The repair dialog takes any image of another version than the
-    // receiver's, older ones too, and of several the last in name order
-    // (case ignored). A receiver on v1.2 shows which image was flashed.
+    // The repair dialog offers a receiver update only with a newer image,
+    // the highest there is, whatever the name order (case ignored); without
+    // a version to compare (a device in boot mode) it takes the highest
+    // image of its kind. A receiver on v1.2 shows which image was flashed.
     void repairImageChoice_data()
     {
         QTest::addColumn<QStringList>("files"); // "name:version:model"
         QTest::addColumn<QString>("currentVersion");
         QTest::addColumn<bool>("found");
         QTest::addColumn<int>("flashedVersion");
-        QTest::newRow("last in name order, though older")
-            << QStringList{"a.bin:0x0105:OrvikR4K", "B.bin:0x0103:OrvikR4K"} << "v1.2" << true << 0x0103;
+        QTest::newRow("the highest newer, not the last in name order")
+            << QStringList{"a.bin:0x0105:OrvikR4K", "B.bin:0x0103:OrvikR4K"} << "v1.2" << true << 0x0105;
+        QTest::newRow("an older image is no update")
+            << QStringList{"a.bin:0x0101:OrvikR4K", "B.bin:0x0100:OrvikR4K"} << "v1.2" << false << 0x0102;
         QTest::newRow("the receiver's own version is passed over")
             << QStringList{"a.bin:0x0104:OrvikR4K", "b.bin:0x0102:OrvikR4K"} << "v1.2" << true << 0x0104;
-        QTest::newRow("no version: the last matching image")
-            << QStringList{"a.bin:0x0104:OrvikR4K", "b.bin:0x0101:OrvikR4K"} << "" << true << 0x0101;
+        QTest::newRow("no version: the highest matching image")
+            << QStringList{"a.bin:0x0104:OrvikR4K", "b.bin:0x0101:OrvikR4K"} << "" << true << 0x0104;
         QTest::newRow("images of another model do not count")
             << QStringList{"a.bin:0x0104:OrvikR1K"} << "v1.2" << false << 0x0102;
         QTest::newRow("only the receiver's own version")
