@@ -207,7 +207,7 @@ private slots:
         QCOMPARE(percents.last(), 100);
         QVERIFY(std::is_sorted(percents.begin(), percents.end()));
         QCOMPARE(UpdateRegistry::MouseVersion("26", HIDUsbSim::sampleMidText()), versionText);
-        QCOMPARE(Label("label_7"), versionText);
+        QTRY_COMPARE(Label("label_7"), versionText);
         QVERIFY(before != versionText);
         QCOMPARE(HIDUsbSim::setup(m_Cable).mouseVersion, quint16(version));
         QVERIFY(!UpdateRegistry::HasFailInfo());
@@ -375,7 +375,7 @@ private slots:
         QCOMPARE(dialog->findChild<QProgressBar *>("progressBar_2")->value(), 100);
         QVERIFY(!progress.isEmpty());
         QCOMPARE(progress.last().at(1).toInt(), 2);
-        QCOMPARE(Label("label_5"), QString("v1.3"));
+        QTRY_COMPARE(Label("label_5"), QString("v1.3"));
         QVERIFY(!UpdateRegistry::HasFailInfo());
         QVERIFY(g_UpgradeIdle.load());
         QVERIFY(Child("Receive")->isEnabled());
@@ -387,7 +387,7 @@ private slots:
         QVERIFY(RunEnded());
         QCOMPARE(HIDUsbSim::lastFlashedImage(), mouseImage);
         QCOMPARE(int(HIDUsbSim::setup(m_Cable).mouseVersion), 0x0110);
-        QCOMPARE(Label("label_7"), QString("v1.10"));
+        QTRY_COMPARE(Label("label_7"), QString("v1.10"));
         QCOMPARE(int(HIDUsbSim::setup(receiver).receiverVersion), 0x0103);
 
         QFile::remove(m_Bin.path() + "/receiver.bin");
