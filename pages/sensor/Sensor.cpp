@@ -358,13 +358,15 @@ void Sensor::SlotUpDataReportRate(int index)
 void Sensor::SlotUpDataDPI(int index)
 {
     // The bar's handlers send nothing while the report moves its buttons.
-    g_UiReady = false;
+    // The gate is given back as it was: a report that comes before the
+    // pages may send must not open it.
+    const bool ready = g_UiReady.exchange(false);
     ui->frameDpi->MoveLevelIndicator(index + 1);
     if (index >= 0 && index <= 7) {
         ui->frameDpi->CheckLevelButton(index);
         ui->frameDpi->SetCurrentLevel(index);
     }
-    g_UiReady = true;
+    g_UiReady = ready;
 }
 
 void Sensor::SlotUpDataDPILed(FlashDataMap DataMap)

@@ -359,18 +359,23 @@ void SensorDPI::BlockLevelSignals(bool block)
 
 void SensorDPI::MoveSliderQuietly(int value)
 {
-    QSlider *slider = ui->horizontalSliderC;
-    // Only a change that will really reach the value slot may be swallowed;
-    // clearing the flag without one would swallow the user's next change.
-    const int target = qBound(slider->minimum(), value, slider->maximum());
-    if (target != slider->value() && !slider->signalsBlocked())
-        sliderArmed = false;
-    slider->setValue(value);
+    // The level's value is on the mouse already: the one value change this
+    // move causes is only shown. The slider delivers it before setValue
+    // returns (or not at all, when the value stays or the signals are
+    // blocked), so the bar is armed again right after it, whatever the value
+    // slot did with it: the user's next change is always sent.
+    sliderArmed = false;
+    ui->horizontalSliderC->setValue(value);
+    sliderArmed = true;
 }
 
 void SensorDPI::on_horizontalSliderC_valueChanged(int value)
 {
-    if (g_UiReady.load() && !g_SensorUiFilling.load() && !DeviceAnswers()) {
+    // A change that will not be sent asks nothing of the mouse either: a
+    // level selected while the mouse sleeps raises its notice once, from the
+    // selection itself.
+    const bool send = sliderArmed;
+    if (send && g_UiReady.load() && !g_SensorUiFilling.load() && !DeviceAnswers()) {
         ui->spinBoxA->setValue(value);
         OfflineNotice();
         return;
@@ -387,11 +392,7 @@ void SensorDPI::on_horizontalSliderC_valueChanged(int value)
         }
     }
     ui->spinBoxA->setValue(value);
-    if (!sliderArmed) {
-        sliderArmed = true;
-        return;
-    }
-    if (!g_ProfileLoading.load())
+    if (send && !g_ProfileLoading.load())
         SetDPIValue(level, value);
 }
 
@@ -470,13 +471,14 @@ void SensorDPI::on_ChooseEvent_currentIndexChanged(int index)
     // count of 1..8 exists.
     if (g_SensorUiFilling.load() || !IsCountIndex(index))
         return;
-    const int oldCount = levelCount;
     savedLevel = currentLevel;
     // A current level beyond the new count changes places with the new last
-    // level. The current level may come from a device, a cache or imported
-    // file or Level.ini: a level that is no level of the old count has no
-    // entry to move, and the swap would write outside the level table.
-    const bool swap = savedLevel > index && savedLevel <= 7 && savedLevel < oldCount;
+    // level, so the current level always lies inside the count - also when
+    // the device, a cache or imported file left it beyond the old count: the
+    // record holds an entry for each of the eight levels. A number that is
+    // no level (above 7) has no entry; the swap would write outside the
+    // level table.
+    const bool swap = savedLevel > index && savedLevel <= 7;
     if (swap) {
         const int old = savedLevel;
         const QString oldColor = levelColors[old];
@@ -608,22 +610,28 @@ void SensorDPI::FinishDrag(const QPoint &pointer)
         ui->label_8->move(rest);
         return;
     }
-    ui->label_8->move(rest.x() + 91 * k, rest.y());
+    // The level becomes current only when its selection goes through: a
+    // mouse that does not answer keeps its level, and so does the bar (a
+    // level shown as current that the mouse does not have would be swapped
+    // by the next count change).
+    if (!SelectDraggedLevel(target)) {
+        ui->label_8->move(rest);
+        return;
+    }
     currentLevel = target;
-    SelectDraggedLevel(currentLevel);
+    ui->label_8->move(indicatorPositions[target]);
     if (g_UiReady.load())
         SetCurrentDPI(currentLevel);
 }
 
-void SensorDPI::SelectDraggedLevel(int level)
+bool SensorDPI::SelectDraggedLevel(int level)
 {
-    if (g_UiReady.load() && !DeviceAnswers() && !g_SensorUiFilling.load()) {
-        OfflineNotice();
-        return;
-    }
+    if (g_UiReady.load() && !DeviceAnswers() && !g_SensorUiFilling.load())
+        return OfflineNotice();
     // The value button's selection moves the slider to the level's value;
     // that change is swallowed there (and only when it comes).
     CheckLevelButton(level);
+    return true;
 }
 
 // ---- the 32 level slots ---------------------------------------------------

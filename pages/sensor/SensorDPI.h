@@ -62,7 +62,9 @@ public:
     void SetSpinVisible(bool visible);
     void BlockEditSignals(bool block);
     void BlockLevelSignals(bool block);
-    void SelectDraggedLevel(int level);
+    // Completes a drag step onto the level: false (after the offline
+    // notice) when the mouse does not answer, and nothing is selected.
+    bool SelectDraggedLevel(int level);
 
     // State for the page's tests.
     Ui_SensorDPI *Form() const { return ui; }
@@ -176,8 +178,8 @@ private:
     int currentLevel = 1;
     int levelCount = 1;
     QString levelColors[8];
-    // Starts armed: no level selection has happened whose value change it
-    // would have to swallow.
+    // Clear only while a level selection moves the slider (MoveSliderQuietly):
+    // the one value change that move causes is shown, not sent.
     bool sliderArmed = true;
     int savedLevel = 0;
 };

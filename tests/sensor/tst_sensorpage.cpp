@@ -42,6 +42,8 @@ private slots:
     void firstReadShowsTheMouse();
     void optionEdits_data();
     void optionEdits();
+    void rateButtonsSendTheirOwnCode_data();
+    void rateButtonsSendTheirOwnCode();
     void nothingSentOfflineOrNotReady();
     void dpiValues_data();
     void dpiValues();
@@ -49,6 +51,7 @@ private slots:
     void snapAndSteps();
     void selectingALevelSendsOnlyTheLevel();
     void colourChoiceReachesTheMouse();
+    void lowerCountSwapsTheCurrentLevel_data();
     void lowerCountSwapsTheCurrentLevel();
     void refusedLevelCountRaisesTheNotice_data();
     void refusedLevelCountRaisesTheNotice();
@@ -57,11 +60,15 @@ private slots:
     void sliderChangeAfterEqualLevelIsSent();
     void drag_data();
     void drag();
+    void offlineEpisode_data();
+    void offlineEpisode();
     void gating();
     void sensorModeFollowsTheRate();
     void moreGradesThanLevels();
     void missingRangesUseTheFormula();
     void reportsSendNothing();
+    void levelReportKeepsTheSendGate_data();
+    void levelReportKeepsTheSendGate();
     void factoryView();
     void languageFive();
     void captionsFit_data();
@@ -77,6 +84,12 @@ private:
     int Updates() const { return HIDUsbSim::updateCount(m_Mouse); }
     QToolButton *Level(int i) const { return ui->frameDpi->Form()->LevelButton(i); }
     void SendDrag(int fromX, int toX);
+    // The mouse stops answering; while the watch lives each offline notice
+    // is counted and closed.
+    WatchPtr Sleep(int *notices);
+    // The mouse answers again; with reRead the page is refreshed from what it
+    // holds, as the read after the notice does.
+    void Wake(bool reRead);
 
     DialogMain *m_Window = nullptr;
     Sensor *m_Page = nullptr;
@@ -225,6 +238,40 @@ void TestSensorPage::optionEdits()
     const QByteArray sent = Sent();
     for (int i = 0; i < offsets.size(); ++i)
         QCOMPARE(int(quint8(sent.at(offsets.at(i)))), values.at(i));
+}
+
+void TestSensorPage::rateButtonsSendTheirOwnCode_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("code");
+    QTest::newRow("125 Hz") << 0 << 8;
+    QTest::newRow("250 Hz") << 1 << 4;
+    QTest::newRow("500 Hz") << 2 << 2;
+    QTest::newRow("1000 Hz") << 3 << 1;
+    QTest::newRow("2000 Hz") << 4 << 16;
+    QTest::newRow("4000 Hz") << 5 << 32;
+}
+
+// One click sends the record twice, first from the rate widget, then from the
+// page: each send must carry the button's own code, so both are read from the
+// call log (the last record alone shows only the page's).
+void TestSensorPage::rateButtonsSendTheirOwnCode()
+{
+    QFETCH(int, button);
+    QFETCH(int, code);
+    FlashDataMap record = BaseRecord();
+    record.ReportRate = code == 1 ? 8 : 1; // another rate than the button's
+    HIDUsbSim::setStoredRecord(m_Mouse, Bytes(record));
+    Refresh(record);
+    QByteArray expected = Bytes(record);
+    expected[0] = char(code);
+    const QString send =
+        QString("ProtocolDataUpdate(record crc %1)").arg(qChecksum(expected.constData(), uint(expected.size())));
+    HIDUsbSim::clearCalls();
+    ui->frameRate->RateButton(button)->click();
+    const QStringList sends = HIDUsbSim::calls().filter(QRegularExpression("^ProtocolDataUpdate\\("));
+    QCOMPARE(sends, QStringList({send, send}));
+    QCOMPARE(HIDUsbSim::storedRecord(m_Mouse), expected);
 }
 
 void TestSensorPage::nothingSentOfflineOrNotReady()
@@ -381,27 +428,52 @@ void TestSensorPage::colourChoiceReachesTheMouse()
     QVERIFY(bar->Marker(3)->styleSheet().contains("rgb(10,0,255)"));
 }
 
+void TestSensorPage::lowerCountSwapsTheCurrentLevel_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("index"); // of the new count
+    QTest::newRow("level 5 of 6, to 3 levels") << 6 << 5 << 2;
+    QTest::newRow("level 7 of 8, to 1 level") << 8 << 7 << 0;
+    // The mouse (or a file) may hold a current level outside its own count:
+    // it is moved inside the new one all the same.
+    QTest::newRow("level 3 at the count 3, to 2 levels") << 3 << 3 << 1;
+    QTest::newRow("level 5 beyond the count 3, to 2 levels") << 3 << 5 << 1;
+    QTest::newRow("level 5 beyond the count 3, raised to 4 levels") << 3 << 5 << 3;
+}
+
+// A count that leaves the current level outside swaps it with the new last
+// level: DPI and colour, on screen and on the mouse; the record goes out
+// three times (current level, both entries with the count, the count).
 void TestSensorPage::lowerCountSwapsTheCurrentLevel()
 {
+    QFETCH(int, count);
+    QFETCH(int, current);
+    QFETCH(int, index);
     FlashDataMap record = BaseRecord();
-    record.DPILevelCount = 6;
-    record.CurrentDPI = 5;
+    record.DPILevelCount = quint8(count);
+    record.CurrentDPI = quint8(current);
+    HIDUsbSim::setStoredRecord(m_Mouse, Bytes(record));
     Refresh(record);
-    const QByteArray level2 = Bytes(record).mid(15 + 12, 6);
-    const QByteArray level5 = Bytes(record).mid(15 + 30, 6);
+    const QByteArray entryNew = Bytes(record).mid(15 + 6 * index, 6);
+    const QByteArray entryOld = Bytes(record).mid(15 + 6 * current, 6);
+    const QString textNew = Level(index)->text();
+    const QString textOld = Level(current)->text();
     const int before = Updates();
-    bar->ChooseEvent->setCurrentIndex(2);
+    bar->ChooseEvent->setCurrentIndex(index);
     QCOMPARE(Updates(), before + 3);
-    const QByteArray sent = Sent();
-    QCOMPARE(int(sent.at(1)), 3);
-    QCOMPARE(int(sent.at(2)), 2);
-    QCOMPARE(sent.mid(15 + 12, 6), level5);
-    QCOMPARE(sent.mid(15 + 30, 6), level2);
-    QCOMPARE(Level(2)->text(), QString("6400"));
-    QCOMPARE(Level(5)->text(), QString("1600"));
-    QVERIFY(Level(2)->isChecked());
-    QVERIFY(Level(3)->isHidden());
-    QCOMPARE(bar->label_8->pos(), QPoint(209, 154));
+    const QByteArray held = HIDUsbSim::storedRecord(m_Mouse);
+    QCOMPARE(int(held.at(1)), index + 1);
+    QCOMPARE(int(held.at(2)), index);
+    QCOMPARE(held.mid(15 + 6 * index, 6), entryOld);
+    QCOMPARE(held.mid(15 + 6 * current, 6), entryNew);
+    QCOMPARE(Level(index)->text(), textOld);
+    QCOMPARE(Level(current)->text(), textNew);
+    QVERIFY(Level(index)->isChecked());
+    QCOMPARE(ui->frameDpi->CurrentLevel(), index);
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(Level(i)->isHidden(), i > index);
+    QCOMPARE(bar->label_8->pos(), ui->frameDpi->IndicatorPosition(index));
 }
 
 void TestSensorPage::refusedLevelCountRaisesTheNotice_data()
@@ -544,6 +616,158 @@ void TestSensorPage::drag()
         QCOMPARE(int(Sent().at(2)), level);
 }
 
+WatchPtr TestSensorPage::Sleep(int *notices)
+{
+    HIDUsbSim::setOnline(m_Mouse, false);
+    return Watch([notices] {
+        if (MouseOffLine *notice = qobject_cast<MouseOffLine *>(QApplication::activeModalWidget())) {
+            ++*notices;
+            notice->findChild<QToolButton *>("CloseButton")->click();
+        }
+    });
+}
+
+void TestSensorPage::Wake(bool reRead)
+{
+    // The notice asked for a re-read once the mouse is back; the test makes
+    // its refresh itself.
+    g_ReReadRequest = false;
+    g_OfflinePending = false;
+    HIDUsbSim::setOnline(m_Mouse, true);
+    if (reRead)
+        Refresh(RecordOf(HIDUsbSim::storedRecord(m_Mouse)));
+}
+
+namespace {
+// What the user does on the DPI bar, asleep or awake.
+enum class Act { SelectLevel2, SelectLevel3, DragRight, Plus, Minus, Slider2400, CountTo1, CountTo2 };
+using Acts = QList<int>;
+} // namespace
+
+void TestSensorPage::offlineEpisode_data()
+{
+    QTest::addColumn<Acts>("asleep");
+    QTest::addColumn<bool>("reRead");
+    QTest::addColumn<Acts>("awake");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<QList<int>>("from"); // level i holds the colour of the start's level from[i]
+    QTest::addColumn<QList<int>>("dpi");  // and this DPI
+    const int sel2 = int(Act::SelectLevel2), sel3 = int(Act::SelectLevel3), drag = int(Act::DragRight);
+    const int plus = int(Act::Plus), minus = int(Act::Minus), slider = int(Act::Slider2400);
+    const QList<int> same = {0, 1, 2, 3};
+    // Start: four levels 400 (red, current), 800 (green), 1600, 3200.
+    QTest::newRow("level selected asleep, slider after the re-read")
+        << Acts{sel2} << true << Acts{slider} << 4 << 0 << same << QList<int>{2400, 800, 1600, 3200};
+    QTest::newRow("level selected asleep, minus after the re-read")
+        << Acts{sel2} << true << Acts{minus} << 4 << 0 << same << QList<int>{350, 800, 1600, 3200};
+    QTest::newRow("level selected asleep, plus at once")
+        << Acts{sel2} << false << Acts{plus} << 4 << 0 << same << QList<int>{400, 800, 1650, 3200};
+    QTest::newRow("level dragged asleep, count lowered at once")
+        << Acts{drag} << false << Acts{int(Act::CountTo1)} << 1 << 0 << same << QList<int>{400, 800, 1600, 3200};
+    QTest::newRow("value stepped asleep, slider after the re-read")
+        << Acts{plus} << true << Acts{slider} << 4 << 0 << same << QList<int>{2400, 800, 1600, 3200};
+    // The whole episode: the bar shows level 2 (selected asleep) and keeps it
+    // through the drag; the slider edits it, and the lower count swaps it
+    // with level 1.
+    QTest::newRow("select, drag, step asleep; edit and lower the count at once")
+        << Acts{sel2, drag, plus} << false << Acts{slider, int(Act::CountTo2)} << 2 << 1 << QList<int>{0, 2, 1, 3}
+        << QList<int>{400, 2400, 800, 3200};
+    // After the re-read the mouse's own level 0 is current again.
+    QTest::newRow("select, drag, step asleep; edit, select and lower the count after the re-read")
+        << Acts{sel2, drag, plus} << true << Acts{slider, sel3, int(Act::CountTo2)} << 2 << 1 << QList<int>{0, 3, 2, 1}
+        << QList<int>{2400, 3200, 1600, 800};
+}
+
+// A wireless mouse falls asleep while the user works the DPI bar, and wakes
+// again: nothing done asleep reaches it or moves what the bar takes as the
+// current level, each thing tried asleep tells the user once, and every
+// change made after the wake is sent.
+void TestSensorPage::offlineEpisode()
+{
+    QFETCH(Acts, asleep);
+    QFETCH(bool, reRead);
+    QFETCH(Acts, awake);
+    QFETCH(int, count);
+    QFETCH(int, current);
+    QFETCH(QList<int>, from);
+    QFETCH(QList<int>, dpi);
+    FlashDataMap start = BaseRecord();
+    start.CurrentDPI = 0;
+    HIDUsbSim::setStoredRecord(m_Mouse, Bytes(start));
+    Refresh(start);
+    SensorDPI *dpiBar = ui->frameDpi;
+    auto act = [&](int a) {
+        switch (Act(a)) {
+        case Act::SelectLevel2:
+            Level(2)->click();
+            break;
+        case Act::SelectLevel3:
+            Level(3)->click();
+            break;
+        case Act::DragRight: {
+            // One step right from wherever the indicator rests.
+            const int x = dpiBar->IndicatorPosition(dpiBar->CurrentLevel()).x();
+            SendDrag(x + 15, x + 15 + 83);
+            break;
+        }
+        case Act::Plus:
+            bar->AddLevelA->click();
+            break;
+        case Act::Minus:
+            bar->ReduceLevelA->click();
+            break;
+        case Act::Slider2400:
+            bar->horizontalSliderC->setValue(2400);
+            break;
+        case Act::CountTo1:
+            bar->ChooseEvent->setCurrentIndex(0);
+            break;
+        case Act::CountTo2:
+            bar->ChooseEvent->setCurrentIndex(1);
+            break;
+        }
+    };
+
+    const int before = Updates();
+    int notices = 0;
+    WatchPtr watch = Sleep(&notices);
+    for (int a : asleep) {
+        act(a);
+        // Asleep no value moves, and the bar's current level is the one whose
+        // button is checked, with the indicator under it.
+        const int level = dpiBar->CurrentLevel();
+        QVERIFY(Level(level)->isChecked());
+        QCOMPARE(bar->spinBoxA->value(), Level(level)->text().toInt());
+        QCOMPARE(bar->label_8->pos(), dpiBar->IndicatorPosition(level));
+    }
+    watch.reset();
+    QCOMPARE(notices, asleep.size());
+    QCOMPARE(Updates(), before);
+    QCOMPARE(HIDUsbSim::storedRecord(m_Mouse), Bytes(start));
+
+    Wake(reRead);
+    QVERIFY(dpiBar->SliderArmed());
+    for (int a : awake)
+        act(a);
+
+    const QByteArray held = HIDUsbSim::storedRecord(m_Mouse);
+    const QByteArray startBytes = Bytes(start);
+    QCOMPARE(int(held.at(1)), count);
+    QCOMPARE(int(held.at(2)), current);
+    for (int i = 0; i < 4; ++i) {
+        const int at = 15 + 6 * i;
+        QCOMPARE(held.mid(at + 3, 3), startBytes.mid(15 + 6 * from.at(i) + 3, 3));
+        QCOMPARE(DecodeLevelDpi(quint8(held.at(at)), quint8(held.at(at + 2))), dpi.at(i));
+    }
+    // Past the levels the mouse holds what it held.
+    QCOMPARE(held.mid(15 + 6 * 4), startBytes.mid(15 + 6 * 4));
+    // Read back, the page shows what the mouse holds.
+    Refresh(RecordOf(held));
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(Level(i)->text(), QString::number(dpi.at(i)));
+}
+
 void TestSensorPage::gating()
 {
     {
@@ -668,6 +892,29 @@ void TestSensorPage::reportsSendNothing()
     QCOMPARE(ui->frameDpi->CurrentLevel(), 2);
     QVERIFY(g_UiReady);
     QCOMPARE(Updates(), before);
+}
+
+void TestSensorPage::levelReportKeepsTheSendGate_data()
+{
+    QTest::addColumn<bool>("ready");
+    QTest::newRow("pages may send") << true;
+    QTest::newRow("pages may not send yet") << false;
+}
+
+// The mouse's current-DPI report moves the bar with the send gate closed and
+// gives it back as it found it: a report must not open it.
+void TestSensorPage::levelReportKeepsTheSendGate()
+{
+    QFETCH(bool, ready);
+    g_UiReady = ready;
+    QVERIFY(HIDUsbSim::injectReport(ReportHeader(4), QByteArray(1, char(2))));
+    QVERIFY(HIDUsbSim::waitIdle());
+    const bool after = g_UiReady;
+    g_UiReady = true;
+    QCOMPARE(after, ready);
+    QVERIFY(Level(2)->isChecked());
+    QCOMPARE(ui->frameDpi->CurrentLevel(), 2);
+    QCOMPARE(bar->label_8->pos(), QPoint(209, 154));
 }
 
 void TestSensorPage::factoryView()
