@@ -682,6 +682,7 @@ void TestMacroDevice::longMacroExportsAndImportsAgain()
         Invoke("InPortMacro");
         QCOMPARE(answers.seen, QStringList());
     }
+    QVERIFY(MacroList()->currentItem());
     QCOMPARE(MacroList()->currentItem()->text(), QString("Long"));
     QCOMPARE(Rows(RowList()), rows);
     QCOMPARE(ReadFile(MacroFile("Long")), saved);
