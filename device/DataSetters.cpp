@@ -223,3 +223,8 @@ bool SetKeyMacro(int button, const KeyFunction &function, const MacroRecord &mac
         storeBlock(&m.Macros[button], macro);
     });
 }
+
+bool SetWholeRecord(const FlashDataMap &record)
+{
+    return writeIfOnline([&](FlashDataMap &m) { storeBlock(&m, record); });
+}

@@ -52,3 +52,5 @@ bool SetKeyFunction(int button, int type, int param1, int param2);
 bool SetKeyEvents(int button, const KeyFunction &function, const KeyEventRecord &events);
 // The 3 function bytes to 74 + 3 * button, the 592 bytes to 956 + 592 * button.
 bool SetKeyMacro(int button, const KeyFunction &function, const MacroRecord &macro);
+// The whole record (an imported configuration) in place of the current one.
+bool SetWholeRecord(const FlashDataMap &record);

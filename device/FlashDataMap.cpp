@@ -100,11 +100,6 @@ int sendLocked()
     return static_cast<int>(ProtocolDataUpdate(&g_FlashDataMap));
 }
 
-int replaceAndSend(const FlashDataMap &record)
-{
-    return modifyAndSend([&](FlashDataMap &target) { copyIn(target, record); });
-}
-
 int send()
 {
     return modifyAndSend([](FlashDataMap &) {});

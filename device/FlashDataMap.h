@@ -199,10 +199,6 @@ FlashDataMap snapshot();
 // parses into a local record first and then hands it over here).
 void replace(const FlashDataMap &record);
 
-// Replaces the whole record and hands it to ProtocolDataUpdate under one lock
-// (the import). Returns ProtocolDataUpdate's result.
-int replaceAndSend(const FlashDataMap &record);
-
 // Hands the current record to ProtocolDataUpdate under the lock.
 int send();
 

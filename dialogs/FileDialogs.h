@@ -29,6 +29,7 @@ struct Request
 using Chooser = std::function<QString(const Request &request)>;
 
 QString Open(QWidget *parent, const QString &caption, const QString &filter);
+// A name given without a suffix gets the filter's ("File(*.bin)": ".bin").
 QString Save(QWidget *parent, const QString &caption, const QString &filter);
 
 // Replaces the chooser; an empty function brings Qt's file dialog back.

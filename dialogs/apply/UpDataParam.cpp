@@ -1,6 +1,7 @@
 #include "UpDataParam.h"
 #include "UpDataParamForm.h"
 
+#include "DataSetters.h"
 #include "DialogSkeleton.h"
 #include "DialogsState.h"
 #include "EventWait.h"
@@ -25,11 +26,16 @@
 
 namespace {
 
-// The text of a fixed text field: its bytes up to the first zero byte.
-QString FieldText(const QByteArray &block)
+// The content of a fixed text field: its bytes up to the first zero byte.
+QByteArray FieldContent(const QByteArray &block)
 {
     const int zero = block.indexOf('\0');
-    return QString::fromUtf8(zero < 0 ? block : block.left(zero));
+    return zero < 0 ? block : block.left(zero);
+}
+
+QString FieldText(const QByteArray &block)
+{
+    return QString::fromUtf8(FieldContent(block));
 }
 
 // A fixed text field: the text's UTF-8 bytes cut or zero-filled to its size
@@ -139,8 +145,15 @@ void UpDataParam::onTimeupDestroy()
     if (import) {
         FlashDataMap record = FlashData::zeroRecord();
         g_InportResult = ReadProfileFile(m_ProfilePath, &record);
+        if (g_InportResult == 0 && !SetWholeRecord(record)) {
+            // The mouse went away during the wait: nothing reached it and
+            // the record stays as it was; the setter has asked for the
+            // offline notice.
+            close();
+            m_Running = false;
+            return;
+        }
         if (g_InportResult == 0) {
-            FlashData::replaceAndSend(record);
             hub->EmitUpDataLightUIA(record);
             hub->EmitUpDataSensorUIB(record);
             hub->EmitUpDataButtonUIC(record);
@@ -205,8 +218,10 @@ int UpDataParam::ReadProfileFile(QString path, FlashDataMap *out)
     if (FieldText(blocks[0]) != QLatin1String(ProfileFile::Tag))
         return 1;
 
+    // The field holds at most its 12 bytes of the name: a longer sensor name
+    // is compared as the export cut it.
     const ModelInfo model(g_CurrentDevice.get());
-    if (FieldText(blocks[1]) != model.SensorName())
+    if (FieldContent(blocks[1]) != FieldContent(FieldBytes(model.SensorName())))
         return 2;
 
     // Only a whole record is ever handed on.

@@ -81,6 +81,9 @@ const ChooseMouseItem kChooseMouseItems[] = {
     {0x10, MouseButtonForward}, {0x08, MouseButtonBack},
 };
 
+// Language files by index: 0 English ... 5 Japanese.
+constexpr int kLastLanguageIndex = 5;
+
 bool IsDelayText(const QString &text)
 {
     return text.contains(QLatin1String("ms"));
@@ -502,7 +505,9 @@ void Macro::on_listWidgetHong_clicked(QModelIndex)
 void Macro::on_listWidgetHong_customContextMenuRequested(QPoint pos)
 {
     QMenu menu(this);
-    if (ui->listWidgetHong->itemAt(pos)) {
+    const QListWidgetItem *item = ui->listWidgetHong->itemAt(pos);
+    contextMacro = item ? item->text() : QString();
+    if (item) {
         connect(menu.addAction(exportText), &QAction::triggered, this, &Macro::ExPortMacro);
         connect(menu.addAction(renameText), &QAction::triggered, this, &Macro::RenameMacro);
         connect(menu.addAction(deleteText), &QAction::triggered, this, &Macro::DeleteMacro);
@@ -511,6 +516,7 @@ void Macro::on_listWidgetHong_customContextMenuRequested(QPoint pos)
         connect(menu.addAction(importText), &QAction::triggered, this, &Macro::InPortMacro);
     }
     menu.exec(QCursor::pos());
+    contextMacro.clear();
 }
 
 void Macro::OnRepeatModeToggled(int, bool)
@@ -641,6 +647,29 @@ LanguageLoader::KeyTable Macro::LanguageKeys()
     keys.insert(QStringLiteral("RenameFail"), [this](const QString &t) { renameFailText = t; });
 
     return keys;
+}
+
+bool Macro::MouseButtonOfAnyLanguage(const QString &name, int *mask)
+{
+    // The same children of the page's section that name the buttons in the
+    // insert selector, read from every language file.
+    int found = 0;
+    LanguageLoader::KeyTable keys;
+    for (int item = 4; item <= 8; ++item) {
+        const int itemMask = kChooseMouseItems[item - 4].mask;
+        keys.insert(QStringLiteral("ChooseEvent") + QString::number(item), [&found, &name, itemMask](const QString &t) {
+            if (found == 0 && !t.isEmpty() && t == name)
+                found = itemMask;
+        });
+    }
+    for (int index = 0; index <= kLastLanguageIndex && found == 0; ++index) {
+        LanguageReaderPtr reader;
+        LanguageLoader::Load(index, QStringLiteral("Macro"), keys, reader);
+    }
+    if (found == 0)
+        return false;
+    *mask = found;
+    return true;
 }
 
 // --- The recorder -----------------------------------------------------------

@@ -128,6 +128,14 @@ private:
     static bool IsUsableNewName(const QString &name);
     // The file of a macro name; empty for a name that cannot be a file name.
     QString MacroFilePathOf(const QString &name) const;
+    // The rows of a macro file, made as the list shows them, and its mode
+    // line's first word (null for a file without lines).
+    QList<QListWidgetItem *> ReadMacroFile(const QString &path, QString *mode) const;
+    // The mask of a mouse-button name of any language file (a macro made in
+    // another language); false for no such name.
+    static bool MouseButtonOfAnyLanguage(const QString &name, int *mask);
+    // Shows the import failure notice.
+    void ShowImportFailNotice();
     // Writes the row lines of the list to an open file.
     QByteArray RowLines() const;
     QString CurrentMacroName() const;
@@ -156,6 +164,9 @@ private:
     QSet<int> heldKeys;
     bool rowsChanged = false;
     bool repeatModeChanged = false;
+    // The macro the list's context menu was opened on: its actions act on
+    // that one, not on the macro shown.
+    QString contextMacro;
     QString exportText;
     QString renameText;
     QString deleteText;

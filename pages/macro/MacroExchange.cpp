@@ -3,7 +3,11 @@
 
 #include "MacroExchange.h"
 
+#include "DialogsState.h"
+#include "ExportFail.h"
 #include "FileDialogs.h"
+#include "InportFail.h"
+#include "KeyVocabulary.h"
 #include "Macro.h"
 #include "MacroForm.h"
 #include "MacroRecordCodec.h"
@@ -14,6 +18,7 @@
 #include <QDataStream>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace MacroExchange {
@@ -82,7 +87,88 @@ bool IsValidRowText(const QString &text)
     return digits.toULongLong() <= 0xFFFFFFFFull;
 }
 
+// Steps over a PNG picture as QImage's stream operator writes it (the
+// bytes follow without a length): its signature, then chunks up to IEND.
+bool SkipPng(QDataStream &stream)
+{
+    static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
+    QIODevice *device = stream.device();
+    if (device->read(8) != signature)
+        return false;
+    for (;;) {
+        quint32 length = 0;
+        QByteArray type(4, '\0');
+        stream >> length;
+        if (stream.status() != QDataStream::Ok || stream.readRawData(type.data(), 4) != 4)
+            return false;
+        // The chunk's data and its CRC.
+        const qint64 skip = qint64(length) + 4;
+        if (skip > Remaining(stream) || stream.skipRawData(int(skip)) != int(skip))
+            return false;
+        if (type == "IEND")
+            return true;
+    }
+}
+
+// A string of a sane length (icon engine keys, file names).
+bool SkipString(QDataStream &stream)
+{
+    quint32 bytes = 0;
+    stream >> bytes;
+    if (stream.status() != QDataStream::Ok)
+        return false;
+    if (bytes == 0xFFFFFFFFu) // the null string
+        return true;
+    if (bytes > 4096 || qint64(bytes) > Remaining(stream))
+        return false;
+    return stream.skipRawData(int(bytes)) == int(bytes);
+}
+
 } // namespace
+
+bool SkipIcon(QDataStream &stream)
+{
+    QString key;
+    {
+        quint32 bytes = 0;
+        const qint64 at = stream.device()->pos();
+        stream >> bytes;
+        if (stream.status() != QDataStream::Ok
+            || (bytes != 0xFFFFFFFFu && (bytes > 256 || qint64(bytes) > Remaining(stream))))
+            return false;
+        if (!stream.device()->seek(at))
+            return false;
+        stream >> key;
+        if (stream.status() != QDataStream::Ok)
+            return false;
+    }
+    if (key.isEmpty()) // a null icon
+        return true;
+    if (key == QLatin1String("QIconLoaderEngine")) // a theme icon: its name
+        return SkipString(stream);
+    if (key != QLatin1String("QPixmapIconEngine"))
+        return false;
+    // Entries: a picture (a null marker, then PNG bytes unless null), the
+    // file name, the size, the mode and the state.
+    qint32 entries = 0;
+    stream >> entries;
+    if (stream.status() != QDataStream::Ok || entries < 0 || qint64(entries) * 24 > Remaining(stream))
+        return false;
+    for (qint32 i = 0; i < entries; ++i) {
+        qint32 notNull = 0;
+        stream >> notNull;
+        if (stream.status() != QDataStream::Ok || (notNull != 0 && !SkipPng(stream)))
+            return false;
+        qint32 width = 0, height = 0;
+        quint32 mode = 0, state = 0;
+        if (!SkipString(stream))
+            return false;
+        stream >> width >> height >> mode >> state;
+        if (stream.status() != QDataStream::Ok)
+            return false;
+    }
+    return true;
+}
 
 bool IsValidMode(const QString &mode)
 {
@@ -121,7 +207,7 @@ ReadResult ReadRows(QDataStream &stream, QVector<Row> *rows)
     if (stream.status() != QDataStream::Ok)
         return ReadResult::Damaged;
     // The smallest row is an empty text and a null icon: 8 bytes.
-    if (count < 0 || count > MaxRows || qint64(count) * 8 > Remaining(stream))
+    if (count < 0 || qint64(count) * 8 > Remaining(stream))
         return ReadResult::Damaged;
 
     QVector<Row> read;
@@ -133,8 +219,7 @@ ReadResult ReadRows(QDataStream &stream, QVector<Row> *rows)
             return ReadResult::Damaged;
         if (!IsValidRowText(row.text))
             return ReadResult::BadRow;
-        stream >> row.icon;
-        if (stream.status() != QDataStream::Ok)
+        if (!SkipIcon(stream))
             return ReadResult::Damaged;
         if (!row.text.contains(QLatin1String("ms"))) {
             QString flag;
@@ -209,31 +294,63 @@ void Macro::ShowRepeatMode(const QString &mode)
     ui->NumberEdit->blockSignals(false);
 }
 
+void Macro::ShowImportFailNotice()
+{
+    g_InportResult = 1; // the notice's "not a valid file" text
+    InportFail notice;
+    PlaceDialog(&notice, -100, -50);
+    notice.exec();
+}
+
 void Macro::ExPortMacro()
 {
-    if (!HasSelectedMacro())
+    // The macro the context menu was opened on, as its file holds it: the
+    // rows on show may belong to another macro, or to none.
+    const QString name = contextMacro.isEmpty() ? CurrentMacroName() : contextMacro;
+    if (name.isEmpty())
         return;
     const QString fileName = FileDialogs::Save(this, QStringLiteral("FileSave"), QStringLiteral("File(*.ini)"));
     if (fileName.isEmpty())
         return;
 
-    Content content;
-    content.name = CurrentMacroName();
-    content.mode = RepeatModeText();
-    for (int i = 0; i < ui->listWidgetKey->count(); ++i) {
-        const QListWidgetItem *item = ui->listWidgetKey->item(i);
-        content.rows.append(Row{item->text(), item->icon(), item->type() == 0});
+    auto fail = [this] {
+        ExportFail notice;
+        PlaceDialog(&notice, -100, -50);
+        notice.exec();
+    };
+    const QString macroFile = MacroFilePathOf(name);
+    if (macroFile.isEmpty() || !QFileInfo(macroFile).isFile()) {
+        fail();
+        return;
     }
+    Content content;
+    content.name = name;
+    QString mode;
+    const QList<QListWidgetItem *> items = ReadMacroFile(macroFile, &mode);
+    for (QListWidgetItem *item : items)
+        content.rows.append(Row{item->text(), item->icon(), item->type() == 0});
+    qDeleteAll(items);
+    // A mode line the page would show as a count of 1 is written as one, so
+    // the file imports again.
+    int value = mode.toInt();
+    if (!((value >= 1 && value <= 250) || (value >= 253 && value <= 255)))
+        value = 1;
+    content.mode = QString::number(value);
 
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    if (!Write(&file, content)) {
-        file.cancelWriting();
+    if (!file.open(QIODevice::WriteOnly)) {
+        fail();
         return;
     }
-    if (!file.commit())
+    if (!Write(&file, content)) {
+        file.cancelWriting();
+        fail();
+        return;
+    }
+    if (!file.commit()) {
         qWarning() << "Macro export not written:" << fileName << file.errorString();
+        fail();
+    }
 }
 
 void Macro::InPortMacro()
@@ -242,16 +359,20 @@ void Macro::InPortMacro()
     if (fileName.isEmpty())
         return;
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        ShowImportFailNotice();
         return;
+    }
 
     // The name clash comes first, whatever else the file holds.
     {
         QDataStream head(&file);
         head.setVersion(QDataStream::Qt_5_9);
         QString tag, name, mode;
-        if (ReadHead(head, &tag, &name, &mode) != ReadResult::Ok)
+        if (ReadHead(head, &tag, &name, &mode) != ReadResult::Ok) {
+            ShowImportFailNotice();
             return;
+        }
         for (int i = 0; i < ui->listWidgetHong->count(); ++i) {
             if (ui->listWidgetHong->item(i)->text() == name) {
                 SameMacro same;
@@ -263,14 +384,17 @@ void Macro::InPortMacro()
     }
 
     // Everything is read and checked before the first change: a bad file
-    // changes nothing.
-    if (!file.seek(0))
+    // changes nothing. The name is judged by the rule every new name meets.
+    if (!file.seek(0)) {
+        ShowImportFailNotice();
         return;
+    }
     Content content;
     const ReadResult result = Read(&file, &content, &Macro::IsUsableNewName);
     file.close();
     if (result != ReadResult::Ok) {
         qWarning() << "Macro import refused:" << fileName << int(result);
+        ShowImportFailNotice();
         return;
     }
 
@@ -280,9 +404,16 @@ void Macro::InPortMacro()
     ui->listWidgetKey->clear();
     for (const Row &row : content.rows) {
         // The page's own images: the rows look like every other row.
-        QListWidgetItem *item = row.text.contains(QLatin1String("ms"))
-            ? MacroRowItems::DelayRow(m_PicturePath, row.text)
-            : MacroRowItems::NamedEventRow(m_PicturePath, row.text, row.press);
+        QListWidgetItem *item = nullptr;
+        int kind = 0;
+        int mask = 0;
+        if (row.text.contains(QLatin1String("ms")))
+            item = MacroRowItems::DelayRow(m_PicturePath, row.text);
+        else if (!LookupKeyName(row.text, &kind, &mask) && MouseButtonOfAnyLanguage(row.text, &mask))
+            // A click exported in another language: this language's name.
+            item = MacroRowItems::EventRow(m_PicturePath, MouseButtonName(mask), row.press, KeyKindMouseButton, mask);
+        else
+            item = MacroRowItems::NamedEventRow(m_PicturePath, row.text, row.press);
         ui->listWidgetKey->addItem(item);
     }
     SaveMacroFile(content.mode);

@@ -10,7 +10,11 @@
 //
 // The reader trusts nothing: every field is checked as it is read, lengths
 // and the row count are held to what the remaining bytes allow, and the whole
-// content is validated before the caller creates anything.
+// content is validated before the caller creates anything. The row icons are
+// stepped over, never decoded (the page shows its own pictures): a file may
+// carry a picture of any size. Any number of rows the bytes hold is read, as
+// the page makes macros longer than the mouse's 70 events through inserts and
+// every file the export writes must import again.
 
 #include <QIcon>
 #include <QString>
@@ -23,13 +27,10 @@ namespace MacroExchange {
 constexpr int TagBlockSize = 12;
 constexpr int NameBlockSize = 48;
 constexpr int ModeBlockSize = 12;
-// 70 events and the delays between them, and one trailing delay.
-constexpr int MaxRows = 2 * 70 + 1;
-
 struct Row
 {
     QString text;
-    QIcon icon;
+    QIcon icon;        // written; the reader leaves it null
     bool press = true; // event rows only
 };
 
@@ -61,6 +62,9 @@ ReadResult ReadHead(QDataStream &stream, QString *tag, QString *name, QString *m
 ReadResult Read(QIODevice *device, Content *content, bool (*nameAccepted)(const QString &));
 // The rows part, after ReadHead.
 ReadResult ReadRows(QDataStream &stream, QVector<Row> *rows);
+// Steps over one QIcon of stream version Qt 5.9 without decoding a picture;
+// false when the bytes are not an icon this utility's exports carry.
+bool SkipIcon(QDataStream &stream);
 
 bool IsValidMode(const QString &mode);
 

@@ -92,9 +92,20 @@ void Macro::LoadMacroFile()
     if (path.isEmpty())
         return;
     macroFilePath = path;
-    QFile file(macroFilePath);
+    QString mode;
+    const QList<QListWidgetItem *> rows = ReadMacroFile(macroFilePath, &mode);
+    if (!mode.isNull())
+        ShowRepeatMode(mode);
+    for (QListWidgetItem *row : rows)
+        ui->listWidgetKey->addItem(row);
+}
+
+QList<QListWidgetItem *> Macro::ReadMacroFile(const QString &path, QString *mode) const
+{
+    QList<QListWidgetItem *> rows;
+    QFile file(path);
     if (!file.exists() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return;
+        return rows;
 
     bool firstLine = true;
     while (!file.atEnd()) {
@@ -102,7 +113,7 @@ void Macro::LoadMacroFile()
         const QStringList parts = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (firstLine) {
             firstLine = false;
-            ShowRepeatMode(parts.isEmpty() ? QString() : parts.first().trimmed());
+            *mode = parts.isEmpty() ? QStringLiteral("") : parts.first().trimmed();
             continue;
         }
 
@@ -127,7 +138,7 @@ void Macro::LoadMacroFile()
                 kind = KeyKindKey;
                 code = 0;
             }
-            ui->listWidgetKey->addItem(EventRow(m_PicturePath, name, press, kind, code));
+            rows.append(EventRow(m_PicturePath, name, press, kind, code));
         } else if (parts.size() == 1) {
             QString text = parts.first();
             if (text.endsWith(QLatin1Char('\n')))
@@ -136,9 +147,10 @@ void Macro::LoadMacroFile()
             // event row of the key without a name.
             if (text.trimmed().isEmpty())
                 continue;
-            ui->listWidgetKey->addItem(DelayRow(m_PicturePath, text));
+            rows.append(DelayRow(m_PicturePath, text));
         }
     }
+    return rows;
 }
 
 QByteArray Macro::RowLines() const

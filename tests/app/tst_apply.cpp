@@ -3,11 +3,15 @@
 
 #include "TestMain.h"
 
+#include "ConfigIni.h"
 #include "Dialog.h"
 #include "DialogsState.h"
 #include "FlashDataMap.h"
 #include "GlobalState.h"
+#include "HIDUsb.h"
+#include "HIDUsbSim.h"
 #include "InportFail.h"
+#include "ModelInfo.h"
 #include "PostMsg.h"
 #include "Startup.h"
 #include "TestState.h"
@@ -18,6 +22,8 @@
 #include <QDataStream>
 #include <QFile>
 #include <QLabel>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <memory>
@@ -87,6 +93,25 @@ void RunTimeout(UpDataParam &dialog)
 
 const char *const kCache = "Device_CID7E_MID01.bin";
 
+void IgnoreReports(unsigned char *, int, unsigned char *, int)
+{
+}
+
+// A copy of Config.ini whose first model has another sensor name.
+QString ConfigWithSensor(const QTemporaryDir &dir, const QByteArray &sensor)
+{
+    QFile original(ConfigIni::GetInstance()->FilePath());
+    if (!original.open(QIODevice::ReadOnly))
+        return QString();
+    QByteArray text = original.readAll();
+    text.replace("Sensor=" + QByteArray("3395").toBase64(), "Sensor=" + sensor.toBase64());
+    const QString path = dir.filePath("Config.ini");
+    QFile copy(path);
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::Truncate) || copy.write(text) != text.size())
+        return QString();
+    return path;
+}
+
 } // namespace
 
 class TestApply : public QObject
@@ -100,6 +125,9 @@ private slots:
     void readProfileFile_data();
     void readProfileFile();
     void importAppliesRecordAndRefreshesPages();
+    void importLosingTheMouseShowsOfflineNotice();
+    void longSensorNameExportsAndImports_data();
+    void longSensorNameExportsAndImports();
     void importFailureShowsNoticeAndKeepsRecord_data();
     void importFailureShowsNoticeAndKeepsRecord();
     void acknowledgedReadWritesMissingCacheOnly();
@@ -111,12 +139,19 @@ private slots:
 
 private:
     QString m_Accepted;
+    int m_Mouse = 0;
 };
 
 void TestApply::initTestCase()
 {
     Startup::PrepareUserFolders();
     m_Accepted = WriteProfile("accepted.bin", Field("Varno"), Field("3395"), Bytes(PatternRecord(3, 8)));
+    // The mouse an import is applied to.
+    HIDUsbSim::reset();
+    m_Mouse = HIDUsbSim::plug(HIDUsbSim::sampleReceiverMouse("rx", "m1"));
+    QVERIFY(m_Mouse > 0);
+    const QByteArray path = HIDUsbSim::path(m_Mouse).toLatin1();
+    UsbServerC_Start(path.constData(), path.constData(), IgnoreReports);
 }
 
 void TestApply::init()
@@ -125,6 +160,8 @@ void TestApply::init()
     DeviceAllInfo device;
     device.ModelIndex = 0; // "Drive1": sensor 3395, 8 DPI levels
     g_CurrentDevice.set(device);
+    g_DevicePath.set(HIDUsbSim::path(m_Mouse).toStdString());
+    HIDUsbSim::setOnline(m_Mouse, true);
     FlashData::replace(PatternRecord(100, 4));
 }
 
@@ -188,6 +225,60 @@ void TestApply::importAppliesRecordAndRefreshesPages()
     QCOMPARE(log.setver4, 1);
     QVERIFY(log.offline.isEmpty());
     QVERIFY(!dialog.m_ImportMode);
+}
+
+// The mouse went away during the wait: nothing is sent, the pages keep what
+// they show, and the offline notice is asked for as by every setter.
+void TestApply::importLosingTheMouseShowsOfflineNotice()
+{
+    const QByteArray before = Bytes(FlashData::snapshot());
+    const int updates = HIDUsbSim::updateCount(m_Mouse);
+    HubLog log;
+    UpDataParam dialog;
+    dialog.m_ImportMode = true;
+    dialog.m_ProfilePath = m_Accepted;
+    QVERIFY(HIDUsbSim::setOnline(m_Mouse, false));
+    RunTimeout(dialog);
+
+    QCOMPARE(log.offline, QList<int>{0});
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), updates);
+    QCOMPARE(Bytes(FlashData::snapshot()), before);
+    QVERIFY(log.sensorRecords.isEmpty());
+    QCOMPARE(log.formB, 0);
+    QVERIFY(!dialog.isVisible());
+}
+
+// The sensor field holds 12 bytes: a model whose sensor name is as long or
+// longer reads back its own export.
+void TestApply::longSensorNameExportsAndImports_data()
+{
+    QTest::addColumn<QByteArray>("sensor");
+    QTest::newRow("11 bytes") << QByteArray("PAW3395DM-T");
+    QTest::newRow("12 bytes") << QByteArray("PAW3395DM-T6");
+    QTest::newRow("13 bytes") << QByteArray("PAW3395DM-T6A");
+    QTest::newRow("30 bytes") << QByteArray("PixArt-PAW3395-DM-T6A-wireless");
+}
+
+void TestApply::longSensorNameExportsAndImports()
+{
+    QFETCH(QByteArray, sensor);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString config = ConfigWithSensor(dir, sensor);
+    QVERIFY(!config.isEmpty());
+    const QString original = ConfigIni::GetInstance()->FilePath();
+    ConfigIni::GetInstance()->Reload(config);
+    const auto restore = qScopeGuard([original] { ConfigIni::GetInstance()->Reload(original); });
+    QCOMPARE(ModelInfo(g_CurrentDevice.get()).SensorName(), QString::fromLatin1(sensor));
+
+    const QString path = dir.filePath("long.bin");
+    QVERIFY(UpDataParam::WriteProfileFile(path, PatternRecord(3, 8)));
+    FlashDataMap out = FlashData::zeroRecord();
+    QCOMPARE(UpDataParam::ReadProfileFile(path, &out), 0);
+    QCOMPARE(Bytes(out), Bytes(PatternRecord(3, 8)));
+    // A file of another sensor still gives 2.
+    const QString other = WriteProfile("other-long.bin", Field("Varno"), Field("PMW3950"), Bytes(PatternRecord(3, 8)));
+    QCOMPARE(UpDataParam::ReadProfileFile(other, &out), 2);
 }
 
 void TestApply::importFailureShowsNoticeAndKeepsRecord_data()

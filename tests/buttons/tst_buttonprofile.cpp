@@ -67,6 +67,9 @@ private slots:
     void exportThenImport();
     void refusedImports_data();
     void refusedImports();
+    void exportAddsTheFilterSuffix_data();
+    void exportAddsTheFilterSuffix();
+    void importLosingTheMouseShowsOfflineNotice();
     void unwritableExport_data();
     void unwritableExport();
     void importedMacroNamesTouchNoFile_data();
@@ -381,6 +384,76 @@ void TestButtonProfile::refusedImports()
     }
 }
 
+void TestButtonProfile::exportAddsTheFilterSuffix_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    // The import's chooser lists "*.bin" only.
+    QTest::newRow("no suffix") << "mine"
+                               << "mine.bin";
+    QTest::newRow("the filter's suffix") << "mine.bin"
+                                         << "mine.bin";
+    QTest::newRow("a suffix of the user's") << "mine.cfg"
+                                            << "mine.cfg";
+}
+
+void TestButtonProfile::exportAddsTheFilterSuffix()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    AnswerChooser(dir.filePath(typed));
+    ui->OutputData->click();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
+    QCOMPARE(ReadAll(dir.filePath(written)).size(), 10464);
+}
+
+void TestButtonProfile::importLosingTheMouseShowsOfflineNotice()
+{
+    const QString path = m_Files.filePath("lost.bin");
+    FlashDataMap record = BaseRecord();
+    SetKey(record, 2, 1, 8, 0);
+    QVERIFY(UpDataParam::WriteProfileFile(path, record));
+    const QByteArray before = Bytes(FlashData::snapshot());
+    const QStringList labels = Labels();
+    const int updates = HIDUsbSim::updateCount(m_Mouse);
+    const int readsBefore = HIDUsbSim::callCount("UsbServer_ReadAllFlashData");
+
+    // The mouse goes away while the wait dialog stands; the notice closes
+    // when it comes back.
+    AnswerChooser(path);
+    bool waitSeen = false;
+    bool offlineNotice = false;
+    bool importNotice = false;
+    WatchPtr watch = Watch([&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (PageWaitDialog() && !waitSeen) {
+            waitSeen = true;
+            HIDUsbSim::setOnline(m_Mouse, false);
+        } else if (qobject_cast<MouseOffLine *>(modal) && !offlineNotice) {
+            offlineNotice = true;
+            QCOMPARE(HIDUsbSim::updateCount(m_Mouse), updates);
+            QCOMPARE(Bytes(FlashData::snapshot()), before);
+            HIDUsbSim::setOnline(m_Mouse, true);
+        } else if (auto *notice = qobject_cast<InportFail *>(modal)) {
+            importNotice = true;
+            notice->close();
+        }
+    });
+    ui->ImportData->click();
+    QVERIFY(waitSeen);
+    QTRY_VERIFY_WITH_TIMEOUT(offlineNotice, 10000);
+    QVERIFY(!importNotice);
+    QCOMPARE(g_ProfileLoading.load(), 0);
+    // The mouse's return starts a read of what it holds; let it end.
+    QTRY_VERIFY_WITH_TIMEOUT(HIDUsbSim::callCount("UsbServer_ReadAllFlashData") > readsBefore, 10000);
+    UpDataParam *readWait = m_Window->MainFramePage()->ApplyDialog();
+    QTRY_VERIFY_WITH_TIMEOUT(!readWait->isVisible() && !g_OfflinePending, 20000);
+    QCOMPARE(HIDUsbSim::updateCount(m_Mouse), updates);
+    QCOMPARE(Labels(), labels);
+}
+
 void TestButtonProfile::unwritableExport_data()
 {
     QTest::addColumn<QString>("path");
@@ -388,7 +461,7 @@ void TestButtonProfile::unwritableExport_data()
     // exist does.
     QTest::newRow("folder is a file") << "blocker/profile.bin";
     QTest::newRow("folder missing") << "none/profile.bin";
-    QTest::newRow("path is a folder") << "folder";
+    QTest::newRow("path is a folder") << "folder.bin";
 }
 
 void TestButtonProfile::unwritableExport()
@@ -397,7 +470,7 @@ void TestButtonProfile::unwritableExport()
     QFile blocker(m_Files.filePath("blocker"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    QVERIFY(QDir(m_Files.path()).mkpath("folder"));
+    QVERIFY(QDir(m_Files.path()).mkpath("folder.bin"));
     const QStringList filesBefore = QDir(m_Files.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
     AnswerChooser(m_Files.filePath(path));
@@ -413,7 +486,7 @@ void TestButtonProfile::unwritableExport()
     QVERIFY(noticeShown);
     QVERIFY(!QFileInfo(m_Files.filePath(path)).isFile());
     QCOMPARE(QDir(m_Files.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), filesBefore);
-    QVERIFY(QDir(m_Files.filePath("folder")).isEmpty());
+    QVERIFY(QDir(m_Files.filePath("folder.bin")).isEmpty());
 }
 
 void TestButtonProfile::importedMacroNamesTouchNoFile_data()

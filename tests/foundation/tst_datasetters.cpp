@@ -166,6 +166,11 @@ const QVector<SetterCase> &setterCases()
              const MacroRecord record = macroRecord();
              std::memcpy(b + 956 + 592 * 15, &record, 592);
          }},
+        {"SetWholeRecord", [] { return SetWholeRecord(patternRecord(0x11, 53)); },
+         [](Bytes b) {
+             const FlashDataMap record = patternRecord(0x11, 53);
+             std::memcpy(b, &record, sizeof record);
+         }},
         {"SetKeyMacro button 0",
          [] {
              return SetKeyMacro(0, KeyFunction{6, 0, 1}, macroRecord());

@@ -12,6 +12,10 @@
 
 #include <QBuffer>
 #include <QDataStream>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QTemporaryDir>
 #include <QtTest/QtTest>
 
 using MacroRecordCodec::Row;
@@ -50,6 +54,47 @@ bool AcceptName(const QString &name)
     return MacroNames::IsValidName(name);
 }
 
+quint32 Crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char c : bytes) {
+        crc ^= quint8(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray PngChunk(const QByteArray &type, const QByteArray &data)
+{
+    QByteArray chunk;
+    QDataStream out(&chunk, QIODevice::WriteOnly);
+    out << quint32(data.size());
+    out.writeRawData(type.constData(), 4);
+    out.writeRawData(data.constData(), data.size());
+    out << Crc32(type + data);
+    return chunk;
+}
+
+// The bytes of an icon as QIcon's stream operator writes one picture: its
+// engine, one entry with a PNG whose header declares width x height, and
+// filler bytes as its image data.
+QByteArray IconOfDeclaredSize(quint32 width, quint32 height, int filler)
+{
+    QByteArray header;
+    QDataStream h(&header, QIODevice::WriteOnly);
+    h << width << height << quint8(8) << quint8(6) << quint8(0) << quint8(0) << quint8(0);
+    const QByteArray png = QByteArray("\x89PNG\r\n\x1a\n", 8) + PngChunk("IHDR", header)
+        + PngChunk("IDAT", QByteArray(filler, '\x55')) + PngChunk("IEND", QByteArray());
+    QByteArray icon;
+    QDataStream out(&icon, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_5_9);
+    out << QString("QPixmapIconEngine") << qint32(1) << qint32(1);
+    out.writeRawData(png.constData(), png.size());
+    out << QString("big.png") << QSize(int(width), int(height)) << quint32(0) << quint32(0);
+    return icon;
+}
+
 } // namespace
 
 class TestMacroCodec : public QObject
@@ -67,6 +112,8 @@ private slots:
     void exchangeRoundTripAndLayout();
     void exchangeRefusesDamagedFiles_data();
     void exchangeRefusesDamagedFiles();
+    void exchangeStepsOverIcons_data();
+    void exchangeStepsOverIcons();
 };
 
 void TestMacroCodec::buildsEventsAndDelays_data()
@@ -275,6 +322,12 @@ void TestMacroCodec::exchangeRefusesDamagedFiles_data()
     QTest::newRow("row with a line break")
         << make("Varno", "X", "3", 3, {"A\n0x04 1 0", "10ms", "A"}) << int(R::BadRow);
     QTest::newRow("delay row that is no number") << make("Varno", "X", "3", 3, {"A", "farms", "A"}) << int(R::BadRow);
+    // Inserts make macros longer than the mouse's 70 events; the export
+    // writes them whole and the import takes them back.
+    QStringList eighty;
+    for (int k = 0; k < 80; ++k)
+        eighty << (k ? QStringList{"10ms", "A"} : QStringList{"A"});
+    QTest::newRow("80 events, 159 rows") << make("Varno", "X", "3", 159, eighty) << int(R::Ok);
 }
 
 void TestMacroCodec::exchangeRefusesDamagedFiles()
@@ -288,6 +341,80 @@ void TestMacroCodec::exchangeRefusesDamagedFiles()
     QCOMPARE(int(MacroExchange::Read(&buffer, &content, &AcceptName)), result);
     if (result != int(MacroExchange::ReadResult::Ok))
         QCOMPARE(content.name, QString("untouched"));
+}
+
+// The row icons are stepped over, never decoded: whatever picture a file
+// carries costs no memory, and the icons this utility writes read as they
+// were written (the row after each one is read right).
+void TestMacroCodec::exchangeStepsOverIcons_data()
+{
+    QTest::addColumn<QByteArray>("icon"); // the icon's bytes in the stream
+    QTest::addColumn<int>("result");
+    auto written = [](const QIcon &icon) {
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out.setVersion(QDataStream::Qt_5_9);
+        out << icon;
+        return bytes;
+    };
+    QPixmap red(16, 16);
+    red.fill(Qt::red);
+    QIcon twoSizes(red);
+    QPixmap blue(32, 24);
+    blue.fill(Qt::blue);
+    twoSizes.addPixmap(blue, QIcon::Disabled, QIcon::On);
+    static QTemporaryDir dir;
+    const QString file = dir.filePath("row.png");
+    QImage(20, 20, QImage::Format_ARGB32).save(file);
+    using R = MacroExchange::ReadResult;
+    QTest::newRow("null icon") << written(QIcon()) << int(R::Ok);
+    QTest::newRow("pixmap") << written(QIcon(red)) << int(R::Ok);
+    QTest::newRow("two pixmaps") << written(twoSizes) << int(R::Ok);
+    QTest::newRow("picture file") << written(QIcon(file)) << int(R::Ok);
+    // 23000 x 23000 pixels, about 2 GB decoded, in a few bytes.
+    QTest::newRow("23000 x 23000 picture") << IconOfDeclaredSize(23000, 23000, 64) << int(R::Ok);
+    QTest::newRow("picture data cut off") << IconOfDeclaredSize(16, 16, 64).left(60) << int(R::Damaged);
+    QByteArray unknown;
+    {
+        QDataStream engine(&unknown, QIODevice::WriteOnly);
+        engine << QString("SomeOtherEngine") << qint32(0);
+    }
+    QTest::newRow("unknown icon engine") << unknown << int(R::Damaged);
+}
+
+void TestMacroCodec::exchangeStepsOverIcons()
+{
+    QFETCH(QByteArray, icon);
+    QFETCH(int, result);
+    // Rows A (with the icon), 10ms and A, as the writer lays them out.
+    QByteArray data;
+    {
+        MacroExchange::Content head;
+        head.name = "X";
+        head.mode = "3";
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(MacroExchange::Write(&buffer, head));
+    }
+    data.chop(4); // the row count of the empty content
+    QDataStream out(&data, QIODevice::Append);
+    out.setVersion(QDataStream::Qt_5_9);
+    out << qint32(3) << QString("A");
+    out.writeRawData(icon.constData(), icon.size());
+    out << "0" << QString("10ms") << QIcon() << QString("B") << QIcon() << "1";
+
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    MacroExchange::Content content;
+    QCOMPARE(int(MacroExchange::Read(&buffer, &content, &AcceptName)), result);
+    if (result != int(MacroExchange::ReadResult::Ok))
+        return;
+    QCOMPARE(content.rows.size(), 3);
+    QCOMPARE(content.rows.at(0).text, QString("A"));
+    QVERIFY(content.rows.at(0).press);
+    QCOMPARE(content.rows.at(2).text, QString("B"));
+    QVERIFY(!content.rows.at(2).press);
+    QVERIFY(buffer.atEnd());
 }
 
 ORVIK_TEST_MAIN(TestMacroCodec)

@@ -14,13 +14,16 @@
 #include "DialogChange.h"
 #include "DialogForm.h"
 #include "DialogMain.h"
+#include "FileDialogs.h"
 #include "GlobalState.h"
 #include "HIDUsbSim.h"
 #include "HandOverHelpers.h"
 #include "KeyHookPlatform.h"
 #include "KeyVocabulary.h"
 #include "KeyboardHook.h"
+#include "LanguageLoader.h"
 #include "Macro.h"
+#include "MacroExchange.h"
 #include "MacroIni.h"
 #include "MacroState.h"
 #include "PostMsg.h"
@@ -30,28 +33,14 @@
 
 #include <QComboBox>
 #include <QDataStream>
-#include <QFileDialog>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 using namespace MacroTest;
 
 namespace {
-
-// Chooses a file in the page's file dialog: "FileSave" for the export,
-// "SelectFile" for the import.
-DialogAnswers::Answer ChooseFile(const QString &path, const QString &caption)
-{
-    return [path, caption](QDialog *dialog) {
-        auto *files = qobject_cast<QFileDialog *>(dialog);
-        QVERIFY(files);
-        QCOMPARE(files->windowTitle(), caption);
-        QCOMPARE(files->directory().absolutePath(), QDir(QDir::homePath()).absolutePath());
-        QCOMPARE(files->nameFilters(), QStringList{"File(*.ini)"});
-        files->selectFile(path);
-        static_cast<QDialog *>(files)->accept();
-    };
-}
 
 // "+41" presses virtual key 0x41, "-41" releases it.
 void Inject(const QStringList &events)
@@ -87,13 +76,26 @@ private slots:
     void damagedImportsChangeNothing_data();
     void damagedImportsChangeNothing();
     void importClashShowsSameMacro();
+    void menuExportsTheMacroNamed_data();
+    void menuExportsTheMacroNamed();
+    void exportAddsTheFilterSuffix_data();
+    void exportAddsTheFilterSuffix();
+    void longMacroExportsAndImportsAgain();
+    void clicksOfEveryLanguageImport_data();
+    void clicksOfEveryLanguageImport();
     void deviceRecordBecomesMacroFile();
     void deviceNameOutsideTheFolderWritesNothing();
     // Last: the mouse coming back starts a new read.
     void offlineDownloadLeavesDeviceAlone();
     void bindingThroughTheButtonPage();
 
+    void cleanup();
+
 private:
+    // The next file choosers answer path and note what they were asked.
+    void AnswerChooser(const QString &path);
+    // Right-clicks the macro of that name and chooses Export in its menu.
+    void ExportFromMenu(const QString &name);
     QListWidget *MacroList() const { return m_Page->findChild<QListWidget *>("listWidgetHong"); }
     QListWidget *RowList() const { return m_Page->findChild<QListWidget *>("listWidgetKey"); }
     template<typename T>
@@ -118,6 +120,7 @@ private:
     int m_Mouse = 0;
     QSignalSpy *m_StartRecord = nullptr;
     QSignalSpy *m_UpData = nullptr;
+    QList<FileDialogs::Request> m_Asked;
 };
 
 void TestMacroDevice::initTestCase()
@@ -139,6 +142,45 @@ void TestMacroDevice::init()
     m_StartRecord->clear();
     m_UpData->clear();
     Front();
+}
+
+void TestMacroDevice::cleanup()
+{
+    FileDialogs::SetChooser(nullptr);
+}
+
+void TestMacroDevice::AnswerChooser(const QString &path)
+{
+    m_Asked.clear();
+    FileDialogs::SetChooser([this, path](const FileDialogs::Request &request) {
+        m_Asked << request;
+        return path;
+    });
+}
+
+void TestMacroDevice::ExportFromMenu(const QString &name)
+{
+    QListWidget *list = MacroList();
+    const QList<QListWidgetItem *> found = list->findItems(name, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    const QPoint at = list->visualItemRect(found.first()).center();
+    // The right button's press makes the item current, as it does for a user;
+    // the rows on show stay those of the macro shown before.
+    QTest::mousePress(list->viewport(), Qt::RightButton, Qt::NoModifier, at);
+    QTest::mouseRelease(list->viewport(), Qt::RightButton, Qt::NoModifier, at);
+    bool chosen = false;
+    QTimer::singleShot(0, [&chosen] {
+        QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QAction *exportAction = menu->actions().value(0);
+        QVERIFY(exportAction);
+        QCOMPARE(exportAction->text(), QString("Export"));
+        chosen = true;
+        exportAction->trigger();
+        menu->close();
+    });
+    emit list->customContextMenuRequested(at);
+    QVERIFY(chosen);
 }
 
 void TestMacroDevice::Front()
@@ -430,11 +472,17 @@ void TestMacroDevice::exportThenImport()
 {
     Select("M1"); // mode 3 from its file, rows A, 70ms, A
     const QString exported = QDir::homePath() + "/M1-export.ini";
+    AnswerChooser(exported);
     {
-        DialogAnswers answers({ChooseFile(exported, "FileSave")});
+        DialogAnswers answers({});
         Invoke("ExPortMacro");
-        QVERIFY(answers.allUsed());
+        QCOMPARE(answers.seen, QStringList());
     }
+    QCOMPARE(m_Asked.size(), 1);
+    QCOMPARE(m_Asked.at(0).caption, QString("FileSave"));
+    QCOMPARE(m_Asked.at(0).folder, QDir::homePath());
+    QCOMPARE(m_Asked.at(0).filter, QString("File(*.ini)"));
+    QVERIFY(m_Asked.at(0).save);
     const QByteArray data = ReadFile(exported);
     QCOMPARE(data.left(16).toHex(), QByteArray("0000000c5661726e6f00000000000000"));
 
@@ -449,11 +497,16 @@ void TestMacroDevice::exportThenImport()
     Child<QCheckBox>("ReUntilClick")->setChecked(true);
     Child<QToolButton>("Save")->click(); // no macro selected: only the look changes
     m_UpData->clear();
+    AnswerChooser(exported);
     {
-        DialogAnswers answers({ChooseFile(exported, "SelectFile")});
+        DialogAnswers answers({});
         Invoke("InPortMacro");
-        QVERIFY(answers.allUsed());
+        QCOMPARE(answers.seen, QStringList());
     }
+    QCOMPARE(m_Asked.size(), 1);
+    QCOMPARE(m_Asked.at(0).caption, QString("SelectFile"));
+    QCOMPARE(m_Asked.at(0).filter, QString("File(*.ini)"));
+    QVERIFY(!m_Asked.at(0).save);
     QVERIFY(MacroList()->currentItem());
     QCOMPARE(MacroList()->currentItem()->text(), QString("M1"));
     QCOMPARE(Rows(RowList()), (QStringList{"A/0", "70ms/0", "A/1"}));
@@ -499,10 +552,12 @@ void TestMacroDevice::damagedImportsChangeNothing()
     }();
     const QStringList filesBefore = QDir(MacroFolder()).entryList(QDir::Files);
     const QStringList rowsBefore = Rows(RowList());
+    AnswerChooser(path);
     {
-        DialogAnswers answers({ChooseFile(path, "SelectFile")});
+        // Refused, and said so.
+        DialogAnswers answers({Confirm()});
         Invoke("InPortMacro");
-        QVERIFY(answers.allUsed());
+        QCOMPARE(answers.seen, QStringList{"InportFail"});
         QCOMPARE(answers.unexpected, 0);
     }
     QCOMPARE(MacroList()->count(), before.size());
@@ -514,10 +569,173 @@ void TestMacroDevice::damagedImportsChangeNothing()
 void TestMacroDevice::importClashShowsSameMacro()
 {
     const int before = MacroList()->count();
-    DialogAnswers answers({ChooseFile(QDir::homePath() + "/M1-export.ini", "SelectFile"), Confirm()});
+    AnswerChooser(QDir::homePath() + "/M1-export.ini");
+    DialogAnswers answers({Confirm()});
     Invoke("InPortMacro");
-    QCOMPARE(answers.seen, (QStringList{"QFileDialog", "SameMacro"}));
+    QCOMPARE(answers.seen, (QStringList{"SameMacro"}));
     QCOMPARE(MacroList()->count(), before);
+}
+
+void TestMacroDevice::menuExportsTheMacroNamed_data()
+{
+    QTest::addColumn<bool>("anotherShown");
+    QTest::newRow("another macro shown") << true;
+    QTest::newRow("none shown") << false;
+}
+
+void TestMacroDevice::menuExportsTheMacroNamed()
+{
+    QFETCH(bool, anotherShown);
+    if (MacroList()->findItems("Named", Qt::MatchExactly).isEmpty()) {
+        DialogAnswers answers({EnterName("Named")});
+        Child<QToolButton>("NewHong")->click();
+        QVERIFY(answers.allUsed());
+        Record({"+42", "-42"});
+        Child<QCheckBox>("ReUntilLoose")->click();
+        Child<QToolButton>("Save")->click();
+        QCOMPARE(ReadFile(MacroFile("Named")), QByteArray("254\n0x05 1 0\n50ms\n0x05 1 1\n"));
+    }
+    if (anotherShown) {
+        Select("M1");
+        QCOMPARE(Rows(RowList()), (QStringList{"A/0", "70ms/0", "A/1"}));
+    } else {
+        MacroList()->setCurrentRow(-1);
+        RowList()->clear();
+    }
+    const QString exported = QDir::homePath() + "/named.ini";
+    QFile::remove(exported);
+    AnswerChooser(exported);
+    {
+        DialogAnswers answers({});
+        ExportFromMenu("Named");
+        QCOMPARE(answers.seen, QStringList());
+    }
+    QFile file(exported);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    MacroExchange::Content content;
+    QCOMPARE(MacroExchange::Read(&file, &content, nullptr), MacroExchange::ReadResult::Ok);
+    QCOMPARE(content.name, QString("Named"));
+    QCOMPARE(content.mode, QString("254"));
+    QStringList rows;
+    for (const MacroExchange::Row &row : content.rows)
+        rows << row.text + (row.text.contains("ms") ? QString() : row.press ? "/0" : "/1");
+    QCOMPARE(rows, (QStringList{"B/0", "50ms", "B/1"}));
+}
+
+void TestMacroDevice::exportAddsTheFilterSuffix_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    // The import's chooser lists "*.ini" only.
+    QTest::newRow("no suffix") << "plain"
+                               << "plain.ini";
+    QTest::newRow("the filter's suffix") << "plain.ini"
+                                         << "plain.ini";
+    QTest::newRow("a suffix of the user's") << "plain.macro"
+                                            << "plain.macro";
+}
+
+void TestMacroDevice::exportAddsTheFilterSuffix()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    Select("M1");
+    AnswerChooser(dir.filePath(typed));
+    Invoke("ExPortMacro");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
+    QCOMPARE(ReadFile(dir.filePath(written)).left(16).toHex(), QByteArray("0000000c5661726e6f00000000000000"));
+}
+
+// Inserts build macros beyond the mouse's 70 events: one of 80 events
+// (159 rows) goes out and comes back whole.
+void TestMacroDevice::longMacroExportsAndImportsAgain()
+{
+    {
+        DialogAnswers answers({EnterName("Long")});
+        Child<QToolButton>("NewHong")->click();
+        QVERIFY(answers.allUsed());
+    }
+    for (int k = 0; k < 80; ++k) {
+        RowList()->setCurrentRow(RowList()->count() - 1);
+        m_Page->InsertKeyEvent(k % 2 ? "B" : "C", k % 2 == 0);
+    }
+    QCOMPARE(RowList()->count(), 159);
+    Child<QSpinBox>("NumberEdit")->setValue(7);
+    Child<QToolButton>("Save")->click();
+    const QByteArray saved = ReadFile(MacroFile("Long"));
+    const QStringList rows = Rows(RowList());
+
+    const QString exported = QDir::homePath() + "/long.ini";
+    AnswerChooser(exported);
+    ExportFromMenu("Long");
+    {
+        DialogAnswers answers({Confirm()});
+        Invoke("on_DeleteHong_clicked");
+        QCOMPARE(answers.seen, QStringList{"DeleteConfirm"});
+    }
+    QVERIFY(!QFile::exists(MacroFile("Long")));
+    AnswerChooser(exported);
+    {
+        DialogAnswers answers({});
+        Invoke("InPortMacro");
+        QCOMPARE(answers.seen, QStringList());
+    }
+    QVERIFY(MacroList()->currentItem());
+    QCOMPARE(MacroList()->currentItem()->text(), QString("Long"));
+    QCOMPARE(Rows(RowList()), rows);
+    QCOMPARE(ReadFile(MacroFile("Long")), saved);
+}
+
+// A click row exported in one language imports in another as that click:
+// the row shows this language's name and the file holds the button.
+void TestMacroDevice::clicksOfEveryLanguageImport_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("mask");
+    const int masks[5] = {0x01, 0x02, 0x04, 0x10, 0x08}; // ChooseEvent4..8
+    for (int language = 1; language <= 5; ++language) {
+        LanguageLoader::KeyTable keys;
+        QStringList names;
+        for (int item = 4; item <= 8; ++item)
+            keys.insert("ChooseEvent" + QString::number(item), [&names](const QString &t) { names << t; });
+        LanguageReaderPtr reader;
+        QVERIFY(LanguageLoader::Load(language, "Macro", keys, reader));
+        QCOMPARE(names.size(), 5);
+        for (int b = 0; b < 5; ++b)
+            QTest::addRow("language %d, %s", language, qPrintable(names.at(b))) << names.at(b) << masks[b];
+    }
+}
+
+void TestMacroDevice::clicksOfEveryLanguageImport()
+{
+    QFETCH(QString, name);
+    QFETCH(int, mask);
+    MacroExchange::Content content;
+    content.name = "Foreign";
+    content.mode = "2";
+    content.rows = {{name, QIcon(), true}, {"10ms", QIcon(), true}, {name, QIcon(), false}};
+    const QString path = QDir::homePath() + "/foreign.ini";
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QVERIFY(MacroExchange::Write(&file, content));
+    }
+    AnswerChooser(path);
+    {
+        DialogAnswers answers({});
+        Invoke("InPortMacro");
+        QCOMPARE(answers.seen, QStringList());
+    }
+    const QString local = MouseButtonName(mask);
+    QVERIFY(!local.isEmpty());
+    QCOMPARE(Rows(RowList()), (QStringList{local + "/0", "10ms/0", local + "/1"}));
+    const QByteArray pair = "0x" + QByteArray::number(mask, 16).rightJustified(2, '0').toUpper() + " 4 ";
+    QCOMPARE(ReadFile(MacroFile("Foreign")), "2\n" + pair + "0\n10ms\n" + pair + "1\n");
+    DialogAnswers answers({Confirm()});
+    Invoke("on_DeleteHong_clicked");
+    QVERIFY(!QFile::exists(MacroFile("Foreign")));
 }
 
 void TestMacroDevice::deviceRecordBecomesMacroFile()
