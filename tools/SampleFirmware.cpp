@@ -23,8 +23,8 @@ QList<Image> Images()
             image.Kind = kind;
             image.ModelName = name;
             image.Mid = model.Mid();
-            image.Bytes = HIDUsbSim::makeFirmwareImage(quint8(kind), quint8(cid), quint8(image.Mid), Version,
-                                                       name.toLatin1());
+            image.Bytes =
+                HIDUsbSim::makeFirmwareImage(quint8(kind), quint8(cid), quint8(image.Mid), Version, name.toLatin1());
             images << image;
         };
         add(HIDUSB_FW_KIND_MOUSE, model.MouseFirmwareName(), QStringLiteral("mouse"));

@@ -159,9 +159,8 @@ private slots:
         QCOMPARE(written.size(), SampleFirmware::Images().size());
 
         const ModelInfo model = ModelInfo::OfIndex(ModelInfo::IndexOfMid(mid));
-        const QString name = kind == HIDUSB_FW_KIND_MOUSE
-            ? model.MouseFirmwareName()
-            : model.Text(ModelInfo::ReceiverFirmwareKeyOf(receiverClass));
+        const QString name = kind == HIDUSB_FW_KIND_MOUSE ? model.MouseFirmwareName()
+                                                          : model.Text(ModelInfo::ReceiverFirmwareKeyOf(receiverClass));
         QVERIFY(!name.isEmpty());
         const QString version = FirmwareImage::VersionText(deviceVersion);
         QVERIFY(FirmwareImage::FindFirmware(kind, version, name, ModelInfo::Cid(), mid));
