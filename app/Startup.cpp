@@ -85,6 +85,9 @@ int Run(int argc, char **argv)
                      g_ProductName);
         return 1;
     }
+    if (!UserPaths::MoveLegacyUserFolder())
+        std::fprintf(stderr, "%s: could not move the per-user folder \"%s\" to \"%s\"; it is left where it was.\n",
+                     g_ProductName, qPrintable(UserPaths::legacyUserFolder()), qPrintable(UserPaths::userFolder()));
     PrepareUserFolders();
     PurgeOldFiles(UserPaths::logFolder());
     PurgeOldFiles(UserPaths::exceptionFolder());

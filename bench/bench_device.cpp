@@ -83,6 +83,7 @@ int main(int argc, char *argv[])
     QTemporaryDir home;
     qputenv("HOME", home.path().toLocal8Bit());
     qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("XDG_DATA_HOME");
     qputenv("HIDUSB_SIM_DEVICES", "none");
     QCoreApplication app(argc, argv);
     PostMsg::GetInstance();

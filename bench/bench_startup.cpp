@@ -108,6 +108,7 @@ Sample RunChild(const QString &program, const QStringList &arguments)
     env.insert("HOME", home.path());
     env.insert("TMPDIR", home.path() + "/tmp");
     env.insert("XDG_CONFIG_HOME", home.path() + "/.config");
+    env.insert("XDG_DATA_HOME", home.path() + "/.local/share");
     env.insert("XDG_RUNTIME_DIR", home.path() + "/tmp");
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("HIDUSB_SIM_DEVICES", "none");

@@ -1,5 +1,5 @@
 #pragma once
-// The per-user settings file Macro.ini (home + "/AppData/Local/Orvik SE/"):
+// The per-user settings file Macro.ini (in UserPaths::userFolder()):
 // language, auto-start and similar. Keys are addressed as group + "/" + key.
 // Safe from any thread.
 

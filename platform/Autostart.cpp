@@ -1,5 +1,7 @@
 #include "Autostart.h"
 
+#include "UserPaths.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -33,11 +35,7 @@ namespace Autostart {
 
 QString folder()
 {
-    QString config = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
-    // The XDG rules ignore a relative value.
-    if (config.isEmpty() || QDir::isRelativePath(config))
-        config = QDir::homePath() + QStringLiteral("/.config");
-    return config + QStringLiteral("/autostart");
+    return UserPaths::configHome() + QStringLiteral("/autostart");
 }
 
 QString entryFile()

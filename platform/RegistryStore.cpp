@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTextCodec>
 #include <mutex>
 
@@ -73,8 +72,7 @@ QString mouseTestKey()
 
 QString filePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::ConfigLocation) + "/" + UserPaths::productName()
-        + "/registry.ini";
+    return UserPaths::configHome() + "/" + UserPaths::productName() + "/registry.ini";
 }
 
 QVariant value(const QString &keyPath, const QString &name, const QVariant &defaultValue)

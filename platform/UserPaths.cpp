@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -19,9 +20,27 @@ QString productName()
     return QString::fromUtf8(g_ProductName);
 }
 
+QString xdgFolder(const char *variable, const QString &homeRelativeDefault)
+{
+    const QString value = qEnvironmentVariable(variable);
+    if (!value.isEmpty() && QDir::isAbsolutePath(value))
+        return QDir::cleanPath(value);
+    return QDir::homePath() + "/" + homeRelativeDefault;
+}
+
+QString dataHome()
+{
+    return xdgFolder("XDG_DATA_HOME", QStringLiteral(".local/share"));
+}
+
+QString configHome()
+{
+    return xdgFolder("XDG_CONFIG_HOME", QStringLiteral(".config"));
+}
+
 QString userFolder()
 {
-    return QDir::homePath() + "/AppData/Local/" + productName();
+    return dataHome() + "/" + productName();
 }
 
 QString logFolder()
@@ -76,6 +95,24 @@ bool createUserFolders()
     for (const QString &folder : userSubFolders())
         ok = QDir().mkpath(folder) && ok;
     return ok;
+}
+
+QString legacyUserFolder()
+{
+    return QDir::homePath() + "/AppData/Local/" + productName();
+}
+
+bool MoveLegacyUserFolder()
+{
+    const QString legacy = legacyUserFolder();
+    const QString current = userFolder();
+    if (!QFileInfo(legacy).isDir() || QFileInfo::exists(current))
+        return true;
+    if (!QDir().mkpath(dataHome()) || !QDir().rename(legacy, current))
+        return false;
+    // Only empty parents go: rmpath stops at the first one holding anything.
+    QDir(QDir::homePath()).rmpath(QStringLiteral("AppData/Local"));
+    return true;
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
-// Where the program's files live. The per-user folder takes the place of the
-// Windows local application-data folder: home + "/AppData/Local/" + product.
+// Where the program's files live. The per-user folder is the product's folder
+// in the XDG data folder ($XDG_DATA_HOME, "~/.local/share" when that is unset
+// or not absolute), beside the values kept in the XDG configuration folder.
 
 #include <QByteArray>
 #include <QString>
@@ -12,8 +13,16 @@ extern const char *const g_ProductName; // "Orvik SE"
 
 namespace UserPaths {
 
-QString productName();       // "Orvik SE"
-QString userFolder();        // home + "/AppData/Local/Orvik SE"
+QString productName(); // "Orvik SE"
+
+// The folder an XDG base-directory variable names when it holds an absolute
+// path; else home + "/" + homeRelativeDefault (the XDG rules ignore a
+// relative value, and an empty one counts as unset).
+QString xdgFolder(const char *variable, const QString &homeRelativeDefault);
+QString dataHome();   // xdgFolder("XDG_DATA_HOME", ".local/share")
+QString configHome(); // xdgFolder("XDG_CONFIG_HOME", ".config")
+
+QString userFolder();        // dataHome() + "/Orvik SE"
 QString logFolder();         // userFolder() + "/Log"
 QString deviceInfoFolder();  // userFolder() + "/Device_Info"
 QString exceptionFolder();   // userFolder() + "/Exception"
@@ -27,6 +36,14 @@ QString macroIniFile();      // userFolder() + "/Macro.ini"
 QStringList userSubFolders();
 // Creates the per-user folder and its sub-folders; true when all exist.
 bool createUserFolders();
+
+// Earlier builds kept the per-user folder in home + "/AppData/Local/Orvik SE".
+// When that folder exists and userFolder() does not, it is moved there (so
+// macros, device caches and crash reports stay the user's), and the emptied
+// "AppData/Local" parents go. False only when a move was due and failed; the
+// old folder is then left as it was.
+QString legacyUserFolder();
+bool MoveLegacyUserFolder();
 
 // Linux: HOME may be unset (a service, "env -i"); every per-user path and the
 // settings store would then land at the file-system root. EnsureHome takes

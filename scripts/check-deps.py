@@ -4,7 +4,8 @@
     platform <- device <- widgets <- dialogs <- pages <- settings <- devicelist <- app
     alternative uses settings (the older settings dialog runs its pairing
     dialog and shares its update rules) and what lies below; resources use
-    nothing of ours.
+    nothing of ours; tools (the sample firmware writer) use the device link
+    and the platform.
 
 An arrow never points back up. Three checks, each failing the run:
   1. the library graph CMake writes (--graphviz) has no cycle;
@@ -36,6 +37,7 @@ MAY_USE = {
     "devicelist": {"settings", "pages", "dialogs", "widgets", "device", "platform"},
     "alternative": {"settings", "pages", "dialogs", "widgets", "device", "platform"},
     "resources": set(),
+    "tools": {"device", "platform"},
     "app": {"devicelist", "settings", "alternative", "pages", "dialogs", "widgets", "device",
             "platform", "resources"},
 }

@@ -53,6 +53,20 @@ SimLibrary::SimLibrary()
         std::fprintf(stderr, "HIDUsb simulator: cannot open the log file \"%s\"; calls are not logged\n",
                      logName.constData());
 
+    // A failed firmware update to try by hand: the first flash of this run
+    // fails once its progress has reached the given percentage.
+    if (qEnvironmentVariableIsSet("HIDUSB_SIM_FAIL_FLASH")) {
+        const QByteArray text = qgetenv("HIDUSB_SIM_FAIL_FLASH");
+        bool ok = false;
+        const int percent = text.toInt(&ok);
+        if (ok && percent >= 0 && percent <= 100)
+            bus.withControls([percent](SimControls &c) { c.failNextFlashAt = percent; });
+        else
+            std::fprintf(stderr,
+                         "HIDUsb simulator: HIDUSB_SIM_FAIL_FLASH must be a percentage 0..100, not \"%s\"; ignored\n",
+                         text.constData());
+    }
+
     if (!qEnvironmentVariableIsSet("HIDUSB_SIM_DEVICES")) {
         // One wireless mouse of the first sample model on a 4 kHz receiver,
         // and one corded mouse of the second sample model.

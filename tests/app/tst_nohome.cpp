@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <cstring>
@@ -52,11 +53,14 @@ private slots:
         HomeRestorer restore;
         QTemporaryDir account;
         const QByteArray accountHome = QFile::encodeName(account.path());
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        auto restoreDataHome = qScopeGuard([&] { qputenv("XDG_DATA_HOME", dataHome); });
         qunsetenv("HOME");
+        qunsetenv("XDG_DATA_HOME");
         UserPaths::SetAccountHomeLookup([&] { return accountHome; });
         QVERIFY(UserPaths::EnsureHome());
         QCOMPARE(qgetenv("HOME"), accountHome);
-        QCOMPARE(UserPaths::userFolder(), account.path() + "/AppData/Local/Orvik SE");
+        QCOMPARE(UserPaths::userFolder(), account.path() + "/.local/share/Orvik SE");
 
         // A set HOME is left alone.
         UserPaths::SetAccountHomeLookup([] { return QByteArray("/elsewhere"); });
@@ -96,13 +100,14 @@ private slots:
     // The whole start-up without a home: a message, exit code 1, no file.
     void startWithoutHomeWritesNothing()
     {
-        const bool rootFolderBefore = QDir("/AppData").exists();
+        const bool rootFolderBefore = QDir("/.local/share/Orvik SE").exists();
         const bool configBefore = QDir("/.config/Orvik SE").exists();
         QTemporaryDir work;
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("HOME");
         env.remove("XDG_CONFIG_HOME");
+        env.remove("XDG_DATA_HOME");
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("HIDUSB_SIM_DEVICES", "none");
         env.insert("TMPDIR", work.path());
@@ -116,7 +121,7 @@ private slots:
         QVERIFY2(err.contains("HOME"), qPrintable(err));
         QCOMPARE(QDir(work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
         if (!rootFolderBefore)
-            QVERIFY(!QDir("/AppData").exists());
+            QVERIFY(!QDir("/.local/share/Orvik SE").exists());
         if (!configBefore)
             QVERIFY(!QDir("/.config/Orvik SE").exists());
     }

@@ -41,6 +41,7 @@ QTemporaryDir &prepareEnvironment()
     if (!qEnvironmentVariableIsSet("HIDUSB_SIM_DEVICES"))
         qputenv("HIDUSB_SIM_DEVICES", "none");
     qunsetenv("HIDUSB_SIM_LOG");
+    qunsetenv("HIDUSB_SIM_FAIL_FLASH");
     // The windows take their colours as the utility's start-up gives them.
     Startup::InstallSkinColours();
     return home;

@@ -1,9 +1,10 @@
 #pragma once
 // Test entry point shared by every test program.
 //
-// Each test process gets its own temporary HOME (so the per-user folder
-// "AppData/Local/Orvik SE", the registry store and the auto-start entry never
-// touch the real user's files), private temporary and runtime folders (so
+// Each test process gets its own temporary HOME and XDG folders under it (so
+// the per-user folder "~/.local/share/Orvik SE", the registry store and the
+// auto-start entry never touch the real user's files, whatever XDG_DATA_HOME
+// or XDG_CONFIG_HOME the developer has set), private temporary and runtime folders (so
 // the single-instance key and lock are its own), the offscreen platform, and no simulated
 // devices unless the test plugs them through the simulator's test API.
 

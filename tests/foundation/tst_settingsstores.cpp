@@ -3,6 +3,7 @@
 
 #include "TestMain.h"
 
+#include "Autostart.h"
 #include "ConfigIni.h"
 #include "HIDUsbSim.h"
 #include "MacroIni.h"
@@ -11,6 +12,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -318,7 +321,7 @@ private slots:
     void macroIniRoundTrip()
     {
         MacroIni *ini = MacroIni::GetInstance();
-        QCOMPARE(ini->FilePath(), QDir::homePath() + "/AppData/Local/Orvik SE/Macro.ini");
+        QCOMPARE(ini->FilePath(), QDir::homePath() + "/.local/share/Orvik SE/Macro.ini");
         QCOMPARE(ini->GetValue("Language", "Language"), QString());
 
         ini->SetValue("Language", "Language", "3");
@@ -410,16 +413,109 @@ private slots:
         QCOMPARE(configFiles, QStringList{"registry.ini"});
     }
 
+    // The per-user folder, the registry store and the autostart entry follow
+    // the XDG variables when they name absolute folders; unset, empty or
+    // relative ones give the home defaults (a relative one would otherwise
+    // put the files wherever the program happened to start).
+    void userFolders_data()
+    {
+        QTest::addColumn<QString>("value"); // "-": unset
+        QTest::addColumn<bool>("followed");
+        QTest::newRow("set") << m_Dir.path() + "/xdg" << true;
+        QTest::newRow("set with a trailing slash") << m_Dir.path() + "/xdg/" << true;
+        QTest::newRow("unset") << "-" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("relative") << "relative/xdg" << false;
+    }
     void userFolders()
     {
-        const QString root = QDir::homePath() + "/AppData/Local/Orvik SE";
+        QFETCH(QString, value);
+        QFETCH(bool, followed);
+        const QByteArray dataBefore = qgetenv("XDG_DATA_HOME");
+        const QByteArray configBefore = qgetenv("XDG_CONFIG_HOME");
+        auto restore = qScopeGuard([&] {
+            qputenv("XDG_DATA_HOME", dataBefore);
+            qputenv("XDG_CONFIG_HOME", configBefore);
+        });
+        for (const char *variable : {"XDG_DATA_HOME", "XDG_CONFIG_HOME"}) {
+            if (value == "-")
+                qunsetenv(variable);
+            else
+                qputenv(variable, QFile::encodeName(value));
+        }
+        const QString xdg = m_Dir.path() + "/xdg";
+        const QString root = (followed ? xdg : QDir::homePath() + "/.local/share") + "/Orvik SE";
+        const QString config = followed ? xdg : QDir::homePath() + "/.config";
+
         QCOMPARE(UserPaths::userFolder(), root);
         QCOMPARE(UserPaths::macroIniFile(), root + "/Macro.ini");
+        QCOMPARE(UserPaths::exceptionFolder(), root + "/Exception");
+        QCOMPARE(RegistryStore::filePath(), config + "/Orvik SE/registry.ini");
+        QCOMPARE(Autostart::folder(), config + "/autostart");
         QVERIFY(UserPaths::createUserFolders());
         for (const QString sub : {"/Log", "/Device_Info", "/Exception", "/usersetting", "/usersetting/MainPage",
                                   "/usersetting/MacroPage", "/usersetting/SensorPage"})
             QVERIFY2(QDir(root + sub).exists(), qPrintable(sub));
+        QVERIFY(!QDir("relative").exists());
         QCOMPARE(UserPaths::configIniFile(), QCoreApplication::applicationDirPath() + "/usersetting/Config.ini");
+    }
+
+    // The folder earlier builds used (home + "/AppData/Local/Orvik SE") moves
+    // to the XDG data folder once; a current folder is never overwritten.
+    void legacyUserFolderMoves_data()
+    {
+        QTest::addColumn<bool>("legacy");
+        QTest::addColumn<bool>("current");
+        QTest::newRow("only the old folder") << true << false;
+        QTest::newRow("both") << true << true;
+        QTest::newRow("only the current folder") << false << true;
+        QTest::newRow("neither") << false << false;
+    }
+    void legacyUserFolderMoves()
+    {
+        QFETCH(bool, legacy);
+        QFETCH(bool, current);
+        const QByteArray dataBefore = qgetenv("XDG_DATA_HOME");
+        QTemporaryDir xdg;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(xdg.path() + "/share"));
+        const QString old = QDir::homePath() + "/AppData/Local/Orvik SE";
+        auto restore = qScopeGuard([&] {
+            qputenv("XDG_DATA_HOME", dataBefore);
+            QDir(QDir::homePath() + "/AppData").removeRecursively();
+        });
+        QCOMPARE(UserPaths::legacyUserFolder(), old);
+        auto writeFile = [](const QString &path, const QByteArray &text) {
+            QDir().mkpath(QFileInfo(path).path());
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+        };
+        if (legacy) {
+            QVERIFY(writeFile(old + "/Macro.ini", "[Language]\nLanguage=2\n"));
+            QVERIFY(writeFile(old + "/usersetting/MacroPage/M1.ini", "old macro"));
+        }
+        if (current)
+            QVERIFY(writeFile(UserPaths::macroIniFile(), "[Language]\nLanguage=4\n"));
+
+        QVERIFY(UserPaths::MoveLegacyUserFolder());
+
+        auto read = [](const QString &path) {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        if (legacy && !current) {
+            QVERIFY(!QDir(QDir::homePath() + "/AppData").exists()); // its emptied parents went too
+            QCOMPARE(read(UserPaths::macroIniFile()), QByteArray("[Language]\nLanguage=2\n"));
+            QCOMPARE(read(UserPaths::macroPageFolder() + "/M1.ini"), QByteArray("old macro"));
+        } else {
+            QCOMPARE(QDir(old).exists(), legacy);
+            QCOMPARE(QDir(UserPaths::userFolder()).exists(), current);
+            if (legacy)
+                QCOMPARE(read(old + "/Macro.ini"), QByteArray("[Language]\nLanguage=2\n"));
+            if (current)
+                QCOMPARE(read(UserPaths::macroIniFile()), QByteArray("[Language]\nLanguage=4\n"));
+        }
+        // A second start changes nothing more.
+        QVERIFY(UserPaths::MoveLegacyUserFolder());
     }
 
     void cleanupTestCase()

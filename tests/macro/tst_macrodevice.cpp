@@ -563,7 +563,7 @@ void TestMacroDevice::damagedImportsChangeNothing()
     QCOMPARE(MacroList()->count(), before.size());
     QCOMPARE(QDir(MacroFolder()).entryList(QDir::Files), filesBefore);
     QCOMPARE(Rows(RowList()), rowsBefore);
-    QVERIFY(!QFile::exists(QDir::homePath() + "/AppData/Local/Orvik SE/usersetting/evil.ini"));
+    QVERIFY(!QFile::exists(UserPaths::userSettingFolder() + "/evil.ini"));
 }
 
 void TestMacroDevice::importClashShowsSameMacro()

@@ -1041,7 +1041,7 @@ void TestSensorPage::levelFile()
     QFETCH(QByteArray, text);
     QFETCH(int, count);
     const QString path = m_Page->LevelFilePath();
-    QVERIFY(path.endsWith("/AppData/Local/Orvik SE/usersetting/SensorPage/Level.ini"));
+    QCOMPARE(path, QDir::homePath() + "/.local/share/Orvik SE/usersetting/SensorPage/Level.ini");
     QFile::remove(path);
     if (exists) {
         QFile file(path);
