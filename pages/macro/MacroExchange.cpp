@@ -21,6 +21,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <limits>
+
 namespace MacroExchange {
 
 namespace {
@@ -103,7 +105,8 @@ bool SkipPng(QDataStream &stream)
             return false;
         // The chunk's data and its CRC.
         const qint64 skip = qint64(length) + 4;
-        if (skip > Remaining(stream) || stream.skipRawData(int(skip)) != int(skip))
+        if (skip > Remaining(stream) || skip > std::numeric_limits<int>::max()
+            || stream.skipRawData(int(skip)) != int(skip))
             return false;
         if (type == "IEND")
             return true;
