@@ -387,7 +387,8 @@ void Macro::InPortMacro()
     }
 
     // Everything is read and checked before the first change: a bad file
-    // changes nothing. The name is judged by the rule every new name meets.
+    // changes nothing. The name is judged by the rule every new name meets
+    // (IsUsableNewName over MacroNames, its length limit included).
     if (!file.seek(0)) {
         ShowImportFailNotice();
         return;
