@@ -21,6 +21,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <limits>
+
 namespace MacroExchange {
 
 namespace {
@@ -103,7 +105,8 @@ bool SkipPng(QDataStream &stream)
             return false;
         // The chunk's data and its CRC.
         const qint64 skip = qint64(length) + 4;
-        if (skip > Remaining(stream) || stream.skipRawData(int(skip)) != int(skip))
+        if (skip > Remaining(stream) || skip > std::numeric_limits<int>::max()
+            || stream.skipRawData(int(skip)) != int(skip))
             return false;
         if (type == "IEND")
             return true;
@@ -384,7 +387,8 @@ void Macro::InPortMacro()
     }
 
     // Everything is read and checked before the first change: a bad file
-    // changes nothing. The name is judged by the rule every new name meets.
+    // changes nothing. The name is judged by the rule every new name meets
+    // (IsUsableNewName over MacroNames, its length limit included).
     if (!file.seek(0)) {
         ShowImportFailNotice();
         return;
