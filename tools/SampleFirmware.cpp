@@ -9,22 +9,22 @@
 
 namespace SampleFirmware {
 
-QList<Image> Images()
+QList<Image> Images(int kind)
 {
     QList<Image> images;
     const int cid = ModelInfo::Cid();
     for (int index = 0; index < ModelInfo::ModelCount(); ++index) {
         const ModelInfo model = ModelInfo::OfIndex(index);
-        auto add = [&](int kind, const QString &name, const QString &what) {
-            if (name.isEmpty())
+        auto add = [&](int imageKind, const QString &name, const QString &what) {
+            if (name.isEmpty() || (kind != 0 && kind != imageKind))
                 return;
             Image image;
             image.FileName = "sample-" + model.Group() + "-" + what + ".bin";
-            image.Kind = kind;
+            image.Kind = imageKind;
             image.ModelName = name;
             image.Mid = model.Mid();
-            image.Bytes =
-                HIDUsbSim::makeFirmwareImage(quint8(kind), quint8(cid), quint8(image.Mid), Version, name.toLatin1());
+            image.Bytes = HIDUsbSim::makeFirmwareImage(quint8(imageKind), quint8(cid), quint8(image.Mid), Version,
+                                                       name.toLatin1());
             images << image;
         };
         add(HIDUSB_FW_KIND_MOUSE, model.MouseFirmwareName(), QStringLiteral("mouse"));
@@ -35,13 +35,13 @@ QList<Image> Images()
     return images;
 }
 
-bool Write(const QString &folder, QStringList *written, QString *error)
+bool Write(const QString &folder, int kind, QStringList *written, QString *error)
 {
     if (!QDir().mkpath(folder)) {
         *error = "cannot create " + folder;
         return false;
     }
-    for (const Image &image : Images()) {
+    for (const Image &image : Images(kind)) {
         QSaveFile file(folder + "/" + image.FileName);
         if (!file.open(QIODevice::WriteOnly) || file.write(image.Bytes) != image.Bytes.size() || !file.commit()) {
             *error = file.fileName() + ": " + file.errorString();

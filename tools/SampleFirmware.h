@@ -26,13 +26,14 @@ struct Image
     QByteArray Bytes;
 };
 
-// The images for the models of the current Config.ini.
-QList<Image> Images();
-// Writes every image into folder (made when missing), each file whole
+// The images for the models of the current Config.ini; kind
+// HIDUSB_FW_KIND_MOUSE or HIDUSB_FW_KIND_RECEIVER keeps only those, 0 all.
+QList<Image> Images(int kind = 0);
+// Writes the images of kind (0: all) into folder (made when missing), each file whole
 // through QSaveFile. The names written go to *written; false with *error on
 // the first file that could not be written.
-bool Write(const QString &folder, QStringList *written, QString *error);
-// Removes the files Images() names from folder and nothing else; the names
+bool Write(const QString &folder, int kind, QStringList *written, QString *error);
+// Removes the files Images() names (all kinds) from folder and nothing else; the names
 // removed go to *removed. False with *error when one could not be removed.
 bool Remove(const QString &folder, QStringList *removed, QString *error);
 

@@ -155,7 +155,7 @@ private slots:
         QFETCH(quint32, deviceVersion);
         QStringList written;
         QString error;
-        QVERIFY2(SampleFirmware::Write(m_Bin, &written, &error), qPrintable(error));
+        QVERIFY2(SampleFirmware::Write(m_Bin, 0, &written, &error), qPrintable(error));
         QCOMPARE(written.size(), SampleFirmware::Images().size());
 
         const ModelInfo model = ModelInfo::OfIndex(ModelInfo::IndexOfMid(mid));
@@ -188,15 +188,22 @@ private slots:
         HIDUsbSim::reset();
     }
 
-    // Writing again replaces the images whole; removing takes the samples
-    // and leaves every other image in the folder.
+    // One kind alone, or all; writing again replaces the images whole;
+    // removing takes every sample and leaves every other image in the folder.
     void removeTakesOnlyTheSamples()
     {
         QStringList written;
         QString error;
-        QVERIFY2(SampleFirmware::Write(m_Bin, &written, &error), qPrintable(error));
+        // Only the receivers' images: the pairing check offers a receiver update
+        // when the mouse has none.
+        QVERIFY2(SampleFirmware::Write(m_Bin, HIDUSB_FW_KIND_RECEIVER, &written, &error), qPrintable(error));
+        QCOMPARE(written.size(), ModelInfo::ReceiverClasses().size()); // the wireless model names all three
+        for (const QString &name : QDir(m_Bin).entryList(QDir::Files))
+            QVERIFY2(name.contains("-receiver-"), qPrintable(name));
         written.clear();
-        QVERIFY2(SampleFirmware::Write(m_Bin, &written, &error), qPrintable(error));
+        QVERIFY2(SampleFirmware::Write(m_Bin, 0, &written, &error), qPrintable(error));
+        written.clear();
+        QVERIFY2(SampleFirmware::Write(m_Bin, 0, &written, &error), qPrintable(error));
         for (const SampleFirmware::Image &image : SampleFirmware::Images())
             QCOMPARE(ReadFile(m_Bin + "/" + image.FileName), image.Bytes);
         const QByteArray own =
