@@ -81,7 +81,8 @@ int RemoveStale()
     removed += RemoveIn(UserPaths::deviceInfoFolder(), IsCacheFileName);
     removed += RemoveIn(QFileInfo(UserPaths::macroIniFile()).absolutePath(),
                         [&macroIni](const QString &name) { return name == macroIni; });
-    removed += RemoveIn(macroFolder, [&macroFolder](const QString &name) { return IsMacroFileName(macroFolder, name); });
+    removed +=
+        RemoveIn(macroFolder, [&macroFolder](const QString &name) { return IsMacroFileName(macroFolder, name); });
     return removed;
 }
 
