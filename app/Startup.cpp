@@ -3,6 +3,7 @@
 #include "ConfigIni.h"
 #include "DialogMain.h"
 #include "ExeIsRun.h"
+#include "SaveFileLeftovers.h"
 #include "SingleInstance.h"
 #include "Skin.h"
 #include "UserPaths.h"
@@ -115,6 +116,9 @@ int Run(int argc, char **argv)
         notice.exec();
         return 0;
     }
+    // Only now: a second copy must not take the first one's writes in flight
+    // for leftovers.
+    SaveFileLeftovers::RemoveStale();
 
     // Never deleted: the window lives until the process ends.
     DialogMain *window = new DialogMain;

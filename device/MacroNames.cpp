@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace MacroNames {
 
@@ -50,6 +51,37 @@ QString NameOfFile(const QString &fileName)
 bool IsListedFileName(const QString &fileName)
 {
     return !fileName.contains(QStringLiteral("xml"), Qt::CaseSensitive);
+}
+
+bool IsUsableName(const QString &name)
+{
+    const QString file = name + QStringLiteral(".ini");
+    return IsValidName(name) && IsListedFileName(file) && NameOfFile(file) == name
+        && name.toLocal8Bit().size() <= NameMaxBytes;
+}
+
+bool WriteFile(const QString &folder, const QString &name, const QByteArray &data)
+{
+    const QString path = FilePathIn(folder, name);
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    if (info.isSymLink())
+        return false;
+    // Files made before the rule keep working; only a new file must have a
+    // name that reads back as itself.
+    if (!info.exists() && !IsUsableName(name))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // flush() too: commit does not see an error of the last buffered write.
+    if (file.write(data) != data.size() || !file.flush()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
 }
 
 } // namespace MacroNames

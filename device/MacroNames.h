@@ -17,10 +17,19 @@
 //
 // Listing rules shared by the macro page and the button page: NameOfFile and
 // IsListedFileName.
+//
+// IsUsableName is the one rule for a name that enters: typed, imported or
+// read from the mouse's record. WriteFile is the one writer of a macro file.
 
+#include <QByteArray>
 #include <QString>
 
 namespace MacroNames {
+
+// The width of the name field of the mouse's macro record, in local 8-bit
+// bytes. A longer name would be cut when bound to a button, and the cut name
+// read back would stand for another file.
+constexpr int NameMaxBytes = 30;
 
 // True when name may become a macro file name.
 bool IsValidName(const QString &name);
@@ -36,5 +45,17 @@ QString NameOfFile(const QString &fileName);
 // A file whose name contains "xml" (case-sensitive, anywhere) is never
 // offered as a macro.
 bool IsListedFileName(const QString &fileName);
+
+// True when name may become a new macro: a valid name whose file the list
+// shows under the same name again, and which fits the record's name field
+// whole.
+bool IsUsableName(const QString &name);
+
+// Writes data as the whole content of the macro file of name inside folder,
+// through a save file: a kill at any moment leaves the old content or the
+// new, never a part. Refused (false, nothing written): a name without a path,
+// a symbolic link under the name (it would carry the write to its target),
+// and a file that does not exist yet under a name IsUsableName refuses.
+bool WriteFile(const QString &folder, const QString &name, const QByteArray &data);
 
 } // namespace MacroNames

@@ -4,6 +4,7 @@
 // close or cancel button; read it after exec(). The text is kept within the
 // width of a macro record's name field (NameRule).
 
+#include "MacroNames.h"
 #include "MessageDialog.h"
 
 class QLineEdit;
@@ -22,7 +23,7 @@ public:
     // loses all its spaces; a text longer than NameMaxBytes in the local 8-bit
     // encoding keeps its longest beginning that fits, cut between characters.
     static QString NameRule(const QString &text);
-    static constexpr int NameMaxBytes = 30;
+    static constexpr int NameMaxBytes = MacroNames::NameMaxBytes;
 
     QString m_Name;
 

@@ -553,13 +553,12 @@ void Buttoninterface::UpDataButtonText(int button, int type, int param1, int par
         const int length = int(qstrnlen(macro.Name, sizeof macro.Name));
         const QString name = QTextCodec::codecForLocale()->toUnicode(macro.Name, length);
         selector->setText(m_MacroPrefix + name);
-        // The device's record re-creates the macro file: its mode line here,
-        // its rows by the macro page. A name that cannot be a file in the
-        // macro folder keeps its label but touches no file.
-        if (MacroNames::IsValidName(name)) {
-            WriteMacroMode(name, QString::number(param2));
+        // The device's record re-creates the macro file, written whole by the
+        // macro page (the mode line from the function, the rows from the
+        // record). A name the macro folder would not take as a new macro
+        // keeps its label but touches no file.
+        if (MacroNames::IsUsableName(name))
             PostMsg::GetInstance()->EmitButtonToMacro(map, button);
-        }
         return;
     }
     case 7:

@@ -27,7 +27,6 @@
 #include <QFile>
 #include <QListView>
 #include <QMouseEvent>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QTextCodec>
 #include <QTimer>
@@ -573,6 +572,11 @@ void Buttoninterface::SlotFormResetButton()
     m_KeyTypes = {1, 1, 1, 1, 1, 2};
     m_KeyParam1s = {1, 2, 4, 8, 16, 1};
     m_KeyParam2s = {0, 0, 0, 0, 0, 0};
+    // The labels follow these functions, not the mouse shown before: the
+    // function menu opens at what the label says.
+    const FlashDataMap none{};
+    for (int i = 0; i < m_KeyTypes.size(); ++i)
+        UpDataButtonText(i, m_KeyTypes.at(i), m_KeyParam1s.at(i), m_KeyParam2s.at(i), none);
     ui->DebunceButton->SetCurrentIndex(12);
 }
 
@@ -840,20 +844,6 @@ QString Buttoninterface::ReadMacroMode(const QString &name)
     QString mode = parts.at(0);
     mode.remove(QLatin1Char('\n'));
     return mode;
-}
-
-bool Buttoninterface::WriteMacroMode(const QString &name, const QString &mode)
-{
-    const QString path = MacroNames::FilePath(name);
-    if (path.isEmpty())
-        return false; // a refused name never becomes a file path
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    const QByteArray line = (mode + QLatin1Char('\n')).toUtf8();
-    if (file.write(line) != line.size())
-        return false;
-    return file.commit();
 }
 
 void Buttoninterface::MacroKeyNameToCode(const QString &name, int, int i, MacroRecord &record)

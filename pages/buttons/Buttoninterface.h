@@ -75,8 +75,6 @@ public:
     MacroRecord ReadMacroFile(const QString &name, int button, bool *ok);
     // The repeat-mode text of the first line, "0" when there is none.
     QString ReadMacroMode(const QString &name);
-    // Cuts the macro file down to its repeat-mode line.
-    bool WriteMacroMode(const QString &name, const QString &mode);
     static void MacroKeyNameToCode(const QString &name, int button, int i, MacroRecord &record);
     // The record's name bytes of a macro name (at most 30, whole characters).
     static QByteArray NameBytes(const QString &name);

@@ -8,6 +8,7 @@
 // language section.
 
 #include "DebounceTime.h"
+#include "EndElidedToolButton.h"
 #include "MyConmboBox.h"
 #include "MyToolButton.h"
 #include "Skin.h"
@@ -253,7 +254,9 @@ public:
             l->setFont(numberLabelFont);
             l->setAlignment(Qt::AlignCenter);
             *row.label = l;
-            QToolButton *s = toolButton(scrollAreaWidgetContents_11, QString::fromUtf8(row.name), 262, 26);
+            // A long macro label keeps its beginning, cut at the end.
+            QToolButton *s = toolButton(scrollAreaWidgetContents_11, QString::fromUtf8(row.name), 262, 26,
+                                        new EndElidedToolButton(scrollAreaWidgetContents_11));
             s->setGeometry(QRect(30, row.y, 262, 26));
             s->setFont(Skin::Font(11));
             s->setCheckable(true);
@@ -491,8 +494,8 @@ public:
         FireKey->setText(tr("左键"));
         RightKey->setText(tr("右键"));
         BackKey->setText(tr("中键"));
-        StartPause->setText(tr("后退键"));
-        TopMusic->setText(tr("前进键"));
+        StartPause->setText(tr("前进键"));
+        TopMusic->setText(tr("后退键"));
         BackMusic->setText(tr("下一曲"));
         LeftKey_3->setText(tr("左键"));
         RightKey_3->setText(tr("右键"));
@@ -571,9 +574,10 @@ private:
         b->setAutoRaise(true);
     }
 
-    static QToolButton *toolButton(QWidget *parent, const QString &name, int width, int height)
+    static QToolButton *toolButton(QWidget *parent, const QString &name, int width, int height,
+                                   QToolButton *made = nullptr)
     {
-        QToolButton *b = new QToolButton(parent);
+        QToolButton *b = made ? made : new QToolButton(parent);
         b->setObjectName(name);
         fixed(b, width, height);
         b->setFocusPolicy(Qt::NoFocus);

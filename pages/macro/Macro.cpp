@@ -258,11 +258,7 @@ QString Macro::MacroFilePathOf(const QString &name) const
 
 bool Macro::IsUsableNewName(const QString &name)
 {
-    // A name must make a file inside the folder, and the file must show the
-    // same name again at the next start: the list leaves out every file whose
-    // name holds "xml" and strips every ".ini" from the names it shows.
-    const QString file = name + QStringLiteral(".ini");
-    return MacroNames::IsValidName(name) && MacroNames::IsListedFileName(file) && MacroNames::NameOfFile(file) == name;
+    return MacroNames::IsUsableName(name);
 }
 
 QString Macro::AskMacroName(int second)
@@ -378,15 +374,12 @@ void Macro::on_Save_clicked()
     SetSaveIdleLook();
     if (!HasSelectedMacro())
         return;
+    // The macro on show when Save was clicked, written once, whole: nothing
+    // runs between taking its name and the write that could change the
+    // selection.
     const QString name = CurrentMacroName();
-    const QString path = MacroFilePathOf(name);
-    if (path.isEmpty())
+    if (MacroFilePathOf(name).isEmpty() || !WriteMacroFile(name, RepeatModeText()))
         return;
-
-    ClearMacroFile(path);
-    DelayMs(100);
-
-    SaveMacroFile(RepeatModeText());
 
     if (rowsChanged) {
         PostMsg::GetInstance()->EmitUpDataMacro(name, 0);
@@ -852,7 +845,9 @@ void Macro::SlotButtonToMacro(FlashDataMap DataMap, int KeyNumer)
         if (k + 1 < parsed.events.size())
             AddDelayItem(event.delay);
     }
-    AppendMacroFile(parsed.name);
+    // The mode line and the rows in one write: the button's function holds
+    // the repeat mode.
+    WriteMacroFile(parsed.name, QString::number(DataMap.Keys[KeyNumer].Param2));
 
     macros->setCurrentRow(-1);
     PostMsg::GetInstance()->EmitAddMacroButton();

@@ -60,9 +60,10 @@ public:
     void LoadMacroList();
     void LoadMacroFile();
     void SaveMacroFile(QString mode);
-    void AppendMacroFile(QString name);
+    // The whole file of macro name: the mode line and the rows on show, in
+    // one write (MacroNames::WriteFile); false when nothing was written.
+    bool WriteMacroFile(const QString &name, const QString &mode);
     void CreateMacroFile();
-    void ClearMacroFile(QString path);
     void DelayMs(int ms);
 
 public slots:

@@ -20,8 +20,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QTimer>
 
 using namespace MacroRowItems;
@@ -54,24 +52,6 @@ bool FilePairCode(const QString &codeText, int type, int *kind, int *code)
     if (type != KeyKindKey && type != KeyKindModifier)
         return false;
     return !CodeToKeyName(codeText, type).isEmpty() || (type == KeyKindKey && *code == 0);
-}
-
-// Writes data through a save file: the old content stays whole until the new
-// one is complete.
-bool WriteWhole(const QString &path, const QByteArray &data)
-{
-    // A link planted under a macro's name would carry the write to its
-    // target, wherever that lies.
-    if (QFileInfo(path).isSymLink())
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(data) != data.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 } // namespace
@@ -190,39 +170,23 @@ void Macro::SaveMacroFile(QString mode)
     const QString path = MacroFilePathOf(current->text());
     if (path.isEmpty() || !QFile::exists(path))
         return;
-    macroFilePath = path;
-    WriteWhole(macroFilePath, mode.toUtf8() + '\n' + RowLines());
+    WriteMacroFile(current->text(), mode);
 }
 
-void Macro::AppendMacroFile(QString name)
+bool Macro::WriteMacroFile(const QString &name, const QString &mode)
 {
     const QString path = MacroFilePathOf(name);
     if (path.isEmpty())
-        return;
+        return false;
     macroFilePath = path;
-    QFile existing(macroFilePath);
-    if (!existing.exists() || !existing.open(QIODevice::ReadOnly))
-        return;
-    const QByteArray before = existing.readAll();
-    existing.close();
-    WriteWhole(macroFilePath, before + RowLines());
+    return MacroNames::WriteFile(macroFolder, name, mode.toUtf8() + '\n' + RowLines());
 }
 
 void Macro::CreateMacroFile()
 {
     QListWidgetItem *current = ui->listWidgetHong->currentItem();
-    if (!current)
-        return;
-    const QString path = MacroFilePathOf(current->text());
-    if (!path.isEmpty())
-        WriteWhole(path, QByteArray());
-}
-
-void Macro::ClearMacroFile(QString path)
-{
-    // Only files of the macro folder; callers build the path with MacroNames.
-    if (!path.isEmpty())
-        WriteWhole(path, QByteArray());
+    if (current)
+        MacroNames::WriteFile(macroFolder, current->text(), QByteArray());
 }
 
 void Macro::DelayMs(int ms)

@@ -304,6 +304,10 @@ void TestStartup::secondStartShowsNoticeAndReturnsZero()
     if (QTest::currentTestFailed())
         return;
 
+    // A write of the first copy in flight: a refused second start leaves it.
+    const QString inFlight = UserPaths::macroPageFolder() + "/m.ini.AbCdEf";
+    TouchFile(inFlight, QDateTime::currentSecsSinceEpoch());
+
     QProcess second;
     second.setProcessEnvironment(ChildEnvironment());
     second.start(m_Self, {"--child", "startup"});
@@ -311,6 +315,8 @@ void TestStartup::secondStartShowsNoticeAndReturnsZero()
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.readAllStandardOutput().trimmed(), QByteArray("window:ExeIsRun\nqt.conf compiled in"));
     QCOMPARE(second.exitCode(), 0);
+    QVERIFY(QFile::exists(inFlight));
+    QFile::remove(inFlight);
 
     // The first copy was not disturbed.
     QCOMPARE(first.state(), QProcess::Running);
@@ -334,12 +340,24 @@ void TestStartup::startAfterKilledInstanceRuns()
     RegistryStore::setValue(RegistryStore::languageKey(), "LanguageIndex", 0);
     QFile::remove(UserPaths::macroIniFile());
 
+    // What the kill left of save files in flight goes at the next start;
+    // a file that only looks alike stays.
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    const QStringList leftovers{UserPaths::macroPageFolder() + "/m.ini.AbCdEf",
+                                UserPaths::deviceInfoFolder() + "/Device_CID05_MID01.bin.QwErTy"};
+    const QString alike = UserPaths::macroPageFolder() + "/m.AbCdEf";
+    for (const QString &path : leftovers + QStringList{alike})
+        TouchFile(path, now);
+
     QProcess next;
     next.setProcessEnvironment(ChildEnvironment());
     next.start(m_Self, {"--child", "startup"});
     QVERIFY(next.waitForFinished(60000));
     QCOMPARE(next.readAllStandardOutput().trimmed(), QByteArray("window:DialogMain\nqt.conf compiled in"));
     QCOMPARE(next.exitCode(), 7);
+    for (const QString &path : leftovers)
+        QVERIFY2(!QFile::exists(path), qPrintable(path));
+    QVERIFY(QFile::remove(alike));
 
     QSettings registry(RegistryStore::filePath(), QSettings::IniFormat);
     QVERIFY(!registry.contains(RegistryStore::languageKey() + "/LanguageIndex"));

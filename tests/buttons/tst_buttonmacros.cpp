@@ -7,9 +7,11 @@
 #include "Buttoninterface.h"
 #include "ButtoninterfaceForm.h"
 #include "ConfigIni.h"
+#include "EndElidedToolButton.h"
 #include "FlashDataMap.h"
 #include "GlobalState.h"
 #include "HIDUsbSim.h"
+#include "Macro.h"
 #include "MakeMacro.h"
 #include "MouseOffLine.h"
 #include "PostMsg.h"
@@ -23,6 +25,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTextCodec>
@@ -39,8 +42,13 @@ private slots:
     void bindingReachesTheMouse();
     void bindingOffline();
     void macroLabelKeepsTheSelectorFont();
+    void longMacroLabelIsCutAtItsEnd();
     void oversizedFileStaysInBounds();
     void refreshRewritesTheMacroFile();
+    void refreshWritesOnlyThroughTheMacroPage();
+    void refreshNeverFollowsALink();
+    void deviceNamesThatMakeNoFile_data();
+    void deviceNamesThatMakeNoFile();
     void refusedNamesTouchNoFile_data();
     void refusedNamesTouchNoFile();
     void renameAndSaveOnlyTouchBoundButtons();
@@ -179,6 +187,25 @@ void TestButtonMacros::bindingReachesTheMouse()
 // In Russian, where the function menu takes a smaller font, a selector
 // labelled through the macro binding must still draw like one labelled
 // through a function item: the page's selector font, in every selector.
+void TestButtonMacros::longMacroLabelIsCutAtItsEnd()
+{
+    const QByteArray name(30, 'W');
+    FlashDataMap record = BaseRecord();
+    SetMacro(record, 0, name, 1);
+    FullReadRefresh(record);
+    auto *selector = qobject_cast<EndElidedToolButton *>(ui->FireKey);
+    QVERIFY(selector);
+    QVERIFY(selector->text().endsWith(QString::fromLatin1(name))); // the whole label stays the text
+    const QString shown = selector->ShownText();
+    QVERIFY2(shown.endsWith(QChar(0x2026)), qPrintable(shown));
+    QVERIFY(shown.size() > 2);
+    QVERIFY(selector->text().startsWith(shown.chopped(1))); // its beginning shows
+    QVERIFY(QFontMetrics(selector->font()).horizontalAdvance(shown) <= selector->width());
+    // A label that fits is drawn whole.
+    FullReadRefresh(BaseRecord());
+    QCOMPARE(selector->ShownText(), selector->text());
+}
+
 void TestButtonMacros::macroLabelKeepsTheSelectorFont()
 {
     WriteFile(UserPaths::macroPageFolder() + "/m1.ini", "253\n0x04 1 0\n10ms\n0x04 1 1\n");
@@ -288,8 +315,69 @@ void TestButtonMacros::refreshRewritesTheMacroFile()
     QCOMPARE(spy.at(0).at(1).toInt(), 2);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readLine().startsWith("250")); // the macro page appends the rows after it
+    // The mode from the button's function, the rows from the record: the
+    // whole file, as the device holds it.
+    QCOMPARE(file.readAll(), QByteArray("250\n0x04 1 0\n10ms\n0x04 1 1\n"));
     QVERIFY(ui->BackKey->text().endsWith("mm"));
+}
+
+void TestButtonMacros::refreshWritesOnlyThroughTheMacroPage()
+{
+    // The button page hands the record on and writes nothing itself: what a
+    // kill between its part and the macro page's part would leave is the old
+    // file, whole.
+    const QString path = UserPaths::macroPageFolder() + "/mm.ini";
+    WriteFile(path, "7\n0x05 1 0\n1ms\n0x05 1 1\n");
+    Macro *macroPage = m_Window->MainFramePage()->MacroPage();
+    QVERIFY(
+        QObject::disconnect(PostMsg::GetInstance(), &PostMsg::SigButtonToMacro, macroPage, &Macro::SlotButtonToMacro));
+    FlashDataMap record = BaseRecord();
+    SetMacro(record, 2, "mm", 250);
+    QSignalSpy spy(PostMsg::GetInstance(), &PostMsg::SigButtonToMacro);
+    FullReadRefresh(record);
+    connect(PostMsg::GetInstance(), &PostMsg::SigButtonToMacro, macroPage, &Macro::SlotButtonToMacro);
+    QCOMPARE(spy.count(), 1);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("7\n0x05 1 0\n1ms\n0x05 1 1\n"));
+}
+
+void TestButtonMacros::refreshNeverFollowsALink()
+{
+    const QString outside = UserPaths::userFolder() + "/outside.txt";
+    WriteFile(outside, "keep\n");
+    const QString link = UserPaths::macroPageFolder() + "/lnk.ini";
+    QVERIFY(QFile::link(outside, link));
+    FlashDataMap record = BaseRecord();
+    SetMacro(record, 1, "lnk", 3);
+    FullReadRefresh(record);
+    QFile file(outside);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("keep\n"));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QFile::remove(link);
+    QFile::remove(outside);
+}
+
+void TestButtonMacros::deviceNamesThatMakeNoFile_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("ini suffix") << QByteArray("a.ini");
+    QTest::newRow("ini inside") << QByteArray("a.ini.b");
+    QTest::newRow("xml") << QByteArray("axml");
+}
+
+void TestButtonMacros::deviceNamesThatMakeNoFile()
+{
+    QFETCH(QByteArray, name);
+    ClearMacroFolder();
+    FlashDataMap record = BaseRecord();
+    SetMacro(record, 1, name, 3);
+    QSignalSpy spy(PostMsg::GetInstance(), &PostMsg::SigButtonToMacro);
+    FullReadRefresh(record);
+    QCOMPARE(spy.count(), 0);
+    QVERIFY(ui->RightKey->text().endsWith(QString::fromLocal8Bit(name))); // the label still shows
+    QCOMPARE(QDir(UserPaths::macroPageFolder()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 void TestButtonMacros::refusedNamesTouchNoFile_data()
@@ -332,7 +420,7 @@ void TestButtonMacros::renameAndSaveOnlyTouchBoundButtons()
     HIDUsbSim::setStoredRecord(m_Mouse, Bytes(record));
     FullReadRefresh(record);
     const QString functionLabel = ui->RightKey->text();
-    m_Page->WriteMacroMode(functionLabel, "1"); // a file of that name exists too
+    WriteFile(UserPaths::macroPageFolder() + "/" + functionLabel + ".ini", "1\n"); // a file of that name exists too
 
     // Rows changed: one download per bound button, in selector order.
     QSignalSpy downloads(PostMsg::GetInstance(), &PostMsg::SigMacroDownLoadData);
@@ -345,7 +433,7 @@ void TestButtonMacros::renameAndSaveOnlyTouchBoundButtons()
     QCOMPARE(downloads.count(), 0);
 
     // Mode changed: both records again with the new mode.
-    QVERIFY(m_Page->WriteMacroMode("mac", "9"));
+    WriteFile(UserPaths::macroPageFolder() + "/mac.ini", "9\n");
     int before = HIDUsbSim::updateCount(m_Mouse);
     m_Page->SlotUpDataMacro("mac", 1);
     QCOMPARE(HIDUsbSim::updateCount(m_Mouse), before + 2);

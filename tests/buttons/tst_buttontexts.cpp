@@ -17,6 +17,7 @@
 #include "Worker.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QRegularExpression>
@@ -35,6 +36,8 @@ private slots:
     void languageSwitch();
     void withoutCacheFileLabelsStay();
     void styleSheetPicturesExist();
+    void rowPlaceholdersNameTheirButtons_data();
+    void rowPlaceholdersNameTheirButtons();
 
 private:
     // A language picked in the device list's selector, as the user does.
@@ -198,6 +201,40 @@ void TestButtonTexts::withoutCacheFileLabelsStay()
     QCOMPARE(m_Page->KeyTypes().at(2), 1);
     QCOMPARE(ui->ProjectChoose->itemText(0), item);
     QVERIFY(restored);
+}
+
+void TestButtonTexts::rowPlaceholdersNameTheirButtons_data()
+{
+    QTest::addColumn<QString>("file"); // empty: the form's own texts
+    QTest::newRow("form") << QString();
+    const QDir folder(UserPaths::languageFolder());
+    const QStringList files = folder.entryList({"?-*.xml"}, QDir::Files, QDir::Name);
+    QCOMPARE(files.size(), 6);
+    for (const QString &file : files)
+        QTest::newRow(qPrintable(file)) << folder.filePath(file);
+}
+
+void TestButtonTexts::rowPlaceholdersNameTheirButtons()
+{
+    // Row four is the device's button 4 (forward), row five its button 3
+    // (back): each reads as the menu item of its factory function.
+    QFETCH(QString, file);
+    QHash<QString, QString> texts;
+    if (file.isEmpty()) {
+        QWidget host;
+        Ui_Buttoninterface form;
+        form.setupUi(&host);
+        texts = {{"StartPause", form.StartPause->text()},
+                 {"TopMusic", form.TopMusic->text()},
+                 {"ForWardKey", form.ForWardKey->text()},
+                 {"BackKey_2", form.BackKey_2->text()}};
+    } else {
+        texts = SectionTexts(file, "Buttoninterface");
+    }
+    QVERIFY(!texts.value("ForWardKey").isEmpty());
+    QVERIFY(texts.value("ForWardKey") != texts.value("BackKey_2"));
+    QCOMPARE(texts.value("StartPause"), texts.value("ForWardKey"));
+    QCOMPARE(texts.value("TopMusic"), texts.value("BackKey_2"));
 }
 
 void TestButtonTexts::styleSheetPicturesExist()

@@ -13,8 +13,11 @@
 #include "Macro.h"
 #include "MacroIni.h"
 #include "MacroListing.h"
+#include "MacroNames.h"
 #include "PostMsg.h"
+#include "SaveFileLeftovers.h"
 #include "Startup.h"
+#include "UserPaths.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -46,6 +49,13 @@ private slots:
     void languageChangeEventKeepsValues();
     void waitProcessesEvents();
     void pressElsewhereTakesFocusFromSpinBoxes();
+    void saveWritesTheMacroItStartedWith();
+    void nameRule_data();
+    void nameRule();
+    void oneWriter_data();
+    void oneWriter();
+    void staleTemporariesGoAtStart_data();
+    void staleTemporariesGoAtStart();
 
 private:
     std::unique_ptr<Macro> NewPage();
@@ -325,6 +335,135 @@ void TestMacroFiles::pressElsewhereTakesFocusFromSpinBoxes()
     QTest::mouseClick(page->findChild<QFrame *>("MacroPage"), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
     QVERIFY(!delay->hasFocus());
     QVERIFY(page->hasFocus());
+}
+
+void TestMacroFiles::saveWritesTheMacroItStartedWith()
+{
+    WriteFile(MacroFile("a"), "1\n0x04 1 0\n5ms\n0x04 1 1\n");
+    WriteFile(MacroFile("b"), "2\n0x05 1 0\n7ms\n0x05 1 1\n");
+    std::unique_ptr<Macro> page = NewPage();
+    Open(page.get(), "a");
+    page->findChild<QSpinBox *>("NumberEdit")->setValue(9);
+
+    // A click on another macro waiting in the queue when Save is clicked
+    // (the user clicks on). Save runs no events of its own, so the click
+    // comes after the write, which goes to the macro on show at the click.
+    auto *list = page->findChild<QListWidget *>("listWidgetHong");
+    QTimer::singleShot(0, page.get(), [&] {
+        list->setCurrentItem(list->findItems("b", Qt::MatchExactly).first());
+        QMetaObject::invokeMethod(page.get(), "on_listWidgetHong_clicked", Q_ARG(QModelIndex, list->currentIndex()));
+    });
+    QVERIFY(QMetaObject::invokeMethod(page.get(), "on_Save_clicked"));
+    QCOMPARE(ReadFile(MacroFile("a")), QByteArray("9\n0x04 1 0\n5ms\n0x04 1 1\n"));
+    QTRY_COMPARE(list->currentItem()->text(), QString("b"));
+    QCOMPARE(ReadFile(MacroFile("b")), QByteArray("2\n0x05 1 0\n7ms\n0x05 1 1\n"));
+}
+
+void TestMacroFiles::nameRule_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("usable");
+    QTest::newRow("plain") << "m1" << true;
+    QTest::newRow("30 bytes") << QString(30, 'a') << true;
+    QTest::newRow("31 bytes") << QString(31, 'a') << false;
+    QTest::newRow("10 three-byte characters") << QString::fromUtf8("宏宏宏宏宏宏宏宏宏宏") << true;
+    QTest::newRow("11 three-byte characters") << QString::fromUtf8("宏宏宏宏宏宏宏宏宏宏宏") << false;
+    // A record name cut inside a character reads back with a replacement
+    // character, whose bytes no longer fit.
+    QTest::newRow("cut record name") << QString::fromLocal8Bit(QByteArray(29, 'a') + "\xC3") << false;
+    QTest::newRow("ini inside") << "a.ini" << false;
+    QTest::newRow("ini in the middle") << "a.ini.b" << false;
+    QTest::newRow("xml") << "axmlb" << false;
+    QTest::newRow("XML") << "XML" << true;
+    QTest::newRow("separator") << "a/b" << false;
+    QTest::newRow("hidden") << ".a" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TestMacroFiles::nameRule()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, usable);
+    // One rule for the name entry, the import and the device's record.
+    QCOMPARE(MacroNames::IsUsableName(name), usable);
+    QCOMPARE(MacroNames::WriteFile(MacroFolder(), name, "1\n"), usable);
+    QCOMPARE(QDir(MacroFolder()).entryList(QDir::Files | QDir::Hidden).size(), usable ? 1 : 0);
+}
+
+void TestMacroFiles::oneWriter_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("existing"); // "file", "link" or "" (none)
+    QTest::addColumn<bool>("written");
+    QTest::newRow("new file") << "m"
+                              << "" << true;
+    QTest::newRow("existing file") << "m"
+                                   << "file" << true;
+    QTest::newRow("planted link") << "m"
+                                  << "link" << false;
+    QTest::newRow("long name, new") << QString(40, 'n') << "" << false;
+    QTest::newRow("long name, file made before the rule") << QString(40, 'n') << "file" << true;
+    QTest::newRow("ini name, new") << "a.ini"
+                                   << "" << false;
+}
+
+void TestMacroFiles::oneWriter()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, existing);
+    QFETCH(bool, written);
+    const QString path = MacroFolder() + "/" + name + ".ini";
+    const QString outside = UserPaths::userFolder() + "/outside.txt";
+    WriteFile(outside, "keep\n");
+    if (existing == "file")
+        WriteFile(path, "old\n");
+    else if (existing == "link")
+        QVERIFY(QFile::link(outside, path));
+
+    QCOMPARE(MacroNames::WriteFile(MacroFolder(), name, "1\n0x04 1 0\n"), written);
+    QCOMPARE(ReadFile(outside), QByteArray("keep\n"));
+    if (written)
+        QCOMPARE(ReadFile(path), QByteArray("1\n0x04 1 0\n"));
+    else if (existing.isEmpty())
+        QVERIFY(!QFileInfo::exists(path));
+    // No temporary stays beside it.
+    QCOMPARE(QDir(MacroFolder()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(),
+             existing.isEmpty() && !written ? 0 : 1);
+    QFile::remove(outside);
+}
+
+void TestMacroFiles::staleTemporariesGoAtStart_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("removed");
+    const QString user = UserPaths::userFolder();
+    const QString cache = UserPaths::deviceInfoFolder();
+    const QString macros = UserPaths::macroPageFolder();
+    QTest::newRow("cache file's") << cache << "Device_CID05_MID01.bin.AbCdEf" << true;
+    QTest::newRow("cache, lower-case hex") << cache << "Device_CID0a_MID01.bin.AbCdEf" << false;
+    QTest::newRow("cache, five letters") << cache << "Device_CID05_MID01.bin.AbCdE" << false;
+    QTest::newRow("cache, digits") << cache << "Device_CID05_MID01.bin.Ab1dEf" << false;
+    QTest::newRow("other file in the cache folder") << cache << "notes.bin.AbCdEf" << false;
+    QTest::newRow("Macro.ini's") << user << "Macro.ini.qWeRtY" << true;
+    QTest::newRow("other file beside Macro.ini") << user << "Other.ini.qWeRtY" << false;
+    QTest::newRow("macro file's") << macros << "m1.ini.ZzZzZz" << true;
+    QTest::newRow("macro, no ini") << macros << "m1.ZzZzZz" << false;
+    QTest::newRow("macro file itself") << macros << "m1.ini" << false;
+    QTest::newRow("hidden name") << macros << ".ini.ZzZzZz" << false;
+}
+
+void TestMacroFiles::staleTemporariesGoAtStart()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, file);
+    QFETCH(bool, removed);
+    const QString path = folder + "/" + file;
+    QVERIFY(QDir().mkpath(folder));
+    WriteFile(path, "x");
+    QCOMPARE(SaveFileLeftovers::RemoveStale(), removed ? 1 : 0);
+    QCOMPARE(QFileInfo::exists(path), !removed);
+    QFile::remove(path);
 }
 
 ORVIK_TEST_MAIN(TestMacroFiles)
