@@ -33,7 +33,7 @@ QString NavigationSheet(const QString &p, const QString &normal, const QString &
 
 } // namespace
 
-Dialog::Dialog(QWidget *parent)
+Dialog::Dialog(QWidget *parent, Build build)
     : QWidget(parent)
 {
     ui = new Ui_Dialog;
@@ -84,6 +84,9 @@ Dialog::Dialog(QWidget *parent)
 
     ui->label_3->hide();
     ui->label_2->hide();
+
+    if (build == Build::Whole)
+        BuildRemainingSteps();
 }
 
 bool Dialog::BuildNextStep()

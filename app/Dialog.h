@@ -24,8 +24,10 @@ class Dialog : public QWidget
     Q_OBJECT
 
 public:
-    // Builds the frame's own widgets only; the pages follow in the steps.
-    explicit Dialog(QWidget *parent = nullptr);
+    // Build::InSteps builds the frame's own widgets only, the pages follow in
+    // the steps; Build::Whole builds all of it at once.
+    enum class Build { Whole, InSteps };
+    explicit Dialog(QWidget *parent = nullptr, Build build = Build::Whole);
     ~Dialog() override;
 
     // Builds the next page; true once the frame is complete: every page

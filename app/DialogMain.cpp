@@ -109,7 +109,7 @@ DialogMain::~DialogMain()
 Dialog *DialogMain::MainFramePage()
 {
     if (!m_MainFrame) {
-        m_MainFrame = new Dialog(this);
+        m_MainFrame = new Dialog(this, Dialog::Build::InSteps);
         ui->stackedWidgetMain->addWidget(m_MainFrame);
     }
     // Whoever asks needs the pages now (their hub connections, the worker,
@@ -124,7 +124,7 @@ void DialogMain::BuildMainFrameStep()
     // a frame, so input and painting get through between them; then, while
     // the program is idle, what the frame's first show would do.
     if (!m_MainFrame) {
-        m_MainFrame = new Dialog(this);
+        m_MainFrame = new Dialog(this, Dialog::Build::InSteps);
         ui->stackedWidgetMain->addWidget(m_MainFrame);
     } else if (!m_MainFrame->IsComplete()) {
         m_MainFrame->BuildNextStep();
