@@ -33,7 +33,7 @@ QString NavigationSheet(const QString &p, const QString &normal, const QString &
 
 } // namespace
 
-Dialog::Dialog(QWidget *parent)
+Dialog::Dialog(QWidget *parent, Build build)
     : QWidget(parent)
 {
     ui = new Ui_Dialog;
@@ -41,39 +41,28 @@ Dialog::Dialog(QWidget *parent)
     ui->LightsButton->hide();
     m_PicturePath = UserPaths::pictureFolder() + "Dialog/";
 
-    m_ButtonPage = new Buttoninterface(this);
-    m_MacroPage = new Macro(this);
-    m_SensorPage = new Sensor(this);
-    m_SettingPage = new FormSetting(this);
-    ui->stackedWidgetDialog->addWidget(m_ButtonPage);
-    ui->stackedWidgetDialog->addWidget(m_SensorPage);
-    ui->stackedWidgetDialog->addWidget(m_MacroPage);
-    ui->stackedWidgetDialog->addWidget(m_SettingPage);
-
     m_UpDataParam = new UpDataParam;
     qDebug() << "Start";
 
     const QString p = m_PicturePath;
     ui->label_2->setStyleSheet("#label_2{color: rgb(" + Skin::Rgb("LabelColor") + ";);}");
-    // The main frame is hidden behind the device list at start: its pictures
-    // are decoded when it is first shown.
-    SheetOnShow::Set(ui->frame_2, "#frame_2{border-image: url(" + p + "BackGround.png" + ");}", this);
-    SheetOnShow::Set(ui->BatteryButtonC,
-                     "#BatteryButtonC{border:0px;background-image: url(" + p + "Battery.png"
-                         + ");background-position:center;background-repeat:no-repeat;}",
-                     this);
-    SheetOnShow::Set(ui->label, "#label{border-image: url(" + p + "Charg.png" + ");}", this);
-    SheetOnShow::Set(ui->ButtonMain, NavigationSheet(p, "Home.png", "HomeHover.png", "HomeChecked.png"), this);
-    SheetOnShow::Set(ui->CloseButton, Skin::ImageButtonSheet(p, "Close.png", "CloseHover.png", "CloseClick.png"), this);
-    SheetOnShow::Set(ui->LightsButton, NavigationSheet(p, "Light.png", "LightHover.png", "LightChecked.png"), this);
-    SheetOnShow::Set(ui->FormSetting, NavigationSheet(p, "Setting.png", "SettingHover.png", "SettingClick.png"), this);
-    SheetOnShow::Set(ui->MacroButton, NavigationSheet(p, "Macro.png", "MacroHover.png", "MacroChecked.png"), this);
-    SheetOnShow::Set(ui->MinButton, Skin::ImageButtonSheet(p, "Min.png", "MinHover.png", "MinClick.png"), this);
-    SheetOnShow::Set(ui->SensorButton, NavigationSheet(p, "Sensor.png", "SensorHover.png", "SensorChecked.png"), this);
-    SheetOnShow::Set(ui->SetButton, Skin::ImageButtonSheet(p, "Setting.png", "SettingHover.png", "SettingClick.png"),
-                     this);
-    SheetOnShow::Set(ui->UpArrow,
-                     Skin::ImageButtonSheet(p, "PageChange.png", "PageChangeHover.png", "PageChangeClick.png"), this);
+    // Set before any page exists and before anything is polished, these cost
+    // next to nothing here: the pictures are decoded when the frame is
+    // polished (PrepareNextStep, or its first show).
+    ui->frame_2->setStyleSheet("#frame_2{border-image: url(" + p + "BackGround.png" + ");}");
+    ui->BatteryButtonC->setStyleSheet("#BatteryButtonC{border:0px;background-image: url(" + p + "Battery.png"
+                                      + ");background-position:center;background-repeat:no-repeat;}");
+    ui->label->setStyleSheet("#label{border-image: url(" + p + "Charg.png" + ");}");
+    ui->ButtonMain->setStyleSheet(NavigationSheet(p, "Home.png", "HomeHover.png", "HomeChecked.png"));
+    ui->CloseButton->setStyleSheet(Skin::ImageButtonSheet(p, "Close.png", "CloseHover.png", "CloseClick.png"));
+    ui->LightsButton->setStyleSheet(NavigationSheet(p, "Light.png", "LightHover.png", "LightChecked.png"));
+    ui->FormSetting->setStyleSheet(NavigationSheet(p, "Setting.png", "SettingHover.png", "SettingClick.png"));
+    ui->MacroButton->setStyleSheet(NavigationSheet(p, "Macro.png", "MacroHover.png", "MacroChecked.png"));
+    ui->MinButton->setStyleSheet(Skin::ImageButtonSheet(p, "Min.png", "MinHover.png", "MinClick.png"));
+    ui->SensorButton->setStyleSheet(NavigationSheet(p, "Sensor.png", "SensorHover.png", "SensorChecked.png"));
+    ui->SetButton->setStyleSheet(Skin::ImageButtonSheet(p, "Setting.png", "SettingHover.png", "SettingClick.png"));
+    ui->UpArrow->setStyleSheet(
+        Skin::ImageButtonSheet(p, "PageChange.png", "PageChangeHover.png", "PageChangeClick.png"));
 
     // The header bar, the side bar and the page area are drawn by the
     // background picture; a styled panel would add a light edge to each.
@@ -93,17 +82,92 @@ Dialog::Dialog(QWidget *parent)
     setWindowFlags(Qt::WindowFlags(0x6800));
     setFixedSize(width(), height());
 
-    ui->stackedWidgetDialog->setCurrentWidget(m_ButtonPage);
-
-    PostMsg *hub = PostMsg::GetInstance();
-    connect(hub, &PostMsg::SigSecondPageChange, this, &Dialog::SlotSecondDialog);
-    connect(hub, &PostMsg::SigUpDataParam, this, &Dialog::SlotUpDataParam);
-    connect(hub, &PostMsg::SigStartRecord, this, &Dialog::SlotStartRecord);
-    connect(hub, &PostMsg::SigMouseIndex, this, &Dialog::SlotMouseIndex);
-    connect(hub, &PostMsg::SigBattery, this, &Dialog::SlotBattery, Qt::BlockingQueuedConnection);
-
     ui->label_3->hide();
     ui->label_2->hide();
+
+    if (build == Build::Whole)
+        BuildRemainingSteps();
+}
+
+bool Dialog::BuildNextStep()
+{
+    // The pages are made in the order their hub connections have always been
+    // made (buttons, macro, sensor, settings) and stacked as buttons, sensor,
+    // macro, settings. Each is made straight into the stack: moved there
+    // afterwards, its whole widget tree would take the style again.
+    QStackedWidget *stack = ui->stackedWidgetDialog;
+    switch (m_Step) {
+    case 0:
+        m_ButtonPage = new Buttoninterface(stack);
+        stack->addWidget(m_ButtonPage);
+        break;
+    case 1:
+        m_MacroPage = new Macro(stack);
+        stack->addWidget(m_MacroPage);
+        break;
+    case 2:
+        m_SensorPage = new Sensor(stack);
+        stack->insertWidget(1, m_SensorPage);
+        break;
+    case 3: {
+        m_SettingPage = new FormSetting(stack);
+        stack->addWidget(m_SettingPage);
+        stack->setCurrentWidget(m_ButtonPage);
+
+        // Last, as they always came after the pages' own: on a shared signal
+        // the pages' slots run first.
+        PostMsg *hub = PostMsg::GetInstance();
+        connect(hub, &PostMsg::SigSecondPageChange, this, &Dialog::SlotSecondDialog);
+        connect(hub, &PostMsg::SigUpDataParam, this, &Dialog::SlotUpDataParam);
+        connect(hub, &PostMsg::SigStartRecord, this, &Dialog::SlotStartRecord);
+        connect(hub, &PostMsg::SigMouseIndex, this, &Dialog::SlotMouseIndex);
+        connect(hub, &PostMsg::SigBattery, this, &Dialog::SlotBattery, Qt::BlockingQueuedConnection);
+        break;
+    }
+    default:
+        return true;
+    }
+    ++m_Step;
+    return IsComplete();
+}
+
+void Dialog::BuildRemainingSteps()
+{
+    while (!BuildNextStep()) {
+    }
+}
+
+bool Dialog::IsComplete() const
+{
+    return m_Step >= BuildSteps;
+}
+
+bool Dialog::PrepareNextStep()
+{
+    // What the first show would do, done while nothing else runs: polishing
+    // the frame's widgets builds their style rules and decodes the pictures
+    // those rules name; the same for the wait dialog the first read opens.
+    // The hidden pages wait for their first switch, as they always did.
+    if (!IsComplete())
+        return false;
+    switch (m_PrepareStep) {
+    case 0:
+        ensurePolished();
+        break;
+    case 1:
+        SheetOnShow::ApplyNow(m_UpDataParam);
+        m_UpDataParam->ensurePolished();
+        break;
+    default:
+        return true;
+    }
+    ++m_PrepareStep;
+    return IsPrepared();
+}
+
+bool Dialog::IsPrepared() const
+{
+    return m_PrepareStep >= PrepareSteps;
 }
 
 Dialog::~Dialog()

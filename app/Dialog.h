@@ -1,8 +1,9 @@
 #pragma once
 // The main frame: page 1 of the top-level window, shown while one mouse is
 // selected. It builds the four device pages once and stacks them (buttons,
-// sensor, macro, settings), runs the apply-and-wait dialog on every
-// SigUpDataParam, shows the battery, saves the parameter record to the
+// sensor, macro, settings), one page per step (BuildNextStep) so that input
+// and painting get through between them; runs the apply-and-wait dialog on
+// every SigUpDataParam, shows the battery, saves the parameter record to the
 // device's cache file on close and on the way back to the device list, and
 // greys out the navigation while a macro is recorded.
 
@@ -23,8 +24,24 @@ class Dialog : public QWidget
     Q_OBJECT
 
 public:
-    explicit Dialog(QWidget *parent = nullptr);
+    // Build::InSteps builds the frame's own widgets only, the pages follow in
+    // the steps; Build::Whole builds all of it at once.
+    enum class Build { Whole, InSteps };
+    explicit Dialog(QWidget *parent = nullptr, Build build = Build::Whole);
     ~Dialog() override;
+
+    // Builds the next page; true once the frame is complete: every page
+    // built and the frame's hub connections made. Nothing outside the frame
+    // may use it before that: the top-level window finishes the steps at once
+    // wherever the frame is needed.
+    bool BuildNextStep();
+    void BuildRemainingSteps();
+    bool IsComplete() const;
+    // Once complete: does the next part of what the first show would do
+    // (polish the frame and the wait dialog, which decodes their pictures);
+    // true once all of it is done. Harmless after the frame has been shown.
+    bool PrepareNextStep();
+    bool IsPrepared() const;
 
     // For tests.
     Ui_Dialog *Form() const { return ui; }
@@ -70,4 +87,8 @@ private:
     FormSetting *m_SettingPage = nullptr;
     UpDataParam *m_UpDataParam = nullptr;
     QString m_PicturePath;
+    static constexpr int BuildSteps = 4;
+    static constexpr int PrepareSteps = 2;
+    int m_Step = 0;
+    int m_PrepareStep = 0;
 };

@@ -109,22 +109,51 @@ DialogMain::~DialogMain()
 Dialog *DialogMain::MainFramePage()
 {
     if (!m_MainFrame) {
-        m_MainFrame = new Dialog(this);
+        m_MainFrame = new Dialog(this, Dialog::Build::InSteps);
         ui->stackedWidgetMain->addWidget(m_MainFrame);
     }
+    // Whoever asks needs the pages now (their hub connections, the worker,
+    // the settings page's texts): the steps still to come run at once.
+    m_MainFrame->BuildRemainingSteps();
     return m_MainFrame;
+}
+
+void DialogMain::BuildMainFrameStep()
+{
+    // One part per turn of the event loop, each short enough not to hold up
+    // a frame, so input and painting get through between them; then, while
+    // the program is idle, what the frame's first show would do.
+    if (!m_MainFrame) {
+        m_MainFrame = new Dialog(this, Dialog::Build::InSteps);
+        ui->stackedWidgetMain->addWidget(m_MainFrame);
+    } else if (!m_MainFrame->IsComplete()) {
+        m_MainFrame->BuildNextStep();
+    } else if (m_MainFrame->PrepareNextStep()) {
+        return;
+    }
+    QTimer::singleShot(0, this, &DialogMain::BuildMainFrameStep);
 }
 
 void DialogMain::paintEvent(QPaintEvent *event)
 {
     QDialog::paintEvent(event);
-    if (m_MainFrame || m_MainFrameBuildPosted)
+    if (m_MainFrameBuildPosted)
         return;
     // Posted from the first paint, the build runs once the painted window has
     // been flushed: the device list is on screen first, and the frame is
     // ready long before a user can pick a mouse.
     m_MainFrameBuildPosted = true;
-    QTimer::singleShot(0, this, &DialogMain::MainFramePage);
+    QTimer::singleShot(0, this, &DialogMain::BuildMainFrameStep);
+}
+
+bool DialogMain::MainFrameBuilt() const
+{
+    return m_MainFrame && m_MainFrame->IsComplete();
+}
+
+bool DialogMain::MainFrameReady() const
+{
+    return m_MainFrame && m_MainFrame->IsPrepared();
 }
 
 int DialogMain::CurrentPage() const

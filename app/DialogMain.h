@@ -5,9 +5,11 @@
 // the offline notice, can be dragged, and answers Space, Return and Enter.
 //
 // The main frame is not on screen at start, so it is built after the window's
-// first paint has reached the screen, or at once by MainFramePage() wherever
-// something needs its pages (their hub connections, the button page's worker,
-// the settings page's texts) earlier: a tile's click, the Space key's pairing.
+// first paint has reached the screen, one part per turn of the event loop,
+// and then prepared for its first show while the program is idle; or
+// finished at once by MainFramePage() wherever something needs its pages
+// (their hub connections, the button page's worker, the settings page's
+// texts) earlier: a tile's click, the Space key's pairing.
 
 #include <QDialog>
 #include <QPoint>
@@ -38,10 +40,14 @@ public:
     // Processes events until ms milliseconds have passed.
     static void DelayMs(int ms);
 
-    // The main frame, built now if it has not been built yet. Every use of
-    // the main frame goes through here.
+    // The main frame, built now (whatever of it is still to be built) if it
+    // has not been built yet. Every use of the main frame goes through here.
     Dialog *MainFramePage();
-    bool MainFrameBuilt() const { return m_MainFrame != nullptr; }
+    // Every page built; MainFrameReady: prepared for its first show as well.
+    bool MainFrameBuilt() const;
+    bool MainFrameReady() const;
+    // The frame's parts built so far, for tests (nullptr before the first).
+    Dialog *MainFramePart() const { return m_MainFrame; }
 
     // Pages, tray and state, for tests.
     DialogChange *DeviceListPage() const { return m_DeviceList; }
@@ -78,6 +84,7 @@ private:
     void PairingShortcut();
     void RunPairing(bool useChosenDevice);
     void PlaceCentred(QWidget *dialog, int dx, int dy) const;
+    void BuildMainFrameStep();
 
     QMenu *m_TrayMenu = nullptr;
     QSystemTrayIcon *m_TrayIcon = nullptr;

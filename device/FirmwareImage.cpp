@@ -8,10 +8,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
 #include <QtEndian>
 
 #include <cstring>
+#include <filesystem>
 #include <mutex>
+#include <system_error>
 
 namespace {
 
@@ -33,6 +37,66 @@ QString g_FolderOverride;
 
 // The image of the flash that runs or ran last (see HoldForFlash).
 QByteArray g_FlashingImage;
+
+// What one file's header read found, kept by path while the file's size and
+// modification time stay the same: every full read of a mouse searches the
+// folder again, and an unchanged folder of many images was read whole each
+// time. Its own lock: the searches may come from more than one thread.
+struct FileFacts
+{
+    qint64 Size = -1;
+    std::filesystem::file_time_type Modified;
+    bool HasHeader = false; // opened, and at least a header long
+    FirmwareImage::Header Header;
+};
+std::mutex g_FactsMutex;
+QHash<QString, FileFacts> g_Facts;
+
+// The facts of one file, read from it only when it is new or changed.
+FileFacts FactsOf(const QFileInfo &info)
+{
+    const QString path = info.absoluteFilePath();
+    const qint64 size = info.size();
+    // Straight from the file system: QFileInfo's time goes through the local
+    // time zone, which cost more than the rest of the look-up together.
+    std::error_code error;
+    const std::filesystem::file_time_type modified =
+        std::filesystem::last_write_time(std::filesystem::path(QFile::encodeName(path).toStdString()), error);
+    if (!error) {
+        std::lock_guard<std::mutex> guard(g_FactsMutex);
+        const auto known = g_Facts.constFind(path);
+        if (known != g_Facts.constEnd() && known->Size == size && known->Modified == modified)
+            return *known;
+    }
+    FileFacts facts;
+    facts.Size = size;
+    facts.Modified = modified;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        facts.HasHeader = FirmwareImage::ParseHeader(file.read(FirmwareImage::HeaderSize), &facts.Header);
+    // A file that could not be opened, or whose time is unknown, is read
+    // again next time.
+    if (file.isOpen() && !error) {
+        std::lock_guard<std::mutex> guard(g_FactsMutex);
+        g_Facts.insert(path, facts);
+    }
+    return facts;
+}
+
+// Drops the facts of files no longer in the folder searched.
+void ForgetAllBut(const QFileInfoList &files)
+{
+    QSet<QString> present;
+    for (const QFileInfo &info : files)
+        present.insert(info.absoluteFilePath());
+    std::lock_guard<std::mutex> guard(g_FactsMutex);
+    for (auto it = g_Facts.begin(); it != g_Facts.end();) {
+        if (present.contains(it.key()))
+            ++it;
+        else
+            it = g_Facts.erase(it);
+    }
+}
 
 // The scan shared by FindFirmware and CheckFirmware. chosen receives the
 // chosen file (when not null). Returns the search's result.
@@ -120,18 +184,28 @@ bool ForEachMatchingImage(int kind, const QString &modelName, int cid, int mid,
         return false;
     const QFileInfoList files =
         folder.entryInfoList(QStringList() << QStringLiteral("*.bin"), QDir::Files, QDir::Name | QDir::IgnoreCase);
+    ForgetAllBut(files);
+    const auto fits = [&](const Header &header) {
+        return header.Kind == (kind & 0xFF) && header.CID == (cid & 0xFF) && header.MID == (mid & 0xFF)
+            && header.ModelName == modelName;
+    };
     for (const QFileInfo &info : files) {
+        // An unreadable file, or one shorter than a header, hides nothing else.
+        const FileFacts facts = FactsOf(info);
+        if (!facts.HasHeader || !fits(facts.Header))
+            continue;
+        // Only an image that fits is read whole; its header is read again
+        // with it, in case the file changed since its facts were kept.
         QFile file(info.absoluteFilePath());
         if (!file.open(QIODevice::ReadOnly))
-            continue; // an unreadable file hides nothing else
+            continue;
         const QByteArray image = file.readAll();
         file.close();
         Header header;
-        if (!ParseHeader(image, &header) || !IsWhole(header, image.size()))
-            continue; // damaged or cut short: the library would refuse it
-        if (header.Kind != (kind & 0xFF) || header.CID != (cid & 0xFF) || header.MID != (mid & 0xFF)
-            || header.ModelName != modelName)
+        if (!ParseHeader(image, &header) || !fits(header))
             continue;
+        if (!IsWhole(header, image.size()))
+            continue; // damaged or cut short: the library would refuse it
         visit(image, header.Version);
     }
     return true;

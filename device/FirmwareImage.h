@@ -19,6 +19,10 @@
 // ask these checks, so they live with the device link; the settings page's
 // FormSetting::FindFirmware, CheckFirmware and IsUpdateAvailable forward to
 // them. All searches run on the GUI thread.
+//
+// What a file's header says is kept by the file's path, size and modification
+// time, so a search over an unchanged folder reads no header again; only the
+// images that fit are read whole, each time they are handed on.
 
 #include "HIDUsb.h"
 

@@ -21,19 +21,23 @@ public:
 
     void Add(QWidget *widget, const QString &sheet) { m_Sheets.append({widget, sheet}); }
 
+    void Apply()
+    {
+        parent()->removeEventFilter(this);
+        setObjectName(QString()); // later sheets of this trigger are set at once
+        for (const Pending &pending : m_Sheets) {
+            if (pending.widget)
+                pending.widget->setStyleSheet(pending.sheet);
+        }
+        m_Sheets.clear();
+        deleteLater();
+    }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && watched == parent()) {
-            watched->removeEventFilter(this);
-            setObjectName(QString()); // later sheets of this trigger are set at once
-            for (const Pending &pending : m_Sheets) {
-                if (pending.widget)
-                    pending.widget->setStyleSheet(pending.sheet);
-            }
-            m_Sheets.clear();
-            deleteLater();
-        }
+        if (event->type() == QEvent::Show && watched == parent())
+            Apply();
         return false;
     }
 
@@ -45,6 +49,17 @@ private:
     };
     QVector<Pending> m_Sheets;
 };
+
+PendingSheets *PendingOf(QWidget *trigger)
+{
+    for (QObject *child : trigger->children()) {
+        if (child->objectName() == QLatin1String("SheetOnShow")) {
+            if (auto *pending = dynamic_cast<PendingSheets *>(child))
+                return pending;
+        }
+    }
+    return nullptr;
+}
 
 } // namespace
 
@@ -58,17 +73,19 @@ void Set(QWidget *widget, const QString &sheet, QWidget *trigger)
         widget->setStyleSheet(sheet);
         return;
     }
-    PendingSheets *pending = nullptr;
-    for (QObject *child : trigger->children()) {
-        if (child->objectName() == QLatin1String("SheetOnShow")) {
-            pending = dynamic_cast<PendingSheets *>(child);
-            if (pending)
-                break;
-        }
-    }
+    PendingSheets *pending = PendingOf(trigger);
     if (!pending)
         pending = new PendingSheets(trigger);
     pending->Add(widget, sheet);
+}
+
+void ApplyNow(QWidget *root)
+{
+    const QList<QObject *> found = root->findChildren<QObject *>(QStringLiteral("SheetOnShow"));
+    for (QObject *child : found) {
+        if (auto *pending = dynamic_cast<PendingSheets *>(child))
+            pending->Apply();
+    }
 }
 
 } // namespace SheetOnShow

@@ -20,4 +20,10 @@ namespace SheetOnShow {
 // itself; nullptr means widget.
 void Set(QWidget *widget, const QString &sheet, QWidget *trigger = nullptr);
 
+// Sets the sheets still waiting for the first show of root or of any widget
+// inside it now, for a window that prepares its look ahead while the program
+// is idle; later sheets for those triggers are then set at once. Nothing
+// happens when none are waiting.
+void ApplyNow(QWidget *root);
+
 } // namespace SheetOnShow

@@ -1,19 +1,25 @@
 // The main frame is built after the top-level window's first paint: not
-// before it, then without any input; a language chosen on the device list
-// before that build reaches the pages; and a mouse selected before that build
-// has run (the click builds it) still reaches the worker, which reads it.
+// before it, then without any input, one page per turn of the event loop,
+// and then prepared for its first show; a language chosen on the device list
+// before that build, or between its steps, reaches every page; and a mouse
+// selected before that build has run, or halfway through it (the click
+// finishes it), still reaches the worker, which reads it.
 
 #include "TestMain.h"
 
+#include "Buttoninterface.h"
 #include "DeviceListState.h"
 #include "Dialog.h"
 #include "DialogChange.h"
+#include "DialogForm.h"
 #include "DialogMain.h"
 #include "FormSetting.h"
 #include "GlobalState.h"
 #include "HIDUsbSim.h"
 #include "LanguageFileTexts.h"
+#include "Macro.h"
 #include "MacroIni.h"
+#include "Sensor.h"
 #include "SettingsState.h"
 #include "Startup.h"
 #include "TestState.h"
@@ -60,6 +66,36 @@ private:
     std::function<void()> m_AfterFlush;
 };
 
+// Calls done after turns more turns of the event loop: each turn is one zero
+// timer, queued behind whatever the window posted meanwhile.
+void AfterTurns(QObject *context, int turns, std::function<void()> done)
+{
+    if (turns <= 0) {
+        done();
+        return;
+    }
+    QTimer::singleShot(0, context, [context, turns, done] { AfterTurns(context, turns - 1, done); });
+}
+
+// Which pages the main frame has so far: "b" buttons, "m" macro, "s"
+// sensor, "t" settings; "-" when not even the frame itself exists.
+QString PagesBuilt(DialogMain *window)
+{
+    Dialog *frame = window->MainFramePart();
+    if (!frame)
+        return "-";
+    QString pages;
+    if (frame->ButtonPage())
+        pages += "b";
+    if (frame->MacroPage())
+        pages += "m";
+    if (frame->SensorPage())
+        pages += "s";
+    if (frame->SettingPage())
+        pages += "t";
+    return pages;
+}
+
 } // namespace
 
 class TestDeferredFrame : public QObject
@@ -70,6 +106,9 @@ private slots:
     void init();
     void builtAfterTheFirstPaintWithoutInput();
     void languageChosenBeforeTheBuild();
+    void builtOnePagePerTurn();
+    void languageChosenBetweenTheSteps();
+    void selectionHalfwayThroughTheBuild();
     void selectionBeforeTheBuildReachesTheWorker();
 };
 
@@ -167,6 +206,141 @@ void TestDeferredFrame::selectionBeforeTheBuildReachesTheWorker()
     QVERIFY(HIDUsbSim::waitIdle());
     // The build posted from the first paint found the frame already there.
     QCOMPARE(window->findChild<QStackedWidget *>("stackedWidgetMain")->count(), 2);
+}
+
+void TestDeferredFrame::builtOnePagePerTurn()
+{
+    QPointer<DialogMain> window = new DialogMain;
+    QStringList seen;
+    bool done = false;
+    // The probe's timer runs before the build's first step; each later turn
+    // runs right after one step.
+    FirstPaintProbe probe(
+        window, [] {},
+        [&] {
+            seen << PagesBuilt(window);
+            AfterTurns(window, 1, [&] {
+                seen << PagesBuilt(window);
+                AfterTurns(window, 1, [&] {
+                    seen << PagesBuilt(window);
+                    AfterTurns(window, 1, [&] {
+                        seen << PagesBuilt(window);
+                        AfterTurns(window, 1, [&] {
+                            seen << PagesBuilt(window);
+                            AfterTurns(window, 1, [&] {
+                                seen << PagesBuilt(window) + (window->MainFrameBuilt() ? " built" : "");
+                                done = true;
+                            });
+                        });
+                    });
+                });
+            });
+        });
+
+    window->show();
+    QTRY_VERIFY(done);
+    QCOMPARE(seen, QStringList({"-", "", "b", "bm", "bms", "bmst built"}));
+    QTRY_VERIFY(window->MainFrameReady());
+
+    // Stacked in the order the navigation expects, the button page shown.
+    QStackedWidget *stack = window->MainFramePage()->Form()->stackedWidgetDialog;
+    Dialog *frame = window->MainFramePage();
+    QCOMPARE(stack->count(), 4);
+    QCOMPARE(stack->widget(0), frame->ButtonPage());
+    QCOMPARE(stack->widget(1), frame->SensorPage());
+    QCOMPARE(stack->widget(2), frame->MacroPage());
+    QCOMPARE(stack->widget(3), frame->SettingPage());
+    QCOMPARE(stack->currentWidget(), frame->ButtonPage());
+    // Prepared ahead: the frame is polished before it is ever shown.
+    QVERIFY(!frame->isVisible());
+    QVERIFY(frame->Form()->frame_2->testAttribute(Qt::WA_WState_Polished));
+
+    delete window;
+    QVERIFY(!g_Worker.load());
+}
+
+void TestDeferredFrame::languageChosenBetweenTheSteps()
+{
+    // Chosen once the button and macro pages exist and before the sensor
+    // and settings pages do: the built pages take it from the hub, the
+    // others read it when they are built.
+    MacroIni::GetInstance()->SetValue("Language", "Language", "0");
+    QPointer<DialogMain> window = new DialogMain;
+    QComboBox *language = window->DeviceListPage()->findChild<QComboBox *>("comboBox");
+    QVERIFY(language);
+    QString builtWhenChosen;
+    FirstPaintProbe probe(
+        window, [] {},
+        [&] {
+            AfterTurns(window, 3, [&] {
+                builtWhenChosen = PagesBuilt(window);
+                QMetaObject::invokeMethod(language, "activated", Q_ARG(int, 1));
+            });
+        });
+
+    window->show();
+    QTRY_VERIFY(!builtWhenChosen.isEmpty());
+    QCOMPARE(builtWhenChosen, QString("bm"));
+    QTRY_VERIFY(window->MainFrameBuilt());
+    Dialog *frame = window->MainFramePage();
+    const QString reset = OrvikTest::SectionTexts(1, "Buttoninterface").value("Reset");
+    QVERIFY(!reset.isEmpty());
+    QCOMPARE(frame->ButtonPage()->findChild<QToolButton *>("Reset")->text(), reset);
+    const QString chinese = OrvikTest::SectionTexts(1, "FormSetting").value("WiredMode");
+    QVERIFY(!chinese.isEmpty());
+    QCOMPARE(g_WiredModeText, chinese);
+    QCOMPARE(frame->SettingPage()->findChild<QComboBox *>("comboBox")->currentIndex(), 1);
+
+    delete window;
+    MacroIni::GetInstance()->SetValue("Language", "Language", "0");
+}
+
+void TestDeferredFrame::selectionHalfwayThroughTheBuild()
+{
+    const int mouse = HIDUsbSim::plug(HIDUsbSim::sampleReceiverMouse("rx", "m1"));
+    QVERIFY(mouse > 0);
+    QPointer<DialogMain> window = new DialogMain;
+    QTRY_COMPARE(g_TileButtons.size(), 1);
+    const QString selected = g_PickerDeviceList.first().Path;
+    QVERIFY(!selected.isEmpty());
+    HIDUsbSim::clearCalls();
+
+    QString builtAtClick;
+    bool builtAfterClick = false;
+    QString selectedAfterClick;
+    FirstPaintProbe probe(
+        window, [] {},
+        [&] {
+            AfterTurns(window, 2, [&] {
+                builtAtClick = PagesBuilt(window);
+                static_cast<QToolButton *>(g_TileButtons.first())->click();
+                builtAfterClick = window->MainFrameBuilt();
+                selectedAfterClick = g_CurrentDevice.get().Path;
+            });
+        });
+
+    window->show();
+    QTRY_VERIFY(!builtAtClick.isEmpty());
+    // Only the button page was there: the click finished the rest at once,
+    // and the worker the button page made took the selection.
+    QCOMPARE(builtAtClick, QString("b"));
+    QVERIFY(builtAfterClick);
+    QCOMPARE(selectedAfterClick, selected);
+
+    UpDataParam *wait = window->MainFramePage()->ApplyDialog();
+    QTRY_VERIFY_WITH_TIMEOUT(HIDUsbSim::callCount("UsbServer_ReadAllFlashData") > 0, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!wait->isVisible(), 20000);
+    QCOMPARE(window->CurrentPage(), 1);
+    QVERIFY(HIDUsbSim::waitIdle());
+    // The steps still posted found nothing left to build: four pages, once.
+    QTRY_VERIFY(window->MainFrameReady());
+    QCOMPARE(window->MainFramePage()->Form()->stackedWidgetDialog->count(), 4);
+    QCOMPARE(window->findChild<QStackedWidget *>("stackedWidgetMain")->count(), 2);
+
+    // The last test needs a window whose frame is not built yet.
+    delete window;
+    QVERIFY(!g_Worker.load());
+    HIDUsbSim::unplug(mouse);
 }
 
 ORVIK_TEST_MAIN(TestDeferredFrame)

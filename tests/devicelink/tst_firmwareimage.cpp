@@ -6,6 +6,8 @@
 #include "FirmwareImage.h"
 #include "GlobalState.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QtEndian>
 
 using namespace DeviceLinkTest;
@@ -204,6 +206,57 @@ private slots:
         QCOMPARE(FirmwareImage::CheckFirmware(0xD2, current, "TestMouse", HIDUsbSim::sampleCid,
                                               HIDUsbSim::sampleWirelessMid),
                  found && !current.isEmpty());
+    }
+
+    // The search keeps what each file's header says while the file's size and
+    // modification time stay the same: an unchanged folder answers as before,
+    // and a file rewritten (another size, or another time) is read again.
+    void changedFileIsReadAgain_data()
+    {
+        QTest::addColumn<bool>("sizeChanges");
+        QTest::newRow("another size, same time") << true;
+        QTest::newRow("same size, another time") << false;
+    }
+    void changedFileIsReadAgain()
+    {
+        QFETCH(bool, sizeChanges);
+        const QString changing = m_Bin->path() + "/a.bin";
+        // Times in whole seconds, so the one set back is the very same.
+        const QDateTime written = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() - 3600);
+        const auto setTime = [&](const QDateTime &time) {
+            QFile file(changing);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+        };
+        put("a.bin", image(0xD2, 0x0105, "TestMouse2"));
+        put("b.bin", image(0xD2, 0x0103, "TestMouse"));
+        setTime(written);
+        const auto search = [] {
+            return FirmwareImage::FindFirmware(0xD2, "v1.2", "TestMouse", HIDUsbSim::sampleCid,
+                                               HIDUsbSim::sampleWirelessMid);
+        };
+        for (int round = 0; round < 2; ++round) {
+            QVERIFY(search());
+            QCOMPARE(FirmwareImage::ChosenImage(), image(0xD2, 0x0103, "TestMouse"));
+        }
+
+        // Now an image of the model searched for, newer than the other one.
+        const QByteArray newer = HIDUsbSim::makeFirmwareImage(0xD2, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid,
+                                                              0x0105, "TestMouse", sizeChanges ? 80 : 64);
+        put("a.bin", newer);
+        setTime(sizeChanges ? written : written.addSecs(60));
+        QCOMPARE(QFileInfo(changing).lastModified() == written, sizeChanges);
+        QCOMPARE(QFileInfo(changing).size() != QFileInfo(m_Bin->path() + "/b.bin").size(), sizeChanges);
+
+        QVERIFY(search());
+        QCOMPARE(FirmwareImage::ChosenImage(), newer);
+        QVERIFY(FirmwareImage::CheckFirmware(0xD2, "v1.4", "TestMouse", HIDUsbSim::sampleCid,
+                                             HIDUsbSim::sampleWirelessMid));
+
+        // Gone from the folder: not offered from what was kept.
+        QVERIFY(QFile::remove(changing));
+        QVERIFY(!FirmwareImage::CheckFirmware(0xD2, "v1.4", "TestMouse", HIDUsbSim::sampleCid,
+                                              HIDUsbSim::sampleWirelessMid));
     }
 
     // One file the search cannot open ends nothing: the images after it in
