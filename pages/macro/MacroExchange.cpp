@@ -404,7 +404,6 @@ void Macro::InPortMacro()
 
     ui->listWidgetHong->addItem(content.name);
     ui->listWidgetHong->setCurrentRow(ui->listWidgetHong->count() - 1);
-    CreateMacroFile();
     ui->listWidgetKey->clear();
     for (const Row &row : content.rows) {
         // The page's own images: the rows look like every other row.
@@ -420,7 +419,8 @@ void Macro::InPortMacro()
             item = MacroRowItems::NamedEventRow(m_PicturePath, row.text, row.press);
         ui->listWidgetKey->addItem(item);
     }
-    SaveMacroFile(content.mode);
+    // One whole write: a kill never leaves the new macro's file empty.
+    WriteMacroFile(content.name, content.mode);
     // The controls show the imported mode, so a later Save keeps it.
     ShowRepeatMode(content.mode);
 }
