@@ -121,6 +121,14 @@ QString MarkSheet(const QString &picture)
         + g_DeviceListPicturePath + picture + ");color: rgb(255, 255, 255);}";
 }
 
+// Hovering a tile refreshes its state; a sheet set again unchanged would be
+// parsed and the tile polished again for nothing.
+void SetSheet(QWidget *widget, const QString &sheet)
+{
+    if (widget->styleSheet() != sheet)
+        widget->setStyleSheet(sheet);
+}
+
 QString OfflineTooltip()
 {
     return g_OfflineTips1Text + "\n" + g_OfflineTips2Text;
@@ -319,7 +327,10 @@ QWidget *DialogChange::BuildTilePage(int first, int count)
         button->setFixedSize(284, 360);
         button->setFocusPolicy(Qt::NoFocus);
         button->move(pos.button);
-        button->setStyleSheet(ButtonSheet(entry.ModelIndex == g_DeviceTotal ? "Unknow.png" : "DisOnlin0.png"));
+        // No picture yet: the state of the tile (online, offline, unknown)
+        // is known only after UpDataDeviceList refreshes the entry, and each
+        // sheet set here decodes its 284 x 360 picture at once, so a
+        // provisional one would be decoded for nothing.
         g_TileButtons.append(button);
 
         QLabel *offline = new QLabel(page);
@@ -337,7 +348,6 @@ QWidget *DialogChange::BuildTilePage(int first, int count)
         link->setFixedSize(32, 32);
         link->setFocusPolicy(Qt::NoFocus);
         link->move(pos.marks);
-        link->setStyleSheet(MarkSheet(entry.Wired ? "OnLineUsb.png" : "OnLineWifi.png"));
         link->hide();
         g_TileLinkMarks.append(link);
 
@@ -506,22 +516,22 @@ void DialogChange::ApplyTileState(int index)
     QWidget *offline = FindTileWidget(g_TileOfflineMarks, "label" + n);
     QWidget *link = FindTileWidget(g_TileLinkMarks, "UsbWifi" + n);
     if (link)
-        link->setStyleSheet(MarkSheet(entry.Wired ? "OnLineUsb.png" : "OnLineWifi.png"));
+        SetSheet(link, MarkSheet(entry.Wired ? "OnLineUsb.png" : "OnLineWifi.png"));
     if (entry.ModelIndex == g_DeviceTotal) {
         if (button)
-            button->setStyleSheet(ButtonSheet("Unknow.png"));
+            SetSheet(button, ButtonSheet("Unknow.png"));
         if (link)
             link->show();
     } else if (entry.Online) {
         if (button)
-            button->setStyleSheet(ButtonSheet("OnLine0.png"));
+            SetSheet(button, ButtonSheet("OnLine0.png"));
         if (offline)
             offline->hide();
         if (link)
             link->show();
     } else {
         if (button)
-            button->setStyleSheet(ButtonSheet("DisOnlin0.png"));
+            SetSheet(button, ButtonSheet("DisOnlin0.png"));
         if (offline) {
             offline->setToolTip(OfflineTooltip());
             offline->show();

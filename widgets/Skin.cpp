@@ -86,26 +86,38 @@ QString ImageButtonSheet(const QString &folder, const QString &normal, const QSt
 QFont Font(int pointSize)
 {
     static const QString face = QString::fromUtf8("微软雅黑");
-    static const bool substituted = [] {
-        const QStringList installed = QFontDatabase().families();
+    // Whether the texts are drawn narrower than the Latin face's normal width.
+    static const bool condensed = [] {
+        QFontDatabase database;
+        const QStringList installed = database.families();
         if (installed.contains(face))
-            return true;
+            return false;
         // The first installed face of this list draws the Latin and Cyrillic
-        // texts; the CJK faces after it fill in what it lacks.
+        // texts; the CJK faces after it fill in only the characters it lacks.
+        // A CJK face first would draw every text, and its large file would be
+        // read page by page for Latin words too (several MiB resident once
+        // the pages are built), where a Latin face is small.
         QStringList wanted;
-        for (const char *name : {"Noto Sans CJK SC", "Noto Sans CJK JP", "Noto Sans CJK KR", "Noto Sans CJK TC",
-                                 "DejaVu Sans", "Liberation Sans"}) {
+        for (const char *name : {"DejaVu Sans", "Liberation Sans", "Noto Sans CJK SC", "Noto Sans CJK JP",
+                                 "Noto Sans CJK KR", "Noto Sans CJK TC"}) {
             if (installed.contains(QString::fromLatin1(name)))
                 wanted << QString::fromLatin1(name);
         }
         if (!wanted.isEmpty())
             QFont::insertSubstitutions(face, wanted);
-        return true;
+        // DejaVu Sans is wider than the Windows face the forms' boxes were
+        // laid out for; its condensed cut is about as wide as that face, so
+        // the captions keep their room. Only a face that has a condensed cut
+        // is asked for one: another would be squeezed by scaling its glyphs.
+        // The CJK faces keep their width: they have no condensed cut.
+        return !wanted.isEmpty() && wanted.first() == QLatin1String("DejaVu Sans")
+            && database.styles(wanted.first()).contains(QStringLiteral("Condensed"));
     }();
-    Q_UNUSED(substituted);
     QFont font;
     font.setFamily(face);
     font.setPointSize(pointSize);
+    if (condensed)
+        font.setStretch(QFont::SemiCondensed);
     return font;
 }
 

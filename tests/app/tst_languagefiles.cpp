@@ -30,12 +30,17 @@
 #include "QuestiondialogB.h"
 #include "RePair.h"
 #include "SameMacro.h"
+#include "Skin.h"
 #include "Startup.h"
 #include "UpDateRepair.h"
 #include "addKey.h"
 
 #include <QFile>
+#include <QFontDatabase>
+#include <QGlyphRun>
 #include <QLabel>
+#include <QRawFont>
+#include <QTextLayout>
 #include <QXmlStreamReader>
 
 #include <cstdio>
@@ -109,6 +114,32 @@ private:
     int m_Saved = -1;
 };
 
+// Every text of one language file, in document order.
+QString AllTextsOf(const QString &path)
+{
+    QString all;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return all;
+    QXmlStreamReader reader(&file);
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isCharacters() && !reader.isWhitespace())
+            all += reader.text();
+    }
+    return all;
+}
+
+// The glyph runs of text laid out on one line in font.
+QList<QGlyphRun> RunsOf(const QString &text, const QFont &font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    return layout.glyphRuns();
+}
+
 QString LabelOf(QWidget *dialog)
 {
     QLabel *label = dialog->findChild<QLabel *>("label");
@@ -125,6 +156,8 @@ private slots:
     void initTestCase();
     void everyKeyReadIsInEveryFile();
     void buttonSectionIsWholeAndTranslated();
+    void interfaceFontDrawsEveryText_data();
+    void interfaceFontDrawsEveryText();
     void brokenFileFallsBackToEnglish_data();
     void brokenFileFallsBackToEnglish();
 };
@@ -220,6 +253,47 @@ void TestLanguageFiles::buttonSectionIsWholeAndTranslated()
                 QVERIFY2(text != english.value(element), qPrintable(name + ": " + element + " reads as English"));
         }
     }
+}
+
+void TestLanguageFiles::interfaceFontDrawsEveryText_data()
+{
+    QTest::addColumn<int>("index");
+    for (int index = 0; index < 6; ++index)
+        QTest::newRow(qPrintable(LanguageLoader::FileName(index))) << index;
+}
+
+void TestLanguageFiles::interfaceFontDrawsEveryText()
+{
+    // Every character of every text has a glyph in the interface font (a
+    // missing one is drawn as an empty box), and Latin and Cyrillic letters
+    // are drawn by a Latin face: a CJK face drawing them would be read page
+    // by page from its large file for every Latin word on screen.
+    QFETCH(int, index);
+    const QStringList families = QFontDatabase().families();
+    if (families.contains(QString::fromUtf8("微软雅黑")))
+        QSKIP("the Windows face is installed: no substitution to check");
+    if (families.filter("CJK", Qt::CaseInsensitive).isEmpty())
+        QSKIP("no CJK face installed: the CJK texts cannot be drawn here");
+    const QString texts = AllTextsOf(LanguageLoader::FilePath(index));
+    QVERIFY(!texts.isEmpty());
+    const QFont font = Skin::Font(9);
+
+    QStringList missing;
+    for (const QGlyphRun &run : RunsOf(texts, font)) {
+        if (run.glyphIndexes().contains(0))
+            missing << run.rawFont().familyName();
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable("characters without a glyph, in " + missing.join(", ")));
+
+    QString letters;
+    for (const QChar c : texts) {
+        if (c.isLetter() && (c.script() == QChar::Script_Latin || c.script() == QChar::Script_Cyrillic))
+            letters += c;
+    }
+    QVERIFY(!letters.isEmpty());
+    for (const QGlyphRun &run : RunsOf(letters, font))
+        QVERIFY2(!run.rawFont().familyName().contains("CJK", Qt::CaseInsensitive),
+                 qPrintable(run.rawFont().familyName()));
 }
 
 void TestLanguageFiles::brokenFileFallsBackToEnglish_data()
