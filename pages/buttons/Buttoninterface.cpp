@@ -76,21 +76,24 @@ Buttoninterface::Buttoninterface(QWidget *parent)
     m_ButtonColorList = ConfigIni::GetInstance()->GetValueList("Option", "ButtonColor");
     m_ButtonColor = Skin::Rgb("ButtonColor");
 
-    InitMacroButton();
-
     // The configuration switch and the lights cannot be chosen on this page.
     ui->DPI_3->hide();
     ui->DPI_9->hide();
 
+    // Every sheet is set before the menu pages are put together (and so
+    // polished): set afterwards, each one would restyle its whole subtree.
     SetStyleSheets1();
     SetComboSheets();
+    ui->label_3->setStyleSheet("QLabel{color: rgb(" + Skin::Rgb("LabelColor") + ";);}");
+    SetStyleSheets2();
+    SetStyleSheets3();
+    ui->assembleUi(this);
+
+    InitMacroButton();
 
     const DriverSensorFile::Contents &sensorFile = DriverSensorFile::Get();
     m_DefineNames = sensorFile.names;
     m_DefineValues = sensorFile.values;
-
-    ui->label_3->setStyleSheet("QLabel{color: rgb(" + Skin::Rgb("LabelColor") + ";);}");
-    SetStyleSheets2();
 
     ConnectHub(&PostMsg::SigUpDataLightUIButton, &Buttoninterface::SlotUpDataButtonUIButton,
                Qt::BlockingQueuedConnection);
@@ -108,8 +111,6 @@ Buttoninterface::Buttoninterface(QWidget *parent)
     ui->stackedWidget_2->setCurrentWidget(ui->page_9);
 
     LoadStoredLanguage();
-
-    SetStyleSheets3();
 }
 
 Buttoninterface::~Buttoninterface()
