@@ -47,7 +47,7 @@ constexpr int kSelectorOrder[6] = {0, 1, 2, 4, 3, 5};
 
 } // namespace
 
-Buttoninterface::Buttoninterface(QWidget *parent)
+Buttoninterface::Buttoninterface(QWidget *parent, Build build)
     : PageSkeleton(QStringLiteral("Buttoninterface"), QStringLiteral("Buttoninterface"), parent)
     , ui(new Ui_Buttoninterface)
 {
@@ -87,8 +87,8 @@ Buttoninterface::Buttoninterface(QWidget *parent)
     ui->label_3->setStyleSheet("QLabel{color: rgb(" + Skin::Rgb("LabelColor") + ";);}");
     SetStyleSheets2();
     SetStyleSheets3();
-    ui->assembleUi(this);
 
+    // Built now, put into its scroll area with the sub-menus.
     InitMacroButton();
 
     const DriverSensorFile::Contents &sensorFile = DriverSensorFile::Get();
@@ -107,10 +107,42 @@ Buttoninterface::Buttoninterface(QWidget *parent)
 
     m_Link = std::make_unique<DeviceLink>();
 
-    ui->stackedWidget->setCurrentWidget(ui->page);
-    ui->stackedWidget_2->setCurrentWidget(ui->page_9);
-
     LoadStoredLanguage();
+
+    if (build == Build::Whole)
+        BuildRemainingSteps();
+}
+
+bool Buttoninterface::BuildNextStep()
+{
+    switch (m_Step) {
+    case 0:
+        ui->assembleMainList();
+        ui->stackedWidget->setCurrentWidget(ui->page);
+        FlattenStyledPanels();
+        break;
+    case 1:
+        ui->assembleSubMenus(this);
+        ui->scrollArea_7->setWidget(m_MacroContainer);
+        ui->stackedWidget_2->setCurrentWidget(ui->page_9);
+        FlattenStyledPanels();
+        break;
+    default:
+        return true;
+    }
+    ++m_Step;
+    return IsComplete();
+}
+
+void Buttoninterface::BuildRemainingSteps()
+{
+    while (!BuildNextStep()) {
+    }
+}
+
+bool Buttoninterface::IsComplete() const
+{
+    return m_Step >= BuildSteps;
 }
 
 Buttoninterface::~Buttoninterface()
@@ -152,12 +184,13 @@ void Buttoninterface::InitMacroButton()
     // The layout goes to the container (the page has its own layout already).
     m_MacroLayout = new QVBoxLayout;
     m_MacroLayout->setSizeConstraint(QLayout::SetFixedSize);
-    m_MacroContainer = new QWidget(this);
+    // Made where it goes (the sub-menus are not polished yet): moved there
+    // from the page, it would be styled with the page and again on the move.
+    m_MacroContainer = new QWidget(ui->scrollArea_7->viewport());
     m_MacroContainer->setMinimumSize(205, 220);
     m_MacroContainer->setMaximumSize(205, 220);
     m_MacroContainer->setStyleSheet("background-color:transparent;border:none;");
     m_MacroContainer->setLayout(m_MacroLayout);
-    ui->scrollArea_7->setWidget(m_MacroContainer);
     BuildMacroList();
 }
 

@@ -449,15 +449,24 @@ public:
         retranslateUi(Buttoninterface);
     }
 
-    // Puts the menu pages into their stacks and the lists into their scroll
-    // areas, which shows and so polishes them: called once the page has set
-    // its style sheets, each widget takes its style once instead of again for
-    // every sheet set after it. The pages go in first, so the lists are
-    // polished where they end up rather than again when moved.
-    void assembleUi(QWidget *Buttoninterface)
+    // Put the menus together: the pages into their stacks, the lists into
+    // their scroll areas, which shows and so polishes them. Called once the
+    // page has set its style sheets, each widget takes its style once instead
+    // of again for every sheet set after it; the pages go in first, so the
+    // lists are polished where they end up rather than again when moved. The
+    // main list and the sub-menus are two halves that may run apart.
+    void assembleMainList()
     {
         stackedWidget->addWidget(page);
         stackedWidget->addWidget(page_2);
+        scrollArea_11->setWidget(scrollAreaWidgetContents_11);
+        scrollArea_4->setWidget(scrollAreaWidgetContents_4);
+        stackedWidget->setCurrentIndex(1);
+    }
+
+    // Last: the slots are connected by name once every widget is in place.
+    void assembleSubMenus(QWidget *Buttoninterface)
+    {
         stackedWidget_2->addWidget(page_3);
         stackedWidget_2->addWidget(page_5);
         stackedWidget_2->addWidget(page_6);
@@ -466,8 +475,6 @@ public:
         stackedWidget_2->addWidget(page_4);
         stackedWidget_2->addWidget(page_7);
         stackedWidget_2->addWidget(page_10);
-        scrollArea_11->setWidget(scrollAreaWidgetContents_11);
-        scrollArea_4->setWidget(scrollAreaWidgetContents_4);
         scrollArea_3->setWidget(scrollAreaWidgetContents_3);
         scrollArea_7->setWidget(scrollAreaWidgetContents_7);
         scrollArea_8->setWidget(scrollAreaWidgetContents_8);
@@ -475,8 +482,6 @@ public:
         scrollArea_6->setWidget(scrollAreaWidgetContents_6);
         scrollArea_9->setWidget(scrollAreaWidgetContents_9);
         scrollArea_12->setWidget(scrollAreaWidgetContents_12);
-
-        stackedWidget->setCurrentIndex(1);
         stackedWidget_2->setCurrentIndex(4);
 
         QMetaObject::connectSlotsByName(Buttoninterface);
