@@ -79,15 +79,12 @@ protected:
         return connect(PostMsg::GetInstance(), signal, static_cast<Page *>(this), slot, type);
     }
 
-    // Sets every StyledPanel frame of the page to NoFrame (see above); done by
-    // LoadStoredLanguage, and again by a page that puts parts of its form
-    // together after it.
-    void FlattenStyledPanels();
-
     QString m_PicturePath;
     LanguageReaderPtr m_Reader;
 
 private:
+    void FlattenStyledPanels();
+
     QString m_Section;
 };
 

@@ -107,8 +107,6 @@ Buttoninterface::Buttoninterface(QWidget *parent, Build build)
 
     m_Link = std::make_unique<DeviceLink>();
 
-    LoadStoredLanguage();
-
     if (build == Build::Whole)
         BuildRemainingSteps();
 }
@@ -119,13 +117,15 @@ bool Buttoninterface::BuildNextStep()
     case 0:
         ui->assembleMainList();
         ui->stackedWidget->setCurrentWidget(ui->page);
-        FlattenStyledPanels();
         break;
     case 1:
         ui->assembleSubMenus(this);
         ui->scrollArea_7->setWidget(m_MacroContainer);
         ui->stackedWidget_2->setCurrentWidget(ui->page_9);
-        FlattenStyledPanels();
+        // Last, once every widget is in the page: the texts go to the
+        // children found by name, and a language picked between the steps
+        // has been stored by then.
+        LoadStoredLanguage();
         break;
     default:
         return true;
