@@ -98,18 +98,23 @@ bool Dialog::BuildNextStep()
     QStackedWidget *stack = ui->stackedWidgetDialog;
     switch (m_Step) {
     case 0:
-        m_ButtonPage = new Buttoninterface(stack);
+        m_ButtonPage = new Buttoninterface(stack, Buttoninterface::Build::InSteps);
         stack->addWidget(m_ButtonPage);
         break;
     case 1:
+    case 2:
+        // The button page's menus, a half per step.
+        m_ButtonPage->BuildNextStep();
+        break;
+    case 3:
         m_MacroPage = new Macro(stack);
         stack->addWidget(m_MacroPage);
         break;
-    case 2:
+    case 4:
         m_SensorPage = new Sensor(stack);
         stack->insertWidget(1, m_SensorPage);
         break;
-    case 3: {
+    case 5: {
         m_SettingPage = new FormSetting(stack);
         stack->addWidget(m_SettingPage);
         stack->setCurrentWidget(m_ButtonPage);

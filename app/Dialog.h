@@ -1,7 +1,8 @@
 #pragma once
 // The main frame: page 1 of the top-level window, shown while one mouse is
 // selected. It builds the four device pages once and stacks them (buttons,
-// sensor, macro, settings), one page per step (BuildNextStep) so that input
+// sensor, macro, settings), a page (the button page in three parts) per step
+// (BuildNextStep) so that input
 // and painting get through between them; runs the apply-and-wait dialog on
 // every SigUpDataParam, shows the battery, saves the parameter record to the
 // device's cache file on close and on the way back to the device list, and
@@ -30,7 +31,7 @@ public:
     explicit Dialog(QWidget *parent = nullptr, Build build = Build::Whole);
     ~Dialog() override;
 
-    // Builds the next page; true once the frame is complete: every page
+    // Builds the next page or part of one; true once the frame is complete: every page
     // built and the frame's hub connections made. Nothing outside the frame
     // may use it before that: the top-level window finishes the steps at once
     // wherever the frame is needed.
@@ -87,7 +88,7 @@ private:
     FormSetting *m_SettingPage = nullptr;
     UpDataParam *m_UpDataParam = nullptr;
     QString m_PicturePath;
-    static constexpr int BuildSteps = 4;
+    static constexpr int BuildSteps = 6;
     static constexpr int PrepareSteps = 2;
     int m_Step = 0;
     int m_PrepareStep = 0;

@@ -46,7 +46,7 @@ constexpr int kSelectorOrder[6] = {0, 1, 2, 4, 3, 5};
 
 } // namespace
 
-Buttoninterface::Buttoninterface(QWidget *parent)
+Buttoninterface::Buttoninterface(QWidget *parent, Build build)
     : PageSkeleton(QStringLiteral("Buttoninterface"), QStringLiteral("Buttoninterface"), parent)
     , ui(new Ui_Buttoninterface)
 {
@@ -75,21 +75,24 @@ Buttoninterface::Buttoninterface(QWidget *parent)
     m_ButtonColorList = ConfigIni::GetInstance()->GetValueList("Option", "ButtonColor");
     m_ButtonColor = Skin::Rgb("ButtonColor");
 
-    InitMacroButton();
-
     // The configuration switch and the lights cannot be chosen on this page.
     ui->DPI_3->hide();
     ui->DPI_9->hide();
 
+    // Every sheet is set before the menu pages are put together (and so
+    // polished): set afterwards, each one would restyle its whole subtree.
     SetStyleSheets1();
     SetComboSheets();
+    ui->label_3->setStyleSheet("QLabel{color: rgb(" + Skin::Rgb("LabelColor") + ";);}");
+    SetStyleSheets2();
+    SetStyleSheets3();
+
+    // Built now, put into its scroll area with the sub-menus.
+    InitMacroButton();
 
     const DriverSensorFile::Contents &sensorFile = DriverSensorFile::Get();
     m_DefineNames = sensorFile.names;
     m_DefineValues = sensorFile.values;
-
-    ui->label_3->setStyleSheet("QLabel{color: rgb(" + Skin::Rgb("LabelColor") + ";);}");
-    SetStyleSheets2();
 
     ConnectHub(&PostMsg::SigUpDataLightUIButton, &Buttoninterface::SlotUpDataButtonUIButton,
                Qt::BlockingQueuedConnection);
@@ -103,12 +106,42 @@ Buttoninterface::Buttoninterface(QWidget *parent)
 
     m_Link = std::make_unique<DeviceLink>();
 
-    ui->stackedWidget->setCurrentWidget(ui->page);
-    ui->stackedWidget_2->setCurrentWidget(ui->page_9);
+    if (build == Build::Whole)
+        BuildRemainingSteps();
+}
 
-    LoadStoredLanguage();
+bool Buttoninterface::BuildNextStep()
+{
+    switch (m_Step) {
+    case 0:
+        ui->assembleMainList();
+        ui->stackedWidget->setCurrentWidget(ui->page);
+        break;
+    case 1:
+        ui->assembleSubMenus(this);
+        ui->scrollArea_7->setWidget(m_MacroContainer);
+        ui->stackedWidget_2->setCurrentWidget(ui->page_9);
+        // Last, once every widget is in the page: the texts go to the
+        // children found by name, and a language picked between the steps
+        // has been stored by then.
+        LoadStoredLanguage();
+        break;
+    default:
+        return true;
+    }
+    ++m_Step;
+    return IsComplete();
+}
 
-    SetStyleSheets3();
+void Buttoninterface::BuildRemainingSteps()
+{
+    while (!BuildNextStep()) {
+    }
+}
+
+bool Buttoninterface::IsComplete() const
+{
+    return m_Step >= BuildSteps;
 }
 
 Buttoninterface::~Buttoninterface()
@@ -150,12 +183,13 @@ void Buttoninterface::InitMacroButton()
     // The layout goes to the container (the page has its own layout already).
     m_MacroLayout = new QVBoxLayout;
     m_MacroLayout->setSizeConstraint(QLayout::SetFixedSize);
-    m_MacroContainer = new QWidget(this);
+    // Made where it goes (the sub-menus are not polished yet): moved there
+    // from the page, it would be styled with the page and again on the move.
+    m_MacroContainer = new QWidget(ui->scrollArea_7->viewport());
     m_MacroContainer->setMinimumSize(205, 220);
     m_MacroContainer->setMaximumSize(205, 220);
     m_MacroContainer->setStyleSheet("background-color:transparent;border:none;");
     m_MacroContainer->setLayout(m_MacroLayout);
-    ui->scrollArea_7->setWidget(m_MacroContainer);
     BuildMacroList();
 }
 

@@ -42,7 +42,15 @@ class Buttoninterface : public PageSkeleton
     Q_OBJECT
 
 public:
-    explicit Buttoninterface(QWidget *parent = nullptr);
+    // Build::InSteps makes the widgets and sets their sheets only; the menus
+    // are put together (and so polished) by BuildNextStep, one half a step,
+    // so that no step holds up a frame. Build::Whole does all of it at once.
+    enum class Build { Whole, InSteps };
+    explicit Buttoninterface(QWidget *parent = nullptr, Build build = Build::Whole);
+    // Puts the next half of the menus together; true once the page is complete.
+    bool BuildNextStep();
+    void BuildRemainingSteps();
+    bool IsComplete() const;
     ~Buttoninterface() override;
 
     // ---- labels (selector texts derived from a button's function)
@@ -247,6 +255,8 @@ private:
     void FillFromRecord(const FlashDataMap &record);
 
     Ui_Buttoninterface *ui;
+    static constexpr int BuildSteps = 2;
+    int m_Step = 0;
     QVBoxLayout *m_MacroLayout = nullptr;
     QList<QToolButton *> m_MacroButtons;
     QButtonGroup *m_SelectorGroup = nullptr;

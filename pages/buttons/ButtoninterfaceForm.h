@@ -262,7 +262,6 @@ public:
             s->setCheckable(true);
             *row.selector = s;
         }
-        scrollArea_11->setWidget(scrollAreaWidgetContents_11);
 
         stackedWidget = new QStackedWidget(groupBox);
         stackedWidget->setObjectName(QString::fromUtf8("stackedWidget"));
@@ -276,7 +275,6 @@ public:
         gridLayout_3->setObjectName(QString::fromUtf8("gridLayout_3"));
         gridLayout_3->setSpacing(0);
         gridLayout_3->setContentsMargins(0, 0, 0, 0);
-        stackedWidget->addWidget(page);
         page_2 = new QWidget();
         page_2->setObjectName(QString::fromUtf8("page_2"));
         fixed(page_2, 195, 240);
@@ -311,9 +309,7 @@ public:
         DPI_7 = mainItem("DPI_7", 6);
         DPI_12 = mainItem("DPI_12", 7);
         DPI_10 = mainItem("DPI_10", 8);
-        scrollArea_4->setWidget(scrollAreaWidgetContents_4);
         gridLayout->addWidget(scrollArea_4, 0, 0, 1, 1);
-        stackedWidget->addWidget(page_2);
 
         groupBox_4 = new QGroupBox(groupBox);
         groupBox_4->setObjectName(QString::fromUtf8("groupBox_4"));
@@ -354,16 +350,12 @@ public:
         };
         for (const Item &item : media)
             *item.button = subItem(scrollAreaWidgetContents_3, verticalLayout_4, item.name);
-        scrollArea_3->setWidget(scrollAreaWidgetContents_3);
         gridLayout_2->addWidget(scrollArea_3, 0, 0, 1, 1);
-        stackedWidget_2->addWidget(page_3);
 
         // 1: macro list (the page puts its own container into scrollArea_7)
         menuPage("page_5", &page_5, "gridLayout_5", &gridLayout_5, "scrollArea_7", &scrollArea_7,
                  "scrollAreaWidgetContents_7", &scrollAreaWidgetContents_7, 220, "verticalLayout_6", &verticalLayout_6);
-        scrollArea_7->setWidget(scrollAreaWidgetContents_7);
         gridLayout_5->addWidget(scrollArea_7, 0, 0, 1, 1);
-        stackedWidget_2->addWidget(page_5);
 
         // 2: lights
         menuPage("page_6", &page_6, "gridLayout_6", &gridLayout_6, "scrollArea_8", &scrollArea_8,
@@ -378,9 +370,7 @@ public:
         for (const Item &item : lights)
             *item.button = subItem(scrollAreaWidgetContents_8, verticalLayout_10, item.name);
         verticalLayout_10->addItem(new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding));
-        scrollArea_8->setWidget(scrollAreaWidgetContents_8);
         gridLayout_6->addWidget(scrollArea_8, 0, 0, 1, 1);
-        stackedWidget_2->addWidget(page_6);
 
         // 3: DPI lock
         menuPage("page_8", &page_8, "gridLayout_8", &gridLayout_8, "scrollArea_10", &scrollArea_10,
@@ -394,9 +384,7 @@ public:
         };
         for (const Item &item : locks)
             *item.button = subItem(scrollAreaWidgetContents_10, verticalLayout_12, item.name);
-        scrollArea_10->setWidget(scrollAreaWidgetContents_10);
         gridLayout_8->addWidget(scrollArea_10, 0, 0, 1, 1);
-        stackedWidget_2->addWidget(page_8);
 
         // 4: the debounce selector
         page_9 = new QWidget();
@@ -419,7 +407,6 @@ public:
         DebunceButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         DebunceButton->setFrameShape(QFrame::StyledPanel);
         DebunceButton->setFrameShadow(QFrame::Raised);
-        stackedWidget_2->addWidget(page_9);
 
         // 5: tilt
         menuPage("page_4", &page_4, "gridLayout_4", &gridLayout_4, "scrollArea_6", &scrollArea_6,
@@ -427,9 +414,7 @@ public:
         VolumeUp_2 = subItem(scrollAreaWidgetContents_6, verticalLayout_5, "VolumeUp_2");
         VolumeDown_2 = subItem(scrollAreaWidgetContents_6, verticalLayout_5, "VolumeDown_2");
         verticalLayout_5->addItem(new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding));
-        scrollArea_6->setWidget(scrollAreaWidgetContents_6);
         gridLayout_4->addWidget(scrollArea_6, 0, 0, 1, 1);
-        stackedWidget_2->addWidget(page_4);
 
         // 6: DPI switch
         menuPage("page_7", &page_7, "gridLayout_7", &gridLayout_7, "scrollArea_9", &scrollArea_9,
@@ -439,9 +424,7 @@ public:
         VolumeUp_9 = subItem(scrollAreaWidgetContents_9, verticalLayout_11, "VolumeUp_9");
         VolumeUp_10 = subItem(scrollAreaWidgetContents_9, verticalLayout_11, "VolumeUp_10");
         verticalLayout_11->addItem(new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding));
-        scrollArea_9->setWidget(scrollAreaWidgetContents_9);
         gridLayout_7->addWidget(scrollArea_9, 0, 0, 1, 1);
-        stackedWidget_2->addWidget(page_7);
 
         // 7: scroll (no layout: the scroll area sits by geometry)
         page_10 = new QWidget();
@@ -454,8 +437,6 @@ public:
         VolumeUp_14 = subItem(scrollAreaWidgetContents_12, verticalLayout_7, "VolumeUp_14");
         VolumeDown_14 = subItem(scrollAreaWidgetContents_12, verticalLayout_7, "VolumeDown_14");
         verticalLayout_7->addItem(new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding));
-        scrollArea_12->setWidget(scrollAreaWidgetContents_12);
-        stackedWidget_2->addWidget(page_10);
 
         ProjectChoose = new MyConmboBox(MainWindow);
         ProjectChoose->setObjectName(QString::fromUtf8("ProjectChoose"));
@@ -469,8 +450,41 @@ public:
         gridLayout_9->addWidget(MainWindow, 0, 0, 1, 1);
 
         retranslateUi(Buttoninterface);
+    }
 
+    // Put the menus together: the pages into their stacks, the lists into
+    // their scroll areas, which shows and so polishes them. Called once the
+    // page has set its style sheets, each widget takes its style once instead
+    // of again for every sheet set after it; the pages go in first, so the
+    // lists are polished where they end up rather than again when moved. The
+    // main list and the sub-menus are two halves that may run apart.
+    void assembleMainList()
+    {
+        stackedWidget->addWidget(page);
+        stackedWidget->addWidget(page_2);
+        scrollArea_11->setWidget(scrollAreaWidgetContents_11);
+        scrollArea_4->setWidget(scrollAreaWidgetContents_4);
         stackedWidget->setCurrentIndex(1);
+    }
+
+    // Last: the slots are connected by name once every widget is in place.
+    void assembleSubMenus(QWidget *Buttoninterface)
+    {
+        stackedWidget_2->addWidget(page_3);
+        stackedWidget_2->addWidget(page_5);
+        stackedWidget_2->addWidget(page_6);
+        stackedWidget_2->addWidget(page_8);
+        stackedWidget_2->addWidget(page_9);
+        stackedWidget_2->addWidget(page_4);
+        stackedWidget_2->addWidget(page_7);
+        stackedWidget_2->addWidget(page_10);
+        scrollArea_3->setWidget(scrollAreaWidgetContents_3);
+        scrollArea_7->setWidget(scrollAreaWidgetContents_7);
+        scrollArea_8->setWidget(scrollAreaWidgetContents_8);
+        scrollArea_10->setWidget(scrollAreaWidgetContents_10);
+        scrollArea_6->setWidget(scrollAreaWidgetContents_6);
+        scrollArea_9->setWidget(scrollAreaWidgetContents_9);
+        scrollArea_12->setWidget(scrollAreaWidgetContents_12);
         stackedWidget_2->setCurrentIndex(4);
 
         QMetaObject::connectSlotsByName(Buttoninterface);
