@@ -131,7 +131,7 @@ void DialogMain::BuildMainFrameStep()
     } else if (m_MainFrame->PrepareNextStep()) {
         return;
     }
-    QTimer::singleShot(0, this, &DialogMain::BuildMainFrameStep);
+    m_BuildStepTimer->start();
 }
 
 void DialogMain::paintEvent(QPaintEvent *event)
@@ -143,7 +143,11 @@ void DialogMain::paintEvent(QPaintEvent *event)
     // been flushed: the device list is on screen first, and the frame is
     // ready long before a user can pick a mouse.
     m_MainFrameBuildPosted = true;
-    QTimer::singleShot(0, this, &DialogMain::BuildMainFrameStep);
+    m_BuildStepTimer = new QTimer(this);
+    m_BuildStepTimer->setSingleShot(true);
+    m_BuildStepTimer->setInterval(0);
+    connect(m_BuildStepTimer, &QTimer::timeout, this, &DialogMain::BuildMainFrameStep);
+    m_BuildStepTimer->start();
 }
 
 bool DialogMain::MainFrameBuilt() const

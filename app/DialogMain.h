@@ -23,6 +23,7 @@ class QMenu;
 class QEvent;
 class QKeyEvent;
 class QMouseEvent;
+class QTimer;
 class QPaintEvent;
 class DialogChange;
 class ExceptionDumper;
@@ -98,6 +99,10 @@ private:
     QString m_PicturePath;
     Dialog *m_MainFrame = nullptr;
     bool m_MainFrameBuildPosted = false;
+    // Runs the frame's build steps. A timer, not a posted call: posted calls
+    // made while posted events are handled run in the same pass, so the steps
+    // would follow each other without the event loop turning in between.
+    QTimer *m_BuildStepTimer = nullptr;
     ExceptionDumper *m_ExceptionDumper = nullptr;
     LanguageReaderPtr m_Reader;
     QString m_MainFormText;

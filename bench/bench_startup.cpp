@@ -17,8 +17,9 @@
 //    heartbeat timer runs on the GUI thread from the start of the event loop
 //    and the longest gap between two of its ticks, less the 1 ms interval, is
 //    the stall (a gap counts for the stretch it ends in). The stretches: to
-//    the first paint; from there to the plugged mouse's tile (the main frame's
-//    build and preparation run in it); from the tile's click to the filled
+//    the first paint; from there to the main frame built and prepared (its
+//    steps run in it); from a mouse plugged then to its tile on the device
+//    list (the list's hot-plug handling); from the tile's click to the filled
 //    button page (the first full read); and each switch of the main frame's
 //    pages (sensor, macro, settings, back to buttons), clicked in turn 300 ms
 //    apart once the button page is filled.
@@ -57,11 +58,12 @@ using BenchChild::Report;
 using BenchChild::ResidentKiB;
 
 // The stretches the stall is reported for, in the order they run.
-const char *const StallNames[] = {"to_paint", "to_tile",     "click_to_filled", "to_sensor",
-                                  "to_macro", "to_settings", "to_buttons"};
+const char *const StallNames[] = {"to_paint",  "to_built", "to_tile",     "click_to_filled",
+                                  "to_sensor", "to_macro", "to_settings", "to_buttons"};
 constexpr int StallCount = int(sizeof(StallNames) / sizeof(StallNames[0]));
 const char *const StallTexts[StallCount] = {"event loop start to first paint",
-                                            "first paint to the plugged mouse's tile (main frame build)",
+                                            "first paint to the main frame built and prepared",
+                                            "a mouse plugged to its tile on the device list",
                                             "tile click to the filled button page",
                                             "switch to the sensor page",
                                             "switch to the macro page",
@@ -130,6 +132,7 @@ int UtilityChild(int argc, char **argv)
                     if (!top->MainFrameReady())
                         return;
                     built = true;
+                    heartbeat->Next();
                     Report("built", 0);
                     Report("cpu_built", BenchChild::CpuMs());
                     Report("rss_built", ResidentKiB());
