@@ -192,8 +192,8 @@ bool ForEachMatchingImage(int kind, const QString &modelName, int cid, int mid,
     for (const QFileInfo &info : files) {
         // An unreadable file, or one shorter than a header, hides nothing else.
         const FileFacts facts = FactsOf(info);
-        if (!facts.HasHeader || !fits(facts.Header))
-            continue;
+        if (!facts.HasHeader || !fits(facts.Header) || !IsWhole(facts.Header, facts.Size))
+            continue; // a damaged image is passed over without reading it whole
         // Only an image that fits is read whole; its header is read again
         // with it, in case the file changed since its facts were kept.
         QFile file(info.absoluteFilePath());
