@@ -1,6 +1,7 @@
 #include "FirmwareImage.h"
 
 #include "DeviceDiscovery.h"
+#include "FileStamp.h"
 #include "GlobalState.h"
 #include "ModelInfo.h"
 #include "UserPaths.h"
@@ -13,9 +14,7 @@
 #include <QtEndian>
 
 #include <cstring>
-#include <filesystem>
 #include <mutex>
-#include <system_error>
 
 namespace {
 
@@ -38,45 +37,43 @@ QString g_FolderOverride;
 // The image of the flash that runs or ran last (see HoldForFlash).
 QByteArray g_FlashingImage;
 
-// What one file's header read found, kept by path while the file's size and
-// modification time stay the same: every full read of a mouse searches the
-// folder again, and an unchanged folder of many images was read whole each
-// time. Its own lock: the searches may come from more than one thread.
+// What one file's header read found, kept by path while the file provably
+// stays the same (FileStamp: device, inode, size, modification and change
+// time): every full read of a mouse searches the folder again, and an
+// unchanged folder of many images was read whole each time. Its own lock:
+// the searches may come from more than one thread.
 struct FileFacts
 {
+    FileStamp::Stamp Stamp;
     qint64 Size = -1;
-    std::filesystem::file_time_type Modified;
     bool HasHeader = false; // opened, and at least a header long
     FirmwareImage::Header Header;
 };
 std::mutex g_FactsMutex;
 QHash<QString, FileFacts> g_Facts;
 
-// The facts of one file, read from it only when it is new or changed.
+// The facts of one file, read from it unless they were kept for this very
+// state of the file.
 FileFacts FactsOf(const QFileInfo &info)
 {
     const QString path = info.absoluteFilePath();
-    const qint64 size = info.size();
-    // Straight from the file system: QFileInfo's time goes through the local
-    // time zone, which cost more than the rest of the look-up together.
-    std::error_code error;
-    const std::filesystem::file_time_type modified =
-        std::filesystem::last_write_time(std::filesystem::path(QFile::encodeName(path).toStdString()), error);
-    if (!error) {
+    const qint64 readStart = FileStamp::NowNs();
+    FileFacts facts;
+    const bool stamped = FileStamp::Read(path, &facts.Stamp);
+    if (stamped) {
         std::lock_guard<std::mutex> guard(g_FactsMutex);
         const auto known = g_Facts.constFind(path);
-        if (known != g_Facts.constEnd() && known->Size == size && known->Modified == modified)
+        if (known != g_Facts.constEnd() && known->Stamp == facts.Stamp)
             return *known;
     }
-    FileFacts facts;
-    facts.Size = size;
-    facts.Modified = modified;
+    facts.Size = stamped ? facts.Stamp.Size : info.size();
     QFile file(path);
     if (file.open(QIODevice::ReadOnly))
         facts.HasHeader = FirmwareImage::ParseHeader(file.read(FirmwareImage::HeaderSize), &facts.Header);
-    // A file that could not be opened, or whose time is unknown, is read
-    // again next time.
-    if (file.isOpen() && !error) {
+    // Kept only when a later change must show in the stamp: a file that
+    // could not be opened or looked at, or that changed a moment ago, is
+    // read again next time.
+    if (file.isOpen() && stamped && FileStamp::Settled(facts.Stamp, readStart)) {
         std::lock_guard<std::mutex> guard(g_FactsMutex);
         g_Facts.insert(path, facts);
     }

@@ -20,9 +20,11 @@
 // FormSetting::FindFirmware, CheckFirmware and IsUpdateAvailable forward to
 // them. All searches run on the GUI thread.
 //
-// What a file's header says is kept by the file's path, size and modification
-// time, so a search over an unchanged folder reads no header again; only the
-// images that fit are read whole, each time they are handed on.
+// What a file's header says is kept by the file's path while the file is
+// provably the same (device, inode, size, modification and status-change
+// time; see FileStamp), so a search over an unchanged folder reads no header
+// again, and an image replaced with its size and time kept is read anew;
+// only the images that fit are read whole, each time they are handed on.
 
 #include "HIDUsb.h"
 

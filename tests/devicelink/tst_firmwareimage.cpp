@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QtEndian>
 
+#include <cstdio>
+
 using namespace DeviceLinkTest;
 
 namespace {
@@ -208,29 +210,40 @@ private slots:
                  found && !current.isEmpty());
     }
 
-    // The search keeps what each file's header says while the file's size and
-    // modification time stay the same: an unchanged folder answers as before,
-    // and a file rewritten (another size, or another time) is read again.
+    // The search keeps what each file's header says while the file stays the
+    // same: an unchanged folder answers as before, and a file rewritten is
+    // read again, also with its size and modification time as they were (cp
+    // -p, tar, unzip, rsync -a put the time back): a.bin, a receiver image,
+    // becomes a newer image of the mouse searched for. "After a pause" lets
+    // the kept header settle first, so only the file's stamp can tell.
     void changedFileIsReadAgain_data()
     {
-        QTest::addColumn<bool>("sizeChanges");
-        QTest::newRow("another size, same time") << true;
-        QTest::newRow("same size, another time") << false;
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("pause");
+        QTest::newRow("another size, same time") << "size" << false;
+        QTest::newRow("same size, another time") << "time" << false;
+        QTest::newRow("same size and time, rewritten in place") << "in place" << false;
+        QTest::newRow("same size and time, rewritten in place after a pause") << "in place" << true;
+        QTest::newRow("same size and time, replaced by a rename") << "rename" << false;
+        QTest::newRow("same size and time, replaced by a rename after a pause") << "rename" << true;
     }
     void changedFileIsReadAgain()
     {
-        QFETCH(bool, sizeChanges);
+        QFETCH(QString, change);
+        QFETCH(bool, pause);
         const QString changing = m_Bin->path() + "/a.bin";
         // Times in whole seconds, so the one set back is the very same.
         const QDateTime written = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() - 3600);
-        const auto setTime = [&](const QDateTime &time) {
-            QFile file(changing);
+        const auto setTime = [&](const QString &path, const QDateTime &time) {
+            QFile file(path);
             QVERIFY(file.open(QIODevice::ReadWrite));
             QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
         };
-        put("a.bin", image(0xD2, 0x0105, "TestMouse2"));
+        put("a.bin", image(0xD3, 0x0105, "TestR4K"));
         put("b.bin", image(0xD2, 0x0103, "TestMouse"));
-        setTime(written);
+        setTime(changing, written);
+        if (pause)
+            QTest::qSleep(200); // well past the moment a change could keep its stamp
         const auto search = [] {
             return FirmwareImage::FindFirmware(0xD2, "v1.2", "TestMouse", HIDUsbSim::sampleCid,
                                                HIDUsbSim::sampleWirelessMid);
@@ -242,16 +255,27 @@ private slots:
 
         // Now an image of the model searched for, newer than the other one.
         const QByteArray newer = HIDUsbSim::makeFirmwareImage(0xD2, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid,
-                                                              0x0105, "TestMouse", sizeChanges ? 80 : 64);
-        put("a.bin", newer);
-        setTime(sizeChanges ? written : written.addSecs(60));
-        QCOMPARE(QFileInfo(changing).lastModified() == written, sizeChanges);
-        QCOMPARE(QFileInfo(changing).size() != QFileInfo(m_Bin->path() + "/b.bin").size(), sizeChanges);
+                                                              0x0105, "TestMouse", change == "size" ? 80 : 64);
+        if (change == "rename") {
+            put("a.new", newer);
+            setTime(m_Bin->path() + "/a.new", written);
+            QVERIFY(std::rename(QFile::encodeName(m_Bin->path() + "/a.new").constData(),
+                                QFile::encodeName(changing).constData())
+                    == 0);
+        } else {
+            put("a.bin", newer);
+            setTime(changing, change == "time" ? written.addSecs(60) : written);
+        }
+        QCOMPARE(QFileInfo(changing).lastModified() == written, change != "time");
+        QCOMPARE(QFileInfo(changing).size() != QFileInfo(m_Bin->path() + "/b.bin").size(), change == "size");
 
         QVERIFY(search());
         QCOMPARE(FirmwareImage::ChosenImage(), newer);
         QVERIFY(FirmwareImage::CheckFirmware(0xD2, "v1.4", "TestMouse", HIDUsbSim::sampleCid,
                                              HIDUsbSim::sampleWirelessMid));
+        // And the receiver image it was is no longer offered.
+        QVERIFY(
+            !FirmwareImage::CheckFirmware(0xD3, "v1.0", "TestR4K", HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid));
 
         // Gone from the folder: not offered from what was kept.
         QVERIFY(QFile::remove(changing));
