@@ -34,6 +34,17 @@ namespace {
 constexpr int KindMouse = FirmwareImage::KindMouse;
 constexpr int KindReceiver = FirmwareImage::KindReceiver;
 
+// The device the flash started last was for, as its failure is recorded.
+UpdateRegistry::FailInfo FlashedDevice()
+{
+    UpdateRegistry::FailInfo device;
+    device.Kind = g_LanUpdateKind;
+    device.ReceiverClass = g_LanDongleClass;
+    device.CID = g_LanUpdateCID;
+    device.MID = g_LanUpdateMID;
+    return device;
+}
+
 } // namespace
 
 LanSetting::LanSetting(QWidget *parent)
@@ -565,7 +576,7 @@ void LanSetting::Finished(int kind)
         row.button->setText(m_VerLast);
         break;
     case 2:
-        UpdateRegistry::RemoveFailInfo();
+        UpdateRegistry::RemoveFailRecord(FlashedDevice());
         row.button->setText(m_UpDateSuccess);
         // The worker's next pass sees a change and reads the device again.
         g_LastOnline = !g_DeviceOnline;
@@ -574,7 +585,7 @@ void LanSetting::Finished(int kind)
         row.button->setText(m_UpDateFail);
         break;
     case 1:
-        UpdateRegistry::RemoveFailInfo();
+        UpdateRegistry::RemoveFailRecord(FlashedDevice());
         row.button->setText(m_UpDateSuccess);
         break;
     default:
@@ -610,22 +621,14 @@ void LanSetting::UpgradeCallBack(unsigned char *report)
         updating = 1;
         if (g_LanMouseState.compare_exchange_strong(updating, 2))
             hub->EmitLabelText(1, version);
-        UpdateRegistry::RemoveFailInfo();
+        UpdateRegistry::RecordFlashEnd(FlashedDevice(), true);
         return;
     }
     int updating = 1;
     g_LanDongleState.compare_exchange_strong(updating, 3);
     updating = 1;
     g_LanMouseState.compare_exchange_strong(updating, 3);
-    // A flash handed no image never reached the device: nothing to repair.
-    if (FirmwareImage::HoldsImage()) {
-        UpdateRegistry::FailInfo info;
-        info.Kind = g_LanUpdateKind;
-        info.ReceiverClass = g_LanDongleClass;
-        info.CID = g_LanUpdateCID;
-        info.MID = g_LanUpdateMID;
-        UpdateRegistry::SetFailInfo(info);
-    }
+    UpdateRegistry::RecordFlashEnd(FlashedDevice(), false);
     hub->EmitCloseUpdate();
 }
 

@@ -1,10 +1,55 @@
 #include "UpdateRegistry.h"
 
+#include "FirmwareImage.h"
 #include "RegistryStore.h"
+
+#include <QStringList>
+
+#include <mutex>
 
 namespace {
 
 const QString kFailInfo = QStringLiteral("UpdateFailInfo");
+const QChar kRecordSeparator = QLatin1Char(';');
+
+// Every change of the records is a read, a change and a write of the one
+// value; the upgrade callbacks make them on the library's threads.
+std::mutex g_RecordsMutex;
+
+// The well-formed records of the stored value; *malformed (when given) tells
+// whether any part was not.
+QList<UpdateRegistry::FailInfo> ReadRecords(bool *malformed)
+{
+    QList<UpdateRegistry::FailInfo> records;
+    const QString text = RegistryStore::value(RegistryStore::mouseTestKey(), kFailInfo).toString();
+    if (malformed)
+        *malformed = false;
+    if (text.isEmpty())
+        return records;
+    for (const QString &part : text.split(kRecordSeparator, Qt::KeepEmptyParts)) {
+        UpdateRegistry::FailInfo info;
+        if (UpdateRegistry::ParseFailInfo(part, &info)) {
+            if (!records.contains(info))
+                records << info;
+        } else if (malformed) {
+            *malformed = true;
+        }
+    }
+    return records;
+}
+
+// The value holds these records, or goes when there are none.
+void WriteRecords(const QList<UpdateRegistry::FailInfo> &records)
+{
+    if (records.isEmpty()) {
+        RegistryStore::remove(RegistryStore::mouseTestKey(), kFailInfo);
+        return;
+    }
+    QStringList parts;
+    for (const UpdateRegistry::FailInfo &info : records)
+        parts << info.Text();
+    RegistryStore::setValue(RegistryStore::mouseTestKey(), kFailInfo, parts.join(kRecordSeparator));
+}
 
 } // namespace
 
@@ -32,6 +77,11 @@ QString FailInfo::Text() const
         .join(QLatin1Char(','));
 }
 
+bool FailInfo::operator==(const FailInfo &other) const
+{
+    return Kind == other.Kind && ReceiverClass == other.ReceiverClass && CID == other.CID && MID == other.MID;
+}
+
 QString FailInfoText()
 {
     return RegistryStore::value(RegistryStore::mouseTestKey(), kFailInfo).toString();
@@ -40,11 +90,6 @@ QString FailInfoText()
 bool HasFailInfo()
 {
     return !FailInfoText().isEmpty();
-}
-
-QStringList FailInfoFields()
-{
-    return FailInfoText().split(QLatin1Char(','), Qt::KeepEmptyParts);
 }
 
 bool ParseFailInfo(const QString &text, FailInfo *info)
@@ -61,19 +106,54 @@ bool ParseFailInfo(const QString &text, FailInfo *info)
     return true;
 }
 
-void SetFailInfo(const FailInfo &info)
+QList<FailInfo> FailRecords()
 {
-    RegistryStore::setValue(RegistryStore::mouseTestKey(), kFailInfo, info.Text());
+    std::lock_guard<std::mutex> guard(g_RecordsMutex);
+    return ReadRecords(nullptr);
 }
 
-void SetFailInfoFields(const QStringList &fields)
+QList<FailInfo> DropMalformedRecords()
 {
-    RegistryStore::setValue(RegistryStore::mouseTestKey(), kFailInfo, fields.join(QLatin1Char(',')));
+    std::lock_guard<std::mutex> guard(g_RecordsMutex);
+    bool malformed = false;
+    const QList<FailInfo> records = ReadRecords(&malformed);
+    if (malformed)
+        WriteRecords(records);
+    return records;
+}
+
+void AddFailRecord(const FailInfo &info)
+{
+    std::lock_guard<std::mutex> guard(g_RecordsMutex);
+    QList<FailInfo> records = ReadRecords(nullptr);
+    const int known = records.indexOf(info);
+    if (known >= 0)
+        records[known] = info;
+    else
+        records << info;
+    WriteRecords(records);
+}
+
+void RemoveFailRecord(const FailInfo &info)
+{
+    std::lock_guard<std::mutex> guard(g_RecordsMutex);
+    QList<FailInfo> records = ReadRecords(nullptr);
+    if (records.removeAll(info) > 0)
+        WriteRecords(records);
 }
 
 void RemoveFailInfo()
 {
+    std::lock_guard<std::mutex> guard(g_RecordsMutex);
     RegistryStore::remove(RegistryStore::mouseTestKey(), kFailInfo);
+}
+
+void RecordFlashEnd(const FailInfo &device, bool succeeded)
+{
+    if (succeeded)
+        RemoveFailRecord(device);
+    else if (FirmwareImage::HoldsImage())
+        AddFailRecord(device);
 }
 
 } // namespace UpdateRegistry

@@ -52,6 +52,17 @@ QMutex s_MouseVerMutex;
 QString s_MouseVerCid;
 QString s_MouseVerMid;
 
+// The device the flash started last was for, as its failure is recorded.
+UpdateRegistry::FailInfo FlashedDevice()
+{
+    UpdateRegistry::FailInfo device;
+    device.Kind = g_UpdateKind;
+    device.ReceiverClass = g_UpdateDongleClass;
+    device.CID = g_UpdateCID;
+    device.MID = g_UpdateMID;
+    return device;
+}
+
 std::atomic<int> &StateOf(int kind)
 {
     return kind == FirmwareImage::KindReceiver ? g_DongleUpdateState : g_MouseUpdateState;
@@ -322,14 +333,14 @@ void FormSetting::RowFinished(int kind)
     case 2:
         row.hintIcon->hide();
         row.hintLabel->hide();
-        UpdateRegistry::RemoveFailInfo();
+        UpdateRegistry::RemoveFailRecord(FlashedDevice());
         row.button->setStyleSheet(PlainLook());
         (kind == FirmwareImage::KindReceiver ? g_DongleUpdatePending : g_MouseUpdatePending) = false;
         break;
     case 1:
         row.hintIcon->hide();
         row.hintLabel->hide();
-        UpdateRegistry::RemoveFailInfo();
+        UpdateRegistry::RemoveFailRecord(FlashedDevice());
         break;
     default:
         break;
@@ -386,7 +397,7 @@ void FormSetting::UpgradeCallBack(unsigned char *report)
             hub->EmitProgress(0, 2);
             hub->EmitLabelText(1, version);
         }
-        UpdateRegistry::RemoveFailInfo();
+        UpdateRegistry::RecordFlashEnd(FlashedDevice(), true);
         return;
     }
     g_MouseUpdatePending = false;
@@ -396,16 +407,7 @@ void FormSetting::UpgradeCallBack(unsigned char *report)
     if (g_MouseUpdateState == 1)
         g_MouseUpdateState = 3;
     hub->EmitProgress(0, 1);
-    // A flash handed no image never reached the device: the failure is
-    // shown, but nothing waits for a repair.
-    if (!FirmwareImage::HoldsImage())
-        return;
-    UpdateRegistry::FailInfo info;
-    info.Kind = g_UpdateKind;
-    info.ReceiverClass = g_UpdateDongleClass;
-    info.CID = g_UpdateCID;
-    info.MID = g_UpdateMID;
-    UpdateRegistry::SetFailInfo(info);
+    UpdateRegistry::RecordFlashEnd(FlashedDevice(), false);
 }
 
 // ----------------------------------------------------------- chaining, labels

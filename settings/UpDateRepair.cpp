@@ -109,54 +109,82 @@ void UpDateRepair::StartRepair(int value)
     DoRepair();
 }
 
+bool UpDateRepair::FindRecordedImage(const UpdateRegistry::FailInfo &record)
+{
+    // The model of the recorded MID; with none, no name and no MID match.
+    const int index = ModelInfo::IndexOfMid(record.MID);
+    QString modelName;
+    int mid = 0;
+    if (index >= 0) {
+        const ModelInfo model = ModelInfo::OfIndex(index);
+        if (record.Kind == FirmwareImage::KindReceiver) {
+            const QString key = ModelInfo::ReceiverFirmwareKeyOf(record.ReceiverClass);
+            if (!key.isEmpty())
+                modelName = model.Text(key);
+        } else {
+            modelName = model.MouseFirmwareName();
+        }
+        mid = model.Mid();
+    }
+    const bool found = FindFirmware(record.Kind, QString(), modelName, record.CID, mid);
+    // A failure of this run is recorded as the update it repairs.
+    m_FoundInfo = record.Text().split(QLatin1Char(','));
+    return found;
+}
+
+int UpDateRepair::BootDevicesForImage() const
+{
+    int count = 5;
+    UsbUpgradeC_FindBootDevices(reinterpret_cast<const unsigned char *>(m_Images.first().constData()), &count);
+    return count;
+}
+
 void UpDateRepair::DoRepair()
 {
-    bool found = !m_Images.isEmpty();
     if (!m_Automatic) {
-        const QStringList parts = UpdateRegistry::FailInfoFields();
-        SetRepairFailInfo(parts);
-        if (parts.size() != 4) {
-            UpdateRegistry::RemoveFailInfo();
+        // Each device whose flash failed has a record; one of them is flashed
+        // per run: the first, in the order of their failures, that has an
+        // image and waits alone in its boot loader. The others keep their
+        // records, and the device list its button, for the next run. A
+        // malformed record is dropped without a word.
+        const QList<UpdateRegistry::FailInfo> records = UpdateRegistry::DropMalformedRecords();
+        if (records.isEmpty() || !m_MayStart)
             return;
-        }
-        const int kind = parts.at(0).toInt();
-        // The model of the recorded MID; with none, no name and no MID match.
-        const int index = ModelInfo::IndexOfMid(parts.at(3).toInt());
-        QString modelName;
-        int mid = 0;
-        if (index >= 0) {
-            const ModelInfo model = ModelInfo::OfIndex(index);
-            if (kind == FirmwareImage::KindReceiver) {
-                const QString key = ModelInfo::ReceiverFirmwareKeyOf(ModelInfo::ReceiverClassOfText(parts.at(1)));
-                if (!key.isEmpty())
-                    modelName = model.Text(key);
-            } else {
-                modelName = model.MouseFirmwareName();
+        int refusedCount = -1;
+        for (const UpdateRegistry::FailInfo &record : records) {
+            if (!FindRecordedImage(record) || m_Images.isEmpty())
+                continue;
+            const int count = BootDevicesForImage();
+            if (count == 1) {
+                StartFlash();
+                return;
             }
-            mid = model.Mid();
+            if (refusedCount < 0)
+                refusedCount = count;
         }
-        found = FindFirmware(kind, QString(), modelName, parts.at(2).toInt(), mid);
-        // A failure of this run is recorded as the update it repairs.
-        m_FoundInfo = parts;
-    }
-
-    if (!m_MayStart || !found || m_Images.isEmpty())
-        return;
-
-    const QByteArray image = m_Images.first();
-    int count = 5;
-    UsbUpgradeC_FindBootDevices(reinterpret_cast<const unsigned char *>(image.constData()), &count);
-    if (!m_Automatic && count != 1) {
-        ui->ToolText->setText(count == 0 ? m_NoDeviceText : m_SameDeviceText);
-        ui->NewHong->show();
+        // None can be flashed now: tell why for the first that has an image.
+        m_Images.clear();
+        if (refusedCount >= 0) {
+            ui->ToolText->setText(refusedCount == 0 ? m_NoDeviceText : m_SameDeviceText);
+            ui->NewHong->show();
+        }
         return;
     }
 
+    if (!m_MayStart || m_Images.isEmpty())
+        return;
+    // The opener asked for this update: the count is not examined.
+    BootDevicesForImage();
+    StartFlash();
+}
+
+void UpDateRepair::StartFlash()
+{
     SetRepairFailInfo(m_FoundInfo);
     g_UpgradeIdle = false;
     ui->ToolText->setText(m_FlashingText);
     // Held beyond this dialog: it may be closed before the flash ends.
-    UsbUpgrade_Start(FirmwareImage::HoldForFlash(image), &UpDateRepair::UpgradeCallBack, 10000);
+    UsbUpgrade_Start(FirmwareImage::HoldForFlash(m_Images.first()), &UpDateRepair::UpgradeCallBack, 10000);
     m_MayStart = false;
     ui->spinBox->setValue(0);
     ui->spinBox->show();
@@ -177,23 +205,13 @@ void UpDateRepair::UpgradeCallBack(unsigned char *report)
         // library idle.
         g_UpgradeIdle = true;
         g_RepairRunning = false;
-        if (report[2] == 1) {
-            hub->EmitAutoRepair(0);
-            hub->EmitUpDateButton(true);
-            UpdateRegistry::RemoveFailInfo();
-        } else {
-            hub->EmitAutoRepair(1);
-            // A flash handed no image never reached the device: nothing
-            // waits for a repair, so the record stays as it was.
-            if (!FirmwareImage::HoldsImage()) {
-                hub->EmitUpDateButton(!UpdateRegistry::HasFailInfo());
-                return;
-            }
-            hub->EmitUpDateButton(false);
-            const QStringList fields = RepairFailInfo();
-            if (fields.size() == 4)
-                UpdateRegistry::SetFailInfoFields(fields);
-        }
+        const bool succeeded = report[2] == 1;
+        UpdateRegistry::FailInfo device;
+        if (UpdateRegistry::ParseFailInfo(RepairFailInfo().join(QLatin1Char(',')), &device))
+            UpdateRegistry::RecordFlashEnd(device, succeeded);
+        hub->EmitAutoRepair(succeeded ? 0 : 1);
+        // The button stays while any other device waits for its repair.
+        hub->EmitUpDateButton(!UpdateRegistry::HasFailInfo());
     }
 }
 

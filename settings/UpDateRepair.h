@@ -1,9 +1,10 @@
 #pragma once
 // Flashes a firmware image and shows the outcome.
 //
-// Manual mode (repair): building the dialog reads the failed update recorded
-// in UpdateFailInfo, looks for its image and flashes it when exactly one
-// device waits in boot mode. Automatic mode (receiver update): the opener
+// Manual mode (repair): building the dialog reads the failed updates recorded
+// in UpdateFailInfo (one record per device) and flashes the first recorded
+// device that has an image and waits, alone, in boot mode; the others wait
+// for the next repair. Automatic mode (receiver update): the opener
 // finds an image with FindFirmware and, once the user agrees, StartRepair
 // flashes it.
 //
@@ -11,6 +12,7 @@
 // widget and reaches the dialog and the device list through the hub.
 
 #include "DialogSkeleton.h"
+#include "UpdateRegistry.h"
 
 #include <QByteArray>
 #include <QList>
@@ -50,6 +52,13 @@ private slots:
     void SlotAutoRepairProgress(int index);
 
 private:
+    // Looks for the image of a recorded failed update and remembers the
+    // record as what this dialog's flash repairs.
+    bool FindRecordedImage(const UpdateRegistry::FailInfo &record);
+    // The devices in boot mode that the kept image fits.
+    int BootDevicesForImage() const;
+    void StartFlash();
+
     QString LanguageSection() const override;
     LanguageLoader::KeyTable LanguageKeys() override;
 

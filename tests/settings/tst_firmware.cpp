@@ -18,6 +18,7 @@
 #include "MacroIni.h"
 #include "PostMsg.h"
 #include "Progress.h"
+#include "RegistryStore.h"
 #include "SettingsState.h"
 #include "TestState.h"
 #include "UpDateRepair.h"
@@ -341,7 +342,7 @@ private slots:
         PutImage("z-r4k.bin", Damaged(damage, 0x0103));
         if (besideOlder)
             PutImage("a-r4k.bin", older);
-        UpdateRegistry::SetFailInfoFields(kFailInfo4K.split(','));
+        RegistryStore::setValue(RegistryStore::mouseTestKey(), "UpdateFailInfo", kFailInfo4K);
         const QList<int> ids = Rebuild({Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, QString(), true, true)});
         QVERIFY(RepairButton()->isVisible());
 
@@ -370,7 +371,9 @@ private slots:
 
     // The repair flashes only when exactly one device waits in boot mode;
     // otherwise it tells which, flashes nothing and keeps the record. A
-    // record of other than four fields is dropped without a word.
+    // record of other than four fields is dropped without a word. Of several
+    // records the first that can be repaired is: the others (here a mouse's,
+    // with no image) stay for the next repair, and with them the button.
     void repairNeedsOneBootDevice_data()
     {
         QTest::addColumn<QString>("record");
@@ -384,6 +387,15 @@ private slots:
             << kFailInfo4K << 2 << "Please connect only one device to repair" << false << kFailInfo4K;
         QTest::newRow("one boot device") << kFailInfo4K << 1 << "Update succeeded" << true << QString();
         QTest::newRow("three fields") << "1,2,3" << 1 << QString() << false << QString();
+        QTest::newRow("five fields") << kFailInfo4K + ",7" << 1 << QString() << false << QString();
+        QTest::newRow("a malformed record beside it")
+            << "1,2,3;" + kFailInfo4K << 1 << "Update succeeded" << true << QString();
+        const QString mouse = HIDUsbSim::sampleFailInfo(210, 4);
+        QTest::newRow("after another device's record")
+            << mouse + ";" + kFailInfo4K << 1 << "Update succeeded" << true << mouse;
+        QTest::newRow("before another device's record, no boot device")
+            << kFailInfo4K + ";" + mouse << 0 << "No device waiting for the update was found" << false
+            << kFailInfo4K + ";" + mouse;
     }
 
     void repairNeedsOneBootDevice()
@@ -396,7 +408,7 @@ private slots:
         PutImage(
             "r4k.bin",
             HIDUsbSim::makeFirmwareImage(0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0103, "OrvikR4K"));
-        UpdateRegistry::SetFailInfoFields(record.split(','));
+        RegistryStore::setValue(RegistryStore::mouseTestKey(), "UpdateFailInfo", record);
         QList<DeviceSetup> setups;
         for (int i = 0; i < bootDevices; ++i)
             setups << Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, QString(), true, true);
@@ -422,6 +434,9 @@ private slots:
         }
         QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), flashed ? 1 : 0);
         QCOMPARE(UpdateRegistry::FailInfoText(), recordAfter);
+        QCoreApplication::processEvents();
+        if (flashed)
+            QCOMPARE(RepairButton()->isVisible(), !recordAfter.isEmpty());
     }
 
     // The repair dialog may be closed before its flash reports anything; the
@@ -440,7 +455,7 @@ private slots:
         PutImage(
             "r4k.bin",
             HIDUsbSim::makeFirmwareImage(0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0103, "OrvikR4K"));
-        UpdateRegistry::SetFailInfoFields(kFailInfo4K.split(','));
+        RegistryStore::setValue(RegistryStore::mouseTestKey(), "UpdateFailInfo", kFailInfo4K);
         const QList<int> ids = Rebuild({Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, QString(), true, true)});
         HIDUsbSim::setFlashDuration(300);
         if (fail)
