@@ -5,8 +5,10 @@
 // enumeration entry (a receiver, or a mouse on its cable). Entries that name
 // the same `mouse` key are two entries of one mouse: they share its CID and
 // MID, on-board configurations, battery, firmware version and status bytes
-// (the first entry of the key gives them), so a record written through the
-// cable reads back through the receiver.
+// (the first entry of the key gives them; in a devices file each of battery,
+// charging, firmware version and status bytes comes from the first entry of
+// the key that gives it), so a record written through the cable reads back
+// through the receiver.
 //
 // Every function here is thread-safe. None of them is logged in the call list.
 
@@ -170,7 +172,10 @@ bool waitIdle(int timeoutMs = 5000);
 
 // Devices file: reads it now and then watches it (mtime polled on a library
 // thread); returns false when it cannot be read or parsed (the message is
-// also on stderr and in lastFileError(); no devices from it then).
+// also on stderr and in lastFileError(); no devices from it then). A new
+// version gives the mice the battery, charging, firmware version and status
+// bytes it changed, in place (a battery change is reported to an open
+// connection of that mouse as a status change); see README-sim.md.
 bool watchDevicesFile(const QString &fileName);
 QString lastFileError();
 void setPollInterval(int ms);

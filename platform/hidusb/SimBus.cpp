@@ -155,7 +155,7 @@ void SimBus::applyFileDevices(const QList<HIDUsbSim::DeviceSetup> &setups)
             if (buildPath(setups[i], 0) == d->path() && d->sameFileEntry(setups[i]))
                 match = i;
         if (match >= 0) {
-            d->takeFileOnline(setups[match].online);
+            d->takeFileSetup(setups[match]);
             keep.append(match);
             ++it;
         } else {
@@ -170,6 +170,26 @@ void SimBus::applyFileDevices(const QList<HIDUsbSim::DeviceSetup> &setups)
         if (plugLocked(setups[i], true) && !setups[i].bootMode)
             ++notifications;
     }
+
+    // The mice take the values this version gives them (the entries of one
+    // mouse carry the same ones, see parseDevicesJson). A mouse that names
+    // its battery anew tells an open connection through it, as a real mouse
+    // reports a battery change: the utility's gauge then reads the new level.
+    bool batteryReport = false;
+    SimDevice *connected = connectionDeviceLocked();
+    for (auto &d : m_devices) {
+        if (!d->fromFile())
+            continue;
+        for (const HIDUsbSim::DeviceSetup &setup : setups) {
+            if (buildPath(setup, 0) != d->path())
+                continue;
+            if (d->mouse().takeFileValues(setup) && connected && &connected->mouse() == &d->mouse())
+                batteryReport = true;
+            break;
+        }
+    }
+    if (batteryReport && connected->answers())
+        sendLocked(HIDUSB_CMD_STATUS_CHANGE, 0, QByteArray(1, char(1 << 6)));
     postHotplugLocked(notifications);
 }
 

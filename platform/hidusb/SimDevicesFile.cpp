@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -77,6 +78,51 @@ bool readBytes(const QJsonValue &v, int size, QByteArray *out)
     return true;
 }
 
+// The mouse's own values an entry of the file may give.
+enum MouseValue { GivesBattery = 1, GivesCharging = 2, GivesVersion = 4, GivesStatus = 8 };
+
+// The entries of one mouse (one "mouse" key) carry one set of the mouse's own
+// values: each value from the first entry of the key that gives it, so an
+// entry that leaves a value out never masks it with a default, and it is
+// enough to write a value on one entry. A value no entry gives keeps its
+// default.
+void shareMouseValues(QList<HIDUsbSim::DeviceSetup> *setups, const QList<int> &given)
+{
+    QHash<QString, HIDUsbSim::DeviceSetup> values;
+    QHash<QString, int> taken;
+    for (int i = 0; i < setups->size(); ++i) {
+        const HIDUsbSim::DeviceSetup &s = setups->at(i);
+        if (s.mouse.isEmpty())
+            continue;
+        HIDUsbSim::DeviceSetup &v = values[s.mouse];
+        int &have = taken[s.mouse];
+        const int fresh = given.at(i) & ~have;
+        if (fresh & GivesBattery)
+            v.battery = s.battery;
+        if (fresh & GivesCharging)
+            v.charging = s.charging;
+        if (fresh & GivesVersion)
+            v.mouseVersion = s.mouseVersion;
+        if (fresh & GivesStatus)
+            v.statusBytes = s.statusBytes;
+        have |= fresh;
+    }
+    for (HIDUsbSim::DeviceSetup &s : *setups) {
+        if (s.mouse.isEmpty())
+            continue;
+        const HIDUsbSim::DeviceSetup &v = values[s.mouse];
+        const int have = taken.value(s.mouse);
+        if (have & GivesBattery)
+            s.battery = v.battery;
+        if (have & GivesCharging)
+            s.charging = v.charging;
+        if (have & GivesVersion)
+            s.mouseVersion = v.mouseVersion;
+        if (have & GivesStatus)
+            s.statusBytes = v.statusBytes;
+    }
+}
+
 qint64 fileStamp(const QString &fileName)
 {
     const QFileInfo info(fileName);
@@ -111,11 +157,14 @@ bool HIDUsbSim::parseDevicesJson(const QByteArray &json, QList<DeviceSetup> *out
         list = root.value("devices").toArray();
     }
     QList<DeviceSetup> setups;
+    // Which of the mouse's own values each entry gives (MouseValue bits).
+    QList<int> given;
     for (int i = 0; i < list.size(); ++i) {
         if (!list.at(i).isObject())
             return fail(QStringLiteral("device %1 is not an object").arg(i + 1));
         const QJsonObject o = list.at(i).toObject();
         DeviceSetup s;
+        int gives = 0;
         s.name = QStringLiteral("file%1").arg(i + 1);
         for (auto it = o.begin(); it != o.end(); ++it) {
             const QString key = it.key();
@@ -141,10 +190,13 @@ bool HIDUsbSim::parseDevicesJson(const QByteArray &json, QList<DeviceSetup> *out
                 if (!number(0, 0xFFFF))
                     return fail(where + "expected a version word 0..0xFFFF (major high byte, minor low byte)");
                 (key == "receiverVersion" ? s.receiverVersion : s.mouseVersion) = quint16(n);
+                if (key == "mouseVersion")
+                    gives |= GivesVersion;
             } else if (key == "battery") {
                 if (!number(0, 100))
                     return fail(where + "expected a percentage 0..100");
                 s.battery = int(n);
+                gives |= GivesBattery;
             } else if (key == "identifyFrom") {
                 if (!number(1, 1000))
                     return fail(where + "expected a number 1..1000");
@@ -156,9 +208,12 @@ bool HIDUsbSim::parseDevicesJson(const QByteArray &json, QList<DeviceSetup> *out
                      : key == "charging" ? s.charging
                      : key == "bootMode" ? s.bootMode
                                          : s.longRange) = v.toBool();
+                if (key == "charging")
+                    gives |= GivesCharging;
             } else if (key == "status") {
                 if (!readBytes(v, 3, &s.statusBytes))
                     return fail(where + "expected an array of 3 numbers 0..255");
+                gives |= GivesStatus;
             } else if (key == "dongleRgb") {
                 if (!readBytes(v, HIDUSB_DONGLE_RGB_SIZE, &s.dongleRgb))
                     return fail(where + "expected an array of 10 numbers 0..255");
@@ -169,7 +224,9 @@ bool HIDUsbSim::parseDevicesJson(const QByteArray &json, QList<DeviceSetup> *out
             }
         }
         setups.append(s);
+        given.append(gives);
     }
+    shareMouseValues(&setups, given);
     if (out)
         *out = setups;
     return true;

@@ -41,10 +41,39 @@ SimMouse::SimMouse(const HIDUsbSim::DeviceSetup &first, int serial)
 {
     for (int c = 0; c < ConfigCount; ++c)
         m_configs[c] = configRecord(c, m_mid);
-    m_status = QByteArray(3, '\0');
-    m_status[0] = char(0x5A);
-    m_status[1] = char(0x10 + (serial & 0x0F));
-    m_status[2] = char(serial & 0xFF ? serial & 0xFF : 1);
+    m_ownStatus = QByteArray(3, '\0');
+    m_ownStatus[0] = char(0x5A);
+    m_ownStatus[1] = char(0x10 + (serial & 0x0F));
+    m_ownStatus[2] = char(serial & 0xFF ? serial & 0xFF : 1);
+    m_status = first.statusBytes.size() == 3 ? first.statusBytes : m_ownStatus;
+    m_fileBattery = first.battery;
+    m_fileCharging = first.charging;
+    m_fileVersion = first.mouseVersion;
+    m_fileStatus = first.statusBytes;
+}
+
+bool SimMouse::takeFileValues(const HIDUsbSim::DeviceSetup &setup)
+{
+    const int battery = m_battery;
+    const bool charging = m_charging;
+    if (setup.battery != m_fileBattery) {
+        m_battery = setup.battery;
+        m_fileBattery = setup.battery;
+    }
+    if (setup.charging != m_fileCharging) {
+        m_charging = setup.charging;
+        m_fileCharging = setup.charging;
+    }
+    if (setup.mouseVersion != m_fileVersion) {
+        m_version = setup.mouseVersion;
+        m_fileVersion = setup.mouseVersion;
+    }
+    if (setup.statusBytes != m_fileStatus) {
+        // No bytes in the file: the mouse's own again.
+        m_status = setup.statusBytes.size() == 3 ? setup.statusBytes : m_ownStatus;
+        m_fileStatus = setup.statusBytes;
+    }
+    return m_battery != battery || m_charging != charging;
 }
 
 void SimMouse::setBattery(int level, bool charging)
@@ -281,8 +310,7 @@ HIDUsbSim::DeviceSetup SimDevice::currentSetup() const
     s.mouseVersion = m_mouse->version();
     s.battery = m_mouse->battery();
     s.charging = m_mouse->charging();
-    if (s.statusBytes.size() != 3)
-        s.statusBytes = m_mouse->status();
+    s.statusBytes = m_mouse->status();
     s.path = QString::fromUtf8(m_path);
     return s;
 }
@@ -313,7 +341,8 @@ void SimDevice::setIdentifyFrom(int k)
 
 QByteArray SimDevice::statusBytes() const
 {
-    return m_setup.statusBytes.size() == 3 ? m_setup.statusBytes : m_mouse->status();
+    // The bytes name the mouse: its receiver and its cable answer the same.
+    return m_mouse->status();
 }
 
 bool SimDevice::startPairing(quint8 cid, Clock::duration duration, bool fail)
@@ -368,16 +397,15 @@ bool SimDevice::sameFileEntry(const HIDUsbSim::DeviceSetup &b) const
 {
     const HIDUsbSim::DeviceSetup &a = m_fileSetup;
     return a.name == b.name && a.path == b.path && a.vid == b.vid && a.pid == b.pid && a.cid == b.cid && a.mid == b.mid
-        && a.receiverType == b.receiverType && a.statusBytes == b.statusBytes && a.receiverVersion == b.receiverVersion
-        && a.mouseVersion == b.mouseVersion && a.battery == b.battery && a.charging == b.charging && a.mouse == b.mouse
+        && a.receiverType == b.receiverType && a.receiverVersion == b.receiverVersion && a.mouse == b.mouse
         && a.bootMode == b.bootMode && a.longRange == b.longRange && a.identifyFrom == b.identifyFrom
         && a.dongleRgb == b.dongleRgb;
 }
 
-void SimDevice::takeFileOnline(bool online)
+void SimDevice::takeFileSetup(const HIDUsbSim::DeviceSetup &fileSetup)
 {
-    m_setup.online = online;
-    m_fileSetup.online = online;
+    m_setup.online = fileSetup.online;
+    m_fileSetup = fileSetup;
 }
 
 } // namespace HIDUsbSimCore

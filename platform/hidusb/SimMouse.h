@@ -48,7 +48,7 @@ class SimMouse
 {
 public:
     // The mouse as the first entry that names it describes it; `serial`
-    // makes its status bytes its own.
+    // makes its own status bytes (those it has when no entry gives any).
     SimMouse(const HIDUsbSim::DeviceSetup &first, int serial);
 
     quint8 cid() const { return m_cid; }
@@ -59,6 +59,13 @@ public:
     bool charging() const { return m_charging; }
     void setBattery(int level, bool charging);
     const QByteArray &status() const { return m_status; }
+
+    // The values a new version of the devices file gives the mouse (battery,
+    // charging, firmware version, status bytes). Only what differs from the
+    // file's previous version is taken: a value the mouse changed itself (a
+    // flashed version, a test's battery) stays until the file changes it.
+    // Returns true when the battery level or charging changed.
+    bool takeFileValues(const HIDUsbSim::DeviceSetup &setup);
 
     // ---- configurations and records ----
     int activeConfig() const { return m_active; }
@@ -105,7 +112,13 @@ private:
     quint16 m_version = 0;
     int m_battery = 0;
     bool m_charging = false;
-    QByteArray m_status; // 3 bytes
+    QByteArray m_status;    // 3 bytes
+    QByteArray m_ownStatus; // 3 bytes, from the serial: when no entry gives any
+    // What the devices file said last (or the first entry, for a new mouse).
+    int m_fileBattery = 0;
+    bool m_fileCharging = false;
+    quint16 m_fileVersion = 0;
+    QByteArray m_fileStatus;
 };
 
 class SimDevice
@@ -123,7 +136,7 @@ public:
     SimMouse &mouse() { return *m_mouse; }
     const SimMouse &mouse() const { return *m_mouse; }
     // The description as the test API reports it: the mouse's shared
-    // values (version, battery, status) and the path filled in.
+    // values (version, battery, charging, status) and the path filled in.
     HIDUsbSim::DeviceSetup currentSetup() const;
 
     bool isReceiver() const { return isReceiverType(m_setup.receiverType); }
@@ -175,10 +188,13 @@ public:
 
     // ---- devices file ----
     bool fromFile() const { return m_fromFile; }
-    // The file describes this entry as before, apart from the online flag.
+    // The file describes this entry as before, apart from the online flag and
+    // the mouse's own values (battery, charging, firmware version, status
+    // bytes), which change without unplugging anything.
     bool sameFileEntry(const HIDUsbSim::DeviceSetup &fileSetup) const;
-    // The online flag changes in place, without a hot-plug notification.
-    void takeFileOnline(bool online);
+    // The online flag changes in place, without a hot-plug notification; the
+    // mouse's values are the mouse's to take (SimMouse::takeFileValues).
+    void takeFileSetup(const HIDUsbSim::DeviceSetup &fileSetup);
 
 private:
     int m_id = 0;

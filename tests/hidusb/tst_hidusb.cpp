@@ -163,6 +163,8 @@ private slots:
     void devicesFileChangesArePickedUp();
     void devicesFileVersions_data();
     void devicesFileVersions();
+    void devicesFileEditsReachTheMouse_data();
+    void devicesFileEditsReachTheMouse();
     void pairing_data();
     void pairing();
     void flash_data();
@@ -798,8 +800,11 @@ void TestHidUsb::devicesFileVersions_data()
         << true << true;
     QTest::newRow("only the online flag changes")
         << QByteArray(R"([{"name": "a"}])") << QByteArray(R"([{"name": "a", "online": false}])") << 0 << true << true;
-    QTest::newRow("the battery changes: unplugged and plugged again")
-        << QByteArray(R"([{"name": "a"}])") << QByteArray(R"([{"name": "a", "battery": 50}])") << 2 << false << false;
+    QTest::newRow("the battery changes: in place, the mouse takes it")
+        << QByteArray(R"([{"name": "a"}])") << QByteArray(R"([{"name": "a", "battery": 50}])") << 0 << true << true;
+    QTest::newRow("the receiver's version changes: unplugged and plugged again")
+        << QByteArray(R"([{"name": "a"}])") << QByteArray(R"([{"name": "a", "receiverVersion": 515}])") << 2 << false
+        << false;
     QTest::newRow("the same mouse through a changed entry")
         << QByteArray(R"([{"name": "a", "mouse": "m"}])") << QByteArray(R"([{"name": "a", "mouse": "m", "type": 4}])")
         << 2 << false << true;
@@ -837,6 +842,174 @@ void TestHidUsb::devicesFileVersions()
     QCOMPARE(now == first, sameEntry);
     QCOMPARE(HIDUsbSim::longRange(now), sameEntry); // an entry plugged again starts afresh
     QCOMPARE(HIDUsbSim::storedRecord(now) == record, recordKept);
+    StopUsbChanged();
+}
+
+namespace {
+
+// What the utility learns of a mouse through one of its entries, by the calls
+// it makes for it: the battery gauge's read (UsbServer_ReadBatteryLevel on
+// the open connection, its report decoded by GetDeviceBatteryStatus), the
+// firmware version and the status bytes of the online-with-address answer.
+struct Seen
+{
+    int battery = -1;
+    bool charging = false;
+    int version = -1;
+    QByteArray status;
+    bool operator==(const Seen &o) const
+    {
+        return battery == o.battery && charging == o.charging && version == o.version && status == o.status;
+    }
+};
+
+char *toString(const Seen &s)
+{
+    return QTest::toString(QStringLiteral("battery %1%2, version 0x%3, status %4")
+                               .arg(s.battery)
+                               .arg(s.charging ? " charging" : "")
+                               .arg(s.version, 4, 16, QLatin1Char('0'))
+                               .arg(QString::fromLatin1(s.status.toHex())));
+}
+
+Seen seenThrough(int id)
+{
+    Seen seen;
+    const QByteArray p = pathOf(id);
+    const int before = reports().size();
+    if (UsbServer_ReadBatteryLevel() == 1 && HIDUsbSim::waitIdle()) {
+        const QList<Received> now = reports();
+        for (int i = now.size() - 1; i >= before; --i) {
+            if (cmd(now[i]) != HIDUSB_CMD_BATTERY)
+                continue;
+            unsigned char status[4];
+            GetDeviceBatteryStatus(reinterpret_cast<const unsigned char *>(now[i].data.constData()), status);
+            seen.battery = status[0];
+            seen.charging = status[1] != 0;
+            break;
+        }
+    }
+    seen.version = UsbFinderC_GetVersion(p.constData());
+    unsigned char address[10];
+    UsbFinderC_GetDeviceOnLineWithUsbAddress(p.constData(), address);
+    seen.status = QByteArray(reinterpret_cast<char *>(address + 7), 3);
+    return seen;
+}
+
+// Status-change reports that came without a request, with the battery flag.
+int batteryChangeReports()
+{
+    int count = 0;
+    for (const Received &r : reports()) {
+        if (cmd(r) != HIDUSB_CMD_STATUS_CHANGE)
+            continue;
+        unsigned char flags[7];
+        GetDeviceStatusChanged(reinterpret_cast<const unsigned char *>(r.data.constData()), flags);
+        if (flags[6])
+            ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+// The mouse's own values in the devices file (battery, charging, firmware
+// version, status bytes): an edit made while the library runs reaches the
+// mouse, whichever of its entries gives the value and whichever it is read
+// through. The entries stay (no hot-plug notification), the mouse keeps its
+// stored records, a battery change is reported to the open connection the
+// way a mouse reports it, and a value the edit leaves alone stays as the
+// mouse has it.
+void TestHidUsb::devicesFileEditsReachTheMouse_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<int>("readThrough"); // index of the entry the connection is open to
+    QTest::addColumn<int>("ownBattery");  // the mouse's own level before the edit (-1: as the file says)
+    QTest::addColumn<int>("battery");
+    QTest::addColumn<bool>("charging");
+    QTest::addColumn<int>("version");
+    QTest::addColumn<QByteArray>("status"); // hex; empty: as before the edit
+
+    const QByteArray cable = R"({"name": "cable", "pid": "F500", "type": 2, "mouse": "m1"})";
+    auto rx = [](const QByteArray &more) {
+        return QByteArray(R"({"name": "rx", "pid": "F503", "type": 1, "mouse": "m1")") + more + "}";
+    };
+    auto file = [](const QByteArray &a, const QByteArray &b) { return "[" + a + ", " + b + "]"; };
+    QTest::newRow("battery and charging on the receiver, read through the cable")
+        << file(rx(R"(, "battery": 80)"), cable) << file(rx(R"(, "battery": 15, "charging": true)"), cable) << 1 << -1
+        << 15 << true << 0x0105 << QByteArray();
+    QTest::newRow("battery on the receiver, read through the receiver")
+        << file(rx(R"(, "battery": 80)"), cable) << file(rx(R"(, "battery": 15)"), cable) << 0 << -1 << 15 << false
+        << 0x0105 << QByteArray();
+    QTest::newRow("battery given by the second entry only")
+        << file(cable, rx(R"(, "battery": 80)")) << file(cable, rx(R"(, "battery": 15)")) << 0 << -1 << 15 << false
+        << 0x0105 << QByteArray();
+    QTest::newRow("firmware version on the cable, read through the receiver")
+        << file(rx(""), cable) << file(rx(""), R"({"name": "cable", "pid": "F500", "type": 2, "mouse": "m1",
+           "mouseVersion": "0x0203"})")
+        << 0 << -1 << 80 << false << 0x0203 << QByteArray();
+    QTest::newRow("status bytes on the receiver, read through the cable")
+        << file(rx(R"(, "status": [1, 2, 3])"), cable) << file(rx(R"(, "status": [4, 5, 6])"), cable) << 1 << -1 << 80
+        << false << 0x0105 << QByteArray::fromHex("040506");
+    QTest::newRow("a value the edit leaves alone stays as the mouse has it")
+        << file(rx(R"(, "battery": 80)"), cable) << file(rx(R"(, "battery": 80, "mouseVersion": 515)"), cable) << 1
+        << 40 << 40 << false << 0x0203 << QByteArray();
+    QTest::newRow("a mouse of one entry, without a key")
+        << QByteArray(R"([{"name": "a", "battery": 80}])") << QByteArray(R"([{"name": "a", "battery": 15}])") << 0 << -1
+        << 15 << false << 0x0105 << QByteArray();
+}
+
+void TestHidUsb::devicesFileEditsReachTheMouse()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFETCH(int, readThrough);
+    QFETCH(int, ownBattery);
+    QFETCH(int, battery);
+    QFETCH(bool, charging);
+    QFETCH(int, version);
+    QFETCH(QByteArray, status);
+    QTemporaryDir dir;
+    const QString name = dir.path() + "/devices.json";
+    auto write = [&name](const QByteArray &json) {
+        QSaveFile f(name);
+        return f.open(QIODevice::WriteOnly) && f.write(json) == json.size() && f.commit();
+    };
+    QVERIFY(write(before));
+    HIDUsbSim::setPollInterval(20);
+    QVERIFY(HIDUsbSim::watchDevicesFile(name));
+    StartUsbChanged(hotplugA, 600);
+    const QList<int> ids = HIDUsbSim::devices();
+    const int through = ids.at(readThrough);
+    QByteArray record = HIDUsbSim::storedRecord(through);
+    record[5] = 3;
+    QVERIFY(HIDUsbSim::setStoredRecord(through, record));
+    if (ownBattery >= 0)
+        QVERIFY(HIDUsbSim::setBattery(through, ownBattery, false));
+    connectTo(through);
+    Seen expected = seenThrough(through);
+    expected.battery = battery;
+    expected.charging = charging;
+    expected.version = version;
+    if (!status.isEmpty())
+        expected.status = status;
+    clearReports();
+    const int posts = HIDUsbSim::hotplugPosts();
+
+    // Another size as well, in case the file system's time stamps are coarse.
+    QVERIFY(write(after + "\n\n"));
+    const bool batteryChanges = ownBattery < 0 && (battery != 80 || charging);
+    if (batteryChanges)
+        QTRY_COMPARE(batteryChangeReports(), 1);
+    QTRY_COMPARE(seenThrough(through), expected);
+    QCOMPARE(batteryChangeReports(), batteryChanges ? 1 : 0);
+    QCOMPARE(HIDUsbSim::hotplugPosts() - posts, 0);
+    QCOMPARE(HIDUsbSim::devices(), ids);
+    QCOMPARE(HIDUsbSim::storedRecord(through), record);
+    // Both entries of a mouse answer the same.
+    for (int id : ids)
+        QCOMPARE(HIDUsbSim::setup(id).statusBytes, expected.status);
     StopUsbChanged();
 }
 
