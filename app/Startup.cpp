@@ -3,7 +3,7 @@
 #include "ConfigIni.h"
 #include "DialogMain.h"
 #include "ExeIsRun.h"
-#include "SaveFileLeftovers.h"
+#include "SaveFile.h"
 #include "SingleInstance.h"
 #include "Skin.h"
 #include "UserPaths.h"
@@ -63,12 +63,19 @@ void PrepareUserFolders()
         if (!QDir(folder).exists())
             QDir().mkpath(folder);
     }
-    const QString macroIni = UserPaths::macroIniFile();
-    if (!QFile::exists(macroIni)) {
-        QFile file(macroIni);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Text))
-            file.close();
-    }
+    // Made only where there is none: a file that appears meanwhile (another
+    // copy starting) is never emptied. Its content is QSettings' to write.
+    QFile macroIni(UserPaths::macroIniFile());
+    if (!macroIni.exists() && macroIni.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        macroIni.close();
+}
+
+int RemoveSaveLeftovers()
+{
+    int removed = 0;
+    for (const QString &folder : QStringList{UserPaths::userFolder()} + UserPaths::userSubFolders())
+        removed += SaveFile::RemoveLeftovers(folder);
+    return removed;
 }
 
 void InstallSkinColours()
@@ -86,9 +93,16 @@ int Run(int argc, char **argv)
                      g_ProductName);
         return 1;
     }
-    if (!UserPaths::MoveLegacyUserFolder())
-        std::fprintf(stderr, "%s: could not move the per-user folder \"%s\" to \"%s\"; it is left where it was.\n",
-                     g_ProductName, qPrintable(UserPaths::legacyUserFolder()), qPrintable(UserPaths::userFolder()));
+    QString moveError;
+    const UserPaths::LegacyMove move = UserPaths::MoveLegacyUserFolder(&moveError);
+    if (move == UserPaths::LegacyMove::Failed)
+        std::fprintf(stderr,
+                     "%s: could not move the per-user folder \"%s\" to \"%s\" (%s); it is used where it is, "
+                     "and the next start tries again.\n",
+                     g_ProductName, qPrintable(UserPaths::legacyUserFolder()),
+                     qPrintable(UserPaths::dataHome() + "/" + UserPaths::productName()), qPrintable(moveError));
+    else if (!moveError.isEmpty())
+        std::fprintf(stderr, "%s: %s.\n", g_ProductName, qPrintable(moveError));
     PrepareUserFolders();
     PurgeOldFiles(UserPaths::logFolder());
     PurgeOldFiles(UserPaths::exceptionFolder());
@@ -117,8 +131,8 @@ int Run(int argc, char **argv)
         return 0;
     }
     // Only now: a second copy must not take the first one's writes in flight
-    // for leftovers.
-    SaveFileLeftovers::RemoveStale();
+    // for leftovers. Only what carries the writer's mark goes.
+    RemoveSaveLeftovers();
 
     // Never deleted: the window lives until the process ends.
     DialogMain *window = new DialogMain;

@@ -19,6 +19,12 @@ namespace Startup {
 // when it is missing; failures are passed over.
 void PrepareUserFolders();
 
+// Removes what killed writes of SaveFile left in the per-user folder and its
+// sub-folders (only files carrying the writer's mark); the number removed.
+// Only where no other copy can be writing there: after the single-instance
+// test.
+int RemoveSaveLeftovers();
+
 // Gives the skin its colours: the lists of Config.ini group "Option". Runs
 // before the first window is built (the tests' main does the same).
 void InstallSkinColours();

@@ -1,12 +1,12 @@
 #include "DeviceCache.h"
 
+#include "SaveFile.h"
 #include "UserPaths.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <cstring>
@@ -38,25 +38,13 @@ bool Write(const QString &name, const FlashDataMap &map)
     QDir().mkpath(QFileInfo(path).absolutePath());
     // Written beside and renamed over the old file: a process killed or a
     // disk full part-way leaves the previous file whole, never a torn one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qWarning() << "cache file not written:" << path << file.errorString();
-        return false;
-    }
     uchar length[4];
     qToBigEndian<quint32>(quint32(RecordSize), length);
-    // flush() too: QSaveFile::commit does not see an error of the last
-    // buffered write (a full disk shows up only there).
-    const bool written = file.write(reinterpret_cast<const char *>(length), 4) == 4
-        && file.write(reinterpret_cast<const char *>(&map), RecordSize) == RecordSize && file.flush();
-    if (!written) {
-        qWarning() << "cache file not written:" << path << file.errorString();
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    if (!file.commit()) {
-        qWarning() << "cache file not written:" << path << file.errorString();
+    const QByteArray bytes = QByteArray(reinterpret_cast<const char *>(length), 4)
+        + QByteArray(reinterpret_cast<const char *>(&map), RecordSize);
+    QString error;
+    if (!SaveFile::Write(path, bytes, SaveFile::Links::Refuse, &error)) {
+        qWarning() << "cache file not written:" << error;
         return false;
     }
     return true;

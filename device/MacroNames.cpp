@@ -1,10 +1,10 @@
 #include "MacroNames.h"
 
+#include "SaveFile.h"
 #include "UserPaths.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace MacroNames {
 
@@ -72,16 +72,7 @@ bool WriteFile(const QString &folder, const QString &name, const QByteArray &dat
     // name that reads back as itself.
     if (!info.exists() && !IsUsableName(name))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // flush() too: commit does not see an error of the last buffered write.
-    if (file.write(data) != data.size() || !file.flush()) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
+    return SaveFile::Write(path, data, SaveFile::Links::Refuse);
 }
 
 } // namespace MacroNames

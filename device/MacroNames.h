@@ -52,8 +52,8 @@ bool IsListedFileName(const QString &fileName);
 bool IsUsableName(const QString &name);
 
 // Writes data as the whole content of the macro file of name inside folder,
-// through a save file: a kill at any moment leaves the old content or the
-// new, never a part. Refused (false, nothing written): a name without a path,
+// through SaveFile: a kill at any moment leaves the old content or the new,
+// never a part. Refused (false, nothing written): a name without a path,
 // a symbolic link under the name (it would carry the write to its target),
 // and a file that does not exist yet under a name IsUsableName refuses.
 bool WriteFile(const QString &folder, const QString &name, const QByteArray &data);

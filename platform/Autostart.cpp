@@ -1,12 +1,12 @@
 #include "Autostart.h"
 
+#include "SaveFile.h"
 #include "UserPaths.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -49,11 +49,6 @@ bool enable(QString *error)
         SetError(error, QStringLiteral("cannot create ") + folder());
         return false;
     }
-    QSaveFile file(entryFile());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        SetError(error, file.errorString());
-        return false;
-    }
     const QByteArray text = QByteArrayLiteral("[Desktop Entry]\n"
                                               "Type=Application\n"
                                               "Name=")
@@ -61,11 +56,9 @@ bool enable(QString *error)
         + QuotedExec(QCoreApplication::applicationFilePath()).toUtf8()
         + QByteArrayLiteral("\nTerminal=false\n"
                             "X-GNOME-Autostart-enabled=true\n");
-    if (file.write(text) != text.size() || !file.commit()) {
-        SetError(error, file.errorString());
-        return false;
-    }
-    return true;
+    // An entry kept as a link (a dotfile manager's) stays one: its target
+    // is written.
+    return SaveFile::Write(entryFile(), text, SaveFile::Links::Follow, error);
 }
 
 bool disable(QString *error)

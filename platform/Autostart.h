@@ -13,7 +13,7 @@ namespace Autostart {
 QString folder();
 QString entryFile();
 
-// Writes the entry (through QSaveFile). False, with the reason in *error when
+// Writes the entry (through SaveFile). False, with the reason in *error when
 // given, when the folder or the file cannot be written; nothing is left
 // behind then.
 bool enable(QString *error = nullptr);

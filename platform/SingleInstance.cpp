@@ -53,8 +53,30 @@ QString LockFilePath()
     return folder + "/" + UserPaths::productName() + ".instance.lock";
 }
 
+QString FolderLockFilePath()
+{
+    return UserPaths::userFolder() + "/" + UserPaths::instanceLockName();
+}
+
 bool AnotherInstanceRuns()
 {
+    // The per-user folder's own lock first: two copies that would write the
+    // same files refuse each other whatever runtime or temporary folder each
+    // was given. Kept open (and locked) for the whole life of the running
+    // copy, like the session lock below; not inherited by programs it starts.
+    static int folderFd = -1;
+    if (folderFd < 0)
+        folderFd = ::open(QFile::encodeName(FolderLockFilePath()).constData(),
+                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (folderFd >= 0) {
+        int rc;
+        do {
+            rc = ::flock(folderFd, LOCK_EX | LOCK_NB);
+        } while (rc != 0 && errno == EINTR);
+        if (rc != 0 && errno == EWOULDBLOCK)
+            return true;
+    }
+
     // Kept open (and locked) for the whole life of the running copy; the
     // descriptor is not inherited by programs this copy starts.
     static int lockFd = -1;

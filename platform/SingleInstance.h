@@ -3,6 +3,13 @@
 // a 1-byte shared-memory segment keyed by the product name; a copy that can
 // attach to it knows another one runs.
 //
+// Copies that share the per-user folder would write the same files, whatever
+// session they run in (another runtime folder, none at all under "su"): the
+// running copy also holds a lock on a hidden file inside the per-user folder
+// (UserPaths::instanceLockName()), taken once start-up has settled which
+// folder that is. A copy with a home of its own has a folder of its own and
+// runs beside the first.
+//
 // A System V segment outlives a process that was killed, so the segment
 // alone would lock the utility out after a crash. Beside it the running copy
 // holds an advisory lock on a file, which the kernel releases whenever the
@@ -23,7 +30,10 @@ QSharedMemory &Memory();
 // running one: it takes the lock and creates the segment.
 bool AnotherInstanceRuns();
 
-// The lock file: in the session's runtime folder (XDG_RUNTIME_DIR) when that
+// The lock file inside the per-user folder.
+QString FolderLockFilePath();
+
+// The session's lock file: in the session's runtime folder (XDG_RUNTIME_DIR) when that
 // is set, else beside the segment's key file in the temporary folder.
 QString LockFilePath();
 

@@ -4,10 +4,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <mutex>
 #include <vector>
 
@@ -38,9 +46,21 @@ QString configHome()
     return xdgFolder("XDG_CONFIG_HOME", QStringLiteral(".config"));
 }
 
-QString userFolder()
+namespace {
+
+// Set for the run when the old folder could not be moved.
+std::atomic<bool> s_UseLegacyFolder{false};
+
+QString XdgUserFolder()
 {
     return dataHome() + "/" + productName();
+}
+
+} // namespace
+
+QString userFolder()
+{
+    return s_UseLegacyFolder ? legacyUserFolder() : XdgUserFolder();
 }
 
 QString logFolder()
@@ -102,17 +122,366 @@ QString legacyUserFolder()
     return QDir::homePath() + "/AppData/Local/" + productName();
 }
 
-bool MoveLegacyUserFolder()
+QString instanceLockName()
 {
-    const QString legacy = legacyUserFolder();
-    const QString current = userFolder();
-    if (!QFileInfo(legacy).isDir() || QFileInfo::exists(current))
-        return true;
-    if (!QDir().mkpath(dataHome()) || !QDir().rename(legacy, current))
+    return QStringLiteral(".orvik-instance.lock");
+}
+
+bool usingLegacyUserFolder()
+{
+    return s_UseLegacyFolder;
+}
+
+namespace {
+
+std::mutex s_MoveFaultMutex;
+std::function<int(const QString &, const QString &)> s_MoveFault;
+
+QByteArray Native(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+QString ErrnoText(int err)
+{
+    return QString::fromLocal8Bit(std::strerror(err));
+}
+
+// 0 or the errno value. Never replaces what sits at to: a copy starting
+// beside this one may have put the folder there first.
+int RenameFolder(const QString &from, const QString &to)
+{
+    {
+        std::lock_guard<std::mutex> guard(s_MoveFaultMutex);
+        if (s_MoveFault) {
+            if (const int fault = s_MoveFault(from, to))
+                return fault;
+        }
+    }
+    if (::renameat2(AT_FDCWD, Native(from).constData(), AT_FDCWD, Native(to).constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    // A file system without the no-replace flag: look first (a plain rename
+    // would put the folder over an empty one of that name).
+    struct stat info;
+    if (::lstat(Native(to).constData(), &info) == 0)
+        return EEXIST;
+    return ::rename(Native(from).constData(), Native(to).constData()) == 0 ? 0 : errno;
+}
+
+bool IsMoveFolderName(const QString &name)
+{
+    static const QString prefix = QStringLiteral(".orvik-move-");
+    if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
         return false;
-    // Only empty parents go: rmpath stops at the first one holding anything.
-    QDir(QDir::homePath()).rmpath(QStringLiteral("AppData/Local"));
+    for (int i = prefix.size(); i < name.size(); ++i) {
+        const ushort ch = name.at(i).unicode();
+        if (!((ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9')))
+            return false;
+    }
     return true;
+}
+
+QString RandomPart()
+{
+    static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString part;
+    for (int i = 0; i < 6; ++i)
+        part += QLatin1Char(alphabet[QRandomGenerator::global()->bounded(int(sizeof alphabet - 1))]);
+    return part;
+}
+
+// What a move killed part-way left: its copy beside the new place, or the
+// old folder it was removing; true when there was any.
+bool RemoveStaleMoveFolders(const QString &parent)
+{
+    bool found = false;
+    const QDir dir(parent);
+    for (const QString &name : dir.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks)) {
+        if (IsMoveFolderName(name)) {
+            QDir(dir.filePath(name)).removeRecursively();
+            found = true;
+        }
+    }
+    return found;
+}
+
+// Only the emptied "AppData/Local" and "AppData" go, each only when empty.
+// (QDir::rmpath would go on up and take an empty home folder too.)
+void RemoveEmptyLegacyParents()
+{
+    QDir home(QDir::homePath());
+    if (home.rmdir(QStringLiteral("AppData/Local")))
+        home.rmdir(QStringLiteral("AppData"));
+}
+
+bool CopyTimesAndMode(int fd, const struct stat &from)
+{
+    const struct timespec times[2] = {from.st_atim, from.st_mtim};
+    return ::fchmod(fd, from.st_mode & 07777) == 0 && ::futimens(fd, times) == 0;
+}
+
+// Copies a plain file with its permissions and times (the purge of old crash
+// reports goes by the time of the last change).
+bool CopyFile(const QByteArray &from, const QByteArray &to, const struct stat &info, int *err)
+{
+    const int in = ::open(from.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (in < 0) {
+        *err = errno;
+        return false;
+    }
+    const int out = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (out < 0) {
+        *err = errno;
+        ::close(in);
+        return false;
+    }
+    bool ok = true;
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n < 0) {
+                *err = errno;
+                ok = false;
+            }
+            break;
+        }
+        const char *at = buffer;
+        while (n > 0) {
+            const ssize_t w = ::write(out, at, size_t(n));
+            if (w < 0 && errno == EINTR)
+                continue;
+            if (w <= 0) {
+                *err = w < 0 ? errno : EIO;
+                ok = false;
+                break;
+            }
+            at += w;
+            n -= w;
+        }
+        if (!ok)
+            break;
+    }
+    if (ok && !CopyTimesAndMode(out, info)) {
+        *err = errno;
+        ok = false;
+    }
+    ::close(in);
+    if (::close(out) != 0 && ok) {
+        *err = errno;
+        ok = false;
+    }
+    return ok;
+}
+
+// Copies what folder from holds into the existing folder to: files, folders
+// and links as they are (nothing else is ever ours). False with the errno
+// value and the path that failed.
+bool CopyTree(const QString &from, const QString &to, int *err, QString *failed)
+{
+    const QDir dir(from);
+    const QStringList names = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &name : names) {
+        const QByteArray source = Native(dir.filePath(name));
+        const QByteArray target = Native(to + "/" + name);
+        *failed = dir.filePath(name);
+        struct stat info;
+        if (::lstat(source.constData(), &info) != 0) {
+            *err = errno;
+            return false;
+        }
+        if (S_ISLNK(info.st_mode)) {
+            QByteArray link(int(info.st_size > 0 ? info.st_size : 4095) + 1, '\0');
+            const ssize_t n = ::readlink(source.constData(), link.data(), size_t(link.size()));
+            if (n < 0 || n >= link.size()) {
+                *err = n < 0 ? errno : ENAMETOOLONG;
+                return false;
+            }
+            if (::symlink(link.left(int(n)).constData(), target.constData()) != 0) {
+                *err = errno;
+                return false;
+            }
+        } else if (S_ISDIR(info.st_mode)) {
+            if (::mkdir(target.constData(), 0700) != 0 || !CopyTree(dir.filePath(name), to + "/" + name, err, failed))
+                return false;
+            const int fd = ::open(target.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            const bool ok = fd >= 0 && CopyTimesAndMode(fd, info);
+            if (!ok)
+                *err = errno;
+            if (fd >= 0)
+                ::close(fd);
+            if (!ok)
+                return false;
+        } else if (S_ISREG(info.st_mode)) {
+            if (!CopyFile(source, target, info, err))
+                return false;
+        }
+    }
+    return true;
+}
+
+// True when a running copy holds the lock inside folder.
+bool FolderLockHeld(const QString &folder)
+{
+    const int fd = ::open(Native(folder + "/" + instanceLockName()).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return false;
+    int rc;
+    do {
+        rc = ::flock(fd, LOCK_EX | LOCK_NB);
+    } while (rc != 0 && errno == EINTR);
+    const bool held = rc != 0 && errno == EWOULDBLOCK;
+    ::close(fd); // also lets the lock go again
+    return held;
+}
+
+// An open descriptor, closed on every way out.
+struct Descriptor
+{
+    int fd = -1;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+// Moves old onto another file system: a copy into a marked folder beside
+// current, renamed into place once whole; then old goes.
+LegacyMove CopyAcross(const QString &old, const QString &current, QString *error)
+{
+    const QString parent = QFileInfo(current).absolutePath();
+    RemoveStaleMoveFolders(parent);
+    QByteArray pattern = Native(parent + "/.orvik-move-XXXXXX");
+    if (!::mkdtemp(pattern.data())) {
+        *error = "cannot make a folder in " + parent + ": " + ErrnoText(errno);
+        return LegacyMove::Failed;
+    }
+    const QString copy = QFile::decodeName(pattern);
+    int err = 0;
+    QString failed;
+    struct stat info;
+    bool ok = CopyTree(old, copy, &err, &failed);
+    if (ok) {
+        Descriptor folder;
+        folder.fd = ::open(pattern.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        // On disk before it takes the name: the old folder goes right after.
+        ok = ::stat(Native(old).constData(), &info) == 0 && folder.fd >= 0 && CopyTimesAndMode(folder.fd, info)
+            && ::syncfs(folder.fd) == 0;
+        if (!ok) {
+            err = errno;
+            failed = copy;
+        }
+    }
+    if (ok) {
+        err = RenameFolder(copy, current);
+        ok = err == 0;
+        failed = current;
+    }
+    if (!ok) {
+        QDir(copy).removeRecursively();
+        *error = "copying to another file system failed at " + failed + ": " + ErrnoText(err);
+        return LegacyMove::Failed;
+    }
+    // The copy is whole and in place; only now does the old folder go. It
+    // first takes a marked name, so a kill while it is being removed leaves
+    // no half folder under the old name: the next start removes the rest.
+    QString doomed = old;
+    for (int attempt = 0; attempt < 10 && doomed == old; ++attempt) {
+        const QString name = QFileInfo(old).absolutePath() + "/.orvik-move-" + RandomPart();
+        if (RenameFolder(old, name) == 0)
+            doomed = name;
+    }
+    // What cannot be removed stays (the copy is the one used from now on).
+    if (!QDir(doomed).removeRecursively())
+        *error = "the folder was copied to " + current + ", but the old folder " + old + " could not be removed whole";
+    return LegacyMove::Moved;
+}
+
+LegacyMove MoveOrLink(const QString &old, const QString &current, QString *error)
+{
+    if (!QDir().mkpath(QFileInfo(current).absolutePath())) {
+        *error = "cannot make the folder " + QFileInfo(current).absolutePath();
+        return LegacyMove::Failed;
+    }
+    const QFileInfo oldInfo(old);
+    if (oldInfo.isSymLink()) {
+        // Moved as it is, a relative link would point nowhere from its new
+        // place: the new link names the real folder by its full path.
+        const QString real = oldInfo.canonicalFilePath();
+        if (real.isEmpty()) {
+            *error = "the link " + old + " names no folder";
+            return LegacyMove::Failed;
+        }
+        if (::symlink(Native(real).constData(), Native(current).constData()) != 0) {
+            *error = "cannot link " + current + " to " + real + ": " + ErrnoText(errno);
+            return LegacyMove::Failed;
+        }
+        ::unlink(Native(old).constData());
+        return LegacyMove::Moved;
+    }
+    const int err = RenameFolder(old, current);
+    if (err == 0)
+        return LegacyMove::Moved;
+    if (err == EXDEV)
+        return CopyAcross(old, current, error);
+    *error = ErrnoText(err);
+    return LegacyMove::Failed;
+}
+
+} // namespace
+
+void SetMoveRenameFaultForTest(std::function<int(const QString &from, const QString &to)> fault)
+{
+    std::lock_guard<std::mutex> guard(s_MoveFaultMutex);
+    s_MoveFault = std::move(fault);
+}
+
+LegacyMove MoveLegacyUserFolder(QString *error)
+{
+    s_UseLegacyFolder = false;
+    QString reason;
+    const QString old = legacyUserFolder();
+    const QString current = XdgUserFolder();
+    auto due = [&] {
+        struct stat info;
+        return QFileInfo(old).isDir() && ::lstat(Native(current).constData(), &info) != 0;
+    };
+    // The rest of an old folder a killed move was removing (its copy is in
+    // place) goes whenever it is found.
+    if (RemoveStaleMoveFolders(QFileInfo(old).absolutePath()) && !QFileInfo::exists(old))
+        RemoveEmptyLegacyParents();
+    if (!due())
+        return LegacyMove::NotDue;
+
+    // A copy starting at the same moment waits here until this one is done,
+    // and then finds nothing left to move.
+    Descriptor lock;
+    lock.fd = ::open(Native(old).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (lock.fd >= 0) {
+        while (::flock(lock.fd, LOCK_EX) != 0 && errno == EINTR) {
+        }
+    }
+    if (!due())
+        return LegacyMove::NotDue;
+
+    LegacyMove result;
+    if (FolderLockHeld(old))
+        result = LegacyMove::InUse;
+    else
+        result = MoveOrLink(old, current, &reason);
+    if (result == LegacyMove::Moved) {
+        RemoveEmptyLegacyParents();
+    } else {
+        s_UseLegacyFolder = true;
+    }
+    if (error)
+        *error = reason;
+    return result;
 }
 
 namespace {

@@ -38,12 +38,42 @@ QStringList userSubFolders();
 bool createUserFolders();
 
 // Earlier builds kept the per-user folder in home + "/AppData/Local/Orvik SE".
-// When that folder exists and userFolder() does not, it is moved there (so
+// When that folder exists and the new one does not, start-up moves it (so
 // macros, device caches and crash reports stay the user's), and the emptied
-// "AppData/Local" parents go. False only when a move was due and failed; the
-// old folder is then left as it was.
+// "AppData/Local" parents go:
+//  - on one file system by one rename;
+//  - onto another file system by a copy into a marked folder beside the new
+//    place (".orvik-move-" + six letters or digits), renamed into place once
+//    whole; only then does the old folder go. A kill at any moment leaves the
+//    old folder whole (and at worst a marked copy, removed at the next try);
+//  - an old folder that is a symbolic link (a relative one too) becomes a
+//    link at the new place to the same real folder, which stays where the
+//    user put it.
+// A move that cannot be done makes no new folder: userFolder() answers the
+// old folder for the rest of the run, and the next start tries again. Two
+// copies starting at once move it once (the second waits on a lock of the old
+// folder), and a copy running on the old folder keeps it: the move is left
+// for a later start.
+enum class LegacyMove {
+    NotDue, // no old folder, or the new one exists
+    Moved,  // the old folder's files are now the new folder's
+    InUse,  // another copy runs on the old folder; userFolder() answers it
+    Failed, // not done (reason in *error); userFolder() answers the old folder
+};
 QString legacyUserFolder();
-bool MoveLegacyUserFolder();
+LegacyMove MoveLegacyUserFolder(QString *error = nullptr);
+// True after a move that was due and not done: userFolder() is the old one.
+bool usingLegacyUserFolder();
+
+// The lock file a running copy holds inside the per-user folder (hidden; the
+// system releases the lock when the copy ends, however it ends).
+QString instanceLockName(); // ".orvik-instance.lock"
+
+// Tests: called before each rename of the move (the old folder to the new
+// place, and the marked copy into place) with both paths; a non-zero errno
+// value makes that rename fail with it (EXDEV: another file system). An
+// empty function: none.
+void SetMoveRenameFaultForTest(std::function<int(const QString &from, const QString &to)> fault);
 
 // Linux: HOME may be unset (a service, "env -i"); every per-user path and the
 // settings store would then land at the file-system root. EnsureHome takes

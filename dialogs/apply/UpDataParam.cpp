@@ -9,6 +9,7 @@
 #include "InportFail.h"
 #include "ModelInfo.h"
 #include "PostMsg.h"
+#include "SaveFile.h"
 #include "SheetOnShow.h"
 #include "Skin.h"
 #include "Worker.h"
@@ -19,7 +20,6 @@
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
-#include <QSaveFile>
 #include <QTimer>
 
 #include <cstring>
@@ -235,24 +235,26 @@ int UpDataParam::ReadProfileFile(QString path, FlashDataMap *out)
 
 bool UpDataParam::WriteProfileFile(const QString &path, const FlashDataMap &record)
 {
-    // Through a save file: a full disk or a vanished folder must not leave a
-    // cut file that looks like a good configuration.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const QByteArray blocks[3] = {
         FieldBytes(QLatin1String(ProfileFile::Tag)),
         FieldBytes(ModelInfo(g_CurrentDevice.get()).SensorName()),
         QByteArray(reinterpret_cast<const char *>(&record), int(sizeof record)),
     };
-    QDataStream stream(&file);
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
     for (const QByteArray &block : blocks)
         stream.writeBytes(block.constData(), uint(block.size()));
-    if (stream.status() != QDataStream::Ok) {
-        file.cancelWriting();
+    if (stream.status() != QDataStream::Ok)
+        return false;
+    // Whole or not at all: a full disk or a vanished folder must not leave a
+    // cut file that looks like a good configuration. The user chose the
+    // name, so a link there is followed to the file it names.
+    QString error;
+    if (!SaveFile::Write(path, bytes, SaveFile::Links::Follow, &error)) {
+        qWarning() << "configuration not exported:" << error;
         return false;
     }
-    return file.commit();
+    return true;
 }
 
 void UpDataParam::SlotChangeLanguage(int index)

@@ -63,6 +63,8 @@ public:
     // The whole file of macro name: the mode line and the rows on show, in
     // one write (MacroNames::WriteFile); false when nothing was written.
     bool WriteMacroFile(const QString &name, const QString &mode);
+    // The same with the given rows.
+    bool WriteMacroFile(const QString &name, const QString &mode, const QList<QListWidgetItem *> &rows);
     void CreateMacroFile();
     void DelayMs(int ms);
 
@@ -137,8 +139,10 @@ private:
     static bool MouseButtonOfAnyLanguage(const QString &name, int *mask);
     // Shows the import failure notice.
     void ShowImportFailNotice();
-    // Writes the row lines of the list to an open file.
-    QByteArray RowLines() const;
+    // The macro file's lines of rows, one per row in order.
+    static QByteArray RowLines(const QList<QListWidgetItem *> &rows);
+    // The rows on show.
+    QList<QListWidgetItem *> ShownRows() const;
     QString CurrentMacroName() const;
     bool HasSelectedMacro() const;
     // The repeat-mode code the controls show ("254", "255", "253" or the

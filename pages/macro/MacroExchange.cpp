@@ -13,13 +13,14 @@
 #include "MacroRecordCodec.h"
 #include "MacroRowItems.h"
 #include "SameMacro.h"
+#include "SaveFile.h"
 
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QDataStream>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <limits>
 
@@ -340,18 +341,19 @@ void Macro::ExPortMacro()
         value = 1;
     content.mode = QString::number(value);
 
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        fail();
-        return;
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!Write(&buffer, content)) {
+            fail();
+            return;
+        }
     }
-    if (!Write(&file, content)) {
-        file.cancelWriting();
-        fail();
-        return;
-    }
-    if (!file.commit()) {
-        qWarning() << "Macro export not written:" << fileName << file.errorString();
+    // The user chose the name: a link there is followed to the file it names.
+    QString error;
+    if (!SaveFile::Write(fileName, bytes, SaveFile::Links::Follow, &error)) {
+        qWarning() << "Macro export not written:" << error;
         fail();
     }
 }
@@ -402,9 +404,7 @@ void Macro::InPortMacro()
         return;
     }
 
-    ui->listWidgetHong->addItem(content.name);
-    ui->listWidgetHong->setCurrentRow(ui->listWidgetHong->count() - 1);
-    ui->listWidgetKey->clear();
+    QList<QListWidgetItem *> rows;
     for (const Row &row : content.rows) {
         // The page's own images: the rows look like every other row.
         QListWidgetItem *item = nullptr;
@@ -417,10 +417,22 @@ void Macro::InPortMacro()
             item = MacroRowItems::EventRow(m_PicturePath, MouseButtonName(mask), row.press, KeyKindMouseButton, mask);
         else
             item = MacroRowItems::NamedEventRow(m_PicturePath, row.text, row.press);
-        ui->listWidgetKey->addItem(item);
+        rows.append(item);
     }
-    // One whole write: a kill never leaves the new macro's file empty.
-    WriteMacroFile(content.name, content.mode);
+    // The file first, in one whole write: the list shows no macro whose file
+    // could not be written (a link planted under its name, a full disk), and
+    // the rows on show stay those of the macro shown before.
+    if (!WriteMacroFile(content.name, content.mode, rows)) {
+        qDeleteAll(rows);
+        qWarning() << "Macro import not written:" << MacroFilePathOf(content.name);
+        ShowImportFailNotice();
+        return;
+    }
+    ui->listWidgetHong->addItem(content.name);
+    ui->listWidgetHong->setCurrentRow(ui->listWidgetHong->count() - 1);
+    ui->listWidgetKey->clear();
+    for (QListWidgetItem *item : rows)
+        ui->listWidgetKey->addItem(item);
     // The controls show the imported mode, so a later Save keeps it.
     ShowRepeatMode(content.mode);
 }

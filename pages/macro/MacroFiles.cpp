@@ -133,11 +133,18 @@ QList<QListWidgetItem *> Macro::ReadMacroFile(const QString &path, QString *mode
     return rows;
 }
 
-QByteArray Macro::RowLines() const
+QList<QListWidgetItem *> Macro::ShownRows() const
+{
+    QList<QListWidgetItem *> rows;
+    for (int i = 0; i < ui->listWidgetKey->count(); ++i)
+        rows.append(ui->listWidgetKey->item(i));
+    return rows;
+}
+
+QByteArray Macro::RowLines(const QList<QListWidgetItem *> &rows)
 {
     QByteArray lines;
-    for (int i = 0; i < ui->listWidgetKey->count(); ++i) {
-        const QListWidgetItem *row = ui->listWidgetKey->item(i);
+    for (const QListWidgetItem *row : rows) {
         if (IsDelayRow(row)) {
             lines += row->text().toUtf8() + '\n';
             continue;
@@ -175,11 +182,16 @@ void Macro::SaveMacroFile(QString mode)
 
 bool Macro::WriteMacroFile(const QString &name, const QString &mode)
 {
+    return WriteMacroFile(name, mode, ShownRows());
+}
+
+bool Macro::WriteMacroFile(const QString &name, const QString &mode, const QList<QListWidgetItem *> &rows)
+{
     const QString path = MacroFilePathOf(name);
     if (path.isEmpty())
         return false;
     macroFilePath = path;
-    return MacroNames::WriteFile(macroFolder, name, mode.toUtf8() + '\n' + RowLines());
+    return MacroNames::WriteFile(macroFolder, name, mode.toUtf8() + '\n' + RowLines(rows));
 }
 
 void Macro::CreateMacroFile()

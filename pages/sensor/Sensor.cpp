@@ -6,6 +6,7 @@
 #include "GlobalState.h"
 #include "ModelInfo.h"
 #include "PostMsg.h"
+#include "SaveFile.h"
 #include "SensorForm.h"
 #include "SensorState.h"
 #include "Skin.h"
@@ -15,7 +16,6 @@
 #include <QDir>
 #include <QFile>
 #include <QListView>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
@@ -143,15 +143,7 @@ void Sensor::ReadLevelFile()
 
 bool Sensor::WriteLevelFile(int count)
 {
-    QSaveFile file(LevelFilePath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const QByteArray text = QByteArray::number(count);
-    if (file.write(text) != text.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return SaveFile::Write(LevelFilePath(), QByteArray::number(count));
 }
 
 void Sensor::SetButtonIcon(QAbstractButton *button, QString path)

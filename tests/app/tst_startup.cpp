@@ -190,6 +190,8 @@ private slots:
     void secondStartShowsNoticeAndReturnsZero();
     void startAfterKilledInstanceRuns();
     void secondStartWithOtherTemporaryFolderIsRefused();
+    void secondStartSharingTheFolderIsRefused_data();
+    void secondStartSharingTheFolderIsRefused();
 
     void crashLeavesOneReport_data();
     void crashLeavesOneReport();
@@ -305,7 +307,7 @@ void TestStartup::secondStartShowsNoticeAndReturnsZero()
         return;
 
     // A write of the first copy in flight: a refused second start leaves it.
-    const QString inFlight = UserPaths::macroPageFolder() + "/m.ini.AbCdEf";
+    const QString inFlight = UserPaths::macroPageFolder() + "/.orvik-save-AbC123.tmp";
     TouchFile(inFlight, QDateTime::currentSecsSinceEpoch());
 
     QProcess second;
@@ -341,12 +343,23 @@ void TestStartup::startAfterKilledInstanceRuns()
     QFile::remove(UserPaths::macroIniFile());
 
     // What the kill left of save files in flight goes at the next start;
-    // a file that only looks alike stays.
+    // the user's copies stay, whatever they look like.
     const qint64 now = QDateTime::currentSecsSinceEpoch();
-    const QStringList leftovers{UserPaths::macroPageFolder() + "/m.ini.AbCdEf",
-                                UserPaths::deviceInfoFolder() + "/Device_CID05_MID01.bin.QwErTy"};
-    const QString alike = UserPaths::macroPageFolder() + "/m.AbCdEf";
-    for (const QString &path : leftovers + QStringList{alike})
+    const QString user = UserPaths::userFolder();
+    const QString cache = UserPaths::deviceInfoFolder();
+    const QString macros = UserPaths::macroPageFolder();
+    const QStringList leftovers{macros + "/.orvik-save-AbC123.tmp", cache + "/.orvik-save-QwE456.tmp",
+                                user + "/.orvik-save-Zz9999.tmp"};
+    const QStringList kept{user + "/Macro.ini.backup",
+                           cache + "/Device_CID1A_MID01.bin.backup",
+                           cache + "/Device_CID05_MID01.bin.QwErTy",
+                           macros + "/notes.ini.backup",
+                           macros + "/foo.ini.qwerty",
+                           macros + "/foo.ini.XXXXXX",
+                           macros + "/Macro.ini.abcdef",
+                           macros + "/m.ini.AbCdEf",
+                           macros + "/m.AbCdEf"};
+    for (const QString &path : leftovers + kept)
         TouchFile(path, now);
 
     QProcess next;
@@ -357,7 +370,10 @@ void TestStartup::startAfterKilledInstanceRuns()
     QCOMPARE(next.exitCode(), 7);
     for (const QString &path : leftovers)
         QVERIFY2(!QFile::exists(path), qPrintable(path));
-    QVERIFY(QFile::remove(alike));
+    for (const QString &path : kept)
+        QVERIFY2(QFile::remove(path), qPrintable(path));
+    // The killed copy's lock file neither blocked the start nor went.
+    QVERIFY(QFile::exists(user + "/" + UserPaths::instanceLockName()));
 
     QSettings registry(RegistryStore::filePath(), QSettings::IniFormat);
     QVERIFY(!registry.contains(RegistryStore::languageKey() + "/LanguageIndex"));
@@ -391,6 +407,78 @@ void TestStartup::secondStartWithOtherTemporaryFolderIsRefused()
     QVERIFY(first.waitForFinished(10000));
     // The notice ran before any segment was made; only the key file is left.
     QDir(otherTmp).removeRecursively();
+}
+
+void TestStartup::secondStartSharingTheFolderIsRefused_data()
+{
+    QTest::addColumn<QString>("runtime");
+    QTest::addColumn<bool>("ownHome");
+    QTest::addColumn<bool>("refused");
+    // Another runtime and temporary folder give another session lock and
+    // another shared-memory key: only the lock in the per-user folder is
+    // common to both.
+    QTest::newRow("other runtime folder") << "other-run" << false << true;
+    QTest::newRow("no runtime folder, as under su") << "" << false << true;
+    QTest::newRow("a home of its own: the private copy") << "other-run" << true << false;
+}
+
+void TestStartup::secondStartSharingTheFolderIsRefused()
+{
+    QFETCH(QString, runtime);
+    QFETCH(bool, ownHome);
+    QFETCH(bool, refused);
+    QProcess first;
+    StartRunningCopy(first);
+    if (QTest::currentTestFailed())
+        return;
+
+    const QString other = QDir::homePath() + "/other";
+    QDir().mkpath(other + "/tmp");
+    QProcessEnvironment env = ChildEnvironment();
+    env.insert("TMPDIR", other + "/tmp");
+    if (runtime.isEmpty()) {
+        env.remove("XDG_RUNTIME_DIR");
+    } else {
+        QDir().mkpath(other + "/" + runtime);
+        QFile::setPermissions(other + "/" + runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        env.insert("XDG_RUNTIME_DIR", other + "/" + runtime);
+    }
+    if (ownHome) {
+        QDir().mkpath(other + "/home");
+        env.insert("HOME", other + "/home");
+        env.remove("XDG_DATA_HOME");
+        env.remove("XDG_CONFIG_HOME");
+    }
+    // A write of the first copy in flight: a refused start leaves it.
+    const QString inFlight = UserPaths::deviceInfoFolder() + "/.orvik-save-AbC123.tmp";
+    TouchFile(inFlight, QDateTime::currentSecsSinceEpoch());
+
+    QProcess second;
+    second.setProcessEnvironment(env);
+    second.start(m_Self, {"--child", "startup"});
+    QVERIFY(second.waitForFinished(60000));
+    QCOMPARE(second.readAllStandardOutput().trimmed(),
+             refused ? QByteArray("window:ExeIsRun\nqt.conf compiled in")
+                     : QByteArray("window:DialogMain\nqt.conf compiled in"));
+    QCOMPARE(second.exitCode(), refused ? 0 : 7);
+    QVERIFY(QFile::exists(inFlight));
+    QFile::remove(inFlight);
+    if (ownHome)
+        QVERIFY(QFile::exists(other + "/home/.local/share/Orvik SE/" + UserPaths::instanceLockName()));
+    QCOMPARE(first.state(), QProcess::Running);
+
+    first.kill();
+    QVERIFY(first.waitForFinished(10000));
+    // The private copy, ended without detaching, left its segment at its
+    // own key.
+    if (ownHome) {
+        qputenv("TMPDIR", QFile::encodeName(other + "/tmp"));
+        QSharedMemory leftover(UserPaths::productName());
+        if (leftover.attach())
+            leftover.detach();
+        qputenv("TMPDIR", QFile::encodeName(QDir::homePath() + "/tmp"));
+    }
+    QDir(other).removeRecursively();
 }
 
 void TestStartup::cleanupTestCase()

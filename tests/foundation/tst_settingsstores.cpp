@@ -10,9 +10,11 @@
 #include "RegistryStore.h"
 #include "UserPaths.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
@@ -20,7 +22,12 @@
 #include <QTextCodec>
 
 #include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -466,22 +473,31 @@ private slots:
     {
         QTest::addColumn<bool>("legacy");
         QTest::addColumn<bool>("current");
-        QTest::newRow("only the old folder") << true << false;
-        QTest::newRow("both") << true << true;
-        QTest::newRow("only the current folder") << false << true;
-        QTest::newRow("neither") << false << false;
+        QTest::addColumn<bool>("bareHome");
+        QTest::newRow("only the old folder") << true << false << false;
+        QTest::newRow("only the old folder, in a home holding nothing else") << true << false << true;
+        QTest::newRow("both") << true << true << false;
+        QTest::newRow("only the current folder") << false << true << false;
+        QTest::newRow("neither") << false << false << false;
     }
     void legacyUserFolderMoves()
     {
         QFETCH(bool, legacy);
         QFETCH(bool, current);
+        QFETCH(bool, bareHome);
         const QByteArray dataBefore = qgetenv("XDG_DATA_HOME");
+        const QByteArray homeBefore = qgetenv("HOME");
         QTemporaryDir xdg;
         qputenv("XDG_DATA_HOME", QFile::encodeName(xdg.path() + "/share"));
+        if (bareHome) {
+            QVERIFY(QDir().mkpath(xdg.path() + "/home"));
+            qputenv("HOME", QFile::encodeName(xdg.path() + "/home"));
+        }
         const QString old = QDir::homePath() + "/AppData/Local/Orvik SE";
         auto restore = qScopeGuard([&] {
-            qputenv("XDG_DATA_HOME", dataBefore);
             QDir(QDir::homePath() + "/AppData").removeRecursively();
+            qputenv("XDG_DATA_HOME", dataBefore);
+            qputenv("HOME", homeBefore);
         });
         QCOMPARE(UserPaths::legacyUserFolder(), old);
         auto writeFile = [](const QString &path, const QByteArray &text) {
@@ -496,7 +512,9 @@ private slots:
         if (current)
             QVERIFY(writeFile(UserPaths::macroIniFile(), "[Language]\nLanguage=4\n"));
 
-        QVERIFY(UserPaths::MoveLegacyUserFolder());
+        QCOMPARE(UserPaths::MoveLegacyUserFolder(),
+                 legacy && !current ? UserPaths::LegacyMove::Moved : UserPaths::LegacyMove::NotDue);
+        QVERIFY(!UserPaths::usingLegacyUserFolder());
 
         auto read = [](const QString &path) {
             QFile file(path);
@@ -504,6 +522,7 @@ private slots:
         };
         if (legacy && !current) {
             QVERIFY(!QDir(QDir::homePath() + "/AppData").exists()); // its emptied parents went too
+            QVERIFY(QDir(QDir::homePath()).exists());               // but never the home folder
             QCOMPARE(read(UserPaths::macroIniFile()), QByteArray("[Language]\nLanguage=2\n"));
             QCOMPARE(read(UserPaths::macroPageFolder() + "/M1.ini"), QByteArray("old macro"));
         } else {
@@ -515,7 +534,233 @@ private slots:
                 QCOMPARE(read(UserPaths::macroIniFile()), QByteArray("[Language]\nLanguage=4\n"));
         }
         // A second start changes nothing more.
-        QVERIFY(UserPaths::MoveLegacyUserFolder());
+        QCOMPARE(UserPaths::MoveLegacyUserFolder(), UserPaths::LegacyMove::NotDue);
+    }
+
+    // A move rename cannot do: onto another file system it copies (the old
+    // folder goes only once the copy is whole and in place); one that cannot
+    // be done at all makes no new folder, leaves the old one whole and in
+    // use for the run, and is tried again at the next start; an old folder
+    // that is a relative link becomes a link that still names the real one;
+    // a copy running on the old folder keeps it.
+    void legacyMoveRenameCannotDo_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<int>("moveFault");
+        QTest::addColumn<int>("copyFault");
+        QTest::addColumn<bool>("stale");
+        QTest::addColumn<bool>("inUse");
+        QTest::addColumn<int>("result");
+        const int moved = int(UserPaths::LegacyMove::Moved);
+        const int failed = int(UserPaths::LegacyMove::Failed);
+        QTest::newRow("another file system") << "" << int(EXDEV) << 0 << false << false << moved;
+        QTest::newRow("another file system, a killed copy's folder left")
+            << "" << int(EXDEV) << 0 << true << false << moved;
+        QTest::newRow("another file system, copy not put in place")
+            << "" << int(EXDEV) << int(EIO) << false << false << failed;
+        QTest::newRow("old folder cannot leave its parent") << "" << int(EACCES) << 0 << false << false << failed;
+        QTest::newRow("read-only file system") << "" << int(EROFS) << 0 << false << false << failed;
+        QTest::newRow("relative link") << "OrvikReal" << 0 << 0 << false << false << moved;
+        QTest::newRow("relative link, another file system")
+            << "OrvikReal" << int(EXDEV) << 0 << false << false << moved;
+        QTest::newRow("relative link up and down") << "../Local/OrvikReal" << 0 << 0 << false << false << moved;
+        QTest::newRow("a copy runs on the old folder")
+            << "" << 0 << 0 << false << true << int(UserPaths::LegacyMove::InUse);
+    }
+    void legacyMoveRenameCannotDo()
+    {
+        QFETCH(QString, link);
+        QFETCH(int, moveFault);
+        QFETCH(int, copyFault);
+        QFETCH(bool, stale);
+        QFETCH(bool, inUse);
+        QFETCH(int, result);
+        const QByteArray dataBefore = qgetenv("XDG_DATA_HOME");
+        QTemporaryDir xdg;
+        const QString share = xdg.path() + "/share";
+        qputenv("XDG_DATA_HOME", QFile::encodeName(share));
+        const QString local = QDir::homePath() + "/AppData/Local";
+        const QString old = UserPaths::legacyUserFolder();
+        const QString real = link.isEmpty() ? old : local + "/OrvikReal";
+        const QString current = share + "/Orvik SE";
+        int lockFd = -1;
+        auto restore = qScopeGuard([&] {
+            UserPaths::SetMoveRenameFaultForTest(nullptr);
+            if (lockFd >= 0)
+                ::close(lockFd);
+            qputenv("XDG_DATA_HOME", dataBefore);
+            QDir(QDir::homePath() + "/AppData").removeRecursively();
+            UserPaths::MoveLegacyUserFolder(); // forgets the old folder for the run
+        });
+
+        // The old folder: settings, a macro, a cache file, an old crash
+        // report (its age decides its purge), a private file and a link.
+        const qint64 longAgo = QDateTime::currentSecsSinceEpoch() - 20 * 86400;
+        auto put = [](const QString &path, const QByteArray &text) {
+            QDir().mkpath(QFileInfo(path).path());
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+        };
+        const QMap<QString, QByteArray> files{
+            {"Macro.ini", "[Language]\nLanguage=2\n"},
+            {"usersetting/MacroPage/M1.ini", "254\n0x04 1 0\n"},
+            {"usersetting/MacroPage/notes.ini.backup", "mine"},
+            {"Device_Info/Device_CID05_MID01.bin", QByteArray(10432, '\x5a')},
+            {"Exception/2020_01_01_00_00_00.dmp", "crash"},
+        };
+        for (auto it = files.begin(); it != files.end(); ++it)
+            QVERIFY(put(real + "/" + it.key(), it.value()));
+        QVERIFY(QFile::setPermissions(real + "/Macro.ini", QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(QFile::link("M1.ini", real + "/usersetting/MacroPage/Same.ini"));
+        {
+            QFile dump(real + "/Exception/2020_01_01_00_00_00.dmp");
+            QVERIFY(dump.open(QIODevice::ReadWrite));
+            QVERIFY(dump.setFileTime(QDateTime::fromSecsSinceEpoch(longAgo), QFileDevice::FileModificationTime));
+        }
+        if (!link.isEmpty())
+            QVERIFY(QFile::link(link, old));
+        if (stale)
+            QVERIFY(put(share + "/.orvik-move-Ab12Cd/Macro.ini", "half"));
+        if (inUse) {
+            lockFd = ::open(QFile::encodeName(old + "/" + UserPaths::instanceLockName()).constData(),
+                            O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+            QVERIFY(lockFd >= 0);
+            QCOMPARE(::flock(lockFd, LOCK_EX | LOCK_NB), 0);
+        }
+
+        QStringList renames;
+        UserPaths::SetMoveRenameFaultForTest([&](const QString &from, const QString &to) {
+            renames << QFileInfo(to).fileName().left(12);
+            if (to != current)
+                return 0;
+            return from == old ? moveFault : copyFault;
+        });
+        QString error;
+        QCOMPARE(int(UserPaths::MoveLegacyUserFolder(&error)), result);
+
+        auto read = [](const QString &path) {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+        };
+        auto holdsEverything = [&](const QString &folder) {
+            for (auto it = files.begin(); it != files.end(); ++it)
+                QCOMPARE(read(folder + "/" + it.key()), it.value());
+            QCOMPARE(QFileInfo(folder + "/usersetting/MacroPage/Same.ini").symLinkTarget(),
+                     QFileInfo(folder + "/usersetting/MacroPage/M1.ini").absoluteFilePath());
+            struct stat info;
+            QCOMPARE(::stat(QFile::encodeName(folder + "/Macro.ini").constData(), &info), 0);
+            QCOMPARE(int(info.st_mode & 0777), 0600);
+            QCOMPARE(QFileInfo(folder + "/Exception/2020_01_01_00_00_00.dmp").lastModified().toSecsSinceEpoch(),
+                     longAgo);
+        };
+        // Nothing marked is ever left beside the new place.
+        QCOMPARE(QDir(share).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 result == int(UserPaths::LegacyMove::Moved) ? QStringList{"Orvik SE"} : QStringList());
+
+        if (result == int(UserPaths::LegacyMove::Moved)) {
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            QVERIFY(!UserPaths::usingLegacyUserFolder());
+            QCOMPARE(UserPaths::userFolder(), current);
+            holdsEverything(current);
+            QVERIFY(!QFileInfo(old).exists() && !QFileInfo(old).isSymLink());
+            if (link.isEmpty()) {
+                QVERIFY(!QDir(QDir::homePath() + "/AppData").exists()); // its emptied parents went too
+            } else {
+                // The real folder stays where the user put it, named by its
+                // full path from the new place.
+                QCOMPARE(QFileInfo(current).symLinkTarget(), QFileInfo(real).canonicalFilePath());
+                QVERIFY(QDir(real).exists());
+            }
+            // Across file systems: the old folder's rename, the copy's, and
+            // the old folder's to a marked name before it is removed.
+            if (moveFault == EXDEV && link.isEmpty())
+                QCOMPARE(renames, (QStringList{"Orvik SE", "Orvik SE", ".orvik-move-"}));
+            return;
+        }
+
+        // Not done: the old folder is whole and in use for this run; no new
+        // folder stands in the way of the next try.
+        QVERIFY(UserPaths::usingLegacyUserFolder());
+        QCOMPARE(UserPaths::userFolder(), old);
+        QCOMPARE(UserPaths::macroIniFile(), old + "/Macro.ini");
+        QVERIFY(!QFileInfo::exists(current));
+        holdsEverything(old);
+        QCOMPARE(error.isEmpty(), inUse);
+        QVERIFY(UserPaths::createUserFolders()); // what start-up makes next
+        QVERIFY(!QFileInfo::exists(current));
+
+        // The next start, with the obstacle gone, moves it.
+        if (lockFd >= 0) {
+            ::close(lockFd);
+            lockFd = -1;
+        }
+        UserPaths::SetMoveRenameFaultForTest(nullptr);
+        QCOMPARE(UserPaths::MoveLegacyUserFolder(), UserPaths::LegacyMove::Moved);
+        QCOMPARE(UserPaths::userFolder(), current);
+        holdsEverything(current);
+        QVERIFY(!QFileInfo::exists(old));
+    }
+
+    // A move killed while it removed the old folder (its copy in place)
+    // leaves the rest under a marked name; the next start removes it, and the
+    // parents it emptied, and touches nothing else there.
+    void legacyMoveKilledWhileRemovingTheOld()
+    {
+        const QByteArray dataBefore = qgetenv("XDG_DATA_HOME");
+        QTemporaryDir xdg;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(xdg.path() + "/share"));
+        const QString local = QDir::homePath() + "/AppData/Local";
+        auto restore = qScopeGuard([&] {
+            qputenv("XDG_DATA_HOME", dataBefore);
+            QDir(QDir::homePath() + "/AppData").removeRecursively();
+        });
+        QVERIFY(QDir().mkpath(UserPaths::macroPageFolder()));
+        for (const QString &path :
+             {local + "/.orvik-move-Ab12Cd/usersetting/MacroPage/M1.ini", local + "/.orvik-move-Ab12Cd/Macro.ini"}) {
+            QDir().mkpath(QFileInfo(path).path());
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(UserPaths::MoveLegacyUserFolder(), UserPaths::LegacyMove::NotDue);
+        QVERIFY(!QDir(QDir::homePath() + "/AppData").exists());
+
+        // Something else in there stays, and so do its parents.
+        QVERIFY(QDir().mkpath(local + "/.orvik-move-Ab12Cd"));
+        QVERIFY(QDir().mkpath(local + "/.orvik-move-notOurs"));
+        QCOMPARE(UserPaths::MoveLegacyUserFolder(), UserPaths::LegacyMove::NotDue);
+        QCOMPARE(QDir(local).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{".orvik-move-notOurs"});
+    }
+
+    // Without the seam: a parent the user cannot write keeps the old folder
+    // in it. (Permissions do not bind root.)
+    void legacyMoveFromReadOnlyParent()
+    {
+        if (::geteuid() == 0)
+            QSKIP("running as root: a read-only folder does not stop the rename");
+        const QByteArray dataBefore = qgetenv("XDG_DATA_HOME");
+        QTemporaryDir xdg;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(xdg.path() + "/share"));
+        const QString local = QDir::homePath() + "/AppData/Local";
+        const QString old = UserPaths::legacyUserFolder();
+        auto restore = qScopeGuard([&] {
+            QFile::setPermissions(local, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            qputenv("XDG_DATA_HOME", dataBefore);
+            QDir(QDir::homePath() + "/AppData").removeRecursively();
+            UserPaths::MoveLegacyUserFolder();
+        });
+        QVERIFY(QDir().mkpath(old));
+        {
+            QFile ini(old + "/Macro.ini");
+            QVERIFY(ini.open(QIODevice::WriteOnly));
+            ini.write("[Language]\nLanguage=2\n");
+        }
+        QVERIFY(QFile::setPermissions(local, QFile::ReadOwner | QFile::ExeOwner));
+        QString error;
+        QCOMPARE(UserPaths::MoveLegacyUserFolder(&error), UserPaths::LegacyMove::Failed);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(UserPaths::userFolder(), old);
+        QVERIFY(!QFileInfo::exists(xdg.path() + "/share/Orvik SE"));
     }
 
     void cleanupTestCase()

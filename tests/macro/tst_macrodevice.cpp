@@ -35,6 +35,7 @@
 #include <QDataStream>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -75,6 +76,7 @@ private slots:
     void exportThenImport();
     void damagedImportsChangeNothing_data();
     void damagedImportsChangeNothing();
+    void importWhoseWriteIsRefusedAddsNothing();
     void importClashShowsSameMacro();
     void menuExportsTheMacroNamed_data();
     void menuExportsTheMacroNamed();
@@ -564,6 +566,38 @@ void TestMacroDevice::damagedImportsChangeNothing()
     QCOMPARE(QDir(MacroFolder()).entryList(QDir::Files), filesBefore);
     QCOMPARE(Rows(RowList()), rowsBefore);
     QVERIFY(!QFile::exists(UserPaths::userSettingFolder() + "/evil.ini"));
+}
+
+// The new macro's file cannot be written (a link planted under its name; a
+// full disk ends the same way): the failure notice, and no list entry
+// without a file.
+void TestMacroDevice::importWhoseWriteIsRefusedAddsNothing()
+{
+    QByteArray file = ReadFile(QDir::homePath() + "/M1-export.ini");
+    file.replace(20, 2, "M7"); // the name block's first bytes: no clash
+    const QString path = QDir::homePath() + "/M7-export.ini";
+    WriteFile(path, file);
+    const QString outside = QDir::homePath() + "/outside.txt";
+    WriteFile(outside, "keep\n");
+    QVERIFY(QFile::link(outside, MacroFile("M7")));
+    auto removeLink = qScopeGuard([this] { QFile::remove(MacroFile("M7")); });
+    const int before = MacroList()->count();
+    QListWidgetItem *current = MacroList()->currentItem();
+    const QStringList rowsBefore = Rows(RowList());
+
+    AnswerChooser(path);
+    {
+        DialogAnswers answers({Confirm()});
+        Invoke("InPortMacro");
+        QCOMPARE(answers.seen, QStringList{"InportFail"});
+        QCOMPARE(answers.unexpected, 0);
+    }
+    QCOMPARE(MacroList()->count(), before);
+    QVERIFY(MacroList()->findItems("M7", Qt::MatchExactly).isEmpty());
+    QCOMPARE(MacroList()->currentItem(), current);
+    QCOMPARE(Rows(RowList()), rowsBefore);
+    QVERIFY(QFileInfo(MacroFile("M7")).isSymLink());
+    QCOMPARE(ReadFile(outside), QByteArray("keep\n"));
 }
 
 void TestMacroDevice::importClashShowsSameMacro()

@@ -15,7 +15,7 @@
 #include "MacroListing.h"
 #include "MacroNames.h"
 #include "PostMsg.h"
-#include "SaveFileLeftovers.h"
+#include "SaveFile.h"
 #include "Startup.h"
 #include "UserPaths.h"
 
@@ -436,34 +436,55 @@ void TestMacroFiles::staleTemporariesGoAtStart_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("link");
     QTest::addColumn<bool>("removed");
     const QString user = UserPaths::userFolder();
     const QString cache = UserPaths::deviceInfoFolder();
     const QString macros = UserPaths::macroPageFolder();
-    QTest::newRow("cache file's") << cache << "Device_CID05_MID01.bin.AbCdEf" << true;
-    QTest::newRow("cache, lower-case hex") << cache << "Device_CID0a_MID01.bin.AbCdEf" << false;
-    QTest::newRow("cache, five letters") << cache << "Device_CID05_MID01.bin.AbCdE" << false;
-    QTest::newRow("cache, digits") << cache << "Device_CID05_MID01.bin.Ab1dEf" << false;
-    QTest::newRow("other file in the cache folder") << cache << "notes.bin.AbCdEf" << false;
-    QTest::newRow("Macro.ini's") << user << "Macro.ini.qWeRtY" << true;
-    QTest::newRow("other file beside Macro.ini") << user << "Other.ini.qWeRtY" << false;
-    QTest::newRow("macro file's") << macros << "m1.ini.ZzZzZz" << true;
-    QTest::newRow("macro, no ini") << macros << "m1.ZzZzZz" << false;
-    QTest::newRow("macro file itself") << macros << "m1.ini" << false;
-    QTest::newRow("hidden name") << macros << ".ini.ZzZzZz" << false;
+    const QString sensor = UserPaths::sensorPageFolder();
+    // A user's copies, whatever they look like, and our own lock.
+    QTest::newRow("Macro.ini.backup") << user << "Macro.ini.backup" << false << false;
+    QTest::newRow("cache file's backup") << cache << "Device_CID1A_MID01.bin.backup" << false << false;
+    QTest::newRow("notes.ini.backup") << macros << "notes.ini.backup" << false << false;
+    QTest::newRow("foo.ini.qwerty, no foo.ini") << macros << "foo.ini.qwerty" << false << false;
+    QTest::newRow("foo.ini.XXXXXX") << macros << "foo.ini.XXXXXX" << false << false;
+    QTest::newRow("Macro.ini.abcdef among the macros") << macros << "Macro.ini.abcdef" << false << false;
+    QTest::newRow("Macro.ini and six letters") << user << "Macro.ini.qWeRtY" << false << false;
+    QTest::newRow("a macro file and six letters") << macros << "m1.ini.ZzZzZz" << false << false;
+    QTest::newRow("cache file and six letters") << cache << "Device_CID05_MID01.bin.AbCdEf" << false << false;
+    QTest::newRow("the instance lock") << user << ".orvik-instance.lock" << false << false;
+    QTest::newRow("mark, five characters") << macros << ".orvik-save-AbC12.tmp" << false << false;
+    QTest::newRow("mark, seven characters") << macros << ".orvik-save-AbC1234.tmp" << false << false;
+    QTest::newRow("mark, other character") << macros << ".orvik-save-AbC1_3.tmp" << false << false;
+    QTest::newRow("mark, another ending") << macros << ".orvik-save-AbC123.tmp.bak" << false << false;
+    QTest::newRow("mark, not hidden") << macros << "orvik-save-AbC123.tmp" << false << false;
+    QTest::newRow("mark on a link") << macros << ".orvik-save-AbC123.tmp" << true << false;
+    // What a killed write leaves.
+    QTest::newRow("beside Macro.ini") << user << ".orvik-save-qWeRt1.tmp" << false << true;
+    QTest::newRow("in the cache folder") << cache << ".orvik-save-AbCdEf.tmp" << false << true;
+    QTest::newRow("in the macro folder") << macros << ".orvik-save-ZzZz09.tmp" << false << true;
+    QTest::newRow("in the level file's folder") << sensor << ".orvik-save-000000.tmp" << false << true;
 }
 
 void TestMacroFiles::staleTemporariesGoAtStart()
 {
     QFETCH(QString, folder);
     QFETCH(QString, file);
+    QFETCH(bool, link);
     QFETCH(bool, removed);
     const QString path = folder + "/" + file;
     QVERIFY(QDir().mkpath(folder));
-    WriteFile(path, "x");
-    QCOMPARE(SaveFileLeftovers::RemoveStale(), removed ? 1 : 0);
-    QCOMPARE(QFileInfo::exists(path), !removed);
+    const QString target = UserPaths::userFolder() + "/target.txt";
+    WriteFile(target, "x");
+    if (link)
+        QVERIFY(QFile::link(target, path));
+    else
+        WriteFile(path, "x");
+    QCOMPARE(Startup::RemoveSaveLeftovers(), removed ? 1 : 0);
+    QCOMPARE(QFileInfo::exists(path) || QFileInfo(path).isSymLink(), !removed);
+    QCOMPARE(ReadFile(target), QByteArray("x"));
     QFile::remove(path);
+    QFile::remove(target);
 }
 
 ORVIK_TEST_MAIN(TestMacroFiles)

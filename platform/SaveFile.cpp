@@ -1,0 +1,182 @@
+#include "SaveFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace SaveFile {
+
+namespace {
+
+const QLatin1String kPrefix(".orvik-save-");
+const QLatin1String kSuffix(".tmp");
+constexpr int kRandomLength = 6;
+const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
+std::mutex s_HookMutex;
+std::function<int(const QString &, const QString &)> s_BeforeRename;
+
+int BeforeRename(const QString &temporary, const QString &path)
+{
+    std::lock_guard<std::mutex> guard(s_HookMutex);
+    return s_BeforeRename ? s_BeforeRename(temporary, path) : 0;
+}
+
+bool Fail(QString *error, const QString &what, int err = 0)
+{
+    if (error)
+        *error = err ? what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(err)) : what;
+    return false;
+}
+
+QString RandomPart()
+{
+    QString part;
+    for (int i = 0; i < kRandomLength; ++i)
+        part += QLatin1Char(kAlphabet[QRandomGenerator::global()->bounded(int(sizeof kAlphabet - 1))]);
+    return part;
+}
+
+// The file a link under path stands for (links of links too); empty when
+// they go round in a circle.
+QString LinkTarget(const QString &path)
+{
+    QString target = path;
+    for (int depth = 0; depth < 40; ++depth) {
+        const QFileInfo info(target);
+        if (!info.isSymLink())
+            return target;
+        target = info.symLinkTarget();
+    }
+    return QString();
+}
+
+// 0, or the errno value of the write that failed.
+int WriteAll(int fd, const QByteArray &data)
+{
+    const char *at = data.constData();
+    qint64 left = data.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, at, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return EIO;
+        at += n;
+        left -= n;
+    }
+    return 0;
+}
+
+} // namespace
+
+bool Write(const QString &path, const QByteArray &data, Links links, QString *error)
+{
+    if (path.isEmpty())
+        return Fail(error, QStringLiteral("no file name"));
+    QString target = QFileInfo(path).absoluteFilePath();
+    if (QFileInfo(target).isSymLink()) {
+        if (links == Links::Refuse)
+            return Fail(error, target + QStringLiteral(" is a symbolic link"));
+        target = LinkTarget(target);
+        if (target.isEmpty())
+            return Fail(error, path + QStringLiteral(": too many levels of symbolic links"));
+    }
+    const QByteArray targetName = QFile::encodeName(target);
+    struct stat existing;
+    const bool exists = ::stat(targetName.constData(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode))
+        return Fail(error, target + QStringLiteral(" is not a plain file"));
+
+    const QString folder = QFileInfo(target).absolutePath();
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = QFile::encodeName(folder + QLatin1Char('/') + kPrefix + RandomPart() + kSuffix);
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return Fail(error, QStringLiteral("cannot write in ") + folder, errno);
+    }
+    if (fd < 0)
+        return Fail(error, QStringLiteral("no free temporary name in ") + folder);
+
+    // A file that exists keeps its permissions (a user may have made a macro
+    // read-only for others); a new one gets the usual ones.
+    bool ok = !exists || ::fchmod(fd, existing.st_mode & 07777) == 0;
+    int err = ok ? 0 : errno;
+    if (ok) {
+        err = WriteAll(fd, data);
+        ok = err == 0;
+    }
+    // Only a temporary that is on disk may replace the old file: a crash of
+    // the system right after the rename would otherwise leave it empty.
+    if (ok && ::fsync(fd) != 0 && errno != EINVAL) {
+        err = errno;
+        ok = false;
+    }
+    if (::close(fd) != 0 && ok) {
+        err = errno;
+        ok = false;
+    }
+    if (ok) {
+        err = BeforeRename(QFile::decodeName(temporary), target);
+        ok = err == 0 && ::rename(temporary.constData(), targetName.constData()) == 0;
+        if (!ok && err == 0)
+            err = errno;
+    }
+    if (!ok) {
+        ::unlink(temporary.constData());
+        return Fail(error, QStringLiteral("cannot write ") + target, err);
+    }
+    return true;
+}
+
+bool IsLeftoverName(const QString &fileName)
+{
+    if (fileName.size() != kPrefix.size() + kRandomLength + kSuffix.size() || !fileName.startsWith(kPrefix)
+        || !fileName.endsWith(kSuffix))
+        return false;
+    const QStringRef part = fileName.midRef(kPrefix.size(), kRandomLength);
+    for (const QChar ch : part) {
+        if (ch.unicode() == 0 || ch.unicode() > 0x7F || !std::strchr(kAlphabet, char(ch.unicode())))
+            return false;
+    }
+    return true;
+}
+
+int RemoveLeftovers(const QString &folder)
+{
+    int removed = 0;
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!IsLeftoverName(name))
+            continue;
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        struct stat info;
+        // The writer makes plain files only: a link or anything else of that
+        // name is not one of its temporaries.
+        if (::lstat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+            continue;
+        if (::unlink(path.constData()) == 0)
+            ++removed;
+    }
+    return removed;
+}
+
+void SetBeforeRenameForTest(std::function<int(const QString &temporary, const QString &path)> hook)
+{
+    std::lock_guard<std::mutex> guard(s_HookMutex);
+    s_BeforeRename = std::move(hook);
+}
+
+} // namespace SaveFile
