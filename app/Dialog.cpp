@@ -1,6 +1,7 @@
 #include "Dialog.h"
 #include "DialogForm.h"
 
+#include "BackgroundWhileShown.h"
 #include "Buttoninterface.h"
 #include "DialogMain.h"
 #include "FlashDataMap.h"
@@ -46,6 +47,11 @@ Dialog::Dialog(QWidget *parent, Build build)
 
     const QString p = m_PicturePath;
     ui->label_2->setStyleSheet("#label_2{color: rgb(" + Skin::Rgb("LabelColor") + ";);}");
+    // Only one window-sized background is on screen at a time: this one is
+    // decoded while the frame is shown, the device list's while the list is.
+    // Followed from before its sheet is set: a frame works out its border
+    // from its sheet at once, which would decode the picture here.
+    BackgroundWhileShown::Attach(ui->frame_2, p + "BackGround.png", this);
     // Set before any page exists and before anything is polished, these cost
     // next to nothing here: the pictures are decoded when the frame is
     // polished (PrepareNextStep, or its first show).
@@ -152,7 +158,8 @@ bool Dialog::PrepareNextStep()
     // What the first show would do, done while nothing else runs: polishing
     // the frame's widgets builds their style rules and decodes the pictures
     // those rules name; the same for the wait dialog the first read opens.
-    // The hidden pages wait for their first switch, as they always did.
+    // The hidden pages wait for their first switch, as they always did, and
+    // the window-sized background for the frame's first show.
     if (!IsComplete())
         return false;
     switch (m_PrepareStep) {
