@@ -106,6 +106,13 @@ Buttoninterface::Buttoninterface(QWidget *parent, Build build)
 
     m_Link = std::make_unique<DeviceLink>();
 
+    // The texts of the stored language before the menus are put together:
+    // that measures every caption, and the form's own Chinese placeholders
+    // measured then would load the large CJK font for a Latin language.
+    // A language picked later, while the parts are still being put in
+    // place, reaches them all the same (the keys look into the parts).
+    LoadStoredLanguage();
+
     if (build == Build::Whole)
         BuildRemainingSteps();
 }
@@ -121,10 +128,8 @@ bool Buttoninterface::BuildNextStep()
         ui->assembleSubMenus(this);
         ui->scrollArea_7->setWidget(m_MacroContainer);
         ui->stackedWidget_2->setCurrentWidget(ui->page_9);
-        // Last, once every widget is in the page: the texts go to the
-        // children found by name, and a language picked between the steps
-        // has been stored by then.
-        LoadStoredLanguage();
+        // The sub-menus' panels, now that they are in the page.
+        FlattenStyledPanels();
         break;
     default:
         return true;

@@ -467,6 +467,31 @@ public:
         stackedWidget->setCurrentIndex(1);
     }
 
+    // The parts made without a parent, which the two halves above put into
+    // the page: until then a child found by name may be in one of these.
+    QList<QWidget *> partsToAssemble() const
+    {
+        return {page,
+                page_2,
+                scrollAreaWidgetContents_11,
+                scrollAreaWidgetContents_4,
+                page_3,
+                page_5,
+                page_6,
+                page_8,
+                page_9,
+                page_4,
+                page_7,
+                page_10,
+                scrollAreaWidgetContents_3,
+                scrollAreaWidgetContents_7,
+                scrollAreaWidgetContents_8,
+                scrollAreaWidgetContents_10,
+                scrollAreaWidgetContents_6,
+                scrollAreaWidgetContents_9,
+                scrollAreaWidgetContents_12};
+    }
+
     // Last: the slots are connected by name once every widget is in place.
     void assembleSubMenus(QWidget *Buttoninterface)
     {
