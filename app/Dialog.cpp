@@ -100,27 +100,25 @@ bool Dialog::BuildNextStep()
     // The pages are made in the order their hub connections have always been
     // made (buttons, macro, sensor, settings) and stacked as buttons, sensor,
     // macro, settings. Each is made straight into the stack: moved there
-    // afterwards, its whole widget tree would take the style again.
+    // afterwards, its whole widget tree would take the style again. The
+    // button page comes in parts and goes into the stack once complete: the
+    // first page of a stack is shown there, which would polish at once what
+    // the parts still have to polish.
     QStackedWidget *stack = ui->stackedWidgetDialog;
-    switch (m_Step) {
-    case 0:
+    if (IsComplete())
+        return true;
+    if (!m_ButtonPage) {
         m_ButtonPage = new Buttoninterface(stack, Buttoninterface::Build::InSteps);
-        stack->addWidget(m_ButtonPage);
-        break;
-    case 1:
-    case 2:
-        // The button page's menus, a half per step.
-        m_ButtonPage->BuildNextStep();
-        break;
-    case 3:
+    } else if (!m_ButtonPage->IsComplete()) {
+        if (m_ButtonPage->BuildNextStep())
+            stack->addWidget(m_ButtonPage);
+    } else if (!m_MacroPage) {
         m_MacroPage = new Macro(stack);
         stack->addWidget(m_MacroPage);
-        break;
-    case 4:
+    } else if (!m_SensorPage) {
         m_SensorPage = new Sensor(stack);
         stack->insertWidget(1, m_SensorPage);
-        break;
-    case 5: {
+    } else {
         m_SettingPage = new FormSetting(stack);
         stack->addWidget(m_SettingPage);
         stack->setCurrentWidget(m_ButtonPage);
@@ -133,12 +131,8 @@ bool Dialog::BuildNextStep()
         connect(hub, &PostMsg::SigStartRecord, this, &Dialog::SlotStartRecord);
         connect(hub, &PostMsg::SigMouseIndex, this, &Dialog::SlotMouseIndex);
         connect(hub, &PostMsg::SigBattery, this, &Dialog::SlotBattery, Qt::BlockingQueuedConnection);
-        break;
+        m_Complete = true;
     }
-    default:
-        return true;
-    }
-    ++m_Step;
     return IsComplete();
 }
 
@@ -150,7 +144,7 @@ void Dialog::BuildRemainingSteps()
 
 bool Dialog::IsComplete() const
 {
-    return m_Step >= BuildSteps;
+    return m_Complete;
 }
 
 bool Dialog::PrepareNextStep()

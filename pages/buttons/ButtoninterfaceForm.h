@@ -457,17 +457,23 @@ public:
     // page has set its style sheets, each widget takes its style once instead
     // of again for every sheet set after it; the pages go in first, so the
     // lists are polished where they end up rather than again when moved. The
-    // main list and the sub-menus are two halves that may run apart.
-    void assembleMainList()
+    // selectors with the main list's pages, the main list, the sub-menus'
+    // pages with the multimedia list, and the other sub-menus are four parts
+    // that may run apart, in this order.
+    void assembleSelectors()
     {
         stackedWidget->addWidget(page);
         stackedWidget->addWidget(page_2);
         scrollArea_11->setWidget(scrollAreaWidgetContents_11);
+    }
+
+    void assembleMainList()
+    {
         scrollArea_4->setWidget(scrollAreaWidgetContents_4);
         stackedWidget->setCurrentIndex(1);
     }
 
-    // The parts made without a parent, which the two halves above put into
+    // The parts made without a parent, which the assembly above puts into
     // the page: until then a child found by name may be in one of these.
     QList<QWidget *> partsToAssemble() const
     {
@@ -492,8 +498,7 @@ public:
                 scrollAreaWidgetContents_12};
     }
 
-    // Last: the slots are connected by name once every widget is in place.
-    void assembleSubMenus(QWidget *Buttoninterface)
+    void assembleSubMenuPages()
     {
         stackedWidget_2->addWidget(page_3);
         stackedWidget_2->addWidget(page_5);
@@ -504,6 +509,11 @@ public:
         stackedWidget_2->addWidget(page_7);
         stackedWidget_2->addWidget(page_10);
         scrollArea_3->setWidget(scrollAreaWidgetContents_3);
+    }
+
+    // Last: the slots are connected by name once every widget is in place.
+    void assembleSubMenus(QWidget *Buttoninterface)
+    {
         scrollArea_7->setWidget(scrollAreaWidgetContents_7);
         scrollArea_8->setWidget(scrollAreaWidgetContents_8);
         scrollArea_10->setWidget(scrollAreaWidgetContents_10);

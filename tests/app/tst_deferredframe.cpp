@@ -229,9 +229,9 @@ void TestDeferredFrame::builtOnePagePerTurn()
 
     window->show();
     QTRY_VERIFY(done);
-    // The button page comes in three parts: its widgets, then each half of
-    // its menus ("b-" until the last).
-    QCOMPARE(seen, QStringList({"-", "", "b-", "b-", "b", "bm", "bms", "bmst built"}));
+    // The button page comes in six parts: its widgets, their polish, then
+    // four parts of its menus ("b-" until the last).
+    QCOMPARE(seen, QStringList({"-", "", "b-", "b-", "b-", "b-", "b-", "b", "bm", "bms", "bmst built"}));
     QTRY_VERIFY(window->MainFrameReady());
 
     // Stacked in the order the navigation expects, the button page shown.
