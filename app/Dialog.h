@@ -2,10 +2,11 @@
 // The main frame: page 1 of the top-level window, shown while one mouse is
 // selected. It builds the four device pages once and stacks them (buttons,
 // sensor, macro, settings), a page (the button page in parts) per step
-// (BuildNextStep) so that input and painting get through between them; runs the apply-and-wait dialog on
-// every SigUpDataParam, shows the battery, saves the parameter record to the
-// device's cache file on close and on the way back to the device list, and
-// greys out the navigation while a macro is recorded.
+// (BuildNextStep) so that input and painting get through between them; runs
+// the apply-and-wait dialog on every SigUpDataParam, shows the battery, saves
+// the parameter record to the device's cache file on close and on the way
+// back to the device list, and greys out the navigation while a macro is
+// recorded.
 
 #include <QWidget>
 
