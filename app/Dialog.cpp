@@ -47,11 +47,13 @@ Dialog::Dialog(QWidget *parent, Build build)
 
     const QString p = m_PicturePath;
     ui->label_2->setStyleSheet("#label_2{color: rgb(" + Skin::Rgb("LabelColor") + ";);}");
-    // Only one window-sized background is on screen at a time: this one is
-    // decoded while the frame is shown, the device list's while the list is.
+    // Only one window-sized background is on screen at a time. This one is
+    // decoded in a preparing step of its own (decoded here, it made the
+    // frame's first step too long; at the frame's first show, the tile's
+    // click) and kept; the device list's is let go while the frame is shown.
     // Followed from before its sheet is set: a frame works out its border
     // from its sheet at once, which would decode the picture here.
-    BackgroundWhileShown::Attach(ui->frame_2, p + "BackGround.png", this);
+    BackgroundWhileShown::Attach(ui->frame_2, p + "BackGround.png", this, BackgroundWhileShown::Hidden::Keep);
     // Set before any page exists and before anything is polished, these cost
     // next to nothing here: the pictures are decoded when the frame is
     // polished (PrepareNextStep, or its first show).
@@ -152,8 +154,8 @@ bool Dialog::PrepareNextStep()
     // What the first show would do, done while nothing else runs: polishing
     // the frame's widgets builds their style rules and decodes the pictures
     // those rules name; the same for the wait dialog the first read opens.
-    // The hidden pages wait for their first switch, as they always did, and
-    // the window-sized background for the frame's first show.
+    // The hidden pages wait for their first switch, as they always did. The
+    // window-sized background takes a step of its own.
     if (!IsComplete())
         return false;
     switch (m_PrepareStep) {
@@ -163,6 +165,9 @@ bool Dialog::PrepareNextStep()
     case 1:
         SheetOnShow::ApplyNow(m_UpDataParam);
         m_UpDataParam->ensurePolished();
+        break;
+    case 2:
+        BackgroundWhileShown::DecodeAhead(ui->frame_2);
         break;
     default:
         return true;

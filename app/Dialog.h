@@ -88,7 +88,7 @@ private:
     FormSetting *m_SettingPage = nullptr;
     UpDataParam *m_UpDataParam = nullptr;
     QString m_PicturePath;
-    static constexpr int PrepareSteps = 2;
+    static constexpr int PrepareSteps = 3;
     bool m_Complete = false;
     int m_PrepareStep = 0;
 };

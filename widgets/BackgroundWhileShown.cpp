@@ -54,15 +54,16 @@ QPixmap Placeholder()
 class Watcher : public QObject
 {
 public:
-    Watcher(QWidget *holder, const QString &picture, QWidget *page)
+    Watcher(QWidget *holder, const QString &picture, QWidget *page, BackgroundWhileShown::Hidden whenHidden)
         : QObject(page)
         , m_Holder(holder)
         , m_Picture(picture)
+        , m_WhenHidden(whenHidden)
     {
         setObjectName(QLatin1String(kWatcherName));
         page->installEventFilter(this);
         // A page built hidden (the main frame behind the device list) decodes
-        // its picture only when it is first shown.
+        // its picture when it is first shown, or ahead (DecodeAhead).
         if (!page->isVisible()) {
             QPixmapCache::insert(CacheKeyOf(m_Picture), Placeholder());
             m_Released = true;
@@ -96,9 +97,26 @@ private:
         QCoreApplication::sendEvent(m_Holder, &changed);
     }
 
+public:
+    const QWidget *Holder() const { return m_Holder; }
+
+    void Restore()
+    {
+        if (!m_Released || !m_Holder)
+            return;
+        QPixmapCache::remove(CacheKeyOf(m_Picture));
+        m_Released = false;
+        // Polished already (shown, or prepared ahead): the rules anew, with
+        // the picture decoded, before the page is painted.
+        if (m_Holder->testAttribute(Qt::WA_WState_Polished))
+            Repolish();
+        m_Holder->update();
+    }
+
+private:
     void Release()
     {
-        if (m_Released || !m_Holder)
+        if (m_Released || !m_Holder || m_WhenHidden == BackgroundWhileShown::Hidden::Keep)
             return;
         // The cache lets go of the picture, then the holder's rules do.
         QPixmapCache::insert(CacheKeyOf(m_Picture), Placeholder());
@@ -107,33 +125,41 @@ private:
             Repolish();
     }
 
-    void Restore()
-    {
-        if (!m_Released || !m_Holder)
-            return;
-        QPixmapCache::remove(CacheKeyOf(m_Picture));
-        m_Released = false;
-        // Shown, so polished already: the rules anew, with the picture
-        // decoded, before the page is painted.
-        if (m_Holder->testAttribute(Qt::WA_WState_Polished))
-            Repolish();
-        m_Holder->update();
-    }
-
     QPointer<QWidget> m_Holder;
     QString m_Picture;
+    BackgroundWhileShown::Hidden m_WhenHidden;
     bool m_Released = false;
 };
+
+Watcher *WatcherOf(QWidget *holder)
+{
+    for (QWidget *w = holder; w; w = w->parentWidget()) {
+        for (QObject *child : w->children()) {
+            if (child->objectName() != QLatin1String(kWatcherName))
+                continue;
+            auto *watcher = dynamic_cast<Watcher *>(child);
+            if (watcher && watcher->Holder() == holder)
+                return watcher;
+        }
+    }
+    return nullptr;
+}
 
 } // namespace
 
 namespace BackgroundWhileShown {
 
-void Attach(QWidget *holder, const QString &picture, QWidget *page)
+void Attach(QWidget *holder, const QString &picture, QWidget *page, Hidden whenHidden)
 {
     if (!holder)
         return;
-    new Watcher(holder, picture, page ? page : holder);
+    new Watcher(holder, picture, page ? page : holder, whenHidden);
+}
+
+void DecodeAhead(QWidget *holder)
+{
+    if (Watcher *watcher = WatcherOf(holder))
+        watcher->Restore();
 }
 
 } // namespace BackgroundWhileShown

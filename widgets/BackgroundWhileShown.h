@@ -15,9 +15,15 @@
 // a rule made while the page stays hidden finds the stand-in too. When the
 // page is shown, the stand-in leaves the cache and the holder is polished
 // once more before it is painted, which decodes the picture again (about
-// 6 ms). A page that is hidden when it is attached (built behind another)
-// starts released. The style sheet itself is never touched: setting it again
-// would restyle the whole page below the holder.
+// 30 M instructions, 10 ms and more: too long to add to a click). A page
+// that is hidden when it is attached (built behind another) starts released.
+// The style sheet itself is never touched: setting it again would restyle the
+// whole page below the holder.
+//
+// So that no page switch waits for a decode, one picture may stay decoded
+// while its page is hidden: the main frame's (Hidden::Keep), decoded ahead
+// while the program is idle (DecodeAhead) and kept from then on, so a tile's
+// click only shows it; the device list's is let go while the frame is shown.
 
 #include <QString>
 
@@ -30,6 +36,11 @@ namespace BackgroundWhileShown {
 // showing is followed (a stack page, or the window). The picture must be the
 // holder's alone: while the page is hidden, a QPixmap loaded from that file
 // elsewhere would be the stand-in.
-void Attach(QWidget *holder, const QString &picture, QWidget *page);
+enum class Hidden { Release, Keep };
+void Attach(QWidget *holder, const QString &picture, QWidget *page, Hidden whenHidden = Hidden::Release);
+
+// Decodes the picture of an attached holder that is not decoded (its page
+// built hidden) now, ahead of the page's first show. Nothing else happens.
+void DecodeAhead(QWidget *holder);
 
 } // namespace BackgroundWhileShown
