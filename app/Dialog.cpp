@@ -1,6 +1,7 @@
 #include "Dialog.h"
 #include "DialogForm.h"
 
+#include "BackgroundWhileShown.h"
 #include "Buttoninterface.h"
 #include "DialogMain.h"
 #include "FlashDataMap.h"
@@ -46,6 +47,13 @@ Dialog::Dialog(QWidget *parent, Build build)
 
     const QString p = m_PicturePath;
     ui->label_2->setStyleSheet("#label_2{color: rgb(" + Skin::Rgb("LabelColor") + ";);}");
+    // Only one window-sized background is on screen at a time. This one is
+    // decoded in a preparing step of its own (decoded here, it made the
+    // frame's first step too long; at the frame's first show, the tile's
+    // click) and kept; the device list's is let go while the frame is shown.
+    // Followed from before its sheet is set: a frame works out its border
+    // from its sheet at once, which would decode the picture here.
+    BackgroundWhileShown::Attach(ui->frame_2, p + "BackGround.png", this, BackgroundWhileShown::Hidden::Keep);
     // Set before any page exists and before anything is polished, these cost
     // next to nothing here: the pictures are decoded when the frame is
     // polished (PrepareNextStep, or its first show).
@@ -94,27 +102,25 @@ bool Dialog::BuildNextStep()
     // The pages are made in the order their hub connections have always been
     // made (buttons, macro, sensor, settings) and stacked as buttons, sensor,
     // macro, settings. Each is made straight into the stack: moved there
-    // afterwards, its whole widget tree would take the style again.
+    // afterwards, its whole widget tree would take the style again. The
+    // button page comes in parts and goes into the stack once complete: the
+    // first page of a stack is shown there, which would polish at once what
+    // the parts still have to polish.
     QStackedWidget *stack = ui->stackedWidgetDialog;
-    switch (m_Step) {
-    case 0:
+    if (IsComplete())
+        return true;
+    if (!m_ButtonPage) {
         m_ButtonPage = new Buttoninterface(stack, Buttoninterface::Build::InSteps);
-        stack->addWidget(m_ButtonPage);
-        break;
-    case 1:
-    case 2:
-        // The button page's menus, a half per step.
-        m_ButtonPage->BuildNextStep();
-        break;
-    case 3:
+    } else if (!m_ButtonPage->IsComplete()) {
+        if (m_ButtonPage->BuildNextStep())
+            stack->addWidget(m_ButtonPage);
+    } else if (!m_MacroPage) {
         m_MacroPage = new Macro(stack);
         stack->addWidget(m_MacroPage);
-        break;
-    case 4:
+    } else if (!m_SensorPage) {
         m_SensorPage = new Sensor(stack);
         stack->insertWidget(1, m_SensorPage);
-        break;
-    case 5: {
+    } else {
         m_SettingPage = new FormSetting(stack);
         stack->addWidget(m_SettingPage);
         stack->setCurrentWidget(m_ButtonPage);
@@ -127,12 +133,8 @@ bool Dialog::BuildNextStep()
         connect(hub, &PostMsg::SigStartRecord, this, &Dialog::SlotStartRecord);
         connect(hub, &PostMsg::SigMouseIndex, this, &Dialog::SlotMouseIndex);
         connect(hub, &PostMsg::SigBattery, this, &Dialog::SlotBattery, Qt::BlockingQueuedConnection);
-        break;
+        m_Complete = true;
     }
-    default:
-        return true;
-    }
-    ++m_Step;
     return IsComplete();
 }
 
@@ -144,7 +146,7 @@ void Dialog::BuildRemainingSteps()
 
 bool Dialog::IsComplete() const
 {
-    return m_Step >= BuildSteps;
+    return m_Complete;
 }
 
 bool Dialog::PrepareNextStep()
@@ -152,7 +154,8 @@ bool Dialog::PrepareNextStep()
     // What the first show would do, done while nothing else runs: polishing
     // the frame's widgets builds their style rules and decodes the pictures
     // those rules name; the same for the wait dialog the first read opens.
-    // The hidden pages wait for their first switch, as they always did.
+    // The hidden pages wait for their first switch, as they always did. The
+    // window-sized background takes a step of its own.
     if (!IsComplete())
         return false;
     switch (m_PrepareStep) {
@@ -162,6 +165,9 @@ bool Dialog::PrepareNextStep()
     case 1:
         SheetOnShow::ApplyNow(m_UpDataParam);
         m_UpDataParam->ensurePolished();
+        break;
+    case 2:
+        BackgroundWhileShown::DecodeAhead(ui->frame_2);
         break;
     default:
         return true;

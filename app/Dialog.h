@@ -1,12 +1,12 @@
 #pragma once
 // The main frame: page 1 of the top-level window, shown while one mouse is
 // selected. It builds the four device pages once and stacks them (buttons,
-// sensor, macro, settings), a page (the button page in three parts) per step
-// (BuildNextStep) so that input
-// and painting get through between them; runs the apply-and-wait dialog on
-// every SigUpDataParam, shows the battery, saves the parameter record to the
-// device's cache file on close and on the way back to the device list, and
-// greys out the navigation while a macro is recorded.
+// sensor, macro, settings), a page (the button page in parts) per step
+// (BuildNextStep) so that input and painting get through between them; runs
+// the apply-and-wait dialog on every SigUpDataParam, shows the battery, saves
+// the parameter record to the device's cache file on close and on the way
+// back to the device list, and greys out the navigation while a macro is
+// recorded.
 
 #include <QWidget>
 
@@ -88,8 +88,7 @@ private:
     FormSetting *m_SettingPage = nullptr;
     UpDataParam *m_UpDataParam = nullptr;
     QString m_PicturePath;
-    static constexpr int BuildSteps = 6;
-    static constexpr int PrepareSteps = 2;
-    int m_Step = 0;
+    static constexpr int PrepareSteps = 3;
+    bool m_Complete = false;
     int m_PrepareStep = 0;
 };

@@ -7,6 +7,7 @@
 #include "SingleInstance.h"
 #include "Skin.h"
 #include "UserPaths.h"
+#include "WindowSystem.h"
 #include "Worker.h"
 
 #include <QApplication>
@@ -119,6 +120,9 @@ int Run(int argc, char **argv)
     InstallSkinColours();
 
     QApplication app(argc, argv);
+    // Our own questions to the X server (where a window really is, whether a
+    // compositor runs) go over a connection opened meanwhile.
+    WindowSystem::ConnectAhead();
     // What the program file's own icon gives on Windows: the task bar and the
     // window switcher show the product logo (the tray icon's picture).
     app.setWindowIcon(QIcon(UserPaths::pictureFolder() + "Dialog/Logo.png"));

@@ -22,8 +22,20 @@
 //    list (the list's hot-plug handling); from the tile's click to the filled
 //    button page (the first full read); and each switch of the main frame's
 //    pages (sensor, macro, settings, back to buttons), clicked in turn 300 ms
-//    apart once the button page is filled.
-// Usage: bench_startup [runs]   (default 5; the figures are medians)
+//    apart once the button page is filled; then, driven as a user's mouse
+//    would (events handed to the window, which finds the widget under the
+//    pointer), on the sensor page the DPI level indicator dragged to the next
+//    level and the DPI slider's handle dragged along the groove, and on the
+//    settings page the language selector opened (its list's first show) and
+//    another language picked from it (every window takes its texts).
+// The utility starts with the simulated mice a user sees by default (the
+// built-in wireless and corded mice: their tiles are on the device list from
+// the start) unless HIDUSB_SIM_DEVICES is set for the bench (none: an empty
+// list); the mouse plugged once the frame is built is a tile more.
+// Usage: bench_startup [runs]   (default 5; each figure is printed as the
+// median and the spread, lowest to highest, of the runs; the ratios are taken
+// per pair of runs, which start one right after the other; the children run
+// offscreen unless QT_QPA_PLATFORM names another platform, such as xcb)
 
 #include "DeviceListState.h"
 #include "Dialog.h"
@@ -32,23 +44,37 @@
 #include "DialogMain.h"
 #include "FirstPaint.h"
 #include "FlashDataMap.h"
+#include "FormSetting.h"
 #include "GlobalState.h"
 #include "HIDUsbSim.h"
+#include "LanguageLoader.h"
+#include "Sensor.h"
+#include "SensorDPIForm.h"
+#include "SensorForm.h"
 #include "Startup.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QProcess>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <iterator>
+#include <string>
 #include <vector>
 
 namespace {
@@ -58,8 +84,9 @@ using BenchChild::Report;
 using BenchChild::ResidentKiB;
 
 // The stretches the stall is reported for, in the order they run.
-const char *const StallNames[] = {"to_paint",  "to_built", "to_tile",     "click_to_filled",
-                                  "to_sensor", "to_macro", "to_settings", "to_buttons"};
+const char *const StallNames[] = {"to_paint",  "to_built",   "to_tile",       "click_to_filled",
+                                  "to_sensor", "to_macro",   "to_settings",   "to_buttons",
+                                  "dpi_drag",  "dpi_slider", "language_open", "language_pick"};
 constexpr int StallCount = int(sizeof(StallNames) / sizeof(StallNames[0]));
 const char *const StallTexts[StallCount] = {"event loop start to first paint",
                                             "first paint to the main frame built and prepared",
@@ -68,7 +95,11 @@ const char *const StallTexts[StallCount] = {"event loop start to first paint",
                                             "switch to the sensor page",
                                             "switch to the macro page",
                                             "switch to the settings page",
-                                            "switch back to the button page"};
+                                            "switch back to the button page",
+                                            "DPI level indicator dragged to the next level",
+                                            "DPI slider handle dragged (20 moves)",
+                                            "settings page language selector opened",
+                                            "another language picked from it"};
 
 // The 1 ms heartbeat on the GUI thread; Next() closes the current stretch
 // and reports its longest stall in microseconds.
@@ -95,6 +126,14 @@ public:
         m_Longest = 0;
     }
 
+    // Closes the current stretch unreported (a step that only leads to the
+    // next stretch).
+    void Skip()
+    {
+        Tick();
+        m_Longest = 0;
+    }
+
 private:
     void Tick()
     {
@@ -108,6 +147,119 @@ private:
     qint64 m_Longest = 0;
     int m_Stretch = 0;
 };
+
+// A left-button mouse event at pos of target, handed to target's top-level
+// window as the window system would: the window finds the widget under the
+// pointer (or the one that holds the press, or the open popup) and lets
+// the event propagate from there.
+void PostMouse(QWidget *target, QEvent::Type type, const QPoint &pos)
+{
+    QWidget *top = target->window();
+    const QPointF local = target->mapTo(top, pos);
+    const QPointF global = target->mapToGlobal(pos);
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
+    QCoreApplication::postEvent(top->windowHandle(),
+                                new QMouseEvent(type, local, local, global, button, held, Qt::NoModifier));
+}
+
+// Press at from, moves in steps to to, one every 16 ms (a frame), release
+// there; done runs 300 ms after the release.
+void Drag(QWidget *target, QPoint from, QPoint to, int steps, std::function<void()> done)
+{
+    PostMouse(target, QEvent::MouseButtonPress, from);
+    for (int i = 1; i <= steps; ++i) {
+        const QPoint at = from + (to - from) * i / steps;
+        QTimer::singleShot(16 * i, target, [target, at] { PostMouse(target, QEvent::MouseMove, at); });
+    }
+    QTimer::singleShot(16 * steps + 16, target, [target, to, done] {
+        PostMouse(target, QEvent::MouseButtonRelease, to);
+        QTimer::singleShot(300, target, done);
+    });
+}
+
+// The centre of a slider's handle.
+QPoint SliderHandle(QSlider *slider)
+{
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.subControls = QStyle::SC_None;
+    option.activeSubControls = QStyle::SC_None;
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = slider->sliderPosition();
+    option.sliderValue = slider->value();
+    option.singleStep = slider->singleStep();
+    option.pageStep = slider->pageStep();
+    option.upsideDown = slider->invertedAppearance() != (slider->layoutDirection() == Qt::RightToLeft);
+    option.tickPosition = slider->tickPosition();
+    option.tickInterval = slider->tickInterval();
+    return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
+}
+
+// After the page switches, once the wait dialog of the first read has
+// closed (input reaches the window only then): the DPI drags on the sensor
+// page, then the language selector of the settings page; each stretch ends
+// 300 ms (600 ms for the popup's stretches) after its last input. Ends the
+// process.
+void InputStretches(DialogMain *top, Heartbeat *heartbeat)
+{
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(50, top, [top, heartbeat] { InputStretches(top, heartbeat); });
+        return;
+    }
+    Dialog *frame = top->MainFramePage();
+    Ui_SensorDPI *dpi = frame->SensorPage()->Form()->frameDpi->Form();
+    QWidget *bar = frame->SensorPage()->Form()->frameDpi;
+    frame->Form()->SensorButton->click();
+    QTimer::singleShot(300, top, [=] {
+        heartbeat->Skip();
+        // The indicator to the next level shown (the one before at the end).
+        const int level = frame->SensorPage()->Form()->frameDpi->CurrentLevel();
+        const int shown = dpi->ChooseEvent->currentIndex();
+        const QPoint from = dpi->label_8->geometry().center();
+        const QPoint to = from + QPoint(level < shown ? 91 : -91, 0);
+        Drag(bar, from, to, 10, [=] {
+            if (frame->SensorPage()->Form()->frameDpi->CurrentLevel() == level)
+                Report("missed_dpi_drag", level);
+            heartbeat->Next();
+            QSlider *slider = dpi->horizontalSliderC;
+            const QPoint handle = SliderHandle(slider);
+            const int room = slider->width() / 2;
+            const QPoint end = handle + QPoint(handle.x() < room ? 200 : -200, 0);
+            Drag(slider, handle, end, 20, [=] {
+                heartbeat->Next();
+                frame->Form()->FormSetting->click();
+                QTimer::singleShot(300, top, [=] {
+                    heartbeat->Skip();
+                    QComboBox *language = frame->SettingPage()->findChild<QComboBox *>("comboBox");
+                    const int from = LanguageLoader::StoredIndex();
+                    const int pick = from == 1 ? 0 : 1;
+                    // The press opens the list; its release is not taken as a pick.
+                    const QPoint centre = language->rect().center();
+                    PostMouse(language, QEvent::MouseButtonPress, centre);
+                    PostMouse(language, QEvent::MouseButtonRelease, centre);
+                    QTimer::singleShot(600, top, [=] {
+                        heartbeat->Next();
+                        QAbstractItemView *list = language->view();
+                        QWidget *viewport = list->viewport();
+                        const QPoint item = list->visualRect(list->model()->index(pick, 0)).center();
+                        PostMouse(viewport, QEvent::MouseMove, item);
+                        PostMouse(viewport, QEvent::MouseButtonRelease, item);
+                        QTimer::singleShot(600, top, [=] {
+                            if (LanguageLoader::StoredIndex() != pick)
+                                Report("missed_language_pick", pick);
+                            heartbeat->Next();
+                            std::fflush(nullptr);
+                            std::_Exit(0);
+                        });
+                    });
+                });
+            });
+        });
+    });
+}
 
 // The utility: start-up as main runs it. Once the device list is shown, wait
 // for the main frame the window builds after its first paint, then plug a
@@ -127,6 +279,7 @@ int UtilityChild(int argc, char **argv)
                 static bool built = false;
                 static bool clicked = false;
                 static bool filled = false;
+                static int tilesBeforePlug = 0;
                 static QElapsedTimer sincePageSwitch;
                 if (!built) {
                     if (!top->MainFrameReady())
@@ -136,11 +289,20 @@ int UtilityChild(int argc, char **argv)
                     Report("built", 0);
                     Report("cpu_built", BenchChild::CpuMs());
                     Report("rss_built", ResidentKiB());
+                    tilesBeforePlug = g_TileButtons.size();
+                    // On a 1 kHz receiver: beside the built-in mice (the same
+                    // model on a 4 kHz one, another on its cable) a tile of
+                    // its own, where a second mouse of one model in one class
+                    // would give the duplicate notice instead.
                     HIDUsbSim::DeviceSetup receiver;
+                    receiver.pid = "F501";
+                    receiver.receiverType = 0;
                     receiver.mouse = "m1";
                     HIDUsbSim::plug(receiver);
                 }
-                if (!clicked && !g_TileButtons.isEmpty()) {
+                // The list is rebuilt with a tile more; the first tile is
+                // clicked (with the built-in mice, the wireless one).
+                if (!clicked && g_TileButtons.size() > tilesBeforePlug) {
                     clicked = true;
                     heartbeat->Next();
                     static_cast<QToolButton *>(g_TileButtons.first())->click();
@@ -161,7 +323,8 @@ int UtilityChild(int argc, char **argv)
                         heartbeat->Next(); // the switch clicked 300 ms ago
                     if (switches >= 4) {
                         poll->stop();
-                        std::_Exit(0);
+                        InputStretches(top, heartbeat);
+                        return;
                     }
                     order[switches++]->click();
                     sincePageSwitch.start();
@@ -182,7 +345,8 @@ struct Sample
     long cpuBuiltMs = -1;
     long rssBuiltKiB = -1;
     long rssReadKiB = -1;
-    double stallMs[StallCount] = {-1, -1, -1, -1, -1, -1, -1};
+    double stallMs[StallCount];
+    Sample() { std::fill(std::begin(stallMs), std::end(stallMs), -1.0); }
 };
 
 // program with arguments, as a child with its own per-user folder.
@@ -196,8 +360,11 @@ Sample RunChild(const QString &program, const QStringList &arguments)
     env.insert("XDG_CONFIG_HOME", home.path() + "/.config");
     env.insert("XDG_DATA_HOME", home.path() + "/.local/share");
     env.insert("XDG_RUNTIME_DIR", home.path() + "/tmp");
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("HIDUSB_SIM_DEVICES", "none");
+    // Offscreen unless the platform is named (QT_QPA_PLATFORM=xcb for an X server).
+    env.insert("QT_QPA_PLATFORM", qEnvironmentVariable("QT_QPA_PLATFORM", "offscreen"));
+    // The simulated mice a user sees when the variable is unset (the
+    // built-in ones), unless it is set for the bench (HIDUSB_SIM_DEVICES=none
+    // starts with an empty device list).
     env.insert("ASAN_OPTIONS", "detect_leaks=0");
 
     Sample sample;
@@ -229,6 +396,9 @@ Sample RunChild(const QString &program, const QStringList &arguments)
                 sample.rssBuiltKiB = parts[1].toLong();
             else if (parts.size() == 2 && parts[0] == "rss_read")
                 sample.rssReadKiB = parts[1].toLong();
+            if (parts.size() == 2 && parts[0].startsWith("missed_"))
+                std::fprintf(stderr, "bench_startup: the utility did not take the input: %s\n",
+                             parts[0].mid(7).constData());
             for (int i = 0; i < StallCount && parts.size() == 2; ++i) {
                 if (parts[0] == QByteArray("stall_") + StallNames[i])
                     sample.stallMs[i] = parts[1].toLong() / 1000.0;
@@ -243,12 +413,42 @@ Sample RunChild(const QString &program, const QStringList &arguments)
     return sample;
 }
 
-double Median(std::vector<double> values)
+// The median and the spread (lowest, highest) of the runs' values.
+struct Spread
 {
+    double median = -1;
+    double low = -1;
+    double high = -1;
+};
+
+Spread SpreadOf(std::vector<double> values)
+{
+    Spread spread;
     if (values.empty())
-        return -1;
+        return spread;
     std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    spread.median =
+        values.size() % 2 ? values[values.size() / 2] : (values[values.size() / 2 - 1] + values[values.size() / 2]) / 2;
+    spread.low = values.front();
+    spread.high = values.back();
+    return spread;
+}
+
+// "median [lowest-highest]" with the given number of decimals.
+std::string Text(const Spread &spread, int decimals)
+{
+    char text[96];
+    std::snprintf(text, sizeof text, "%.*f [%.*f-%.*f]", decimals, spread.median, decimals, spread.low, decimals,
+                  spread.high);
+    return text;
+}
+
+// A memory figure: KiB as measured, and the median in MiB.
+std::string MemoryText(const Spread &spread)
+{
+    char mib[32];
+    std::snprintf(mib, sizeof mib, " KiB (%.1f MiB)", spread.median / 1024.0);
+    return Text(spread, 0) + mib;
 }
 
 } // namespace
@@ -265,6 +465,7 @@ int main(int argc, char *argv[])
     const QString minimal = QCoreApplication::applicationDirPath() + "/bench_minimal_program";
     std::vector<double> stalls[StallCount];
     std::vector<double> appShown, minShown, appCpu, minCpu, appRss, minRss, appRead, appBuilt, appCpuBuilt, appRssBuilt;
+    std::vector<double> shownRatio, cpuRatio, rssRatio;
     for (int i = 0; i < runs; ++i) {
         const Sample a = RunChild(QCoreApplication::applicationFilePath(), {"--child", "utility"});
         const Sample m = RunChild(minimal, {});
@@ -292,24 +493,37 @@ int main(int argc, char *argv[])
             minShown.push_back(m.shownMs);
         if (m.rssKiB >= 0)
             minRss.push_back(double(m.rssKiB));
+        // Each pair ran one right after the other, so its ratio is the least
+        // moved by a change of the machine's load between runs.
+        if (a.shownMs >= 0 && m.shownMs > 0)
+            shownRatio.push_back(a.shownMs / m.shownMs);
+        if (a.cpuMs >= 0 && m.cpuMs > 0)
+            cpuRatio.push_back(double(a.cpuMs) / double(m.cpuMs));
+        if (a.rssKiB >= 0 && m.rssKiB > 0)
+            rssRatio.push_back(double(a.rssKiB) / double(m.rssKiB));
     }
-    const double as = Median(appShown), ms = Median(minShown), ar = Median(appRss), mr = Median(minRss);
-    const double ac = Median(appCpu), mc = Median(minCpu);
-    std::printf("runs: %d (medians)\n", runs);
-    std::printf("start to first paint: utility %.1f ms, minimal %.1f ms, ratio %.2f\n", as, ms, ms > 0 ? as / ms : 0.0);
-    std::printf("CPU time to first paint: utility %.0f ms, minimal %.0f ms, ratio %.2f\n", ac, mc,
-                mc > 0 ? ac / mc : 0.0);
-    std::printf("resident memory at first paint: utility %.0f KiB, minimal %.0f KiB, ratio %.2f\n", ar, mr,
-                mr > 0 ? ar / mr : 0.0);
-    std::printf(
-        "main frame built and prepared after the first paint (no input): at %.1f ms, CPU %.0f ms, resident memory %.0f "
-        "KiB\n",
-        Median(appBuilt), Median(appCpuBuilt), Median(appRssBuilt));
-    std::printf("resident memory of the utility after the first full read: %.0f KiB\n", Median(appRead));
-    std::printf("longest GUI-thread stall (1 ms heartbeat), median / worst of the runs:\n");
-    for (int s = 0; s < StallCount; ++s) {
-        const double worst = stalls[s].empty() ? -1 : *std::max_element(stalls[s].begin(), stalls[s].end());
-        std::printf("  %-60s %6.1f / %6.1f ms\n", StallTexts[s], Median(stalls[s]), worst);
-    }
+    const QString devices = qEnvironmentVariableIsSet("HIDUSB_SIM_DEVICES")
+        ? "HIDUSB_SIM_DEVICES=" + qEnvironmentVariable("HIDUSB_SIM_DEVICES")
+        : QStringLiteral("the built-in simulated mice");
+    std::printf("runs: %d, platform %s, devices: %s; each figure: median [lowest-highest] of the runs, ratios per "
+                "pair of runs\n",
+                runs, qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM", "offscreen")), qPrintable(devices));
+    std::printf("start to first paint: utility %s ms, minimal %s ms, ratio %s\n", Text(SpreadOf(appShown), 1).c_str(),
+                Text(SpreadOf(minShown), 1).c_str(), Text(SpreadOf(shownRatio), 2).c_str());
+    std::printf("CPU time to first paint: utility %s ms, minimal %s ms, ratio %s\n", Text(SpreadOf(appCpu), 0).c_str(),
+                Text(SpreadOf(minCpu), 0).c_str(), Text(SpreadOf(cpuRatio), 2).c_str());
+    std::printf("resident memory at first paint: utility %s KiB, minimal %s KiB, ratio %s\n",
+                Text(SpreadOf(appRss), 0).c_str(), Text(SpreadOf(minRss), 0).c_str(),
+                Text(SpreadOf(rssRatio), 2).c_str());
+    std::printf("main frame built and prepared after the first paint (no input): at %s ms, CPU %s ms\n",
+                Text(SpreadOf(appBuilt), 1).c_str(), Text(SpreadOf(appCpuBuilt), 0).c_str());
+    std::printf("resident memory of the utility with the main frame built: %s\n",
+                MemoryText(SpreadOf(appRssBuilt)).c_str());
+    std::printf("resident memory of the utility after the first full read: %s\n",
+                MemoryText(SpreadOf(appRead)).c_str());
+    std::printf("longest GUI-thread stall (1 ms heartbeat), median [lowest-highest] of the runs:\n");
+    for (int s = 0; s < StallCount; ++s)
+        std::printf("  %-60s %s ms\n", StallTexts[s], Text(SpreadOf(stalls[s]), 1).c_str());
+    const double as = SpreadOf(appShown).median, ar = SpreadOf(appRss).median, ms = SpreadOf(minShown).median;
     return (as < 0 || ar < 0 || ms < 0) ? 1 : 0;
 }

@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QMap>
 #include <QSet>
+#include <QVector>
+
+#include <memory>
 #include <mutex>
 
 #include <cstdio>
@@ -92,23 +95,60 @@ void ReportBrokenFile(const QString &path, const QString &fault)
     std::fflush(stderr);
 }
 
+// What the walk of a window's section finds in a usable file, kept from the
+// one walk that checks the file: each child of "Total" (a section) with its
+// children in file order, each with the text readElementText gives it, or
+// marked when it holds an element (a reader error, for a child a window
+// knows). A window's load then applies its texts from here instead of
+// walking the whole file again: at a language switch every window loads,
+// and the walks were most of what the switch cost.
+struct LabelChild
+{
+    QString name;
+    QString text;
+    bool nested = false;
+};
+struct LabelSection
+{
+    QString name;
+    QVector<LabelChild> children;
+};
+using LabelSections = QVector<LabelSection>;
+
 // A language file is usable when it opens and is a well-formed document
 // whose document element is "Total". Checked whole before anything is
-// applied, so a file cut short never leaves half its texts behind.
-bool UsableLabelsData(const QString &path, const QByteArray &data)
+// applied, so a file cut short never leaves half its texts behind; the
+// same walk fills sections.
+bool UsableLabelsData(const QString &path, const QByteArray &data, LabelSections &sections)
 {
     QXmlStreamReader check(data);
     bool rootSeen = false;
+    int depth = 0; // elements open around the current token
     while (!check.atEnd()) {
         check.readNext();
-        if (check.isStartElement() && !rootSeen) {
-            rootSeen = true;
-            if (check.name() != QLatin1String("Total")) {
-                ReportBrokenFile(path,
-                                 QStringLiteral("not a labels file (document element \"") + check.name().toString()
-                                     + QStringLiteral("\")"));
-                return false;
+        if (check.isStartElement()) {
+            ++depth;
+            if (!rootSeen) {
+                rootSeen = true;
+                if (check.name() != QLatin1String("Total")) {
+                    ReportBrokenFile(path,
+                                     QStringLiteral("not a labels file (document element \"") + check.name().toString()
+                                         + QStringLiteral("\")"));
+                    return false;
+                }
+            } else if (depth == 2) {
+                sections.append(LabelSection{check.name().toString(), {}});
+            } else if (depth == 3) {
+                sections.last().children.append(LabelChild{check.name().toString(), QString(), false});
+            } else if (depth == 4) {
+                sections.last().children.last().nested = true;
             }
+        } else if (check.isEndElement()) {
+            --depth;
+        } else if (depth == 3 && (check.isCharacters() || check.isEntityReference())) {
+            // Comments and processing instructions are left out, as
+            // readElementText leaves them out.
+            sections.last().children.last().text += check.text();
         }
     }
     if (check.hasError() || !rootSeen) {
@@ -128,11 +168,13 @@ struct CheckedFile
     QString path;
     QByteArray data;
     bool usable = false;
+    std::shared_ptr<const LabelSections> sections;
 };
 CheckedFile s_lastChecked;
 
-// Reads path into data and tells whether it is a usable labels file.
-bool ReadLabelsFile(const QString &path, QByteArray &data)
+// Reads path into data and tells whether it is a usable labels file; for a
+// usable one, sections holds what the file's sections contain.
+bool ReadLabelsFile(const QString &path, QByteArray &data, std::shared_ptr<const LabelSections> &sections)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
@@ -145,13 +187,36 @@ bool ReadLabelsFile(const QString &path, QByteArray &data)
         std::lock_guard<std::mutex> lock(s_recordMutex);
         if (s_lastChecked.path == path && s_lastChecked.data == data) {
             data = s_lastChecked.data;
+            sections = s_lastChecked.sections;
             return s_lastChecked.usable;
         }
     }
-    const bool usable = UsableLabelsData(path, data);
+    auto found = std::make_shared<LabelSections>();
+    const bool usable = UsableLabelsData(path, data, *found);
+    sections = usable ? std::shared_ptr<const LabelSections>(found) : nullptr;
     std::lock_guard<std::mutex> lock(s_recordMutex);
-    s_lastChecked = CheckedFile{path, data, usable};
+    s_lastChecked = CheckedFile{path, data, usable, sections};
     return usable;
+}
+
+// What walking a usable labels file for section does with keys: each
+// occurrence of the section in file order, each known child's text applied;
+// a known child that holds an element ends the load there.
+void ApplySection(const LabelSections &sections, const QString &section, const LanguageLoader::KeyTable &keys)
+{
+    for (const LabelSection &found : sections) {
+        if (found.name != section)
+            continue;
+        for (const LabelChild &child : found.children) {
+            const auto target = keys.constFind(child.name);
+            if (target == keys.constEnd())
+                continue;
+            if (child.nested)
+                return;
+            if (target.value())
+                target.value()(child.text);
+        }
+    }
 }
 
 // The walk of LoadFile on bytes already read.
@@ -188,13 +253,15 @@ bool LanguageLoader::Load(int index, const QString &section, const KeyTable &key
     // With the English file broken too the windows keep the texts they have.
     QString path = FilePath(index);
     QByteArray data;
-    if (!ReadLabelsFile(path, data)) {
+    std::shared_ptr<const LabelSections> sections;
+    if (!ReadLabelsFile(path, data, sections)) {
         const QString english = FilePath(0);
-        if (path == english || !ReadLabelsFile(english, data))
+        if (path == english || !ReadLabelsFile(english, data, sections))
             return false;
         path = english;
     }
-    WalkLabels(data, QStringLiteral("Total"), QStringList(section), keys, reader);
+    reader.reset(new LanguageReader(data));
+    ApplySection(*sections, section, keys);
     return true;
 }
 

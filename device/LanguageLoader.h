@@ -30,7 +30,11 @@
 //    holds a nested element is a reader error that ends the load; texts
 //    applied before any reader error stay.
 //
-// Each load replaces the window's reader; the previous one is released.
+// A file is walked once while it is checked (again only when its bytes
+// change); each window's load applies its texts from what that walk found,
+// with the rules above, so a language switch does not walk the file once
+// per window. Each load replaces the window's reader (on the file's bytes);
+// the previous one is released.
 
 #include <QHash>
 #include <QMap>

@@ -1,6 +1,7 @@
 #include "DialogChange.h"
 #include "DialogChangeForm.h"
 
+#include "BackgroundWhileShown.h"
 #include "DeviceAllInfo.h"
 #include "DeviceDiscovery.h"
 #include "DeviceListState.h"
@@ -172,6 +173,8 @@ DialogChange::DialogChange(QWidget *parent)
     const QString K = Skin::Rgb("ButtonColor");
 
     // 4. Style sheets.
+    // Held decoded only while the list is shown (the main frame has its own).
+    BackgroundWhileShown::Attach(ui->frameChange, P + "MainBack.png", this);
     ui->frameChange->setStyleSheet("#frameChange{border-image: url(" + P + "MainBack.png" + ");}");
     ui->CloseButton->setStyleSheet(Skin::ImageButtonSheet(P, "Close.png", "CloseHover.png", "CloseClick.png"));
     ui->MinButton->setStyleSheet(Skin::ImageButtonSheet(P, "Min.png", "MinHover.png", "MinClick.png"));

@@ -20,6 +20,12 @@
 //      skin a styled panel draws a light 1 px edge around the picture it sits
 //      on (the main frame flattens its own panels for the same reason). Lists
 //      and other item views keep their frames: their style sheets draw them.
+//      The texts must be on the widgets before anything measures them (a
+//      layout, a scroll area taking its contents, a list view laid out): a
+//      form's built-in Chinese placeholders, once measured, load the CJK
+//      font even where the language is a Latin one. A page that puts parts
+//      of its form in place later (the button page) loads them before those
+//      parts are put together and calls FlattenStyledPanels() once they are.
 // It overrides LanguageKeys() when it shows translated text (the children of
 // its section it knows and where each text goes; see LanguageLoader).
 //
@@ -82,9 +88,11 @@ protected:
     QString m_PicturePath;
     LanguageReaderPtr m_Reader;
 
-private:
+    // What LoadStoredLanguage does to the frames; again for a page whose
+    // parts are put in place after its texts were loaded.
     void FlattenStyledPanels();
 
+private:
     QString m_Section;
 };
 

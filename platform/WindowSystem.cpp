@@ -1,9 +1,11 @@
 #include "WindowSystem.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QWidget>
 #include <mutex>
+#include <thread>
 
 #include <cstdlib>
 #include <xcb/xcb.h>
@@ -13,23 +15,56 @@ namespace {
 std::mutex s_mutex;
 WindowSystem::Answer s_answer;
 
-int s_defaultScreen = 0;
+// One connection of our own to the X server, with the compositor selection
+// of its default screen; opened once, by ConnectAhead's thread or at first
+// use. Opening it waits for the server's answers, which a busy server can
+// hold up for many milliseconds.
+struct Link
+{
+    xcb_connection_t *connection = nullptr;
+    int defaultScreen = 0;
+    // A compositing manager owns the selection "_NET_WM_CM_S" + screen number.
+    xcb_atom_t compositorSelection = XCB_ATOM_NONE;
+};
+std::once_flag s_linkOnce;
+Link s_link;
 
-// One connection of our own to the X server, opened at first use.
+void OpenLink()
+{
+    xcb_connection_t *c = xcb_connect(nullptr, &s_link.defaultScreen);
+    if (!c || xcb_connection_has_error(c)) {
+        if (c)
+            xcb_disconnect(c);
+        return;
+    }
+    s_link.connection = c;
+    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(s_link.defaultScreen);
+    xcb_intern_atom_reply_t *atom =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(name.size()), name.constData()), nullptr);
+    if (atom) {
+        s_link.compositorSelection = atom->atom;
+        std::free(atom);
+    }
+}
+
+const Link &TheLink()
+{
+    std::call_once(s_linkOnce, OpenLink);
+    return s_link;
+}
+
 xcb_connection_t *Connection()
 {
-    static xcb_connection_t *connection = nullptr;
-    static bool tried = false;
-    if (!tried) {
-        tried = true;
-        xcb_connection_t *c = xcb_connect(nullptr, &s_defaultScreen);
-        if (c && !xcb_connection_has_error(c))
-            connection = c;
-        else if (c)
-            xcb_disconnect(c);
-    }
-    return connection;
+    return TheLink().connection;
 }
+
+// The last answer about the compositor and its age: a window's mask is
+// worked out when it is made, at each show and each resize, and the dialogs
+// made together at start would each wait for the server.
+bool s_compositorKnown = false;
+bool s_compositorRuns = false;
+QElapsedTimer s_compositorAsked;
+constexpr qint64 CompositorAnswerMs = 1000;
 
 bool AskX11(const QWidget *window, QPoint *topLeft)
 {
@@ -98,26 +133,29 @@ bool CompositorRuns()
     std::lock_guard<std::mutex> lock(s_mutex);
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return false;
-    xcb_connection_t *c = Connection();
-    if (!c)
+    if (s_compositorKnown && s_compositorAsked.elapsed() < CompositorAnswerMs)
+        return s_compositorRuns;
+    const Link &link = TheLink();
+    if (!link.connection || link.compositorSelection == XCB_ATOM_NONE)
         return false;
-    // A compositing manager owns the selection "_NET_WM_CM_S" + screen number.
-    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(s_defaultScreen);
-    xcb_intern_atom_reply_t *atom =
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, uint16_t(name.size()), name.constData()), nullptr);
-    if (!atom)
-        return false;
-    const xcb_atom_t selection = atom->atom;
-    std::free(atom);
-    if (selection == XCB_ATOM_NONE)
-        return false;
-    xcb_get_selection_owner_reply_t *owner =
-        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr);
+    xcb_get_selection_owner_reply_t *owner = xcb_get_selection_owner_reply(
+        link.connection, xcb_get_selection_owner(link.connection, link.compositorSelection), nullptr);
     if (!owner)
         return false;
-    const bool runs = owner->owner != XCB_WINDOW_NONE;
+    s_compositorRuns = owner->owner != XCB_WINDOW_NONE;
     std::free(owner);
-    return runs;
+    s_compositorKnown = true;
+    s_compositorAsked.start();
+    return s_compositorRuns;
+}
+
+void ConnectAhead()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    // Whoever asks first waits for this one (call_once); the thread ends as
+    // soon as the connection is open.
+    std::thread([] { TheLink(); }).detach();
 }
 
 void SetAnswerForTests(Answer answer)

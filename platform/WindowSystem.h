@@ -32,8 +32,14 @@ void SyncPosition(QWidget *widget);
 
 // Whether a compositing manager draws the windows of the default screen (so
 // transparent window pixels really show what lies behind). False where it
-// cannot be asked.
+// cannot be asked. The server is asked at most once a second; within that
+// the last answer is given.
 bool CompositorRuns();
+
+// Opens the connection these questions use on a thread of its own, so the
+// first question does not wait for it (on X11; elsewhere nothing happens).
+// Called once the application object exists.
+void ConnectAhead();
 
 // Tests stand in for a window manager that moved the window behind Qt's
 // back: the function answers for the window system (an empty one restores

@@ -49,7 +49,6 @@ FormSetting::FormSetting(QWidget *parent)
     ConnectHub(&PostMsg::SigLabelTextB, &FormSetting::SlotLabelTextB);
     ConnectHub(&PostMsg::SigFormReset, &FormSetting::SlotFormResetForm, Qt::BlockingQueuedConnection);
     ConnectHub(&PostMsg::SigContinue, &FormSetting::SlotContinue);
-    connect(ui->scrollArea->verticalScrollBar(), &QAbstractSlider::valueChanged, this, &FormSetting::SlotScroolChange);
 
     // The update run's two popups live as long as the process.
     updateProgress = new Progress;
@@ -63,7 +62,10 @@ FormSetting::FormSetting(QWidget *parent)
     if (!ok)
         g_Transition = 0;
 
+    // The sheets first, then the column goes into its scroll area.
     ApplySkin();
+    ui->assembleContents(this);
+    connect(ui->scrollArea->verticalScrollBar(), &QAbstractSlider::valueChanged, this, &FormSetting::SlotScroolChange);
 
     g_DongleCheckTimer = new QTimer(this);
     g_MouseCheckTimer = new QTimer(this);
@@ -157,9 +159,7 @@ void FormSetting::ApplySkin()
     ui->scrollArea->setFrameShape(QFrame::NoFrame);
     ui->scrollAreaWidgetContents->setStyleSheet("background-color:transparent;border:none;");
 
-    auto *view = new QListView(ui->comboBox);
-    view->setStyleSheet(Skin::ComboListSheet());
-    ui->comboBox->setView(view);
+    ui->comboBox->SetListViewSheet(Skin::ComboListSheet());
     ui->comboBox->setMaxVisibleItems(5);
 }
 

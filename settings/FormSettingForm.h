@@ -108,7 +108,9 @@ public:
         scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         scrollArea->setWidgetResizable(true);
 
-        scrollAreaWidgetContents = new QWidget();
+        // Made where it goes: moved there, the whole column would be styled
+        // again under the page's sheets.
+        scrollAreaWidgetContents = new QWidget(scrollArea->viewport());
         scrollAreaWidgetContents->setObjectName(QStringLiteral("scrollAreaWidgetContents"));
         scrollAreaWidgetContents->setGeometry(0, 0, 880, 780);
         scrollAreaWidgetContents->setMinimumSize(880, 780);
@@ -231,9 +233,17 @@ public:
         pushButton_3->setFocusPolicy(Qt::NoFocus);
         pushButton_3->setStyleSheet(QStringLiteral("text-align:right;"));
 
-        scrollArea->setWidget(scrollAreaWidgetContents);
-
         retranslateUi(FormSetting);
+    }
+
+    // Puts the column into its scroll area, which shows and so polishes it,
+    // then connects the slots by name (the column is in the page by then).
+    // Called once the page has set its style sheets: a sheet set on a
+    // polished widget restyles it again, several times what the first
+    // styling costs.
+    void assembleContents(QWidget *FormSetting)
+    {
+        scrollArea->setWidget(scrollAreaWidgetContents);
         QMetaObject::connectSlotsByName(FormSetting);
     }
 

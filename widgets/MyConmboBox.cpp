@@ -1,5 +1,6 @@
 #include "MyConmboBox.h"
 
+#include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -19,8 +20,32 @@ void MyConmboBox::SetBeforeFirstPopup(std::function<void()> prepare)
     m_BeforeFirstPopup = std::move(prepare);
 }
 
+void MyConmboBox::SetListViewSheet(const QString &sheet)
+{
+    m_ListSheet = sheet;
+    m_ListViewPending = true;
+}
+
+QAbstractItemView *MyConmboBox::ListView()
+{
+    MakeListView();
+    return view();
+}
+
+void MyConmboBox::MakeListView()
+{
+    if (!m_ListViewPending)
+        return;
+    m_ListViewPending = false;
+    // The box takes the view over (and deletes the one it had).
+    auto *list = new QListView;
+    list->setStyleSheet(m_ListSheet);
+    setView(list);
+}
+
 void MyConmboBox::showPopup()
 {
+    MakeListView();
     if (m_BeforeFirstPopup) {
         const std::function<void()> prepare = std::move(m_BeforeFirstPopup);
         m_BeforeFirstPopup = nullptr;

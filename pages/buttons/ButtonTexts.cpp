@@ -58,8 +58,13 @@ LanguageLoader::KeyTable Buttoninterface::LanguageKeys()
     LanguageLoader::KeyTable keys;
     // The stored choice, not the loaded index: the tool tips follow Macro.ini.
     const bool toolTips = LanguageLoader::StoredIndex() == kToolTipLanguage;
+    // The texts are read before the menus are put into the page (see the
+    // constructor), so the menus' buttons are looked for in their parts too.
+    const QList<QWidget *> parts = ui->partsToAssemble();
     for (const char *element : kTextElements) {
         QAbstractButton *button = findChild<QAbstractButton *>(QLatin1String(element));
+        for (int i = 0; !button && i < parts.size(); ++i)
+            button = parts.at(i)->findChild<QAbstractButton *>(QLatin1String(element));
         if (!button)
             continue;
         keys.insert(QLatin1String(element), [this, button](const QString &t) {

@@ -14,6 +14,7 @@
 #include "MacroNames.h"
 #include "MakeMacro.h"
 #include "ModelInfo.h"
+#include "PolishLater.h"
 #include "PostMsg.h"
 #include "Skin.h"
 #include "UserPaths.h"
@@ -106,6 +107,21 @@ Buttoninterface::Buttoninterface(QWidget *parent, Build build)
 
     m_Link = std::make_unique<DeviceLink>();
 
+    // Polished in the steps below, not all at once on the next turn of the
+    // event loop. The parts made without a parent are polished where they
+    // are put (polished before, as windows of their own, the work would be
+    // done twice).
+    PolishLater::Withdraw(this);
+    for (QWidget *part : ui->partsToAssemble())
+        PolishLater::Withdraw(part);
+
+    // The texts of the stored language before the menus are put together:
+    // that measures every caption, and the form's own Chinese placeholders
+    // measured then would load the large CJK font for a Latin language.
+    // A language picked later, while the parts are still being put in
+    // place, reaches them all the same (the keys look into the parts).
+    LoadStoredLanguage();
+
     if (build == Build::Whole)
         BuildRemainingSteps();
 }
@@ -114,17 +130,28 @@ bool Buttoninterface::BuildNextStep()
 {
     switch (m_Step) {
     case 0:
+        // The page's own widgets (the head with its pictures, the panels).
+        ensurePolished();
+        break;
+    case 1:
+        ui->assembleSelectors();
+        break;
+    case 2:
         ui->assembleMainList();
         ui->stackedWidget->setCurrentWidget(ui->page);
         break;
-    case 1:
+    case 3:
+        ui->assembleSubMenuPages();
+        break;
+    case 4:
         ui->assembleSubMenus(this);
         ui->scrollArea_7->setWidget(m_MacroContainer);
         ui->stackedWidget_2->setCurrentWidget(ui->page_9);
-        // Last, once every widget is in the page: the texts go to the
-        // children found by name, and a language picked between the steps
-        // has been stored by then.
-        LoadStoredLanguage();
+        // The sub-menu pages not shown yet.
+        for (int i = 0; i < ui->stackedWidget_2->count(); ++i)
+            ui->stackedWidget_2->widget(i)->ensurePolished();
+        // The sub-menus' panels, now that they are in the page.
+        FlattenStyledPanels();
         break;
     default:
         return true;
@@ -269,9 +296,7 @@ void Buttoninterface::SetStyleSheets1()
 void Buttoninterface::SetComboSheets()
 {
     ui->ProjectChoose->setStyleSheet(Skin::ComboSheet(m_PicturePath, true));
-    QListView *view = new QListView;
-    view->setStyleSheet(Skin::ComboListSheet());
-    ui->ProjectChoose->setView(view);
+    ui->ProjectChoose->SetListViewSheet(Skin::ComboListSheet());
 }
 
 void Buttoninterface::SetStyleSheets2()

@@ -42,12 +42,15 @@ class Buttoninterface : public PageSkeleton
     Q_OBJECT
 
 public:
-    // Build::InSteps makes the widgets and sets their sheets only; the menus
-    // are put together (and so polished) by BuildNextStep, one half a step,
-    // so that no step holds up a frame. Build::Whole does all of it at once.
+    // Build::InSteps makes the widgets and sets their sheets and the stored
+    // language's texts (before anything measures them) only; the page is
+    // polished and its menus are put together (and so polished) by
+    // BuildNextStep, a part a step, so that no step holds up a frame.
+    // Build::Whole does all of it at once.
     enum class Build { Whole, InSteps };
     explicit Buttoninterface(QWidget *parent = nullptr, Build build = Build::Whole);
-    // Puts the next half of the menus together; true once the page is complete.
+    // Polishes the page or puts the next part of the menus together; true
+    // once the page is complete.
     bool BuildNextStep();
     void BuildRemainingSteps();
     bool IsComplete() const;
@@ -255,7 +258,7 @@ private:
     void FillFromRecord(const FlashDataMap &record);
 
     Ui_Buttoninterface *ui;
-    static constexpr int BuildSteps = 2;
+    static constexpr int BuildSteps = 5;
     int m_Step = 0;
     QVBoxLayout *m_MacroLayout = nullptr;
     QList<QToolButton *> m_MacroButtons;

@@ -457,18 +457,48 @@ public:
     // page has set its style sheets, each widget takes its style once instead
     // of again for every sheet set after it; the pages go in first, so the
     // lists are polished where they end up rather than again when moved. The
-    // main list and the sub-menus are two halves that may run apart.
-    void assembleMainList()
+    // selectors with the main list's pages, the main list, the sub-menus'
+    // pages with the multimedia list, and the other sub-menus are four parts
+    // that may run apart, in this order.
+    void assembleSelectors()
     {
         stackedWidget->addWidget(page);
         stackedWidget->addWidget(page_2);
         scrollArea_11->setWidget(scrollAreaWidgetContents_11);
+    }
+
+    void assembleMainList()
+    {
         scrollArea_4->setWidget(scrollAreaWidgetContents_4);
         stackedWidget->setCurrentIndex(1);
     }
 
-    // Last: the slots are connected by name once every widget is in place.
-    void assembleSubMenus(QWidget *Buttoninterface)
+    // The parts made without a parent, which the assembly above puts into
+    // the page: until then a child found by name may be in one of these.
+    QList<QWidget *> partsToAssemble() const
+    {
+        return {page,
+                page_2,
+                scrollAreaWidgetContents_11,
+                scrollAreaWidgetContents_4,
+                page_3,
+                page_5,
+                page_6,
+                page_8,
+                page_9,
+                page_4,
+                page_7,
+                page_10,
+                scrollAreaWidgetContents_3,
+                scrollAreaWidgetContents_7,
+                scrollAreaWidgetContents_8,
+                scrollAreaWidgetContents_10,
+                scrollAreaWidgetContents_6,
+                scrollAreaWidgetContents_9,
+                scrollAreaWidgetContents_12};
+    }
+
+    void assembleSubMenuPages()
     {
         stackedWidget_2->addWidget(page_3);
         stackedWidget_2->addWidget(page_5);
@@ -479,6 +509,11 @@ public:
         stackedWidget_2->addWidget(page_7);
         stackedWidget_2->addWidget(page_10);
         scrollArea_3->setWidget(scrollAreaWidgetContents_3);
+    }
+
+    // Last: the slots are connected by name once every widget is in place.
+    void assembleSubMenus(QWidget *Buttoninterface)
+    {
         scrollArea_7->setWidget(scrollAreaWidgetContents_7);
         scrollArea_8->setWidget(scrollAreaWidgetContents_8);
         scrollArea_10->setWidget(scrollAreaWidgetContents_10);

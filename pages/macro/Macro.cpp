@@ -124,11 +124,9 @@ Macro::Macro(QWidget *parent)
         + QStringLiteral(");border-image:url(") + m_PicturePath
         + QStringLiteral("ComboboxTextBack.png);selection-background-color:rgb(") + comboSelect
         + QStringLiteral(");}"));
-    auto *popup = new QListView(ui->ChooseEvent);
-    popup->setStyleSheet(QStringLiteral("QListView::item:selected{background:rgb(") + comboSelect
-                         + QStringLiteral(");}QListView::item:hover{background:rgb(") + comboSelect
-                         + QStringLiteral(");}"));
-    ui->ChooseEvent->setView(popup);
+    ui->ChooseEvent->SetListViewSheet(QStringLiteral("QListView::item:selected{background:rgb(") + comboSelect
+                                      + QStringLiteral(");}QListView::item:hover{background:rgb(") + comboSelect
+                                      + QStringLiteral(");}"));
     ui->ChooseEvent->setMaxVisibleItems(5);
 
     ui->StopRecord->hide();

@@ -6,8 +6,6 @@
 #include "Skin.h"
 #include "UserPaths.h"
 
-#include <QListView>
-
 DebounceTime::DebounceTime(QWidget *parent)
     : QFrame(parent)
     , ui(new Ui_DebounceTime)
@@ -16,9 +14,7 @@ DebounceTime::DebounceTime(QWidget *parent)
     // The selector sits on the button page and takes that page's pictures.
     pictureDir = UserPaths::pictureFolder() + "Buttoninterface/";
     ui->Debunce->setStyleSheet(Skin::ComboSheet(pictureDir, false));
-    QListView *view = new QListView;
-    view->setStyleSheet(Skin::ComboListSheet());
-    ui->Debunce->setView(view);
+    ui->Debunce->SetListViewSheet(Skin::ComboListSheet());
     ui->Debunce->setMaxVisibleItems(5);
 }
 

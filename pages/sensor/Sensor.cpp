@@ -61,12 +61,9 @@ Sensor::Sensor(QWidget *parent)
     const QString comboSheet = Skin::ComboSheet(m_PicturePath, true);
     ui->ModelChoose->setStyleSheet(comboSheet);
     ui->PerformanceOpen->setStyleSheet(comboSheet);
-    QListView *modeList = new QListView;
-    modeList->setStyleSheet(Skin::ComboListSheet());
-    QListView *timeList = new QListView;
-    timeList->setStyleSheet(Skin::ComboListSheet());
-    ui->ModelChoose->setView(modeList);
-    ui->PerformanceOpen->setView(timeList);
+    // Their popups' styled lists are made when first needed.
+    ui->ModelChoose->SetListViewSheet(Skin::ComboListSheet());
+    ui->PerformanceOpen->SetListViewSheet(Skin::ComboListSheet());
     ui->PerformanceOpen->setMaxVisibleItems(5);
 
     // The model lists and the DPI tables of driver_sensor.h (read once for
@@ -95,7 +92,6 @@ Sensor::Sensor(QWidget *parent)
     ui->TitleButton_4->setStyleSheet("#TitleButton_4" + title);
 
     LoadStoredLanguage();
-    modelView = qobject_cast<QListView *>(ui->ModelChoose->view());
 
     ConnectHub(&PostMsg::SigUpDataLightSensor, &Sensor::SlotUpDataSenSorUISensor, Qt::BlockingQueuedConnection);
     ConnectHub(&PostMsg::SigFormReset, &Sensor::SlotFormReset, Qt::BlockingQueuedConnection);
@@ -117,6 +113,12 @@ Sensor::Sensor(QWidget *parent)
 Sensor::~Sensor()
 {
     delete ui;
+}
+
+QListView *Sensor::ModelView() const
+{
+    // The styled list is made on first use.
+    return qobject_cast<QListView *>(ui->ModelChoose->ListView());
 }
 
 QString Sensor::LevelFilePath() const
@@ -231,7 +233,7 @@ void Sensor::FillFromRecord(const FlashDataMap &record)
         } else {
             ui->ModelChoose->setEnabled(true);
             ui->ModelChoose->setCurrentIndex(record.SensorMode);
-            modelView->setRowHidden(2, true);
+            ModelView()->setRowHidden(2, true);
         }
     } else {
         ui->ModelChoose->setCurrentIndex(0);
@@ -339,9 +341,9 @@ void Sensor::SlotUpDataReportRate(int index)
     if (low) {
         ui->ModelChoose->setEnabled(true);
         ui->ModelChoose->setCurrentIndex(FlashData::read([](const FlashDataMap &m) { return m.SensorMode; }));
-        modelView->setRowHidden(2, true);
+        ModelView()->setRowHidden(2, true);
     } else {
-        modelView->setRowHidden(2, false);
+        ModelView()->setRowHidden(2, false);
         ui->ModelChoose->setCurrentIndex(2);
         ui->ModelChoose->setEnabled(false);
     }
@@ -437,9 +439,9 @@ void Sensor::SlotHideModel(int index)
     if (index == 0 && !device.Wired) {
         ui->ModelChoose->setEnabled(true);
         ui->ModelChoose->setCurrentIndex(FlashData::read([](const FlashDataMap &m) { return m.SensorMode; }));
-        modelView->setRowHidden(2, true);
+        ModelView()->setRowHidden(2, true);
     } else if (index == 1 && (device.ReceiverType == 1 || device.ReceiverType == 4)) {
-        modelView->setRowHidden(2, false);
+        ModelView()->setRowHidden(2, false);
         ui->ModelChoose->setCurrentIndex(2);
         ui->ModelChoose->setEnabled(false);
     }

@@ -45,7 +45,8 @@ public:
 
     // The form (tests).
     Ui_Sensor *Form() const { return ui; }
-    QListView *ModelView() const { return modelView; }
+    // The sensor-mode mirror's list (its hidden rows).
+    QListView *ModelView() const;
     QString SupportLodCal() const { return supportLodCal; }
     QString SupportSensorModeSel() const { return supportSensorModeSel; }
     QString LevelFilePath() const;
@@ -85,7 +86,6 @@ private:
     QString sensorPageDir;
     QString sliderMinText;
     QString sliderMaxText;
-    QListView *modelView = nullptr;
     QString supportSensorModeSel;
     QString supportLodCal;
     QString supportRipple;

@@ -17,7 +17,6 @@
 
 #include <QButtonGroup>
 #include <QColorDialog>
-#include <QListView>
 #include <QMouseEvent>
 
 #include <climits>
@@ -70,11 +69,6 @@ SensorDPI::SensorDPI(QWidget *parent)
     levelGroup->setExclusive(true);
     markerGroup = new QButtonGroup(this);
     markerGroup->setExclusive(true);
-    colorDialog = new QColorDialog(this);
-    // Our own dialog (not the platform's), so it is the same everywhere and
-    // tests can drive it.
-    colorDialog->setOption(QColorDialog::DontUseNativeDialog, true);
-    connect(colorDialog, &QColorDialog::colorSelected, this, &SensorDPI::SetColor);
 
     ui->label->setStyleSheet("QLabel{color: rgb(" + l + ";);}");
     ui->label_8->setStyleSheet(
@@ -84,10 +78,8 @@ SensorDPI::SensorDPI(QWidget *parent)
           "background-image: url("
         + d + "LevelHover.png" + ");}");
     ui->ChooseEvent->setStyleSheet(Skin::ComboSheet(d, false));
-    QListView *view = new QListView;
-    view->setStyleSheet(Skin::ComboListSheet());
     ui->ChooseEvent->setMaxVisibleItems(5);
-    ui->ChooseEvent->setView(view);
+    ui->ChooseEvent->SetListViewSheet(Skin::ComboListSheet());
 
     RetainSpace(ui->horizontalSliderC);
     RetainSpace(ui->spinBoxA);
@@ -462,6 +454,16 @@ void SensorDPI::MarkerToggled(int i, bool checked)
 void SensorDPI::MarkerClicked(int i)
 {
     Q_UNUSED(i);
+    // Made when first asked for: a colour dialog asks the desktop for its
+    // native dialog as it is made (on X11 that alone costs several
+    // milliseconds), and most runs never open it.
+    if (!colorDialog) {
+        colorDialog = new QColorDialog(this);
+        // Our own dialog (not the platform's), so it is the same everywhere
+        // and tests can drive it.
+        colorDialog->setOption(QColorDialog::DontUseNativeDialog, true);
+        connect(colorDialog, &QColorDialog::colorSelected, this, &SensorDPI::SetColor);
+    }
     colorDialog->show();
 }
 

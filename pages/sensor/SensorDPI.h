@@ -72,6 +72,7 @@ public:
     int LevelCount() const { return levelCount; }
     QString LevelColor(int level) const;
     bool SliderArmed() const { return sliderArmed; }
+    // The colour dialog, once a marker has opened it (nullptr before).
     QColorDialog *ColorDialog() const { return colorDialog; }
     QPoint IndicatorPosition(int level) const;
 

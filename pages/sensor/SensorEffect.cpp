@@ -6,8 +6,6 @@
 #include "SensorEffectForm.h"
 #include "Skin.h"
 
-#include <QListView>
-
 namespace {
 
 const int kBrightness[10] = {16, 30, 60, 90, 128, 150, 180, 210, 230, 255};
@@ -25,9 +23,7 @@ SensorEffect::SensorEffect(QWidget *parent)
     ui->label_14->setStyleSheet(label);
     ui->label_15->setStyleSheet(label);
     ui->Model->setStyleSheet(Skin::ComboSheet(pictureDir, false));
-    QListView *view = new QListView;
-    view->setStyleSheet(Skin::ComboListSheet());
-    ui->Model->setView(view);
+    ui->Model->SetListViewSheet(Skin::ComboListSheet());
     const QString slider =
         "QSlider:groove:horizontal{height:2px;left: 0px;right: 0px;border:0px;border-radius:6px;"
         "background:rgba(0,0,0,50);}QSlider:handle:horizontal{ width:  5px;height: 50px;  "

@@ -5,8 +5,6 @@
 #include "SensorLODForm.h"
 #include "Skin.h"
 
-#include <QListView>
-
 SensorLOD::SensorLOD(QWidget *parent)
     : OptionWidget(&SetLOD, parent)
     , ui(new Ui_SensorLOD)
@@ -15,9 +13,7 @@ SensorLOD::SensorLOD(QWidget *parent)
     ui->label->setStyleSheet("QLabel{color: rgb(" + Skin::Rgb("LabelColor") + ";);}");
     // A disabled selector (a sensor without lift-off setting) draws its text black.
     ui->LOD->setStyleSheet(Skin::ComboSheet(pictureDir, true));
-    QListView *view = new QListView;
-    view->setStyleSheet(Skin::ComboListSheet());
-    ui->LOD->setView(view);
+    ui->LOD->SetListViewSheet(Skin::ComboListSheet());
 }
 
 SensorLOD::~SensorLOD()

@@ -229,9 +229,9 @@ void TestDeferredFrame::builtOnePagePerTurn()
 
     window->show();
     QTRY_VERIFY(done);
-    // The button page comes in three parts: its widgets, then each half of
-    // its menus ("b-" until the last).
-    QCOMPARE(seen, QStringList({"-", "", "b-", "b-", "b", "bm", "bms", "bmst built"}));
+    // The button page comes in six parts: its widgets, their polish, then
+    // four parts of its menus ("b-" until the last).
+    QCOMPARE(seen, QStringList({"-", "", "b-", "b-", "b-", "b-", "b-", "b", "bm", "bms", "bmst built"}));
     QTRY_VERIFY(window->MainFrameReady());
 
     // Stacked in the order the navigation expects, the button page shown.
@@ -243,9 +243,17 @@ void TestDeferredFrame::builtOnePagePerTurn()
     QCOMPARE(stack->widget(2), frame->MacroPage());
     QCOMPARE(stack->widget(3), frame->SettingPage());
     QCOMPARE(stack->currentWidget(), frame->ButtonPage());
-    // Prepared ahead: the frame is polished before it is ever shown.
+    // Prepared ahead: the frame is polished before it is ever shown, the
+    // button page (which polishes itself in a part of its own) to its last
+    // widget, sub-menus not shown yet included.
     QVERIFY(!frame->isVisible());
     QVERIFY(frame->Form()->frame_2->testAttribute(Qt::WA_WState_Polished));
+    QStringList unpolished;
+    for (QWidget *w : frame->ButtonPage()->findChildren<QWidget *>()) {
+        if (!w->testAttribute(Qt::WA_WState_Polished))
+            unpolished << w->objectName() + "(" + w->metaObject()->className() + ")";
+    }
+    QVERIFY2(unpolished.isEmpty(), qPrintable(unpolished.join(", ")));
 
     delete window;
     QVERIFY(!g_Worker.load());

@@ -65,6 +65,7 @@ class TestShownLook : public QObject
 private slots:
     void initTestCase();
     void mainFrameShowsItsPicturesOnceShown();
+    void onlyTheShownBackgroundIsHeld();
     void dialogBuiltAtStartShowsItsPicturesOnceShown_data();
     void dialogBuiltAtStartShowsItsPicturesOnceShown();
     void versionNoticeShowsItsPicturesOnceShown();
@@ -111,6 +112,57 @@ void TestShownLook::mainFrameShowsItsPicturesOnceShown()
     QTRY_VERIFY(frame->isVisible());
     QCOMPARE(background->styleSheet(), sheet);
     pages->setCurrentWidget(m_Window->DeviceListPage());
+    QTRY_VERIFY(!frame->isVisible());
+}
+
+void TestShownLook::onlyTheShownBackgroundIsHeld()
+{
+    // The device list and the main frame each draw a window-sized picture;
+    // only one of them is on screen at a time, and at most one may stay
+    // decoded while its page is hidden: the frame's, so that a tile's click
+    // does not wait for it to be decoded; the list's is let go while the
+    // frame is shown. A copy of a picture loaded by its file name shares the
+    // decoded picture with whatever else holds it (the style rules drawing
+    // it, Qt's pixmap cache): once the copy is the only reference, nothing
+    // else holds the picture any more.
+    Dialog *frame = m_Window->MainFramePage();
+    QWidget *list = m_Window->DeviceListPage();
+    QStackedWidget *pages = m_Window->findChild<QStackedWidget *>("stackedWidgetMain");
+    QFrame *listBackground = list->findChild<QFrame *>("frameChange");
+    QFrame *frameBackground = frame->findChild<QFrame *>("frame_2");
+    QVERIFY(pages && listBackground && frameBackground);
+    const QString listPicture = PicturePath("DialogChange/MainBack.png");
+    const QString framePicture = PicturePath("Dialog/BackGround.png");
+    pages->setCurrentWidget(list);
+    QTRY_VERIFY(list->isVisible());
+    QVERIFY2(ShareOfPicture(listBackground, listPicture) > 0.9, "the device list's picture is not what shows");
+
+    QPixmap listCopy(listPicture);
+    QVERIFY(!listCopy.isNull());
+    QVERIFY2(!listCopy.isDetached(), "the shown device list holds no picture");
+
+    // To the main frame: its picture drawn, the list's let go.
+    pages->setCurrentWidget(frame);
+    QTRY_VERIFY(frame->isVisible());
+    QVERIFY2(ShareOfPicture(frameBackground, framePicture) > 0.9, "the main frame's picture is not what shows");
+    QVERIFY2(listCopy.isDetached(), "the hidden device list's picture is still held");
+    QPixmap frameCopy(framePicture);
+    QVERIFY(!frameCopy.isNull());
+    QVERIFY2(!frameCopy.isDetached(), "the shown main frame holds no picture");
+
+    // And back: the list's picture decoded again, the frame's kept for the
+    // next click.
+    pages->setCurrentWidget(list);
+    QTRY_VERIFY(list->isVisible());
+    QVERIFY2(!frameCopy.isDetached(), "the hidden main frame's picture was let go");
+    QVERIFY2(ShareOfPicture(listBackground, listPicture) > 0.9,
+             "the device list's picture is not what shows once it is back");
+    frameCopy = QPixmap();
+    pages->setCurrentWidget(frame);
+    QTRY_VERIFY(frame->isVisible());
+    QVERIFY2(ShareOfPicture(frameBackground, framePicture) > 0.9,
+             "the main frame's picture is not what shows once it is back");
+    pages->setCurrentWidget(list);
     QTRY_VERIFY(!frame->isVisible());
 }
 
@@ -177,6 +229,11 @@ void TestShownLook::trayIconShowsTheLogoOnceShown()
     emit tray->activated(QSystemTrayIcon::DoubleClick);
     QVERIFY(m_Window->isVisible());
     QVERIFY(!tray->isVisible());
+    // Hidden, the window let go of its background; back, it draws it again.
+    QFrame *background = m_Window->DeviceListPage()->findChild<QFrame *>("frameChange");
+    QVERIFY(background);
+    QTRY_VERIFY2(ShareOfPicture(background, PicturePath("DialogChange/MainBack.png")) > 0.9,
+                 "the device list's picture is not what shows after the tray");
     DialogMain::AssumeSystemTray(QSystemTrayIcon::isSystemTrayAvailable());
 }
 

@@ -152,6 +152,73 @@ private slots:
         QCOMPARE(combo.view(), static_cast<QAbstractItemView *>(made));
     }
 
+    // A styled list given with SetListViewSheet is made once, when the popup
+    // first opens (however it is opened) or when ListView() asks for it, not
+    // before; it shows the box's items as they are then (texts changed
+    // before it existed, a language switch), carries the sheet, and a row
+    // hidden through ListView() before the first opening stays hidden in it.
+    void comboMakesItsStyledListWhenFirstNeeded_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("click") << "click";
+        QTest::newRow("F4 key") << "key";
+        QTest::newRow("showPopup") << "call";
+        QTest::newRow("ListView, then a click") << "ask";
+    }
+
+    void comboMakesItsStyledListWhenFirstNeeded()
+    {
+        QFETCH(QString, how);
+        const QString sheet = "QListView::item:selected{background-color: rgb(1, 2, 3);}";
+        auto styledLists = [&sheet](QWidget *box) {
+            int n = 0;
+            for (QListView *list : box->findChildren<QListView *>())
+                n += list->styleSheet() == sheet ? 1 : 0;
+            return n;
+        };
+        MyConmboBox combo(nullptr);
+        combo.addItems({"a", "b", "c"});
+        combo.setStyleSheet("QComboBox{color: white;}");
+        combo.SetListViewSheet(sheet);
+        combo.resize(120, 24);
+        combo.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&combo));
+        QCOMPARE(styledLists(&combo), 0);
+        // Texts changed while no list exists (as a language switch does).
+        combo.setItemText(1, "B");
+        combo.addItem("d");
+
+        if (how == "ask") {
+            QAbstractItemView *asked = combo.ListView();
+            QCOMPARE(styledLists(&combo), 1);
+            QVERIFY(qobject_cast<QListView *>(asked));
+            qobject_cast<QListView *>(asked)->setRowHidden(2, true);
+            QCOMPARE(combo.ListView(), asked);
+        }
+        for (int round = 0; round < 2; ++round) {
+            if (how == "key")
+                QTest::keyClick(&combo, Qt::Key_F4);
+            else if (how == "call")
+                combo.showPopup();
+            else
+                QTest::mouseClick(&combo, Qt::LeftButton);
+            QTRY_VERIFY(combo.view()->isVisible());
+            combo.hidePopup();
+            QTRY_VERIFY(!combo.view()->window()->isVisible());
+        }
+
+        QCOMPARE(styledLists(&combo), 1);
+        auto *list = qobject_cast<QListView *>(combo.view());
+        QVERIFY(list);
+        QCOMPARE(list->styleSheet(), sheet);
+        QCOMPARE(combo.ListView(), static_cast<QAbstractItemView *>(list));
+        QStringList shown;
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            shown << list->model()->index(row, 0).data().toString();
+        QCOMPARE(shown, QStringList({"a", "B", "c", "d"}));
+        QCOMPARE(list->isRowHidden(2), how == "ask");
+    }
+
     // The non-editable box draws its current text centred in the edit field,
     // the editable one as a plain combo box.
     void comboPaintsTextCentred()

@@ -5,8 +5,10 @@
 
 #include "LanguageLoader.h"
 #include "MacroIni.h"
+#include "UserPaths.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -190,6 +192,111 @@ private slots:
             QVERIFY(w.reader->hasError());
         else
             QCOMPARE(w.reader->errorString(), error);
+    }
+
+    // Load takes a window's texts from the one walk that checks the file:
+    // for every usable file it applies what walking the file for that
+    // section applies (a file that is not usable gives the English one).
+    void loadAppliesWhatTheWalkFinds_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("ok");
+
+        QTest::newRow("own section") << QByteArray("<Total><Win><label>L</label><OK>O</OK></Win></Total>") << "L"
+                                     << "O";
+        QTest::newRow("declaration, comments, white space")
+            << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- c -->\n<Total>\n  <Win>\n"
+                          "    <label>L</label>\n  </Win>\n</Total>\n")
+            << "L"
+            << "default ok";
+        QTest::newRow("child of another section is not applied")
+            << QByteArray("<Total><Other><label>X</label></Other><Win><OK>O</OK></Win></Total>") << "default label"
+            << "O";
+        QTest::newRow("child inside an unknown element of the section is not applied")
+            << QByteArray("<Total><Win><Box><label>X</label><Deep><OK>Y</OK></Deep></Box><OK>O</OK></Win></Total>")
+            << "default label"
+            << "O";
+        QTest::newRow("section inside another section is not applied")
+            << QByteArray("<Total><A><B><C><Win><label>X</label></Win></C></B></A><!-- c --><?pi x?>"
+                          "<Win><label>L</label></Win></Total>")
+            << "L"
+            << "default ok";
+        QTest::newRow("two sections of the same name: both read, the later wins")
+            << QByteArray("<Total><Win><label>first</label><OK>O1</OK></Win><Win><label>second</label></Win></Total>")
+            << "second"
+            << "O1";
+        QTest::newRow("same child twice: the later wins")
+            << QByteArray("<Total><Win><label>a</label><label>b</label></Win></Total>") << "b"
+            << "default ok";
+        QTest::newRow("empty element sets an empty text")
+            << QByteArray("<Total><Win><label/><OK></OK></Win></Total>") << ""
+            << "";
+        QTest::newRow("text with a comment, CDATA and entities")
+            << QByteArray("<Total><Win><label>a<!-- c -->b<![CDATA[<c>]]>&amp;&#x41;<?pi x?>d</label></Win></Total>")
+            << "ab<c>&Ad"
+            << "default ok";
+        QTest::newRow("nested element in a known child stops the reading there")
+            << QByteArray("<Total><Win><label>L</label><OK>a<b>x</b></OK><label>after</label></Win></Total>") << "L"
+            << "default ok";
+        QTest::newRow("... also for the sections after it")
+            << QByteArray("<Total><Win><OK>a<b/></OK></Win><Win><label>later</label></Win></Total>") << "default label"
+            << "default ok";
+        QTest::newRow("nested element in an unknown child is skipped")
+            << QByteArray("<Total><Win><Other>a<b>x</b></Other><label>L</label></Win></Total>") << "L"
+            << "default ok";
+        QTest::newRow("case matters") << QByteArray(
+            "<Total><win><label>X</label></win><Win><Label>Y</Label><ok>Z</ok></Win></Total>")
+                                      << "default label"
+                                      << "default ok";
+    }
+    void loadAppliesWhatTheWalkFinds()
+    {
+        QFETCH(QByteArray, xml);
+        QFETCH(QString, label);
+        QFETCH(QString, ok);
+        QTemporaryDir appDir;
+        QVERIFY(QDir().mkpath(appDir.filePath("Language")));
+        const QString path = appDir.filePath("Language/") + LanguageLoader::FileName(3);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(xml);
+        file.close();
+
+        UserPaths::SetAppDirForTest(appDir.path());
+        FakeWindow loaded, walked;
+        const bool used = LanguageLoader::Load(3, QStringLiteral("Win"), loaded.Keys(), loaded.reader);
+        UserPaths::SetAppDirForTest(QString());
+        QVERIFY(walked.LoadFile(path));
+
+        QVERIFY(used);
+        QCOMPARE(loaded.label, walked.label);
+        QCOMPARE(loaded.ok, walked.ok);
+        QCOMPARE(loaded.label, label);
+        QCOMPARE(loaded.ok, ok);
+    }
+
+    // A file changed between two loads gives its new texts.
+    void changedFileIsReadAgain()
+    {
+        QTemporaryDir appDir;
+        QVERIFY(QDir().mkpath(appDir.filePath("Language")));
+        const QString path = appDir.filePath("Language/") + LanguageLoader::FileName(3);
+        auto write = [&path](const QByteArray &xml) {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(xml) == xml.size();
+        };
+        UserPaths::SetAppDirForTest(appDir.path());
+        FakeWindow w;
+        const bool written1 = write("<Total><Win><label>one</label></Win></Total>");
+        LanguageLoader::Load(3, QStringLiteral("Win"), w.Keys(), w.reader);
+        const QString first = w.label;
+        const bool written2 = write("<Total><Win><label>two</label></Win></Total>");
+        LanguageLoader::Load(3, QStringLiteral("Win"), w.Keys(), w.reader);
+        UserPaths::SetAppDirForTest(QString());
+        QVERIFY(written1 && written2);
+        QCOMPARE(first, QString("one"));
+        QCOMPARE(w.label, QString("two"));
     }
 
     void missingFileChangesNothing()

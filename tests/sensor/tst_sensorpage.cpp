@@ -13,6 +13,7 @@
 #include "Dialog.h"
 #include "DialogForm.h"
 #include "DpiCode.h"
+#include "LanguageFileTexts.h"
 #include "LanguageLoader.h"
 #include "MouseOffLine.h"
 #include "Sensor.h"
@@ -20,6 +21,7 @@
 #include "SensorEffectForm.h"
 #include "SensorForm.h"
 #include "SensorState.h"
+#include "Skin.h"
 #include "Startup.h"
 #include "Worker.h"
 
@@ -71,6 +73,7 @@ private slots:
     void levelReportKeepsTheSendGate();
     void factoryView();
     void languageFive();
+    void listsMadeAtFirstOpeningShowTheLanguage();
     void captionsFit_data();
     void captionsFit();
     void stylePicturesExist();
@@ -989,6 +992,51 @@ void TestSensorPage::languageFive()
     m_Window->grab().save(OrvikTest::outputDir("sensor") + "/02-japanese.png");
     PostMsg::GetInstance()->EmitChangeLanguage(0);
     QCOMPARE(ui->label_5->text(), QString("Sensor settings"));
+}
+
+// The selectors' styled lists are made when a list first opens: a language
+// picked before that is what the list shows, in the list's own look.
+void TestSensorPage::listsMadeAtFirstOpeningShowTheLanguage()
+{
+    const QString sheet = Skin::ComboListSheet();
+    auto styledLists = [&sheet](QWidget *box) {
+        int n = 0;
+        for (QListView *list : box->findChildren<QListView *>())
+            n += list->styleSheet() == sheet ? 1 : 0;
+        return n;
+    };
+    struct Selector
+    {
+        MyConmboBox *box;
+        QStringList keys;
+    };
+    const QList<Selector> selectors = {
+        {ui->PerformanceOpen,
+         {"PerformanceOpen", "PerformanceOpen1", "PerformanceOpen2", "PerformanceOpen3", "PerformanceOpen4",
+          "PerformanceOpen5"}},
+        {ui->frameEffect->Form()->Model, {"Model", "Model1", "Model2"}},
+    };
+    for (const Selector &s : selectors)
+        QCOMPARE(styledLists(s.box), 0);
+
+    PostMsg::GetInstance()->EmitChangeLanguage(5);
+    const QHash<QString, QString> texts = OrvikTest::SectionTexts(5, "Sensor");
+    for (const Selector &s : selectors) {
+        s.box->showPopup();
+        QTRY_VERIFY(s.box->view()->isVisible());
+        auto *list = qobject_cast<QListView *>(s.box->view());
+        QVERIFY(list);
+        QCOMPARE(list->styleSheet(), sheet);
+        QCOMPARE(styledLists(s.box), 1);
+        QStringList shown, expected;
+        for (int row = 0; row < s.keys.size(); ++row) {
+            shown << list->model()->index(row, 0).data().toString();
+            expected << texts.value(s.keys.at(row));
+        }
+        s.box->hidePopup();
+        QCOMPARE(shown, expected);
+    }
+    PostMsg::GetInstance()->EmitChangeLanguage(0);
 }
 
 void TestSensorPage::captionsFit_data()
