@@ -49,8 +49,8 @@ private slots:
         OrvikTest::ResetAllState();
         UpdateRegistry::RemoveFailInfo();
         // A flash that was handed a whole image, as every real one is.
-        QVERIFY(FirmwareImage::HoldForFlash(HIDUsbSim::makeFirmwareImage(
-            0xD2, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0106, "OrvikM1")));
+        QVERIFY(FirmwareImage::HoldForFlash(
+            HIDUsbSim::makeFirmwareImage(0xD2, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0106, "OrvikM1")));
     }
 
     void cleanup() { UpdateRegistry::RemoveFailInfo(); }
@@ -77,8 +77,8 @@ private slots:
             << "210,4,26,1;211,4,26,1" << QStringList{"ok 211,4,26,1", "ok 210,4,26,1"} << "";
         QTest::newRow("a receiver of another class is another device")
             << "211,4,26,1" << QStringList{"ok 211,1,26,1"} << "211,4,26,1";
-        QTest::newRow("another model is another device") << "210,4,26,1" << QStringList{"ok 210,4,26,2"}
-                                                         << "210,4,26,1";
+        QTest::newRow("another model is another device")
+            << "210,4,26,1" << QStringList{"ok 210,4,26,2"} << "210,4,26,1";
         QTest::newRow("an earlier build's record goes with its success")
             << "211,4,3,12" << QStringList{"ok 211,4,3,12"} << "";
         QTest::newRow("a malformed record beside it goes with the next change")
@@ -118,8 +118,7 @@ private slots:
         QTest::addColumn<QStringList>("records");
         QTest::addColumn<QString>("left");
         QTest::newRow("absent") << QString() << QStringList() << QString();
-        QTest::newRow("an earlier build's single record")
-            << "211,4,3,12" << QStringList{"211,4,3,12"} << "211,4,3,12";
+        QTest::newRow("an earlier build's single record") << "211,4,3,12" << QStringList{"211,4,3,12"} << "211,4,3,12";
         QTest::newRow("two records") << "210,4,26,1;211,4,26,1" << QStringList{"210,4,26,1", "211,4,26,1"}
                                      << "210,4,26,1;211,4,26,1";
         QTest::newRow("three fields") << "211,4" << QStringList() << QString();

@@ -90,8 +90,7 @@ class TestRepairRecords : public QObject
         const bool mouse = kind == FirmwareImage::KindMouse;
         QVERIFY(QMetaObject::invokeMethod(Page(), mouse ? "on_Mouse_clicked" : "on_Receive_clicked"));
         QVERIFY(QTest::qWaitFor(
-            [] { return !g_UpdateBusy && !g_MouseCheckTimer->isActive() && !g_DongleCheckTimer->isActive(); },
-            20000));
+            [] { return !g_UpdateBusy && !g_MouseCheckTimer->isActive() && !g_DongleCheckTimer->isActive(); }, 20000));
         QVERIFY(HIDUsbSim::waitIdle());
         QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 1);
 
