@@ -26,7 +26,8 @@
 //    would (events handed to the window, which finds the widget under the
 //    pointer), on the sensor page the DPI level indicator dragged to the next
 //    level and the DPI slider's handle dragged along the groove, and on the
-//    settings page the language selector opened (its list's first show) and
+//    settings page the pointer brought onto the language selector and the
+//    selector opened by a press 200 ms later (its list's first show), and
 //    another language picked from it (every window takes its texts).
 // The utility starts with the simulated mice a user sees by default (the
 // built-in wireless and corded mice: their tiles are on the device list from
@@ -98,7 +99,7 @@ const char *const StallTexts[StallCount] = {"event loop start to first paint",
                                             "switch back to the button page",
                                             "DPI level indicator dragged to the next level",
                                             "DPI slider handle dragged (20 moves)",
-                                            "settings page language selector opened",
+                                            "settings page language selector: pointer on it, opened",
                                             "another language picked from it"};
 
 // The 1 ms heartbeat on the GUI thread; Next() closes the current stretch
@@ -148,17 +149,19 @@ private:
     int m_Stretch = 0;
 };
 
-// A left-button mouse event at pos of target, handed to target's top-level
-// window as the window system would: the window finds the widget under the
-// pointer (or the one that holds the press, or the open popup) and lets
-// the event propagate from there.
-void PostMouse(QWidget *target, QEvent::Type type, const QPoint &pos)
+// A mouse event at pos of target (the left button held, unless buttonHeld is
+// false: a pointer that only moves, so the widgets under it see it enter),
+// handed to target's top-level window as the window system would: the window
+// finds the widget under the pointer (or the one that holds the press, or the
+// open popup) and lets the event propagate from there.
+void PostMouse(QWidget *target, QEvent::Type type, const QPoint &pos, bool buttonHeld = true)
 {
     QWidget *top = target->window();
     const QPointF local = target->mapTo(top, pos);
     const QPointF global = target->mapToGlobal(pos);
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease || !buttonHeld ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
     QCoreApplication::postEvent(top->windowHandle(),
                                 new QMouseEvent(type, local, local, global, button, held, Qt::NoModifier));
 }
@@ -236,11 +239,16 @@ void InputStretches(DialogMain *top, Heartbeat *heartbeat)
                     QComboBox *language = frame->SettingPage()->findChild<QComboBox *>("comboBox");
                     const int from = LanguageLoader::StoredIndex();
                     const int pick = from == 1 ? 0 : 1;
-                    // The press opens the list; its release is not taken as a pick.
+                    // The pointer comes onto the box first, as a hand brings
+                    // it there; 200 ms later the press opens the list (its
+                    // release is not taken as a pick).
                     const QPoint centre = language->rect().center();
-                    PostMouse(language, QEvent::MouseButtonPress, centre);
-                    PostMouse(language, QEvent::MouseButtonRelease, centre);
-                    QTimer::singleShot(600, top, [=] {
+                    PostMouse(language, QEvent::MouseMove, centre, false);
+                    QTimer::singleShot(200, top, [=] {
+                        PostMouse(language, QEvent::MouseButtonPress, centre);
+                        PostMouse(language, QEvent::MouseButtonRelease, centre);
+                    });
+                    QTimer::singleShot(800, top, [=] {
                         heartbeat->Next();
                         QAbstractItemView *list = language->view();
                         QWidget *viewport = list->viewport();

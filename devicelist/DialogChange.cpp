@@ -30,7 +30,6 @@
 #include <QDir>
 #include <QEvent>
 #include <QLabel>
-#include <QListView>
 #include <QPointer>
 #include <QThread>
 #include <QTimer>
@@ -207,11 +206,7 @@ DialogChange::DialogChange(QWidget *parent)
     // 5. The selector's popup. Its styled list view is made when the popup
     // first opens: making it here was about 8 % of what the start costs
     // before the first paint.
-    ui->comboBox->SetBeforeFirstPopup([this] {
-        QListView *view = new QListView(ui->comboBox);
-        view->setStyleSheet(Skin::ComboListSheet());
-        ui->comboBox->setView(view);
-    });
+    ui->comboBox->SetListViewSheet(Skin::ComboListSheet());
     ui->comboBox->setMaxVisibleItems(5);
 
     // 6. Both texts until the first build; no arrows.

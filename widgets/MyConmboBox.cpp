@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QTimer>
 
 MyConmboBox::MyConmboBox(QWidget *parent)
     : QComboBox(parent)
@@ -14,11 +15,6 @@ MyConmboBox::MyConmboBox(QWidget *parent)
 }
 
 MyConmboBox::~MyConmboBox() = default;
-
-void MyConmboBox::SetBeforeFirstPopup(std::function<void()> prepare)
-{
-    m_BeforeFirstPopup = std::move(prepare);
-}
 
 void MyConmboBox::SetListViewSheet(const QString &sheet)
 {
@@ -39,6 +35,12 @@ void MyConmboBox::MakeListView()
     m_ListViewPending = false;
     // The box takes the view over (and deletes the one it had).
     auto *list = new QListView;
+    // The box's own font from the start: the list lays its rows out as it is
+    // moved into the popup, before the popup's font reaches it, and a row
+    // measured in the application's default font takes its CJK glyphs from
+    // whatever face the system falls back to (a Japanese cut for Chinese
+    // names), a second large face loaded for nothing.
+    list->setFont(font());
     list->setStyleSheet(m_ListSheet);
     setView(list);
 }
@@ -46,12 +48,21 @@ void MyConmboBox::MakeListView()
 void MyConmboBox::showPopup()
 {
     MakeListView();
-    if (m_BeforeFirstPopup) {
-        const std::function<void()> prepare = std::move(m_BeforeFirstPopup);
-        m_BeforeFirstPopup = nullptr;
-        prepare();
-    }
     QComboBox::showPopup();
+}
+
+void MyConmboBox::enterEvent(QEvent *event)
+{
+    QComboBox::enterEvent(event);
+    // Zero timers, not posted calls: the loop turns (and paints the hover)
+    // before the list is made, and again before the popup's window is made
+    // (on X11 a round of requests to the server).
+    if (!m_ListViewPending)
+        return;
+    QTimer::singleShot(0, this, [this] {
+        MakeListView();
+        QTimer::singleShot(0, this, [this] { view()->window()->winId(); });
+    });
 }
 
 void MyConmboBox::mousePressEvent(QMouseEvent *event)

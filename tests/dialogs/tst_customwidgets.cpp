@@ -108,55 +108,13 @@ private slots:
         QCOMPARE(combo.currentIndex(), 4);
     }
 
-    // The popup's preparation runs once, before the popup first shows, however
-    // the popup is opened; the view it sets is the one that shows.
-    void comboPreparesItsFirstPopup_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("click") << "click";
-        QTest::newRow("F4 key") << "key";
-        QTest::newRow("showPopup") << "call";
-    }
-
-    void comboPreparesItsFirstPopup()
-    {
-        QFETCH(QString, how);
-        MyConmboBox combo(nullptr);
-        combo.addItems({"a", "b", "c"});
-        combo.resize(120, 24);
-        int prepared = 0;
-        bool popupShownAtPrepare = true;
-        QListView *made = nullptr;
-        combo.SetBeforeFirstPopup([&] {
-            ++prepared;
-            popupShownAtPrepare = combo.view()->window()->isVisible();
-            made = new QListView(&combo);
-            combo.setView(made);
-        });
-        combo.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&combo));
-        QCOMPARE(prepared, 0);
-        for (int round = 0; round < 2; ++round) {
-            if (how == "click")
-                QTest::mouseClick(&combo, Qt::LeftButton);
-            else if (how == "key")
-                QTest::keyClick(&combo, Qt::Key_F4);
-            else
-                combo.showPopup();
-            QTRY_VERIFY(combo.view()->isVisible());
-            combo.hidePopup();
-            QTRY_VERIFY(!combo.view()->window()->isVisible());
-        }
-        QCOMPARE(prepared, 1);
-        QVERIFY(!popupShownAtPrepare);
-        QCOMPARE(combo.view(), static_cast<QAbstractItemView *>(made));
-    }
-
-    // A styled list given with SetListViewSheet is made once, when the popup
-    // first opens (however it is opened) or when ListView() asks for it, not
-    // before; it shows the box's items as they are then (texts changed
-    // before it existed, a language switch), carries the sheet, and a row
-    // hidden through ListView() before the first opening stays hidden in it.
+    // A styled list given with SetListViewSheet is made once, when the
+    // pointer enters the box (in a later turn), when the popup first opens
+    // (however it is opened) or when ListView() asks for it, not before; it
+    // shows the box's items as they are then (texts changed before it
+    // existed, a language switch), carries the sheet and the box's own font
+    // (not the application's, whose fallback takes another CJK face), and a
+    // row hidden through ListView() before the first opening stays hidden.
     void comboMakesItsStyledListWhenFirstNeeded_data()
     {
         QTest::addColumn<QString>("how");
@@ -164,6 +122,7 @@ private slots:
         QTest::newRow("F4 key") << "key";
         QTest::newRow("showPopup") << "call";
         QTest::newRow("ListView, then a click") << "ask";
+        QTest::newRow("the pointer enters, then a click") << "hover";
     }
 
     void comboMakesItsStyledListWhenFirstNeeded()
@@ -179,6 +138,10 @@ private slots:
         MyConmboBox combo(nullptr);
         combo.addItems({"a", "b", "c"});
         combo.setStyleSheet("QComboBox{color: white;}");
+        QFont boxFont = combo.font();
+        boxFont.setFamily("DejaVu Serif");
+        boxFont.setPointSize(17);
+        combo.setFont(boxFont);
         combo.SetListViewSheet(sheet);
         combo.resize(120, 24);
         combo.show();
@@ -194,6 +157,13 @@ private slots:
             QVERIFY(qobject_cast<QListView *>(asked));
             qobject_cast<QListView *>(asked)->setRowHidden(2, true);
             QCOMPARE(combo.ListView(), asked);
+        }
+        if (how == "hover") {
+            QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(combo.mapToGlobal(QPoint(5, 5))));
+            QCoreApplication::sendEvent(&combo, &enter);
+            QCOMPARE(styledLists(&combo), 0); // not in the enter's own turn
+            QTRY_COMPARE(styledLists(&combo), 1);
+            QVERIFY(!combo.view()->window()->isVisible());
         }
         for (int round = 0; round < 2; ++round) {
             if (how == "key")
@@ -211,6 +181,8 @@ private slots:
         auto *list = qobject_cast<QListView *>(combo.view());
         QVERIFY(list);
         QCOMPARE(list->styleSheet(), sheet);
+        QCOMPARE(list->font().family(), boxFont.family());
+        QCOMPARE(list->font().pointSize(), boxFont.pointSize());
         QCOMPARE(combo.ListView(), static_cast<QAbstractItemView *>(list));
         QStringList shown;
         for (int row = 0; row < list->model()->rowCount(); ++row)
