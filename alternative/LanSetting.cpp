@@ -37,12 +37,7 @@ constexpr int KindReceiver = FirmwareImage::KindReceiver;
 // The device the flash started last was for, as its failure is recorded.
 UpdateRegistry::FailInfo FlashedDevice()
 {
-    UpdateRegistry::FailInfo device;
-    device.Kind = g_LanUpdateKind;
-    device.ReceiverClass = g_LanDongleClass;
-    device.CID = g_LanUpdateCID;
-    device.MID = g_LanUpdateMID;
-    return device;
+    return {g_LanUpdateKind, g_LanDongleClass, g_LanUpdateCID, g_LanUpdateMID};
 }
 
 } // namespace

@@ -55,12 +55,7 @@ QString s_MouseVerMid;
 // The device the flash started last was for, as its failure is recorded.
 UpdateRegistry::FailInfo FlashedDevice()
 {
-    UpdateRegistry::FailInfo device;
-    device.Kind = g_UpdateKind;
-    device.ReceiverClass = g_UpdateDongleClass;
-    device.CID = g_UpdateCID;
-    device.MID = g_UpdateMID;
-    return device;
+    return {g_UpdateKind, g_UpdateDongleClass, g_UpdateCID, g_UpdateMID};
 }
 
 std::atomic<int> &StateOf(int kind)
