@@ -2,12 +2,11 @@
 // <application dir>/<path> (the application directory is the first argument).
 //
 // Pictures are decoded while the windows start, so the files are written for
-// decoding speed rather than size: a picture with no transparent pixel (the
-// window backgrounds) is written without an alpha channel, which Qt decodes
-// straight into an opaque pixmap (no premultiplying pass over the picture, and
-// drawn as a plain copy instead of a blend), and with every row unfiltered
-// (see WriteOpaquePng). An uncompressed file decodes no faster: reading it
-// costs what inflating saves.
+// decoding speed rather than size: every row unfiltered (see WritePng), and a
+// picture with no transparent pixel (the window backgrounds) without an alpha
+// channel, which Qt decodes straight into an opaque pixmap (no premultiplying
+// pass over the picture, and drawn as a plain copy instead of a blend). An
+// uncompressed file decodes no faster: reading it costs what inflating saves.
 
 #include "PictureRegistry.h"
 
@@ -61,25 +60,28 @@ void AppendChunk(QByteArray &png, const char *type, const QByteArray &data)
     png += BigEndian32(Crc32(body));
 }
 
-// An opaque picture as 8-bit RGB with every row unfiltered. Qt's writer lets
-// libpng choose a filter per row, and undoing its Paeth and Up rows was half
-// of what decoding the device list's background cost at start; unfiltered
-// rows of these smooth drawings also pack smaller.
-bool WriteOpaquePng(const QImage &image, const QString &file)
+// A picture as 8-bit RGB when it is opaque, else as 8-bit RGBA (straight, not
+// premultiplied, alpha), with every row unfiltered. Qt's writer lets libpng
+// choose a filter per row, and undoing its Paeth and Up rows was more than half
+// of what decoding a picture cost (the device list's background and a tile's
+// picture at start, the pages' pictures as they are built); unfiltered rows of
+// these smooth drawings also pack smaller.
+bool WritePng(const QImage &image, const QString &file)
 {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    const int rowBytes = rgb.width() * 3;
+    const bool opaque = FullyOpaque(image);
+    const QImage rows8 = image.convertToFormat(opaque ? QImage::Format_RGB888 : QImage::Format_RGBA8888);
+    const int rowBytes = rows8.width() * (opaque ? 3 : 4);
     QByteArray rows;
-    rows.reserve((rowBytes + 1) * rgb.height());
-    for (int y = 0; y < rgb.height(); ++y) {
+    rows.reserve((rowBytes + 1) * rows8.height());
+    for (int y = 0; y < rows8.height(); ++y) {
         rows.append('\0'); // filter type 0: none
-        rows.append(reinterpret_cast<const char *>(rgb.constScanLine(y)), rowBytes);
+        rows.append(reinterpret_cast<const char *>(rows8.constScanLine(y)), rowBytes);
     }
-    // Width, height, 8 bits per channel, colour type 2 (RGB), then compression
-    // method, filter method and interlacing, all 0.
-    QByteArray header = BigEndian32(quint32(rgb.width())) + BigEndian32(quint32(rgb.height()));
+    // Width, height, 8 bits per channel, colour type 2 (RGB) or 6 (RGBA), then
+    // compression method, filter method and interlacing, all 0.
+    QByteArray header = BigEndian32(quint32(rows8.width())) + BigEndian32(quint32(rows8.height()));
     header.append(char(8));
-    header.append(char(2));
+    header.append(char(opaque ? 2 : 6));
     header.append(3, '\0');
     QByteArray png("\x89PNG\r\n\x1a\n", 8);
     AppendChunk(png, "IHDR", header);
@@ -115,8 +117,7 @@ int main(int argc, char *argv[])
         }
         const QString file = root.filePath(entry.path);
         QDir().mkpath(QFileInfo(file).absolutePath());
-        const bool saved = FullyOpaque(image) ? WriteOpaquePng(image, file) : image.save(file, "PNG");
-        if (!saved) {
+        if (!WritePng(image, file)) {
             err << "orvik_picturegen: cannot write " << file << "\n";
             ++failures;
         }
