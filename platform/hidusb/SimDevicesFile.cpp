@@ -81,6 +81,19 @@ bool readBytes(const QJsonValue &v, int size, QByteArray *out)
 // The mouse's own values an entry of the file may give.
 enum MouseValue { GivesBattery = 1, GivesCharging = 2, GivesVersion = 4, GivesStatus = 8 };
 
+// Copies the mouse's own values named by which from one entry to another.
+void copyMouseValues(HIDUsbSim::DeviceSetup *to, const HIDUsbSim::DeviceSetup &from, int which)
+{
+    if (which & GivesBattery)
+        to->battery = from.battery;
+    if (which & GivesCharging)
+        to->charging = from.charging;
+    if (which & GivesVersion)
+        to->mouseVersion = from.mouseVersion;
+    if (which & GivesStatus)
+        to->statusBytes = from.statusBytes;
+}
+
 // The entries of one mouse (one "mouse" key) carry one set of the mouse's own
 // values: each value from the first entry of the key that gives it, so an
 // entry that leaves a value out never masks it with a default, and it is
@@ -94,32 +107,14 @@ void shareMouseValues(QList<HIDUsbSim::DeviceSetup> *setups, const QList<int> &g
         const HIDUsbSim::DeviceSetup &s = setups->at(i);
         if (s.mouse.isEmpty())
             continue;
-        HIDUsbSim::DeviceSetup &v = values[s.mouse];
         int &have = taken[s.mouse];
         const int fresh = given.at(i) & ~have;
-        if (fresh & GivesBattery)
-            v.battery = s.battery;
-        if (fresh & GivesCharging)
-            v.charging = s.charging;
-        if (fresh & GivesVersion)
-            v.mouseVersion = s.mouseVersion;
-        if (fresh & GivesStatus)
-            v.statusBytes = s.statusBytes;
+        copyMouseValues(&values[s.mouse], s, fresh);
         have |= fresh;
     }
     for (HIDUsbSim::DeviceSetup &s : *setups) {
-        if (s.mouse.isEmpty())
-            continue;
-        const HIDUsbSim::DeviceSetup &v = values[s.mouse];
-        const int have = taken.value(s.mouse);
-        if (have & GivesBattery)
-            s.battery = v.battery;
-        if (have & GivesCharging)
-            s.charging = v.charging;
-        if (have & GivesVersion)
-            s.mouseVersion = v.mouseVersion;
-        if (have & GivesStatus)
-            s.statusBytes = v.statusBytes;
+        if (!s.mouse.isEmpty())
+            copyMouseValues(&s, values[s.mouse], taken.value(s.mouse));
     }
 }
 

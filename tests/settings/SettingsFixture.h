@@ -34,6 +34,18 @@ using OrvikTest::FromHelperThread;
 using OrvikTest::Watch;
 using OrvikTest::WatchPtr;
 
+// The visible top-level window of type T (a progress or warning dialog the
+// flow opened); nullptr while there is none.
+template<typename T>
+T *Visible()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *t = qobject_cast<T *>(w))
+            if (t->isVisible())
+                return t;
+    return nullptr;
+}
+
 // Index of the first call line starting with prefix; -1 when none.
 inline int IndexOfCall(const QStringList &calls, const QString &prefix, int from = 0)
 {

@@ -23,21 +23,12 @@
 #include <QTemporaryDir>
 
 using OrvikTest::ModalScript;
+using SettingsFixture::Visible;
 
 namespace {
 
 constexpr quint32 kMouseImageVersion = 0x0106;    // the mouse runs v1.5
 constexpr quint32 kReceiverImageVersion = 0x0103; // the receiver runs v1.2
-
-template<typename T>
-T *Visible()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *t = qobject_cast<T *>(w))
-            if (t->isVisible())
-                return t;
-    return nullptr;
-}
 
 QPushButton *RepairButton()
 {

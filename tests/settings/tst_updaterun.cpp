@@ -31,16 +31,6 @@ namespace {
 
 const quint32 kNewMouseVersion = 0x0106; // the cable mouse runs v1.5
 
-template<typename T>
-T *Visible()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *t = qobject_cast<T *>(w))
-            if (t->isVisible())
-                return t;
-    return nullptr;
-}
-
 QString LabelText(QWidget *w, const char *name)
 {
     return w->findChild<QLabel *>(name)->text();
