@@ -10,6 +10,7 @@
 #include "ExeIsRun.h"
 #include "MacroIni.h"
 #include "RegistryStore.h"
+#include "SingleInstance.h"
 #include "Startup.h"
 #include "UserPaths.h"
 
@@ -27,6 +28,7 @@
 #include <cstring>
 #include <sys/ipc.h>
 #include <sys/shm.h>
+#include <sys/stat.h>
 #include <thread>
 #include <utime.h>
 
@@ -148,12 +150,55 @@ SegmentState Segment()
     return state;
 }
 
-// The key is made of a few bits of the key file's inode, so a segment some
-// other process left can sit at it: only one the copy made itself counts.
-bool SegmentOwnedBy(const QProcess &owner)
+// Whether the copy holds the lock of the per-user folder, the one that makes
+// it the running copy: read from /proc/locks, not tried (a try from here
+// would make a copy starting at that moment believe another one runs). The
+// segment is no sign of it: its key is a few bits of the key file's inode, so
+// a copy whose key meets another process's live segment runs without one.
+bool HoldsFolderLock(const QProcess &copy)
 {
-    const SegmentState state = Segment();
-    return state.found && state.creator == owner.processId() && state.attachments > 0;
+    struct stat file;
+    if (::stat(QFile::encodeName(SingleInstance::FolderLockFilePath()).constData(), &file) != 0)
+        return false;
+    QFile locks(QStringLiteral("/proc/locks"));
+    if (!locks.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray inode = ':' + QByteArray::number(qulonglong(file.st_ino));
+    for (const QByteArray &line : locks.readAll().split('\n')) {
+        // "1: FLOCK  ADVISORY  WRITE <pid> <major>:<minor>:<inode> 0 EOF";
+        // a process waiting for a lock has "->" before FLOCK.
+        const QList<QByteArray> field = line.simplified().split(' ');
+        if (field.size() >= 6 && field.at(1) == "FLOCK" && field.at(4).toLongLong() == copy.processId()
+            && field.at(5).endsWith(inode))
+            return true;
+    }
+    return false;
+}
+
+// Removes the segments a copy that was killed left, and only those: the ones
+// it made that nobody is attached to.
+void RemoveSegmentsOf(qint64 pid)
+{
+    QFile table(QStringLiteral("/proc/sysvipc/shm"));
+    if (!table.open(QIODevice::ReadOnly))
+        return;
+    const QList<QByteArray> lines = table.readAll().split('\n');
+    for (int i = 1; i < lines.size(); ++i) {
+        // key shmid perms size cpid lpid nattch ...
+        const QList<QByteArray> field = lines.at(i).simplified().split(' ');
+        if (field.size() >= 7 && field.at(4).toLongLong() == pid && field.at(6).toULongLong() == 0)
+            ::shmctl(field.at(1).toInt(), IPC_RMID, nullptr);
+    }
+}
+
+// Ends a running copy as a crash would (nothing of it runs on the way out)
+// and removes the segment it leaves.
+void KillCopy(QProcess &copy)
+{
+    const qint64 pid = copy.processId();
+    copy.kill();
+    QVERIFY(copy.waitForFinished(10000));
+    RemoveSegmentsOf(pid);
 }
 
 // For a copy that did not come up: where it stands, what it said, and what
@@ -233,7 +278,7 @@ void TestStartup::StartRunningCopy(QProcess &utility) const
     utility.start(program, QStringList());
     QVERIFY(utility.waitForStarted());
     // Generous: a loaded machine takes its time over a sanitizer build's start.
-    QTRY_VERIFY2_WITH_TIMEOUT(SegmentOwnedBy(utility), StartReport(utility).constData(), 60000);
+    QTRY_VERIFY2_WITH_TIMEOUT(HoldsFolderLock(utility), StartReport(utility).constData(), 60000);
 }
 
 void TestStartup::purgeOldFiles_data()
@@ -322,10 +367,9 @@ void TestStartup::secondStartShowsNoticeAndReturnsZero()
 
     // The first copy was not disturbed.
     QCOMPARE(first.state(), QProcess::Running);
-    QVERIFY(SegmentOwnedBy(first));
+    QVERIFY(HoldsFolderLock(first));
 
-    first.kill();
-    QVERIFY(first.waitForFinished(10000));
+    KillCopy(first);
 }
 
 void TestStartup::startAfterKilledInstanceRuns()
@@ -403,8 +447,7 @@ void TestStartup::secondStartWithOtherTemporaryFolderIsRefused()
     QCOMPARE(second.exitCode(), 0);
     QCOMPARE(first.state(), QProcess::Running);
 
-    first.kill();
-    QVERIFY(first.waitForFinished(10000));
+    KillCopy(first);
     // The notice ran before any segment was made; only the key file is left.
     QDir(otherTmp).removeRecursively();
 }
@@ -467,8 +510,7 @@ void TestStartup::secondStartSharingTheFolderIsRefused()
         QVERIFY(QFile::exists(other + "/home/.local/share/Orvik SE/" + UserPaths::instanceLockName()));
     QCOMPARE(first.state(), QProcess::Running);
 
-    first.kill();
-    QVERIFY(first.waitForFinished(10000));
+    KillCopy(first);
     // The private copy, ended without detaching, left its segment at its
     // own key.
     if (ownHome) {
