@@ -1,9 +1,10 @@
 #include "SaveFile.h"
 
+#include "OurMark.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstring>
@@ -18,8 +19,6 @@ namespace {
 
 const QLatin1String kPrefix(".orvik-save-");
 const QLatin1String kSuffix(".tmp");
-constexpr int kRandomLength = 6;
-const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
 std::mutex s_HookMutex;
 std::function<int(const QString &, const QString &)> s_BeforeRename;
@@ -37,14 +36,6 @@ bool Fail(QString *error, const QString &what, int err = 0)
     return false;
 }
 
-QString RandomPart()
-{
-    QString part;
-    for (int i = 0; i < kRandomLength; ++i)
-        part += QLatin1Char(kAlphabet[QRandomGenerator::global()->bounded(int(sizeof kAlphabet - 1))]);
-    return part;
-}
-
 // The file a link under path stands for (links of links too); empty when
 // they go round in a circle.
 QString LinkTarget(const QString &path)
@@ -59,26 +50,23 @@ QString LinkTarget(const QString &path)
     return QString();
 }
 
-// 0, or the errno value of the write that failed.
-int WriteAll(int fd, const QByteArray &data)
+} // namespace
+
+int WriteAll(int fd, const char *data, qint64 size)
 {
-    const char *at = data.constData();
-    qint64 left = data.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, at, size_t(left));
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(size));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
             return errno;
         if (n == 0)
             return EIO;
-        at += n;
-        left -= n;
+        data += n;
+        size -= n;
     }
     return 0;
 }
-
-} // namespace
 
 bool Write(const QString &path, const QByteArray &data, Links links, QString *error)
 {
@@ -102,7 +90,7 @@ bool Write(const QString &path, const QByteArray &data, Links links, QString *er
     QByteArray temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = QFile::encodeName(folder + QLatin1Char('/') + kPrefix + RandomPart() + kSuffix);
+        temporary = QFile::encodeName(folder + QLatin1Char('/') + kPrefix + OurMark::RandomPart() + kSuffix);
         fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             return Fail(error, QStringLiteral("cannot write in ") + folder, errno);
@@ -115,7 +103,7 @@ bool Write(const QString &path, const QByteArray &data, Links links, QString *er
     bool ok = !exists || ::fchmod(fd, existing.st_mode & 07777) == 0;
     int err = ok ? 0 : errno;
     if (ok) {
-        err = WriteAll(fd, data);
+        err = WriteAll(fd, data.constData(), data.size());
         ok = err == 0;
     }
     // Only a temporary that is on disk may replace the old file: a crash of
@@ -143,15 +131,7 @@ bool Write(const QString &path, const QByteArray &data, Links links, QString *er
 
 bool IsLeftoverName(const QString &fileName)
 {
-    if (fileName.size() != kPrefix.size() + kRandomLength + kSuffix.size() || !fileName.startsWith(kPrefix)
-        || !fileName.endsWith(kSuffix))
-        return false;
-    const QStringRef part = fileName.midRef(kPrefix.size(), kRandomLength);
-    for (const QChar ch : part) {
-        if (ch.unicode() == 0 || ch.unicode() > 0x7F || !std::strchr(kAlphabet, char(ch.unicode())))
-            return false;
-    }
-    return true;
+    return OurMark::Matches(fileName, kPrefix, kSuffix);
 }
 
 int RemoveLeftovers(const QString &folder)

@@ -35,6 +35,10 @@ enum class Links {
 // behind a failure.
 bool Write(const QString &path, const QByteArray &data, Links links = Links::Refuse, QString *error = nullptr);
 
+// Writes all of data to fd, again after an interruption or a short write: 0,
+// or the errno value of the write that failed.
+int WriteAll(int fd, const char *data, qint64 size);
+
 // True for a name the writer gives its temporaries.
 bool IsLeftoverName(const QString &fileName);
 

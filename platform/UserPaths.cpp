@@ -1,10 +1,12 @@
 #include "UserPaths.h"
 
+#include "OurMark.h"
+#include "SaveFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdio>
@@ -170,26 +172,11 @@ int RenameFolder(const QString &from, const QString &to)
     return ::rename(Native(from).constData(), Native(to).constData()) == 0 ? 0 : errno;
 }
 
+const QLatin1String kMovePrefix(".orvik-move-");
+
 bool IsMoveFolderName(const QString &name)
 {
-    static const QString prefix = QStringLiteral(".orvik-move-");
-    if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
-        return false;
-    for (int i = prefix.size(); i < name.size(); ++i) {
-        const ushort ch = name.at(i).unicode();
-        if (!((ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9')))
-            return false;
-    }
-    return true;
-}
-
-QString RandomPart()
-{
-    static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QString part;
-    for (int i = 0; i < 6; ++i)
-        part += QLatin1Char(alphabet[QRandomGenerator::global()->bounded(int(sizeof alphabet - 1))]);
-    return part;
+    return OurMark::Matches(name, kMovePrefix, QLatin1String());
 }
 
 // What a move killed part-way left: its copy beside the new place, or the
@@ -250,21 +237,11 @@ bool CopyFile(const QByteArray &from, const QByteArray &to, const struct stat &i
             }
             break;
         }
-        const char *at = buffer;
-        while (n > 0) {
-            const ssize_t w = ::write(out, at, size_t(n));
-            if (w < 0 && errno == EINTR)
-                continue;
-            if (w <= 0) {
-                *err = w < 0 ? errno : EIO;
-                ok = false;
-                break;
-            }
-            at += w;
-            n -= w;
-        }
-        if (!ok)
+        if (const int failed = SaveFile::WriteAll(out, buffer, n)) {
+            *err = failed;
+            ok = false;
             break;
+        }
     }
     if (ok && !CopyTimesAndMode(out, info)) {
         *err = errno;
@@ -356,7 +333,7 @@ LegacyMove CopyAcross(const QString &old, const QString &current, QString *error
 {
     const QString parent = QFileInfo(current).absolutePath();
     RemoveStaleMoveFolders(parent);
-    QByteArray pattern = Native(parent + "/.orvik-move-XXXXXX");
+    QByteArray pattern = Native(parent + "/" + kMovePrefix + "XXXXXX");
     if (!::mkdtemp(pattern.data())) {
         *error = "cannot make a folder in " + parent + ": " + ErrnoText(errno);
         return LegacyMove::Failed;
@@ -392,7 +369,7 @@ LegacyMove CopyAcross(const QString &old, const QString &current, QString *error
     // no half folder under the old name: the next start removes the rest.
     QString doomed = old;
     for (int attempt = 0; attempt < 10 && doomed == old; ++attempt) {
-        const QString name = QFileInfo(old).absolutePath() + "/.orvik-move-" + RandomPart();
+        const QString name = QFileInfo(old).absolutePath() + "/" + kMovePrefix + OurMark::RandomPart();
         if (RenameFolder(old, name) == 0)
             doomed = name;
     }
