@@ -14,8 +14,11 @@ namespace MacroNames {
 // gives an empty list.
 QStringList ListFolderFiles(const QString &folder);
 
-// The macro page's list: the entries whose names may be listed, each as the
-// macro name it stands for.
+// The macro page's list: the entries whose names may be listed and whose
+// macro name (NameOfFile) leads back to them (its file, FilePathIn, is the
+// entry itself), each as that name. A file of another extension, one with
+// ".ini" inside its name ("old.ini.bak") or one whose name no macro could
+// have is left out.
 QStringList ListedMacroNames(const QString &folder);
 
 } // namespace MacroNames

@@ -1,9 +1,10 @@
 #pragma once
 // Macro names and macro files. A macro named N is the file N + ".ini" in the
 // per-user macro folder, and the macro list shows a file by its name with
-// every ".ini" removed. A name comes from the user (name entry, rename,
-// import of an exchange file, a record read back from the mouse), so every
-// file operation on a macro goes through here first:
+// every ".ini" removed, when that name leads back to the file
+// (MacroNames::ListedMacroNames). A name comes from the user (name entry,
+// rename, import of an exchange file, a record read back from the mouse), so
+// every file operation on a macro goes through here first:
 //
 //  - IsValidName(name) refuses an empty name, '/', '\\', NUL and other
 //    control characters, "." and "..", a leading "." (a hidden file the

@@ -13,6 +13,7 @@
 #include "MacroForm.h"
 #include "MacroNames.h"
 #include "MacroRecordCodec.h"
+#include "MacroRowItems.h"
 #include "MacroState.h"
 #include "PostMsg.h"
 #include "QuestionDialog.h"
@@ -230,12 +231,17 @@ bool Macro::RefuseWhileRecording()
     return true;
 }
 
-void Macro::ShowBadNameNotice(const QSize &placeAs)
+void Macro::ShowNotice(const QString &text, const QSize &placeAs)
 {
     ExeIsRun notice;
-    notice.ShowText(badNameText);
+    notice.ShowText(text);
     PlaceDialog(&notice, -100, -50, placeAs);
     notice.exec();
+}
+
+void Macro::ShowSaveFailNotice()
+{
+    ShowNotice(saveFailText);
 }
 
 QString Macro::CurrentMacroName() const
@@ -270,7 +276,7 @@ QString Macro::AskMacroName(int second)
         return QString();
 
     if (!IsUsableNewName(name)) {
-        ShowBadNameNotice(question.size());
+        ShowNotice(badNameText, question.size());
         return QString();
     }
     // Exact, case-sensitive; on rename the macro's own name is a clash too.
@@ -295,9 +301,13 @@ void Macro::on_NewHong_clicked()
     if (name.isEmpty())
         return;
 
+    // The file first: the list shows no macro whose file could not be made.
+    if (!CreateMacroFile(name)) {
+        ShowSaveFailNotice();
+        return;
+    }
     ui->listWidgetHong->addItem(name);
     ui->listWidgetHong->setCurrentRow(ui->listWidgetHong->count() - 1);
-    CreateMacroFile();
 
     // Through the controls' signals: a change marks the repeat mode.
     ui->listWidgetKey->clear();
@@ -355,10 +365,7 @@ void Macro::RenameMacro()
     const QString oldPath = MacroFilePathOf(oldName);
     const QString newPath = MacroFilePathOf(newName);
     if (oldPath.isEmpty() || newPath.isEmpty() || QFile::exists(newPath) || !QFile::rename(oldPath, newPath)) {
-        ExeIsRun notice;
-        notice.ShowText(renameFailText);
-        PlaceDialog(&notice, -100, -50);
-        notice.exec();
+        ShowNotice(renameFailText);
         return;
     }
     item->setText(newName);
@@ -369,15 +376,22 @@ void Macro::on_Save_clicked()
 {
     if (RefuseWhileRecording())
         return;
-    SetSaveIdleLook();
-    if (!HasSelectedMacro())
+    if (!HasSelectedMacro()) {
+        SetSaveIdleLook();
         return;
+    }
     // The macro on show when Save was clicked, written once, whole: nothing
     // runs between taking its name and the write that could change the
     // selection.
     const QString name = CurrentMacroName();
-    if (MacroFilePathOf(name).isEmpty() || !WriteMacroFile(name, RepeatModeText()))
+    if (!WriteMacroFile(name, RepeatModeText())) {
+        // The file keeps its old content; the edits stay on show, still
+        // marked, and Save stays active for another try once there is room.
+        SetSaveActiveLook();
+        ShowSaveFailNotice();
         return;
+    }
+    SetSaveIdleLook();
 
     if (rowsChanged) {
         PostMsg::GetInstance()->EmitUpDataMacro(name, 0);
@@ -636,6 +650,7 @@ LanguageLoader::KeyTable Macro::LanguageKeys()
     keys.insert(QStringLiteral("Key5"), [this](const QString &t) { importText = t; });
     keys.insert(QStringLiteral("BadName"), [this](const QString &t) { badNameText = t; });
     keys.insert(QStringLiteral("RenameFail"), [this](const QString &t) { renameFailText = t; });
+    keys.insert(QStringLiteral("SaveFail"), [this](const QString &t) { saveFailText = t; });
 
     return keys;
 }
@@ -822,32 +837,32 @@ void Macro::SlotButtonToMacro(FlashDataMap DataMap, int KeyNumer)
     }
 
     ui->listWidgetKey->clear();
-    QListWidget *macros = ui->listWidgetHong;
-    int found = -1;
-    for (int i = 0; i < macros->count() && found < 0; ++i) {
-        if (macros->item(i)->text() == parsed.name)
-            found = i;
-    }
-    if (found >= 0) {
-        macros->setCurrentRow(found);
-    } else if (macros->currentRow() >= 0) {
-        macros->insertItem(macros->currentRow() + 1, parsed.name);
-    } else {
-        macros->addItem(parsed.name);
-        macros->setCurrentRow(macros->count() - 1);
-    }
-
+    // The device's rows go straight to the file: the mode line and the rows
+    // in one write (the button's function holds the repeat mode). The page
+    // shows no rows afterwards.
+    QList<QListWidgetItem *> rows;
     for (int k = 0; k < parsed.events.size(); ++k) {
         const MacroRecordCodec::Event &event = parsed.events.at(k);
-        AddKeyItem(event.name, event.press);
+        rows.append(MacroRowItems::NamedEventRow(m_PicturePath, event.name, event.press));
         if (k + 1 < parsed.events.size())
-            AddDelayItem(event.delay);
+            rows.append(MacroRowItems::DelayRow(m_PicturePath, MacroRowItems::DelayText(event.delay)));
     }
-    // The mode line and the rows in one write: the button's function holds
-    // the repeat mode.
-    WriteMacroFile(parsed.name, QString::number(DataMap.Keys[KeyNumer].Param2));
-
+    const bool written = WriteMacroFile(parsed.name, QString::number(DataMap.Keys[KeyNumer].Param2), rows);
+    qDeleteAll(rows);
+    QListWidget *macros = ui->listWidgetHong;
+    if (!written) {
+        // The device keeps the macro; the list gets no entry without its
+        // file, and the next read of the button tries again.
+        qWarning() << "Macro record of button" << KeyNumer << "not written to its file:" << parsed.name;
+        macros->setCurrentRow(-1);
+        return;
+    }
+    if (macros->findItems(parsed.name, Qt::MatchExactly).isEmpty()) {
+        if (macros->currentRow() >= 0)
+            macros->insertItem(macros->currentRow() + 1, parsed.name);
+        else
+            macros->addItem(parsed.name);
+    }
     macros->setCurrentRow(-1);
     PostMsg::GetInstance()->EmitAddMacroButton();
-    ui->listWidgetKey->clear();
 }

@@ -47,8 +47,8 @@ public:
     // (a QVariantList of two ints).
     static constexpr int RowCodeRole = Qt::UserRole;
 
-    // Row operations (only the recorder, the insert and modify actions and the
-    // device-record parser make rows).
+    // Row operations on the rows on show (the recorder and the insert and
+    // modify actions make their rows through these).
     void AddKeyItem(QString name, bool press);
     void AddDelayItem(double ms);
     void InsertKeyEvent(QString name, bool press);
@@ -65,7 +65,9 @@ public:
     bool WriteMacroFile(const QString &name, const QString &mode);
     // The same with the given rows.
     bool WriteMacroFile(const QString &name, const QString &mode, const QList<QListWidgetItem *> &rows);
-    void CreateMacroFile();
+    // Creates the empty file of a new macro named name; false when it could
+    // not be written (the caller then adds no list entry).
+    bool CreateMacroFile(const QString &name);
     void DelayMs(int ms);
 
 public slots:
@@ -121,8 +123,12 @@ private:
     void PlaceDialog(QDialog *dialog, int dx, int dy, const QSize &size = QSize()) const;
     // Shows ExeIsRun with its PleaseStop text when a recording runs.
     bool RefuseWhileRecording();
-    // The notice for a name that cannot become a macro file name.
-    void ShowBadNameNotice(const QSize &placeAs);
+    // A one-button notice with a text of the page's own language section,
+    // placed as the page's notices are (as a dialog of placeAs when given).
+    void ShowNotice(const QString &text, const QSize &placeAs = QSize());
+    // The notice that a macro's file could not be written: a full disk, a
+    // file-size limit, a macro folder that cannot be written.
+    void ShowSaveFailNotice();
     // Asks for a macro name (new: second 0, rename: 1); an empty result
     // means the user gave up or the name was refused with a notice.
     QString AskMacroName(int second);
@@ -178,8 +184,10 @@ private:
     QString newText;
     QString importText;
     QString macroLabelPrefix;
-    // Notices of refused names and failed renames (children "BadName" and
-    // "RenameFail" of the page's language section).
+    // Notices of refused names, failed renames and macro files that could
+    // not be written (children "BadName", "RenameFail" and "SaveFail" of the
+    // page's language section).
     QString badNameText;
     QString renameFailText;
+    QString saveFailText;
 };

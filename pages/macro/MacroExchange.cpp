@@ -421,11 +421,12 @@ void Macro::InPortMacro()
     }
     // The file first, in one whole write: the list shows no macro whose file
     // could not be written (a link planted under its name, a full disk), and
-    // the rows on show stay those of the macro shown before.
+    // the rows on show stay those of the macro shown before. The file read
+    // was good: the notice says the macro could not be saved.
     if (!WriteMacroFile(content.name, content.mode, rows)) {
         qDeleteAll(rows);
         qWarning() << "Macro import not written:" << MacroFilePathOf(content.name);
-        ShowImportFailNotice();
+        ShowSaveFailNotice();
         return;
     }
     ui->listWidgetHong->addItem(content.name);

@@ -194,11 +194,9 @@ bool Macro::WriteMacroFile(const QString &name, const QString &mode, const QList
     return MacroNames::WriteFile(macroFolder, name, mode.toUtf8() + '\n' + RowLines(rows));
 }
 
-void Macro::CreateMacroFile()
+bool Macro::CreateMacroFile(const QString &name)
 {
-    QListWidgetItem *current = ui->listWidgetHong->currentItem();
-    if (current)
-        MacroNames::WriteFile(macroFolder, current->text(), QByteArray());
+    return MacroNames::WriteFile(macroFolder, name, QByteArray());
 }
 
 void Macro::DelayMs(int ms)

@@ -1,6 +1,7 @@
-// The row operations of the macro page: every producer of rows (the recorder,
-// the insert and modify actions, the device-record parser) makes its rows
-// through these, so the rows keep alternating event, delay, event.
+// The row operations of the macro page: the recorder and the insert and
+// modify actions make the rows on show through these, so the rows keep
+// alternating event, delay, event. (The file reader, the import and the
+// device-record parser build whole row lists with MacroRowItems.)
 
 #include "Macro.h"
 

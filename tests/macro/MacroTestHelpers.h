@@ -26,6 +26,9 @@
 
 #include <functional>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace MacroTest {
 
 // Answers the modal dialogs that an action opens, one answer per dialog in
@@ -183,6 +186,44 @@ inline QMap<QString, QByteArray> HomeFiles()
     }
     return files;
 }
+
+// While it lives, no file of the process may grow past limit bytes: a write
+// beyond fails with EFBIG (SIGXFSZ ignored), as on a full disk, and root
+// meets it too. Keep it around the one action under test: every file the
+// process writes meanwhile is held to it.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t limit)
+    {
+        m_Handler = std::signal(SIGXFSZ, SIG_IGN);
+        m_Held = ::getrlimit(RLIMIT_FSIZE, &m_Saved) == 0;
+        if (m_Held) {
+            rlimit lowered = m_Saved;
+            lowered.rlim_cur = limit;
+            m_Held = ::setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+        }
+    }
+    ~FileSizeLimit() { Release(); }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+    bool held() const { return m_Held; }
+    void Release()
+    {
+        if (m_Held)
+            ::setrlimit(RLIMIT_FSIZE, &m_Saved);
+        m_Held = false;
+        if (m_Handler != SIG_ERR)
+            std::signal(SIGXFSZ, m_Handler);
+        m_Handler = SIG_ERR;
+    }
+
+private:
+    rlimit m_Saved{};
+    bool m_Held = false;
+    void (*m_Handler)(int) = SIG_ERR;
+};
 
 // Rows as "text/type" texts.
 inline QStringList Rows(QListWidget *list)

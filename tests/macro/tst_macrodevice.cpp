@@ -27,6 +27,7 @@
 #include "MacroIni.h"
 #include "MacroState.h"
 #include "PostMsg.h"
+#include "SaveFile.h"
 #include "Startup.h"
 #include "UpDataParam.h"
 #include "Worker.h"
@@ -38,6 +39,9 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+
+#include <cerrno>
+#include <memory>
 
 using namespace MacroTest;
 
@@ -76,7 +80,8 @@ private slots:
     void exportThenImport();
     void damagedImportsChangeNothing_data();
     void damagedImportsChangeNothing();
-    void importWhoseWriteIsRefusedAddsNothing();
+    void importThatCannotBeWrittenAddsNothing_data();
+    void importThatCannotBeWrittenAddsNothing();
     void importClashShowsSameMacro();
     void menuExportsTheMacroNamed_data();
     void menuExportsTheMacroNamed();
@@ -87,6 +92,7 @@ private slots:
     void clicksOfEveryLanguageImport();
     void deviceRecordBecomesMacroFile();
     void deviceNameOutsideTheFolderWritesNothing();
+    void deviceRecordThatCannotBeWrittenAddsNothing();
     // Last: the mouse coming back starts a new read.
     void offlineDownloadLeavesDeviceAlone();
     void bindingThroughTheButtonPage();
@@ -149,6 +155,7 @@ void TestMacroDevice::init()
 void TestMacroDevice::cleanup()
 {
     FileDialogs::SetChooser(nullptr);
+    SaveFile::SetBeforeRenameForTest(nullptr);
 }
 
 void TestMacroDevice::AnswerChooser(const QString &path)
@@ -568,35 +575,53 @@ void TestMacroDevice::damagedImportsChangeNothing()
     QVERIFY(!QFile::exists(UserPaths::userSettingFolder() + "/evil.ini"));
 }
 
-// The new macro's file cannot be written (a link planted under its name; a
-// full disk ends the same way): the failure notice, and no list entry
-// without a file.
-void TestMacroDevice::importWhoseWriteIsRefusedAddsNothing()
+// The new macro's file cannot be written (a link planted under its name, a
+// disk that takes no more): the file read was good, so the notice says the
+// macro could not be saved, and no list entry stands without its file.
+void TestMacroDevice::importThatCannotBeWrittenAddsNothing_data()
 {
+    QTest::addColumn<bool>("link");
+    QTest::newRow("link planted under the name") << true;
+    QTest::newRow("disk full (file-size limit)") << false;
+}
+
+void TestMacroDevice::importThatCannotBeWrittenAddsNothing()
+{
+    QFETCH(bool, link);
     QByteArray file = ReadFile(QDir::homePath() + "/M1-export.ini");
     file.replace(20, 2, "M7"); // the name block's first bytes: no clash
     const QString path = QDir::homePath() + "/M7-export.ini";
     WriteFile(path, file);
     const QString outside = QDir::homePath() + "/outside.txt";
     WriteFile(outside, "keep\n");
-    QVERIFY(QFile::link(outside, MacroFile("M7")));
+    if (link)
+        QVERIFY(QFile::link(outside, MacroFile("M7")));
     auto removeLink = qScopeGuard([this] { QFile::remove(MacroFile("M7")); });
     const int before = MacroList()->count();
     QListWidgetItem *current = MacroList()->currentItem();
     const QStringList rowsBefore = Rows(RowList());
+    const QStringList entries = QDir(MacroFolder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
 
     AnswerChooser(path);
     {
+        std::unique_ptr<FileSizeLimit> full;
+        if (!link) {
+            full.reset(new FileSizeLimit(8));
+            QVERIFY(full->held());
+        }
         DialogAnswers answers({Confirm()});
         Invoke("InPortMacro");
-        QCOMPARE(answers.seen, QStringList{"InportFail"});
+        full.reset();
+        QCOMPARE(answers.seen, QStringList{"ExeIsRun"});
+        QCOMPARE(answers.texts, QStringList{"The macro could not be saved"});
         QCOMPARE(answers.unexpected, 0);
     }
     QCOMPARE(MacroList()->count(), before);
     QVERIFY(MacroList()->findItems("M7", Qt::MatchExactly).isEmpty());
     QCOMPARE(MacroList()->currentItem(), current);
     QCOMPARE(Rows(RowList()), rowsBefore);
-    QVERIFY(QFileInfo(MacroFile("M7")).isSymLink());
+    QCOMPARE(QDir(MacroFolder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), entries);
+    QCOMPARE(QFileInfo(MacroFile("M7")).isSymLink(), link);
     QCOMPARE(ReadFile(outside), QByteArray("keep\n"));
 }
 
@@ -842,6 +867,50 @@ void TestMacroDevice::deviceNameOutsideTheFolderWritesNothing()
     const QStringList everything = HomeFiles().keys();
     QCOMPARE(everything.filter("evil"), QStringList());
     QCOMPARE(everything.filter("a/b.ini"), QStringList());
+}
+
+void TestMacroDevice::deviceRecordThatCannotBeWrittenAddsNothing()
+{
+    // A full read with button 1 bound to "Y", whose file the disk refuses:
+    // the device keeps its record, the list gets no entry, and the button
+    // page is not told of a new macro.
+    QVERIFY(MacroList()->findItems("Y", Qt::MatchExactly).isEmpty());
+    const FlashDataMap before = FlashData::snapshot();
+    FlashDataMap map = before;
+    map.Keys[1] = KeyFunction{6, 1, 2};
+    MacroRecord &record = map.Macros[1];
+    std::memset(&record, 0, sizeof record);
+    record.NameLength = 1;
+    record.Name[0] = 'Y';
+    record.EventCount = 2;
+    record.Events[0] = MacroEvent{0, KeyKindKey, 0x05, 40};
+    record.Events[1] = MacroEvent{1, KeyKindKey, 0x05, 0};
+    const int listed = MacroList()->count();
+    const QString file = MacroFile("Y");
+    SaveFile::SetBeforeRenameForTest(
+        [file](const QString &, const QString &path) { return path == file ? ENOSPC : 0; });
+    QSignalSpy handed(PostMsg::GetInstance(), &PostMsg::SigButtonToMacro);
+    QSignalSpy added(PostMsg::GetInstance(), &PostMsg::SigAddMacroButton);
+    FullRead(map);
+    SaveFile::SetBeforeRenameForTest(nullptr);
+    QCOMPARE(handed.count(), 1);
+    QVERIFY(!QFileInfo::exists(file));
+    QVERIFY(MacroList()->findItems("Y", Qt::MatchExactly).isEmpty());
+    QCOMPARE(MacroList()->count(), listed);
+    QCOMPARE(MacroList()->currentRow(), -1);
+    QCOMPARE(RowList()->count(), 0);
+    QCOMPARE(added.count(), 0);
+
+    // Once the disk takes it, the next read makes the macro.
+    FullRead(map);
+    QCOMPARE(ReadFile(file), QByteArray("2\n0x05 1 0\n40ms\n0x05 1 1\n"));
+    QCOMPARE(MacroList()->findItems("Y", Qt::MatchExactly).size(), 1);
+    QCOMPARE(added.count(), 1);
+    FullRead(before);
+    MacroList()->setCurrentItem(MacroList()->findItems("Y", Qt::MatchExactly).first());
+    DialogAnswers answers({Confirm()});
+    Invoke("on_DeleteHong_clicked");
+    QVERIFY(!QFileInfo::exists(file));
 }
 
 void TestMacroDevice::bindingThroughTheButtonPage()

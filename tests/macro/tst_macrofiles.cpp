@@ -36,7 +36,7 @@ private slots:
     void initTestCase();
     void init();
 
-    void listingFollowsTheSharedRule();
+    void listingOffersTheFilesItsNamesLeadBackTo();
     void loadsEveryShape_data();
     void loadsEveryShape();
     void missingFileKeepsRepeatControls();
@@ -89,26 +89,39 @@ void TestMacroFiles::Open(Macro *page, const QString &name)
     QVERIFY(QMetaObject::invokeMethod(page, "on_listWidgetHong_clicked", Q_ARG(QModelIndex, list->currentIndex())));
 }
 
-void TestMacroFiles::listingFollowsTheSharedRule()
+void TestMacroFiles::listingOffersTheFilesItsNamesLeadBackTo()
 {
-    for (const char *name : {"b.ini", "A.ini", "c.txt", "noxml.ini", "XML.ini", "x.ini.ini", ".hidden.ini"})
+    const QString longName(40, 'n'); // made before names were held to the record's 30 bytes
+    for (const QString &name :
+         {QString("b.ini"), QString("A.ini"), QString("c.txt"), QString("noxml.ini"), QString("XML.ini"),
+          QString("x.ini.ini"), QString(".hidden.ini"), QString("old.ini.bak"), QString("Fire.INI"),
+          QString("a\\b.ini"), QString::fromUtf8("宏一.ini"), QString(" spaced .ini"), longName + ".ini"})
         WriteFile(MacroFolder() + "/" + name, "1\n");
     QVERIFY(QDir(MacroFolder()).mkdir("folder.ini"));
     QVERIFY(QFile::link(MacroFolder() + "/b.ini", MacroFolder() + "/link.ini"));
 
     // The one listing both pages use: files only, no hidden files, no links,
     // by name ignoring case.
-    QCOMPARE(MacroNames::ListFolderFiles(MacroFolder()),
-             (QStringList{"A.ini", "b.ini", "c.txt", "noxml.ini", "x.ini.ini", "XML.ini"}));
+    const QStringList files = MacroNames::ListFolderFiles(MacroFolder());
+    QCOMPARE(files.size(), 12);
+    QVERIFY(!files.contains(".hidden.ini") && !files.contains("folder.ini") && !files.contains("link.ini"));
+    QCOMPARE(files.mid(0, 3), (QStringList{" spaced .ini", "A.ini", "a\\b.ini"}));
 
     std::unique_ptr<Macro> page = NewPage();
     auto *list = page->findChild<QListWidget *>("listWidgetHong");
     QStringList shown;
     for (int i = 0; i < list->count(); ++i)
         shown << list->item(i)->text();
-    // "xml" is searched case-sensitively; other extensions keep their name.
-    QCOMPARE(shown, (QStringList{"A", "b", "c.txt", "x", "XML"}));
+    // "xml" is searched case-sensitively. A file is offered only when the
+    // name shown leads back to it: not "c.txt", "Fire.INI" or "x.ini.ini"
+    // (shown as "x"), not "old.ini.bak" (shown as "old.bak", whose delete
+    // would delete nothing), not a name no macro can have ("a\\b").
+    QCOMPARE(shown, (QStringList{" spaced ", "A", "b", longName, "XML", QString::fromUtf8("宏一")}));
     QCOMPARE(list->currentRow(), -1);
+
+    // Every entry's file is found under its name: a delete takes it.
+    for (const QString &name : shown)
+        QVERIFY2(QFileInfo(MacroFolder() + "/" + name + ".ini").isFile(), qPrintable(name));
 }
 
 void TestMacroFiles::loadsEveryShape_data()
