@@ -14,6 +14,12 @@ namespace MacroNames {
 // gives an empty list.
 QStringList ListFolderFiles(const QString &folder);
 
+// True when file (a name ListFolderFiles gave) is the file of the macro name
+// it is listed as (NameOfFile): every action on a macro (load, save, rename,
+// delete, binding) works on the name's file, so "old.ini.bak" listed as
+// "old.bak" would be a macro whose file none of them finds.
+bool LeadsBackToFile(const QString &folder, const QString &file);
+
 // The macro page's list: the entries whose names may be listed and whose
 // macro name (NameOfFile) leads back to them (its file, FilePathIn, is the
 // entry itself), each as that name. A file of another extension, one with

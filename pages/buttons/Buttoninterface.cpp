@@ -228,7 +228,15 @@ void Buttoninterface::BuildMacroList()
 
     QFont font(QStringLiteral("微软雅黑"));
     font.setPointSize(9); // the list keeps 9 points in every language
-    QStringList files = MacroNames::ListFolderFiles(UserPaths::macroPageFolder());
+    const QString folder = UserPaths::macroPageFolder();
+    QStringList files;
+    // A file no macro name leads back to is no macro: a binding names the
+    // macro, and the mouse's record and the macro page find it by that name.
+    // Names with "xml" stay for the rule below, which counts them.
+    for (const QString &file : MacroNames::ListFolderFiles(folder)) {
+        if (!MacroNames::IsListedFileName(file) || MacroNames::LeadsBackToFile(folder, file))
+            files << file;
+    }
     for (int i = 0; i < files.size(); ++i) {
         if (!MacroNames::IsListedFileName(files.at(i))) {
             files.removeAt(i);

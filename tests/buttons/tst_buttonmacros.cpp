@@ -109,7 +109,10 @@ void TestButtonMacros::macroList_data()
     QTest::newRow("two macros") << QStringList{"B.ini", "a.ini"} << QStringList{"a", "B"} << 5;
     QTest::newRow("one xml file only") << QStringList{"list.xml"} << QStringList{} << 0;
     QTest::newRow("two xml names and a macro") << QStringList{"a.xml", "m.ini", "z.xml"} << QStringList{"m"} << 5;
-    QTest::newRow("double extension") << QStringList{"x.ini.ini"} << QStringList{"x"} << 6;
+    // Files whose listed name leads to another file are no macros.
+    QTest::newRow("double extension") << QStringList{"x.ini.ini"} << QStringList{} << 0;
+    QTest::newRow("backups beside a macro")
+        << QStringList{"m.ini", "old.ini.bak", "notes.txt", "M1.ini.old"} << QStringList{"m"} << 6;
     QTest::newRow("seven macros") << QStringList{"1.ini", "2.ini", "3.ini", "4.ini", "5.ini", "6.ini", "7.ini"}
                                   << QStringList{"1", "2", "3", "4", "5", "6", "7"} << 0;
 }
