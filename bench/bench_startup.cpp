@@ -1,12 +1,17 @@
 // Start-up figures of the utility against a minimal Qt widget program
 // started the same way (child processes of this program, offscreen, fresh
 // per-user folder, private temporary and runtime folders so a running copy
-// of the utility cannot hold the single-instance key; the two are started in
-// turn, so both meet the same load of the machine):
+// of the utility cannot hold the single-instance key), in pairs: one of each,
+// the order alternating from pair to pair (the utility first in the first
+// pair, the minimal program first in the next), and every start after the
+// same 1 s pause, so neither program always follows the other's run (the
+// utility's is some seconds long and mostly idle, the minimal program's
+// short) and both meet the same state of the machine:
 //  - time from process start to the first paint of the first window (the
 //    device list for the utility, one empty frameless 1020 x 700 dialog for
 //    the minimal program, bench_minimal_program beside this program);
-//  - CPU time the process has used by then;
+//  - CPU time the process has used by then (user and system, all threads, in
+//    microseconds, from its own resource usage);
 //  - resident memory at that same moment, for both programs;
 //  - for the utility also the time, CPU time and resident memory once the main
 //    frame it builds after its first paint is there and prepared for its
@@ -33,10 +38,12 @@
 // built-in wireless and corded mice: their tiles are on the device list from
 // the start) unless HIDUSB_SIM_DEVICES is set for the bench (none: an empty
 // list); the mouse plugged once the frame is built is a tile more.
-// Usage: bench_startup [runs]   (default 5; each figure is printed as the
-// median and the spread, lowest to highest, of the runs; the ratios are taken
-// per pair of runs, which start one right after the other; the children run
-// offscreen unless QT_QPA_PLATFORM names another platform, such as xcb)
+// Usage: bench_startup [pairs]   (default 6; each figure is printed as the
+// median and the spread, lowest to highest, of the runs; the ratios of time
+// and CPU time are taken per pair and shown for all pairs and for each order
+// apart, so a bias of the order shows; the GUI-thread stalls over 16 ms from
+// the first paint on close the output; the children run offscreen unless QT_QPA_PLATFORM
+// names another platform, such as xcb)
 
 #include "DeviceListState.h"
 #include "Dialog.h"
@@ -71,11 +78,13 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <functional>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -89,6 +98,13 @@ const char *const StallNames[] = {"to_paint",  "to_built",   "to_tile",       "c
                                   "to_sensor", "to_macro",   "to_settings",   "to_buttons",
                                   "dpi_drag",  "dpi_slider", "language_open", "language_pick"};
 constexpr int StallCount = int(sizeof(StallNames) / sizeof(StallNames[0]));
+// A stall longer than a frame at 60 Hz is one a user can see; it is counted
+// from the first paint on (the window is on screen then; the stretch before
+// it is part of the start-up time).
+constexpr double StallLimitMs = 16.0;
+constexpr int FirstShownStretch = 1;
+// The pause before every start of a child.
+constexpr std::chrono::milliseconds PauseBeforeStart{1000};
 const char *const StallTexts[StallCount] = {"event loop start to first paint",
                                             "first paint to the main frame built and prepared",
                                             "a mouse plugged to its tile on the device list",
@@ -295,7 +311,7 @@ int UtilityChild(int argc, char **argv)
                     built = true;
                     heartbeat->Next();
                     Report("built", 0);
-                    Report("cpu_built", BenchChild::CpuMs());
+                    Report("cpu_built_us", BenchChild::CpuUs());
                     Report("rss_built", ResidentKiB());
                     tilesBeforePlug = g_TileButtons.size();
                     // On a 1 kHz receiver: beside the built-in mice (the same
@@ -347,17 +363,18 @@ int UtilityChild(int argc, char **argv)
 struct Sample
 {
     double shownMs = -1;
-    long cpuMs = -1;
+    double cpuMs = -1;
     long rssKiB = -1;
     double builtMs = -1;
-    long cpuBuiltMs = -1;
+    double cpuBuiltMs = -1;
     long rssBuiltKiB = -1;
     long rssReadKiB = -1;
     double stallMs[StallCount];
     Sample() { std::fill(std::begin(stallMs), std::end(stallMs), -1.0); }
 };
 
-// program with arguments, as a child with its own per-user folder.
+// program with arguments, as a child with its own per-user folder, started
+// after the pause.
 Sample RunChild(const QString &program, const QStringList &arguments)
 {
     QTemporaryDir home;
@@ -379,6 +396,9 @@ Sample RunChild(const QString &program, const QStringList &arguments)
     QProcess child;
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::SeparateChannels);
+    // Everything this program does for the start is done before the pause
+    // (this program runs no event loop).
+    std::this_thread::sleep_for(PauseBeforeStart);
     QElapsedTimer clock;
     clock.start();
     child.start(program, arguments);
@@ -392,14 +412,14 @@ Sample RunChild(const QString &program, const QStringList &arguments)
             pending.remove(0, eol + 1);
             if (parts.size() == 2 && parts[0] == "shown")
                 sample.shownMs = clock.nsecsElapsed() / 1e6;
-            else if (parts.size() == 2 && parts[0] == "cpu")
-                sample.cpuMs = parts[1].toLong();
+            else if (parts.size() == 2 && parts[0] == "cpu_us")
+                sample.cpuMs = parts[1].toLong() / 1000.0;
             else if (parts.size() == 2 && parts[0] == "rss")
                 sample.rssKiB = parts[1].toLong();
             else if (parts.size() == 2 && parts[0] == "built")
                 sample.builtMs = clock.nsecsElapsed() / 1e6;
-            else if (parts.size() == 2 && parts[0] == "cpu_built")
-                sample.cpuBuiltMs = parts[1].toLong();
+            else if (parts.size() == 2 && parts[0] == "cpu_built_us")
+                sample.cpuBuiltMs = parts[1].toLong() / 1000.0;
             else if (parts.size() == 2 && parts[0] == "rss_built")
                 sample.rssBuiltKiB = parts[1].toLong();
             else if (parts.size() == 2 && parts[0] == "rss_read")
@@ -469,26 +489,41 @@ int main(int argc, char *argv[])
     }
 
     QCoreApplication app(argc, argv);
-    const int runs = argc > 1 ? qMax(1, atoi(argv[1])) : 5;
+    const int runs = argc > 1 ? qMax(1, atoi(argv[1])) : 6;
     const QString minimal = QCoreApplication::applicationDirPath() + "/bench_minimal_program";
     std::vector<double> stalls[StallCount];
     std::vector<double> appShown, minShown, appCpu, minCpu, appRss, minRss, appRead, appBuilt, appCpuBuilt, appRssBuilt;
     std::vector<double> shownRatio, cpuRatio, rssRatio;
+    // Per order: [0] the utility started first in the pair, [1] the minimal
+    // program.
+    std::vector<double> orderAppShown[2], orderMinShown[2], orderShownRatio[2], orderCpuRatio[2];
+    int orderPairs[2] = {0, 0};
+    std::vector<std::string> overLimit;
     for (int i = 0; i < runs; ++i) {
-        const Sample a = RunChild(QCoreApplication::applicationFilePath(), {"--child", "utility"});
-        const Sample m = RunChild(minimal, {});
-        if (a.shownMs >= 0)
+        const int order = i % 2;
+        Sample a, m;
+        if (order == 0) {
+            a = RunChild(QCoreApplication::applicationFilePath(), {"--child", "utility"});
+            m = RunChild(minimal, {});
+        } else {
+            m = RunChild(minimal, {});
+            a = RunChild(QCoreApplication::applicationFilePath(), {"--child", "utility"});
+        }
+        ++orderPairs[order];
+        if (a.shownMs >= 0) {
             appShown.push_back(a.shownMs);
+            orderAppShown[order].push_back(a.shownMs);
+        }
         if (a.cpuMs >= 0)
-            appCpu.push_back(double(a.cpuMs));
+            appCpu.push_back(a.cpuMs);
         if (m.cpuMs >= 0)
-            minCpu.push_back(double(m.cpuMs));
+            minCpu.push_back(m.cpuMs);
         if (a.rssKiB >= 0)
             appRss.push_back(double(a.rssKiB));
         if (a.builtMs >= 0)
             appBuilt.push_back(a.builtMs);
         if (a.cpuBuiltMs >= 0)
-            appCpuBuilt.push_back(double(a.cpuBuiltMs));
+            appCpuBuilt.push_back(a.cpuBuiltMs);
         if (a.rssBuiltKiB >= 0)
             appRssBuilt.push_back(double(a.rssBuiltKiB));
         if (a.rssReadKiB >= 0)
@@ -496,35 +531,56 @@ int main(int argc, char *argv[])
         for (int s = 0; s < StallCount; ++s) {
             if (a.stallMs[s] >= 0)
                 stalls[s].push_back(a.stallMs[s]);
+            if (s >= FirstShownStretch && a.stallMs[s] > StallLimitMs) {
+                char text[160];
+                std::snprintf(text, sizeof text, "%s %.1f ms (pair %d)", StallTexts[s], a.stallMs[s], i + 1);
+                overLimit.push_back(text);
+            }
         }
-        if (m.shownMs >= 0)
+        if (m.shownMs >= 0) {
             minShown.push_back(m.shownMs);
+            orderMinShown[order].push_back(m.shownMs);
+        }
         if (m.rssKiB >= 0)
             minRss.push_back(double(m.rssKiB));
-        // Each pair ran one right after the other, so its ratio is the least
-        // moved by a change of the machine's load between runs.
-        if (a.shownMs >= 0 && m.shownMs > 0)
+        // The ratios are taken per pair: its two runs are the least apart, so
+        // a change of the machine's load between runs moves them least.
+        if (a.shownMs >= 0 && m.shownMs > 0) {
             shownRatio.push_back(a.shownMs / m.shownMs);
-        if (a.cpuMs >= 0 && m.cpuMs > 0)
-            cpuRatio.push_back(double(a.cpuMs) / double(m.cpuMs));
+            orderShownRatio[order].push_back(a.shownMs / m.shownMs);
+        }
+        if (a.cpuMs >= 0 && m.cpuMs > 0) {
+            cpuRatio.push_back(a.cpuMs / m.cpuMs);
+            orderCpuRatio[order].push_back(a.cpuMs / m.cpuMs);
+        }
         if (a.rssKiB >= 0 && m.rssKiB > 0)
             rssRatio.push_back(double(a.rssKiB) / double(m.rssKiB));
     }
     const QString devices = qEnvironmentVariableIsSet("HIDUSB_SIM_DEVICES")
         ? "HIDUSB_SIM_DEVICES=" + qEnvironmentVariable("HIDUSB_SIM_DEVICES")
         : QStringLiteral("the built-in simulated mice");
-    std::printf("runs: %d, platform %s, devices: %s; each figure: median [lowest-highest] of the runs, ratios per "
-                "pair of runs\n",
-                runs, qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM", "offscreen")), qPrintable(devices));
-    std::printf("start to first paint: utility %s ms, minimal %s ms, ratio %s\n", Text(SpreadOf(appShown), 1).c_str(),
-                Text(SpreadOf(minShown), 1).c_str(), Text(SpreadOf(shownRatio), 2).c_str());
-    std::printf("CPU time to first paint: utility %s ms, minimal %s ms, ratio %s\n", Text(SpreadOf(appCpu), 0).c_str(),
-                Text(SpreadOf(minCpu), 0).c_str(), Text(SpreadOf(cpuRatio), 2).c_str());
+    std::printf("runs: %d pairs, platform %s, devices: %s; each figure: median [lowest-highest] of the runs, ratios "
+                "per pair; the order alternates per pair (the utility first in the first), %lld ms pause before "
+                "every start\n",
+                runs, qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM", "offscreen")), qPrintable(devices),
+                static_cast<long long>(PauseBeforeStart.count()));
+    std::printf("start to first paint: utility %s ms, minimal %s ms, ratio %s, CPU-time ratio %s\n",
+                Text(SpreadOf(appShown), 1).c_str(), Text(SpreadOf(minShown), 1).c_str(),
+                Text(SpreadOf(shownRatio), 2).c_str(), Text(SpreadOf(cpuRatio), 2).c_str());
+    const char *const orderNames[2] = {"utility first", "minimal first"};
+    for (int order = 0; order < 2; ++order) {
+        std::printf("  %s, %d pair%s: utility %s ms, minimal %s ms, ratio %s, CPU-time ratio %s\n", orderNames[order],
+                    orderPairs[order], orderPairs[order] == 1 ? "" : "s",
+                    Text(SpreadOf(orderAppShown[order]), 1).c_str(), Text(SpreadOf(orderMinShown[order]), 1).c_str(),
+                    Text(SpreadOf(orderShownRatio[order]), 2).c_str(), Text(SpreadOf(orderCpuRatio[order]), 2).c_str());
+    }
+    std::printf("CPU time to first paint: utility %s ms, minimal %s ms, ratio %s\n", Text(SpreadOf(appCpu), 1).c_str(),
+                Text(SpreadOf(minCpu), 1).c_str(), Text(SpreadOf(cpuRatio), 2).c_str());
     std::printf("resident memory at first paint: utility %s KiB, minimal %s KiB, ratio %s\n",
                 Text(SpreadOf(appRss), 0).c_str(), Text(SpreadOf(minRss), 0).c_str(),
                 Text(SpreadOf(rssRatio), 2).c_str());
     std::printf("main frame built and prepared after the first paint (no input): at %s ms, CPU %s ms\n",
-                Text(SpreadOf(appBuilt), 1).c_str(), Text(SpreadOf(appCpuBuilt), 0).c_str());
+                Text(SpreadOf(appBuilt), 1).c_str(), Text(SpreadOf(appCpuBuilt), 1).c_str());
     std::printf("resident memory of the utility with the main frame built: %s\n",
                 MemoryText(SpreadOf(appRssBuilt)).c_str());
     std::printf("resident memory of the utility after the first full read: %s\n",
@@ -532,6 +588,15 @@ int main(int argc, char *argv[])
     std::printf("longest GUI-thread stall (1 ms heartbeat), median [lowest-highest] of the runs:\n");
     for (int s = 0; s < StallCount; ++s)
         std::printf("  %-60s %s ms\n", StallTexts[s], Text(SpreadOf(stalls[s]), 1).c_str());
+    if (overLimit.empty()) {
+        std::printf("GUI-thread stalls over %.0f ms from the first paint on: none in %d runs of the utility\n",
+                    StallLimitMs, runs);
+    } else {
+        std::printf("GUI-thread stalls over %.0f ms from the first paint on: %d in %d runs of the utility:\n",
+                    StallLimitMs, int(overLimit.size()), runs);
+        for (const std::string &stall : overLimit)
+            std::printf("  %s\n", stall.c_str());
+    }
     const double as = SpreadOf(appShown).median, ar = SpreadOf(appRss).median, ms = SpreadOf(minShown).median;
     return (as < 0 || ar < 0 || ms < 0) ? 1 : 0;
 }
