@@ -127,12 +127,24 @@ int Run(int argc, char **argv)
     // window switcher show the product logo (the tray icon's picture).
     app.setWindowIcon(QIcon(UserPaths::pictureFolder() + "Dialog/Logo.png"));
 
-    if (SingleInstance::AnotherInstanceRuns()) {
+    QString lockError;
+    switch (SingleInstance::TryStart(&lockError)) {
+    case SingleInstance::Start::First:
+        break;
+    case SingleInstance::Start::AnotherRuns: {
         ExeIsRun notice;
         if (Hook())
             Hook()(&notice);
         notice.exec();
         return 0;
+    }
+    case SingleInstance::Start::FolderUnlockable:
+        std::fprintf(stderr,
+                     "%s: cannot lock the per-user folder (%s). Without that lock a second copy could use the "
+                     "same files at once, so this one does not start. Remove that file while no copy of %s "
+                     "runs, and start again.\n",
+                     g_ProductName, qPrintable(lockError), g_ProductName);
+        return 1;
     }
     // Only now: a second copy must not take the first one's writes in flight
     // for leftovers. Only what carries the writer's mark goes.

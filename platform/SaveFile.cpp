@@ -5,11 +5,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <mutex>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -85,8 +88,15 @@ bool Write(const QString &path, const QByteArray &data, Links links, QString *er
     const bool exists = ::stat(targetName.constData(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode))
         return Fail(error, target + QStringLiteral(" is not a plain file"));
+    // A file its owner made read-only stays as it is, as with a write in
+    // place: the rename would replace it all the same. Also for root, who may
+    // write anything: no write permission for anyone says "leave it".
+    if (exists
+        && ((existing.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, targetName.constData(), W_OK, AT_EACCESS) != 0))
+        return Fail(error, target + QStringLiteral(" is not writable"), EACCES);
 
     const QString folder = QFileInfo(target).absolutePath();
+    RemoveIdleLeftovers(folder);
     QByteArray temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
@@ -97,6 +107,15 @@ bool Write(const QString &path, const QByteArray &data, Links links, QString *er
     }
     if (fd < 0)
         return Fail(error, QStringLiteral("no free temporary name in ") + folder);
+    // Locked until it has taken the file's name or gone: a write into the
+    // same folder (another copy of the utility, in another session or for
+    // another home) leaves it alone. The lock lives on in a second descriptor
+    // so the first can be closed, with its errors seen, before the rename.
+    const int held = ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? ::fcntl(fd, F_DUPFD_CLOEXEC, 0) : -1;
+    auto release = qScopeGuard([held] {
+        if (held >= 0)
+            ::close(held);
+    });
 
     // A file that exists keeps its permissions (a user may have made a macro
     // read-only for others); a new one gets the usual ones.
@@ -132,6 +151,36 @@ bool Write(const QString &path, const QByteArray &data, Links links, QString *er
 bool IsLeftoverName(const QString &fileName)
 {
     return OurMark::Matches(fileName, kPrefix, kSuffix);
+}
+
+int RemoveIdleLeftovers(const QString &folder)
+{
+    int removed = 0;
+    const qint64 now = std::time(nullptr);
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!IsLeftoverName(name))
+            continue;
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        struct stat info;
+        if (::lstat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+            continue;
+        // Fresh: a writer may have made it and not yet locked it (or a clock
+        // set back makes its age unknown).
+        const qint64 age = now - qint64(info.st_mtim.tv_sec);
+        if (age < IdleSeconds)
+            continue;
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat opened;
+        // Only one nobody holds, and still the one under that name.
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 && ::lstat(path.constData(), &info) == 0
+            && opened.st_dev == info.st_dev && opened.st_ino == info.st_ino && ::unlink(path.constData()) == 0)
+            ++removed;
+        ::close(fd);
+    }
+    return removed;
 }
 
 int RemoveLeftovers(const QString &folder)

@@ -13,7 +13,10 @@
 // killed write leaves such a file behind; RemoveLeftovers takes those, and
 // only those, so a user's "Macro.ini.backup" or "foo.ini.qwerty" is never
 // mistaken for one. (QSaveFile names its temporary after the file plus six
-// letters, the very shape of a user's backup copy.)
+// letters, the very shape of a user's backup copy.) A folder the user chose
+// (an export) has no start-up sweep: each write takes what killed writes left
+// in its folder (RemoveIdleLeftovers), leaving the temporaries of writes in
+// progress alone (each is locked while its writer has it).
 
 #include <QByteArray>
 #include <QString>
@@ -30,9 +33,11 @@ enum class Links {
 
 // Writes data as the whole content of path; a file that exists keeps its
 // permissions. False, with the reason in *error when given, when nothing was
-// written: a link under Refuse, a folder under the name, a temporary that
-// cannot be made, a short write, a failed sync or rename. No temporary stays
-// behind a failure.
+// written: a link under Refuse, a folder under the name, a file that is not
+// writable (no write permission for this user, or none for anyone: a file
+// its owner made read-only, also when root writes), a temporary that cannot
+// be made, a short write, a failed sync or rename. No temporary stays behind
+// a failure.
 bool Write(const QString &path, const QByteArray &data, Links links = Links::Refuse, QString *error = nullptr);
 
 // Writes all of data to fd, again after an interruption or a short write: 0,
@@ -41,6 +46,12 @@ int WriteAll(int fd, const char *data, qint64 size);
 
 // True for a name the writer gives its temporaries.
 bool IsLeftoverName(const QString &fileName);
+
+// Removes the temporaries killed writes left in folder that no writer holds
+// and that are at least IdleSeconds old (a writer locks its temporary right
+// after making it); the number removed. Safe while other writers write there.
+constexpr int IdleSeconds = 120;
+int RemoveIdleLeftovers(const QString &folder);
 
 // Removes the temporaries killed writes left in folder (its own entries, not
 // its sub-folders; plain files only); the number removed. Call it only where

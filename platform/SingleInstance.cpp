@@ -7,6 +7,7 @@
 #include <QSharedMemory>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/ipc.h>
@@ -58,23 +59,39 @@ QString FolderLockFilePath()
     return UserPaths::userFolder() + "/" + UserPaths::instanceLockName();
 }
 
-bool AnotherInstanceRuns()
+Start TryStart(QString *error)
 {
     // The per-user folder's own lock first: two copies that would write the
     // same files refuse each other whatever runtime or temporary folder each
     // was given. Kept open (and locked) for the whole life of the running
     // copy, like the session lock below; not inherited by programs it starts.
     static int folderFd = -1;
-    if (folderFd < 0)
-        folderFd = ::open(QFile::encodeName(FolderLockFilePath()).constData(),
-                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (folderFd >= 0) {
-        int rc;
-        do {
-            rc = ::flock(folderFd, LOCK_EX | LOCK_NB);
-        } while (rc != 0 && errno == EINTR);
-        if (rc != 0 && errno == EWOULDBLOCK)
-            return true;
+    const QByteArray folderLock = QFile::encodeName(FolderLockFilePath());
+    int openError = 0;
+    if (folderFd < 0) {
+        folderFd = ::open(folderLock.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+        // A lock is taken through a read-only open just as well. (Not
+        // blocking: something else under the name must not hold the start.)
+        if (folderFd < 0) {
+            openError = errno;
+            folderFd = ::open(folderLock.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        }
+    }
+    if (folderFd < 0) {
+        if (error)
+            *error = FolderLockFilePath() + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(openError));
+        return Start::FolderUnlockable;
+    }
+    int rc;
+    do {
+        rc = ::flock(folderFd, LOCK_EX | LOCK_NB);
+    } while (rc != 0 && errno == EINTR);
+    if (rc != 0 && errno == EWOULDBLOCK)
+        return Start::AnotherRuns;
+    if (rc != 0) {
+        if (error)
+            *error = FolderLockFilePath() + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
+        return Start::FolderUnlockable;
     }
 
     // Kept open (and locked) for the whole life of the running copy; the
@@ -96,10 +113,10 @@ bool AnotherInstanceRuns()
     const bool attached = memory.attach(QSharedMemory::ReadWrite);
 
     if (lock == LockHeldByOther)
-        return true;
+        return Start::AnotherRuns;
     if (attached) {
         if (lock != LockTaken)
-            return true; // no lock to tell a live owner from a stale segment: trust the segment
+            return Start::AnotherRuns; // no lock to tell a live owner from a stale segment: trust the segment
         // Nobody holds the lock, so whoever created the segment has gone:
         // detaching the last attachment removes it.
         memory.detach();
@@ -108,7 +125,7 @@ bool AnotherInstanceRuns()
     if (!memory.create(1, QSharedMemory::ReadWrite) && memory.error() == QSharedMemory::AlreadyExists
         && lock == LockTaken && RemoveUnattachedSegment(memory.nativeKey()))
         memory.create(1, QSharedMemory::ReadWrite);
-    return false;
+    return Start::First;
 }
 
 } // namespace SingleInstance

@@ -26,9 +26,21 @@ namespace SingleInstance {
 // the process ends, never detached while this copy runs).
 QSharedMemory &Memory();
 
-// True when another copy of the utility runs. Otherwise this copy becomes the
-// running one: it takes the lock and creates the segment.
-bool AnotherInstanceRuns();
+enum class Start {
+    First,       // this copy is the running one: it holds the locks and made the segment
+    AnotherRuns, // another copy runs in this session or on this per-user folder
+    // The per-user folder's lock cannot be taken (reason in *error): the
+    // lock file opens neither to write nor to read, or refuses the lock.
+    // Running unlocked would let a second copy share the folder unseen.
+    FolderUnlockable,
+};
+
+// Whether this copy may run. When it may, it becomes the running one: it
+// takes the locks and creates the segment. The folder's lock file is made
+// readable for all (it holds nothing): a lock file another account made
+// (a start as root with the user's home) still takes this user's lock
+// through a read-only open, as does one its owner made read-only.
+Start TryStart(QString *error = nullptr);
 
 // The lock file inside the per-user folder.
 QString FolderLockFilePath();

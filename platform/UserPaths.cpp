@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
@@ -19,6 +20,7 @@
 
 #include <atomic>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 const char *const g_ProductName = "Orvik SE";
@@ -255,17 +257,49 @@ bool CopyFile(const QByteArray &from, const QByteArray &to, const struct stat &i
     return ok;
 }
 
-// Copies what folder from holds into the existing folder to: files, folders
-// and links as they are (nothing else is ever ours). False with the errno
-// value and the path that failed.
-bool CopyTree(const QString &from, const QString &to, int *err, QString *failed)
+// The names in folder, "." and ".." aside; false with the errno value when
+// the folder cannot be opened or read to its end. (QDir::entryList answers
+// an empty list for a folder it cannot open, and a copy made from that list
+// would look whole.)
+bool ListFolder(const QByteArray &folder, std::vector<QByteArray> *names, int *err)
 {
-    const QDir dir(from);
-    const QStringList names = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString &name : names) {
-        const QByteArray source = Native(dir.filePath(name));
-        const QByteArray target = Native(to + "/" + name);
-        *failed = dir.filePath(name);
+    DIR *dir = ::opendir(folder.constData());
+    if (!dir) {
+        *err = errno;
+        return false;
+    }
+    bool ok = true;
+    for (;;) {
+        errno = 0;
+        const struct dirent *entry = ::readdir(dir);
+        if (!entry) {
+            if (errno != 0) {
+                *err = errno;
+                ok = false;
+            }
+            break;
+        }
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            names->emplace_back(entry->d_name);
+    }
+    ::closedir(dir);
+    return ok;
+}
+
+// Copies what folder from holds into the existing folder to: files, folders
+// and links as they are (nothing else is ever ours). Whatever cannot be read
+// (a folder that cannot be listed, a file that cannot be opened or read)
+// fails the whole copy: false with the errno value and the path that failed.
+bool CopyTree(const QByteArray &from, const QByteArray &to, int *err, QString *failed)
+{
+    std::vector<QByteArray> names;
+    *failed = QFile::decodeName(from);
+    if (!ListFolder(from, &names, err))
+        return false;
+    for (const QByteArray &name : names) {
+        const QByteArray source = from + '/' + name;
+        const QByteArray target = to + '/' + name;
+        *failed = QFile::decodeName(source);
         struct stat info;
         if (::lstat(source.constData(), &info) != 0) {
             *err = errno;
@@ -283,7 +317,11 @@ bool CopyTree(const QString &from, const QString &to, int *err, QString *failed)
                 return false;
             }
         } else if (S_ISDIR(info.st_mode)) {
-            if (::mkdir(target.constData(), 0700) != 0 || !CopyTree(dir.filePath(name), to + "/" + name, err, failed))
+            if (::mkdir(target.constData(), 0700) != 0) {
+                *err = errno;
+                return false;
+            }
+            if (!CopyTree(source, target, err, failed))
                 return false;
             const int fd = ::open(target.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
             const bool ok = fd >= 0 && CopyTimesAndMode(fd, info);
@@ -327,8 +365,104 @@ struct Descriptor
     }
 };
 
+// A move across file systems cannot put the copy in place and take the old
+// folder away in one step. Its journal, a file inside the old folder, closes
+// that gap: it is written (whole, and on disk) once the copy is whole and on
+// disk, before the copy takes the new name, and it names the copy and the
+// place it goes to. From then on the old folder is only the rest of a move
+// that is done: a start that finds the journal puts the copy in place if a
+// kill left it beside the place, and removes the old folder, even when the
+// user has removed the new folder since (what it held is not brought back).
+// The journal goes with the old folder, or, when the copy cannot be put in
+// place, before the copy is removed.
+const QLatin1String kJournalName(".orvik-move.journal");
+const QByteArray kJournalCopy("copy=");
+const QByteArray kJournalTarget("target=");
+
+QString JournalPath(const QString &old)
+{
+    return old + "/" + kJournalName;
+}
+
+bool HasJournal(const QString &old)
+{
+    struct stat info;
+    return !QFileInfo(old).isSymLink() && ::lstat(Native(JournalPath(old)).constData(), &info) == 0;
+}
+
+// Syncs a folder's entries (a rename or removal in it) to disk; 0 or the
+// errno value.
+int SyncFolder(const QString &folder)
+{
+    Descriptor dir;
+    dir.fd = ::open(Native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir.fd < 0)
+        return errno;
+    return ::fsync(dir.fd) == 0 ? 0 : errno;
+}
+
+bool WriteJournal(const QString &old, const QString &copy, const QString &target, QString *error)
+{
+    const QByteArray text = kJournalCopy + copy.toUtf8() + '\n' + kJournalTarget + target.toUtf8() + '\n';
+    if (!SaveFile::Write(JournalPath(old), text, SaveFile::Links::Refuse, error))
+        return false;
+    if (const int err = SyncFolder(old)) {
+        *error = "cannot sync " + old + ": " + ErrnoText(err);
+        return false;
+    }
+    return true;
+}
+
+// The copy and the place a journal names; false when it names neither.
+bool ReadJournal(const QString &old, QString *copy, QString *target)
+{
+    QFile file(JournalPath(old));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.startsWith(kJournalCopy))
+            *copy = QString::fromUtf8(line.mid(kJournalCopy.size()));
+        else if (line.startsWith(kJournalTarget))
+            *target = QString::fromUtf8(line.mid(kJournalTarget.size()));
+    }
+    return QDir::isAbsolutePath(*copy) && QDir::isAbsolutePath(*target);
+}
+
+// Takes the journal away, on disk before anything else happens (the copy it
+// names is removed next); 0 or the errno value.
+int DropJournal(const QString &old)
+{
+    if (::unlink(Native(JournalPath(old)).constData()) != 0 && errno != ENOENT)
+        return errno;
+    return SyncFolder(old);
+}
+
+// Removes the old folder of a move whose copy is in place: it first takes a
+// marked name, so a kill while it is being removed leaves no half folder
+// under the old name (the next start removes the rest). False, with the
+// reason, when it keeps its name: its journal says it is done with, and the
+// next start tries again.
+bool RetireOldFolder(const QString &old, QString *error)
+{
+    QString doomed;
+    for (int attempt = 0; attempt < 10 && doomed.isEmpty(); ++attempt) {
+        const QString name = QFileInfo(old).absolutePath() + "/" + kMovePrefix + OurMark::RandomPart();
+        if (RenameFolder(old, name) == 0)
+            doomed = name;
+    }
+    if (doomed.isEmpty()) {
+        *error = "the old folder " + old + " could not be removed; the next start tries again";
+        return false;
+    }
+    // What cannot be removed stays under the marked name until a later start.
+    if (!QDir(doomed).removeRecursively())
+        *error = "the old folder " + old + " could not be removed whole; the next start removes the rest";
+    return true;
+}
+
 // Moves old onto another file system: a copy into a marked folder beside
-// current, renamed into place once whole; then old goes.
+// current, renamed into place once whole (see the journal above); then old
+// goes.
 LegacyMove CopyAcross(const QString &old, const QString &current, QString *error)
 {
     const QString parent = QFileInfo(current).absolutePath();
@@ -342,11 +476,11 @@ LegacyMove CopyAcross(const QString &old, const QString &current, QString *error
     int err = 0;
     QString failed;
     struct stat info;
-    bool ok = CopyTree(old, copy, &err, &failed);
+    bool ok = CopyTree(Native(old), pattern, &err, &failed);
     if (ok) {
         Descriptor folder;
         folder.fd = ::open(pattern.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        // On disk before it takes the name: the old folder goes right after.
+        // On disk before the journal says it is whole.
         ok = ::stat(Native(old).constData(), &info) == 0 && folder.fd >= 0 && CopyTimesAndMode(folder.fd, info)
             && ::syncfs(folder.fd) == 0;
         if (!ok) {
@@ -354,29 +488,73 @@ LegacyMove CopyAcross(const QString &old, const QString &current, QString *error
             failed = copy;
         }
     }
+    QString journalError;
+    if (ok && !WriteJournal(old, copy, current, &journalError)) {
+        // A journal that was written but not synced may name the copy: the
+        // copy goes only once the journal has gone.
+        if (DropJournal(old) == 0)
+            QDir(copy).removeRecursively();
+        *error = "copying to another file system failed: " + journalError;
+        return LegacyMove::Failed;
+    }
     if (ok) {
         err = RenameFolder(copy, current);
         ok = err == 0;
         failed = current;
+        // Without its journal the copy is nobody's; while the journal stays,
+        // the copy must too.
+        if (!ok && DropJournal(old) != 0) {
+            *error = "the copy " + copy + " could not be put in place (" + ErrnoText(err)
+                + "), and its journal in the old folder could not be removed";
+            return LegacyMove::Failed;
+        }
     }
     if (!ok) {
         QDir(copy).removeRecursively();
         *error = "copying to another file system failed at " + failed + ": " + ErrnoText(err);
         return LegacyMove::Failed;
     }
-    // The copy is whole and in place; only now does the old folder go. It
-    // first takes a marked name, so a kill while it is being removed leaves
-    // no half folder under the old name: the next start removes the rest.
-    QString doomed = old;
-    for (int attempt = 0; attempt < 10 && doomed == old; ++attempt) {
-        const QString name = QFileInfo(old).absolutePath() + "/" + kMovePrefix + OurMark::RandomPart();
-        if (RenameFolder(old, name) == 0)
-            doomed = name;
-    }
-    // What cannot be removed stays (the copy is the one used from now on).
-    if (!QDir(doomed).removeRecursively())
-        *error = "the folder was copied to " + current + ", but the old folder " + old + " could not be removed whole";
+    SyncFolder(parent);
+    // The copy is whole and in place; only now does the old folder go.
+    RetireOldFolder(old, error);
     return LegacyMove::Moved;
+}
+
+// Finishes a move across file systems that a kill interrupted once its
+// journal was written: the copy goes in place if it is not yet there, and
+// the old folder goes (Moved or NotDue). When the copy cannot go in place
+// (something else took the place meanwhile), the journal goes and then the
+// copy, and the move starts over (no value).
+std::optional<LegacyMove> FinishKilledMove(const QString &old, QString *error)
+{
+    QString copy;
+    QString target;
+    if (!ReadJournal(old, &copy, &target)) {
+        // Not one this program wrote whole: nothing is known of a copy, and
+        // nothing is removed.
+        if (const int err = DropJournal(old)) {
+            *error = "the journal of an earlier move in " + old + " could not be removed: " + ErrnoText(err);
+            return LegacyMove::Failed;
+        }
+        return std::nullopt;
+    }
+    LegacyMove result = LegacyMove::NotDue;
+    struct stat info;
+    if (::lstat(Native(copy).constData(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        if (RenameFolder(copy, target) != 0) {
+            if (const int err = DropJournal(old)) {
+                *error = "the journal of an earlier move in " + old + " could not be removed: " + ErrnoText(err);
+                return LegacyMove::Failed;
+            }
+            QDir(copy).removeRecursively();
+            return std::nullopt;
+        }
+        SyncFolder(QFileInfo(target).absolutePath());
+        result = LegacyMove::Moved;
+    }
+    // The copy took its place (in this start or an earlier one).
+    RetireOldFolder(old, error);
+    return result;
 }
 
 LegacyMove MoveOrLink(const QString &old, const QString &current, QString *error)
@@ -426,13 +604,13 @@ LegacyMove MoveLegacyUserFolder(QString *error)
     const QString current = XdgUserFolder();
     auto due = [&] {
         struct stat info;
-        return QFileInfo(old).isDir() && ::lstat(Native(current).constData(), &info) != 0;
+        return QFileInfo(old).isDir() && ::lstat(Native(current).constData(), &info) != 0 && !HasJournal(old);
     };
     // The rest of an old folder a killed move was removing (its copy is in
     // place) goes whenever it is found.
     if (RemoveStaleMoveFolders(QFileInfo(old).absolutePath()) && !QFileInfo::exists(old))
         RemoveEmptyLegacyParents();
-    if (!due())
+    if (!due() && !HasJournal(old))
         return LegacyMove::NotDue;
 
     // A copy starting at the same moment waits here until this one is done,
@@ -443,22 +621,24 @@ LegacyMove MoveLegacyUserFolder(QString *error)
         while (::flock(lock.fd, LOCK_EX) != 0 && errno == EINTR) {
         }
     }
-    if (!due())
-        return LegacyMove::NotDue;
-
-    LegacyMove result;
-    if (FolderLockHeld(old))
-        result = LegacyMove::InUse;
-    else
-        result = MoveOrLink(old, current, &reason);
-    if (result == LegacyMove::Moved) {
-        RemoveEmptyLegacyParents();
-    } else {
-        s_UseLegacyFolder = true;
+    std::optional<LegacyMove> result;
+    if (HasJournal(old))
+        result = FinishKilledMove(old, &reason);
+    if (!result) {
+        if (!due())
+            return LegacyMove::NotDue;
+        if (FolderLockHeld(old))
+            result = LegacyMove::InUse;
+        else
+            result = MoveOrLink(old, current, &reason);
     }
+    if (*result == LegacyMove::InUse || *result == LegacyMove::Failed)
+        s_UseLegacyFolder = true;
+    else if (!QFileInfo::exists(old))
+        RemoveEmptyLegacyParents();
     if (error)
         *error = reason;
-    return result;
+    return *result;
 }
 
 namespace {

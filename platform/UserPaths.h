@@ -44,8 +44,15 @@ bool createUserFolders();
 //  - on one file system by one rename;
 //  - onto another file system by a copy into a marked folder beside the new
 //    place (".orvik-move-" + six letters or digits), renamed into place once
-//    whole; only then does the old folder go. A kill at any moment leaves the
-//    old folder whole (and at worst a marked copy, removed at the next try);
+//    whole; only then does the old folder go. A copy that cannot read all
+//    (a folder that cannot be listed, a file that cannot be read) is not
+//    whole: the move fails as a whole. A journal in the old folder
+//    (".orvik-move.journal") says once the copy is whole and on disk; a kill
+//    before it leaves the old folder whole (and at worst a marked copy,
+//    removed at the next try), a kill after it is finished by the next start
+//    (the copy put in place if it is not yet, the old folder removed), so
+//    the old folder never lives on beside the new one, nor comes back when
+//    the user removes the new one;
 //  - an old folder that is a symbolic link (a relative one too) becomes a
 //    link at the new place to the same real folder, which stays where the
 //    user put it.

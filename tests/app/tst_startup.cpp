@@ -18,7 +18,9 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSharedMemory>
 #include <QTimer>
@@ -237,6 +239,9 @@ private slots:
     void secondStartWithOtherTemporaryFolderIsRefused();
     void secondStartSharingTheFolderIsRefused_data();
     void secondStartSharingTheFolderIsRefused();
+
+    void folderLockFileThatCannotBeWritten_data();
+    void folderLockFileThatCannotBeWritten();
 
     void crashLeavesOneReport_data();
     void crashLeavesOneReport();
@@ -526,6 +531,78 @@ void TestStartup::secondStartSharingTheFolderIsRefused()
     // The private copy ended without detaching: its segment stays until
     // removed (found by its maker, whatever key its inode gave it).
     RemoveSegmentsOf(secondPid);
+    QDir(other).removeRecursively();
+}
+
+// The per-user folder's lock file cannot be opened to write: a read-only
+// open takes the lock just as well, and a copy that cannot take it at all
+// does not start (never runs unlocked). A folder and a link under the
+// lock's name fail the open to write for root too.
+void TestStartup::folderLockFileThatCannotBeWritten_data()
+{
+    QTest::addColumn<QString>("kind"); // what stands under the lock file's name
+    QTest::addColumn<bool>("runs");
+    QTest::newRow("a lock file its owner made read-only") << "read-only" << true;
+    QTest::newRow("a folder under the lock file's name") << "folder" << true;
+    QTest::newRow("a link under the lock file's name") << "link" << false;
+}
+
+void TestStartup::folderLockFileThatCannotBeWritten()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, runs);
+    const QString lock = SingleInstance::FolderLockFilePath();
+    QVERIFY(QDir().mkpath(UserPaths::userFolder()));
+    QFile::remove(lock);
+    auto restore = qScopeGuard([&] {
+        if (!QFile::remove(lock))
+            QDir().rmdir(lock);
+    });
+    if (kind == "read-only") {
+        TouchFile(lock, QDateTime::currentSecsSinceEpoch());
+        QVERIFY(QFile::setPermissions(lock, QFile::ReadOwner));
+    } else if (kind == "folder") {
+        QVERIFY(QDir().mkdir(lock));
+    } else {
+        QVERIFY(QFile::link("elsewhere", lock));
+    }
+
+    if (!runs) {
+        QProcess refused;
+        refused.setProcessEnvironment(ChildEnvironment());
+        refused.start(m_Self, {"--child", "startup"});
+        QVERIFY(refused.waitForStarted());
+        const qint64 pid = refused.processId();
+        QVERIFY(refused.waitForFinished(60000));
+        RemoveSegmentsOf(pid);
+        const QByteArray said = refused.readAllStandardError();
+        QCOMPARE(refused.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(refused.exitCode(), 1);
+        QCOMPARE(refused.readAllStandardOutput(), QByteArray()); // no window at all
+        QVERIFY2(said.contains(QFile::encodeName(lock)) && said.contains("does not start"), said.constData());
+        QVERIFY(QFileInfo(lock).isSymLink()); // left as it was
+        return;
+    }
+
+    QProcess first;
+    StartRunningCopy(first); // returns once the copy holds the folder's lock
+    if (QTest::currentTestFailed())
+        return;
+    // A second copy in another session (another runtime and temporary
+    // folder) meets only that lock.
+    const QString other = QDir::homePath() + "/other";
+    QVERIFY(QDir().mkpath(other + "/tmp") && QDir().mkpath(other + "/run"));
+    QProcessEnvironment env = ChildEnvironment();
+    env.insert("TMPDIR", other + "/tmp");
+    env.insert("XDG_RUNTIME_DIR", other + "/run");
+    QProcess second;
+    second.setProcessEnvironment(env);
+    second.start(m_Self, {"--child", "startup"});
+    QVERIFY(second.waitForFinished(60000));
+    QCOMPARE(second.readAllStandardOutput().trimmed(), QByteArray("window:ExeIsRun\nqt.conf compiled in"));
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(first.state(), QProcess::Running);
+    KillCopy(first);
     QDir(other).removeRecursively();
 }
 

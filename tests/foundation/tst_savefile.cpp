@@ -18,7 +18,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -56,6 +60,13 @@ void Put(const QString &path, const QByteArray &data)
     QCOMPARE(file.write(data), qint64(data.size()));
 }
 
+// Gives path (not a link's target) a last change age seconds ago.
+bool SetAge(const QString &path, qint64 age)
+{
+    const struct timespec times[2] = {{std::time(nullptr) - age, 0}, {std::time(nullptr) - age, 0}};
+    return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
 // Every entry of folder, hidden ones too.
 QStringList Entries(const QString &folder)
 {
@@ -77,7 +88,12 @@ private slots:
     void linkUnderTheName();
     void failedWriteLeavesTheOldFileAlone_data();
     void failedWriteLeavesTheOldFileAlone();
+    void notWritableFileIsRefused_data();
+    void notWritableFileIsRefused();
     void killedWriterLeavesOldOrNewAndAMarkedLeftover();
+    void writeTakesIdleLeftoversOfItsFolder_data();
+    void writeTakesIdleLeftoversOfItsFolder();
+    void writeLeavesTemporariesOfWritesInProgress();
 
     void cleanup();
 
@@ -108,7 +124,7 @@ void TestSaveFile::writesTheWholeFile_data()
     QTest::newRow("longer file replaced") << QByteArray(5000, 'x') << 0644 << QByteArray("short");
     QTest::newRow("emptied on purpose") << QByteArray("old") << 0644 << QByteArray();
     QTest::newRow("permissions kept") << QByteArray("old") << 0640 << QByteArray("new");
-    QTest::newRow("read-only file") << QByteArray("old") << 0444 << QByteArray("new");
+    QTest::newRow("only the owner may write") << QByteArray("old") << 0200 << QByteArray("new");
 }
 
 void TestSaveFile::writesTheWholeFile()
@@ -203,9 +219,37 @@ void TestSaveFile::failedWriteLeavesTheOldFileAlone()
     QCOMPARE(Entries(m_Folder), before);
 }
 
+// A file its owner made read-only (no write permission for anyone: root
+// meets it too) is refused and stays as it was, whatever the links rule.
+void TestSaveFile::notWritableFileIsRefused_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("follow");
+    QTest::newRow("read-only for all") << 0444 << false;
+    QTest::newRow("read-only for all, a path the user chose") << 0444 << true;
+    QTest::newRow("only the owner may read") << 0400 << false;
+    QTest::newRow("no permission at all") << 0000 << true;
+}
+
+void TestSaveFile::notWritableFileIsRefused()
+{
+    QFETCH(int, mode);
+    QFETCH(bool, follow);
+    const QString path = m_Folder + "/file.ini";
+    Put(path, "old");
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode_t(mode)), 0);
+    QString error;
+    QVERIFY(!SaveFile::Write(path, "new", follow ? SaveFile::Links::Follow : SaveFile::Links::Refuse, &error));
+    QVERIFY2(error.contains("not writable"), qPrintable(error));
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0600), 0);
+    QCOMPARE(ReadAll(path), QByteArray("old"));
+    QCOMPARE(Entries(m_Folder), QStringList{"file.ini"});
+}
+
 // A writer killed with SIGKILL at a moment of chance, twenty times over: the
 // file always holds one whole content, never a part, and what a kill leaves
-// beside it carries the mark and goes with the sweep.
+// beside it carries the mark and goes with the next write into the folder
+// once it has lain idle.
 void TestSaveFile::killedWriterLeavesOldOrNewAndAMarkedLeftover()
 {
     const QString path = m_Folder + "/Device_CID05_MID01.bin";
@@ -230,12 +274,102 @@ void TestSaveFile::killedWriterLeavesOldOrNewAndAMarkedLeftover()
             if (entry == QFileInfo(path).fileName())
                 continue;
             QVERIFY2(SaveFile::IsLeftoverName(entry), qPrintable(entry));
+            QVERIFY(SetAge(m_Folder + "/" + entry, SaveFile::IdleSeconds));
             ++leftovers;
         }
-        SaveFile::RemoveLeftovers(m_Folder);
-        QCOMPARE(Entries(m_Folder), QStringList{QFileInfo(path).fileName()});
+        QVERIFY(SaveFile::Write(m_Folder + "/export.ini", "export", SaveFile::Links::Follow));
+        QCOMPARE(Entries(m_Folder), (QStringList{QFileInfo(path).fileName(), "export.ini"}));
+        QVERIFY(QFile::remove(m_Folder + "/export.ini"));
     }
     qInfo("%d of 20 kills left a temporary behind", leftovers);
+}
+
+// What a killed write left in a folder goes with the next write there, and
+// only that: a temporary too fresh to tell from one a writer has just made,
+// one a writer holds, and whatever merely looks like one stay.
+void TestSaveFile::writeTakesIdleLeftoversOfItsFolder_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind"); // "file", "link" or "folder"
+    QTest::addColumn<int>("age");
+    QTest::addColumn<bool>("locked");
+    QTest::addColumn<bool>("removed");
+    const int idle = SaveFile::IdleSeconds;
+    const QString ours = ".orvik-save-AbC123.tmp";
+    QTest::newRow("a killed write's temporary") << ours << "file" << 3600 << false << true;
+    QTest::newRow("just idle") << ours << "file" << idle << false << true;
+    QTest::newRow("not yet idle") << ours << "file" << idle - 10 << false << false;
+    QTest::newRow("fresh") << ours << "file" << 0 << false << false;
+    QTest::newRow("from a clock set back") << ours << "file" << -3600 << false << false;
+    QTest::newRow("held by a writer") << ours << "file" << 3600 << true << false;
+    QTest::newRow("a link with the mark") << ours << "link" << 3600 << false << false;
+    QTest::newRow("a folder with the mark") << ours << "folder" << 3600 << false << false;
+    QTest::newRow("five letters") << ".orvik-save-AbC12.tmp"
+                                  << "file" << 3600 << false << false;
+    QTest::newRow("a user's copy of one") << ".orvik-save-AbC123.tmp.bak"
+                                          << "file" << 3600 << false << false;
+    QTest::newRow("a user's file") << "export.ini.AbC123"
+                                   << "file" << 3600 << false << false;
+}
+
+void TestSaveFile::writeTakesIdleLeftoversOfItsFolder()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(int, age);
+    QFETCH(bool, locked);
+    QFETCH(bool, removed);
+    const QString path = m_Folder + "/" + name;
+    if (kind == "file") {
+        Put(path, "half an export");
+    } else if (kind == "link") {
+        Put(m_Folder + "/target", "x");
+        QVERIFY(QFile::link("target", path));
+    } else {
+        QVERIFY(QDir().mkpath(path));
+    }
+    QVERIFY(SetAge(path, age));
+    int holder = -1;
+    auto release = qScopeGuard([&] {
+        if (holder >= 0)
+            ::close(holder);
+    });
+    if (locked) {
+        holder = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC);
+        QVERIFY(holder >= 0);
+        QCOMPARE(::flock(holder, LOCK_EX | LOCK_NB), 0);
+    }
+    QVERIFY(SaveFile::Write(m_Folder + "/export.ini", "export", SaveFile::Links::Follow));
+    QCOMPARE(!QFileInfo(path).exists() && !QFileInfo(path).isSymLink(), removed);
+    QCOMPARE(ReadAll(m_Folder + "/export.ini"), QByteArray("export"));
+}
+
+// A writer at work in the folder (in another process) never loses its
+// temporary to the sweep of a write beside it, even when that temporary
+// looks long idle.
+void TestSaveFile::writeLeavesTemporariesOfWritesInProgress()
+{
+    const QString path = m_Folder + "/Device_CID05_MID01.bin";
+    QProcess writer;
+    writer.start(QCoreApplication::applicationFilePath(), {"--child", "writer", path});
+    QVERIFY(writer.waitForStarted());
+    QByteArray said;
+    QTRY_VERIFY2_WITH_TIMEOUT((said += writer.readAllStandardOutput()).contains("ready"),
+                              qPrintable(said + writer.readAllStandardError()), 60000);
+    int met = 0;
+    for (int round = 0; round < 300; ++round) {
+        for (const QString &entry : Entries(m_Folder)) {
+            if (SaveFile::IsLeftoverName(entry) && SetAge(m_Folder + "/" + entry, 3600))
+                ++met;
+        }
+        QVERIFY(SaveFile::Write(m_Folder + "/export.ini", QByteArray::number(round), SaveFile::Links::Follow));
+    }
+    // The writer ends by itself only on a failed write: it is still at work
+    // when it is killed.
+    writer.kill();
+    QVERIFY(writer.waitForFinished(10000));
+    QVERIFY2(writer.exitStatus() == QProcess::CrashExit, qPrintable(QString("exit code %1").arg(writer.exitCode())));
+    qInfo("met the writer's temporary %d times", met);
 }
 
 #define main RunTests
