@@ -97,11 +97,28 @@ bool ParseFailInfo(const QString &text, FailInfo *info)
     const QStringList fields = text.split(QLatin1Char(','), Qt::KeepEmptyParts);
     if (fields.size() != 4)
         return false;
+    // Each field is one byte of a firmware image header (kind, receiver
+    // class, CID, MID), written in decimal: anything else ("abc", "-1",
+    // "+5", " 7", "999", a number past any int) names no device a flash
+    // could ever bring back, so the record is malformed.
+    int values[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        const QString &field = fields.at(i);
+        if (field.isEmpty())
+            return false;
+        for (const QChar c : field)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return false;
+        bool ok = false;
+        values[i] = field.toInt(&ok);
+        if (!ok || values[i] > 255)
+            return false;
+    }
     if (info) {
-        info->Kind = fields.at(0).toInt();
-        info->ReceiverClass = fields.at(1).toInt();
-        info->CID = fields.at(2).toInt();
-        info->MID = fields.at(3).toInt();
+        info->Kind = values[0];
+        info->ReceiverClass = values[1];
+        info->CID = values[2];
+        info->MID = values[3];
     }
     return true;
 }

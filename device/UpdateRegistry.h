@@ -9,7 +9,7 @@
 //  - "UpdateFailInfo": the failed flashes that wait for their repair, one
 //    record per device, records joined by ";" in the order they were first
 //    written: "kind,class,cid,mid;kind,class,cid,mid". A record is four
-//    decimal fields joined by ",": kind (210 mouse, 211 receiver), receiver
+//    decimal fields (digits only, 0..255) joined by ",": kind (210 mouse, 211 receiver), receiver
 //    class, CID, MID, e.g. "211,4,3,12". A device waiting in its boot loader
 //    is not enumerated, so its record is the only way back to it: a record
 //    goes only with a successful flash of that same device (all four fields
@@ -48,7 +48,8 @@ QString FailInfoText();
 // True while the value exists, well-formed or not: the repair is what drops a
 // malformed one.
 bool HasFailInfo();
-// True with *info filled when text is one record of exactly four fields.
+// True with *info filled when text is one record of exactly four fields,
+// each a decimal number 0..255 (digits only).
 bool ParseFailInfo(const QString &text, FailInfo *info);
 // The well-formed records, oldest first; malformed ones are passed over.
 QList<FailInfo> FailRecords();

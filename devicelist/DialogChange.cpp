@@ -623,6 +623,14 @@ void DialogChange::SlotSameLanguageA(int index)
 void DialogChange::SlotUpDateButton(bool IsHide)
 {
     SetRepairShown(!IsHide);
+    // A flash has ended: the devices now report the firmware they run (a
+    // receiver its new version), and a device that came back from its boot
+    // loader may not announce itself. The list is read again, so a click
+    // hands the settings page the version the receiver has now.
+    if (isVisible() && this == g_DeviceListPage) {
+        DeviceDiscovery::SearchForPicker();
+        UpDataDeviceList();
+    }
 }
 
 void DialogChange::SlotEnterKey()
@@ -656,6 +664,9 @@ void DialogChange::on_Repair_clicked()
     UpDateRepair repair;
     PlaceDialog(&repair, 0, 0);
     repair.exec();
+    // The repair drops a malformed record without a flash, so no flash's
+    // end tells the button to go: it stays only while a record is left.
+    SetRepairShown(UpdateRegistry::HasFailInfo());
 }
 
 void DialogChange::on_CloseButton_2_clicked()

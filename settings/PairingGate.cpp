@@ -37,9 +37,7 @@ void Run(const DeviceAllInfo &device, QWidget *opener, const QString &mouseIsNew
         FormSetting::FindFirmware(FirmwareImage::KindMouse, mouseVersion, model.MouseFirmwareName(), cid, mid);
 
     // The receiver's "DM" image is looked for even when the model names none.
-    // Only the search: the repair dialog is built where it is shown, since
-    // building it also repairs a recorded failed update, and that flash
-    // must run under its own window, never behind another dialog.
+    // Only the search: the update dialog is built where it is shown.
     const QString receiverName = model.ReceiverFirmwareName();
     bool receiverNewer = false;
     if (model.ReceiverClass() == 1 || !receiverName.isEmpty())
@@ -52,7 +50,7 @@ void Run(const DeviceAllInfo &device, QWidget *opener, const QString &mouseIsNew
         DialogSkeleton::MoveOver(&question, opener, -20, 0);
         question.exec();
         if (question.m_Ok) {
-            UpDateRepair repair;
+            UpDateRepair repair(nullptr, UpDateRepair::Mode::Update);
             DialogSkeleton::MoveOver(&repair, opener, 0, 0);
             if (repair.FindFirmware(FirmwareImage::KindReceiver, device.ReceiverVersion, receiverName, cid, mid))
                 repair.StartRepair(0);

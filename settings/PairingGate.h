@@ -10,8 +10,8 @@
 //  - otherwise it looks for newer images of both (the shared search: newer
 //    than the device's version, the highest wins; nothing is flashed):
 //      only the receiver's is newer: ask with mouseIsNewText (ContainReset)
-//        and, on OK, flash the receiver through the repair dialog, built and
-//        shown there (building it also repairs a recorded failed update);
+//        and, on OK, flash that receiver through the repair dialog in its
+//        update mode (a recorded failed update waits for the repair button);
 //      only the mouse's is newer: tell that the mouse needs its cable
 //        (UpDateWarning with the settings page's "WiredMode" text);
 //      both or neither: pair, after asking with RePair when askBeforePairing.

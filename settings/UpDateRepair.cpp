@@ -40,7 +40,7 @@ void SetRepairFailInfo(const QStringList &fields)
     s_RepairFailInfo = fields;
 }
 
-UpDateRepair::UpDateRepair(QWidget *parent)
+UpDateRepair::UpDateRepair(QWidget *parent, Mode mode)
     : DialogSkeleton(parent)
     , ui(new Ui_UpDateRepair)
 {
@@ -63,7 +63,10 @@ UpDateRepair::UpDateRepair(QWidget *parent)
     ui->spinBox->hide();
 
     LoadStoredLanguage();
-    DoRepair();
+    // The update the user is asked about is the one that runs: a recorded
+    // repair never takes its place under the update's question.
+    if (mode == Mode::Repair)
+        DoRepair();
     ui->NewHong->setShortcut(QKeySequence(Qt::Key_Return));
 }
 
@@ -173,8 +176,16 @@ void UpDateRepair::DoRepair()
 
     if (!m_MayStart || m_Images.isEmpty())
         return;
-    // The opener asked for this update: the count is not examined.
-    BootDevicesForImage();
+    // The library flashes a device that waits in its boot loader before a
+    // connected one: with a device of the same model waiting for its
+    // repair, the image would go to that one, not to the receiver the user
+    // chose. That device is the repair button's; nothing is flashed here.
+    if (BootDevicesForImage() > 0) {
+        m_Images.clear();
+        ui->ToolText->setText(m_SameDeviceText);
+        ui->NewHong->show();
+        return;
+    }
     StartFlash();
 }
 

@@ -4,9 +4,10 @@
 // Manual mode (repair): building the dialog reads the failed updates recorded
 // in UpdateFailInfo (one record per device) and flashes the first recorded
 // device that has an image and waits, alone, in boot mode; the others wait
-// for the next repair. Automatic mode (receiver update): the opener
-// finds an image with FindFirmware and, once the user agrees, StartRepair
-// flashes it.
+// for the next repair. Automatic mode (receiver update): the dialog is built
+// for the update (Mode::Update), which leaves every recorded repair to the
+// repair button; the opener finds an image with FindFirmware and, once the
+// user agrees, StartRepair flashes it.
 //
 // The library's upgrade callback runs on a library thread: it touches no
 // widget and reaches the dialog and the device list through the hub.
@@ -28,7 +29,11 @@ class UpDateRepair : public DialogSkeleton
     Q_OBJECT
 
 public:
-    explicit UpDateRepair(QWidget *parent = nullptr);
+    // Repair: building the dialog starts the repair of a recorded failed
+    // update. Update: nothing starts before StartRepair.
+    enum class Mode { Repair, Update };
+
+    explicit UpDateRepair(QWidget *parent = nullptr, Mode mode = Mode::Repair);
     ~UpDateRepair() override;
 
     // Looks for the image of kind, model name, CID and MID that the shared

@@ -57,6 +57,20 @@ QString sampleFailInfo(int kind, int type, quint8 mid)
     return QStringLiteral("%1,%2,%3,%4").arg(kind).arg(type).arg(sampleCid).arg(mid);
 }
 
+QByteArray sampleFirmwareModel(quint8 receiverType, quint8 mid)
+{
+    switch (receiverType) {
+    case 0:
+        return QByteArrayLiteral("OrvikR1K");
+    case 4:
+        return QByteArrayLiteral("OrvikR2K");
+    case 1:
+        return QByteArrayLiteral("OrvikR4K");
+    default:
+        return "OrvikM" + QByteArray::number(mid);
+    }
+}
+
 DeviceSetup sampleReceiverMouse(const QString &name, const QString &mouse)
 {
     DeviceSetup setup;

@@ -63,7 +63,16 @@ struct DeviceSetup
     QByteArray dongleRgb;  // 10 bytes receiver lighting; empty: mode 1, rest 0
     bool longRange = false;
     int identifyFrom = 1; // UsbFinderC_GetDeviceInfo answers from this ask on (1 = at once)
+    // The model name the device's firmware is made for: it takes only images
+    // whose header names it. Empty: the sample model's (sampleFirmwareModel).
+    QByteArray firmwareModel;
 };
+
+// The model name the firmware of a sample device carries, as Config.ini's
+// "MM", "DM", "D2M" and "D4M" of the sample models name it: "OrvikM" + MID for
+// a mouse on its cable, "OrvikR1K", "OrvikR2K" and "OrvikR4K" for the
+// receivers of types 0, 4 and 1.
+QByteArray sampleFirmwareModel(quint8 receiverType, quint8 mid = sampleWirelessMid);
 
 // The sample models of Config.ini as the simulator builds them when no
 // devices file is named, so tests plug the same mice the utility starts with.

@@ -171,6 +171,8 @@ bool HIDUsbSim::parseDevicesJson(const QByteArray &json, QList<DeviceSetup> *out
                 s.name = v.toString();
             } else if (key == "path" && v.isString()) {
                 s.path = v.toString();
+            } else if (key == "firmwareModel" && v.isString() && v.toString().size() <= HIDUSB_FW_MODEL_SIZE) {
+                s.firmwareModel = v.toString().toLatin1();
             } else if (key == "vid") {
                 if (!readHexText(v, &s.vid))
                     return fail(where + "expected a hexadecimal text such as \"3554\"");

@@ -26,6 +26,8 @@ ImageHeader parseImage(const unsigned char *image)
     h.kind = image[HIDUSB_FW_OFFSET_KIND];
     h.cid = image[HIDUSB_FW_OFFSET_CID];
     h.mid = image[HIDUSB_FW_OFFSET_MID];
+    const char *model = reinterpret_cast<const char *>(image + HIDUSB_FW_OFFSET_MODEL);
+    h.model = QByteArray(model, int(qstrnlen(model, HIDUSB_FW_MODEL_SIZE)));
     h.valid = h.kind == HIDUSB_FW_KIND_MOUSE || h.kind == HIDUSB_FW_KIND_RECEIVER;
     return h;
 }
@@ -370,7 +372,10 @@ quint8 SimDevice::pairingStatus(Clock::time_point now)
 bool SimDevice::fitsImage(const ImageHeader &h) const
 {
     const quint8 kind = isReceiver() ? HIDUSB_FW_KIND_RECEIVER : HIDUSB_FW_KIND_MOUSE;
-    return kind == h.kind && m_setup.cid == h.cid && m_setup.mid == h.mid;
+    const QByteArray model = m_setup.firmwareModel.isEmpty()
+        ? HIDUsbSim::sampleFirmwareModel(m_setup.receiverType, m_setup.mid)
+        : m_setup.firmwareModel;
+    return kind == h.kind && m_setup.cid == h.cid && m_setup.mid == h.mid && model == h.model;
 }
 
 bool SimDevice::finishFlash(const ImageHeader &h, bool ok)
@@ -399,7 +404,7 @@ bool SimDevice::sameFileEntry(const HIDUsbSim::DeviceSetup &b) const
     return a.name == b.name && a.path == b.path && a.vid == b.vid && a.pid == b.pid && a.cid == b.cid && a.mid == b.mid
         && a.receiverType == b.receiverType && a.receiverVersion == b.receiverVersion && a.mouse == b.mouse
         && a.bootMode == b.bootMode && a.longRange == b.longRange && a.identifyFrom == b.identifyFrom
-        && a.dongleRgb == b.dongleRgb;
+        && a.dongleRgb == b.dongleRgb && a.firmwareModel == b.firmwareModel;
 }
 
 void SimDevice::takeFileSetup(const HIDUsbSim::DeviceSetup &fileSetup)

@@ -41,6 +41,7 @@ struct ImageHeader
     quint8 kind = 0;
     quint8 cid = 0;
     quint8 mid = 0;
+    QByteArray model; // the model name, up to its first zero byte
 };
 ImageHeader parseImage(const unsigned char *image);
 
@@ -173,7 +174,9 @@ public:
     quint8 pairingStatus(Clock::time_point now);
 
     // ---- flashing ----
-    // The image is of this entry's kind, CID and MID.
+    // The image is of this entry's kind, CID and MID, and names the model
+    // this entry's firmware is made for: a device never takes the image of
+    // another model, a 1 kHz receiver not the image of a 4 kHz one.
     bool fitsImage(const ImageHeader &h) const;
     // A connected entry that can take an image: a receiver, or a mouse on
     // cable that answers.

@@ -123,7 +123,18 @@ private slots:
                                      << "210,4,26,1;211,4,26,1";
         QTest::newRow("three fields") << "211,4" << QStringList() << QString();
         QTest::newRow("five fields") << "211,4,26,1,9" << QStringList() << QString();
-        QTest::newRow("commas only") << ",,," << QStringList{"0,0,0,0"} << ",,,";
+        // Only decimal numbers 0..255 name a device: anything else is malformed.
+        QTest::newRow("commas only") << ",,," << QStringList() << QString();
+        QTest::newRow("letters") << "a,b,c,d" << QStringList() << QString();
+        QTest::newRow("a letter field") << "210,4,26,abc" << QStringList() << QString();
+        QTest::newRow("a negative field") << "211,-4,26,1" << QStringList() << QString();
+        QTest::newRow("a signed field") << "211,+4,26,1" << QStringList() << QString();
+        QTest::newRow("a blank in a field") << "211, 4,26,1" << QStringList() << QString();
+        QTest::newRow("a field past a byte") << "211,4,256,1" << QStringList() << QString();
+        QTest::newRow("a field past any int") << "211,4,26,99999999999" << QStringList() << QString();
+        QTest::newRow("a letter record beside a good one")
+            << "a,b,c,d;211,4,26,1" << QStringList{"211,4,26,1"} << "211,4,26,1";
+        QTest::newRow("leading zeros") << "211,004,026,001" << QStringList{"211,4,26,1"} << "211,004,026,001";
         QTest::newRow("a malformed record beside a good one")
             << "211,4;210,4,26,1" << QStringList{"210,4,26,1"} << "210,4,26,1";
         QTest::newRow("an empty record at the end") << "210,4,26,1;" << QStringList{"210,4,26,1"} << "210,4,26,1";

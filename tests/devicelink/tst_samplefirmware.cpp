@@ -180,6 +180,9 @@ private slots:
             : HIDUsbSim::sampleReceiverMouse();
         if (kind == HIDUSB_FW_KIND_MOUSE && mid == HIDUsbSim::sampleWirelessMid)
             setup.receiverType = 2; // a mouse image goes to the mouse on its cable
+        // A receiver image goes to a receiver of its class only: 1 kHz, 2 kHz, 4 kHz.
+        if (kind == HIDUSB_FW_KIND_RECEIVER)
+            setup.receiverType = receiverClass == 1 ? 0 : receiverClass == 2 ? 4 : 1;
         const int id = HIDUsbSim::plug(setup);
         QCOMPARE(Flash(FirmwareImage::ChosenImage()).result, 1);
         const HIDUsbSim::DeviceSetup after = HIDUsbSim::setup(id);

@@ -1000,14 +1000,49 @@ private slots:
         QVERIFY(g_UpgradeIdle.load());
     }
 
+    // A stored value with no well-formed record (not four fields, or fields
+    // that are not decimal numbers 0..255) is dropped by the repair: the
+    // repair button goes, nothing is flashed, and the next press opens
+    // nothing. A good record beside a malformed one is repaired.
+    void malformedFailRecordIsDropped_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("good"); // a good record for the receiver waiting in boot mode beside it
+        QTest::newRow("two fields") << "211,4" << false;
+        QTest::newRow("letters") << "a,b,c,d" << false;
+        QTest::newRow("a letter field") << "210,4,26,abc" << false;
+        QTest::newRow("a negative field") << "211,4,-26,1" << false;
+        QTest::newRow("a field past any int") << "211,4,26,99999999999" << false;
+        QTest::newRow("letters beside a good record") << "a,b,c,d;" + HIDUsbSim::sampleFailInfo(211, 4) << true;
+    }
+
     void malformedFailRecordIsDropped()
     {
-        RegistryStore::setValue(RegistryStore::mouseTestKey(), "UpdateFailInfo", "211,4");
-        Rebuild({});
-        ModalScript script;
-        PostMsg::GetInstance()->EmitEnterKey();
-        QCOMPARE(script.seen, QStringList{"UpDateRepair"});
+        QFETCH(QString, stored);
+        QFETCH(bool, good);
+        RegistryStore::setValue(RegistryStore::mouseTestKey(), "UpdateFailInfo", stored);
+        WriteImage("r4k.bin", 0xD3, HIDUsbSim::sampleWirelessMid, 0x0103, "OrvikR4K");
+        DeviceSetup boot = Receiver("F503", 1);
+        boot.bootMode = true;
+        const QList<int> ids = Rebuild({boot});
+        QWidget *repairButton = PageWidget("Repair");
+        QVERIFY(repairButton->isVisible());
+        {
+            ModalScript script;
+            HIDUsbSim::clearCalls();
+            PostMsg::GetInstance()->EmitEnterKey();
+            QCOMPARE(script.seen, QStringList{"UpDateRepair"});
+        }
+        QVERIFY(HIDUsbSim::waitIdle());
+        QCoreApplication::processEvents();
+        QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), good ? 1 : 0);
+        QCOMPARE(HIDUsbSim::setup(ids.first()).bootMode, !good);
         QVERIFY(!RegistryStore::contains(RegistryStore::mouseTestKey(), "UpdateFailInfo"));
+        QVERIFY(!repairButton->isVisible());
+        // The list is read again with the button gone: Enter opens nothing.
+        ModalScript again;
+        PostMsg::GetInstance()->EmitEnterKey();
+        QVERIFY(again.seen.isEmpty());
     }
 
     // A hot-plug callback that arrives while a dialog opened from a tile is

@@ -1058,21 +1058,38 @@ void TestHidUsb::flash_data()
     QTest::addColumn<int>("timeoutMs");
     QTest::addColumn<int>("timeoutCap"); // 0: none
     QTest::addColumn<bool>("success");
-    QTest::addColumn<int>("maxPercent"); // highest progress report (-1: none)
-    QTest::addColumn<bool>("handed");    // false: the caller hands no image (null)
-    QTest::newRow("mouse on cable") << HIDUSB_FW_KIND_MOUSE << -1 << true << 10000 << 0 << true << 100 << true;
-    QTest::newRow("receiver") << HIDUSB_FW_KIND_RECEIVER << -1 << true << 10000 << 0 << true << 100 << true;
+    QTest::addColumn<int>("maxPercent");         // highest progress report (-1: none)
+    QTest::addColumn<bool>("handed");            // false: the caller hands no image (null)
+    QTest::addColumn<QByteArray>("imageModel");  // empty: the model the device's firmware is made for
+    QTest::addColumn<QByteArray>("deviceModel"); // empty: the sample model's
+    QTest::newRow("mouse on cable") << HIDUSB_FW_KIND_MOUSE << -1 << true << 10000 << 0 << true << 100 << true
+                                    << QByteArray() << QByteArray();
+    QTest::newRow("receiver") << HIDUSB_FW_KIND_RECEIVER << -1 << true << 10000 << 0 << true << 100 << true
+                              << QByteArray() << QByteArray();
     QTest::newRow("device fails at the end")
-        << HIDUSB_FW_KIND_MOUSE << 100 << true << 10000 << 0 << false << 100 << true;
-    QTest::newRow("device fails at 40%") << HIDUSB_FW_KIND_RECEIVER << 40 << true << 10000 << 0 << false << 40 << true;
-    QTest::newRow("device fails at once") << HIDUSB_FW_KIND_RECEIVER << 0 << true << 10000 << 0 << false << 0 << true;
+        << HIDUSB_FW_KIND_MOUSE << 100 << true << 10000 << 0 << false << 100 << true << QByteArray() << QByteArray();
+    QTest::newRow("device fails at 40%") << HIDUSB_FW_KIND_RECEIVER << 40 << true << 10000 << 0 << false << 40 << true
+                                         << QByteArray() << QByteArray();
+    QTest::newRow("device fails at once")
+        << HIDUSB_FW_KIND_RECEIVER << 0 << true << 10000 << 0 << false << 0 << true << QByteArray() << QByteArray();
     QTest::newRow("no device for the image")
-        << HIDUSB_FW_KIND_MOUSE << -1 << false << 10000 << 0 << false << -1 << true;
-    QTest::newRow("time-out") << HIDUSB_FW_KIND_RECEIVER << -1 << true << 30 << 0 << false << 30 << true;
+        << HIDUSB_FW_KIND_MOUSE << -1 << false << 10000 << 0 << false << -1 << true << QByteArray() << QByteArray();
+    QTest::newRow("time-out") << HIDUSB_FW_KIND_RECEIVER << -1 << true << 30 << 0 << false << 30 << true << QByteArray()
+                              << QByteArray();
     QTest::newRow("time-out capped by the test")
-        << HIDUSB_FW_KIND_RECEIVER << -1 << true << 10000 << 30 << false << 30 << true;
+        << HIDUSB_FW_KIND_RECEIVER << -1 << true << 10000 << 30 << false << 30 << true << QByteArray() << QByteArray();
     // The utility hands a file shorter than its length field as no image.
-    QTest::newRow("no image") << HIDUSB_FW_KIND_RECEIVER << -1 << true << 10000 << 0 << false << -1 << false;
+    QTest::newRow("no image") << HIDUSB_FW_KIND_RECEIVER << -1 << true << 10000 << 0 << false << -1 << false
+                              << QByteArray() << QByteArray();
+    // A device takes only an image made for its own model: the header's
+    // model name counts as much as kind, CID and MID.
+    QTest::newRow("receiver image of another receiver model")
+        << HIDUSB_FW_KIND_RECEIVER << -1 << false << 10000 << 0 << false << -1 << true << QByteArray("OrvikR1K")
+        << QByteArray();
+    QTest::newRow("mouse image of another mouse model") << HIDUSB_FW_KIND_MOUSE << -1 << false << 10000 << 0 << false
+                                                        << -1 << true << QByteArray("OrvikM1") << QByteArray();
+    QTest::newRow("device of a model of its own") << HIDUSB_FW_KIND_RECEIVER << -1 << true << 10000 << 0 << true << 100
+                                                  << true << QByteArray("Own model") << QByteArray("Own model");
 }
 
 void TestHidUsb::flash()
@@ -1085,9 +1102,14 @@ void TestHidUsb::flash()
     QFETCH(bool, success);
     QFETCH(int, maxPercent);
     QFETCH(bool, handed);
+    QFETCH(QByteArray, imageModel);
+    QFETCH(QByteArray, deviceModel);
     const bool mouse = kind == HIDUSB_FW_KIND_MOUSE;
     HIDUsbSim::DeviceSetup s = mouse ? cordedSetup() : receiverSetup();
-    if (!withTarget)
+    s.firmwareModel = deviceModel;
+    if (imageModel.isEmpty())
+        imageModel = HIDUsbSim::sampleFirmwareModel(s.receiverType, s.mid);
+    if (!withTarget && deviceModel.isEmpty() && imageModel == HIDUsbSim::sampleFirmwareModel(s.receiverType, s.mid))
         s.mid = 0x33;
     const int id = HIDUsbSim::plug(s);
     HIDUsbSim::setFlashDuration(100);
@@ -1096,7 +1118,7 @@ void TestHidUsb::flash()
         HIDUsbSim::failNextFlashAt(failAt);
     const QByteArray image = HIDUsbSim::makeFirmwareImage(
         quint8(kind), HIDUsbSim::sampleCid, mouse ? HIDUsbSim::sampleCordedMid : HIDUsbSim::sampleWirelessMid, 0x0312,
-        "MODEL");
+        imageModel);
     const HIDUsbSim::DeviceSetup before = HIDUsbSim::setup(id);
 
     QByteArray buffer = image;
@@ -1162,7 +1184,7 @@ void TestHidUsb::flashLeavesEnumeration()
     StartUsbChanged(hotplugA, 600);
     QCOMPARE(g_hotplugA, 1);
     const QByteArray image = HIDUsbSim::makeFirmwareImage(HIDUSB_FW_KIND_RECEIVER, HIDUsbSim::sampleCid,
-                                                          HIDUsbSim::sampleWirelessMid, 0x0207, "MODEL");
+                                                          HIDUsbSim::sampleWirelessMid, 0x0207, "OrvikR4K");
     UsbUpgrade_Start(reinterpret_cast<const unsigned char *>(image.constData()), upgradeCollect, 10000);
     int count = 5;
     UsbFinderC_FindHidDevicesByDefaultDeviceId("3554", "F503", &count);
@@ -1186,7 +1208,7 @@ void TestHidUsb::repairAfterFailedFlash()
     const int id = HIDUsbSim::plug(cordedSetup());
     HIDUsbSim::setFlashDuration(20);
     const QByteArray image = HIDUsbSim::makeFirmwareImage(HIDUSB_FW_KIND_MOUSE, HIDUsbSim::sampleCid,
-                                                          HIDUsbSim::sampleCordedMid, 0x0400, "MODEL");
+                                                          HIDUsbSim::sampleCordedMid, 0x0400, "OrvikM2");
     const auto *img = reinterpret_cast<const unsigned char *>(image.constData());
     StartUsbChanged(hotplugA, 600);
     HIDUsbSim::failNextFlash();

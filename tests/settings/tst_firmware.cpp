@@ -11,6 +11,7 @@
 #include "DeviceListState.h"
 #include "DialogChange.h"
 #include "FirmwareImage.h"
+#include "FormSetting.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
 #include "HIDUsbSim.h"
@@ -479,6 +480,176 @@ private slots:
         QVERIFY(g_UpgradeIdle.load());
         QVERIFY(!g_RepairRunning.load());
         QCOMPARE(HIDUsbSim::setup(ids.at(0)).bootMode, fail);
+    }
+
+    // A receiver waits in its boot loader with the record of its failed
+    // update while the user is offered the update of another receiver of
+    // the mouse (a 1 kHz one, older firmware) and confirms it: that receiver
+    // is flashed with its own image, the dialog says so, and the recorded
+    // repair still waits for the repair button. Selecting the updated
+    // receiver then shows its new version on the settings page at once.
+    void confirmedUpdateFlashesTheOfferedReceiver()
+    {
+        UpdateRegistry::SetMouseVersion("26", HIDUsbSim::sampleMidText(), "v1.5");
+        const QByteArray image4K =
+            HIDUsbSim::makeFirmwareImage(0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0103, "OrvikR4K");
+        const QByteArray image1K =
+            HIDUsbSim::makeFirmwareImage(0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0104, "OrvikR1K");
+        PutImage("r1k.bin", image1K);
+        PutImage("r4k.bin", image4K);
+        RegistryStore::setValue(RegistryStore::mouseTestKey(), "UpdateFailInfo", kFailInfo4K);
+        // Receiver A (4 kHz) waits in its boot loader; receiver B (1 kHz,
+        // v1.2) lost its mouse, which answers through another receiver.
+        const QList<int> ids = Rebuild({Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, "a", true, true),
+                                        Receiver("F501", 0, HIDUsbSim::sampleWirelessMid, "b", false),
+                                        Receiver("F502", 4, HIDUsbSim::sampleWirelessMid, "c", true)});
+        const int waiting = ids.at(0);
+        const int offered = ids.at(1);
+        QCOMPARE(g_TileButtons.size(), 2);
+        const int clicked = g_PickerDeviceList.at(0).PID == "F501" ? 0 : 1;
+        QCOMPARE(g_PickerDeviceList.at(clicked).PID, QString("F501"));
+        FormSetting settings; // the settings page, told the version of the receiver selected
+
+        QString endText;
+        {
+            ModalScript script({ConfirmContainReset(), AnswerRepair(&endText)});
+            HIDUsbSim::clearCalls();
+            QTest::mouseClick(Tile(clicked), Qt::LeftButton);
+            QCOMPARE(script.seen, (QStringList{"ContainReset", "UpDateRepair"}));
+        }
+        QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 1);
+        QCOMPARE(HIDUsbSim::lastFlashedImage(), image1K);
+        QCOMPARE(endText, QString("Update succeeded"));
+        QCOMPARE(int(HIDUsbSim::setup(offered).receiverVersion), 0x0104);
+        QVERIFY(HIDUsbSim::setup(waiting).bootMode);
+        QCOMPARE(int(HIDUsbSim::setup(waiting).receiverVersion), 0x0102);
+        QCOMPARE(UpdateRegistry::FailInfoText(), kFailInfo4K);
+        QCoreApplication::processEvents();
+        QVERIFY(RepairButton()->isVisible());
+
+        // The mouse answers through B again: a click selects B, and the
+        // settings page shows the version B has now.
+        HIDUsbSim::setOnline(offered, true);
+        const int tile = g_PickerDeviceList.at(0).PID == "F501" ? 0 : 1;
+        {
+            ModalScript script;
+            QTest::mouseClick(Tile(tile), Qt::LeftButton);
+            QVERIFY(script.seen.isEmpty());
+        }
+        QCOMPARE(settings.findChild<QLabel *>("label_5")->text(), QString("v1.4"));
+
+        // The repair button then brings A back with its own image.
+        ModalScript repair({AnswerRepair(&endText)});
+        HIDUsbSim::clearCalls();
+        qobject_cast<QAbstractButton *>(RepairButton())->click();
+        QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 1);
+        QCOMPARE(HIDUsbSim::lastFlashedImage(), image4K);
+        QCOMPARE(endText, QString("Update succeeded"));
+        QVERIFY(!HIDUsbSim::setup(waiting).bootMode);
+        QCOMPARE(int(HIDUsbSim::setup(waiting).receiverVersion), 0x0103);
+        QVERIFY(!UpdateRegistry::HasFailInfo());
+    }
+
+    // The update offered for a receiver while another receiver of the same
+    // model waits in its boot loader: the library would flash the waiting
+    // one with that image, so nothing is flashed; the dialog asks for one
+    // device to repair and both keep what they had.
+    void updateRefusedWhileSameModelWaits()
+    {
+        UpdateRegistry::SetMouseVersion("26", HIDUsbSim::sampleMidText(), "v1.5");
+        PutImage(
+            "r4k.bin",
+            HIDUsbSim::makeFirmwareImage(0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0103, "OrvikR4K"));
+        RegistryStore::setValue(RegistryStore::mouseTestKey(), "UpdateFailInfo", kFailInfo4K);
+        const QList<int> ids = Rebuild({Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, "a", true, true),
+                                        Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, "b", false),
+                                        Receiver("F501", 0, HIDUsbSim::sampleWirelessMid, "c", true)});
+        QCOMPARE(g_TileButtons.size(), 2);
+        const int clicked = g_PickerDeviceList.at(0).PID == "F503" ? 0 : 1;
+        QString endText;
+        {
+            ModalScript script({ConfirmContainReset(), AnswerRepair(&endText)});
+            HIDUsbSim::clearCalls();
+            QTest::mouseClick(Tile(clicked), Qt::LeftButton);
+            QCOMPARE(script.seen, (QStringList{"ContainReset", "UpDateRepair"}));
+        }
+        QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), 0);
+        QCOMPARE(endText, QString("Please connect only one device to repair"));
+        QVERIFY(HIDUsbSim::setup(ids.at(0)).bootMode);
+        QCOMPARE(int(HIDUsbSim::setup(ids.at(1)).receiverVersion), 0x0102);
+        QCOMPARE(UpdateRegistry::FailInfoText(), kFailInfo4K);
+        QVERIFY(g_UpgradeIdle.load());
+    }
+
+    // Two receivers of the mouse failed their updates (4 kHz A, 1 kHz B;
+    // their images differ in the model name only). Each press of the repair
+    // button flashes a waiting receiver with the image its own record names
+    // and removes only that record; one that is not plugged yet is found
+    // when it comes.
+    void eachRepairMendsItsOwnReceiver_data()
+    {
+        QTest::addColumn<bool>("bothWaiting"); // false: A is plugged only after B's repair
+        QTest::newRow("both waiting") << true;
+        QTest::newRow("A plugged later") << false;
+    }
+
+    void eachRepairMendsItsOwnReceiver()
+    {
+        QFETCH(bool, bothWaiting);
+        const QByteArray image4K =
+            HIDUsbSim::makeFirmwareImage(0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0103, "OrvikR4K");
+        const QByteArray image1K =
+            HIDUsbSim::makeFirmwareImage(0xD3, HIDUsbSim::sampleCid, HIDUsbSim::sampleWirelessMid, 0x0104, "OrvikR1K");
+        PutImage("r1k.bin", image1K);
+        PutImage("r4k.bin", image4K);
+        const QString record1K = HIDUsbSim::sampleFailInfo(211, 1);
+        RegistryStore::setValue(RegistryStore::mouseTestKey(), "UpdateFailInfo", kFailInfo4K + ";" + record1K);
+        const DeviceSetup a = Receiver("F503", 1, HIDUsbSim::sampleWirelessMid, "a", true, true);
+        const DeviceSetup b = Receiver("F501", 0, HIDUsbSim::sampleWirelessMid, "b", true, true);
+        QList<int> ids = Rebuild(bothWaiting ? QList<DeviceSetup>{a, b} : QList<DeviceSetup>{b});
+        const int idB = ids.last();
+        int idA = bothWaiting ? ids.first() : 0;
+
+        auto press = [this](const QByteArray &flashed) {
+            QString endText;
+            ModalScript script({AnswerRepair(&endText)});
+            HIDUsbSim::clearCalls();
+            qobject_cast<QAbstractButton *>(RepairButton())->click();
+            QCOMPARE(script.seen, QStringList{"UpDateRepair"});
+            QCOMPARE(HIDUsbSim::callCount("UsbUpgrade_Start"), flashed.isEmpty() ? 0 : 1);
+            if (!flashed.isEmpty())
+                QCOMPARE(HIDUsbSim::lastFlashedImage(), flashed);
+            QCOMPARE(endText,
+                     flashed.isEmpty() ? QString("No device waiting for the update was found")
+                                       : QString("Update succeeded"));
+            QVERIFY(HIDUsbSim::waitIdle());
+            QCoreApplication::processEvents();
+        };
+
+        if (bothWaiting) {
+            press(image4K);
+            QVERIFY(!HIDUsbSim::setup(idA).bootMode);
+            QCOMPARE(int(HIDUsbSim::setup(idA).receiverVersion), 0x0103);
+            QVERIFY(HIDUsbSim::setup(idB).bootMode);
+            QCOMPARE(UpdateRegistry::FailInfoText(), record1K);
+            QVERIFY(RepairButton()->isVisible());
+            press(image1K);
+        } else {
+            press(image1K);
+            QCOMPARE(UpdateRegistry::FailInfoText(), kFailInfo4K);
+            QVERIFY(RepairButton()->isVisible());
+            press(QByteArray()); // A is not there yet
+            QCOMPARE(UpdateRegistry::FailInfoText(), kFailInfo4K);
+            idA = HIDUsbSim::plug(a);
+            press(image4K);
+            QVERIFY(!HIDUsbSim::setup(idA).bootMode);
+            QCOMPARE(int(HIDUsbSim::setup(idA).receiverVersion), 0x0103);
+        }
+        QVERIFY(!HIDUsbSim::setup(idB).bootMode);
+        QCOMPARE(int(HIDUsbSim::setup(idB).receiverVersion), 0x0104);
+        QVERIFY(!HIDUsbSim::setup(idA).bootMode);
+        QVERIFY(!UpdateRegistry::HasFailInfo());
+        QVERIFY(!RepairButton()->isVisible());
     }
 
     // The progress dialog knows a failure by the report, not by its text:
