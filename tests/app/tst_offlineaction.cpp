@@ -19,6 +19,8 @@
 #include "FormSetting.h"
 #include "MouseOffLine.h"
 #include "MyConmboBox.h"
+#include "MySlider.h"
+#include "OfflineAction.h"
 #include "Sensor.h"
 #include "SensorDPI.h"
 #include "SensorDPIForm.h"
@@ -85,6 +87,7 @@ private slots:
     void init();
     void actionBegunOfflineIsDropped_data();
     void actionBegunOfflineIsDropped();
+    void heldPressEndsWithItsRelease();
 
 private:
     // What the page shows for the control (compared before and after).
@@ -227,8 +230,7 @@ void TestOfflineAction::Drag(QWidget *widget, QPoint from, QPoint to)
     QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, from);
     for (int step = 1; step <= 4; ++step) {
         const QPoint at = from + (to - from) * step / 4;
-        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
-                         Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(widget, &move);
     }
     QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, to);
@@ -341,8 +343,7 @@ void TestOfflineAction::Act(Control control)
         break;
     }
     case Control::ReceiverLighting:
-        QTest::mouseClick(m_Settings->findChild<QCheckBox *>("ReUntil"), Qt::LeftButton, Qt::NoModifier,
-                          QPoint(8, 15));
+        QTest::mouseClick(m_Settings->findChild<QCheckBox *>("ReUntil"), Qt::LeftButton, Qt::NoModifier, QPoint(8, 15));
         break;
     case Control::LongRange: {
         QCheckBox *box = m_Settings->findChild<QCheckBox *>("checkBox_2");
@@ -432,6 +433,55 @@ void TestOfflineAction::actionBegunOfflineIsDropped()
     QCOMPARE(HIDUsbSim::dongleRgb(m_Mouse), rgb);
     QCOMPARE(HIDUsbSim::longRange(m_Mouse), longRange);
     QCOMPARE(Shown(control), before);
+}
+
+// A press that met the notice and is still held when the mouse is back: its
+// drag changes nothing, its release ends it, and the next click is sent.
+void TestOfflineAction::heldPressEndsWithItsRelease()
+{
+    QTest::mouseClick(m_Window->MainFramePage()->Form()->SensorButton, Qt::LeftButton);
+    QTRY_VERIFY(m_Sensor->isVisible());
+    Ui_Sensor *s = m_Sensor->Form();
+    MySlider *slider = s->frameDpi->Form()->horizontalSliderC;
+    const int y = slider->height() / 2;
+    const int value = slider->value();
+    const QByteArray stored = HIDUsbSim::storedRecord(m_Mouse);
+
+    QVERIFY(HIDUsbSim::setOnline(m_Mouse, false));
+    UpDataParam *wait = m_Window->MainFramePage()->ApplyDialog();
+    bool noticeSeen = false;
+    bool waitShown = false;
+    WatchPtr watch = Watch([&] {
+        waitShown = waitShown || wait->isVisible();
+        if (!noticeSeen && qobject_cast<MouseOffLine *>(QApplication::activeModalWidget())) {
+            noticeSeen = true;
+            HIDUsbSim::setOnline(m_Mouse, true);
+        }
+    });
+    QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, QPoint(slider->width() / 4, y));
+    QVERIFY(noticeSeen);
+    QCoreApplication::processEvents();
+    QVERIFY(OfflineAction::Voided());
+    const int shown = slider->value();
+    QMouseEvent move(QEvent::MouseMove, QPoint(slider->width() * 3 / 4, y), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(slider, &move);
+    QCOMPARE(slider->value(), shown);
+    QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, QPoint(slider->width() * 3 / 4, y));
+    QTRY_VERIFY(!OfflineAction::Voided());
+
+    QTRY_VERIFY_WITH_TIMEOUT(waitShown, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!wait->isVisible(), 20000);
+    QVERIFY(HIDUsbSim::waitIdle());
+    watch.reset();
+    QCOMPARE(HIDUsbSim::storedRecord(m_Mouse), stored);
+    QCOMPARE(slider->value(), value);
+
+    // A new action goes through.
+    QTest::mouseClick(s->frameRate->RateButton(2), Qt::LeftButton);
+    QCOMPARE(int(HIDUsbSim::storedRecord(m_Mouse).at(0)), 2);
+    QTest::mouseClick(s->frameRate->RateButton(3), Qt::LeftButton);
+    QCOMPARE(int(HIDUsbSim::storedRecord(m_Mouse).at(0)), 1);
 }
 
 ORVIK_TEST_MAIN(TestOfflineAction)
