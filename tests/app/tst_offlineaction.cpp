@@ -68,6 +68,7 @@ enum class Control {
     DebounceList,
     ReceiverLighting,
     LongRange,
+    LongRangeOff,
 };
 
 // The library calls that carry a change to the mouse or the receiver.
@@ -143,6 +144,7 @@ QWidget *TestOfflineAction::PageOf(Control control) const
         return m_Buttons;
     case Control::ReceiverLighting:
     case Control::LongRange:
+    case Control::LongRangeOff:
         return m_Settings;
     default:
         return m_Sensor;
@@ -204,6 +206,7 @@ QVariant TestOfflineAction::Shown(Control control) const
         return boxes;
     }
     case Control::LongRange:
+    case Control::LongRangeOff:
         return m_Settings->findChild<QCheckBox *>("checkBox_2")->isChecked();
     }
     return QVariant();
@@ -345,7 +348,8 @@ void TestOfflineAction::Act(Control control)
     case Control::ReceiverLighting:
         QTest::mouseClick(m_Settings->findChild<QCheckBox *>("ReUntil"), Qt::LeftButton, Qt::NoModifier, QPoint(8, 15));
         break;
-    case Control::LongRange: {
+    case Control::LongRange:
+    case Control::LongRangeOff: {
         QCheckBox *box = m_Settings->findChild<QCheckBox *>("checkBox_2");
         QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(8, box->height() / 2));
         break;
@@ -372,7 +376,8 @@ void TestOfflineAction::actionBegunOfflineIsDropped_data()
     QTest::newRow("buttons: macro binding") << Control::MacroBinding;
     QTest::newRow("buttons: debounce list") << Control::DebounceList;
     QTest::newRow("settings: receiver lighting mode") << Control::ReceiverLighting;
-    QTest::newRow("settings: long-range switch") << Control::LongRange;
+    QTest::newRow("settings: long-range switch, receiver holding on") << Control::LongRange;
+    QTest::newRow("settings: long-range switch, receiver holding off") << Control::LongRangeOff;
 }
 
 void TestOfflineAction::actionBegunOfflineIsDropped()
@@ -388,6 +393,13 @@ void TestOfflineAction::actionBegunOfflineIsDropped()
     QTest::mouseClick(m_Buttons, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); // no menu open
     QVERIFY(HIDUsbSim::waitIdle());
 
+    QCheckBox *longRangeBox = m_Settings->findChild<QCheckBox *>("checkBox_2");
+    if ((control == Control::LongRange || control == Control::LongRangeOff)
+        && longRangeBox->isChecked() != (control == Control::LongRange)) {
+        // Set online first, as the row wants the receiver to hold it.
+        QTest::mouseClick(longRangeBox, Qt::LeftButton, Qt::NoModifier, QPoint(8, longRangeBox->height() / 2));
+        QCOMPARE(HIDUsbSim::longRange(m_Mouse), control == Control::LongRange);
+    }
     const QVariant before = Shown(control);
     const QByteArray stored = HIDUsbSim::storedRecord(m_Mouse);
     const QByteArray rgb = HIDUsbSim::dongleRgb(m_Mouse);
