@@ -3,10 +3,10 @@
 #include "LampLightForm.h"
 
 #include "DataSetters.h"
-#include "DeviceDiscovery.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
 #include "LightSkin.h"
+#include "OfflineAction.h"
 #include "PostMsg.h"
 #include "ScreenPicker.h"
 #include "Skin.h"
@@ -163,7 +163,7 @@ bool LampLight::OnlineGuard()
 {
     if (!g_UiReady.load())
         return true;
-    const bool online = DeviceDiscovery::SelectedIsOnline();
+    const bool online = OfflineAction::DeviceAnswers();
     if (!online && !g_LightUiFilling.load()) {
         PostMsg::GetInstance()->EmitMouseOffLineo(0);
         return false;

@@ -15,6 +15,8 @@
 #include "MacroState.h"
 #include "Match.h"
 #include "MouseOffLine.h"
+#include "OfflineAction.h"
+#include "OfflineActionWatch.h"
 #include "PairingGate.h"
 #include "PostMsg.h"
 #include "RegistryStore.h"
@@ -84,6 +86,7 @@ DialogMain::DialogMain(QWidget *parent)
 
     connect(PostMsg::GetInstance(), &PostMsg::SigChangeMainDialog, this, &DialogMain::SlotChangeMainDialog);
     connect(PostMsg::GetInstance(), &PostMsg::SigChangeSize, this, &DialogMain::SlotChangeSize);
+    m_OfflineActionWatch = new OfflineActionWatch(this);
     connect(PostMsg::GetInstance(), &PostMsg::SigMouseOffLineo, this, &DialogMain::SlotMouseOffLine);
     connect(PostMsg::GetInstance(), &PostMsg::SigUpPageLight, this, &DialogMain::SlotUpPageLight);
 
@@ -322,12 +325,19 @@ void DialogMain::PlaceCentred(QWidget *dialog, int dx, int dy) const
 
 void DialogMain::SlotMouseOffLine(int index)
 {
+    // What is left of an action that met the notice is refused quietly: one
+    // notice per action.
+    if (OfflineAction::Voided())
+        return;
     g_MouseOffLineIndex = index;
     MouseOffLine notice;
     PlaceCentred(&notice, 0, -20);
     g_OfflinePending = true;
     g_ReReadRequest = true;
     notice.exec();
+    // The mouse may be back by now (its return closes the notice): nothing
+    // more of the action that met it may reach it.
+    m_OfflineActionWatch->NoticeClosed();
 }
 
 void DialogMain::SlotUpPageLight()

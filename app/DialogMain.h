@@ -27,6 +27,7 @@ class QTimer;
 class QPaintEvent;
 class DialogChange;
 class ExceptionDumper;
+class OfflineActionWatch;
 class Dialog;
 class Ui_DialogMain;
 
@@ -98,6 +99,7 @@ private:
     DialogChange *m_DeviceList = nullptr;
     QString m_PicturePath;
     Dialog *m_MainFrame = nullptr;
+    OfflineActionWatch *m_OfflineActionWatch = nullptr;
     bool m_MainFrameBuildPosted = false;
     // Runs the frame's build steps. A timer, not a posted call: posted calls
     // made while posted events are handled run in the same pass, so the steps

@@ -2,6 +2,7 @@
 
 #include "DeviceDiscovery.h"
 #include "GlobalState.h"
+#include "OfflineAction.h"
 #include "PostMsg.h"
 
 namespace {
@@ -20,8 +21,11 @@ void requestOfflineNotice()
 }
 
 // Steps 1 and 3 of every setter: the online test, and the notice when offline.
+// What is left of an action that already met the notice is refused quietly.
 bool deviceOnline()
 {
+    if (OfflineAction::Voided())
+        return false;
     const bool online = DeviceDiscovery::SelectedIsOnline();
     if (!online)
         requestOfflineNotice();

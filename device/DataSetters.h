@@ -8,6 +8,8 @@
 // Offline: it writes nothing, requests the offline notice with
 // SigMouseOffLineo(0) unless a page is filling its widgets
 // (g_ButtonPageUpdating or g_SensorUiFilling), and returns false.
+// What is left of a user's action after its offline notice closed is refused
+// the same way, without a notice (OfflineAction.h).
 // No setter checks its index arguments: button is 0..15, level 0..7.
 
 #include "FlashDataMap.h"

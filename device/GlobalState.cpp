@@ -1,6 +1,7 @@
 #include "GlobalState.h"
 
 #include "FlashDataMap.h"
+#include "OfflineAction.h"
 
 #include <cstring>
 
@@ -58,6 +59,7 @@ void ResetState()
     g_MainPageActive = 0;
     g_DeviceOnline = false;
     g_OfflinePending = false;
+    OfflineAction::End();
     g_ReReadRequest = false;
     g_WorkerRunEnable = false;
     g_UpgradeIdle = true;

@@ -7,11 +7,11 @@
 #include "FormSetting.h"
 #include "FormSettingForm.h"
 
-#include "DeviceDiscovery.h"
 #include "FlashDataMap.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
 #include "ModelInfo.h"
+#include "OfflineAction.h"
 #include "PostMsg.h"
 
 #include <QSignalBlocker>
@@ -29,7 +29,7 @@ bool IsReceiverType(uchar type)
 // Asks the receiver before a write; offline, the user is told.
 bool ReceiverAnswers()
 {
-    if (DeviceDiscovery::SelectedIsOnline())
+    if (OfflineAction::DeviceAnswers())
         return true;
     PostMsg::GetInstance()->EmitMouseOffLineo(0);
     return false;

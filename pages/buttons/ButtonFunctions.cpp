@@ -6,7 +6,6 @@
 
 #include "ButtoninterfaceForm.h"
 #include "DataSetters.h"
-#include "DeviceDiscovery.h"
 #include "DialogSkeleton.h"
 #include "DriverSensorFile.h"
 #include "FireKey.h"
@@ -14,6 +13,7 @@
 #include "GroupKey.h"
 #include "KeyVocabulary.h"
 #include "MacroNames.h"
+#include "OfflineAction.h"
 #include "PostMsg.h"
 
 #include <QButtonGroup>
@@ -429,7 +429,7 @@ BUTTON_PAGE_ITEM_SLOT(VolumeUp_21)
 
 void Buttoninterface::on_DPI_6_clicked()
 {
-    if (!DeviceDiscovery::SelectedIsOnline() && !g_ButtonPageUpdating.load()) {
+    if (!OfflineAction::DeviceAnswers() && !g_ButtonPageUpdating.load()) {
         ui->stackedWidget->setCurrentWidget(ui->page);
         ui->stackedWidget_2->setCurrentWidget(ui->page_9);
         return;

@@ -6,7 +6,6 @@
 #include "Buttoninterface.h"
 
 #include "ContainReset.h"
-#include "DeviceDiscovery.h"
 #include "DialogSkeleton.h"
 #include "DialogsState.h"
 #include "ExportFail.h"
@@ -14,6 +13,7 @@
 #include "FlashDataMap.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
+#include "OfflineAction.h"
 #include "PostMsg.h"
 #include "UpDataParam.h"
 #include "Worker.h"
@@ -33,7 +33,7 @@ const QString kFileFilter = QStringLiteral("File(*.bin)");
 void Buttoninterface::on_Reset_clicked()
 {
     // Reset and import need the mouse; a page that is filling is no excuse.
-    if (!DeviceDiscovery::SelectedIsOnline()) {
+    if (!OfflineAction::DeviceAnswers()) {
         PostMsg::GetInstance()->EmitMouseOffLineo(0);
         return;
     }
@@ -69,7 +69,7 @@ void Buttoninterface::on_Reset_clicked()
 
 void Buttoninterface::on_ImportData_clicked()
 {
-    if (!DeviceDiscovery::SelectedIsOnline()) {
+    if (!OfflineAction::DeviceAnswers()) {
         PostMsg::GetInstance()->EmitMouseOffLineo(0);
         return;
     }

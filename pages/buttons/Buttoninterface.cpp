@@ -3,7 +3,6 @@
 #include "ButtoninterfaceForm.h"
 #include "ConfigIni.h"
 #include "DataSetters.h"
-#include "DeviceDiscovery.h"
 #include "DialogSkeleton.h"
 #include "DriverSensorFile.h"
 #include "GlobalState.h"
@@ -14,6 +13,7 @@
 #include "MacroNames.h"
 #include "MakeMacro.h"
 #include "ModelInfo.h"
+#include "OfflineAction.h"
 #include "PolishLater.h"
 #include "PostMsg.h"
 #include "Skin.h"
@@ -666,7 +666,7 @@ void Buttoninterface::SlotUpDataConfigUI(int ToTalItem, int SelectIndex, bool It
 
 void Buttoninterface::on_ProjectChoose_activated(int index)
 {
-    if (DeviceDiscovery::SelectedIsOnline() || g_ButtonPageUpdating.load()) {
+    if (OfflineAction::DeviceAnswers() || g_ButtonPageUpdating.load()) {
         // The device reports the switch; its record reaches the page through the hub.
         UsbServer_SetCurrentConfig(static_cast<unsigned char>(index));
         return;

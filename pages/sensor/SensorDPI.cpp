@@ -2,12 +2,12 @@
 
 #include "ConfigIni.h"
 #include "DataSetters.h"
-#include "DeviceDiscovery.h"
 #include "DpiCode.h"
 #include "FlashDataMap.h"
 #include "GlobalState.h"
 #include "HIDUsb.h"
 #include "ModelInfo.h"
+#include "OfflineAction.h"
 #include "OptionWidget.h"
 #include "PostMsg.h"
 #include "SensorDPIForm.h"
@@ -153,7 +153,7 @@ QPoint SensorDPI::IndicatorPosition(int level) const
 
 bool SensorDPI::DeviceAnswers()
 {
-    return DeviceDiscovery::SelectedIsOnline();
+    return OfflineAction::DeviceAnswers();
 }
 
 bool SensorDPI::OfflineNotice()
