@@ -153,10 +153,15 @@ bool IsLeftoverName(const QString &fileName)
     return OurMark::Matches(fileName, kPrefix, kSuffix);
 }
 
-int RemoveIdleLeftovers(const QString &folder)
+namespace {
+
+// Calls remove(path, info) for each plain file of the folder that bears our
+// temporaries' name and counts those it took. The writer makes plain files
+// only: a link or anything else of that name is not one of its temporaries.
+template<typename Remove>
+int RemoveMarked(const QString &folder, Remove remove)
 {
     int removed = 0;
-    const qint64 now = std::time(nullptr);
     const QDir dir(folder);
     for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         if (!IsLeftoverName(name))
@@ -165,41 +170,40 @@ int RemoveIdleLeftovers(const QString &folder)
         struct stat info;
         if (::lstat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode))
             continue;
-        // Fresh: a writer may have made it and not yet locked it (or a clock
-        // set back makes its age unknown).
-        const qint64 age = now - qint64(info.st_mtim.tv_sec);
-        if (age < IdleSeconds)
-            continue;
-        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0)
-            continue;
-        struct stat opened;
-        // Only one nobody holds, and still the one under that name.
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 && ::lstat(path.constData(), &info) == 0
-            && opened.st_dev == info.st_dev && opened.st_ino == info.st_ino && ::unlink(path.constData()) == 0)
+        if (remove(path, info))
             ++removed;
-        ::close(fd);
     }
     return removed;
 }
 
+} // namespace
+
+int RemoveIdleLeftovers(const QString &folder)
+{
+    const qint64 now = std::time(nullptr);
+    return RemoveMarked(folder, [now](const QByteArray &path, struct stat info) {
+        // Fresh: a writer may have made it and not yet locked it (or a clock
+        // set back makes its age unknown).
+        const qint64 age = now - qint64(info.st_mtim.tv_sec);
+        if (age < IdleSeconds)
+            return false;
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            return false;
+        struct stat opened;
+        // Only one nobody holds, and still the one under that name.
+        const bool taken = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0
+            && ::lstat(path.constData(), &info) == 0 && opened.st_dev == info.st_dev && opened.st_ino == info.st_ino
+            && ::unlink(path.constData()) == 0;
+        ::close(fd);
+        return taken;
+    });
+}
+
 int RemoveLeftovers(const QString &folder)
 {
-    int removed = 0;
-    const QDir dir(folder);
-    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!IsLeftoverName(name))
-            continue;
-        const QByteArray path = QFile::encodeName(dir.filePath(name));
-        struct stat info;
-        // The writer makes plain files only: a link or anything else of that
-        // name is not one of its temporaries.
-        if (::lstat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode))
-            continue;
-        if (::unlink(path.constData()) == 0)
-            ++removed;
-    }
-    return removed;
+    return RemoveMarked(folder,
+                        [](const QByteArray &path, const struct stat &) { return ::unlink(path.constData()) == 0; });
 }
 
 void SetBeforeRenameForTest(std::function<int(const QString &temporary, const QString &path)> hook)
