@@ -437,6 +437,17 @@ int DropJournal(const QString &old)
     return SyncFolder(old);
 }
 
+// DropJournal for a start that finds an earlier move's journal: false, with
+// the reason, when it stays.
+bool DropEarlierJournal(const QString &old, QString *error)
+{
+    if (const int err = DropJournal(old)) {
+        *error = "the journal of an earlier move in " + old + " could not be removed: " + ErrnoText(err);
+        return false;
+    }
+    return true;
+}
+
 // Removes the old folder of a move whose copy is in place: it first takes a
 // marked name, so a kill while it is being removed leaves no half folder
 // under the old name (the next start removes the rest). False, with the
@@ -532,20 +543,16 @@ std::optional<LegacyMove> FinishKilledMove(const QString &old, QString *error)
     if (!ReadJournal(old, &copy, &target)) {
         // Not one this program wrote whole: nothing is known of a copy, and
         // nothing is removed.
-        if (const int err = DropJournal(old)) {
-            *error = "the journal of an earlier move in " + old + " could not be removed: " + ErrnoText(err);
+        if (!DropEarlierJournal(old, error))
             return LegacyMove::Failed;
-        }
         return std::nullopt;
     }
     LegacyMove result = LegacyMove::NotDue;
     struct stat info;
     if (::lstat(Native(copy).constData(), &info) == 0 && S_ISDIR(info.st_mode)) {
         if (RenameFolder(copy, target) != 0) {
-            if (const int err = DropJournal(old)) {
-                *error = "the journal of an earlier move in " + old + " could not be removed: " + ErrnoText(err);
+            if (!DropEarlierJournal(old, error))
                 return LegacyMove::Failed;
-            }
             QDir(copy).removeRecursively();
             return std::nullopt;
         }
@@ -604,13 +611,14 @@ LegacyMove MoveLegacyUserFolder(QString *error)
     const QString current = XdgUserFolder();
     auto due = [&] {
         struct stat info;
-        return QFileInfo(old).isDir() && ::lstat(Native(current).constData(), &info) != 0 && !HasJournal(old);
+        return QFileInfo(old).isDir() && ::lstat(Native(current).constData(), &info) != 0;
     };
     // The rest of an old folder a killed move was removing (its copy is in
     // place) goes whenever it is found.
     if (RemoveStaleMoveFolders(QFileInfo(old).absolutePath()) && !QFileInfo::exists(old))
         RemoveEmptyLegacyParents();
-    if (!due() && !HasJournal(old))
+    // An earlier move's journal is finished even when the new place exists.
+    if (!HasJournal(old) && !due())
         return LegacyMove::NotDue;
 
     // A copy starting at the same moment waits here until this one is done,
