@@ -253,6 +253,9 @@ private:
     // Starts the built utility and waits until it owns the single-instance
     // segment it made.
     void StartRunningCopy(QProcess &utility) const;
+    // Starts a second copy with env and checks that it meets the running one:
+    // the "already running" notice, then a normal end with 0.
+    void ExpectSecondCopyRefused(const QProcessEnvironment &env) const;
     QString m_Self;
 };
 
@@ -291,6 +294,17 @@ void TestStartup::StartRunningCopy(QProcess &utility) const
     // Generous: a loaded machine takes its time over a sanitizer build's start.
     QTRY_VERIFY2_WITH_TIMEOUT(!QFile::exists(sweptAtStart) && HoldsFolderLock(utility),
                               StartReport(utility).constData(), 60000);
+}
+
+void TestStartup::ExpectSecondCopyRefused(const QProcessEnvironment &env) const
+{
+    QProcess second;
+    second.setProcessEnvironment(env);
+    second.start(m_Self, {"--child", "startup"});
+    QVERIFY(second.waitForFinished(60000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.readAllStandardOutput().trimmed(), QByteArray("window:ExeIsRun\nqt.conf compiled in"));
+    QCOMPARE(second.exitCode(), 0);
 }
 
 void TestStartup::purgeOldFiles_data()
@@ -367,13 +381,7 @@ void TestStartup::secondStartShowsNoticeAndReturnsZero()
     const QString inFlight = UserPaths::macroPageFolder() + "/.orvik-save-AbC123.tmp";
     TouchFile(inFlight, QDateTime::currentSecsSinceEpoch());
 
-    QProcess second;
-    second.setProcessEnvironment(ChildEnvironment());
-    second.start(m_Self, {"--child", "startup"});
-    QVERIFY(second.waitForFinished(60000));
-    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(second.readAllStandardOutput().trimmed(), QByteArray("window:ExeIsRun\nqt.conf compiled in"));
-    QCOMPARE(second.exitCode(), 0);
+    ExpectSecondCopyRefused(ChildEnvironment());
     QVERIFY(QFile::exists(inFlight));
     QFile::remove(inFlight);
 
@@ -454,12 +462,7 @@ void TestStartup::secondStartWithOtherTemporaryFolderIsRefused()
     QDir().mkpath(otherTmp);
     QProcessEnvironment env = ChildEnvironment();
     env.insert("TMPDIR", otherTmp);
-    QProcess second;
-    second.setProcessEnvironment(env);
-    second.start(m_Self, {"--child", "startup"});
-    QVERIFY(second.waitForFinished(60000));
-    QCOMPARE(second.readAllStandardOutput().trimmed(), QByteArray("window:ExeIsRun\nqt.conf compiled in"));
-    QCOMPARE(second.exitCode(), 0);
+    ExpectSecondCopyRefused(env);
     QCOMPARE(first.state(), QProcess::Running);
 
     KillCopy(first);
@@ -595,12 +598,7 @@ void TestStartup::folderLockFileThatCannotBeWritten()
     QProcessEnvironment env = ChildEnvironment();
     env.insert("TMPDIR", other + "/tmp");
     env.insert("XDG_RUNTIME_DIR", other + "/run");
-    QProcess second;
-    second.setProcessEnvironment(env);
-    second.start(m_Self, {"--child", "startup"});
-    QVERIFY(second.waitForFinished(60000));
-    QCOMPARE(second.readAllStandardOutput().trimmed(), QByteArray("window:ExeIsRun\nqt.conf compiled in"));
-    QCOMPARE(second.exitCode(), 0);
+    ExpectSecondCopyRefused(env);
     QCOMPARE(first.state(), QProcess::Running);
     KillCopy(first);
     QDir(other).removeRecursively();
